@@ -1,0 +1,26 @@
+#pragma once
+// Checked 16-bit signed arithmetic and the rounding conversions of the control.
+// Every function throws RuntimeError(6, "Overflow") when its result leaves the
+// target range; nothing wraps.
+#include <cstdint>
+
+namespace led::core {
+
+// a + b, a - b, a * b in 16-bit signed arithmetic.
+int16_t Add16(int32_t a, int32_t b);
+int16_t Sub16(int32_t a, int32_t b);
+int16_t Mul16(int32_t a, int32_t b);
+// Integer division truncating toward zero (the callers divide by constants; b != 0).
+int16_t Div16(int16_t a, int16_t b);
+
+// A 32-bit value narrowed to 16 bits.
+int16_t Narrow16(int64_t value);
+// A double rounded to the nearest integer, halves to even, then range-checked.
+// NaN and infinities overflow.
+int16_t Round16(double value);
+int32_t Round32(double value);
+
+// Round half to even, without a range check (NaN stays NaN).
+double RoundHalfEven(double value);
+
+}  // namespace led::core

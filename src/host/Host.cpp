@@ -1,0 +1,1 @@
+// The host folder holds interfaces only; this keeps its library non-empty.

@@ -1,0 +1,42 @@
+#pragma once
+// Turning the value and its display settings into the row of character cells:
+// the number pattern, the formatted text, over range, leading-zero blanking and the
+// decimal points. Pure functions; no drawing.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/Boolean.h"
+
+namespace led::render {
+
+struct FormattedDisplay {
+  std::string DisplayText;  // formatted absolute value, or "OR"
+  int32_t UnitsIndex = -2;  // index of the character before the first ".", -2 if none
+  int16_t LastIndex = -1;   // index of the last character the walk visits
+};
+
+enum class PointState { None, Unlit, Lit };
+
+struct DisplayCell {
+  char Character = ' ';
+  bool ZeroLit = false;  // for "0": drawn lit (true) or wholly unlit (false)
+  PointState Point = PointState::None;
+  bool operator==(const DisplayCell&) const = default;
+};
+
+// The number pattern: "+" when leadingPlusMinus, then digits - decimals "0"s, then
+// "." and decimals "0"s when decimals > 0. Raises 6 when digits - decimals overflows.
+std::string BuildDisplayPattern(int16_t digits, int16_t decimals, core::Boolean leadingPlusMinus);
+
+// Formats |value| with the pattern and applies over range. A NaN or infinite value
+// shows "OR". Raises 6 where a 16-bit count leaves its range.
+FormattedDisplay FormatDisplay(double value, int16_t digits, int16_t decimals,
+                               core::Boolean leadingPlusMinus, core::Boolean useOverRange);
+
+// The cells of a formatted text, left to right ("." takes no cell).
+std::vector<DisplayCell> BuildDisplayCells(const FormattedDisplay& formatted,
+                                           core::Boolean leadingZeros,
+                                           core::Boolean showAllDecimalPoints);
+
+}  // namespace led::render
