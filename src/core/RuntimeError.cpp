@@ -15,12 +15,18 @@ std::string RuntimeError::StandardDescription(int32_t number) {
       return "Overflow";
     case kTypeMismatch:
       return "Type mismatch";
+    case kFileNotFound:
+      return "File not found";
+    case kFileAccess:
+      return "Path/File access error";
     case kObjectNotSet:
       return "Object variable or With block variable not set";
     case kInvalidPropertyValue:
       return "Invalid property value";
     case kNotSupported:
       return "Object doesn't support this property or method";
+    case kInvalidPicture:
+      return "Invalid picture";
     default:
       return "Application-defined or object-defined error";
   }
