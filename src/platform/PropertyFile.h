@@ -1,0 +1,27 @@
+#pragma once
+// The property bag's file: JSON of the form
+//   {"format": "leddisplay", "version": 1, "properties": {"Key": {"type": .., "value": ..}}}
+// with the entries in write order. Types: "Integer", "Long", "Boolean" (the 16-bit
+// number), "String", "Double" and "Single" (numbers, or "NaN", "Infinity",
+// "-Infinity"), "Font" (an object of its attributes), "Picture" ({"width", "height",
+// "png": base64 PNG}), "None" (no object) and "Empty" (no value).
+//
+// Saving is atomic: the file is written to a temporary file in the same folder and
+// renamed over the old one, so a failed save leaves the previous file as it was.
+// Every failure raises core::RuntimeError whose description names the file, the key
+// (when there is one) and the problem:
+//   53  the file is missing;
+//   75  the file or its folder cannot be read or written;
+//   380 the content is not JSON, has the wrong format or version, or a value has the
+//       wrong shape; on saving, a value that cannot be written (an object that is
+//       neither a font nor a bitmap picture).
+#include <string>
+
+#include "platform/MemoryPropertyBag.h"
+
+namespace led::platform {
+
+void SavePropertyFile(const std::string& path, const MemoryPropertyBag& bag);
+MemoryPropertyBag LoadPropertyFile(const std::string& path);
+
+}  // namespace led::platform
