@@ -13,12 +13,27 @@ int16_t Narrow16(int64_t value) {
   return static_cast<int16_t>(value);
 }
 
-int16_t Add16(int32_t a, int32_t b) { return Narrow16(int64_t{a} + b); }
-int16_t Sub16(int32_t a, int32_t b) { return Narrow16(int64_t{a} - b); }
-int16_t Mul16(int32_t a, int32_t b) { return Narrow16(int64_t{a} * b); }
-int16_t Div16(int16_t a, int16_t b) { return Narrow16(int32_t{a} / int32_t{b}); }
+int16_t Add16(int32_t a, int32_t b) {
+  return Narrow16(int64_t{a} + b);
+}
+int16_t Sub16(int32_t a, int32_t b) {
+  return Narrow16(int64_t{a} - b);
+}
+int16_t Mul16(int32_t a, int32_t b) {
+  return Narrow16(int64_t{a} * b);
+}
+int16_t Div16(int16_t a, int16_t b) {
+  if (b == 0) throw RuntimeError(kDivisionByZero);
+  return Narrow16(int32_t{a} / int32_t{b});
+}
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+// Written out rather than left to nearbyint, whose result follows the floating-point
+// environment's current rounding mode.
+double RoundHalfEven(double value) {
+  const double away = std::round(value);  // halves away from zero
+  if (std::fabs(away - value) != 0.5) return away;
+  return 2.0 * std::round(value / 2.0);
+}
 
 int16_t Round16(double value) {
   const double r = RoundHalfEven(value);

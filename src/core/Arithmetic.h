@@ -10,7 +10,7 @@ namespace led::core {
 int16_t Add16(int32_t a, int32_t b);
 int16_t Sub16(int32_t a, int32_t b);
 int16_t Mul16(int32_t a, int32_t b);
-// Integer division truncating toward zero (the callers divide by constants; b != 0).
+// Integer division truncating toward zero; raises 11 "Division by zero" when b is 0.
 int16_t Div16(int16_t a, int16_t b);
 
 // A 32-bit value narrowed to 16 bits.

@@ -9,7 +9,11 @@ using Boolean = int16_t;
 inline constexpr Boolean kTrue = -1;
 inline constexpr Boolean kFalse = 0;
 
-constexpr bool IsTrue(Boolean b) { return b != 0; }
-constexpr Boolean ToBoolean(bool b) { return b ? kTrue : kFalse; }
+constexpr bool IsTrue(Boolean b) {
+  return b != 0;
+}
+constexpr Boolean ToBoolean(bool b) {
+  return b ? kTrue : kFalse;
+}
 
 }  // namespace led::core

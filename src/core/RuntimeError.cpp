@@ -13,6 +13,8 @@ std::string RuntimeError::StandardDescription(int32_t number) {
       return "Invalid procedure call or argument";
     case kOverflow:
       return "Overflow";
+    case kDivisionByZero:
+      return "Division by zero";
     case kTypeMismatch:
       return "Type mismatch";
     case kFileNotFound:

@@ -8,15 +8,16 @@
 namespace led::core {
 
 enum ErrorNumber : int32_t {
-  kInvalidCall = 5,        // "Invalid procedure call or argument"
-  kOverflow = 6,           // "Overflow"
-  kTypeMismatch = 13,      // "Type mismatch"
-  kFileNotFound = 53,      // "File not found"
-  kFileAccess = 75,        // "Path/File access error"
-  kObjectNotSet = 91,      // "Object variable or With block variable not set"
+  kInvalidCall = 5,             // "Invalid procedure call or argument"
+  kOverflow = 6,                // "Overflow"
+  kDivisionByZero = 11,         // "Division by zero"
+  kTypeMismatch = 13,           // "Type mismatch"
+  kFileNotFound = 53,           // "File not found"
+  kFileAccess = 75,             // "Path/File access error"
+  kObjectNotSet = 91,           // "Object variable or With block variable not set"
   kInvalidPropertyValue = 380,  // "Invalid property value"
-  kNotSupported = 438,     // "Object doesn't support this property or method"
-  kInvalidPicture = 481,   // "Invalid picture"
+  kNotSupported = 438,          // "Object doesn't support this property or method"
+  kInvalidPicture = 481,        // "Invalid picture"
 };
 
 class RuntimeError : public std::runtime_error {

@@ -1,9 +1,12 @@
 #include "core/Variant.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string_view>
 
 #include "core/Arithmetic.h"
 #include "core/RuntimeError.h"
@@ -19,6 +22,36 @@ std::string Trim(const std::string& s) {
   return s.substr(first, last - first + 1);
 }
 
+// For a well-formed decimal text: the position of its first significant digit
+// relative to the point (123.4 gives 3, 0.05 gives -1), exponent included and
+// clamped; used only on texts too large or too small for a double.
+int64_t DecimalMagnitude(std::string_view text) {
+  int64_t position = 0;
+  bool seenPoint = false, seenDigit = false;
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
+    if (text[i] == '.') {
+      seenPoint = true;
+    } else if (!seenDigit && text[i] == '0') {
+      if (seenPoint) --position;
+    } else {
+      seenDigit = true;
+      if (!seenPoint) ++position;
+    }
+  }
+  int64_t exponent = 0;
+  if (i < text.size()) {
+    ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    for (; i < text.size(); ++i)
+      exponent = std::min<int64_t>(exponent * 10 + (text[i] - '0'), 1 << 30);
+    if (negative) exponent = -exponent;
+  }
+  return position + exponent;
+}
+
 // Numeric text: an optional sign and a decimal number with optional exponent, or a
 // hexadecimal "&H" literal (a 32-bit pattern, as a host's literal reads). Anything
 // else, the empty text included, is a type mismatch.
@@ -29,25 +62,26 @@ double ParseNumber(const std::string& text) {
     if (!digits.empty() && digits.back() == '&') digits.pop_back();
     uint64_t v = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v, 16);
-    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
-      throw RuntimeError(kTypeMismatch);
-    if (v > 0xFFFFFFFFull) throw RuntimeError(kOverflow);
+    if (digits.empty() || end != digits.data() + digits.size()) throw RuntimeError(kTypeMismatch);
+    if (ec == std::errc::result_out_of_range || v > 0xFFFFFFFFull) throw RuntimeError(kOverflow);
+    if (ec != std::errc()) throw RuntimeError(kTypeMismatch);
     if (digits.size() <= 4) return static_cast<int16_t>(static_cast<uint16_t>(v));
     return static_cast<int32_t>(static_cast<uint32_t>(v));
   }
   for (char c : s) {
-    const bool ok = (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' ||
-                    c == 'E';
+    const bool ok =
+        (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
     if (!ok) throw RuntimeError(kTypeMismatch);
   }
   const char* begin = s.data();
-  if (!s.empty() && s[0] == '+') ++begin;
+  // from_chars takes no "+"; skip one, but not a "+-" pair.
+  if (s.size() > 1 && s[0] == '+' && s[1] != '-') ++begin;
   double v = 0;
   const auto [end, ec] = std::from_chars(begin, s.data() + s.size(), v);
   if (s.empty() || end != s.data() + s.size()) throw RuntimeError(kTypeMismatch);
   if (ec == std::errc::result_out_of_range) {
-    // Underflow is a zero; overflow is an error.
-    if (std::fabs(v) > 1.0) throw RuntimeError(kOverflow);
+    // from_chars leaves v untouched here; tell underflow (a zero) from overflow.
+    if (DecimalMagnitude(std::string_view(begin, end)) > 0) throw RuntimeError(kOverflow);
     return 0.0;
   }
   if (ec != std::errc()) throw RuntimeError(kTypeMismatch);
@@ -58,6 +92,7 @@ double ParseNumber(const std::string& text) {
 std::string FormatGeneral(double v) {
   if (std::isnan(v)) return "NaN";
   if (std::isinf(v)) return v < 0 ? "-Infinity" : "Infinity";
+  if (v == 0.0) return "0";  // also for -0, which would print as "-0"
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.15G", v);
   std::string s = buf;
@@ -73,13 +108,27 @@ std::string FormatGeneral(double v) {
 
 }  // namespace
 
-Variant Variant::FromInteger(int16_t v) { return Variant(VariantType::Integer, v); }
-Variant Variant::FromLong(int32_t v) { return Variant(VariantType::Long, v); }
-Variant Variant::FromSingle(float v) { return Variant(VariantType::Single, v); }
-Variant Variant::FromDouble(double v) { return Variant(VariantType::Double, v); }
-Variant Variant::FromBoolean(Boolean v) { return Variant(VariantType::Boolean, int16_t{v}); }
-Variant Variant::FromString(std::string v) { return Variant(VariantType::String, std::move(v)); }
-Variant Variant::FromObject(ObjectPtr v) { return Variant(VariantType::Object, std::move(v)); }
+Variant Variant::FromInteger(int16_t v) {
+  return Variant(VariantType::Integer, v);
+}
+Variant Variant::FromLong(int32_t v) {
+  return Variant(VariantType::Long, v);
+}
+Variant Variant::FromSingle(float v) {
+  return Variant(VariantType::Single, v);
+}
+Variant Variant::FromDouble(double v) {
+  return Variant(VariantType::Double, v);
+}
+Variant Variant::FromBoolean(Boolean v) {
+  return Variant(VariantType::Boolean, int16_t{v});
+}
+Variant Variant::FromString(std::string v) {
+  return Variant(VariantType::String, std::move(v));
+}
+Variant Variant::FromObject(ObjectPtr v) {
+  return Variant(VariantType::Object, std::move(v));
+}
 
 const char* Variant::TypeName() const {
   switch (type_) {
@@ -124,9 +173,15 @@ double Variant::Numeric() const {
   throw RuntimeError(kTypeMismatch);
 }
 
-int16_t Variant::ToInteger() const { return Round16(Numeric()); }
-int32_t Variant::ToLong() const { return Round32(Numeric()); }
-double Variant::ToDouble() const { return Numeric(); }
+int16_t Variant::ToInteger() const {
+  return Round16(Numeric());
+}
+int32_t Variant::ToLong() const {
+  return Round32(Numeric());
+}
+double Variant::ToDouble() const {
+  return Numeric();
+}
 
 float Variant::ToSingle() const {
   const double v = Numeric();
@@ -138,9 +193,10 @@ float Variant::ToSingle() const {
 Boolean Variant::ToBoolean() const {
   if (type_ == VariantType::Boolean) return std::get<int16_t>(value_);
   if (type_ == VariantType::String) {
-    const std::string s = Trim(std::get<std::string>(value_));
-    if (s.size() == 4 && (s == "True" || s == "true" || s == "TRUE")) return kTrue;
-    if (s.size() == 5 && (s == "False" || s == "false" || s == "FALSE")) return kFalse;
+    std::string s = Trim(std::get<std::string>(value_));
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (s == "true") return kTrue;
+    if (s == "false") return kFalse;
   }
   return Numeric() != 0.0 ? kTrue : kFalse;
 }

@@ -47,8 +47,8 @@ class Variant {
   bool operator==(const Variant& other) const;
 
  private:
-  using Storage = std::variant<std::monostate, int16_t, int32_t, float, double, std::string,
-                               ObjectPtr>;
+  using Storage =
+      std::variant<std::monostate, int16_t, int32_t, float, double, std::string, ObjectPtr>;
   Variant(VariantType type, Storage value) : type_(type), value_(std::move(value)) {}
   // The numeric value of any numeric, Boolean, empty or numeric-string Variant.
   double Numeric() const;
