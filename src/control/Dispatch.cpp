@@ -1,0 +1,74 @@
+#include "control/Dispatch.h"
+
+#include <cctype>
+
+#include "control/PropertyTable.h"
+#include "core/RuntimeError.h"
+
+namespace led::control {
+
+namespace {
+
+constexpr int32_t kWrongArgumentCount = 450;
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+[[noreturn]] void NotSupported() {
+  throw core::RuntimeError(core::kNotSupported);
+}
+
+void ExpectArguments(std::span<const core::Variant> args, size_t count) {
+  if (args.size() != count)
+    throw core::RuntimeError(kWrongArgumentCount,
+                             "Wrong number of arguments or invalid property assignment");
+}
+
+}  // namespace
+
+int32_t GetIDOfName(std::string_view name) {
+  for (const PropertyDescription& p : PropertyTable())
+    if (SameNameIgnoringCase(p.name, name)) return p.dispid;
+  for (const MethodDescription& m : MethodTable())
+    if (SameNameIgnoringCase(m.name, name)) return m.dispid;
+  NotSupported();
+}
+
+core::Variant Invoke(LEDDisplay& control, int32_t dispid, InvokeKind kind,
+                     std::span<const core::Variant> args) {
+  for (const MethodDescription& m : MethodTable()) {
+    if (m.dispid != dispid) continue;
+    if (kind != InvokeKind::Method) NotSupported();
+    ExpectArguments(args, 0);
+    m.call(control);
+    return {};
+  }
+  for (const PropertyDescription& p : PropertyTable()) {
+    if (p.dispid != dispid) continue;
+    switch (kind) {
+      case InvokeKind::PropertyGet:
+        ExpectArguments(args, 0);
+        return p.get(control);
+      case InvokeKind::PropertyPut:
+      case InvokeKind::PropertyPutRef: {
+        const bool byReference = kind == InvokeKind::PropertyPutRef;
+        if (!p.set || byReference != IsObjectType(p.type)) NotSupported();
+        ExpectArguments(args, 1);
+        p.set(control, args[0]);
+        return {};
+      }
+      case InvokeKind::Method:
+        break;
+    }
+    NotSupported();
+  }
+  NotSupported();
+}
+
+}  // namespace led::control
