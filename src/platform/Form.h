@@ -12,11 +12,10 @@
 #include "host/Host.h"
 #include "platform/FormContainer.h"
 #include "platform/Image.h"
+#include "platform/RasterSurface.h"
+#include "platform/TextLabel.h"
 
 namespace led::platform {
-
-class RasterSurface;
-class TextLabel;
 
 class Form {
  public:

@@ -1,0 +1,61 @@
+#include "platform/FormContainer.h"
+
+#include "core/RuntimeError.h"
+#include "platform/StdFont.h"
+
+namespace led::platform {
+
+namespace {
+
+bool SameName(const std::string& a, const char* b) {
+  size_t i = 0;
+  for (; i < a.size() && b[i]; ++i) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return i == a.size() && !b[i];
+}
+
+}  // namespace
+
+FormContainer::FormContainer() : ambient_(StdFont::Create("DejaVu Sans", 8)) {}
+
+void FormContainer::PropertyChanged(const std::string& name) {
+  if (propertyChanged_) propertyChanged_(name);
+}
+
+void FormContainer::RaiseEvent(int32_t dispid, const std::string& name,
+                               std::span<host::EventArg> args) {
+  if (event_) event_(dispid, name, args);
+}
+
+host::FontPtr FormContainer::AmbientFont() {
+  return StdFont::CopyOf(*ambient_);
+}
+
+core::Variant FormContainer::ExtenderProperty(const std::string& name) {
+  if (SameName(name, "Left")) return core::Variant::FromSingle(left_);
+  if (SameName(name, "Top")) return core::Variant::FromSingle(top_);
+  throw core::RuntimeError(core::kNotSupported);
+}
+
+core::Variant FormContainer::ParentProperty(const std::string& name) {
+  if (SameName(name, "ScaleMode")) return core::Variant::FromInteger(scaleMode_);
+  if (SameName(name, "Picture")) return core::Variant::FromObject(picture_);
+  throw core::RuntimeError(core::kNotSupported);
+}
+
+void FormContainer::SetAmbientFont(const host::Font& font) {
+  ambient_ = StdFont::CopyOf(font);
+}
+
+void FormContainer::SetPlace(float left, float top) {
+  left_ = left;
+  top_ = top;
+}
+
+void FormContainer::SetScaleMode(int16_t mode) {
+  scaleMode_ = mode;
+}
+
+}  // namespace led::platform

@@ -1,0 +1,82 @@
+#include "platform/MemoryPropertyBag.h"
+
+#include <algorithm>
+
+#include "host/Font.h"
+#include "platform/StdFont.h"
+
+namespace led::platform {
+
+namespace {
+
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameKey(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+std::shared_ptr<host::Font> FontOf(const core::Variant& v) {
+  if (v.type() != core::VariantType::Object) return nullptr;
+  return std::dynamic_pointer_cast<host::Font>(v.ToObject());
+}
+
+// Fonts are mutable and shared, so the bag keeps and hands out copies of them.
+core::Variant Detached(const core::Variant& v) {
+  if (const auto font = FontOf(v)) return core::Variant::FromObject(StdFont::CopyOf(*font));
+  return v;
+}
+
+}  // namespace
+
+bool MemoryPropertyBag::SameValue(const core::Variant& a, const core::Variant& b) {
+  const auto fontA = FontOf(a), fontB = FontOf(b);
+  if (fontA && fontB) return StdFont::SameAttributes(*fontA, *fontB);
+  return a == b;
+}
+
+std::vector<MemoryPropertyBag::Entry>::iterator MemoryPropertyBag::Find(const std::string& key) {
+  return std::find_if(entries_.begin(), entries_.end(),
+                      [&](const Entry& e) { return SameKey(e.key, key); });
+}
+
+std::vector<MemoryPropertyBag::Entry>::const_iterator MemoryPropertyBag::Find(
+    const std::string& key) const {
+  return std::find_if(entries_.begin(), entries_.end(),
+                      [&](const Entry& e) { return SameKey(e.key, key); });
+}
+
+core::Variant MemoryPropertyBag::ReadProperty(const std::string& key,
+                                              const core::Variant& defaultValue) {
+  const auto it = Find(key);
+  if (it == entries_.end()) return defaultValue;
+  return Detached(it->value);
+}
+
+void MemoryPropertyBag::WriteProperty(const std::string& key, const core::Variant& value,
+                                      const core::Variant& defaultValue) {
+  if (SameValue(value, defaultValue)) {
+    // Left out; an older entry must go too, or a read would return the stale value.
+    const auto it = Find(key);
+    if (it != entries_.end()) entries_.erase(it);
+    return;
+  }
+  Store(key, value);
+}
+
+void MemoryPropertyBag::Store(const std::string& key, const core::Variant& value) {
+  const auto it = Find(key);
+  if (it != entries_.end()) {
+    it->value = Detached(value);
+  } else {
+    entries_.push_back({key, Detached(value)});
+  }
+}
+
+bool MemoryPropertyBag::Contains(const std::string& key) const {
+  return Find(key) != entries_.end();
+}
+
+}  // namespace led::platform
