@@ -281,8 +281,8 @@ void RasterSurface::SetPicture(host::PicturePtr picture) {
 // ---- Drawing ------------------------------------------------------------------------
 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
-  const double kx = 1.0 / PixelsPerUnit(scaleMode_, false);
-  const double ky = 1.0 / PixelsPerUnit(scaleMode_, true);
+  const double kx = PixelsPerUnit(scaleMode_, false);
+  const double ky = PixelsPerUnit(scaleMode_, true);
   const int64_t ax = PixelCoordinate(x1 * kx), ay = PixelCoordinate(y1 * ky);
   const int64_t bx = PixelCoordinate(x2 * kx), by = PixelCoordinate(y2 * ky);
   const Pixel pixel = OpaquePixel(ResolveColor(color));
