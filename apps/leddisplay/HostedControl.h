@@ -1,0 +1,41 @@
+#pragma once
+// A control placed on a form, as the command-line tool hosts it: the form, a recorder
+// around the form's host, and an LEDDisplay on the recorded host, with the container's
+// resize notification delivered to the control. The control starts created but not
+// initialised, on an extent of 2595 x 945 twips (173 x 63 pixels at 15 twips per pixel).
+#include <functional>
+#include <span>
+#include <string>
+
+#include "control/LEDDisplay.h"
+#include "platform/Form.h"
+#include "platform/Recorder.h"
+
+namespace led::apps {
+
+class HostedControl {
+ public:
+  using EventHandler =
+      std::function<void(int32_t dispid, const std::string& name, std::span<host::EventArg>)>;
+
+  HostedControl();
+
+  platform::Form& Form() { return form_; }
+  platform::Recorder& Recorder() { return recorder_; }
+  control::LEDDisplay& Control() { return control_; }
+
+  // The host program's handler of the control's events, called after the recorder
+  // logged the event.
+  void OnEvent(EventHandler handler) { handler_ = std::move(handler); }
+
+  static constexpr float kStartWidth = 2595;
+  static constexpr float kStartHeight = 945;
+
+ private:
+  platform::Form form_;
+  platform::Recorder recorder_;
+  control::LEDDisplay control_;
+  EventHandler handler_;
+};
+
+}  // namespace led::apps

@@ -1,0 +1,80 @@
+#include "apps/leddisplay/PropertyAccess.h"
+
+#include "control/Dispatch.h"
+#include "control/PropertyTable.h"
+#include "core/RuntimeError.h"
+#include "platform/JsonValues.h"
+
+namespace led::apps {
+
+namespace {
+
+const control::PropertyDescription* FindProperty(int32_t dispid) {
+  for (const auto& p : control::PropertyTable())
+    if (p.dispid == dispid) return &p;
+  return nullptr;
+}
+
+const char* TypeName(control::PropertyType type) {
+  switch (type) {
+    case control::PropertyType::Double:
+      return "Double";
+    case control::PropertyType::Integer:
+      return "Integer";
+    case control::PropertyType::Long:
+      return "Long";
+    case control::PropertyType::Boolean:
+      return "Boolean";
+    case control::PropertyType::Color:
+      return "Color";
+    case control::PropertyType::String:
+      return "String";
+    case control::PropertyType::Font:
+      return "Font";
+    case control::PropertyType::Picture:
+      return "Picture";
+  }
+  return "Empty";
+}
+
+}  // namespace
+
+void SetProperty(control::LEDDisplay& display, const std::string& name,
+                 const core::Variant& value) {
+  const int32_t dispid = control::GetIDOfName(name);
+  const auto* property = FindProperty(dispid);
+  const auto kind = property && control::IsObjectType(property->type)
+                        ? control::InvokeKind::PropertyPutRef
+                        : control::InvokeKind::PropertyPut;
+  control::Invoke(display, dispid, kind, std::span<const core::Variant>(&value, 1));
+}
+
+nlohmann::ordered_json GetProperty(control::LEDDisplay& display, const std::string& name) {
+  const int32_t dispid = control::GetIDOfName(name);
+  const core::Variant value =
+      control::Invoke(display, dispid, control::InvokeKind::PropertyGet, {});
+  const auto* property = FindProperty(dispid);
+  if (!property) throw core::RuntimeError(core::kNotSupported);
+  nlohmann::ordered_json json{{"type", TypeName(property->type)}};
+  switch (property->type) {
+    case control::PropertyType::Boolean:
+    case control::PropertyType::Integer:
+      json["value"] = value.ToInteger();
+      break;
+    case control::PropertyType::Long:
+      json["value"] = value.ToLong();
+      break;
+    case control::PropertyType::Color:
+      json["value"] = static_cast<uint32_t>(value.ToLong());
+      break;
+    default:
+      json["value"] = nlohmann::ordered_json::parse(platform::VariantToJson(value).dump());
+  }
+  return json;
+}
+
+void CallMethod(control::LEDDisplay& display, const std::string& name) {
+  control::Invoke(display, control::GetIDOfName(name), control::InvokeKind::Method, {});
+}
+
+}  // namespace led::apps

@@ -1,0 +1,80 @@
+#include "apps/leddisplay/RenderCommand.h"
+
+#include "apps/leddisplay/HostedControl.h"
+#include "apps/leddisplay/PropertyAccess.h"
+#include "apps/leddisplay/ScriptValue.h"
+#include "core/RuntimeError.h"
+#include "platform/BitmapPicture.h"
+#include "platform/MemoryPropertyBag.h"
+#include "platform/Png.h"
+#include "platform/PropertyFile.h"
+#include "platform/RasterSurface.h"
+
+namespace led::apps {
+
+namespace {
+
+platform::Image Enlarge(const platform::Image& image, int32_t factor) {
+  if (factor <= 1) return image;
+  platform::Image big(image.width * factor, image.height * factor);
+  for (int32_t y = 0; y < big.height; ++y)
+    for (int32_t x = 0; x < big.width; ++x) big.at(x, y) = image.at(x / factor, y / factor);
+  return big;
+}
+
+// Prefixes a run-time error's description with what it concerns.
+[[noreturn]] void Rethrow(const core::RuntimeError& e, const std::string& what) {
+  throw core::RuntimeError(e.number(), what + ": " + e.description());
+}
+
+}  // namespace
+
+void RunRender(const RenderOptions& options) {
+  HostedControl hosted;
+  hosted.Recorder().SetEnabled(false);
+  platform::Form& form = hosted.Form();
+  control::LEDDisplay& display = hosted.Control();
+  if (options.containerPicture) {
+    try {
+      form.SetContainerPicture(platform::BitmapPicture::FromPngFile(*options.containerPicture));
+    } catch (const core::RuntimeError& e) {
+      Rethrow(e, "--container-picture " + *options.containerPicture);
+    }
+  }
+  form.SetPlace(options.left, options.top);
+  if (options.load) {
+    platform::MemoryPropertyBag bag = platform::LoadPropertyFile(*options.load);
+    try {
+      display.ReadProperties(bag);
+    } catch (const core::RuntimeError& e) {
+      Rethrow(e, "--load " + *options.load);
+    }
+  } else {
+    display.InitProperties();
+  }
+  const float tppX = form.Surface().TwipsPerPixelX(), tppY = form.Surface().TwipsPerPixelY();
+  try {
+    form.Surface().SetWidth(static_cast<float>(options.width) * tppX);
+    form.Surface().SetHeight(static_cast<float>(options.height) * tppY);
+  } catch (const core::RuntimeError& e) {
+    Rethrow(e, "--size");
+  }
+  for (const auto& [name, text] : options.sets) {
+    try {
+      SetProperty(display, name, MakeValue(ParseValue(text)));
+    } catch (const core::RuntimeError& e) {
+      Rethrow(e, "--set " + name + "=" + text);
+    } catch (const ParseError& e) {
+      throw ParseError("--set " + name + "=" + text + ": " + e.what());
+    }
+  }
+  display.Show();
+  if (options.save) {
+    platform::MemoryPropertyBag bag;
+    display.WriteProperties(bag);
+    platform::SavePropertyFile(*options.save, bag);
+  }
+  platform::WritePngFile(options.output, Enlarge(form.Snapshot(), options.scale));
+}
+
+}  // namespace led::apps

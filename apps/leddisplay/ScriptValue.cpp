@@ -1,0 +1,183 @@
+#include "apps/leddisplay/ScriptValue.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <sstream>
+#include <vector>
+
+#include "platform/BitmapPicture.h"
+#include "platform/StdFont.h"
+
+namespace led::apps {
+
+namespace {
+
+std::string_view TrimView(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    s.remove_suffix(1);
+  return s;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+std::vector<std::string_view> Words(std::string_view s) {
+  std::vector<std::string_view> words;
+  s = TrimView(s);
+  while (!s.empty()) {
+    const size_t end = s.find_first_of(" \t");
+    words.push_back(s.substr(0, end));
+    if (end == std::string_view::npos) break;
+    s = TrimView(s.substr(end));
+  }
+  return words;
+}
+
+// A whole number that fits 16 bits is an Integer, 32 bits a Long, anything else a
+// Double: the types a late-bound caller's literal would have.
+core::Variant NumberValue(std::string_view text) {
+  if (EqualsNoCase(text, "nan")) return core::Variant::FromDouble(std::nan(""));
+  if (EqualsNoCase(text, "inf") || EqualsNoCase(text, "+inf"))
+    return core::Variant::FromDouble(std::numeric_limits<double>::infinity());
+  if (EqualsNoCase(text, "-inf"))
+    return core::Variant::FromDouble(-std::numeric_limits<double>::infinity());
+  const char* begin = text.data();
+  if (!text.empty() && text.front() == '+') ++begin;
+  const char* end = text.data() + text.size();
+  int64_t whole = 0;
+  auto [wend, wec] = std::from_chars(begin, end, whole);
+  if (wec == std::errc() && wend == end) {
+    if (whole >= -32768 && whole <= 32767)
+      return core::Variant::FromInteger(static_cast<int16_t>(whole));
+    if (whole >= std::numeric_limits<int32_t>::min() &&
+        whole <= std::numeric_limits<int32_t>::max())
+      return core::Variant::FromLong(static_cast<int32_t>(whole));
+  }
+  double value = 0;
+  auto [dend, dec] = std::from_chars(begin, end, value);
+  if (dec != std::errc() || dend != end || begin == end || !std::isfinite(value))
+    throw ParseError("not a value: '" + std::string(text) + "'");
+  return core::Variant::FromDouble(value);
+}
+
+core::Variant HexValue(std::string_view text) {
+  std::string_view digits = text.substr(2);
+  if (!digits.empty() && digits.back() == '&') digits.remove_suffix(1);
+  uint32_t value = 0;
+  auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  if (digits.empty() || digits.size() > 8 || ec != std::errc() ||
+      end != digits.data() + digits.size())
+    throw ParseError("not a hexadecimal 32-bit pattern: '" + std::string(text) + "'");
+  return core::Variant::FromLong(static_cast<int32_t>(value));
+}
+
+ValueSpec FontValue(std::string_view rest) {
+  ValueSpec spec;
+  spec.kind = ValueSpec::Kind::Font;
+  rest = TrimView(rest);
+  if (rest.empty() || rest.front() != '"') throw ParseError("font needs a quoted name");
+  spec.text = ParseQuoted(rest, rest);
+  const auto words = Words(rest);
+  if (words.empty()) throw ParseError("font needs a size");
+  const char* end = words[0].data() + words[0].size();
+  auto [pend, pec] = std::from_chars(words[0].data(), end, spec.points);
+  if (pec != std::errc() || pend != end || !(spec.points > 0))
+    throw ParseError("not a font size: '" + std::string(words[0]) + "'");
+  for (size_t i = 1; i < words.size(); ++i) {
+    if (EqualsNoCase(words[i], "bold"))
+      spec.bold = true;
+    else if (EqualsNoCase(words[i], "italic"))
+      spec.italic = true;
+    else if (EqualsNoCase(words[i], "underline"))
+      spec.underline = true;
+    else if (EqualsNoCase(words[i], "strikethrough"))
+      spec.strikethrough = true;
+    else
+      throw ParseError("not a font attribute: '" + std::string(words[i]) + "'");
+  }
+  return spec;
+}
+
+}  // namespace
+
+std::string ParseQuoted(std::string_view text, std::string_view& rest) {
+  if (text.empty() || text.front() != '"') throw ParseError("a string must start with '\"'");
+  std::string out;
+  for (size_t i = 1; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '"') {
+      rest = text.substr(i + 1);
+      return out;
+    }
+    if (c == '\\') {
+      if (i + 1 >= text.size() || (text[i + 1] != '"' && text[i + 1] != '\\'))
+        throw ParseError("only \\\" and \\\\ escapes are allowed in a string");
+      out += text[++i];
+    } else {
+      out += c;
+    }
+  }
+  throw ParseError("unterminated string");
+}
+
+ValueSpec ParseValue(std::string_view text) {
+  text = TrimView(text);
+  if (text.empty()) throw ParseError("missing value");
+  ValueSpec spec;
+  if (text.front() == '"') {
+    std::string_view rest;
+    spec.immediate = core::Variant::FromString(ParseQuoted(text, rest));
+    if (!TrimView(rest).empty()) throw ParseError("text after the closing quote");
+    return spec;
+  }
+  const auto words = Words(text);
+  const std::string_view first = words.front();
+  if (EqualsNoCase(first, "font")) return FontValue(text.substr(4));
+  if (EqualsNoCase(first, "picture")) {
+    const std::string_view path = TrimView(text.substr(7));
+    if (path.empty()) throw ParseError("picture needs a path");
+    spec.kind = ValueSpec::Kind::Picture;
+    spec.text = std::string(path);
+    return spec;
+  }
+  if (words.size() != 1) throw ParseError("not a value: '" + std::string(text) + "'");
+  if (EqualsNoCase(first, "true"))
+    spec.immediate = core::Variant::FromBoolean(core::kTrue);
+  else if (EqualsNoCase(first, "false"))
+    spec.immediate = core::Variant::FromBoolean(core::kFalse);
+  else if (EqualsNoCase(first, "none"))
+    spec.immediate = core::Variant::FromObject(nullptr);
+  else if (first.size() > 2 && first[0] == '&' && (first[1] == 'H' || first[1] == 'h'))
+    spec.immediate = HexValue(first);
+  else
+    spec.immediate = NumberValue(first);
+  return spec;
+}
+
+core::Variant MakeValue(const ValueSpec& spec) {
+  switch (spec.kind) {
+    case ValueSpec::Kind::Immediate:
+      return spec.immediate;
+    case ValueSpec::Kind::Picture:
+      return core::Variant::FromObject(platform::BitmapPicture::FromPngFile(spec.text));
+    case ValueSpec::Kind::Font: {
+      host::FontPtr font = platform::StdFont::Create(spec.text, spec.points);
+      font->SetBold(core::ToBoolean(spec.bold));
+      font->SetItalic(core::ToBoolean(spec.italic));
+      font->SetUnderline(core::ToBoolean(spec.underline));
+      font->SetStrikethrough(core::ToBoolean(spec.strikethrough));
+      return core::Variant::FromObject(font);
+    }
+  }
+  return {};
+}
+
+}  // namespace led::apps

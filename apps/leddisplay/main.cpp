@@ -1,0 +1,120 @@
+// leddisplay: renders a display to PNG, runs host scripts, lists the type library.
+#include <CLI/CLI.hpp>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "apps/leddisplay/RenderCommand.h"
+#include "apps/leddisplay/Script.h"
+#include "control/TypeLibrary.h"
+#include "core/RuntimeError.h"
+
+namespace {
+
+constexpr int kBadInput = 2;
+
+// "WxH" or "A,B" into two numbers.
+template <class T>
+bool SplitPair(const std::string& text, char separator, T& a, T& b) {
+  std::istringstream in(text);
+  in.imbue(std::locale::classic());
+  char sep = 0;
+  return static_cast<bool>(in >> a >> sep >> b) && sep == separator && in.peek() == EOF;
+}
+
+int RunScriptCommand(const std::string& file) {
+  std::ifstream fileStream;
+  std::istream* in = &std::cin;
+  if (!file.empty() && file != "-") {
+    fileStream.open(file);
+    if (!fileStream) {
+      std::cerr << "leddisplay: cannot read script '" << file << "'\n";
+      return 1;
+    }
+    in = &fileStream;
+  }
+  std::vector<led::apps::ScriptCommand> script;
+  try {
+    script = led::apps::ParseScript(*in);
+  } catch (const led::apps::ParseError& e) {
+    std::cerr << "leddisplay: " << e.what() << '\n';
+    return kBadInput;
+  }
+  if (in->bad()) {
+    std::cerr << "leddisplay: cannot read script '" << file << "'\n";
+    return 1;
+  }
+  return led::apps::RunScript(script, std::cout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"leddisplay: a seven-segment LED number display control"};
+  app.set_version_flag("--version", "leddisplay " LEDDISPLAY_VERSION);
+  app.require_subcommand(1);
+
+  led::apps::RenderOptions render;
+  std::vector<std::string> sets;
+  std::string size, place;
+  auto* renderCmd = app.add_subcommand("render", "Draw one control and write it as PNG");
+  renderCmd->add_option("--load", render.load, "Read the control's properties from FILE");
+  renderCmd->add_option("--set", sets, "Put a property by name, NAME=VALUE (repeatable, in order)");
+  renderCmd->add_option("--size", size, "The control's extent in pixels, WxH (default 173x63)");
+  renderCmd->add_option("--container-picture", render.containerPicture,
+                        "A PNG as the container's background picture");
+  renderCmd->add_option("--place", place, "The control's place on the container, LEFT,TOP (twips)");
+  renderCmd->add_option("--scale", render.scale, "Enlarge the picture N times without smoothing")
+      ->check(CLI::Range(1, 64));
+  renderCmd->add_option("--save", render.save, "Write the control's properties to FILE");
+  renderCmd->add_option("-o,--output", render.output, "The PNG to write")->required();
+
+  std::string scriptFile;
+  auto* scriptCmd =
+      app.add_subcommand("script", "Run a host script and print its calls as JSON lines");
+  scriptCmd->add_option("file", scriptFile, "The script, or - for standard input (the default)");
+
+  app.add_subcommand("typelib", "Print the type-library listing");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // CLI11's exit codes are its own; every bad argument is exit code 2 here.
+    const int code = app.exit(e);
+    return code == 0 ? 0 : kBadInput;
+  }
+
+  if (scriptCmd->parsed()) return RunScriptCommand(scriptFile);
+  if (app.got_subcommand("typelib")) {
+    std::cout << led::control::TypeLibraryListing();
+    return 0;
+  }
+
+  if (!size.empty() && (!SplitPair(size, 'x', render.width, render.height) || render.width < 1 ||
+                        render.height < 1)) {
+    std::cerr << "leddisplay: --size must be WxH in pixels, not '" << size << "'\n";
+    return kBadInput;
+  }
+  if (!place.empty() && !SplitPair(place, ',', render.left, render.top)) {
+    std::cerr << "leddisplay: --place must be LEFT,TOP, not '" << place << "'\n";
+    return kBadInput;
+  }
+  for (const auto& set : sets) {
+    const auto eq = set.find('=');
+    if (eq == std::string::npos || eq == 0) {
+      std::cerr << "leddisplay: --set must be NAME=VALUE, not '" << set << "'\n";
+      return kBadInput;
+    }
+    render.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
+  }
+  try {
+    led::apps::RunRender(render);
+  } catch (const led::core::RuntimeError& e) {
+    std::cerr << "leddisplay: error " << e.number() << ": " << e.description() << '\n';
+    return kBadInput;
+  } catch (const led::apps::ParseError& e) {
+    std::cerr << "leddisplay: " << e.what() << '\n';
+    return kBadInput;
+  }
+  return 0;
+}

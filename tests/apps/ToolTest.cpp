@@ -1,0 +1,121 @@
+// The leddisplay program run as a user runs it: exit codes, messages, written files.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/Png.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kTool = std::string(LED_BINARY_DIR) + "/apps/leddisplay/leddisplay";
+
+struct Outcome {
+  int code;
+  std::string output;  // standard output and standard error together
+};
+
+Outcome RunTool(const std::string& arguments) {
+  const std::string command = kTool + " " + arguments + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return {-1, ""};
+  std::string output;
+  char buffer[4096];
+  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+class Tool : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("leddisplay-tool-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+TEST_F(Tool, RenderWritesAPngOfTheControlsSize) {
+  const auto out = Path("a.png");
+  ASSERT_EQ(RunTool("render -o " + out).code, 0);
+  const auto image = led::platform::ReadPngFile(out);
+  EXPECT_EQ(image.width, 173);
+  EXPECT_EQ(image.height, 63);
+
+  const auto big = Path("b.png");
+  ASSERT_EQ(RunTool("render --size 100x40 --scale 3 --set Value=7 -o " + big).code, 0);
+  const auto enlarged = led::platform::ReadPngFile(big);
+  EXPECT_EQ(enlarged.width, 300);
+  EXPECT_EQ(enlarged.height, 120);
+}
+
+TEST_F(Tool, RenderSavesAPropertyFileThatLoadsBack) {
+  const auto saved = Path("p.json");
+  ASSERT_EQ(RunTool("render --set Digits=6 --set \"CaptionLow=\\\"rpm\\\"\" --save " + saved +
+                    " -o " + Path("a.png"))
+                .code,
+            0);
+  std::ifstream in(saved);
+  std::string text((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_NE(text.find("\"Digits\""), std::string::npos);
+  EXPECT_NE(text.find("rpm"), std::string::npos);
+  EXPECT_EQ(RunTool("render --load " + saved + " -o " + Path("b.png")).code, 0);
+}
+
+TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
+  const struct {
+    std::string arguments;
+    std::string message;
+  } cases[] = {
+      {"render --set Nonsense=1 -o " + Path("x.png"), "Nonsense"},
+      {"render --set Digits=abc -o " + Path("x.png"), "Digits=abc"},
+      {"render --set Digits=70000 -o " + Path("x.png"), "Overflow"},
+      {"render --set Digits -o " + Path("x.png"), "NAME=VALUE"},
+      {"render --size 10by10 -o " + Path("x.png"), "--size"},
+      {"render --load " + Path("none.json") + " -o " + Path("x.png"), "none.json"},
+      {"render --container-picture " + Path("none.png") + " -o " + Path("x.png"), "none.png"},
+      {"render", "--output"},
+      {"frobnicate", "subcommand"},
+  };
+  for (const auto& c : cases) {
+    const auto outcome = RunTool(c.arguments);
+    EXPECT_EQ(outcome.code, 2) << c.arguments;
+    EXPECT_NE(outcome.output.find(c.message), std::string::npos) << c.arguments << "\n"
+                                                                 << outcome.output;
+  }
+  EXPECT_FALSE(fs::exists(Path("x.png")));
+}
+
+TEST_F(Tool, ScriptExitCodes) {
+  const auto script = Path("s.txt");
+  std::ofstream(script) << "init\nget Digits\n";
+  const auto ok = RunTool("script " + script);
+  EXPECT_EQ(ok.code, 0);
+  EXPECT_NE(ok.output.find("{\"get\":\"Digits\",\"type\":\"Integer\",\"value\":4}"),
+            std::string::npos);
+  std::ofstream(script) << "init\nbogus\n";
+  const auto bad = RunTool("script " + script);
+  EXPECT_EQ(bad.code, 2);
+  EXPECT_NE(bad.output.find("line 2"), std::string::npos);
+  EXPECT_EQ(RunTool("script " + Path("absent.txt")).code, 1);
+}
+
+TEST_F(Tool, TypelibListsTheInterfaceAndVersionAnswers) {
+  const auto listing = RunTool("typelib");
+  EXPECT_EQ(listing.code, 0);
+  EXPECT_NE(listing.output.find("SegmentSeperation"), std::string::npos);
+  EXPECT_NE(listing.output.find("Fixed Single"), std::string::npos);
+  const auto version = RunTool("--version");
+  EXPECT_EQ(version.code, 0);
+  EXPECT_NE(version.output.find("leddisplay"), std::string::npos);
+}
+
+}  // namespace
