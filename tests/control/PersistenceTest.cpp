@@ -1,0 +1,462 @@
+// First placement, save, load and termination.
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ControlFixture.h"
+#include "control/PropertyTable.h"
+#include "platform/BitmapPicture.h"
+#include "platform/MemoryPropertyBag.h"
+#include "platform/PropertyFile.h"
+#include "platform/StdFont.h"
+#include "platform/TextLabel.h"
+
+namespace led::control::testing {
+namespace {
+
+using core::Variant;
+using platform::MemoryPropertyBag;
+
+// A bag over a memory bag that logs the keys read and written, and can keep every
+// plain value as its text (as a text-based form file would).
+class LoggingBag : public host::PropertyBag {
+ public:
+  explicit LoggingBag(bool asText = false) : asText_(asText) {}
+  Variant ReadProperty(const std::string& key, const Variant& defaultValue) override {
+    reads.push_back(key);
+    return inner.ReadProperty(key, defaultValue);
+  }
+  void WriteProperty(const std::string& key, const Variant& value,
+                     const Variant& defaultValue) override {
+    writes.push_back(key);
+    const bool plain = value.type() != core::VariantType::Object;
+    inner.WriteProperty(key, asText_ && plain ? Variant::FromString(value.ToString()) : value,
+                        defaultValue);
+  }
+  MemoryPropertyBag inner;
+  std::vector<std::string> reads;
+  std::vector<std::string> writes;
+
+ private:
+  bool asText_;
+};
+
+// Every property read through the programmable interface, objects by their contents.
+std::vector<std::string> PropertyValues(LEDDisplay& control) {
+  std::vector<std::string> values;
+  for (const PropertyDescription& p : PropertyTable()) {
+    if (p.name == "hWnd") continue;
+    const Variant v = p.get(control);
+    std::string text = std::string(p.name) + "=";
+    if (p.type == PropertyType::Font) {
+      const auto font = std::dynamic_pointer_cast<host::Font>(v.ToObject());
+      text += font ? font->Name() + "/" + std::to_string(font->Size()) + "/" +
+                         std::to_string(font->Bold()) + std::to_string(font->Italic()) +
+                         std::to_string(font->Underline()) + std::to_string(font->Strikethrough())
+                   : "none";
+    } else if (p.type == PropertyType::Picture) {
+      const auto picture = std::dynamic_pointer_cast<platform::BitmapPicture>(v.ToObject());
+      text += picture ? std::to_string(picture->Width()) + "x" + std::to_string(picture->Height()) +
+                            ":" + std::to_string(picture->Bitmap().at(1, 0))
+                      : "none";
+    } else {
+      text += std::string(v.TypeName()) + ":" + v.ToString();
+    }
+    values.push_back(text);
+  }
+  return values;
+}
+
+void ChangeEveryProperty(LEDDisplay& c) {
+  c.SetValue(-12.345);
+  c.SetAppearance(Flat);
+  c.SetAutoSize(1);  // kept as given, not as -1
+  c.SetBackGroundStyle(Gradient_V);
+  c.SetBackGroundG1(0x010203);
+  c.SetBackGroundG2(0x80000005);  // a system colour
+  c.SetBorderStyle(BorderNone);
+  c.SetCaptionLow("lower text");
+  c.SetCaptionLowForeColor(0x0A0B0C);
+  c.SetCaptionLowPosition(LeftPosition);
+  auto lowFont = platform::StdFont::Create("DejaVu Serif", 11.25);
+  lowFont->SetBold(core::kTrue);
+  lowFont->SetUnderline(core::kTrue);
+  c.SetCaptionLowFont(lowFont);
+  c.SetCaptionUpper("");
+  c.SetCaptionUpperForeColor(0x0D0E0F);
+  c.SetCaptionUpperPosition(RightPosition);
+  auto upperFont = platform::StdFont::Create("DejaVu Sans Mono", 9);
+  upperFont->SetItalic(core::kTrue);
+  upperFont->SetStrikethrough(core::kTrue);
+  c.SetCaptionUpperFont(upperFont);
+  c.SetDecimals(2);
+  c.SetDecimalPointSize(4);
+  platform::Image icon(4, 3, platform::OpaquePixel(0x00FF00));
+  c.SetMouseIcon(platform::BitmapPicture::FromImage(icon));
+  c.SetMousePointer(99);
+  platform::Image picture(5, 6, platform::OpaquePixel(0x0000FF));
+  c.SetPictureBackGround(platform::BitmapPicture::FromImage(picture));
+  c.SetShowAllDecimalPoints(core::kFalse);
+  c.SetDigits(7);
+  c.SetDigitWidth(21);
+  c.SetDigitHeight(-5);
+  c.SetDigitLeftMargin(6);
+  c.SetDigitUpperMargin(7);
+  c.SetDigitSpacing(11);
+  c.SetSegmentWidth(5);
+  c.SetSegmentSeperation(0);
+  c.SetLeadingZeros(core::kFalse);
+  c.SetLeadingPlusMinus(core::kFalse);
+  c.SetEnabled(core::kFalse);
+  c.SetBackColor(0x332211);
+  c.SetOnColor(0x00AA00);
+  c.SetOffColor(0x003300);
+  c.SetTransparent(core::kTrue);
+  c.SetUseOverRange(core::kTrue);
+}
+
+class Persistence : public ControlFixture {
+ protected:
+  // A second control on its own form, loaded from `bag`.
+  struct Loaded {
+    platform::Form form;
+    LEDDisplay control{form.Host()};
+  };
+};
+
+TEST_F(Persistence, SaveAndReloadGiveBackEveryProperty) {
+  ChangeEveryProperty(control);
+  const auto expected = PropertyValues(control);
+
+  MemoryPropertyBag bag;
+  control.WriteProperties(bag);
+  Loaded fromMemory;
+  fromMemory.control.ReadProperties(bag);
+  EXPECT_EQ(PropertyValues(fromMemory.control), expected);
+
+  // Through the property file, and through a bag that keeps plain values as text.
+  const auto path = std::filesystem::path(LED_BINARY_DIR) / "control-roundtrip.json";
+  platform::SavePropertyFile(path.string(), bag);
+  auto fromFile = platform::LoadPropertyFile(path.string());
+  Loaded loadedFromFile;
+  loadedFromFile.control.ReadProperties(fromFile);
+  EXPECT_EQ(PropertyValues(loadedFromFile.control), expected);
+
+  LoggingBag textBag(true);
+  control.WriteProperties(textBag);
+  Loaded fromText;
+  fromText.control.ReadProperties(textBag);
+  auto textValues = PropertyValues(fromText.control);
+  EXPECT_EQ(textValues, expected);
+}
+
+TEST_F(Persistence, NonFiniteValuesReadBack) {
+  for (double value :
+       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(), -0.0, 1e308}) {
+    SCOPED_TRACE(value);
+    control.SetValue(value);
+    LoggingBag memory;
+    LoggingBag text(true);
+    control.WriteProperties(memory);
+    control.WriteProperties(text);
+    const auto path = std::filesystem::path(LED_BINARY_DIR) / "control-value.json";
+    platform::SavePropertyFile(path.string(), memory.inner);
+    auto file = platform::LoadPropertyFile(path.string());
+    for (host::PropertyBag* bag :
+         std::initializer_list<host::PropertyBag*>{&memory, &text, &file}) {
+      Loaded loaded;
+      loaded.control.ReadProperties(*bag);
+      const double back = loaded.control.Value();
+      if (std::isnan(value)) {
+        EXPECT_TRUE(std::isnan(back));
+      } else {
+        EXPECT_EQ(back, value);
+        // Text gives -0 as "0"; the typed bags keep the sign.
+        if (bag != &text) {
+          EXPECT_EQ(std::signbit(back), std::signbit(value));
+        }
+      }
+    }
+  }
+}
+
+TEST_F(Persistence, ASetSavedAfterRefusedValuesLoads) {
+  EXPECT_NE(ErrorOf([&] { control.SetCaptionLowPosition(5); }), 0);
+  EXPECT_NE(ErrorOf([&] { control.SetCaptionUpperPosition(70000); }), 0);
+  EXPECT_NE(ErrorOf([&] { control.SetAppearance(2); }), 0);
+  MemoryPropertyBag bag;
+  control.WriteProperties(bag);
+  Loaded loaded;
+  EXPECT_EQ(ErrorOf([&] { loaded.control.ReadProperties(bag); }), 0);
+  EXPECT_EQ(PropertyValues(loaded.control), PropertyValues(control));
+}
+
+TEST_F(Persistence, AFractionalValueIsWrittenAsADouble) {
+  control.SetValue(12.345);
+  MemoryPropertyBag bag;
+  control.WriteProperties(bag);
+  EXPECT_EQ(bag.ReadProperty("Value", Variant()), Variant::FromDouble(12.345));
+}
+
+TEST_F(Persistence, WritesThirtySevenKeysAndReadsFortyTwoInOrder) {
+  LoggingBag bag;
+  control.WriteProperties(bag);
+  const std::vector<std::string> written = {"Appearance",
+                                            "AutoSize",
+                                            "BorderStyle",
+                                            "BackColor",
+                                            "BackGroundStyle",
+                                            "BackGroundG1",
+                                            "BackGroundG2",
+                                            "CaptionLow",
+                                            "CaptionLowForeColor",
+                                            "CaptionLowPosition",
+                                            "CaptionUpper",
+                                            "CaptionUpperForeColor",
+                                            "CaptionUpperPosition",
+                                            "CaptionLowFont",
+                                            "CaptionUpperFont",
+                                            "Enabled",
+                                            "OnColor",
+                                            "OffColor",
+                                            "Decimals",
+                                            "DecimalPointSize",
+                                            "ShowAllDecimalPoints",
+                                            "Digits",
+                                            "MouseIcon",
+                                            "MousePointer",
+                                            "LeadingZeros",
+                                            "LeadingPlusMinus",
+                                            "SegmentWidth",
+                                            "DigitWidth",
+                                            "DigitHeight",
+                                            "DigitLeftMargin",
+                                            "DigitUpperMargin",
+                                            "DigitSpacing",
+                                            "PictureBackground",
+                                            "SegmentSeperation",
+                                            "Transparent",
+                                            "UseOverRange",
+                                            "Value"};
+  EXPECT_EQ(bag.writes, written);
+
+  Loaded loaded;
+  loaded.control.ReadProperties(bag);
+  const std::vector<std::string> read = {"Appearance",
+                                         "AutoSize",
+                                         "BorderStyle",
+                                         "BackGroundStyle",
+                                         "BackGroundG1",
+                                         "BackGroundG2",
+                                         "CaptionLow",
+                                         "CaptionLowPosition",
+                                         "CaptionLowForeColor",
+                                         "CaptionLowPosition",
+                                         "CaptionUpper",
+                                         "CaptionUpperAlignment",
+                                         "CaptionUpperForeColor",
+                                         "CaptionUpperPosition",
+                                         "CaptionLowFont",
+                                         "CaptionLowFont",
+                                         "CaptionUpperFont",
+                                         "CaptionUpperFont",
+                                         "Enabled",
+                                         "BackColor",
+                                         "Backcolor",
+                                         "OnColor",
+                                         "OffColor",
+                                         "Decimals",
+                                         "DecimalPointSize",
+                                         "ShowAllDecimalPoints",
+                                         "Digits",
+                                         "LeadingZeros",
+                                         "LeadingPlusMinus",
+                                         "DigitWidth",
+                                         "DigitHeight",
+                                         "DigitLeftMargin",
+                                         "DigitUpperMargin",
+                                         "DigitSpacing",
+                                         "PictureBackground",
+                                         "MouseIcon",
+                                         "MousePointer",
+                                         "SegmentWidth",
+                                         "SegmentSeperation",
+                                         "Transparent",
+                                         "UseOverRange",
+                                         "Value"};
+  EXPECT_EQ(bag.reads, read);
+}
+
+TEST_F(Persistence, LoadingNotifiesOnlyTheMouseIconAndNeitherLaysOutNorDraws) {
+  ChangeEveryProperty(control);
+  MemoryPropertyBag bag;
+  control.WriteProperties(bag);
+  recorder.Clear();
+  control.ReadProperties(bag);
+  EXPECT_EQ(Notices(), std::vector<std::string>{"notify:MouseIcon"});
+  for (const std::string& step : Steps()) {
+    EXPECT_NE(step, "render");
+    EXPECT_NE(step, "layout");
+  }
+}
+
+TEST_F(Persistence, AnEmptySetGivesTheDefaults) {
+  MemoryPropertyBag empty;
+  Loaded loaded;
+  LEDDisplay& c = loaded.control;
+  c.ReadProperties(empty);
+  EXPECT_EQ(c.CaptionLow(), "Caption Lower");
+  EXPECT_EQ(c.CaptionUpper(), "Caption Upper");
+  EXPECT_EQ(loaded.form.Label1().Alignment(), 2);
+  EXPECT_EQ(loaded.form.Label2().Alignment(), 2);
+  EXPECT_EQ(c.CaptionLowForeColor(), 0xFFC0C0u);
+  EXPECT_EQ(c.CaptionUpperForeColor(), 0xFFC0C0u);
+  EXPECT_EQ(c.Appearance(), 1);
+  EXPECT_EQ(c.BorderStyle(), 1);
+  EXPECT_EQ(c.Enabled(), core::kTrue);
+  EXPECT_EQ(c.MousePointer(), 0);
+  EXPECT_EQ(c.MouseIcon(), nullptr);
+  EXPECT_EQ(c.PictureBackGround(), nullptr);
+  ASSERT_NE(c.CaptionLowFont(), nullptr);
+  EXPECT_EQ(c.CaptionLowFont()->Name(), "DejaVu Sans");  // the ambient font
+  EXPECT_EQ(loaded.form.Surface().BackColor(), 0u);
+
+  // The members match a newly placed control's, apart from the captions.
+  const ControlState& s = c.State();
+  const ControlState first = FirstValues();
+  EXPECT_EQ(s.StoredAutoSize, first.StoredAutoSize);
+  EXPECT_EQ(s.StoredAppearance, first.StoredAppearance);
+  EXPECT_EQ(s.StoredBorderStyle, first.StoredBorderStyle);
+  EXPECT_EQ(s.StoredBackColor, first.StoredBackColor);
+  EXPECT_EQ(s.StoredBackGroundStyle, first.StoredBackGroundStyle);
+  EXPECT_EQ(s.StoredBackGroundG1, first.StoredBackGroundG1);
+  EXPECT_EQ(s.StoredBackGroundG2, first.StoredBackGroundG2);
+  EXPECT_EQ(s.StoredCaptionLowPosition, first.StoredCaptionLowPosition);
+  EXPECT_EQ(s.StoredCaptionUpperPosition, first.StoredCaptionUpperPosition);
+  EXPECT_EQ(s.StoredOnColor, first.StoredOnColor);
+  EXPECT_EQ(s.StoredOffColor, first.StoredOffColor);
+  EXPECT_EQ(s.StoredLeadingZeros, first.StoredLeadingZeros);
+  EXPECT_EQ(s.StoredLeadingPlusMinus, first.StoredLeadingPlusMinus);
+  EXPECT_EQ(s.StoredDigits, first.StoredDigits);
+  EXPECT_EQ(s.StoredDecimals, first.StoredDecimals);
+  EXPECT_EQ(s.StoredDecimalPointSize, first.StoredDecimalPointSize);
+  EXPECT_EQ(s.StoredShowAllDecimalPoints, first.StoredShowAllDecimalPoints);
+  EXPECT_EQ(s.StoredDigitWidth, first.StoredDigitWidth);
+  EXPECT_EQ(s.StoredDigitHeight, first.StoredDigitHeight);
+  EXPECT_EQ(s.StoredDigitLeftMargin, first.StoredDigitLeftMargin);
+  EXPECT_EQ(s.StoredDigitUpperMargin, first.StoredDigitUpperMargin);
+  EXPECT_EQ(s.StoredDigitSpacing, first.StoredDigitSpacing);
+  EXPECT_EQ(s.StoredSegmentWidth, first.StoredSegmentWidth);
+  EXPECT_EQ(s.StoredSegmentSeperation, first.StoredSegmentSeperation);
+  EXPECT_EQ(s.StoredTransparent, first.StoredTransparent);
+  EXPECT_EQ(s.StoredUseOverRange, first.StoredUseOverRange);
+  EXPECT_EQ(s.StoredValue, first.StoredValue);
+}
+
+TEST_F(Persistence, ANewlyPlacedControlStartsWithItsFirstValuesAndSavesEmptyCaptions) {
+  EXPECT_EQ(control.CaptionLow(), "");
+  EXPECT_EQ(control.Digits(), 4);
+  EXPECT_EQ(control.OffColor(), 0x404000u);
+  // The labels and the held fonts each have their own font object.
+  EXPECT_NE(form.Label1().Font(), control.CaptionLowFont());
+  EXPECT_NE(control.CaptionLowFont(), control.CaptionUpperFont());
+  MemoryPropertyBag bag;
+  control.WriteProperties(bag);
+  EXPECT_TRUE(bag.Contains("CaptionLow"));
+  EXPECT_TRUE(bag.Contains("CaptionUpper"));
+  EXPECT_FALSE(bag.Contains("Digits"));  // equal to its default
+}
+
+TEST_F(Persistence, AnOverflowingDigitsEndsTheLoadAtThatKey) {
+  LoggingBag bag;
+  bag.inner.Store("Decimals", Variant::FromInteger(1));
+  bag.inner.Store("Digits", Variant::FromLong(70000));
+  bag.inner.Store("DigitWidth", Variant::FromInteger(50));
+  Loaded loaded;
+  EXPECT_EQ(ErrorOf([&] { loaded.control.ReadProperties(bag); }), core::kOverflow);
+  EXPECT_EQ(bag.reads.size(), 27u);
+  EXPECT_EQ(bag.reads.back(), "Digits");
+  EXPECT_EQ(loaded.control.Decimals(), 1);  // before the failure: applied
+  EXPECT_EQ(loaded.control.Digits(), 0);    // from the failing step on: untouched
+  EXPECT_EQ(loaded.control.DigitWidth(), 0);
+  EXPECT_EQ(loaded.control.MouseIcon(), nullptr);
+}
+
+TEST_F(Persistence, UpperTextAlignmentComesFromItsOwnKey) {
+  MemoryPropertyBag bag;
+  bag.Store("CaptionUpperAlignment", Variant::FromInteger(0));
+  bag.Store("CaptionUpperPosition", Variant::FromLong(RightPosition));
+  Loaded loaded;
+  loaded.control.ReadProperties(bag);
+  EXPECT_EQ(loaded.form.Label2().Alignment(), 0);
+  EXPECT_EQ(loaded.control.CaptionUpperPosition(), RightPosition);
+
+  MemoryPropertyBag withoutAlignment;
+  withoutAlignment.Store("CaptionUpperPosition", Variant::FromLong(LeftPosition));
+  Loaded other;
+  other.control.ReadProperties(withoutAlignment);
+  EXPECT_EQ(other.form.Label2().Alignment(), 2);
+}
+
+TEST_F(Persistence, BackColorSetsTheMemberAndTheSurface) {
+  MemoryPropertyBag bag;
+  bag.Store("BackColor", Variant::FromLong(0x123456));
+  Loaded loaded;
+  loaded.control.ReadProperties(bag);
+  EXPECT_EQ(loaded.control.BackColor(), 0x123456u);
+  EXPECT_EQ(loaded.form.Surface().BackColor(), 0x123456u);
+}
+
+TEST_F(Persistence, BadEntriesFailWithTheirErrors) {
+  struct Bad {
+    const char* key;
+    Variant value;
+    int32_t error;
+  };
+  const std::vector<Bad> bad = {
+      {"Appearance", Variant::FromInteger(4), core::kInvalidPropertyValue},
+      {"CaptionLowPosition", Variant::FromInteger(9), core::kInvalidPropertyValue},
+      {"OnColor", Variant::FromString("green"), core::kTypeMismatch},
+      {"CaptionLowFont", Variant::FromString("Arial"), core::kTypeMismatch},
+      {"PictureBackground", Variant::FromObject(platform::StdFont::Create("DejaVu Sans", 8)),
+       core::kTypeMismatch},
+      {"Value", Variant::FromString("lots"), core::kTypeMismatch},
+  };
+  for (const Bad& b : bad) {
+    SCOPED_TRACE(b.key);
+    MemoryPropertyBag bag;
+    bag.Store(b.key, b.value);
+    Loaded loaded;
+    EXPECT_EQ(ErrorOf([&] { loaded.control.ReadProperties(bag); }), b.error);
+  }
+}
+
+TEST_F(Persistence, WritingAfterLoadingSavesTheLabelsFonts) {
+  MemoryPropertyBag bag;
+  control.SetCaptionLowFont(platform::StdFont::Create("DejaVu Serif", 12));
+  control.WriteProperties(bag);
+  Loaded loaded;
+  loaded.control.ReadProperties(bag);
+  MemoryPropertyBag again;
+  loaded.control.WriteProperties(again);
+  const auto font = std::dynamic_pointer_cast<host::Font>(
+      again.ReadProperty("CaptionLowFont", Variant()).ToObject());
+  ASSERT_NE(font, nullptr);
+  EXPECT_EQ(font->Name(), "DejaVu Serif");
+}
+
+TEST_F(Persistence, TerminateReleasesThePictureAndTheCaptionFonts) {
+  control.SetPictureBackGround(platform::BitmapPicture::FromImage(platform::Image(2, 2)));
+  control.Terminate();
+  EXPECT_EQ(control.PictureBackGround(), nullptr);
+  EXPECT_EQ(control.CaptionLowFont(), nullptr);
+  EXPECT_EQ(control.CaptionUpperFont(), nullptr);
+}
+
+}  // namespace
+}  // namespace led::control::testing

@@ -1,0 +1,267 @@
+// The order of each setter's steps, seen in the calls the control makes to its host.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ControlFixture.h"
+#include "platform/BitmapPicture.h"
+#include "platform/StdFont.h"
+#include "platform/TextLabel.h"
+
+namespace led::control::testing {
+namespace {
+
+using StepList = std::vector<std::string>;
+
+struct SetterCase {
+  const char* name;
+  std::function<void(LEDDisplay&)> set;
+  StepList expected;
+};
+
+StepList NotifyRender(const std::string& name) {
+  return {"notify:" + name, "render"};
+}
+StepList RenderNotify(const std::string& name) {
+  return {"render", "notify:" + name};
+}
+StepList ResizeNotify(const std::string& name) {
+  return {"layout", "render", "notify:" + name};
+}
+
+std::vector<SetterCase> SetterCases() {
+  return {
+      // Render, then notify.
+      {"BackGroundG1", [](LEDDisplay& c) { c.SetBackGroundG1(0x123456); },
+       RenderNotify("BackGroundG1")},
+      {"BackGroundG2", [](LEDDisplay& c) { c.SetBackGroundG2(0x654321); },
+       RenderNotify("BackGroundG2")},
+      // Notify, then render.
+      {"AutoSize off", [](LEDDisplay& c) { c.SetAutoSize(core::kFalse); },
+       NotifyRender("AutoSize")},
+      {"BackGroundStyle", [](LEDDisplay& c) { c.SetBackGroundStyle(Gradient_V); },
+       NotifyRender("BackGroundStyle")},
+      {"Decimals", [](LEDDisplay& c) { c.SetDecimals(1); }, NotifyRender("Decimals")},
+      {"DecimalPointSize", [](LEDDisplay& c) { c.SetDecimalPointSize(4); },
+       NotifyRender("DecimalPointSize")},
+      {"ShowAllDecimalPoints", [](LEDDisplay& c) { c.SetShowAllDecimalPoints(core::kFalse); },
+       NotifyRender("ShowAllDecimalPoints")},
+      {"Digits", [](LEDDisplay& c) { c.SetDigits(6); }, NotifyRender("Digits")},
+      {"DigitWidth", [](LEDDisplay& c) { c.SetDigitWidth(20); }, NotifyRender("DigitWidth")},
+      {"DigitLeftMargin", [](LEDDisplay& c) { c.SetDigitLeftMargin(8); },
+       NotifyRender("DigitLeftMargin")},
+      {"LeadingZeros", [](LEDDisplay& c) { c.SetLeadingZeros(core::kFalse); },
+       NotifyRender("LeadingZeros")},
+      {"LeadingPlusMinus", [](LEDDisplay& c) { c.SetLeadingPlusMinus(core::kFalse); },
+       NotifyRender("LeadingPlusMinus")},
+      {"OnColor", [](LEDDisplay& c) { c.SetOnColor(0x00FF00); }, NotifyRender("OnColor")},
+      {"OffColor", [](LEDDisplay& c) { c.SetOffColor(0x001100); }, NotifyRender("OffColor")},
+      {"Transparent", [](LEDDisplay& c) { c.SetTransparent(core::kFalse); },
+       NotifyRender("Transparent")},
+      {"UseOverRange", [](LEDDisplay& c) { c.SetUseOverRange(core::kTrue); },
+       NotifyRender("UseOverRange")},
+      // A host property first, then the notification, then the redraw.
+      {"Appearance",
+       [](LEDDisplay& c) { c.SetAppearance(Flat); },
+       {"Appearance", "notify:Appearance", "BackColor", "render"}},
+      {"BorderStyle",
+       [](LEDDisplay& c) { c.SetBorderStyle(BorderNone); },
+       {"BorderStyle", "notify:BorderStyle", "BackColor", "render"}},
+      {"BackColor",
+       [](LEDDisplay& c) { c.SetBackColor(0x202020); },
+       {"BackColor", "notify:BackColor", "render"}},
+      {"PictureBackGround",
+       [](LEDDisplay& c) {
+         c.SetPictureBackGround(platform::BitmapPicture::FromImage({2, 2}));
+       },
+       {"Picture", "notify:PictureBackGround", "render"}},
+      // Render, then the resize handling (which renders again).
+      {"DigitHeight",
+       [](LEDDisplay& c) { c.SetDigitHeight(40); },
+       {"notify:DigitHeight", "render", "layout", "render"}},
+      // The resize handling instead of the render pass.
+      {"DigitUpperMargin", [](LEDDisplay& c) { c.SetDigitUpperMargin(4); },
+       ResizeNotify("DigitUpperMargin")},
+      {"DigitSpacing", [](LEDDisplay& c) { c.SetDigitSpacing(6); }, ResizeNotify("DigitSpacing")},
+      {"SegmentWidth", [](LEDDisplay& c) { c.SetSegmentWidth(2); }, ResizeNotify("SegmentWidth")},
+      {"SegmentSeperation", [](LEDDisplay& c) { c.SetSegmentSeperation(1); },
+       ResizeNotify("SegmentSeperation")},
+      {"CaptionLow",
+       [](LEDDisplay& c) { c.SetCaptionLow("volts"); },
+       {"Label1.Caption", "layout", "render", "notify:CaptionLow"}},
+      {"CaptionUpper",
+       [](LEDDisplay& c) { c.SetCaptionUpper("amps"); },
+       {"Label2.Caption", "layout", "render", "notify:CaptionUpper"}},
+      {"CaptionLowPosition",
+       [](LEDDisplay& c) { c.SetCaptionLowPosition(LeftPosition); },
+       {"Label1.Alignment", "layout", "render", "notify:CaptionLowPosition"}},
+      {"CaptionUpperPosition",
+       [](LEDDisplay& c) { c.SetCaptionUpperPosition(RightPosition); },
+       {"Label2.Alignment", "layout", "render", "notify:CaptionUpperPosition"}},
+      {"CaptionLowFont",
+       [](LEDDisplay& c) { c.SetCaptionLowFont(platform::StdFont::Create("DejaVu Serif", 10)); },
+       {"Label1.Font", "layout", "render", "notify:CaptionLowFont"}},
+      {"CaptionUpperFont",
+       [](LEDDisplay& c) { c.SetCaptionUpperFont(platform::StdFont::Create("DejaVu Serif", 10)); },
+       {"Label2.Font", "layout", "render", "notify:CaptionUpperFont"}},
+      // No redraw at all.
+      {"CaptionLowForeColor",
+       [](LEDDisplay& c) { c.SetCaptionLowForeColor(0xFF); },
+       {"Label1.ForeColor", "notify:CaptionLowForeColor"}},
+      {"CaptionUpperForeColor",
+       [](LEDDisplay& c) { c.SetCaptionUpperForeColor(0xFF); },
+       {"Label2.ForeColor", "notify:CaptionUpperForeColor"}},
+      {"MousePointer",
+       [](LEDDisplay& c) { c.SetMousePointer(2); },
+       {"MousePointer", "notify:MousePointer"}},
+      {"MouseIcon",
+       [](LEDDisplay& c) {
+         c.SetMouseIcon(platform::BitmapPicture::FromImage({2, 2}));
+       },
+       {"MouseIcon", "notify:MouseIcon"}},
+      {"Enabled", [](LEDDisplay& c) { c.SetEnabled(core::kFalse); }, {"Enabled", "notify:Enabled"}},
+      // The method: AutoRedraw on, then render; no notification.
+      {"Refresh", [](LEDDisplay& c) { c.Refresh(); }, {"AutoRedraw", "render"}},
+  };
+}
+
+TEST_F(ControlFixture, EverySetterRunsItsStepsInOrder) {
+  for (const SetterCase& c : SetterCases()) {
+    SCOPED_TRACE(c.name);
+    recorder.Clear();
+    c.set(control);
+    EXPECT_EQ(Steps(), c.expected);
+  }
+}
+
+TEST_F(ControlFixture, SettingTheCurrentValueRepeatsEveryStep) {
+  control.SetDigits(4);
+  control.SetDigits(4);
+  EXPECT_EQ(Steps(), (StepList{"notify:Digits", "render", "notify:Digits", "render"}));
+}
+
+TEST_F(ControlFixture, ChangeReachesTheHostInsideTheRenderBeforeTheValueNotice) {
+  control.SetValue(5);
+  control.SetValue(5);
+  EXPECT_EQ(Steps(),
+            (StepList{"render", "event:Change", "notify:Value", "render", "notify:Value"}));
+  recorder.Clear();
+  control.SetValue(0);
+  control.SetValue(-0.0);  // equal to 0: no change
+  EXPECT_EQ(Notices(), (StepList{"event:Change", "notify:Value", "notify:Value"}));
+}
+
+TEST_F(ControlFixture, AutoSizeOnFitsTheExtentAndOffLeavesIt) {
+  form.SetTwipsPerPixel(15);
+  control.SetAutoSize(core::kTrue);
+  // Five cells of 24 + 10 pixels after a margin of 3; the height is two margins of 3,
+  // the digit height 48 and 9 pixels of 3D border allowance, all in twips.
+  EXPECT_FLOAT_EQ(form.Surface().Width(), 173 * 15);
+  EXPECT_FLOAT_EQ(form.Surface().Height(), (3 + 3 + 48 + 9) * 15);
+  const StepList steps = Steps();
+  ASSERT_GE(steps.size(), 3u);
+  EXPECT_EQ(steps[0], "notify:AutoSize");
+  EXPECT_EQ(steps[1], "render");
+  EXPECT_EQ(steps.back(), "layout");  // the setter ends with the height computation
+
+  recorder.Clear();
+  control.SetAutoSize(core::kFalse);
+  EXPECT_EQ(Steps(), NotifyRender("AutoSize"));
+  EXPECT_EQ(form.Surface().ExtentPixelsX(), 173);
+  EXPECT_EQ(form.Surface().ExtentPixelsY(), 63);
+}
+
+TEST_F(ControlFixture, FontSetterCopiesSixAttributesIntoTheHeldFont) {
+  const host::FontPtr held = control.CaptionLowFont();
+  auto given = platform::StdFont::Create("DejaVu Serif", 12.5);
+  given->SetItalic(core::kTrue);
+  given->SetStrikethrough(core::kTrue);
+  given->SetCharset(2);
+  control.SetCaptionLowFont(given);
+
+  ASSERT_EQ(control.CaptionLowFont(), held);  // the same object, changed
+  EXPECT_NE(control.CaptionLowFont(), given);
+  EXPECT_EQ(held->Name(), "DejaVu Serif");
+  EXPECT_EQ(held->Size(), 125000);
+  EXPECT_EQ(held->Italic(), core::kTrue);
+  EXPECT_EQ(held->Strikethrough(), core::kTrue);
+  EXPECT_EQ(held->Charset(), 0);  // not copied
+  EXPECT_EQ(form.Label1().Font(), held);
+  EXPECT_NE(control.CaptionUpperFont(), held);
+
+  // Equal attributes still resize and notify.
+  recorder.Clear();
+  control.SetCaptionLowFont(platform::StdFont::CopyOf(*held));
+  EXPECT_EQ(Notices(), (StepList{"notify:CaptionLowFont"}));
+}
+
+TEST_F(ControlFixture, NoFontFailsBeforeAnythingChanges) {
+  EXPECT_EQ(ErrorOf([&] { control.SetCaptionUpperFont(nullptr); }), core::kObjectNotSet);
+  EXPECT_TRUE(recorder.Calls().empty());
+}
+
+TEST_F(ControlFixture, BackColorReadsTheControlsOwnCopy) {
+  control.SetBackColor(0x336699);
+  form.Surface().SetBackColor(0x000001);
+  EXPECT_EQ(control.BackColor(), 0x336699u);
+  // Appearance and border changes put the control's colour back on the surface.
+  control.SetBorderStyle(BorderNone);
+  EXPECT_EQ(form.Surface().BackColor(), 0x336699u);
+}
+
+TEST_F(ControlFixture, BooleansAreKeptAsGiven) {
+  control.SetLeadingZeros(1);
+  EXPECT_EQ(control.LeadingZeros(), 1);
+}
+
+// A value that the base object or a label refuses is not kept: the getters, the
+// border allowance and the saved set keep showing what the host objects hold.
+TEST_F(ControlFixture, RefusedValuesLeaveTheControlsCopyUnchanged) {
+  struct Refusal {
+    const char* name;
+    std::function<void()> set;
+    std::function<int32_t()> member;
+    int32_t error;
+  };
+  const std::vector<Refusal> refusals = {
+      {"Appearance overflow", [&] { control.SetAppearance(70000); },
+       [&] { return control.State().StoredAppearance; }, core::kOverflow},
+      {"Appearance refused", [&] { control.SetAppearance(5); },
+       [&] { return control.State().StoredAppearance; }, core::kInvalidPropertyValue},
+      {"BorderStyle overflow", [&] { control.SetBorderStyle(-40000); },
+       [&] { return control.State().StoredBorderStyle; }, core::kOverflow},
+      {"BorderStyle refused", [&] { control.SetBorderStyle(3); },
+       [&] { return control.State().StoredBorderStyle; }, core::kInvalidPropertyValue},
+      {"CaptionLowPosition overflow", [&] { control.SetCaptionLowPosition(70000); },
+       [&] { return control.CaptionLowPosition(); }, core::kOverflow},
+      {"CaptionLowPosition refused", [&] { control.SetCaptionLowPosition(7); },
+       [&] { return control.CaptionLowPosition(); }, core::kInvalidPropertyValue},
+      {"CaptionUpperPosition refused", [&] { control.SetCaptionUpperPosition(-1); },
+       [&] { return control.CaptionUpperPosition(); }, core::kInvalidPropertyValue},
+  };
+  for (const Refusal& r : refusals) {
+    SCOPED_TRACE(r.name);
+    const int32_t before = r.member();
+    recorder.Clear();
+    EXPECT_EQ(ErrorOf(r.set), r.error);
+    EXPECT_EQ(r.member(), before);
+    EXPECT_TRUE(Notices().empty());
+  }
+  EXPECT_EQ(control.Appearance(), ThreeD);
+  EXPECT_EQ(control.BorderStyle(), FixedSingle);
+
+  form.SetTwipsPerPixel(15);
+  control.SetAutoSize(core::kTrue);
+  EXPECT_FLOAT_EQ(form.Surface().Height(), (3 + 3 + 48 + 9) * 15);
+}
+
+TEST_F(ControlFixture, MousePointerOutsideSixteenBitsOverflows) {
+  EXPECT_EQ(ErrorOf([&] { control.SetMousePointer(1 << 16); }), core::kOverflow);
+  EXPECT_EQ(control.MousePointer(), 0);
+  EXPECT_TRUE(recorder.Calls().empty());
+}
+
+}  // namespace
+}  // namespace led::control::testing
