@@ -1,0 +1,208 @@
+// The background on the recorder: gradient directions and colours, the container copy
+// and its source offset, and the step-by-step skipping of the copy.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "RenderFixture.h"
+#include "platform/BitmapPicture.h"
+#include "platform/SystemColors.h"
+#include "render/Background.h"
+#include "render/RenderPass.h"
+
+namespace led::render::testing {
+namespace {
+
+constexpr core::OleColor kRed = 0x0000FF;
+constexpr core::OleColor kBlue = 0xFF0000;
+
+json Vertex(int x, int y, int red, int green, int blue) {
+  return {{"x", x}, {"y", y}, {"red", red}, {"green", green}, {"blue", blue}, {"alpha", 0}};
+}
+
+class BackgroundTest : public RenderTest {
+ protected:
+  BackgroundTest() {
+    Surface().SetExtentPixels(100, 60);
+    recorder.Clear();
+  }
+  ~BackgroundTest() override { platform::ResetSystemColors(); }
+
+  // A container picture whose pixel (x, y) encodes its place.
+  void GiveContainerPicture() {
+    platform::Image image(400, 300);
+    for (int32_t y = 0; y < image.height; ++y)
+      for (int32_t x = 0; x < image.width; ++x) image.at(x, y) = platform::MakePixel(x % 256, y, 7);
+    form.SetContainerPicture(platform::BitmapPicture::FromImage(std::move(image)));
+  }
+};
+
+TEST_F(BackgroundTest, GradientDirections) {
+  state.StoredBackGroundG1 = kRed;
+  state.StoredBackGroundG2 = kBlue;
+  struct Case {
+    int32_t style;
+    json fill;
+  };
+  const Case cases[] = {
+      // Vertical: the second colour at the top.
+      {control::Gradient_V,
+       {{"call", "GradientFill"},
+        {"mode", 1},
+        {"vertices", {Vertex(0, 0, 0, 0, 0xFF00), Vertex(100, 60, 0xFF00, 0, 0)}}}},
+      // Horizontal: the first colour at the left.
+      {control::Gradient_H,
+       {{"call", "GradientFill"},
+        {"mode", 0},
+        {"vertices", {Vertex(0, 0, 0xFF00, 0, 0), Vertex(100, 60, 0, 0, 0xFF00)}}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.style);
+    state.StoredBackGroundStyle = c.style;
+    recorder.Clear();
+    PaintBackground(display);
+    EXPECT_EQ(Calls(), std::vector<json>{c.fill});
+    EXPECT_EQ(state.GradientRect.Right, 100);
+    EXPECT_EQ(state.GradientRect.Bottom, 60);
+  }
+}
+
+TEST_F(BackgroundTest, StandardPaintsNothingButRefreshesTheRectangle) {
+  state.StoredBackGroundStyle = control::Standard;
+  state.GradientRect = {5, 5, 5, 5};
+  PaintBackground(display);
+  EXPECT_TRUE(Calls().empty());
+  EXPECT_EQ(state.GradientRect.Left, 0);
+  EXPECT_EQ(state.GradientRect.Top, 0);
+  EXPECT_EQ(state.GradientRect.Right, 100);
+  EXPECT_EQ(state.GradientRect.Bottom, 60);
+}
+
+TEST_F(BackgroundTest, SystemColoursAreResolvedOnEveryPaint) {
+  state.StoredBackGroundStyle = control::Gradient_H;
+  state.StoredBackGroundG1 = 0x8000000F;  // button face
+  platform::SetSystemColor(platform::kColorButtonFace, 0x00FF00);
+  PaintBackground(display);
+  platform::SetSystemColor(platform::kColorButtonFace, 0x000080);
+  PaintBackground(display);
+  const std::vector<json> fills = Calls("GradientFill");
+  ASSERT_EQ(fills.size(), 2u);
+  EXPECT_EQ(fills[0]["vertices"][0]["green"], 0xFF00);
+  EXPECT_EQ(fills[1]["vertices"][0]["green"], 0);
+  EXPECT_EQ(fills[1]["vertices"][0]["red"], 0x8000);
+}
+
+// A colour that cannot be converted must not blank the display: unused under Standard,
+// and under a gradient style it costs only the gradient.
+TEST_F(BackgroundTest, UnconvertibleGradientColourKeepsTheDigits) {
+  for (int32_t style : {control::Standard, control::Gradient_V, control::Gradient_H}) {
+    for (bool first : {true, false}) {
+      SCOPED_TRACE(style);
+      SCOPED_TRACE(first);
+      state = control::FirstValues();
+      state.StoredBackGroundStyle = style;
+      (first ? state.StoredBackGroundG1 : state.StoredBackGroundG2) = 0x1000000;
+      state.StoredValue = 1;
+      recorder.Clear();
+      RenderDisplay(display);
+      EXPECT_TRUE(Calls("GradientFill").empty());
+      EXPECT_EQ(Calls("Line").size(), 9u + 4u * 24u);
+      EXPECT_EQ(ChangeCount(Calls()), 1);
+    }
+  }
+}
+
+TEST_F(BackgroundTest, TransparentCopiesFromUnderTheControl) {
+  GiveContainerPicture();
+  form.SetPlace(1500, 900);  // twips, at 15 twips per pixel
+  state.StoredTransparent = core::kTrue;
+  state.StoredBackGroundStyle = control::Gradient_V;  // not used when transparent
+  state.GradientRect = {1, 2, 3, 4};
+  PaintBackground(display);
+  EXPECT_EQ(Calls(), (std::vector<json>{{{"call", "BitBlt"},
+                                         {"x", 0},
+                                         {"y", 0},
+                                         {"width", 100},
+                                         {"height", 60},
+                                         {"srcX", 100},
+                                         {"srcY", 60}}}));
+  EXPECT_EQ(state.GradientRect.Right, 3);
+  EXPECT_EQ(gdi.created, 1);
+  EXPECT_EQ(gdi.deleted, 1);
+  EXPECT_EQ(PixelAt(0, 0), platform::MakePixel(100, 60, 7));
+  EXPECT_EQ(PixelAt(99, 59), platform::MakePixel(199, 119, 7));
+}
+
+TEST_F(BackgroundTest, TransparentOffsetFollowsTheContainerScale) {
+  GiveContainerPicture();
+  form.SetContainerScaleMode(host::kScalePixels);
+  form.SetPlace(20.5f, 11.5f);  // halves to even: 20 and 12
+  state.StoredTransparent = core::kTrue;
+  PaintBackground(display);
+  const std::vector<json> copies = Calls("BitBlt");
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(copies[0]["srcX"], 20);
+  EXPECT_EQ(copies[0]["srcY"], 12);
+}
+
+TEST_F(BackgroundTest, TransparentWithoutContainerPictureKeepsTheClearedSurface) {
+  Surface().SetBackColor(0x336699);
+  state.StoredTransparent = core::kTrue;
+  state.StoredValue = 2;
+  RenderDisplay(display);
+  EXPECT_TRUE(Calls("BitBlt").empty());
+  EXPECT_EQ(gdi.created, gdi.deleted);
+  EXPECT_EQ(PixelAt(0, 0), platform::OpaquePixel(0x336699));
+  EXPECT_EQ(ChangeCount(Calls()), 1);  // the pass went on to the end
+}
+
+// A picture whose bitmap the GDI table does not know cannot be selected.
+class UnknownBitmap : public host::Picture {
+ public:
+  int32_t Handle() const override { return 0x7FFFFFF0; }
+  int32_t Width() const override { return 10; }
+  int32_t Height() const override { return 10; }
+};
+
+TEST_F(BackgroundTest, UnselectableBitmapCopiesNothingAndReleasesTheContext) {
+  form.SetContainerPicture(std::make_shared<UnknownBitmap>());
+  state.StoredTransparent = core::kTrue;
+  CopyContainerBackground(display);
+  EXPECT_TRUE(Calls().empty());
+  EXPECT_EQ(gdi.created, 1);
+  EXPECT_EQ(gdi.deleted, 1);
+}
+
+// A container whose extender has no place and whose parent has no scale mode.
+class PlacelessContainer : public platform::FormContainer {
+ public:
+  core::Variant ExtenderProperty(const std::string&) override {
+    throw core::RuntimeError(core::kNotSupported);
+  }
+  core::Variant ParentProperty(const std::string& name) override {
+    if (name == "ScaleMode") throw core::RuntimeError(core::kNotSupported);
+    return FormContainer::ParentProperty(name);
+  }
+};
+
+TEST_F(BackgroundTest, FailingStepsOfTheCopyAreSkipped) {
+  PlacelessContainer container;
+  platform::Image image(50, 50, platform::MakePixel(9, 8, 7));
+  container.SetPicture(platform::BitmapPicture::FromImage(std::move(image)));
+  host::Host placeless{form.Host().surface, label1, label2, container, gdi};
+  platform::Recorder placelessRecorder{placeless};
+  Display placelessDisplay{state, placelessRecorder.Host()};
+
+  CopyContainerBackground(placelessDisplay);  // must not throw
+  const std::vector<json> copies = Named(placelessRecorder.Calls(), "BitBlt");
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(copies[0]["srcX"], 0);
+  EXPECT_EQ(copies[0]["srcY"], 0);
+  EXPECT_EQ(PixelAt(10, 10), platform::MakePixel(9, 8, 7));
+  EXPECT_EQ(gdi.created, gdi.deleted);
+}
+
+}  // namespace
+}  // namespace led::render::testing

@@ -1,0 +1,207 @@
+// Caption layout, the automatic extent in twips, and the container's notifications.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "RenderFixture.h"
+#include "render/RenderPass.h"
+
+namespace led::render::testing {
+namespace {
+
+std::vector<double> Values(const std::vector<json>& records) {
+  std::vector<double> out;
+  for (const json& r : records) out.push_back(r["value"].get<double>());
+  return out;
+}
+
+class LayoutTest : public RenderTest {};
+
+TEST_F(LayoutTest, AutoSizeHeightInTwips) {
+  struct Case {
+    int32_t appearance;
+    int32_t borderStyle;
+    int16_t margin;
+    int16_t digitHeight;
+    std::vector<double> heights;
+  };
+  const Case cases[] = {
+      {control::ThreeD, control::FixedSingle, 3, 48, {810, 810 + 9 * 15}},
+      {control::ThreeD, control::BorderNone, 5, 30, {600, 675}},
+      {control::Flat, control::FixedSingle, 5, 30, {600, 600 + 6 * 15}},
+      {control::Flat, control::BorderNone, 5, 30, {600, 675}},
+      {2, control::FixedSingle, 5, 30, {600}},  // an unknown pair: no allowance
+      {control::Flat, 7, 5, 30, {600}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.appearance * 10 + c.borderStyle);
+    state.StoredAppearance = c.appearance;
+    state.StoredBorderStyle = c.borderStyle;
+    state.StoredDigitUpperMargin = c.margin;
+    state.StoredDigitHeight = c.digitHeight;
+    recorder.Clear();
+    AutoSizeHeight(display);
+    EXPECT_EQ(Values(Calls("Height")), c.heights);
+    EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
+  }
+}
+
+TEST_F(LayoutTest, CaptionsAddTheirHeightOnlyWithText) {
+  label1.height = 13;
+  label2.height = 17;
+  AutoSizeHeight(display);
+  label1.caption = "low";
+  AutoSizeHeight(display);
+  label2.caption = " ";
+  AutoSizeHeight(display);
+  EXPECT_EQ(Values(Calls("Height")), (std::vector<double>{810, 945,              // no caption
+                                                          810 + 195, 945 + 195,  // the lower one
+                                                          810 + 195 + 255, 945 + 450}));  // both
+}
+
+TEST_F(LayoutTest, TwipsPerPixelIsReadAfresh) {
+  form.SetTwipsPerPixel(12);
+  AutoSizeHeight(display);
+  // m = 36 twips, counted twice; 48 * 12 = 576; border 9 * 12.
+  EXPECT_EQ(Values(Calls("Height")), (std::vector<double>{648, 756}));
+}
+
+TEST_F(LayoutTest, MarginOverflowClearsSizingInProgress) {
+  state.StoredDigitUpperMargin = 3000;  // 45000 twips
+  EXPECT_EQ(ErrorNumberOf([&] { AutoSizeHeight(display); }), core::kOverflow);
+  EXPECT_TRUE(Calls("Height").empty());
+  EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
+
+  // Later resizes lay out and redraw again.
+  state.StoredAutoSize = core::kTrue;
+  recorder.Clear();
+  ResizeHandling(display);
+  // The failing sizing is skipped here and in the resize of the width change; both
+  // still place the lower caption and render.
+  EXPECT_EQ(Calls("Label1.Top").size(), 2u);
+  EXPECT_EQ(Calls("Cls").size(), 2u);
+  EXPECT_EQ(Calls("Width").size(), 2u);
+}
+
+TEST_F(LayoutTest, WidthFromTheCellsInTwips) {
+  state.StoredLeadingPlusMinus = core::kFalse;
+  state.StoredDecimals = 0;
+  state.StoredDigitLeftMargin = 10;
+  state.StoredDigitWidth = 20;
+  state.StoredDigitSpacing = 5;
+  state.StoredAutoSize = core::kTrue;
+  RenderDisplay(display);
+  EXPECT_EQ(Calls("Width").front()["value"], 1650);
+}
+
+TEST_F(LayoutTest, AutoSizedStartingStateEndsAt173By63Pixels) {
+  state.StoredAutoSize = core::kTrue;
+  ResizeHandling(display);
+  EXPECT_EQ(Surface().ExtentPixelsX(), 173);
+  EXPECT_EQ(Surface().ExtentPixelsY(), 63);
+  EXPECT_EQ(Values(Calls("Height")).back(), 945);
+  EXPECT_EQ(Values(Calls("Width")), (std::vector<double>{2595, 2595}));
+  // The resize's own pass and the nested one of the width change; the resizes inside
+  // AutoSizeHeight only move the labels.
+  EXPECT_EQ(Calls("Cls").size(), 2u);
+  EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
+}
+
+TEST_F(LayoutTest, CaptionPlaces) {
+  Surface().SetExtentPixels(200, 80);
+  label1.width = 40;
+  label2.width = 30;
+  struct Case {
+    int32_t position;
+    float lower;
+    float upper;
+  };
+  const Case cases[] = {
+      {control::LeftPosition, 3, 1},  // the lower caption at the digits, the upper at 1
+      {control::RightPosition, 160, 170},
+      {control::CenterPosition, 80, 85},
+      {7, -1, -1},  // unknown: both stay where they are
+      {-1, -1, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.position);
+    label1.left = label2.left = -1;
+    state.StoredCaptionLowPosition = c.position;
+    state.StoredCaptionUpperPosition = c.position;
+    ResizeHandling(display);
+    EXPECT_EQ(label1.left, c.lower);
+    EXPECT_EQ(label2.left, c.upper);
+    EXPECT_EQ(label2.top, 0);
+    EXPECT_EQ(label1.top, 80 - 13);
+  }
+}
+
+TEST_F(LayoutTest, ResizeStepsRunInOrder) {
+  Surface().SetExtentPixels(200, 80);
+  recorder.Clear();
+  ResizeHandling(display);
+  const std::vector<json> calls = Calls();
+  ASSERT_GE(calls.size(), 5u);
+  EXPECT_EQ(calls[0], (json{{"call", "Label1.Left"}, {"value", 80}}));
+  EXPECT_EQ(calls[1], (json{{"call", "Label2.Left"}, {"value", 80}}));
+  EXPECT_EQ(calls[2], (json{{"call", "Label2.Top"}, {"value", 0}}));
+  EXPECT_EQ(calls[3], (json{{"call", "Label1.Top"}, {"value", 67}}));
+  EXPECT_EQ(calls[4], (json{{"call", "DrawWidth"}, {"value", 1}}));
+}
+
+TEST_F(LayoutTest, FailingStepIsSkipped) {
+  Surface().SetExtentPixels(200, 80);
+  label1.refuseLeft = true;
+  recorder.Clear();
+  ResizeHandling(display);
+  EXPECT_EQ(label2.left, 80);
+  EXPECT_EQ(label1.top, 67);
+  EXPECT_EQ(Calls("Cls").size(), 1u);
+}
+
+TEST_F(LayoutTest, NoAutoSizeOutsidePixelScale) {
+  state.StoredAutoSize = core::kTrue;
+  Surface().SetScaleMode(host::kScaleTwips);
+  ResizeHandling(display);
+  // This resize only places and renders; the pass switches to pixels, and only the
+  // resize of its width change then sizes the height.
+  const std::vector<json> calls = Calls();
+  const auto first = [&](const char* name) {
+    for (size_t i = 0; i < calls.size(); ++i)
+      if (calls[i]["call"] == name) return i;
+    return calls.size();
+  };
+  EXPECT_LT(first("Label1.Top"), first("Cls"));
+  EXPECT_LT(first("Cls"), first("Width"));
+  EXPECT_LT(first("Width"), first("Height"));
+}
+
+TEST_F(LayoutTest, NoSizingOrDrawingWhileSizingInProgress) {
+  state.StoredAutoSize = core::kTrue;
+  state.SizingInProgress = core::kTrue;
+  ResizeHandling(display);
+  EXPECT_TRUE(Calls("Height").empty());
+  EXPECT_TRUE(Calls("Cls").empty());
+  EXPECT_EQ(Calls("Label1.Top").size(), 1u);
+}
+
+TEST_F(LayoutTest, RefreshShowAndPaint) {
+  PaintHandling(display);
+  EXPECT_TRUE(Calls().empty());
+
+  ShowHandling(display);
+  EXPECT_EQ(Calls("Cls").size(), 1u);
+
+  recorder.Clear();
+  Refresh(display);
+  EXPECT_EQ(Calls()[0], (json{{"call", "AutoRedraw"}, {"value", true}}));
+  EXPECT_EQ(Calls()[1], (json{{"call", "DrawWidth"}, {"value", 1}}));
+
+  state.StoredDigits = 0;
+  recorder.Clear();
+  Refresh(display);
+  EXPECT_EQ(Calls(), std::vector<json>{(json{{"call", "AutoRedraw"}, {"value", true}})});
+}
+
+}  // namespace
+}  // namespace led::render::testing

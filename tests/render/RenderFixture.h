@@ -1,0 +1,78 @@
+#pragma once
+// A control's display on a real raster surface and container, seen through the call
+// recorder. The state starts at the values of a newly placed control, and the
+// surface's resize notification runs the resize handling of the recorded display, as
+// the container would.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "HostDoubles.h"
+#include "control/ControlState.h"
+#include "host/Host.h"
+#include "platform/Form.h"
+#include "platform/Image.h"
+#include "platform/RasterSurface.h"
+#include "platform/Recorder.h"
+#include "render/Display.h"
+#include "render/Layout.h"
+
+namespace led::render::testing {
+
+using nlohmann::json;
+
+inline json LineCall(double x1, double y1, double x2, double y2, core::OleColor color) {
+  return {{"call", "Line"}, {"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2}, {"color", color}};
+}
+
+// The records of `calls` whose "call" is `name`, in order.
+inline std::vector<json> Named(const std::vector<json>& calls, const std::string& name) {
+  std::vector<json> out;
+  for (const json& c : calls)
+    if (c["call"] == name) out.push_back(c);
+  return out;
+}
+
+// How many "Change" events `calls` holds.
+inline int ChangeCount(const std::vector<json>& calls) {
+  int n = 0;
+  for (const json& c : Named(calls, "Event"))
+    if (c["name"] == "Change") ++n;
+  return n;
+}
+
+inline int32_t ErrorNumberOf(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const core::RuntimeError& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+class RenderTest : public ::testing::Test {
+ protected:
+  RenderTest() {
+    form.OnResize([this] { ResizeHandling(display); });
+  }
+
+  std::vector<json> Calls() const { return recorder.Calls(); }
+  std::vector<json> Calls(const std::string& name) const { return Named(recorder.Calls(), name); }
+  platform::RasterSurface& Surface() { return form.Surface(); }
+  platform::Pixel PixelAt(int32_t x, int32_t y) { return form.Surface().Inner().at(x, y); }
+
+  platform::Form form;
+  FixedLabel label1;  // lower caption
+  FixedLabel label2;  // upper caption
+  CountingGdi gdi{form.Host().gdi};
+  host::Host host{form.Host().surface, label1, label2, form.Host().container, gdi};
+  platform::Recorder recorder{host};
+  control::ControlState state = control::FirstValues();
+  Display display{state, recorder.Host()};
+};
+
+}  // namespace led::render::testing

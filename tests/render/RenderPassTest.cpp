@@ -1,0 +1,307 @@
+// The render pass on the recorder: its set-up, the cell walk and geometry, the width
+// handed to AutoSizeWidth, the digit row's top, and Change once per change of value.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "RenderFixture.h"
+#include "platform/BitmapPicture.h"
+#include "render/RenderPass.h"
+
+namespace led::render::testing {
+namespace {
+
+constexpr core::OleColor kOn = control::kFirstOnColor;
+constexpr core::OleColor kOff = control::kFirstOffColor;
+
+class RenderPassTest : public RenderTest {
+ protected:
+  // The first line of every glyph cell (its segment a starts at the cell's left edge).
+  std::vector<double> GlyphLefts() {
+    std::vector<double> lefts;
+    const std::vector<json> lines = Calls("Line");
+    // A glyph cell is 7 bars plus an optional point; its first line is the top bar,
+    // found as a line that starts at y == DigitTop and runs to x + DigitWidth.
+    for (const json& l : lines)
+      if (l["y1"] == l["y2"] && l["y1"] == digitTop &&
+          l["x2"].get<double>() - l["x1"].get<double>() == state.StoredDigitWidth)
+        lefts.push_back(l["x1"].get<double>());
+    return lefts;
+  }
+  double digitTop = 3;
+};
+
+TEST_F(RenderPassTest, StartingStateFirstDigitCellLineByLine) {
+  RenderDisplay(display);
+  const std::vector<json> calls = Calls();
+  ASSERT_EQ(calls.size(), 3u + 9u + 4u * 24u);
+  EXPECT_EQ(calls[0], (json{{"call", "DrawWidth"}, {"value", 1}}));
+  EXPECT_EQ(calls[1], (json{{"call", "ScaleMode"}, {"value", 3}}));
+  EXPECT_EQ(calls[2], (json{{"call", "Cls"}}));
+
+  // The cell at 37, after the nine lines of the sign mark: a lit "0" with a lit point.
+  const size_t cell = 3 + 9;
+  const json expected[] = {
+      LineCall(37, 3, 61, 3, kOn),    LineCall(38, 4, 60, 4, kOn),
+      LineCall(39, 5, 59, 5, kOn),    LineCall(37, 5, 37, 25, kOn),
+      LineCall(38, 6, 38, 24, kOn),   LineCall(39, 7, 39, 23, kOn),
+      LineCall(61, 4, 61, 26, kOn),   LineCall(60, 5, 60, 25, kOn),
+      LineCall(59, 6, 59, 24, kOn),   LineCall(37, 27, 61, 27, kOff),
+      LineCall(38, 26, 60, 26, kOff), LineCall(38, 28, 60, 28, kOff),
+      LineCall(37, 29, 37, 49, kOn),  LineCall(38, 30, 38, 48, kOn),
+      LineCall(39, 31, 39, 47, kOn),  LineCall(61, 28, 61, 50, kOn),
+      LineCall(60, 29, 60, 49, kOn),  LineCall(59, 30, 59, 48, kOn),
+      LineCall(37, 51, 61, 51, kOn),  LineCall(38, 50, 60, 50, kOn),
+      LineCall(39, 49, 59, 49, kOn),  LineCall(65, 55, 68, 55, kOn),
+      LineCall(65, 54, 68, 54, kOn),  LineCall(65, 53, 68, 53, kOn),
+  };
+  for (size_t i = 0; i < std::size(expected); ++i) EXPECT_EQ(calls[cell + i], expected[i]) << i;
+
+  // The next cells carry unlit points.
+  EXPECT_EQ(calls[cell + 24 + 21], LineCall(99, 55, 102, 55, kOff));
+  EXPECT_TRUE(Calls("Width").empty());
+  EXPECT_EQ(ChangeCount(calls), 0);
+}
+
+TEST_F(RenderPassTest, StartingStateCellPositionsAndAutoSizeWidth) {
+  state.StoredAutoSize = core::kTrue;
+  RenderDisplay(display);
+  EXPECT_EQ(Calls("Line")[0], LineCall(3, 38, 21, 38, kOff));  // the sign at the first cell
+  EXPECT_EQ(GlyphLefts(), (std::vector<double>{37, 71, 105, 139,
+                                               // the nested pass of the width change
+                                               37, 71, 105, 139}));
+  // 173 pixels at 15 twips each; the nested pass asks for the same width again.
+  const std::vector<json> widths = Calls("Width");
+  ASSERT_EQ(widths.size(), 2u);
+  EXPECT_EQ(widths[0]["value"], 2595);
+  EXPECT_EQ(widths[1]["value"], 2595);
+  EXPECT_EQ(Surface().ExtentPixelsX(), 173);
+  EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
+}
+
+TEST_F(RenderPassTest, DigitTopFromTheUpperCaption) {
+  struct Case {
+    const char* caption;
+    float height;
+    double top;
+  };
+  const Case cases[] = {
+      {"", 17.0f, 3},                      // no caption: the label's height is not counted
+      {"V", 17.0f, 20}, {" ", 17.0f, 20},  // a blank is a caption
+      {"V", 16.5f, 20},                    // 19.5 goes to 20
+      {"V", 17.5f, 20},                    // 20.5 goes to 20
+      {"V", 18.5f, 22},                    // 21.5 goes to 22
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.height);
+    SCOPED_TRACE(c.caption);
+    label2.caption = c.caption;
+    label2.height = c.height;
+    recorder.Clear();
+    RenderDisplay(display);
+    digitTop = c.top;
+    EXPECT_EQ(GlyphLefts(), (std::vector<double>{37, 71, 105, 139}));
+    // Segment d of the first glyph cell lies DigitHeight below the top.
+    EXPECT_EQ(Calls("Line")[9 + 18]["y1"], c.top + 48);
+  }
+}
+
+TEST_F(RenderPassTest, OddDigitHeightPutsTheMiddleBarAtTheTruncatedHalf) {
+  for (auto [height, middle] :
+       {std::pair{47, 3 + 23}, std::pair{21, 3 + 10}, std::pair{-21, 3 - 10}}) {
+    SCOPED_TRACE(height);
+    state.StoredDigitHeight = static_cast<int16_t>(height);
+    recorder.Clear();
+    RenderDisplay(display);
+    EXPECT_EQ(Calls("Line")[9 + 9]["y1"], middle);
+  }
+}
+
+TEST_F(RenderPassTest, GuardDrawsNothingAndMissesNoChange) {
+  state.StoredAutoSize = core::kTrue;
+  state.StoredValue = 5;
+  state.StoredDigits = 0;
+  RenderDisplay(display);
+  state.StoredDigits = 4;
+  state.StoredSegmentWidth = 0;
+  RenderDisplay(display);
+  EXPECT_TRUE(Calls().empty());
+  EXPECT_EQ(state.LastChangeValue, 0.0);
+
+  state.StoredSegmentWidth = 3;
+  RenderDisplay(display);
+  EXPECT_EQ(ChangeCount(Calls()), 1);
+}
+
+TEST_F(RenderPassTest, OverflowEndsThePassQuietly) {
+  state.StoredLeadingPlusMinus = core::kFalse;
+  state.StoredDigitLeftMargin = 32700;
+  state.StoredDigitWidth = 100;
+  state.StoredAutoSize = core::kTrue;
+  state.StoredValue = 5;
+  RenderDisplay(display);  // must not throw
+  EXPECT_EQ(Calls(), (std::vector<json>{{{"call", "DrawWidth"}, {"value", 1}},
+                                        {{"call", "ScaleMode"}, {"value", 3}},
+                                        {{"call", "Cls"}}}));
+  EXPECT_EQ(state.LastChangeValue, 0.0);
+
+  // The next completed pass raises the Change that was missed.
+  state.StoredDigitLeftMargin = 3;
+  RenderDisplay(display);
+  EXPECT_EQ(ChangeCount(Calls()), 1);
+  EXPECT_EQ(state.LastChangeValue, 5.0);
+}
+
+TEST_F(RenderPassTest, OverflowPartWayKeepsWhatWasDrawn) {
+  // The third cell's right edge (32740 + 40) overflows: the first two cells stay drawn.
+  state.StoredLeadingPlusMinus = core::kFalse;
+  state.StoredDigitLeftMargin = 32600;
+  state.StoredDigitWidth = 40;
+  state.StoredDigitSpacing = 30;
+  state.StoredValue = 5;
+  RenderDisplay(display);
+  const std::vector<json> lines = Calls("Line");
+  EXPECT_EQ(lines.size(), 2u * 24u);
+  EXPECT_EQ(ChangeCount(Calls()), 0);
+}
+
+TEST_F(RenderPassTest, ChangeOncePerChangeOfValue) {
+  struct Step {
+    double value;
+    int changes;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Step steps[] = {{0.0, 0}, {-0.0, 0}, {5, 1},    {5, 0},   {-5, 1},
+                        {nan, 1}, {nan, 0},  {-nan, 0}, {0.0, 1}, {0.0, 0}};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.value);
+    state.StoredValue = s.value;
+    recorder.Clear();
+    RenderDisplay(display);
+    EXPECT_EQ(ChangeCount(Calls()), s.changes);
+  }
+}
+
+TEST_F(RenderPassTest, ChangeOnceAcrossTheNestedPassOfAWidthChange) {
+  state.StoredAutoSize = core::kTrue;
+  state.StoredValue = -12.5;
+  state.StoredDigits = 4;
+  state.StoredDecimals = 1;
+  RenderDisplay(display);
+  const std::vector<json> calls = Calls();
+  EXPECT_EQ(ChangeCount(calls), 1);
+  EXPECT_EQ(calls.back(), (json{{"call", "Event"}, {"name", "Change"}, {"args", json::object()}}));
+  EXPECT_EQ(state.LastChangeValue, -12.5);
+}
+
+TEST_F(RenderPassTest, ChangeHandlerMaySetANewValue) {
+  // A host handler that changes the value inside Change: its own pass raises the next
+  // Change, and nothing is raised twice for one value.
+  int handled = 0;
+  form.OnEvent([&](int32_t dispid, const std::string& name, std::span<host::EventArg>) {
+    EXPECT_EQ(dispid, 6);
+    EXPECT_EQ(name, "Change");
+    if (++handled == 1) {
+      state.StoredValue = 7;
+      RenderDisplay(display);
+    }
+  });
+  state.StoredValue = 3;
+  RenderDisplay(display);
+  EXPECT_EQ(handled, 2);
+  EXPECT_EQ(state.LastChangeValue, 7.0);
+}
+
+TEST_F(RenderPassTest, OverRangeRowShrinksTheWidth) {
+  state.StoredAutoSize = core::kTrue;
+  state.StoredLeadingPlusMinus = core::kFalse;
+  state.StoredDigits = 4;
+  state.StoredDecimals = 2;
+  state.StoredValue = 123.456;
+  state.StoredUseOverRange = core::kTrue;
+  RenderDisplay(display);
+  EXPECT_EQ(Calls("Width").front()["value"], (3 + 2 * 34) * 15);  // "O" and "R"
+
+  state.StoredUseOverRange = core::kFalse;
+  recorder.Clear();
+  RenderDisplay(display);
+  EXPECT_EQ(Calls("Width").front()["value"], (3 + 5 * 34) * 15);  // the row grows instead
+}
+
+TEST_F(RenderPassTest, LongValueRunsPastTheDigits) {
+  state.StoredLeadingPlusMinus = core::kFalse;
+  state.StoredDecimals = 0;
+  state.StoredValue = 123456;
+  RenderDisplay(display);
+  EXPECT_EQ(GlyphLefts(), (std::vector<double>{3, 37, 71, 105, 139, 173}));
+}
+
+TEST_F(RenderPassTest, GlyphsLightTheirSegments) {
+  state.StoredLeadingPlusMinus = core::kFalse;
+  state.StoredShowAllDecimalPoints = core::kFalse;
+  state.StoredDecimals = 0;
+  state.StoredDigits = 1;
+  struct Case {
+    double value;
+    const char* lit;  // the lit segments of the last cell, by letter
+  };
+  const Case cases[] = {
+      {0, "abcdef"}, {1, "bc"},  {2, "abdeg"},   {3, "abcdg"}, {4, "bcfg"},    {5, "acdfg"},
+      {6, "cdefg"},  {7, "abc"}, {8, "abcdefg"}, {9, "abcfg"}, {10, "abcefg"},  // over range: "O"
+                                                                                // then "R", the
+                                                                                // last one shaped
+                                                                                // like an A
+  };
+  const char drawingOrder[] = "afbgecd";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    state.StoredValue = c.value;
+    state.StoredUseOverRange = core::ToBoolean(c.value >= 10);
+    recorder.Clear();
+    RenderDisplay(display);
+    const std::vector<json> lines = Calls("Line");
+    ASSERT_EQ(lines.size() % 21, 0u);
+    const size_t last = lines.size() - 21;
+    for (size_t segment = 0; segment < 7; ++segment) {
+      const bool lit = std::string(c.lit).find(drawingOrder[segment]) != std::string::npos;
+      EXPECT_EQ(lines[last + segment * 3]["color"], lit ? kOn : kOff) << drawingOrder[segment];
+    }
+  }
+  // The "O" of over range lights all but the middle bar.
+  const std::vector<json> lines = Calls("Line");
+  ASSERT_EQ(lines.size(), 42u);
+  EXPECT_EQ(lines[9]["color"], kOff);
+  EXPECT_EQ(lines[18]["color"], kOn);
+}
+
+TEST_F(RenderPassTest, BlankedZeroIsDrawnWhollyUnlit) {
+  state.StoredLeadingPlusMinus = core::kFalse;
+  state.StoredLeadingZeros = core::kFalse;
+  state.StoredDigits = 3;
+  state.StoredDecimals = 1;
+  state.StoredValue = 0.5;  // "00.5": two unlit zeros, the second with the lit point
+  RenderDisplay(display);
+  const std::vector<json> lines = Calls("Line");
+  ASSERT_EQ(lines.size(), 3u * 24u);
+  for (size_t i = 0; i < 21; ++i) EXPECT_EQ(lines[i]["color"], kOff) << i;
+  for (size_t i = 24; i < 45; ++i) EXPECT_EQ(lines[i]["color"], kOff) << i;
+  EXPECT_EQ(lines[45]["color"], kOn);  // the point at the units digit
+}
+
+TEST_F(RenderPassTest, NoBackgroundUnderAPicture) {
+  state.StoredBackGroundStyle = control::Gradient_V;
+  Surface().SetExtentPixels(60, 60);
+  Surface().SetPicture(platform::BitmapPicture::FromImage(platform::Image(4, 4)));
+  recorder.Clear();
+  RenderDisplay(display);
+  EXPECT_TRUE(Calls("GradientFill").empty());
+  EXPECT_FALSE(Calls("Line").empty());
+}
+
+}  // namespace
+}  // namespace led::render::testing
