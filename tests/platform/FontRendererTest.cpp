@@ -1,0 +1,138 @@
+// Font lookup, text measurement and anti-aliased drawing with real installed fonts.
+#include <gtest/gtest.h>
+
+#include "platform/FontRenderer.h"
+
+namespace led::platform {
+namespace {
+
+TextStyle Style(double points, bool bold = false) {
+  TextStyle s;
+  s.points = points;
+  s.bold = bold;
+  return s;
+}
+
+// The bounding box of pixels that differ from `background`.
+struct Box {
+  int32_t left = INT32_MAX, top = INT32_MAX, right = -1, bottom = -1;
+  bool Empty() const { return right < 0; }
+};
+Box Changed(const Image& image, Pixel background) {
+  Box box;
+  for (int32_t y = 0; y < image.height; ++y)
+    for (int32_t x = 0; x < image.width; ++x)
+      if (image.at(x, y) != background) {
+        box.left = std::min(box.left, x), box.right = std::max(box.right, x);
+        box.top = std::min(box.top, y), box.bottom = std::max(box.bottom, y);
+      }
+  return box;
+}
+
+TEST(FontRenderer, UnknownFamilyFallsBackToDejaVuSans) {
+  auto& fonts = FontRenderer::Instance();
+  EXPECT_EQ(fonts.ResolvedFamily("No Such Family 12345", false, false), "DejaVu Sans");
+  EXPECT_EQ(fonts.FontFile("No Such Family 12345", false, false),
+            fonts.FontFile("DejaVu Sans", false, false));
+  EXPECT_EQ(fonts.ResolvedFamily("DejaVu Serif", false, false), "DejaVu Serif");
+  EXPECT_NE(fonts.FontFile("DejaVu Sans", true, false),
+            fonts.FontFile("DejaVu Sans", false, false));
+  EXPECT_NE(fonts.FontFile("DejaVu Sans", false, true),
+            fonts.FontFile("DejaVu Sans", false, false));
+}
+
+TEST(FontRenderer, MeasuresWidthAndLinesAtTheResolution) {
+  auto& fonts = FontRenderer::Instance();
+  const TextSize one = fonts.Measure(Style(8), "Caption", 96);
+  EXPECT_GT(one.width, 20);
+  EXPECT_GT(fonts.Measure(Style(8), "Caption Upper", 96).width, one.width);
+  EXPECT_GT(fonts.Measure(Style(8, true), "Caption", 96).width, one.width);
+  EXPECT_GT(fonts.Measure(Style(16), "Caption", 96).height, one.height);
+  EXPECT_EQ(one.height, one.lineHeight);
+  // 8 pt at 96 dpi is a 10.7-pixel em; a line is a little more.
+  EXPECT_GE(one.lineHeight, 11);
+  EXPECT_LE(one.lineHeight, 15);
+
+  const TextSize empty = fonts.Measure(Style(8), "", 96);
+  EXPECT_EQ(empty.width, 0);
+  EXPECT_EQ(empty.height, one.lineHeight);
+
+  const TextSize two = fonts.Measure(Style(8), "Caption\r\nCaption Upper", 96);
+  EXPECT_EQ(two.height, 2 * one.lineHeight);
+  EXPECT_EQ(two.width, fonts.Measure(Style(8), "Caption Upper", 96).width);
+
+  const TextSize doubled = fonts.Measure(Style(8), "Caption", 192);
+  EXPECT_NEAR(doubled.width, 2 * one.width, one.width / 5);  // hinting rounds per glyph
+  EXPECT_NEAR(doubled.lineHeight, 2 * one.lineHeight, 2);
+}
+
+TEST(FontRenderer, MalformedUtf8IsMeasuredNotRejected) {
+  auto& fonts = FontRenderer::Instance();
+  const std::string bad("A\xE9\xFF\xC3", 4);
+  EXPECT_GT(fonts.Measure(Style(8), bad, 96).width, fonts.Measure(Style(8), "A", 96).width);
+}
+
+TEST(FontRenderer, DrawsInsideItsMeasuredBoxInTheColour) {
+  auto& fonts = FontRenderer::Instance();
+  const Pixel white = OpaquePixel(0xFFFFFF);
+  Image image(80, 40, white);
+  const TextSize size = fonts.Measure(Style(12), "HH", 96);
+  fonts.Draw(image, 10, 5, size.width, 0, Style(12), "HH", 96, 0x0000FF);  // red
+  const Box box = Changed(image, white);
+  ASSERT_FALSE(box.Empty());
+  EXPECT_GE(box.left, 10);
+  EXPECT_LE(box.right, 10 + size.width);
+  EXPECT_GE(box.top, 5);
+  EXPECT_LT(box.bottom, 5 + size.height);
+  bool fullRed = false;
+  for (Pixel p : image.pixels) fullRed = fullRed || p == OpaquePixel(0x0000FF);
+  EXPECT_TRUE(fullRed);  // a stem of "H" is fully covered
+}
+
+TEST(FontRenderer, AlignmentPlacesEachLineInsideTheBox) {
+  auto& fonts = FontRenderer::Instance();
+  const Pixel white = OpaquePixel(0xFFFFFF);
+  const int32_t width = fonts.Measure(Style(10), "I", 96).width;
+  int32_t lefts[3];
+  for (int alignment = 0; alignment < 3; ++alignment) {
+    Image image(200, 30, white);
+    fonts.Draw(image, 0, 0, 100, alignment, Style(10), "I", 96, 0);
+    lefts[alignment] = Changed(image, white).left;
+  }
+  EXPECT_LT(lefts[0], 10);
+  EXPECT_NEAR(lefts[1], lefts[0] + 100 - width, 1);
+  EXPECT_NEAR(lefts[2], lefts[0] + (100 - width) / 2, 1);
+}
+
+TEST(FontRenderer, UnderlineAndStrikethroughAddLinesAcrossTheText) {
+  auto& fonts = FontRenderer::Instance();
+  const Pixel white = OpaquePixel(0xFFFFFF);
+  auto rowsWithInk = [&](const TextStyle& style) {
+    Image image(120, 40, white);
+    fonts.Draw(image, 0, 0, 100, 0, style, "ooo", 96, 0);
+    int fullRows = 0;
+    for (int32_t y = 0; y < image.height; ++y) {
+      int ink = 0;
+      for (int32_t x = 0; x < image.width; ++x) ink += image.at(x, y) == OpaquePixel(0);
+      fullRows += ink >= fonts.Measure(style, "ooo", 96).width;
+    }
+    return fullRows;
+  };
+  TextStyle plain = Style(14), under = Style(14), strike = Style(14);
+  under.underline = true;
+  strike.strikethrough = true;
+  EXPECT_EQ(rowsWithInk(plain), 0);
+  EXPECT_GE(rowsWithInk(under), 1);
+  EXPECT_GE(rowsWithInk(strike), 1);
+}
+
+TEST(FontRenderer, DrawingIsClippedToTheImage) {
+  auto& fonts = FontRenderer::Instance();
+  Image image(5, 5, OpaquePixel(0));
+  for (auto [x, y] : {std::pair{-30, -10}, {3, 3}, {-1000000, 2}, {2, 1000000}})
+    fonts.Draw(image, x, y, 60, 0, Style(20), "WWWW\nWWWW", 96, 0xFFFFFF);
+  EXPECT_EQ(image.pixels.size(), 25u);
+}
+
+}  // namespace
+}  // namespace led::platform
