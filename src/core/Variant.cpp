@@ -4,7 +4,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string_view>
 
@@ -88,14 +87,18 @@ double ParseNumber(const std::string& text) {
   return v;
 }
 
-// At most 15 significant digits, no trailing zeros, no exponent for ordinary sizes.
-std::string FormatGeneral(double v) {
+// At most `precision` significant digits, no trailing zeros, an exponent ("1E+15")
+// only for very large or small values. to_chars, unlike printf, ignores the
+// process locale, so the point stays "." under a host that sets a comma locale.
+std::string FormatGeneral(double v, int precision = 15) {
   if (std::isnan(v)) return "NaN";
   if (std::isinf(v)) return v < 0 ? "-Infinity" : "Infinity";
   if (v == 0.0) return "0";  // also for -0, which would print as "-0"
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15G", v);
-  std::string s = buf;
+  const auto written =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, precision);
+  std::string s(buf, written.ptr);
+  std::replace(s.begin(), s.end(), 'e', 'E');
   const auto e = s.find('E');
   std::string mantissa = s.substr(0, e);
   std::string exponent = e == std::string::npos ? "" : s.substr(e);
@@ -213,9 +216,7 @@ std::string Variant::ToString() const {
       return std::get<int16_t>(value_) != 0 ? "True" : "False";
     case VariantType::Single: {
       // Seven significant digits, the precision of a single.
-      char buf[32];
-      std::snprintf(buf, sizeof buf, "%.7G", double{std::get<float>(value_)});
-      return FormatGeneral(std::strtod(buf, nullptr));
+      return FormatGeneral(double{std::get<float>(value_)}, 7);
     }
     case VariantType::Double:
       return FormatGeneral(std::get<double>(value_));

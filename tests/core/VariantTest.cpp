@@ -109,6 +109,11 @@ TEST(Variant, ConversionsFromEveryKindOfValue) {
       {D(0.1 + 0.2), To::String, S("0.3")},  // 15 significant digits
       {D(1e15), To::String, S("1E+15")},
       {D(123456789012345.0), To::String, S("123456789012345")},
+      // Singles show seven significant digits.
+      {Variant::FromSingle(0.1f), To::String, S("0.1")},
+      {Variant::FromSingle(16777216.0f), To::String, S("1.677722E+07")},
+      {Variant::FromSingle(2.5f), To::Integer, I(2)},
+      {D(0.1), To::Single, Variant::FromSingle(0.1f)},
       // Booleans are kept as given: 1 stays 1 and reads as True.
       {B(kTrue), To::Integer, I(-1)},
       {B(1), To::Boolean, B(1)},
