@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   display.Show();
 
   form.WriteSnapshotPng(out);
-  std::printf("%s: %d change(s), %.0f x %.0f twips\n", out.c_str(), changes,
-              form.Surface().Width(), form.Surface().Height());
+  std::printf("%s: %d change(s), %.0f x %.0f twips\n", out.c_str(), changes, form.Surface().Width(),
+              form.Surface().Height());
   return changes == 1 ? 0 : 1;
 }

@@ -29,7 +29,7 @@ platform::Image Enlarge(const platform::Image& image, int32_t factor) {
 
 }  // namespace
 
-void RunRender(const RenderOptions& options) {
+platform::Image RenderImage(const RenderOptions& options) {
   HostedControl hosted;
   hosted.Recorder().SetEnabled(false);
   platform::Form& form = hosted.Form();
@@ -74,7 +74,11 @@ void RunRender(const RenderOptions& options) {
     display.WriteProperties(bag);
     platform::SavePropertyFile(*options.save, bag);
   }
-  platform::WritePngFile(options.output, Enlarge(form.Snapshot(), options.scale));
+  return Enlarge(form.Snapshot(), options.scale);
+}
+
+void RunRender(const RenderOptions& options) {
+  platform::WritePngFile(options.output, RenderImage(options));
 }
 
 }  // namespace led::apps

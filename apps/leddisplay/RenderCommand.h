@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Image.h"
+
 namespace led::apps {
 
 struct RenderOptions {
@@ -17,6 +19,9 @@ struct RenderOptions {
   std::optional<std::string> save;                        // property file to write
   std::string output;                                     // PNG to write
 };
+
+// The composed control, enlarged; errors as for RunRender.
+platform::Image RenderImage(const RenderOptions& options);
 
 // Renders and writes the output; throws core::RuntimeError or ParseError with a
 // message that names the property, value or file at fault.

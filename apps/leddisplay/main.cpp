@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "apps/leddisplay/Gallery.h"
 #include "apps/leddisplay/RenderCommand.h"
 #include "apps/leddisplay/Script.h"
 #include "control/TypeLibrary.h"
@@ -76,6 +77,11 @@ int main(int argc, char** argv) {
 
   app.add_subcommand("typelib", "Print the type-library listing");
 
+  std::string galleryOut = "out/gallery.png";
+  auto* galleryCmd =
+      app.add_subcommand("gallery", "Write a labelled picture of a dozen configurations");
+  galleryCmd->add_option("-o,--output", galleryOut, "The PNG to write (default out/gallery.png)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -85,6 +91,16 @@ int main(int argc, char** argv) {
   }
 
   if (scriptCmd->parsed()) return RunScriptCommand(scriptFile);
+  if (galleryCmd->parsed()) {
+    try {
+      led::apps::WriteGallery(galleryOut);
+    } catch (const led::core::RuntimeError& e) {
+      std::cerr << "leddisplay: error " << e.number() << ": " << e.description() << '\n';
+      return 1;
+    }
+    std::cout << galleryOut << '\n';
+    return 0;
+  }
   if (app.got_subcommand("typelib")) {
     std::cout << led::control::TypeLibraryListing();
     return 0;

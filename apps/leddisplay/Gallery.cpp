@@ -1,0 +1,153 @@
+#include "apps/leddisplay/Gallery.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "apps/leddisplay/RenderCommand.h"
+#include "platform/FontRenderer.h"
+#include "platform/Png.h"
+
+namespace led::apps {
+
+namespace {
+
+struct Example {
+  const char* title;
+  std::vector<std::pair<std::string, std::string>> sets;
+  bool overPicture = false;
+};
+
+// Each example sets AutoSize last but one, so the control fits what it shows.
+const std::vector<Example>& Examples() {
+  static const std::vector<Example> examples = {
+      {"Starting state", {}},
+      {"Negative value, sign mark", {{"Decimals", "1"}, {"Value", "-12.5"}}},
+      {"Leading zeros blanked",
+       {{"Digits", "6"}, {"Decimals", "2"}, {"LeadingZeros", "False"}, {"Value", "7.25"}}},
+      {"Over range (\"OR\")",
+       {{"Digits", "3"}, {"Decimals", "0"}, {"UseOverRange", "True"}, {"Value", "12345"}}},
+      {"Vertical gradient",
+       {{"BackGroundStyle", "1"},
+        {"BackGroundG1", "&H000000"},
+        {"BackGroundG2", "&H804000"},
+        {"Value", "3.142"}}},
+      {"Horizontal gradient",
+       {{"BackGroundStyle", "2"},
+        {"BackGroundG1", "&H200000"},
+        {"BackGroundG2", "&H008060"},
+        {"OffColor", "&H303030"},
+        {"Value", "0.618"}}},
+      {"Captions left",
+       {{"CaptionUpper", "\"Upper, left\""},
+        {"CaptionUpperPosition", "0"},
+        {"CaptionLow", "\"Lower, left\""},
+        {"CaptionLowPosition", "0"},
+        {"Value", "1.5"}}},
+      {"Captions right",
+       {{"CaptionUpper", "\"Upper, right\""},
+        {"CaptionUpperPosition", "1"},
+        {"CaptionLow", "\"Lower, right\""},
+        {"CaptionLowPosition", "1"},
+        {"Value", "2.5"}}},
+      {"Captions centred, own fonts",
+       {{"CaptionUpper", "\"Pressure\""},
+        {"CaptionUpperFont", "font \"DejaVu Serif\" 10 bold"},
+        {"CaptionLow", "\"bar\""},
+        {"CaptionLowFont", "font \"DejaVu Sans Mono\" 9 italic"},
+        {"Digits", "3"},
+        {"Decimals", "1"},
+        {"Value", "42.7"}}},
+      {"Transparent over a picture",
+       {{"Transparent", "True"},
+        {"OffColor", "&H505050"},
+        {"OnColor", "&HFFFFFF"},
+        {"Value", "88.8"},
+        {"Decimals", "1"},
+        {"Digits", "3"}},
+       true},
+      {"Thick segments",
+       {{"SegmentWidth", "6"},
+        {"DigitWidth", "34"},
+        {"DigitHeight", "64"},
+        {"DigitSpacing", "14"},
+        {"DecimalPointSize", "5"},
+        {"Digits", "3"},
+        {"Decimals", "1"},
+        {"Value", "-8.6"}}},
+      {"Custom colours, no sign",
+       {{"OnColor", "&H2020FF"},
+        {"OffColor", "&H200818"},
+        {"BackColor", "&H080008"},
+        {"LeadingPlusMinus", "False"},
+        {"Digits", "5"},
+        {"Decimals", "0"},
+        {"Value", "2026"}}},
+  };
+  return examples;
+}
+
+// A container background: diagonal colour bands.
+platform::Image ContainerPicture(int32_t width, int32_t height) {
+  platform::Image image(width, height);
+  for (int32_t y = 0; y < height; ++y)
+    for (int32_t x = 0; x < width; ++x) {
+      const int band = ((x + y) / 12) % 3;
+      const uint8_t shade = static_cast<uint8_t>(90 + (x * 100) / std::max(width, 1));
+      image.at(x, y) = band == 0   ? platform::MakePixel(shade, 40, 40)
+                       : band == 1 ? platform::MakePixel(40, shade, 60)
+                                   : platform::MakePixel(40, 60, shade);
+    }
+  return image;
+}
+
+void Blit(const platform::Image& from, platform::Image& to, int32_t left, int32_t top) {
+  for (int32_t y = 0; y < from.height; ++y)
+    for (int32_t x = 0; x < from.width; ++x)
+      if (to.Contains(left + x, top + y)) to.at(left + x, top + y) = from.at(x, y);
+}
+
+}  // namespace
+
+void WriteGallery(const std::string& output) {
+  constexpr int32_t kColumns = 3, kScale = 2, kPad = 16, kTitle = 22;
+  const std::filesystem::path outPath(output);
+  const std::string picturePath =
+      (outPath.parent_path() / (outPath.stem().string() + "-container.png")).string();
+  platform::WritePngFile(picturePath, ContainerPicture(400, 200));
+
+  std::vector<platform::Image> tiles;
+  for (const auto& example : Examples()) {
+    RenderOptions options;
+    options.sets = example.sets;
+    if (!example.sets.empty()) options.sets.insert(options.sets.begin(), {"AutoSize", "True"});
+    options.scale = kScale;
+    if (example.overPicture) {
+      options.containerPicture = picturePath;
+      options.left = 600;  // twips: 40 pixels into the picture
+      options.top = 450;
+    }
+    tiles.push_back(RenderImage(options));
+  }
+  int32_t cellWidth = 0, cellHeight = 0;
+  for (const auto& t : tiles) {
+    cellWidth = std::max(cellWidth, t.width);
+    cellHeight = std::max(cellHeight, t.height);
+  }
+  const int32_t rows = (static_cast<int32_t>(tiles.size()) + kColumns - 1) / kColumns;
+  platform::Image sheet(kPad + kColumns * (cellWidth + kPad),
+                        kPad + rows * (kTitle + cellHeight + kPad),
+                        platform::MakePixel(236, 236, 232));
+  platform::TextStyle style;
+  style.points = 10;
+  for (size_t i = 0; i < tiles.size(); ++i) {
+    const int32_t left = kPad + static_cast<int32_t>(i % kColumns) * (cellWidth + kPad);
+    const int32_t top = kPad + static_cast<int32_t>(i / kColumns) * (kTitle + cellHeight + kPad);
+    platform::FontRenderer::Instance().Draw(sheet, left, top, cellWidth, 0, style,
+                                            Examples()[i].title, 96.0, 0x202020);
+    Blit(tiles[i], sheet, left, top + kTitle);
+  }
+  platform::WritePngFile(output, sheet);
+}
+
+}  // namespace led::apps
