@@ -1,0 +1,166 @@
+// The full render pass on the raster surface of a form, beside a baseline over a buffer
+// of the same size that clears it (or writes the same gradient rows) and writes the
+// same spans directly. The spans are those of one recorded pass, so both sides paint
+// exactly the same pixels. Cases: the starting state on its auto-sized surface, the
+// same with a vertical gradient, and 12 digits with SegmentWidth 5; then growth with
+// the number of digits and with the size of a digit.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "control/ControlState.h"
+#include "platform/Form.h"
+#include "platform/Image.h"
+#include "platform/RasterSurface.h"
+#include "platform/Recorder.h"
+#include "render/Display.h"
+#include "render/Layout.h"
+#include "render/RenderPass.h"
+
+namespace {
+
+using led::control::ControlState;
+using led::platform::Image;
+using led::platform::OpaquePixel;
+using led::platform::Pixel;
+
+enum Scenario : int64_t { kStarting, kGradient, kTwelveDigits, kDigits, kScale };
+
+struct Span {
+  int32_t x1, y1, x2, y2;  // axis-aligned, x1 <= x2, y1 <= y2
+  Pixel pixel;
+};
+
+ControlState StateFor(Scenario scenario, int64_t arg) {
+  ControlState s = led::control::FirstValues();
+  s.StoredAutoSize = led::core::kTrue;
+  s.StoredValue = -1234.5;
+  s.StoredDecimals = 1;
+  switch (scenario) {
+    case kStarting:
+      s.StoredValue = 0;
+      s.StoredDecimals = 3;
+      break;
+    case kGradient:
+      s.StoredValue = 0;
+      s.StoredDecimals = 3;
+      s.StoredBackGroundStyle = led::control::Gradient_V;
+      s.StoredBackGroundG1 = 0x0000FF;
+      s.StoredBackGroundG2 = 0xFF0000;
+      break;
+    case kTwelveDigits:
+      s.StoredDigits = 12;
+      s.StoredSegmentWidth = 5;
+      break;
+    case kDigits:
+      s.StoredDigits = static_cast<int16_t>(arg);
+      break;
+    case kScale:  // every length of a cell times arg
+      s.StoredDigitWidth = static_cast<int16_t>(24 * arg);
+      s.StoredDigitHeight = static_cast<int16_t>(48 * arg);
+      s.StoredDigitSpacing = static_cast<int16_t>(10 * arg);
+      s.StoredSegmentWidth = static_cast<int16_t>(3 * arg);
+      s.StoredDecimalPointSize = static_cast<int16_t>(3 * arg);
+      break;
+  }
+  return s;
+}
+
+// A control on a form, laid out and sized once, as after the container's first resize.
+struct Bench {
+  explicit Bench(Scenario scenario, int64_t arg) : state(StateFor(scenario, arg)) {
+    form.Surface().SetBackColor(0x204060);
+    // A newly placed control has no captions.
+    form.Host().label1.SetCaption("");
+    form.Host().label2.SetCaption("");
+    form.OnResize([this] { led::render::ResizeHandling(display); });
+    led::render::ResizeHandling(display);
+  }
+
+  // The lines of one pass, as spans clipped to the surface.
+  std::vector<Span> RecordSpans() {
+    led::platform::Recorder recorder(form.Host());
+    led::render::Display recorded{state, recorder.Host()};
+    led::render::RenderDisplay(recorded);
+    const Image& inner = form.Surface().Inner();
+    std::vector<Span> spans;
+    for (const auto& call : recorder.Calls()) {
+      if (call["call"] != "Line") continue;
+      Span s{call["x1"].get<int32_t>(), call["y1"].get<int32_t>(), call["x2"].get<int32_t>(),
+             call["y2"].get<int32_t>(), OpaquePixel(call["color"].get<uint32_t>())};
+      if (s.x1 > s.x2) std::swap(s.x1, s.x2);
+      if (s.y1 > s.y2) std::swap(s.y1, s.y2);
+      s.x1 = std::max(s.x1, 0);
+      s.y1 = std::max(s.y1, 0);
+      s.x2 = std::min(s.x2, inner.width - 1);
+      s.y2 = std::min(s.y2, inner.height - 1);
+      if (s.x1 <= s.x2 && s.y1 <= s.y2) spans.push_back(s);
+    }
+    return spans;
+  }
+
+  led::platform::Form form;
+  ControlState state;
+  led::render::Display display{state, form.Host()};
+};
+
+void SetCounters(benchmark::State& run, Bench& bench) {
+  const Image& inner = bench.form.Surface().Inner();
+  run.counters["width"] = inner.width;
+  run.counters["height"] = inner.height;
+}
+
+void RenderPass(benchmark::State& run) {
+  Bench bench(static_cast<Scenario>(run.range(0)), run.range(1));
+  for (auto _ : run) {
+    led::render::RenderDisplay(bench.display);
+    benchmark::ClobberMemory();
+  }
+  SetCounters(run, bench);
+}
+
+// The same pixels written straight into a buffer of the same size.
+void Baseline(benchmark::State& run) {
+  const auto scenario = static_cast<Scenario>(run.range(0));
+  Bench bench(scenario, run.range(1));
+  const std::vector<Span> spans = bench.RecordSpans();
+  const int32_t width = bench.form.Surface().Inner().width;
+  const int32_t height = bench.form.Surface().Inner().height;
+  std::vector<Pixel> buffer(size_t(width) * height);
+  // Gradient rows from blue at the top to red at the bottom, computed once.
+  std::vector<Pixel> rows(height, OpaquePixel(0x204060));
+  if (scenario == kGradient)
+    for (int32_t y = 0; y < height; ++y) {
+      const uint32_t red = height > 1 ? 255u * y / (height - 1) : 0;
+      rows[y] = OpaquePixel(red | ((255u - red) << 16));
+    }
+  for (auto _ : run) {
+    for (int32_t y = 0; y < height; ++y)
+      std::fill_n(buffer.data() + size_t(y) * width, width, rows[y]);
+    for (const Span& s : spans) {
+      if (s.y1 == s.y2) {
+        std::fill_n(buffer.data() + size_t(s.y1) * width + s.x1, s.x2 - s.x1 + 1, s.pixel);
+      } else {
+        Pixel* p = buffer.data() + size_t(s.y1) * width + s.x1;
+        for (int32_t y = s.y1; y <= s.y2; ++y, p += width) *p = s.pixel;
+      }
+    }
+    benchmark::DoNotOptimize(buffer.data());
+    benchmark::ClobberMemory();
+  }
+  SetCounters(run, bench);
+}
+
+void Scenarios(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"case", "n"});
+  b->Args({kStarting, 0})->Args({kGradient, 0})->Args({kTwelveDigits, 0});
+  for (int64_t digits : {4, 8, 16, 32}) b->Args({kDigits, digits});
+  for (int64_t scale : {1, 2, 4, 8}) b->Args({kScale, scale});
+}
+
+BENCHMARK(RenderPass)->Apply(Scenarios);
+BENCHMARK(Baseline)->Apply(Scenarios);
+
+}  // namespace
