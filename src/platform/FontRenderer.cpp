@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <mutex>
 
@@ -121,6 +122,10 @@ struct FontRenderer::Impl {
   FcConfig* config = nullptr;
   std::map<std::string, Resolved> resolved;  // family|bold|italic
   std::map<std::string, FT_Face> faces;      // file#index
+  // Recent measurements: labels are measured on every size request, with the same
+  // text most of the time.
+  std::map<std::string, TextSize> measured;
+  static constexpr size_t kMaxMeasured = 512;
 
   Impl() {
     if (FT_Init_FreeType(&library) != 0)
@@ -261,6 +266,12 @@ std::string FontRenderer::ResolvedFamily(const std::string& family, bool bold, b
 
 TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, double dpi) {
   std::lock_guard lock(impl_->mutex);
+  char head[96];
+  std::snprintf(head, sizeof head, "%.17g|%.17g|%d%d|", style.points, dpi, style.bold,
+                style.italic);
+  const std::string key = head + style.family + '\0' + text;
+  if (const auto it = impl_->measured.find(key); it != impl_->measured.end()) return it->second;
+
   const auto face = impl_->Open(style, dpi);
   TextSize size;
   size.lineHeight = CeilPixels(face.face->size->metrics.height);
@@ -268,6 +279,8 @@ TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, 
   for (const auto& line : lines)
     size.width = std::max(size.width, CeilPixels(impl_->Layout(face, line).width));
   size.height = size.lineHeight * static_cast<int32_t>(lines.size());
+  if (impl_->measured.size() >= Impl::kMaxMeasured) impl_->measured.clear();
+  impl_->measured.emplace(key, size);
   return size;
 }
 
