@@ -27,6 +27,9 @@ constexpr const char* kFormat = "leddisplay";
 constexpr int kVersion = 1;
 constexpr int32_t kFileNotFound = 53;
 constexpr int32_t kFileAccess = 75;
+// Far beyond any control's properties, even with pictures; guards against reading a
+// wrong, huge file into memory.
+constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
 
 // A problem with one entry; the caller adds the file and the key.
 struct EntryProblem {
@@ -207,6 +210,13 @@ std::string ReadWholeFile(const std::string& path) {
     throw core::RuntimeError(kFileNotFound, "File not found: \"" + path + "\"");
   if (status.type() == std::filesystem::file_type::directory)
     throw core::RuntimeError(kFileAccess, "Path/File access error: \"" + path + "\" is a folder");
+  if (status.type() != std::filesystem::file_type::regular)
+    throw core::RuntimeError(kFileAccess,
+                             "Path/File access error: \"" + path + "\" is not a regular file");
+  const auto bytes = std::filesystem::file_size(path, ec);
+  if (!ec && bytes > kMaxFileBytes)
+    throw core::RuntimeError(
+        kFileAccess, "Path/File access error: \"" + path + "\" is too large for a property file");
   std::ifstream in(path, std::ios::binary);
   if (!in)
     throw core::RuntimeError(kFileAccess,

@@ -11,7 +11,8 @@
 // Every failure raises core::RuntimeError whose description names the file, the key
 // (when there is one) and the problem:
 //   53  the file is missing;
-//   75  the file or its folder cannot be read or written;
+//   75  the file or its folder cannot be read or written, the path is not a regular
+//       file, or the file is over 256 MiB;
 //   380 the content is not JSON, has the wrong format or version, or a value has the
 //       wrong shape; on saving, a value that cannot be written (an object that is
 //       neither a font nor a bitmap picture).

@@ -235,11 +235,14 @@ TEST(PropertyFile, MissingFileAndFolderGiveFileErrors) {
     EXPECT_EQ(e.number(), 53);
     EXPECT_NE(e.description().find("absent.json"), std::string::npos);
   }
-  try {
-    LoadPropertyFile(folder.Path().string());
-    ADD_FAILURE();
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), 75);
+  for (const std::string& path : {folder.Path().string(), std::string("/dev/zero")}) {
+    try {
+      LoadPropertyFile(path);
+      ADD_FAILURE() << path;
+    } catch (const core::RuntimeError& e) {
+      EXPECT_EQ(e.number(), 75) << path;
+      EXPECT_NE(e.description().find(path), std::string::npos) << e.description();
+    }
   }
 }
 
