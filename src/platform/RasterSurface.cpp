@@ -6,6 +6,10 @@
 #include <atomic>
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/Arithmetic.h"
 #include "core/RuntimeError.h"
 #include "platform/GdiTable.h"
@@ -25,12 +29,24 @@ std::atomic<int32_t> nextWindow{0x10000};
   throw core::RuntimeError(core::kInvalidPropertyValue);
 }
 
-// A line end in pixels, rounded to nearest with halves to even.
-int64_t PixelCoordinate(double value) {
-  const double rounded = core::RoundHalfEven(value);
-  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
-    throw core::RuntimeError(core::kOverflow);
-  return int64_t(rounded);
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowOverflow() {
+  throw core::RuntimeError(core::kOverflow);
+}
+
+// Ends beyond +-2^31 pixels (or NaN) cannot be rounded to a pixel.
+inline bool Representable(double v) {
+  return v >= -2147483648.0 && v <= 2147483647.0;
+}
+
+// A line end in pixels, rounded to nearest with halves to even as core::RoundHalfEven
+// does, but inline: lines are short and many, so the call would cost as much as the
+// pixels. The conversion instruction rounds by the current mode, nearest-even by default.
+inline int64_t RoundToPixel(double value) {
+#if defined(__SSE2__)
+  return _mm_cvtsd_si64(_mm_set_sd(value));
+#else
+  return int64_t(core::RoundHalfEven(value));
+#endif
 }
 
 // Walks the line between two pixel ends (see the header for the rule) and calls
@@ -80,6 +96,29 @@ void Rasterize(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t clipX0, i
       --b;
     }
   }
+}
+
+// Sloped lines and wide pens stay out of Line, so that its common straight one-pixel
+// case remains small.
+[[gnu::noinline]] void DrawThinLine(Image& image, int64_t ax, int64_t ay, int64_t bx, int64_t by,
+                                    Pixel pixel) {
+  Rasterize(ax, ay, bx, by, 0, image.width - 1, 0, image.height - 1,
+            [&](int64_t x, int64_t y) { image.at(int32_t(x), int32_t(y)) = pixel; });
+}
+
+// A square pen of side pw whose top-left corner lies `offset` pixels before the centre.
+[[gnu::noinline]] void DrawWideLine(Image& image, int64_t ax, int64_t ay, int64_t bx, int64_t by,
+                                    int64_t pw, Pixel pixel) {
+  const int64_t w = image.width, h = image.height, offset = (pw - 1) / 2;
+  Rasterize(ax, ay, bx, by, offset - pw + 1, w - 1 + offset, offset - pw + 1, h - 1 + offset,
+            [&](int64_t x, int64_t y) {
+              const int64_t left = std::max<int64_t>(x - offset, 0);
+              const int64_t right = std::min<int64_t>(x - offset + pw, w);
+              const int64_t top = std::max<int64_t>(y - offset, 0);
+              const int64_t bottom = std::min<int64_t>(y - offset + pw, h);
+              for (int64_t row = top; row < bottom; ++row)
+                std::fill_n(&image.at(int32_t(left), int32_t(row)), right - left, pixel);
+            });
 }
 
 Pixel Blend(Pixel src, Pixel dst) {
@@ -281,11 +320,16 @@ void RasterSurface::SetPicture(host::PicturePtr picture) {
 // ---- Drawing ------------------------------------------------------------------------
 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
-  const double kx = PixelsPerUnit(scaleMode_, false);
-  const double ky = PixelsPerUnit(scaleMode_, true);
-  const int64_t ax = PixelCoordinate(x1 * kx), ay = PixelCoordinate(y1 * ky);
-  const int64_t bx = PixelCoordinate(x2 * kx), by = PixelCoordinate(y2 * ky);
-  const Pixel pixel = OpaquePixel(ResolveColor(color));
+  const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
+  const double kx = pixels ? 1.0 : PixelsPerUnit(scaleMode_, false);
+  const double ky = pixels ? 1.0 : PixelsPerUnit(scaleMode_, true);
+  const double ex1 = x1 * kx, ey1 = y1 * ky, ex2 = x2 * kx, ey2 = y2 * ky;
+  // One branch for the four checks: lines are many and short.
+  if (!(Representable(ex1) & Representable(ey1) & Representable(ex2) & Representable(ey2)))
+    ThrowOverflow();
+  const int64_t ax = RoundToPixel(ex1), ay = RoundToPixel(ey1);
+  const int64_t bx = RoundToPixel(ex2), by = RoundToPixel(ey2);
+  const Pixel pixel = OpaquePixel(core::IsSystemColor(color) ? ResolveColor(color) : color);
   Image& image = *inner_;
   const int64_t w = image.width, h = image.height;
   if (w == 0 || h == 0) return;
@@ -307,22 +351,10 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor 
       for (int64_t y = top; y <= bottom; ++y, p += w) *p = pixel;
       return;
     }
-    Rasterize(ax, ay, bx, by, 0, w - 1, 0, h - 1,
-              [&](int64_t x, int64_t y) { image.at(int32_t(x), int32_t(y)) = pixel; });
+    DrawThinLine(image, ax, ay, bx, by, pixel);
     return;
   }
-
-  // A square pen of side pw whose top-left corner lies `offset` pixels before the centre.
-  const int64_t pw = drawWidth_, offset = (pw - 1) / 2;
-  Rasterize(ax, ay, bx, by, offset - pw + 1, w - 1 + offset, offset - pw + 1, h - 1 + offset,
-            [&](int64_t x, int64_t y) {
-              const int64_t left = std::max<int64_t>(x - offset, 0);
-              const int64_t right = std::min<int64_t>(x - offset + pw, w);
-              const int64_t top = std::max<int64_t>(y - offset, 0);
-              const int64_t bottom = std::min<int64_t>(y - offset + pw, h);
-              for (int64_t row = top; row < bottom; ++row)
-                std::fill_n(&image.at(int32_t(left), int32_t(row)), right - left, pixel);
-            });
+  DrawWideLine(image, ax, ay, bx, by, drawWidth_, pixel);
 }
 
 void RasterSurface::Cls() {
