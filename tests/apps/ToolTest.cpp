@@ -108,6 +108,18 @@ TEST_F(Tool, ScriptExitCodes) {
   EXPECT_EQ(RunTool("script " + Path("absent.txt")).code, 1);
 }
 
+TEST_F(Tool, GalleryWritesOneSheetOfTwelveExamples) {
+  const auto out = Path("gallery.png");
+  const auto outcome = RunTool("gallery -o " + out);
+  ASSERT_EQ(outcome.code, 0) << outcome.output;
+  EXPECT_NE(outcome.output.find(out), std::string::npos);
+  // Three columns of examples drawn twice their size, four rows.
+  const auto sheet = led::platform::ReadPngFile(out);
+  EXPECT_GT(sheet.width, 3 * 2 * 173);
+  EXPECT_GT(sheet.height, 4 * 2 * 63);
+  EXPECT_TRUE(fs::exists(Path("gallery-container.png")));
+}
+
 TEST_F(Tool, TypelibListsTheInterfaceAndVersionAnswers) {
   const auto listing = RunTool("typelib");
   EXPECT_EQ(listing.code, 0);
