@@ -33,6 +33,13 @@ std::atomic<int32_t> nextWindow{0x10000};
   throw core::RuntimeError(core::kOverflow);
 }
 
+// A run of pixels set to one value. Unrolled: a plain fill loop stores 16 bytes per
+// iteration and cannot reach the two stores per cycle that the processor offers.
+inline void FillPixels(Pixel* p, size_t n, Pixel value) {
+#pragma GCC unroll 8
+  for (size_t i = 0; i < n; ++i) p[i] = value;
+}
+
 // Ends beyond +-2^31 pixels (or NaN) cannot be rounded to a pixel.
 inline bool Representable(double v) {
   return v >= -2147483648.0 && v <= 2147483647.0;
@@ -340,7 +347,7 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor 
       const int64_t left = std::max<int64_t>(std::min(ax, bx), 0);
       const int64_t right = std::min<int64_t>(std::max(ax, bx), w - 1);
       if (left <= right)
-        std::fill_n(&image.at(int32_t(left), int32_t(ay)), right - left + 1, pixel);
+        FillPixels(&image.at(int32_t(left), int32_t(ay)), size_t(right - left + 1), pixel);
       return;
     }
     if (ax == bx) {  // vertical: one column
@@ -359,7 +366,7 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor 
 
 void RasterSurface::Cls() {
   Image& image = *inner_;
-  std::fill(image.pixels.begin(), image.pixels.end(), OpaquePixel(ResolveColor(backColor_)));
+  FillPixels(image.pixels.data(), image.pixels.size(), OpaquePixel(ResolveColor(backColor_)));
   if (!picture_ || picture_->Handle() == 0) return;
   const std::shared_ptr<Image> bitmap = GdiTable::Instance().BitmapOf(picture_->Handle());
   if (!bitmap || bitmap->pixels.size() != size_t(bitmap->width) * size_t(bitmap->height)) return;
