@@ -282,7 +282,8 @@ void RasterSurface::ResizeInner() {
   if (width == inner_->width && height == inner_->height) return;
   Image resized(width, height, OpaquePixel(ResolveColor(backColor_)));
   const int32_t keepX = std::min(width, inner_->width), keepY = std::min(height, inner_->height);
-  for (int32_t y = 0; y < keepY; ++y) std::copy_n(&inner_->at(0, y), keepX, &resized.at(0, y));
+  if (keepX > 0)
+    for (int32_t y = 0; y < keepY; ++y) std::copy_n(&inner_->at(0, y), keepX, &resized.at(0, y));
   *inner_ = std::move(resized);  // same object: the bitmap handle and hDC stay valid
 }
 
