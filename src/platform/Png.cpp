@@ -37,6 +37,8 @@ struct ImageGuard {
   std::string Message() const { return image.message[0] ? image.message : "unknown error"; }
 };
 
+constexpr off_t kMaxPngFileBytes = off_t{4} << 30;
+
 bool SizeIsValid(int32_t width, int32_t height) {
   return width >= 1 && height >= 1 && width <= kMaxPngSide && height <= kMaxPngSide;
 }
@@ -118,7 +120,12 @@ Image ReadPngFile(const std::string& path) {
       throw core::RuntimeError(core::kFileNotFound, "File not found: " + path);
     ThrowAccess(path, std::strerror(errno));
   }
+  // Refused before reading: a device or pipe might never end, and no picture within the
+  // size limit needs more than a few gigabytes.
   if (S_ISDIR(info.st_mode)) ThrowAccess(path, "is a folder");
+  if (!S_ISREG(info.st_mode)) ThrowAccess(path, "not a regular file");
+  if (info.st_size > kMaxPngFileBytes)
+    ThrowInvalid(path, "file of " + std::to_string(info.st_size) + " bytes is too large");
   std::ifstream in(path, std::ios::binary);
   if (!in) ThrowAccess(path, "cannot be opened for reading");
   std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),

@@ -93,7 +93,7 @@ TEST(Png, BadFilesGiveAClearErrorNamingTheFile) {
   const std::string empty = folder.File("empty.png");
   WriteBytes(empty, {});
   std::vector<uint8_t> corrupt = good;
-  corrupt[good.size() / 2] ^= 0xFF;  // inside the image data: checksum mismatch
+  corrupt[29] ^= 0xFF;  // the header chunk's checksum
   const std::string damaged = folder.File("damaged.png");
   WriteBytes(damaged, corrupt);
 
@@ -110,6 +110,7 @@ TEST(Png, BadFilesGiveAClearErrorNamingTheFile) {
       {folder.File("missing.png"), 53, "File not found: " + folder.File("missing.png")},
       {folder.File("no/such/folder.png"), 53, "File not found: "},
       {folder.File(""), 75, "Path/File access error: "},
+      {"/dev/null", 75, "Path/File access error: /dev/null: not a regular file"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
