@@ -372,7 +372,7 @@ void RasterSurface::Cls() {
   const std::shared_ptr<Image> bitmap = GdiTable::Instance().BitmapOf(picture_->Handle());
   if (!bitmap || bitmap->pixels.size() != size_t(bitmap->width) * size_t(bitmap->height)) return;
   const int32_t width = std::min(image.width, bitmap->width);
-  const int32_t height = std::min(image.height, bitmap->height);
+  const int32_t height = width > 0 ? std::min(image.height, bitmap->height) : 0;
   for (int32_t y = 0; y < height; ++y) {
     const Pixel* src = &bitmap->at(0, y);
     Pixel* dst = &image.at(0, y);
@@ -406,8 +406,9 @@ Image RasterSurface::Compose() const {
     ring(1, system | kColor3DDarkShadow, system | kColor3DLight);
   }
   const int32_t t = BorderThickness();
-  for (int32_t y = 0; y < inner_->height; ++y)
-    std::copy_n(&inner_->at(0, y), inner_->width, &out.at(t, t + y));
+  if (inner_->width > 0)
+    for (int32_t y = 0; y < inner_->height; ++y)
+      std::copy_n(&inner_->at(0, y), inner_->width, &out.at(t, t + y));
   return out;
 }
 

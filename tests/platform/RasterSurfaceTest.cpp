@@ -121,6 +121,11 @@ TEST(RasterSurface, BorderThicknessAndInnerSizeForEachAppearance) {
     EXPECT_EQ(surface.Width(), 1500.0f);  // the extent includes the border
     surface.SetExtentPixels(3, 1);        // smaller than the border: no inner area
     EXPECT_EQ(surface.Inner().height, c.thickness ? 0 : 1);
+    surface.SetExtentPixels(2 * c.thickness, 9);  // no inner width, some height
+    surface.SetPicture(BitmapPicture::FromImage(Image(0, 4)));
+    surface.Line(0, 0, 5, 5, 0xFFFFFF);
+    EXPECT_EQ(surface.Compose().width, 2 * c.thickness);
+    EXPECT_EQ(surface.Inner().height, 9 - 2 * c.thickness);
   }
 }
 
