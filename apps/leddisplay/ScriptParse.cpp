@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "apps/leddisplay/Script.h"
+#include "core/Text.h"
 
 namespace led::apps {
 
@@ -72,7 +73,7 @@ ScriptCommand ParseLine(int lineNumber, const std::string& text) {
   command.text = text;
   const auto verbEnd = text.find_first_of(" \t");
   command.verb = text.substr(0, verbEnd);
-  for (char& c : command.verb) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : command.verb) c = core::AsciiLower(c);
   const std::string rest = verbEnd == std::string::npos ? "" : Trim(text.substr(verbEnd));
   const auto found = Verbs().find(command.verb);
   if (found == Verbs().end()) throw ParseError("unknown command '" + command.verb + "'");

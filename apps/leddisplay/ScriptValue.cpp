@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/Text.h"
 #include "platform/BitmapPicture.h"
 #include "platform/StdFont.h"
 
@@ -18,15 +19,6 @@ std::string_view TrimView(std::string_view s) {
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
     s.remove_suffix(1);
   return s;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
 }
 
 std::vector<std::string_view> Words(std::string_view s) {
@@ -44,10 +36,10 @@ std::vector<std::string_view> Words(std::string_view s) {
 // A whole number that fits 16 bits is an Integer, 32 bits a Long, anything else a
 // Double: the types a late-bound caller's literal would have.
 core::Variant NumberValue(std::string_view text) {
-  if (EqualsNoCase(text, "nan")) return core::Variant::FromDouble(std::nan(""));
-  if (EqualsNoCase(text, "inf") || EqualsNoCase(text, "+inf"))
+  if (core::EqualsIgnoringCase(text, "nan")) return core::Variant::FromDouble(std::nan(""));
+  if (core::EqualsIgnoringCase(text, "inf") || core::EqualsIgnoringCase(text, "+inf"))
     return core::Variant::FromDouble(std::numeric_limits<double>::infinity());
-  if (EqualsNoCase(text, "-inf"))
+  if (core::EqualsIgnoringCase(text, "-inf"))
     return core::Variant::FromDouble(-std::numeric_limits<double>::infinity());
   const char* begin = text.data();
   if (!text.empty() && text.front() == '+') ++begin;
@@ -80,30 +72,30 @@ core::Variant HexValue(std::string_view text) {
 }
 
 ValueSpec FontValue(std::string_view rest) {
-  ValueSpec spec;
-  spec.kind = ValueSpec::Kind::Font;
+  ValueSpec parsed;
+  parsed.kind = ValueSpec::Kind::Font;
   rest = TrimView(rest);
   if (rest.empty() || rest.front() != '"') throw ParseError("font needs a quoted name");
-  spec.text = ParseQuoted(rest, rest);
+  parsed.text = ParseQuoted(rest, rest);
   const auto words = Words(rest);
   if (words.empty()) throw ParseError("font needs a size");
   const char* end = words[0].data() + words[0].size();
-  auto [pend, pec] = std::from_chars(words[0].data(), end, spec.points);
-  if (pec != std::errc() || pend != end || !(spec.points > 0))
+  auto [pend, pec] = std::from_chars(words[0].data(), end, parsed.points);
+  if (pec != std::errc() || pend != end || !(parsed.points > 0))
     throw ParseError("not a font size: '" + std::string(words[0]) + "'");
   for (size_t i = 1; i < words.size(); ++i) {
-    if (EqualsNoCase(words[i], "bold"))
-      spec.bold = true;
-    else if (EqualsNoCase(words[i], "italic"))
-      spec.italic = true;
-    else if (EqualsNoCase(words[i], "underline"))
-      spec.underline = true;
-    else if (EqualsNoCase(words[i], "strikethrough"))
-      spec.strikethrough = true;
+    if (core::EqualsIgnoringCase(words[i], "bold"))
+      parsed.bold = true;
+    else if (core::EqualsIgnoringCase(words[i], "italic"))
+      parsed.italic = true;
+    else if (core::EqualsIgnoringCase(words[i], "underline"))
+      parsed.underline = true;
+    else if (core::EqualsIgnoringCase(words[i], "strikethrough"))
+      parsed.strikethrough = true;
     else
       throw ParseError("not a font attribute: '" + std::string(words[i]) + "'");
   }
-  return spec;
+  return parsed;
 }
 
 }  // namespace
@@ -131,49 +123,49 @@ std::string ParseQuoted(std::string_view text, std::string_view& rest) {
 ValueSpec ParseValue(std::string_view text) {
   text = TrimView(text);
   if (text.empty()) throw ParseError("missing value");
-  ValueSpec spec;
+  ValueSpec parsed;
   if (text.front() == '"') {
     std::string_view rest;
-    spec.immediate = core::Variant::FromString(ParseQuoted(text, rest));
+    parsed.immediate = core::Variant::FromString(ParseQuoted(text, rest));
     if (!TrimView(rest).empty()) throw ParseError("text after the closing quote");
-    return spec;
+    return parsed;
   }
   const auto words = Words(text);
   const std::string_view first = words.front();
-  if (EqualsNoCase(first, "font")) return FontValue(text.substr(4));
-  if (EqualsNoCase(first, "picture")) {
+  if (core::EqualsIgnoringCase(first, "font")) return FontValue(text.substr(4));
+  if (core::EqualsIgnoringCase(first, "picture")) {
     const std::string_view path = TrimView(text.substr(7));
     if (path.empty()) throw ParseError("picture needs a path");
-    spec.kind = ValueSpec::Kind::Picture;
-    spec.text = std::string(path);
-    return spec;
+    parsed.kind = ValueSpec::Kind::Picture;
+    parsed.text = std::string(path);
+    return parsed;
   }
   if (words.size() != 1) throw ParseError("not a value: '" + std::string(text) + "'");
-  if (EqualsNoCase(first, "true"))
-    spec.immediate = core::Variant::FromBoolean(core::kTrue);
-  else if (EqualsNoCase(first, "false"))
-    spec.immediate = core::Variant::FromBoolean(core::kFalse);
-  else if (EqualsNoCase(first, "none"))
-    spec.immediate = core::Variant::FromObject(nullptr);
+  if (core::EqualsIgnoringCase(first, "true"))
+    parsed.immediate = core::Variant::FromBoolean(core::kTrue);
+  else if (core::EqualsIgnoringCase(first, "false"))
+    parsed.immediate = core::Variant::FromBoolean(core::kFalse);
+  else if (core::EqualsIgnoringCase(first, "none"))
+    parsed.immediate = core::Variant::FromObject(nullptr);
   else if (first.size() > 2 && first[0] == '&' && (first[1] == 'H' || first[1] == 'h'))
-    spec.immediate = HexValue(first);
+    parsed.immediate = HexValue(first);
   else
-    spec.immediate = NumberValue(first);
-  return spec;
+    parsed.immediate = NumberValue(first);
+  return parsed;
 }
 
-core::Variant MakeValue(const ValueSpec& spec) {
-  switch (spec.kind) {
+core::Variant MakeValue(const ValueSpec& parsed) {
+  switch (parsed.kind) {
     case ValueSpec::Kind::Immediate:
-      return spec.immediate;
+      return parsed.immediate;
     case ValueSpec::Kind::Picture:
-      return core::Variant::FromObject(platform::BitmapPicture::FromPngFile(spec.text));
+      return core::Variant::FromObject(platform::BitmapPicture::FromPngFile(parsed.text));
     case ValueSpec::Kind::Font: {
-      host::FontPtr font = platform::StdFont::Create(spec.text, spec.points);
-      font->SetBold(core::ToBoolean(spec.bold));
-      font->SetItalic(core::ToBoolean(spec.italic));
-      font->SetUnderline(core::ToBoolean(spec.underline));
-      font->SetStrikethrough(core::ToBoolean(spec.strikethrough));
+      host::FontPtr font = platform::StdFont::Create(parsed.text, parsed.points);
+      font->SetBold(core::ToBoolean(parsed.bold));
+      font->SetItalic(core::ToBoolean(parsed.italic));
+      font->SetUnderline(core::ToBoolean(parsed.underline));
+      font->SetStrikethrough(core::ToBoolean(parsed.strikethrough));
       return core::Variant::FromObject(font);
     }
   }

@@ -30,7 +30,7 @@ struct ValueSpec {
 ValueSpec ParseValue(std::string_view text);
 
 // The value itself (reads a picture file; errors as core::RuntimeError).
-core::Variant MakeValue(const ValueSpec& spec);
+core::Variant MakeValue(const ValueSpec& parsed);
 
 // A double-quoted string at the start of `text`; returns its contents and sets `rest`
 // to what follows it.

@@ -4,21 +4,13 @@
 
 #include "control/PropertyTable.h"
 #include "core/RuntimeError.h"
+#include "core/Text.h"
 
 namespace led::control {
 
 namespace {
 
 constexpr int32_t kWrongArgumentCount = 450;
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 [[noreturn]] void NotSupported() {
   throw core::RuntimeError(core::kNotSupported);
@@ -34,9 +26,9 @@ void ExpectArguments(std::span<const core::Variant> args, size_t count) {
 
 int32_t GetIDOfName(std::string_view name) {
   for (const PropertyDescription& p : PropertyTable())
-    if (SameNameIgnoringCase(p.name, name)) return p.dispid;
+    if (core::EqualsIgnoringCase(p.name, name)) return p.dispid;
   for (const MethodDescription& m : MethodTable())
-    if (SameNameIgnoringCase(m.name, name)) return m.dispid;
+    if (core::EqualsIgnoringCase(m.name, name)) return m.dispid;
   NotSupported();
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/Arithmetic.h"
 #include "core/RuntimeError.h"
+#include "core/Text.h"
 
 namespace led::core {
 
@@ -196,10 +197,9 @@ float Variant::ToSingle() const {
 Boolean Variant::ToBoolean() const {
   if (type_ == VariantType::Boolean) return std::get<int16_t>(value_);
   if (type_ == VariantType::String) {
-    std::string s = Trim(std::get<std::string>(value_));
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (s == "true") return kTrue;
-    if (s == "false") return kFalse;
+    const std::string s = Trim(std::get<std::string>(value_));
+    if (EqualsIgnoringCase(s, "true")) return kTrue;
+    if (EqualsIgnoringCase(s, "false")) return kFalse;
   }
   return Numeric() != 0.0 ? kTrue : kFalse;
 }

@@ -1,22 +1,10 @@
 #include "platform/FormContainer.h"
 
 #include "core/RuntimeError.h"
+#include "core/Text.h"
 #include "platform/StdFont.h"
 
 namespace led::platform {
-
-namespace {
-
-bool SameName(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i]; ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return i == a.size() && !b[i];
-}
-
-}  // namespace
 
 FormContainer::FormContainer() : ambient_(StdFont::Create("DejaVu Sans", 8)) {}
 
@@ -34,14 +22,14 @@ host::FontPtr FormContainer::AmbientFont() {
 }
 
 core::Variant FormContainer::ExtenderProperty(const std::string& name) {
-  if (SameName(name, "Left")) return core::Variant::FromSingle(left_);
-  if (SameName(name, "Top")) return core::Variant::FromSingle(top_);
+  if (core::EqualsIgnoringCase(name, "Left")) return core::Variant::FromSingle(left_);
+  if (core::EqualsIgnoringCase(name, "Top")) return core::Variant::FromSingle(top_);
   throw core::RuntimeError(core::kNotSupported);
 }
 
 core::Variant FormContainer::ParentProperty(const std::string& name) {
-  if (SameName(name, "ScaleMode")) return core::Variant::FromInteger(scaleMode_);
-  if (SameName(name, "Picture")) return core::Variant::FromObject(picture_);
+  if (core::EqualsIgnoringCase(name, "ScaleMode")) return core::Variant::FromInteger(scaleMode_);
+  if (core::EqualsIgnoringCase(name, "Picture")) return core::Variant::FromObject(picture_);
   throw core::RuntimeError(core::kNotSupported);
 }
 

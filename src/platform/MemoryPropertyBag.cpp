@@ -2,21 +2,13 @@
 
 #include <algorithm>
 
+#include "core/Text.h"
 #include "host/Font.h"
 #include "platform/StdFont.h"
 
 namespace led::platform {
 
 namespace {
-
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameKey(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 std::shared_ptr<host::Font> FontOf(const core::Variant& v) {
   if (v.type() != core::VariantType::Object) return nullptr;
@@ -39,13 +31,13 @@ bool MemoryPropertyBag::SameValue(const core::Variant& a, const core::Variant& b
 
 std::vector<MemoryPropertyBag::Entry>::iterator MemoryPropertyBag::Find(const std::string& key) {
   return std::find_if(entries_.begin(), entries_.end(),
-                      [&](const Entry& e) { return SameKey(e.key, key); });
+                      [&](const Entry& e) { return core::EqualsIgnoringCase(e.key, key); });
 }
 
 std::vector<MemoryPropertyBag::Entry>::const_iterator MemoryPropertyBag::Find(
     const std::string& key) const {
   return std::find_if(entries_.begin(), entries_.end(),
-                      [&](const Entry& e) { return SameKey(e.key, key); });
+                      [&](const Entry& e) { return core::EqualsIgnoringCase(e.key, key); });
 }
 
 core::Variant MemoryPropertyBag::ReadProperty(const std::string& key,
