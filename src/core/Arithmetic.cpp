@@ -7,21 +7,10 @@
 
 namespace led::core {
 
-int16_t Narrow16(int64_t value) {
-  if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
-    throw RuntimeError(kOverflow);
-  return static_cast<int16_t>(value);
+void ThrowOverflow() {
+  throw RuntimeError(kOverflow);
 }
 
-int16_t Add16(int32_t a, int32_t b) {
-  return Narrow16(int64_t{a} + b);
-}
-int16_t Sub16(int32_t a, int32_t b) {
-  return Narrow16(int64_t{a} - b);
-}
-int16_t Mul16(int32_t a, int32_t b) {
-  return Narrow16(int64_t{a} * b);
-}
 int16_t Div16(int16_t a, int16_t b) {
   if (b == 0) throw RuntimeError(kDivisionByZero);
   return Narrow16(int32_t{a} / int32_t{b});

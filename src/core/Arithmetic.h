@@ -6,15 +6,28 @@
 
 namespace led::core {
 
+// Throws RuntimeError(6, "Overflow"); kept out of line so the checks below stay small
+// enough to inline into the drawing loops.
+[[noreturn]] void ThrowOverflow();
+
+// A 64-bit value narrowed to 16 bits.
+inline int16_t Narrow16(int64_t value) {
+  if (value < -32768 || value > 32767) ThrowOverflow();
+  return static_cast<int16_t>(value);
+}
+
 // a + b, a - b, a * b in 16-bit signed arithmetic.
-int16_t Add16(int32_t a, int32_t b);
-int16_t Sub16(int32_t a, int32_t b);
-int16_t Mul16(int32_t a, int32_t b);
+inline int16_t Add16(int32_t a, int32_t b) {
+  return Narrow16(int64_t{a} + b);
+}
+inline int16_t Sub16(int32_t a, int32_t b) {
+  return Narrow16(int64_t{a} - b);
+}
+inline int16_t Mul16(int32_t a, int32_t b) {
+  return Narrow16(int64_t{a} * b);
+}
 // Integer division truncating toward zero; raises 11 "Division by zero" when b is 0.
 int16_t Div16(int16_t a, int16_t b);
-
-// A 32-bit value narrowed to 16 bits.
-int16_t Narrow16(int64_t value);
 // A double rounded to the nearest integer, halves to even, then range-checked.
 // NaN and infinities overflow.
 int16_t Round16(double value);

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <mutex>
 
@@ -124,7 +123,16 @@ struct FontRenderer::Impl {
   std::map<std::string, FT_Face> faces;      // file#index
   // Recent measurements: labels are measured on every size request, with the same
   // text most of the time.
-  std::map<std::string, TextSize> measured;
+  struct MeasureKey {
+    double points;
+    double dpi;
+    bool bold;
+    bool italic;
+    std::string family;
+    std::string text;
+    auto operator<=>(const MeasureKey&) const = default;
+  };
+  std::map<MeasureKey, TextSize> measured;
   static constexpr size_t kMaxMeasured = 512;
 
   Impl() {
@@ -266,10 +274,7 @@ std::string FontRenderer::ResolvedFamily(const std::string& family, bool bold, b
 
 TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, double dpi) {
   std::lock_guard lock(impl_->mutex);
-  char head[96];
-  std::snprintf(head, sizeof head, "%.17g|%.17g|%d%d|", style.points, dpi, style.bold,
-                style.italic);
-  const std::string key = head + style.family + '\0' + text;
+  Impl::MeasureKey key{style.points, dpi, style.bold, style.italic, style.family, text};
   if (const auto it = impl_->measured.find(key); it != impl_->measured.end()) return it->second;
 
   const auto face = impl_->Open(style, dpi);
@@ -280,7 +285,7 @@ TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, 
     size.width = std::max(size.width, CeilPixels(impl_->Layout(face, line).width));
   size.height = size.lineHeight * static_cast<int32_t>(lines.size());
   if (impl_->measured.size() >= Impl::kMaxMeasured) impl_->measured.clear();
-  impl_->measured.emplace(key, size);
+  impl_->measured.emplace(std::move(key), size);
   return size;
 }
 
