@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdio>
@@ -55,6 +56,39 @@ void ToBytes(const Image& image, std::vector<uint8_t>& bytes) {
   }
 }
 
+// The image data bytes present in the file: the payloads of its IDAT chunks, as far
+// as they are there.
+uint64_t ImageDataBytes(std::span<const uint8_t> bytes) {
+  const auto bigEndian = [&](size_t at) {
+    return uint32_t{bytes[at]} << 24 | uint32_t{bytes[at + 1]} << 16 |
+           uint32_t{bytes[at + 2]} << 8 | uint32_t{bytes[at + 3]};
+  };
+  uint64_t total = 0;
+  size_t at = 8;
+  while (at + 8 <= bytes.size()) {
+    const uint64_t length = bigEndian(at);
+    const uint64_t present = std::min<uint64_t>(length, bytes.size() - at - 8);
+    if (std::memcmp(&bytes[at + 4], "IDAT", 4) == 0) total += present;
+    if (length + 12 > bytes.size() - at) break;
+    at += size_t(length) + 12;
+  }
+  return total;
+}
+
+// Whether the file holds enough compressed data for its claimed size. Deflate packs at
+// most 1032 bytes into one (a 258-byte match in two 1-bit codes), so less data than
+// that ratio allows cannot decode; refusing it first keeps a small hostile file from
+// taking the memory of the picture it claims to be.
+bool HasDataFor(std::span<const uint8_t> bytes, uint64_t width, uint64_t height) {
+  constexpr uint64_t kMostBytesPerByte = 1100;  // above deflate's 1032, for safety
+  // IHDR comes first (libpng checked it): bit depth at 24, colour type at 25.
+  const uint64_t depth = bytes[24];
+  const uint8_t colourType = bytes[25];
+  const uint64_t channels = colourType == 2 ? 3 : colourType == 4 ? 2 : colourType == 6 ? 4 : 1;
+  const uint64_t leastRawBytes = width * height * depth * channels / 8;
+  return ImageDataBytes(bytes) * kMostBytesPerByte >= leastRawBytes;
+}
+
 }  // namespace
 
 Image DecodePng(std::span<const uint8_t> bytes, const std::string& source) {
@@ -70,6 +104,9 @@ Image DecodePng(std::span<const uint8_t> bytes, const std::string& source) {
                              " pixels is larger than " + std::to_string(kMaxPngSide) +
                              " pixels on a side");
   if (width == 0 || height == 0) ThrowInvalid(source, "image has no pixels");
+  if (!HasDataFor(bytes, width, height))
+    ThrowInvalid(source, "image data too short for " + std::to_string(width) + " x " +
+                             std::to_string(height) + " pixels");
   guard.image.format = PNG_FORMAT_RGBA;
 
   Image image(static_cast<int32_t>(width), static_cast<int32_t>(height));

@@ -1,0 +1,311 @@
+// Damaged and hostile files: thousands of mutations of a valid picture and a valid
+// property file, with a fixed seed, each of which must load or fail with the file's
+// own clear error; and the hostile shapes that a mutation rarely finds.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "PngTestFolder.h"
+#include "core/RuntimeError.h"
+#include "platform/Base64.h"
+#include "platform/BitmapPicture.h"
+#include "platform/Png.h"
+#include "platform/PropertyFile.h"
+#include "platform/StdFont.h"
+
+namespace led::platform {
+namespace {
+
+using core::Variant;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+using Json = nlohmann::ordered_json;
+
+constexpr uint32_t kSeed = 20261207;
+
+// Random numbers from the engine alone: its sequence is the same everywhere, unlike
+// the standard distributions'.
+class Dice {
+ public:
+  explicit Dice(uint32_t seed) : engine_(seed) {}
+  size_t Below(size_t n) { return n == 0 ? 0 : size_t(engine_() % n); }
+  uint8_t Byte() { return uint8_t(engine_()); }
+
+ private:
+  std::mt19937 engine_;
+};
+
+uint32_t Crc32(const uint8_t* data, size_t size) {
+  uint32_t crc = 0xFFFFFFFFu;
+  for (size_t i = 0; i < size; ++i) {
+    crc ^= data[i];
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+uint32_t BigEndian(const std::vector<uint8_t>& b, size_t at) {
+  return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
+}
+
+void PutBigEndian(std::vector<uint8_t>& b, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(value >> (24 - 8 * i));
+}
+
+// Makes every whole chunk's checksum right again, so that a mutation reaches the
+// decoder instead of stopping at the first checksum.
+void RepairChecksums(std::vector<uint8_t>& png) {
+  size_t at = 8;
+  while (at + 12 <= png.size()) {
+    const uint32_t length = BigEndian(png, at);
+    if (length > png.size() - at - 12) return;
+    PutBigEndian(png, at + 8 + length, Crc32(&png[at + 4], 4 + size_t(length)));
+    at += 12 + size_t(length);
+  }
+}
+
+// A small picture with some structure: varied pixels, several rows, transparency.
+std::vector<uint8_t> SamplePng() {
+  Image image(13, 7);
+  for (int32_t y = 0; y < image.height; ++y)
+    for (int32_t x = 0; x < image.width; ++x)
+      image.at(x, y) = MakePixel(uint8_t(x * 19), uint8_t(y * 37), uint8_t(x ^ y), uint8_t(x * y));
+  return EncodePng(image);
+}
+
+std::vector<uint8_t> MutatedPng(const std::vector<uint8_t>& good, Dice& dice) {
+  std::vector<uint8_t> bytes = good;
+  const size_t edits = 1 + dice.Below(4);
+  for (size_t e = 0; e < edits && !bytes.empty(); ++e) {
+    const size_t at = dice.Below(bytes.size());
+    switch (dice.Below(5)) {
+      case 0:
+        bytes[at] = dice.Byte();
+        break;
+      case 1:
+        bytes[at] ^= uint8_t(1u << dice.Below(8));
+        break;
+      case 2:
+        bytes.resize(at);
+        break;
+      case 3:
+        bytes.insert(bytes.begin() + long(at), dice.Byte());
+        break;
+      default:  // a header field: size, depth, colour type, interlace
+        if (bytes.size() > 29) bytes[16 + dice.Below(13)] = dice.Byte();
+        break;
+    }
+  }
+  if (dice.Below(4) != 0) RepairChecksums(bytes);
+  return bytes;
+}
+
+void ExpectPictureOrItsError(const std::string& path) {
+  try {
+    const Image image = ReadPngFile(path);
+    EXPECT_GE(image.width, 1);
+    EXPECT_LE(image.width, kMaxPngSide);
+    EXPECT_GE(image.height, 1);
+    EXPECT_LE(image.height, kMaxPngSide);
+    EXPECT_EQ(image.pixels.size(), size_t(image.width) * size_t(image.height));
+  } catch (const core::RuntimeError& e) {
+    EXPECT_EQ(e.number(), core::kInvalidPicture) << e.description();
+    const std::string start = "Invalid picture: " + path + ": ";
+    EXPECT_EQ(e.description().rfind(start, 0), 0u) << e.description();
+    EXPECT_GT(e.description().size(), start.size());
+  }
+}
+
+TEST(MutatedFiles, DamagedPicturesLoadOrFailWithTheirOwnError) {
+  TempFolder folder;
+  const std::string path = folder.File("mutated.png");
+  const std::vector<uint8_t> good = SamplePng();
+  Dice dice(kSeed);
+  for (int i = 0; i < 1000; ++i) {
+    SCOPED_TRACE("mutation " + std::to_string(i));
+    WriteBytes(path, MutatedPng(good, dice));
+    ExpectPictureOrItsError(path);
+    if (HasFailure()) break;
+  }
+}
+
+// A header that claims the largest picture over a few bytes of data cannot be decoded;
+// it is refused before memory for the claimed size is taken.
+TEST(MutatedFiles, APictureClaimingFarMoreThanItsDataIsRefusedAsTooShort) {
+  TempFolder folder;
+  const std::string path = folder.File("claims.png");
+  std::vector<uint8_t> png = SamplePng();
+  PutBigEndian(png, 16, uint32_t(kMaxPngSide));
+  PutBigEndian(png, 20, uint32_t(kMaxPngSide));
+  RepairChecksums(png);
+  WriteBytes(path, png);
+  try {
+    ReadPngFile(path);
+    ADD_FAILURE() << "no error";
+  } catch (const core::RuntimeError& e) {
+    EXPECT_EQ(e.number(), core::kInvalidPicture);
+    EXPECT_EQ(e.description(), "Invalid picture: " + path + ": image data too short for " +
+                                   std::to_string(kMaxPngSide) + " x " +
+                                   std::to_string(kMaxPngSide) + " pixels");
+  }
+}
+
+MemoryPropertyBag EveryType() {
+  MemoryPropertyBag bag;
+  auto font = std::make_shared<StdFont>();
+  font->SetName("DejaVu Serif");
+  font->SetSize(92500);
+  font->SetBold(core::kTrue);
+  font->SetCharset(2);
+  const std::vector<uint8_t> png = SamplePng();
+  bag.Store("Digits", Variant::FromInteger(-32768));
+  bag.Store("OnColor", Variant::FromLong(0x00FFC0C0));
+  bag.Store("AutoSize", Variant::FromBoolean(core::kTrue));
+  bag.Store("CaptionLow", Variant::FromString(""));
+  bag.Store("CaptionUpper", Variant::FromString("Grüße"));
+  bag.Store("Bytes", Variant::FromString(std::string("\xE9t\xE9", 3)));
+  bag.Store("Value", Variant::FromDouble(-12.5));
+  bag.Store("NaN", Variant::FromDouble(std::nan("")));
+  bag.Store("Single", Variant::FromSingle(0.1f));
+  bag.Store("CaptionLowFont", Variant::FromObject(font));
+  bag.Store("PictureBackground", Variant::FromObject(BitmapPicture::FromImage(DecodePng(png))));
+  bag.Store("MouseIcon", Variant::FromObject(nullptr));
+  bag.Store("Nothing", Variant());
+  return bag;
+}
+
+// Values of every JSON kind, with the edges of each number type.
+const std::vector<Json>& Replacements() {
+  static const std::vector<Json> values = {
+      nullptr,
+      true,
+      false,
+      0,
+      -1,
+      32768,
+      -32769,
+      int64_t{2147483648},
+      int64_t{-2147483649},
+      std::numeric_limits<int64_t>::min(),
+      std::numeric_limits<uint64_t>::max(),
+      0.5,
+      1e300,
+      -1e-300,
+      "",
+      "NaN",
+      "-Infinity",
+      "not base64!",
+      "AAAA",
+      "iVBORw0KGgo=",
+      Json::array(),
+      Json::array({1, 2}),
+      Json::object(),
+      Json{{"type", "Font"}},
+      Json{{"name", ""}, {"size", 8}},
+      Json{{"width", -1}, {"height", 0}, {"png", ""}},
+      "Integer",
+      "Long",
+      "Boolean",
+      "String",
+      "Double",
+      "Single",
+      "Font",
+      "Picture",
+      "None",
+      "Empty",
+      "Currency",
+  };
+  return values;
+}
+
+// A random place inside one entry: the entry itself or a member at any depth.
+Json& PlaceIn(Json& node, Dice& dice) {
+  Json* at = &node;
+  while ((at->is_object() || at->is_array()) && !at->empty() && dice.Below(3) != 0) {
+    auto it = at->begin();
+    std::advance(it, long(dice.Below(at->size())));
+    at = &*it;
+  }
+  return *at;
+}
+
+// Returns the mutated text and, for a change inside one entry, that entry's key.
+std::pair<std::string, std::string> MutatedPropertyFile(const Json& good, Dice& dice) {
+  if (dice.Below(3) == 0) {  // text: bytes changed, removed or repeated
+    std::string text = good.dump(1);
+    const size_t edits = 1 + dice.Below(3);
+    for (size_t e = 0; e < edits && !text.empty(); ++e) {
+      const size_t at = dice.Below(text.size());
+      const size_t length = std::min(text.size() - at, 1 + dice.Below(12));
+      switch (dice.Below(3)) {
+        case 0:
+          text[at] = char(dice.Byte());
+          break;
+        case 1:
+          text.erase(at, length);
+          break;
+        default:
+          text.insert(at, text.substr(at, length));
+          break;
+      }
+    }
+    return {text, ""};
+  }
+  Json document = good;
+  Json& properties = document["properties"];
+  auto entry = properties.begin();
+  std::advance(entry, long(dice.Below(properties.size())));
+  const std::string key = entry.key();
+  Json& place = PlaceIn(entry.value(), dice);
+  if (place.is_string() && place.get<std::string>().size() > 16 && dice.Below(2) == 0) {
+    // Embedded picture data: damage the PNG inside the base64 text.
+    const auto png = DecodeBase64(place.get<std::string>());
+    if (png) {
+      std::vector<uint8_t> bytes = *png;
+      bytes[dice.Below(bytes.size())] = dice.Byte();
+      RepairChecksums(bytes);
+      place = EncodeBase64(bytes);
+      return {document.dump(), key};
+    }
+  }
+  place = Replacements()[dice.Below(Replacements().size())];
+  return {document.dump(), key};
+}
+
+TEST(MutatedFiles, DamagedPropertyFilesLoadOrFailNamingTheFileAndKey) {
+  TempFolder folder;
+  const std::string source = folder.File("good.json");
+  SavePropertyFile(source, EveryType());
+  const Json good = Json::parse(testing_support::ReadBytes(source));
+  ASSERT_EQ(good["properties"].size(), EveryType().Entries().size());
+
+  const std::string path = folder.File("mutated.json");
+  const std::string start = "Invalid property file \"" + path + "\": ";
+  Dice dice(kSeed);
+  for (int i = 0; i < 1000; ++i) {
+    SCOPED_TRACE("mutation " + std::to_string(i));
+    const auto [text, key] = MutatedPropertyFile(good, dice);
+    WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+    try {
+      LoadPropertyFile(path);
+    } catch (const core::RuntimeError& e) {
+      EXPECT_EQ(e.number(), core::kInvalidPropertyValue) << e.description();
+      EXPECT_EQ(e.description().rfind(start, 0), 0u) << e.description();
+      EXPECT_GT(e.description().size(), start.size());
+      if (!key.empty()) {
+        EXPECT_NE(e.description().find("key \"" + key + "\": "), std::string::npos)
+            << e.description();
+      }
+    }
+    if (HasFailure()) break;
+  }
+}
+
+}  // namespace
+}  // namespace led::platform
