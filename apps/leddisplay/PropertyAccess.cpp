@@ -68,7 +68,9 @@ nlohmann::ordered_json GetProperty(control::LEDDisplay& display, const std::stri
       json["value"] = static_cast<uint32_t>(value.ToLong());
       break;
     default:
-      json["value"] = nlohmann::ordered_json::parse(platform::VariantToJson(value).dump());
+      // Strings keep bytes that are not UTF-8; they become U+FFFD here, as when printed.
+      json["value"] = nlohmann::ordered_json::parse(platform::VariantToJson(value).dump(
+          -1, ' ', false, nlohmann::json::error_handler_t::replace));
   }
   return json;
 }

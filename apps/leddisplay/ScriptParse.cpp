@@ -1,5 +1,6 @@
 #include <cmath>
 #include <istream>
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -64,6 +65,10 @@ double ParseNumber(const std::string& word, bool integral) {
     throw ParseError("not a number: '" + word + "'");
   if (integral && (value != std::floor(value) || value < -32768 || value > 32767))
     throw ParseError("not a 16-bit whole number: '" + word + "'");
+  // The other numbers go to the host as singles; a double beyond that range has no
+  // single to become.
+  if (std::fabs(value) > std::numeric_limits<float>::max())
+    throw ParseError("not a number a single can hold: '" + word + "'");
   return value;
 }
 

@@ -19,6 +19,13 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// JSON text of a value; bytes that are not UTF-8 (a caption or path as the script gave
+// it) become U+FFFD instead of failing the whole line.
+template <class AnyJson>
+std::string Dump(const AnyJson& json) {
+  return json.dump(-1, ' ', false, AnyJson::error_handler_t::replace);
+}
+
 // A recorded host call with its keys in reading order: what was called first, then
 // its arguments as the call takes them. Keys not listed keep their place after these.
 Json InReadingOrder(const nlohmann::json& record) {
@@ -26,7 +33,7 @@ Json InReadingOrder(const nlohmann::json& record) {
                                        "y2",    "x",    "y",       "width", "height", "srcX",
                                        "srcY",  "red",  "green",   "blue",  "alpha",  "color",
                                        "value", "args", "vertices"};
-  if (!record.is_object()) return Json::parse(record.dump());
+  if (!record.is_object()) return Json::parse(Dump(record));
   Json ordered = Json::object();
   for (const char* key : kOrder)
     if (record.contains(key)) ordered[key] = nullptr;
@@ -36,7 +43,7 @@ Json InReadingOrder(const nlohmann::json& record) {
       for (const auto& v : value) vertices.push_back(InReadingOrder(v));
       ordered[key] = std::move(vertices);
     } else {
-      ordered[key] = Json::parse(value.dump());
+      ordered[key] = Json::parse(Dump(value));
     }
   }
   return ordered;
@@ -68,7 +75,7 @@ class ScriptRunner {
   }
 
  private:
-  void Print(const Json& json) { out_ << json.dump() << '\n'; }
+  void Print(const Json& json) { out_ << Dump(json) << '\n'; }
 
   void Execute(const ScriptCommand& c) {
     control::LEDDisplay& display = hosted_.Control();

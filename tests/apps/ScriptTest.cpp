@@ -147,6 +147,47 @@ TEST(Script, SaveAndLoadThroughFiles) {
   std::filesystem::remove_all(dir);
 }
 
+TEST(Script, BytesThatAreNotUtf8StillGiveJsonLines) {
+  // A caption, a property name and an error text carrying such bytes are printed with
+  // a replacement character; the script runs to its end.
+  const auto lines = RunLines(
+      "init\nset CaptionLow \"a\xff\"\nget CaptionLow\nset Dig\xfeits 3\nload /no\xff.json\n");
+  const json* get = Find(lines, "get");
+  ASSERT_NE(get, nullptr);
+  EXPECT_EQ((*get)["value"], "a\xef\xbf\xbd");
+  const auto captions = Calls(lines, "Label1.Caption");
+  ASSERT_FALSE(captions.empty());
+  EXPECT_EQ(captions.back()["value"], "a\xef\xbf\xbd");
+  std::vector<json> errors;
+  for (const auto& l : lines)
+    if (l.contains("error")) errors.push_back(l);
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0]["error"]["number"], 438);
+  EXPECT_EQ(errors[1]["error"]["number"], 53);
+  EXPECT_EQ(lines.back()["line"], 5);
+}
+
+TEST(Script, CoordinatesOutsideASingleAreRejected) {
+  const std::vector<std::pair<std::string, std::string>> bad = {
+      {"resize 1e300 100\n", "line 1: not a number a single can hold: '1e300'"},
+      {"init\nmousedown 1 0 4e38 0\n", "line 2: not a number a single can hold: '4e38'"},
+      {"place 0 -1e39\n", "line 1: not a number a single can hold: '-1e39'"},
+      {"twips-per-pixel 1e40\n", "line 1: not a number a single can hold: '1e40'"},
+  };
+  for (const auto& [script, message] : bad) {
+    std::istringstream in(script);
+    try {
+      ParseScript(in);
+      ADD_FAILURE() << script;
+    } catch (const ParseError& e) {
+      EXPECT_EQ(std::string(e.what()), message);
+    }
+  }
+  // The largest single itself is accepted.
+  std::istringstream largest("place 3.4028234e38 0\n");
+  EXPECT_EQ(ParseScript(largest).size(), 1u);
+}
+
 TEST(Script, UnparsableLinesAreRejectedBeforeAnythingRuns) {
   const std::vector<std::pair<std::string, std::string>> bad = {
       {"init\nfly away\n", "line 2: unknown command 'fly'"},
