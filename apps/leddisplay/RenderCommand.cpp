@@ -14,8 +14,16 @@ namespace led::apps {
 
 namespace {
 
+// Refuses, before allocating anything, an enlargement that no PNG could hold.
 platform::Image Enlarge(const platform::Image& image, int32_t factor) {
   if (factor <= 1) return image;
+  const int64_t width = int64_t{image.width} * factor, height = int64_t{image.height} * factor;
+  if (width > platform::kMaxPngSide || height > platform::kMaxPngSide)
+    throw core::RuntimeError(core::kInvalidCall,
+                             "--scale " + std::to_string(factor) + ": the picture would be " +
+                                 std::to_string(width) + " x " + std::to_string(height) +
+                                 " pixels, more than " + std::to_string(platform::kMaxPngSide) +
+                                 " on a side");
   platform::Image big(image.width * factor, image.height * factor);
   for (int32_t y = 0; y < big.height; ++y)
     for (int32_t x = 0; x < big.width; ++x) big.at(x, y) = image.at(x / factor, y / factor);
@@ -69,12 +77,13 @@ platform::Image RenderImage(const RenderOptions& options) {
     }
   }
   display.Show();
+  platform::Image image = Enlarge(form.Snapshot(), options.scale);
   if (options.save) {
     platform::MemoryPropertyBag bag;
     display.WriteProperties(bag);
     platform::SavePropertyFile(*options.save, bag);
   }
-  return Enlarge(form.Snapshot(), options.scale);
+  return image;
 }
 
 void RunRender(const RenderOptions& options) {

@@ -82,6 +82,9 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
       {"render --size 10by10 -o " + Path("x.png"), "--size"},
       {"render --load " + Path("none.json") + " -o " + Path("x.png"), "none.json"},
       {"render --container-picture " + Path("none.png") + " -o " + Path("x.png"), "none.png"},
+      // Refused before the enlarged picture is made, and before anything is saved.
+      {"render --size 2000x2000 --scale 64 --save " + Path("x.json") + " -o " + Path("x.png"),
+       "--scale 64"},
       {"render", "--output"},
       {"frobnicate", "subcommand"},
   };
@@ -92,6 +95,7 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
                                                                  << outcome.output;
   }
   EXPECT_FALSE(fs::exists(Path("x.png")));
+  EXPECT_FALSE(fs::exists(Path("x.json")));
 }
 
 TEST_F(Tool, ScriptExitCodes) {
