@@ -211,7 +211,7 @@ std::vector<DisplayCell> BuildDisplayCells(const FormattedDisplay& formatted,
       std::min<int32_t>(formatted.LastIndex, static_cast<int32_t>(text.size()) - 1);
   const bool allPoints = core::IsTrue(showAllDecimalPoints);
   std::vector<DisplayCell> cells;
-  cells.reserve(last + 1);
+  cells.reserve(static_cast<size_t>(std::max<int32_t>(last + 1, 0)));
   bool significantDigitSeen = false;
   for (int32_t i = 0; i <= last; ++i) {
     const char c = text[i];

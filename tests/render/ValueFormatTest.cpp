@@ -240,6 +240,9 @@ TEST(ValueFormat, CellsOfUnusualCharacters) {
   f.LastIndex = 40;
   EXPECT_EQ(BuildDisplayCells(f, kFalse, kTrue).size(), 4u);
   EXPECT_TRUE(BuildDisplayCells(FormattedDisplay{}, kTrue, kTrue).empty());
+  // A last index below -1 visits nothing either.
+  EXPECT_TRUE(BuildDisplayCells(FormattedDisplay{"12", -2, -2}, kTrue, kTrue).empty());
+  EXPECT_TRUE(BuildDisplayCells(FormattedDisplay{"12", -2, -32768}, kTrue, kTrue).empty());
 }
 
 }  // namespace
