@@ -16,12 +16,12 @@ namespace {
 // Stores `value` in `member`, then hands it to the host object through `apply`. A
 // host object that refuses the value (or a value that does not fit its 16 bits)
 // leaves the member as it was, so the control never keeps a value it never showed.
-template <class Apply>
-void StoreUnlessRefused(int32_t& member, int32_t value, Apply&& apply) {
-  const int32_t previous = member;
+template <class T, class Apply>
+void StoreUnlessRefused(T& member, T value, Apply&& apply) {
+  const T previous = member;
   member = value;
   try {
-    apply(core::Narrow16(value));
+    apply(value);
   } catch (...) {
     member = previous;
     throw;
@@ -65,7 +65,7 @@ int32_t LEDDisplay::Appearance() {
 
 void LEDDisplay::SetAppearance(int32_t appearance) {
   StoreUnlessRefused(state_.StoredAppearance, appearance,
-                     [&](int16_t v) { host_.surface.SetAppearance(v); });
+                     [&](int32_t v) { host_.surface.SetAppearance(core::Narrow16(v)); });
   Notify("Appearance");
   host_.surface.SetBackColor(state_.StoredBackColor);
   Render();
@@ -102,7 +102,7 @@ int32_t LEDDisplay::BorderStyle() {
 
 void LEDDisplay::SetBorderStyle(int32_t style) {
   StoreUnlessRefused(state_.StoredBorderStyle, style,
-                     [&](int16_t v) { host_.surface.SetBorderStyle(v); });
+                     [&](int32_t v) { host_.surface.SetBorderStyle(core::Narrow16(v)); });
   Notify("BorderStyle");
   host_.surface.SetBackColor(state_.StoredBackColor);
   Render();
@@ -129,7 +129,7 @@ void LEDDisplay::SetCaptionLowForeColor(core::OleColor color) {
 
 void LEDDisplay::SetCaptionLowPosition(int32_t position) {
   StoreUnlessRefused(state_.StoredCaptionLowPosition, position,
-                     [&](int16_t v) { host_.label1.SetAlignment(v); });
+                     [&](int32_t v) { host_.label1.SetAlignment(core::Narrow16(v)); });
   ResizeLayout();
   Notify("CaptionLowPosition");
 }
@@ -162,7 +162,7 @@ void LEDDisplay::SetCaptionUpperForeColor(core::OleColor color) {
 
 void LEDDisplay::SetCaptionUpperPosition(int32_t position) {
   StoreUnlessRefused(state_.StoredCaptionUpperPosition, position,
-                     [&](int16_t v) { host_.label2.SetAlignment(v); });
+                     [&](int32_t v) { host_.label2.SetAlignment(core::Narrow16(v)); });
   ResizeLayout();
   Notify("CaptionUpperPosition");
 }
@@ -295,8 +295,8 @@ void LEDDisplay::SetEnabled(core::Boolean enabled) {
 }
 
 void LEDDisplay::SetBackColor(core::OleColor color) {
-  state_.StoredBackColor = color;
-  host_.surface.SetBackColor(color);
+  StoreUnlessRefused(state_.StoredBackColor, color,
+                     [&](core::OleColor c) { host_.surface.SetBackColor(c); });
   Notify("BackColor");
   Render();
 }

@@ -7,6 +7,10 @@
 
 #include "ControlFixture.h"
 #include "platform/BitmapPicture.h"
+#include "platform/FormContainer.h"
+#include "platform/GdiTable.h"
+#include "platform/MemoryPropertyBag.h"
+#include "platform/RasterSurface.h"
 #include "platform/StdFont.h"
 #include "platform/TextLabel.h"
 
@@ -255,6 +259,40 @@ TEST_F(ControlFixture, RefusedValuesLeaveTheControlsCopyUnchanged) {
   form.SetTwipsPerPixel(15);
   control.SetAutoSize(core::kTrue);
   EXPECT_FLOAT_EQ(form.Surface().Height(), (3 + 3 + 48 + 9) * 15);
+}
+
+// A surface that refuses one colour, as a host may refuse a system-colour index it
+// does not know.
+class ColourRefusingSurface : public platform::RasterSurface {
+ public:
+  static constexpr core::OleColor kRefused = 0x800000FF;
+  void SetBackColor(core::OleColor color) override {
+    if (color == kRefused) throw core::RuntimeError(core::kInvalidPropertyValue);
+    RasterSurface::SetBackColor(color);
+  }
+};
+
+TEST(BackColorRefused, LeavesTheControlsCopyAndTheSavedSetAsTheyWere) {
+  ColourRefusingSurface surface;
+  platform::TextLabel label1(surface, "Label1");
+  platform::TextLabel label2(surface, "Label2");
+  platform::FormContainer container;
+  host::Host host{surface, label1, label2, container, platform::GdiTable::Instance()};
+  LEDDisplay control(host);
+  control.InitProperties();
+  control.SetBackColor(0x336699);
+
+  EXPECT_EQ(ErrorOf([&] { control.SetBackColor(ColourRefusingSurface::kRefused); }),
+            core::kInvalidPropertyValue);
+  EXPECT_EQ(control.BackColor(), 0x336699u);
+  EXPECT_EQ(surface.BackColor(), 0x336699u);
+
+  // The saved set holds the colour the surface shows, so it loads again on this host.
+  platform::MemoryPropertyBag bag;
+  control.WriteProperties(bag);
+  LEDDisplay reloaded(host);
+  EXPECT_EQ(ErrorOf([&] { reloaded.ReadProperties(bag); }), 0);
+  EXPECT_EQ(reloaded.BackColor(), 0x336699u);
 }
 
 TEST_F(ControlFixture, MousePointerOutsideSixteenBitsOverflows) {
