@@ -53,19 +53,21 @@ int64_t DecimalMagnitude(std::string_view text) {
 }
 
 // Numeric text: an optional sign and a decimal number with optional exponent, or a
-// hexadecimal "&H" literal (a 32-bit pattern, as a host's literal reads). Anything
-// else, the empty text included, is a type mismatch.
+// hexadecimal "&H" literal as a host's literal reads: up to four digits a 16-bit
+// pattern, more digits or a trailing "&" a 32-bit one. Anything else, the empty text
+// included, is a type mismatch.
 double ParseNumber(const std::string& text) {
   const std::string s = Trim(text);
   if (s.size() > 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
     std::string digits = s.substr(2);
-    if (!digits.empty() && digits.back() == '&') digits.pop_back();
+    const bool isLong = !digits.empty() && digits.back() == '&';
+    if (isLong) digits.pop_back();
     uint64_t v = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v, 16);
     if (digits.empty() || end != digits.data() + digits.size()) throw RuntimeError(kTypeMismatch);
     if (ec == std::errc::result_out_of_range || v > 0xFFFFFFFFull) throw RuntimeError(kOverflow);
     if (ec != std::errc()) throw RuntimeError(kTypeMismatch);
-    if (digits.size() <= 4) return static_cast<int16_t>(static_cast<uint16_t>(v));
+    if (digits.size() <= 4 && !isLong) return static_cast<int16_t>(static_cast<uint16_t>(v));
     return static_cast<int32_t>(static_cast<uint32_t>(v));
   }
   for (char c : s) {

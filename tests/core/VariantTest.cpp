@@ -130,6 +130,10 @@ TEST(Variant, ConversionsFromEveryKindOfValue) {
       {S("&HFFFF"), To::Integer, I(-1)},
       {S("&H10000"), To::Long, L(65536)},
       {S("&HFFFFFFFF"), To::Long, L(-1)},
+      // A trailing "&" makes the pattern a Long, however short.
+      {S("&HFFFF&"), To::Long, L(65535)},
+      {S("&H8000&"), To::Integer, {}, kOverflow},
+      {S("&HFFFFFFFF&"), To::Long, L(-1)},
       {S("&H1FFFFFFFF"), To::Long, {}, kOverflow},
       {S("&H123456789ABCDEF0123"), To::Long, {}, kOverflow},
       {S("&HXYZ"), To::Long, {}, kTypeMismatch},
