@@ -31,6 +31,59 @@ constexpr int32_t kFileAccess = 75;
 // wrong, huge file into memory.
 constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
 
+// Limits on the file's shape, far beyond what a control writes (39 keys, fonts of 8
+// attributes, nesting 4 deep). Objects are kept in file order, which makes building one
+// take time in the square of its members, so both are checked before building.
+constexpr size_t kMaxMembers = 1024;
+constexpr size_t kMaxDepth = 512;
+
+// A first pass over the text that stops at the first object with too many members or
+// at too deep a nesting; syntax errors are left to the parse that builds the document.
+class ShapeCheck : public nlohmann::json_sax<Json> {
+ public:
+  std::string problem;
+
+  bool null() override { return true; }
+  bool boolean(bool) override { return true; }
+  bool number_integer(number_integer_t) override { return true; }
+  bool number_unsigned(number_unsigned_t) override { return true; }
+  bool number_float(number_float_t, const string_t&) override { return true; }
+  bool string(string_t&) override { return true; }
+  bool binary(binary_t&) override { return true; }
+  bool start_object(std::size_t) override {
+    members_.push_back(0);
+    return Deeper();
+  }
+  bool key(string_t&) override {
+    if (++members_.back() <= kMaxMembers) return true;
+    problem = "an object with more than " + std::to_string(kMaxMembers) + " members";
+    return false;
+  }
+  bool end_object() override {
+    members_.pop_back();
+    --depth_;
+    return true;
+  }
+  bool start_array(std::size_t) override { return Deeper(); }
+  bool end_array() override {
+    --depth_;
+    return true;
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+    return false;
+  }
+
+ private:
+  bool Deeper() {
+    if (++depth_ <= kMaxDepth) return true;
+    problem = "values nested more than " + std::to_string(kMaxDepth) + " deep";
+    return false;
+  }
+
+  std::vector<size_t> members_;
+  size_t depth_ = 0;
+};
+
 // A problem with one entry; the caller adds the file and the key.
 struct EntryProblem {
   std::string what;
@@ -232,6 +285,10 @@ std::string ReadWholeFile(const std::string& path) {
 }  // namespace
 
 void SavePropertyFile(const std::string& path, const MemoryPropertyBag& bag) {
+  if (bag.Entries().size() > kMaxMembers)
+    throw core::RuntimeError(core::kInvalidPropertyValue,
+                             "Cannot save property file \"" + path + "\": more than " +
+                                 std::to_string(kMaxMembers) + " properties");
   Json properties = Json::object();
   for (const auto& entry : bag.Entries()) {
     try {
@@ -255,6 +312,9 @@ void SavePropertyFile(const std::string& path, const MemoryPropertyBag& bag) {
 
 MemoryPropertyBag LoadPropertyFile(const std::string& path) {
   const std::string text = ReadWholeFile(path);
+  ShapeCheck shape;
+  Json::sax_parse(text, &shape);
+  if (!shape.problem.empty()) throw Invalid(path, shape.problem);
   Json document;
   try {
     document = Json::parse(text);

@@ -307,5 +307,68 @@ TEST(MutatedFiles, DamagedPropertyFilesLoadOrFailNamingTheFileAndKey) {
   }
 }
 
+core::RuntimeError LoadError(const std::string& path) {
+  try {
+    LoadPropertyFile(path);
+  } catch (const core::RuntimeError& e) {
+    return e;
+  }
+  ADD_FAILURE() << "loaded";
+  return core::RuntimeError(0, "");
+}
+
+// Objects with very many members or very deep nesting are refused before the file is
+// taken apart: either would otherwise cost time or memory far beyond the file's size.
+TEST(MutatedFiles, PropertyFilesOfHostileShapeAreRefusedQuickly) {
+  TempFolder folder;
+  const std::string head = R"({"format":"leddisplay","version":1,"properties":)";
+  std::string many = head + "{";
+  for (int i = 0; i < 50000; ++i)
+    many += (i ? ",\"k" : "\"k") + std::to_string(i) + R"(":{"type":"Empty"})";
+  many += "}}";
+  std::string manyInAnEntry = head + R"({"Font":{"type":"Font","value":{"name":"X","size":8)";
+  for (int i = 0; i < 50000; ++i) manyInAnEntry += ",\"a" + std::to_string(i) + "\":0";
+  manyInAnEntry += "}}}}";
+  const std::string deep = head + R"({"Nothing":{"type":"Empty","x":)" + std::string(100000, '[') +
+                           std::string(100000, ']') + "}}}";
+  struct Case {
+    std::string name;
+    std::string text;
+    std::string problem;
+  };
+  const Case cases[] = {
+      {"many.json", many, "an object with more than 1024 members"},
+      {"many-in-entry.json", manyInAnEntry, "an object with more than 1024 members"},
+      {"deep.json", deep, "values nested more than 512 deep"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = folder.File(c.name);
+    WriteBytes(path, std::vector<uint8_t>(c.text.begin(), c.text.end()));
+    const core::RuntimeError e = LoadError(path);
+    EXPECT_EQ(e.number(), core::kInvalidPropertyValue);
+    EXPECT_EQ(e.description(), "Invalid property file \"" + path + "\": " + c.problem);
+  }
+}
+
+// What cannot be loaded is not saved: a bag of more entries than a file may hold.
+TEST(MutatedFiles, ABagOfMoreEntriesThanAFileHoldsIsNotSaved) {
+  TempFolder folder;
+  const std::string path = folder.File("kept.json");
+  MemoryPropertyBag bag;
+  bag.Store("Digits", Variant::FromInteger(5));
+  SavePropertyFile(path, bag);
+  const std::vector<uint8_t> before = testing_support::ReadBytes(path);
+  for (int i = 0; i < 1024; ++i) bag.Store("k" + std::to_string(i), Variant::FromLong(i));
+  try {
+    SavePropertyFile(path, bag);
+    ADD_FAILURE() << "saved";
+  } catch (const core::RuntimeError& e) {
+    EXPECT_EQ(e.number(), core::kInvalidPropertyValue);
+    EXPECT_EQ(e.description(),
+              "Cannot save property file \"" + path + "\": more than 1024 properties");
+  }
+  EXPECT_EQ(testing_support::ReadBytes(path), before);
+}
+
 }  // namespace
 }  // namespace led::platform
