@@ -83,9 +83,14 @@ ScriptCommand ParseLine(int lineNumber, const std::string& text) {
   const auto found = Verbs().find(command.verb);
   if (found == Verbs().end()) throw ParseError("unknown command '" + command.verb + "'");
   const VerbShape& shape = found->second;
-  std::istringstream words(rest);
+  // Words are separated by blanks and tabs, as the verb is, so that the value of a set
+  // starts right after the first separator.
   std::vector<std::string> list;
-  for (std::string w; words >> w;) list.push_back(w);
+  for (size_t at = rest.find_first_not_of(" \t"); at != std::string::npos;) {
+    const size_t end = rest.find_first_of(" \t", at);
+    list.push_back(rest.substr(at, end - at));
+    at = rest.find_first_not_of(" \t", end);
+  }
   switch (shape.shape) {
     case Shape::None:
       if (!rest.empty()) throw ParseError(command.verb + " takes no arguments");

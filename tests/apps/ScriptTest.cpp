@@ -197,6 +197,9 @@ TEST(Script, UnparsableLinesAreRejectedBeforeAnythingRuns) {
       {"set OnColor &HFFFFFFFFF\n", "line 1: not a hexadecimal 32-bit pattern: '&HFFFFFFFFF'"},
       {"set CaptionLowFont font Arial 10\n", "line 1: font needs a quoted name"},
       {"trace maybe\n", "line 1: trace takes 'on' or 'off'"},
+      // Only blanks and tabs separate words; other white space belongs to the word.
+      {"set Digits\v3\n", "line 1: set needs a name and a value"},
+      {"resize 10\f20\n", "line 1: resize needs 2 numbers"},
   };
   for (const auto& [script, message] : bad) {
     std::istringstream in(script);
