@@ -98,8 +98,9 @@ struct LineLayout {
   FT_Pos width = 0;  // 26.6
 };
 
+// Whole pixels from 26.6, saturating: a long caption may be wider than 32-bit pixels.
 int32_t CeilPixels(FT_Pos v) {
-  return static_cast<int32_t>((v + 63) >> 6);
+  return static_cast<int32_t>(std::clamp<int64_t>((int64_t{v} + 63) >> 6, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
@@ -283,7 +284,8 @@ TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, 
   const auto lines = SplitLines(text);
   for (const auto& line : lines)
     size.width = std::max(size.width, CeilPixels(impl_->Layout(face, line).width));
-  size.height = size.lineHeight * static_cast<int32_t>(lines.size());
+  size.height = static_cast<int32_t>(
+      std::min<int64_t>(int64_t{size.lineHeight} * static_cast<int64_t>(lines.size()), INT32_MAX));
   if (impl_->measured.size() >= Impl::kMaxMeasured) impl_->measured.clear();
   impl_->measured.emplace(std::move(key), size);
   return size;
@@ -291,9 +293,10 @@ TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, 
 
 namespace {
 
-void Blend(Image& image, int32_t x, int32_t y, uint8_t coverage, uint32_t rgb) {
-  if (coverage == 0 || !image.Contains(x, y)) return;
-  Pixel& p = image.at(x, y);
+// Positions are 64-bit: a text's far lines and glyphs may lie beyond 32-bit pixels.
+void Blend(Image& image, int64_t x, int64_t y, uint8_t coverage, uint32_t rgb) {
+  if (coverage == 0 || x < 0 || y < 0 || x >= image.width || y >= image.height) return;
+  Pixel& p = image.at(static_cast<int32_t>(x), static_cast<int32_t>(y));
   const uint32_t c = coverage, inv = 255 - coverage;
   auto mix = [&](int shift) {
     const uint32_t src = (rgb >> shift) & 0xFF, dst = (p >> shift) & 0xFF;
@@ -303,9 +306,11 @@ void Blend(Image& image, int32_t x, int32_t y, uint8_t coverage, uint32_t rgb) {
   p = mix(0) | mix(8) | mix(16) | (alpha << 24);
 }
 
-void FillRow(Image& image, int32_t x0, int32_t x1, int32_t y, int32_t thickness, uint32_t rgb) {
-  for (int32_t row = y; row < y + thickness; ++row)
-    for (int32_t x = x0; x < x1; ++x) Blend(image, x, row, 255, rgb);
+void FillRow(Image& image, int64_t x0, int64_t x1, int64_t y, int32_t thickness, uint32_t rgb) {
+  x0 = std::max<int64_t>(x0, 0);
+  x1 = std::min<int64_t>(x1, image.width);
+  for (int64_t row = y; row < y + thickness; ++row)
+    for (int64_t x = x0; x < x1; ++x) Blend(image, x, row, 255, rgb);
 }
 
 }  // namespace
@@ -332,12 +337,17 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
 
   const auto lines = SplitLines(text);
   for (size_t n = 0; n < lines.size(); ++n) {
+    const int64_t top = int64_t{y} + static_cast<int64_t>(n) * lineHeight;
+    // Lines well outside the image are skipped; one line of margin keeps glyphs that
+    // reach beyond their line.
+    if (top - lineHeight >= image.height) break;
+    if (top + 2 * int64_t{lineHeight} < 0) continue;
     const LineLayout layout = impl_->Layout(face, lines[n]);
-    const int32_t lineWidth = CeilPixels(layout.width);
-    int32_t left = x;
-    if (alignment == 1) left = x + boxWidth - lineWidth;
-    if (alignment == 2) left = x + (boxWidth - lineWidth) / 2;
-    const int32_t baseline = y + static_cast<int32_t>(n) * lineHeight + ascent;
+    const int64_t lineWidth = CeilPixels(layout.width);
+    int64_t left = x;
+    if (alignment == 1) left = int64_t{x} + boxWidth - lineWidth;
+    if (alignment == 2) left = int64_t{x} + (int64_t{boxWidth} - lineWidth) / 2;
+    const int64_t baseline = top + ascent;
 
     for (const Glyph& g : layout.glyphs) {
       if (!impl_->LoadGlyph(face, g.index)) continue;
@@ -345,13 +355,12 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
       if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
       const FT_Bitmap& bm = slot->bitmap;
       if (bm.pixel_mode != FT_PIXEL_MODE_GRAY) continue;
-      const int32_t gx = left + static_cast<int32_t>((g.x + 32) >> 6) + slot->bitmap_left;
-      const int32_t gy = baseline - slot->bitmap_top;
+      const int64_t gx = left + ((int64_t{g.x} + 32) >> 6) + slot->bitmap_left;
+      const int64_t gy = baseline - slot->bitmap_top;
       for (unsigned row = 0; row < bm.rows; ++row) {
         const unsigned char* src = bm.buffer + static_cast<ptrdiff_t>(row) * bm.pitch;
         for (unsigned col = 0; col < bm.width; ++col)
-          Blend(image, gx + static_cast<int32_t>(col), gy + static_cast<int32_t>(row), src[col],
-                rgb);
+          Blend(image, gx + col, gy + row, src[col], rgb);
       }
     }
     if (style.underline)

@@ -22,6 +22,7 @@ struct TextStyle {
   bool strikethrough = false;
 };
 
+// Widths and heights beyond 2^31 - 1 pixels are given as 2^31 - 1.
 struct TextSize {
   int32_t width = 0;       // widest line, pixels (0 for an empty text)
   int32_t height = 0;      // lines x line height (one line for an empty text)

@@ -134,5 +134,21 @@ TEST(FontRenderer, DrawingIsClippedToTheImage) {
   EXPECT_EQ(image.pixels.size(), 25u);
 }
 
+// A caption can be as long as a string: a height beyond 32-bit pixels stops at the
+// largest one, and drawing such a text, placed anywhere, touches only the image.
+TEST(FontRenderer, TextsBeyondThirtyTwoBitPixelsSaturateAndDrawWithinTheImage) {
+  auto& fonts = FontRenderer::Instance();
+  const TextStyle largest = Style(1536);  // a 2048-pixel em at 96 dpi
+  const std::string lines(1000000, '\n');
+  const TextSize tall = fonts.Measure(largest, lines, 96);
+  EXPECT_GT(tall.lineHeight, 2048);
+  EXPECT_EQ(tall.height, INT32_MAX);
+
+  Image image(40, 40, OpaquePixel(0));
+  fonts.Draw(image, INT32_MAX - 5, INT32_MAX - 5, INT32_MAX, 1, Style(20), "W\nW", 96, 0xFFFFFF);
+  fonts.Draw(image, 0, 0, 10, 2, largest, lines + "W", 96, 0xFFFFFF);
+  EXPECT_EQ(image.pixels.size(), 1600u);
+}
+
 }  // namespace
 }  // namespace led::platform
