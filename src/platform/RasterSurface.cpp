@@ -355,6 +355,7 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor 
       if (ax < 0 || ax >= w) return;
       const int64_t top = std::max<int64_t>(std::min(ay, by), 0);
       const int64_t bottom = std::min<int64_t>(std::max(ay, by), h - 1);
+      if (top > bottom) return;  // wholly above or below: no pointer into the rows
       Pixel* p = image.pixels.data() + top * w + ax;
       for (int64_t y = top; y <= bottom; ++y, p += w) *p = pixel;
       return;

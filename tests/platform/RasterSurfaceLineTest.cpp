@@ -77,9 +77,9 @@ TEST(RasterSurfaceLine, ReversedEndsPaintTheSamePixels) {
 // on an image large enough to hold it whole.
 TEST(RasterSurfaceLine, ClippingKeepsThePixelsOfTheWholeLine) {
   const int32_t shift = 40;
-  const float lines[][4] = {{-10, 5, 100, 5},   {5, -30, 5, 50},  {-7, -3, 15, 9},
-                            {-20, 30, 30, -20}, {14, -6, -9, 17}, {-35, 2, 38, 7},
-                            {3, -35, 6, 38},    {-5, -5, -1, -1}, {12, 0, 30, 11}};
+  const float lines[][4] = {{-10, 5, 100, 5}, {5, -30, 5, 50}, {-7, -3, 15, 9}, {-20, 30, 30, -20},
+                            {14, -6, -9, 17}, {-35, 2, 38, 7}, {3, -35, 6, 38}, {-5, -5, -1, -1},
+                            {12, 0, 30, 11},  {5, 12, 5, 30},  {5, -30, 5, -2}, {-20, 15, 30, 15}};
   for (const auto& l : lines) {
     SCOPED_TRACE(testing::Message() << l[0] << "," << l[1] << " - " << l[2] << "," << l[3]);
     const PixelSet whole =
