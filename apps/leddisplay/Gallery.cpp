@@ -18,7 +18,8 @@ struct Example {
   bool overPicture = false;
 };
 
-// Each example sets AutoSize last but one, so the control fits what it shows.
+// Every example but the first turns AutoSize on before its own settings, so the
+// control fits what it shows.
 const std::vector<Example>& Examples() {
   static const std::vector<Example> examples = {
       {"Starting state", {}},
