@@ -7,6 +7,8 @@
 #include <fstream>
 #include <limits>
 #include <sstream>
+#include <unordered_set>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -37,8 +39,9 @@ constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
 constexpr size_t kMaxMembers = 1024;
 constexpr size_t kMaxDepth = 512;
 
-// A first pass over the text that stops at the first object with too many members or
-// at too deep a nesting; syntax errors are left to the parse that builds the document.
+// A first pass over the text that stops at the first object with too many members or a
+// member named twice (building the document would silently keep the last), or at too
+// deep a nesting; syntax errors are left to the parse that builds the document.
 class ShapeCheck : public nlohmann::json_sax<Json> {
  public:
   std::string problem;
@@ -51,16 +54,20 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
   bool string(string_t&) override { return true; }
   bool binary(binary_t&) override { return true; }
   bool start_object(std::size_t) override {
-    members_.push_back(0);
+    keys_.emplace_back();
     return Deeper();
   }
-  bool key(string_t&) override {
-    if (++members_.back() <= kMaxMembers) return true;
-    problem = "an object with more than " + std::to_string(kMaxMembers) + " members";
+  bool key(string_t& key) override {
+    if (keys_.back().size() >= kMaxMembers) {
+      problem = "an object with more than " + std::to_string(kMaxMembers) + " members";
+      return false;
+    }
+    if (keys_.back().insert(key).second) return true;
+    problem = "key \"" + key + "\": appears twice";
     return false;
   }
   bool end_object() override {
-    members_.pop_back();
+    keys_.pop_back();
     --depth_;
     return true;
   }
@@ -80,7 +87,7 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
     return false;
   }
 
-  std::vector<size_t> members_;
+  std::vector<std::unordered_set<std::string>> keys_;  // of each open object
   size_t depth_ = 0;
 };
 

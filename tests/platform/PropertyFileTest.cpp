@@ -189,6 +189,11 @@ TEST(PropertyFile, BadFilesFailWithTheFileKeyAndProblem) {
       {"key twice in other case",
        R"({"format":"leddisplay","version":1,"properties":{"Digits":{"type":"Integer","value":1},"DIGITS":{"type":"Integer","value":2}}})",
        "DIGITS", "twice"},
+      {"key twice as written",
+       R"({"format":"leddisplay","version":1,"properties":{"Digits":{"type":"Integer","value":1},"Digits":{"type":"Integer","value":2}}})",
+       "Digits", "twice"},
+      {"font attribute twice",
+       WithEntry(R"({"type":"Font","value":{"name":"X","size":8,"size":9}})"), "size", "twice"},
   };
   TempFolder folder;
   const std::string path = folder.File("bad.json");
