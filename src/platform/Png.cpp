@@ -125,13 +125,13 @@ Image DecodePng(std::span<const uint8_t> bytes, const std::string& source) {
   return image;
 }
 
-std::vector<uint8_t> EncodePng(const Image& image) {
+std::vector<uint8_t> EncodePng(const Image& image, const std::string& destination) {
   if (!SizeIsValid(image.width, image.height))
-    ThrowInvalid("image", "size " + std::to_string(image.width) + " x " +
-                              std::to_string(image.height) + " is not 1 to " +
-                              std::to_string(kMaxPngSide) + " pixels on a side");
+    ThrowInvalid(destination, "size " + std::to_string(image.width) + " x " +
+                                  std::to_string(image.height) + " is not 1 to " +
+                                  std::to_string(kMaxPngSide) + " pixels on a side");
   if (image.pixels.size() != size_t(image.width) * size_t(image.height))
-    ThrowInvalid("image", "pixel buffer does not match its size");
+    ThrowInvalid(destination, "pixel buffer does not match its size");
   std::vector<uint8_t> raw;
   ToBytes(image, raw);
 
@@ -142,10 +142,10 @@ std::vector<uint8_t> EncodePng(const Image& image) {
   const png_int_32 stride = image.width * 4;
   png_alloc_size_t size = 0;
   if (!png_image_write_to_memory(&guard.image, nullptr, &size, 0, raw.data(), stride, nullptr))
-    ThrowInvalid("image", guard.Message());
+    ThrowInvalid(destination, guard.Message());
   std::vector<uint8_t> out(size);
   if (!png_image_write_to_memory(&guard.image, out.data(), &size, 0, raw.data(), stride, nullptr))
-    ThrowInvalid("image", guard.Message());
+    ThrowInvalid(destination, guard.Message());
   out.resize(size);
   return out;
 }
@@ -206,7 +206,7 @@ void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
 }
 
 void WritePngFile(const std::string& path, const Image& image) {
-  const std::vector<uint8_t> bytes = EncodePng(image);
+  const std::vector<uint8_t> bytes = EncodePng(image, path);
   WriteFileAtomically(path, bytes);
 }
 

@@ -17,8 +17,8 @@ inline constexpr int32_t kMaxPngSide = 16384;
 // Decodes PNG bytes of any colour type into RGBA; `source` names the data in errors.
 Image DecodePng(std::span<const uint8_t> bytes, const std::string& source = "PNG data");
 // Encodes an RGBA image (1..kMaxPngSide on a side) as an 8-bit RGBA PNG; other sizes or
-// a pixel buffer that does not match the size give error 481.
-std::vector<uint8_t> EncodePng(const Image& image);
+// a pixel buffer that does not match the size give error 481, naming `destination`.
+std::vector<uint8_t> EncodePng(const Image& image, const std::string& destination = "image");
 
 // Reads a PNG file: 53 "File not found: <path>" when missing, 75 "Path/File access
 // error: <path>: <reason>" when unreadable, 481 when not a valid picture.

@@ -126,10 +126,16 @@ TEST(Png, AFailedWriteLeavesThePreviousFileIntact) {
   const std::string path = folder.File("kept.png");
   WritePngFile(path, Sample(3, 3));
   const std::vector<uint8_t> before = ReadBytes(path);
-  EXPECT_EQ(ErrorOf([&] { WritePngFile(path, Image()); }).number(), core::kInvalidPicture);
+  const core::RuntimeError empty = ErrorOf([&] { WritePngFile(path, Image()); });
+  EXPECT_EQ(empty.number(), core::kInvalidPicture);
+  EXPECT_EQ(empty.description(), "Invalid picture: " + path + ": size 0 x 0 is not 1 to " +
+                                     std::to_string(kMaxPngSide) + " pixels on a side");
   Image inconsistent(2, 2);
   inconsistent.pixels.pop_back();
-  EXPECT_EQ(ErrorOf([&] { WritePngFile(path, inconsistent); }).number(), core::kInvalidPicture);
+  const core::RuntimeError mismatch = ErrorOf([&] { WritePngFile(path, inconsistent); });
+  EXPECT_EQ(mismatch.number(), core::kInvalidPicture);
+  EXPECT_EQ(mismatch.description(),
+            "Invalid picture: " + path + ": pixel buffer does not match its size");
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_EQ(ErrorOf([&] { WritePngFile(folder.File("none/x.png"), Sample(1, 1)); }).number(),
             core::kFileAccess);
