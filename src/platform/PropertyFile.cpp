@@ -38,24 +38,26 @@ constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
 // take time in the square of its members, so both are checked before building.
 constexpr size_t kMaxMembers = 1024;
 constexpr size_t kMaxDepth = 512;
+// Each value takes tens of bytes once built, whatever its text takes.
+constexpr size_t kMaxValues = 100000;
 
 // A first pass over the text that stops at the first object with too many members or a
-// member named twice (building the document would silently keep the last), or at too
-// deep a nesting; syntax errors are left to the parse that builds the document.
+// member named twice (building the document would silently keep the last), at too deep
+// a nesting or at too many values; syntax errors are left to the parse that builds the document.
 class ShapeCheck : public nlohmann::json_sax<Json> {
  public:
   std::string problem;
 
-  bool null() override { return true; }
-  bool boolean(bool) override { return true; }
-  bool number_integer(number_integer_t) override { return true; }
-  bool number_unsigned(number_unsigned_t) override { return true; }
-  bool number_float(number_float_t, const string_t&) override { return true; }
-  bool string(string_t&) override { return true; }
-  bool binary(binary_t&) override { return true; }
+  bool null() override { return Counted(); }
+  bool boolean(bool) override { return Counted(); }
+  bool number_integer(number_integer_t) override { return Counted(); }
+  bool number_unsigned(number_unsigned_t) override { return Counted(); }
+  bool number_float(number_float_t, const string_t&) override { return Counted(); }
+  bool string(string_t&) override { return Counted(); }
+  bool binary(binary_t&) override { return Counted(); }
   bool start_object(std::size_t) override {
     keys_.emplace_back();
-    return Deeper();
+    return Counted() && Deeper();
   }
   bool key(string_t& key) override {
     if (keys_.back().size() >= kMaxMembers) {
@@ -71,7 +73,7 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
     --depth_;
     return true;
   }
-  bool start_array(std::size_t) override { return Deeper(); }
+  bool start_array(std::size_t) override { return Counted() && Deeper(); }
   bool end_array() override {
     --depth_;
     return true;
@@ -87,8 +89,15 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
     return false;
   }
 
+  bool Counted() {
+    if (++values_ <= kMaxValues) return true;
+    problem = "more than " + std::to_string(kMaxValues) + " values";
+    return false;
+  }
+
   std::vector<std::unordered_set<std::string>> keys_;  // of each open object
   size_t depth_ = 0;
+  size_t values_ = 0;
 };
 
 // A problem with one entry; the caller adds the file and the key.

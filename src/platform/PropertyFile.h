@@ -15,7 +15,8 @@
 //       file, or the file is over 256 MiB;
 //   380 the content is not JSON, has the wrong format or version, or a value has the
 //       wrong shape, or the JSON holds an object of more than 1024 members or with a
-//       member named twice, or nests more than 512 deep; on saving, a value that cannot be written
+//       member named twice, nests more than 512 deep or holds more than 100000
+//       values; on saving, a value that cannot be written
 //       (an object that is neither a font nor a bitmap picture) or more than 1024 entries.
 #include <string>
 

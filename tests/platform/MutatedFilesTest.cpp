@@ -317,8 +317,9 @@ core::RuntimeError LoadError(const std::string& path) {
   return core::RuntimeError(0, "");
 }
 
-// Objects with very many members or very deep nesting are refused before the file is
-// taken apart: either would otherwise cost time or memory far beyond the file's size.
+// Objects with very many members, very deep nesting or very many values are refused
+// before the file is taken apart: each would otherwise cost time or memory far beyond
+// what a control's properties need.
 TEST(MutatedFiles, PropertyFilesOfHostileShapeAreRefusedQuickly) {
   TempFolder folder;
   const std::string head = R"({"format":"leddisplay","version":1,"properties":)";
@@ -331,6 +332,9 @@ TEST(MutatedFiles, PropertyFilesOfHostileShapeAreRefusedQuickly) {
   manyInAnEntry += "}}}}";
   const std::string deep = head + R"({"Nothing":{"type":"Empty","x":)" + std::string(100000, '[') +
                            std::string(100000, ']') + "}}}";
+  std::string wide = head + R"({"Nothing":{"type":"Empty","x":[0)";
+  for (int i = 0; i < 200000; ++i) wide += ",0";
+  wide += "]}}}";
   struct Case {
     std::string name;
     std::string text;
@@ -340,6 +344,7 @@ TEST(MutatedFiles, PropertyFilesOfHostileShapeAreRefusedQuickly) {
       {"many.json", many, "an object with more than 1024 members"},
       {"many-in-entry.json", manyInAnEntry, "an object with more than 1024 members"},
       {"deep.json", deep, "values nested more than 512 deep"},
+      {"wide.json", wide, "more than 100000 values"},
   };
   for (const Case& c : cases) {
     const std::string path = folder.File(c.name);
