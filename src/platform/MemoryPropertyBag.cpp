@@ -1,6 +1,7 @@
 #include "platform/MemoryPropertyBag.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/Text.h"
 #include "host/Font.h"
@@ -9,6 +10,18 @@
 namespace led::platform {
 
 namespace {
+
+bool IsNumber(const core::Variant& v) {
+  switch (v.type()) {
+    case core::VariantType::Integer:
+    case core::VariantType::Long:
+    case core::VariantType::Single:
+    case core::VariantType::Double:
+      return true;
+    default:
+      return false;
+  }
+}
 
 std::shared_ptr<host::Font> FontOf(const core::Variant& v) {
   if (v.type() != core::VariantType::Object) return nullptr;
@@ -26,7 +39,14 @@ core::Variant Detached(const core::Variant& v) {
 bool MemoryPropertyBag::SameValue(const core::Variant& a, const core::Variant& b) {
   const auto fontA = FontOf(a), fontB = FontOf(b);
   if (fontA && fontB) return StdFont::SameAttributes(*fontA, *fontB);
-  return a == b;
+  if (a == b) return true;
+  // A number equals a default of another numeric type when reading the default back
+  // gives the same number: 0.0 against the 16-bit 0 does, -0.0 does not.
+  if (IsNumber(a) && IsNumber(b)) {
+    const double x = a.ToDouble(), y = b.ToDouble();
+    return x == y && std::signbit(x) == std::signbit(y);
+  }
+  return false;
 }
 
 std::vector<MemoryPropertyBag::Entry>::iterator MemoryPropertyBag::Find(const std::string& key) {

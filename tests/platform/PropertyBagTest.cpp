@@ -45,8 +45,13 @@ TEST(MemoryPropertyBag, EntryEqualToItsDefaultIsLeftOut) {
   };
   const std::vector<Case> cases = {
       {"same integer", Variant::FromInteger(3), Variant::FromInteger(3), false},
-      {"same value, other type", Variant::FromLong(3), Variant::FromInteger(3), true},
-      {"double equal to integer default", Variant::FromDouble(0), Variant::FromInteger(0), true},
+      {"same number, other type", Variant::FromLong(3), Variant::FromInteger(3), false},
+      {"double equal to integer default", Variant::FromDouble(0), Variant::FromInteger(0), false},
+      {"negative zero against integer 0", Variant::FromDouble(-0.0), Variant::FromInteger(0), true},
+      {"fraction against integer", Variant::FromDouble(0.5), Variant::FromInteger(0), true},
+      {"NaN against integer 0", Variant::FromDouble(nan), Variant::FromInteger(0), true},
+      {"Boolean against integer", Variant::FromBoolean(-1), Variant::FromInteger(-1), true},
+      {"numeric text against number", Variant::FromString("3"), Variant::FromInteger(3), true},
       {"NaN against NaN", Variant::FromDouble(nan), Variant::FromDouble(nan), false},
       {"empty string against text", Variant::FromString(""), Variant::FromString("Caption Lower"),
        true},
