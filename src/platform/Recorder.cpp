@@ -193,8 +193,12 @@ class RecordingGdi : public host::Gdi {
  public:
   RecordingGdi(Log& log, host::Gdi& inner) : log_(log), inner_(inner) {}
 
-  int32_t CreateCompatibleDC(int32_t hdc) override { return inner_.CreateCompatibleDC(hdc); }
+  int32_t CreateCompatibleDC(int32_t hdc) override {
+    log_.Add({{"call", "CreateCompatibleDC"}, {"hdc", hdc}});
+    return inner_.CreateCompatibleDC(hdc);
+  }
   int32_t SelectObject(int32_t hdc, int32_t object) override {
+    log_.Add({{"call", "SelectObject"}, {"hdc", hdc}, {"object", object}});
     return inner_.SelectObject(hdc, object);
   }
   int32_t BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, int32_t height,
@@ -208,7 +212,10 @@ class RecordingGdi : public host::Gdi {
               {"srcY", ySrc}});
     return inner_.BitBlt(hdcDest, x, y, width, height, hdcSrc, xSrc, ySrc, rop);
   }
-  int32_t DeleteDC(int32_t hdc) override { return inner_.DeleteDC(hdc); }
+  int32_t DeleteDC(int32_t hdc) override {
+    log_.Add({{"call", "DeleteDC"}, {"hdc", hdc}});
+    return inner_.DeleteDC(hdc);
+  }
   int32_t GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
                        std::span<const host::GradientRect> mesh, uint32_t mode) override {
     json list = json::array();

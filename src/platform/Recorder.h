@@ -1,8 +1,8 @@
 #pragma once
 // Wraps a host and logs, in order, every call made through Host() that changes
 // something or draws, then forwards it to the wrapped host. The record is made before
-// forwarding, so a call the wrapped host refuses is logged too. Getters, GetSysColor,
-// CreateCompatibleDC, SelectObject and DeleteDC are forwarded without a record.
+// forwarding, so a call the wrapped host refuses is logged too. Getters and
+// GetSysColor are forwarded without a record.
 //
 // Records (nlohmann::json objects):
 //   {"call":"Line","x1":..,"y1":..,"x2":..,"y2":..,"color":..}   {"call":"Cls"}
@@ -15,6 +15,8 @@
 //   {"call":"Event","name":..,"args":{name: value, ...}}   (logged before the handler)
 //   {"call":"GradientFill","mode":..,"vertices":[{"x","y","red","green","blue","alpha"}]}
 //   {"call":"BitBlt","x","y","width","height","srcX","srcY"}
+//   {"call":"CreateCompatibleDC","hdc"}  {"call":"SelectObject","hdc","object"}
+//   {"call":"DeleteDC","hdc"}   (handles as the control passed them)
 // Single values: integral ones as JSON integers, others as the shortest decimal of
 // the float; colours as unsigned numbers; Booleans as true/false; fonts and pictures
 // as in JsonValues.h.

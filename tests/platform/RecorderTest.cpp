@@ -120,11 +120,10 @@ TEST_F(RecorderTest, ContainerAndGdiCallsHaveTheirRecordForms) {
               {{"x", 10}, {"y", 10}, {"red", 0}, {"green", 256}, {"blue", 512}, {"alpha", 0}}}}}));
 
   const int32_t dc = host.gdi.CreateCompatibleDC(host.surface.hDC());
-  host.gdi.SelectObject(dc, form.Surface().Inner().width);  // any handle: not logged either way
+  EXPECT_EQ(Last(), (json{{"call", "CreateCompatibleDC"}, {"hdc", host.surface.hDC()}}));
+  host.gdi.SelectObject(dc, 12345);  // logged as passed, even a handle the table refuses
+  EXPECT_EQ(Last(), (json{{"call", "SelectObject"}, {"hdc", dc}, {"object", 12345}}));
   host.gdi.BitBlt(host.surface.hDC(), 0, 0, 173, 63, dc, 100, 60, host::kSrcCopy);
-  host.gdi.DeleteDC(dc);
-  host.gdi.GetSysColor(5);
-  ASSERT_EQ(recorder.Calls().size(), 2u);
   EXPECT_EQ(Last(), (json{{"call", "BitBlt"},
                           {"x", 0},
                           {"y", 0},
@@ -132,6 +131,10 @@ TEST_F(RecorderTest, ContainerAndGdiCallsHaveTheirRecordForms) {
                           {"height", 63},
                           {"srcX", 100},
                           {"srcY", 60}}));
+  host.gdi.DeleteDC(dc);
+  EXPECT_EQ(Last(), (json{{"call", "DeleteDC"}, {"hdc", dc}}));
+  host.gdi.GetSysColor(5);  // reads nothing into the log
+  EXPECT_EQ(recorder.Calls().size(), 5u);
 }
 
 TEST_F(RecorderTest, GettersAreNotLogged) {
