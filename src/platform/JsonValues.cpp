@@ -48,7 +48,7 @@ int64_t IntAttribute(const Json& json, const char* name, int64_t low, int64_t hi
 template <class Json>
 Json FontToJson(const host::Font& font) {
   return {{"name", font.Name()},
-          {"size", static_cast<double>(font.Size()) / 10000.0},
+          {"size", DoubleToJson<Json>(static_cast<double>(font.Size()) / 10000.0)},
           {"bold", core::IsTrue(font.Bold())},
           {"italic", core::IsTrue(font.Italic())},
           {"underline", core::IsTrue(font.Underline())},
@@ -108,6 +108,10 @@ nlohmann::json SingleToJson(float value) {
 template <class Json>
 Json DoubleToJson(double value) {
   if (!std::isfinite(value)) return NonFinite<Json>(value);
+  // Whole numbers print without a fraction (5, not 5.0); -0 keeps its sign as a double.
+  if (value == std::trunc(value) && std::fabs(value) < 9.0e15 &&
+      !(value == 0 && std::signbit(value)))
+    return static_cast<int64_t>(value);
   return value;
 }
 

@@ -98,6 +98,18 @@ TEST(Script, GetReportsEachPublishedType) {
             1);
 }
 
+TEST(Script, WholeDoublesPrintWithoutAFractionAndNegativeZeroKeepsItsSign) {
+  std::istringstream in(
+      "init\ntrace off\nset Value 5\nget Value\nset Value -0.0\nget Value\n"
+      "get CaptionLowFont\n");
+  std::ostringstream out;
+  RunScript(ParseScript(in), out);
+  const std::string text = out.str();
+  EXPECT_NE(text.find("{\"get\":\"Value\",\"type\":\"Double\",\"value\":5}"), std::string::npos);
+  EXPECT_NE(text.find("{\"get\":\"Value\",\"type\":\"Double\",\"value\":-0.0}"), std::string::npos);
+  EXPECT_NE(text.find("\"size\":8,"), std::string::npos);
+}
+
 TEST(Script, KeyPressArgumentGoesBackByReference) {
   const auto lines = RunLines(
       "init\nkeypress 65\non-keypress-set 0\nkeypress 66\nkeydown 65 1\n"
