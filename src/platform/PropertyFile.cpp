@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/RuntimeError.h"
+#include "core/Text.h"
 #include "platform/Base64.h"
 #include "platform/BitmapPicture.h"
 #include "platform/GdiTable.h"
@@ -105,15 +106,6 @@ struct EntryProblem {
   std::string what;
 };
 
-bool IsUtf8(const std::string& s) {
-  try {
-    (void)Json(s).dump();
-    return true;
-  } catch (const nlohmann::json::exception&) {
-    return false;
-  }
-}
-
 std::shared_ptr<Image> BitmapOfPicture(const host::Picture& picture) {
   if (const auto* bitmap = dynamic_cast<const BitmapPicture*>(&picture))
     return std::make_shared<Image>(bitmap->Bitmap());
@@ -144,7 +136,7 @@ Json EntryToJson(const core::Variant& value) {
     case core::VariantType::String: {
       std::string text = value.ToString();
       // Text that is not UTF-8 cannot be a JSON string; it is kept as its bytes.
-      if (!IsUtf8(text)) {
+      if (!core::IsValidUtf8(text)) {
         const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()),
                                              text.size());
         return Json{{"type", "String"}, {"base64", EncodeBase64(bytes)}};
@@ -157,15 +149,15 @@ Json EntryToJson(const core::Variant& value) {
   const auto object = value.ToObject();
   if (!object) return Json{{"type", "None"}};
   if (const auto font = std::dynamic_pointer_cast<host::Font>(object)) {
-    if (!IsUtf8(font->Name())) throw EntryProblem{"the font name is not UTF-8 text"};
     return Typed("Font", FontToJson<Json>(*font));
   }
   if (const auto picture = std::dynamic_pointer_cast<host::Picture>(object)) {
     if (picture->Handle() == 0) return Json{{"type", "None"}};
     const auto image = BitmapOfPicture(*picture);
     if (!image) throw EntryProblem{"the picture's bitmap is not known"};
+    // A picture without pixels has no PNG form; it is kept as its size alone.
     if (image->width <= 0 || image->height <= 0)
-      throw EntryProblem{"an empty picture cannot be saved"};
+      return Typed("Picture", Json{{"width", 0}, {"height", 0}, {"png", ""}});
     std::vector<uint8_t> png;
     try {
       png = EncodePng(*image);
@@ -209,6 +201,8 @@ core::Variant PictureFromJson(const Json& value) {
     throw EntryProblem{"a picture needs \"width\", \"height\" and \"png\" (base64 text)"};
   const auto width = IntegerIn<int32_t>(value.at("width"), "a picture width");
   const auto height = IntegerIn<int32_t>(value.at("height"), "a picture height");
+  if (width == 0 && height == 0 && value.at("png").get_ref<const std::string&>().empty())
+    return core::Variant::FromObject(BitmapPicture::FromImage(Image()));
   const auto bytes = DecodeBase64(value.at("png").get<std::string>());
   if (!bytes) throw EntryProblem{"the picture's \"png\" is not base64"};
   Image image;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/RuntimeError.h"
+#include "core/Text.h"
 
 namespace led::platform {
 
@@ -48,6 +49,8 @@ bool StdFont::SameAttributes(const host::Font& a, const host::Font& b) {
 
 void StdFont::SetName(const std::string& name) {
   if (name.empty()) throw Refused("name is empty");
+  // Family names are UTF-8 text, as the font catalogue and the saved form hold them.
+  if (!core::IsValidUtf8(name)) throw Refused("name is not UTF-8 text");
   name_ = name;
 }
 

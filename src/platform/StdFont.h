@@ -2,7 +2,7 @@
 // The standard font object: name, size in points x 10000, bold, italic, underline,
 // strikethrough, weight (0..1000) and character set (0..255). Booleans are kept as
 // True (-1) or False (0). Setting Bold sets Weight to 700 or 400; setting Weight sets
-// Bold to True from 600 up. A refused value (empty name, size not above 0 or above
+// Bold to True from 600 up. A refused value (empty or non-UTF-8 name, size not above 0 or above
 // 2048 pt, weight or charset out of range) raises 380 and changes nothing.
 #include <cstdint>
 #include <memory>

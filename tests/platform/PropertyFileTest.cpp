@@ -254,6 +254,21 @@ TEST(PropertyFile, MissingFileAndFolderGiveFileErrors) {
 // An object the file cannot hold.
 class Opaque : public core::Object {};
 
+TEST(PropertyFile, PictureWithoutPixelsSurvivesARoundTrip) {
+  TempFolder folder;
+  const std::string path = folder.File("empty.json");
+  MemoryPropertyBag bag;
+  bag.Store("MouseIcon", Variant::FromObject(BitmapPicture::FromImage(Image())));
+  SavePropertyFile(path, bag);
+  MemoryPropertyBag loaded = LoadPropertyFile(path);
+  const auto picture = std::dynamic_pointer_cast<host::Picture>(
+      loaded.ReadProperty("MouseIcon", Variant()).ToObject());
+  ASSERT_NE(picture, nullptr);
+  EXPECT_NE(picture->Handle(), 0);
+  EXPECT_EQ(picture->Width(), 0);
+  EXPECT_EQ(picture->Height(), 0);
+}
+
 TEST(PropertyFile, SaveOfAValueThatCannotBeWrittenKeepsThePreviousFile) {
   TempFolder folder;
   const std::string path = folder.File("keep.json");

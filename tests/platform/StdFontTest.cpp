@@ -35,6 +35,7 @@ TEST(StdFont, BoldAndWeightFollowEachOther) {
 TEST(StdFont, RefusedValuesRaise380AndChangeNothing) {
   const std::vector<std::pair<const char*, std::function<void(StdFont&)>>> cases = {
       {"empty name", [](StdFont& f) { f.SetName(""); }},
+      {"name that is not UTF-8", [](StdFont& f) { f.SetName("Deja\xffVu"); }},
       {"zero size", [](StdFont& f) { f.SetSize(0); }},
       {"negative size", [](StdFont& f) { f.SetSize(-10000); }},
       {"huge size", [](StdFont& f) { f.SetSize(StdFont::kMaxSize + 1); }},
