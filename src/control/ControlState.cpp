@@ -6,28 +6,34 @@ namespace {
 
 constexpr EnumMember kAppearance[] = {{"Flat", Flat}, {"3D", ThreeD}};
 constexpr EnumMember kBorderStyle[] = {{"None", BorderNone}, {"Fixed Single", FixedSingle}};
-constexpr EnumMember kAlignment[] = {
-    {"Left Justify", LeftJustify}, {"Right Justify", RightJustify}, {"Center Justify", CenterJustify}};
+constexpr EnumMember kAlignment[] = {{"Left Justify", LeftJustify},
+                                     {"Right Justify", RightJustify},
+                                     {"Center Justify", CenterJustify}};
 constexpr EnumMember kPosition[] = {{"Left Position", LeftPosition},
                                     {"Right Position", RightPosition},
                                     {"Center Position", CenterPosition}};
 constexpr EnumMember kBackGroundStyle[] = {
     {"Standard", Standard}, {"Gradient_V", Gradient_V}, {"Gradient_H", Gradient_H}};
 constexpr EnumMember kIconAlignment[] = {
-    {"Left Top", LeftTop},         {"Left Middle", LeftMiddle},     {"Left Bottom", LeftBottom},
-    {"Right Top", RightTop},       {"Right Middle", RightMiddle},   {"Right Bottom", RightBottom},
-    {"Center Top", CenterTop},     {"Center Middle", CenterMiddle}, {"Center Bottom", CenterBottom},
+    {"Left Top", LeftTop},     {"Left Middle", LeftMiddle},     {"Left Bottom", LeftBottom},
+    {"Right Top", RightTop},   {"Right Middle", RightMiddle},   {"Right Bottom", RightBottom},
+    {"Center Top", CenterTop}, {"Center Middle", CenterMiddle}, {"Center Bottom", CenterBottom},
 };
 
 constexpr EnumDescription kEnums[] = {
-    {"AppearanceCts", kAppearance},   {"BorderStyleCts", kBorderStyle},
-    {"AlignmentCts", kAlignment},     {"PositionCts", kPosition},
-    {"BackGroundStyleCts", kBackGroundStyle}, {"IconAlignmentCts", kIconAlignment},
+    {"AppearanceCts", kAppearance},
+    {"BorderStyleCts", kBorderStyle},
+    {"AlignmentCts", kAlignment},
+    {"PositionCts", kPosition},
+    {"BackGroundStyleCts", kBackGroundStyle},
+    {"IconAlignmentCts", kIconAlignment},
 };
 
 }  // namespace
 
-std::span<const EnumDescription> PublishedEnums() { return kEnums; }
+std::span<const EnumDescription> PublishedEnums() {
+  return kEnums;
+}
 
 ControlState FirstValues() {
   ControlState s;

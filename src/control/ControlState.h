@@ -4,8 +4,8 @@
 // member is zero at creation; InitProperties writes the first values (kFirst...).
 // Booleans are 16-bit and kept as given (1 stays 1); readers test for non-zero.
 #include <array>
-#include <span>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "core/Boolean.h"

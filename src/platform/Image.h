@@ -12,7 +12,9 @@ constexpr Pixel MakePixel(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
   return Pixel{r} | (Pixel{g} << 8) | (Pixel{b} << 16) | (Pixel{a} << 24);
 }
 // An RGB colour (red in bits 0-7) as an opaque pixel.
-constexpr Pixel OpaquePixel(uint32_t rgb) { return (rgb & 0xFFFFFFu) | 0xFF000000u; }
+constexpr Pixel OpaquePixel(uint32_t rgb) {
+  return (rgb & 0xFFFFFFu) | 0xFF000000u;
+}
 
 struct Image {
   int32_t width = 0;

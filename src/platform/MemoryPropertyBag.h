@@ -2,8 +2,9 @@
 // A property bag held in memory. Keys match without regard to ASCII letter case; the
 // entries keep the order in which they were first written. A write whose value equals
 // its default (the same value: numbers of any numeric type compare as numbers, with
-// the sign of zero kept; fonts by their attributes; NaN equals NaN) removes the entry, so a later read gives the default. Fonts are stored as copies
-// and every read of a font returns a new copy; other objects are kept by reference.
+// the sign of zero kept; fonts by their attributes; NaN equals NaN) removes the entry, so a later
+// read gives the default. Fonts are stored as copies and every read of a font returns a new copy;
+// other objects are kept by reference.
 #include <string>
 #include <vector>
 
