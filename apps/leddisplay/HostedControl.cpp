@@ -1,5 +1,7 @@
 #include "apps/leddisplay/HostedControl.h"
 
+#include "platform/MemoryPropertyBag.h"
+#include "platform/PropertyFile.h"
 #include "platform/RasterSurface.h"
 
 namespace led::apps {
@@ -11,6 +13,17 @@ HostedControl::HostedControl() : recorder_(form_.Host()), control_(recorder_.Hos
   form_.OnEvent([this](int32_t dispid, const std::string& name, std::span<host::EventArg> args) {
     if (handler_) handler_(dispid, name, args);
   });
+}
+
+void HostedControl::LoadPropertyFile(const std::string& path) {
+  platform::MemoryPropertyBag bag = platform::LoadPropertyFile(path);
+  control_.ReadProperties(bag);
+}
+
+void HostedControl::SavePropertyFile(const std::string& path) {
+  platform::MemoryPropertyBag bag;
+  control_.WriteProperties(bag);
+  platform::SavePropertyFile(path, bag);
 }
 
 }  // namespace led::apps

@@ -28,6 +28,10 @@ class HostedControl {
   // logged the event.
   void OnEvent(EventHandler handler) { handler_ = std::move(handler); }
 
+  // The control's properties read from, or written to, a property file.
+  void LoadPropertyFile(const std::string& path);
+  void SavePropertyFile(const std::string& path);
+
   static constexpr float kStartWidth = 2595;
   static constexpr float kStartHeight = 945;
 

@@ -9,12 +9,6 @@ namespace led::apps {
 
 namespace {
 
-const control::PropertyDescription* FindProperty(int32_t dispid) {
-  for (const auto& p : control::PropertyTable())
-    if (p.dispid == dispid) return &p;
-  return nullptr;
-}
-
 const char* TypeName(control::PropertyType type) {
   switch (type) {
     case control::PropertyType::Double:
@@ -42,7 +36,7 @@ const char* TypeName(control::PropertyType type) {
 void SetProperty(control::LEDDisplay& display, const std::string& name,
                  const core::Variant& value) {
   const int32_t dispid = control::GetIDOfName(name);
-  const auto* property = FindProperty(dispid);
+  const auto* property = control::FindProperty(dispid);
   const auto kind = property && control::IsObjectType(property->type)
                         ? control::InvokeKind::PropertyPutRef
                         : control::InvokeKind::PropertyPut;
@@ -53,7 +47,7 @@ nlohmann::ordered_json GetProperty(control::LEDDisplay& display, const std::stri
   const int32_t dispid = control::GetIDOfName(name);
   const core::Variant value =
       control::Invoke(display, dispid, control::InvokeKind::PropertyGet, {});
-  const auto* property = FindProperty(dispid);
+  const auto* property = control::FindProperty(dispid);
   if (!property) throw core::RuntimeError(core::kNotSupported);
   nlohmann::ordered_json json{{"type", TypeName(property->type)}};
   switch (property->type) {

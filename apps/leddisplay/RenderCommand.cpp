@@ -5,9 +5,7 @@
 #include "apps/leddisplay/ScriptValue.h"
 #include "core/RuntimeError.h"
 #include "platform/BitmapPicture.h"
-#include "platform/MemoryPropertyBag.h"
 #include "platform/Png.h"
-#include "platform/PropertyFile.h"
 #include "platform/RasterSurface.h"
 
 namespace led::apps {
@@ -51,9 +49,8 @@ platform::Image RenderImage(const RenderOptions& options) {
   }
   form.SetPlace(options.left, options.top);
   if (options.load) {
-    platform::MemoryPropertyBag bag = platform::LoadPropertyFile(*options.load);
     try {
-      display.ReadProperties(bag);
+      hosted.LoadPropertyFile(*options.load);
     } catch (const core::RuntimeError& e) {
       Rethrow(e, "--load " + *options.load);
     }
@@ -79,9 +76,7 @@ platform::Image RenderImage(const RenderOptions& options) {
   display.Show();
   platform::Image image = Enlarge(form.Snapshot(), options.scale);
   if (options.save) {
-    platform::MemoryPropertyBag bag;
-    display.WriteProperties(bag);
-    platform::SavePropertyFile(*options.save, bag);
+    hosted.SavePropertyFile(*options.save);
   }
   return image;
 }

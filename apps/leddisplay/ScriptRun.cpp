@@ -8,8 +8,6 @@
 #include "core/RuntimeError.h"
 #include "platform/BitmapPicture.h"
 #include "platform/JsonValues.h"
-#include "platform/MemoryPropertyBag.h"
-#include "platform/PropertyFile.h"
 #include "platform/RasterSurface.h"
 #include "platform/TextLabel.h"
 
@@ -85,12 +83,9 @@ class ScriptRunner {
     if (v == "init") {
       display.InitProperties();
     } else if (v == "load") {
-      platform::MemoryPropertyBag bag = platform::LoadPropertyFile(c.name);
-      display.ReadProperties(bag);
+      hosted_.LoadPropertyFile(c.name);
     } else if (v == "save") {
-      platform::MemoryPropertyBag bag;
-      display.WriteProperties(bag);
-      platform::SavePropertyFile(c.name, bag);
+      hosted_.SavePropertyFile(c.name);
     } else if (v == "terminate") {
       display.Terminate();
     } else if (v == "set") {

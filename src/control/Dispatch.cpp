@@ -41,8 +41,8 @@ core::Variant Invoke(LEDDisplay& control, int32_t dispid, InvokeKind kind,
     m.call(control);
     return {};
   }
-  for (const PropertyDescription& p : PropertyTable()) {
-    if (p.dispid != dispid) continue;
+  if (const PropertyDescription* found = FindProperty(dispid)) {
+    const PropertyDescription& p = *found;
     switch (kind) {
       case InvokeKind::PropertyGet:
         ExpectArguments(args, 0);

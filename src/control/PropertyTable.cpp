@@ -117,6 +117,12 @@ constexpr MethodDescription kMethods[] = {
 
 }  // namespace
 
+const PropertyDescription* FindProperty(int32_t dispid) {
+  for (const PropertyDescription& p : PropertyTable())
+    if (p.dispid == dispid) return &p;
+  return nullptr;
+}
+
 std::span<const PropertyDescription> PropertyTable() {
   return kProperties;
 }

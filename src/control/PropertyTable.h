@@ -39,6 +39,8 @@ inline constexpr std::string_view kInterfaceName = "_LEDDisplay";
 // The 38 properties in published order, and the method Refresh.
 std::span<const PropertyDescription> PropertyTable();
 std::span<const MethodDescription> MethodTable();
+// The property with that dispatch identifier, or null.
+const PropertyDescription* FindProperty(int32_t dispid);
 
 constexpr bool IsObjectType(PropertyType type) {
   return type == PropertyType::Font || type == PropertyType::Picture;

@@ -288,17 +288,18 @@ void RasterSurface::ResizeInner() {
 }
 
 void RasterSurface::SetAppearance(int16_t appearance) {
-  if (appearance < 0 || appearance > 1) ThrowInvalidValue();
-  const int32_t t = Thickness(appearance, borderStyle_);
-  CheckInner(std::max(0, extentX_ - 2 * t), std::max(0, extentY_ - 2 * t));
-  appearance_ = appearance;
-  ResizeInner();
+  SetEdge(appearance, borderStyle_);
 }
 
 void RasterSurface::SetBorderStyle(int16_t style) {
-  if (style < 0 || style > 1) ThrowInvalidValue();
-  const int32_t t = Thickness(appearance_, style);
+  SetEdge(appearance_, style);
+}
+
+void RasterSurface::SetEdge(int16_t appearance, int16_t style) {
+  if (appearance < 0 || appearance > 1 || style < 0 || style > 1) ThrowInvalidValue();
+  const int32_t t = Thickness(appearance, style);
   CheckInner(std::max(0, extentX_ - 2 * t), std::max(0, extentY_ - 2 * t));
+  appearance_ = appearance;
   borderStyle_ = style;
   ResizeInner();
 }

@@ -108,6 +108,9 @@ class RasterSurface : public host::Surface {
   int32_t ExtentFromTwips(float twips, float twipsPerPixel) const;
   void ApplyExtent(int32_t width, int32_t height);
   void ResizeInner();
+  // Takes a new appearance and border style together; refused (380) when either is out
+  // of range or the inner image they leave would be too large.
+  void SetEdge(int16_t appearance, int16_t style);
   void PaintSpan(int64_t x, int64_t y, Pixel pixel);
 
   std::shared_ptr<Image> inner_;

@@ -36,6 +36,19 @@ const json* Find(const std::vector<json>& lines, const std::string& key) {
   return nullptr;
 }
 
+// Each script must be refused as a whole, with exactly the message given.
+void ExpectParseErrors(const std::vector<std::pair<std::string, std::string>>& bad) {
+  for (const auto& [script, message] : bad) {
+    std::istringstream in(script);
+    try {
+      ParseScript(in);
+      ADD_FAILURE() << script;
+    } catch (const ParseError& e) {
+      EXPECT_EQ(std::string(e.what()), message);
+    }
+  }
+}
+
 TEST(Script, StartingStateRenderDrawsTheFirstCellAndSizesTheControl) {
   const auto lines = RunLines("init\nset AutoSize True\n");
   const auto lineCalls = Calls(lines, "Line");
@@ -186,15 +199,7 @@ TEST(Script, CoordinatesOutsideASingleAreRejected) {
       {"place 0 -1e39\n", "line 1: not a number a single can hold: '-1e39'"},
       {"twips-per-pixel 1e40\n", "line 1: not a number a single can hold: '1e40'"},
   };
-  for (const auto& [script, message] : bad) {
-    std::istringstream in(script);
-    try {
-      ParseScript(in);
-      ADD_FAILURE() << script;
-    } catch (const ParseError& e) {
-      EXPECT_EQ(std::string(e.what()), message);
-    }
-  }
+  ExpectParseErrors(bad);
   // The largest single itself is accepted.
   std::istringstream largest("place 3.4028234e38 0\n");
   EXPECT_EQ(ParseScript(largest).size(), 1u);
@@ -213,15 +218,7 @@ TEST(Script, UnparsableLinesAreRejectedBeforeAnythingRuns) {
       {"set Digits\v3\n", "line 1: set needs a name and a value"},
       {"resize 10\f20\n", "line 1: resize needs 2 numbers"},
   };
-  for (const auto& [script, message] : bad) {
-    std::istringstream in(script);
-    try {
-      ParseScript(in);
-      ADD_FAILURE() << script;
-    } catch (const ParseError& e) {
-      EXPECT_EQ(std::string(e.what()), message);
-    }
-  }
+  ExpectParseErrors(bad);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Picture objects: registration of their bitmap, release on destruction, PNG files.
 #include <gtest/gtest.h>
 
-#include "PngTestFolder.h"
+#include "TestFiles.h"
 #include "core/RuntimeError.h"
 #include "platform/BitmapPicture.h"
 #include "platform/GdiTable.h"

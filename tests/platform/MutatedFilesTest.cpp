@@ -11,7 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "PngTestFolder.h"
+#include "TestFiles.h"
 #include "core/RuntimeError.h"
 #include "platform/Base64.h"
 #include "platform/BitmapPicture.h"
@@ -23,6 +23,9 @@ namespace led::platform {
 namespace {
 
 using core::Variant;
+using testing_support::BigEndian;
+using testing_support::Crc32;
+using testing_support::PutBigEndian;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
 using Json = nlohmann::ordered_json;
@@ -40,23 +43,6 @@ class Dice {
  private:
   std::mt19937 engine_;
 };
-
-uint32_t Crc32(const uint8_t* data, size_t size) {
-  uint32_t crc = 0xFFFFFFFFu;
-  for (size_t i = 0; i < size; ++i) {
-    crc ^= data[i];
-    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
-  return ~crc;
-}
-
-uint32_t BigEndian(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
-}
-
-void PutBigEndian(std::vector<uint8_t>& b, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(value >> (24 - 8 * i));
-}
 
 // Makes every whole chunk's checksum right again, so that a mutation reaches the
 // decoder instead of stopping at the first checksum.

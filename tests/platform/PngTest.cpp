@@ -3,13 +3,15 @@
 
 #include <filesystem>
 
-#include "PngTestFolder.h"
+#include "TestFiles.h"
 #include "core/RuntimeError.h"
 #include "platform/Png.h"
 
 namespace led::platform {
 namespace {
 
+using testing_support::Crc32;
+using testing_support::PutBigEndian;
 using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
@@ -22,19 +24,6 @@ core::RuntimeError ErrorOf(const std::function<void()>& call) {
   }
   ADD_FAILURE() << "no error";
   return core::RuntimeError(0, "");
-}
-
-uint32_t Crc32(const uint8_t* data, size_t size) {
-  uint32_t crc = 0xFFFFFFFFu;
-  for (size_t i = 0; i < size; ++i) {
-    crc ^= data[i];
-    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
-  return ~crc;
-}
-
-void PutBigEndian(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(value >> (24 - 8 * i));
 }
 
 // A valid PNG whose header claims another size, with a correct header checksum, so that

@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "core/RuntimeError.h"
 #include "platform/BitmapPicture.h"
 #include "platform/PropertyFile.h"
@@ -23,23 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using core::Variant;
-
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "ledprops.XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+using testing_support::TempFolder;
 
 void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;

@@ -1,5 +1,7 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with its files at the end.
+// Files for the platform tests: a scratch folder, whole-file reads and writes, and the
+// byte work needed to damage a PNG while keeping its chunk checksums right.
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -8,6 +10,7 @@
 
 namespace led::platform::testing_support {
 
+// A fresh folder under the system's temporary folder, removed with its files at the end.
 class TempFolder {
  public:
   TempFolder() {
@@ -35,6 +38,25 @@ inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& byte
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The CRC-32 that PNG chunks carry.
+inline uint32_t Crc32(const uint8_t* data, size_t size) {
+  uint32_t crc = 0xFFFFFFFFu;
+  for (size_t i = 0; i < size; ++i) {
+    crc ^= data[i];
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+inline uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t at) {
+  return uint32_t(bytes[at]) << 24 | uint32_t(bytes[at + 1]) << 16 | uint32_t(bytes[at + 2]) << 8 |
+         bytes[at + 3];
+}
+
+inline void PutBigEndian(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(value >> (24 - 8 * i));
 }
 
 }  // namespace led::platform::testing_support
