@@ -2,12 +2,12 @@
 // and for a value with twelve digits.
 #include <benchmark/benchmark.h>
 
-#include "control/ControlState.h"
-#include "render/ValueFormat.h"
+#include "leddisplay/model/ControlState.h"
+#include "leddisplay/render/ValueFormat.h"
 
 namespace {
 
-using led::control::ControlState;
+using led::model::ControlState;
 using led::render::BuildDisplayCells;
 using led::render::FormatDisplay;
 
@@ -22,12 +22,12 @@ void FormatAndBuild(benchmark::State& run, const ControlState& s) {
 }
 
 void BM_StartingState(benchmark::State& run) {
-  FormatAndBuild(run, led::control::FirstValues());
+  FormatAndBuild(run, led::model::FirstValues());
 }
 BENCHMARK(BM_StartingState);
 
 void BM_TwelveDigits(benchmark::State& run) {
-  ControlState s = led::control::FirstValues();
+  ControlState s = led::model::FirstValues();
   s.StoredValue = -123456.789012;
   s.StoredDigits = 12;
   s.StoredDecimals = 6;
@@ -37,7 +37,7 @@ BENCHMARK(BM_TwelveDigits);
 
 // A value that needs 17 digits takes the exact path.
 void BM_SeventeenDigitValue(benchmark::State& run) {
-  ControlState s = led::control::FirstValues();
+  ControlState s = led::model::FirstValues();
   s.StoredValue = 0.1 + 0.2;
   FormatAndBuild(run, s);
 }

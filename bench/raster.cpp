@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "platform/RasterSurface.h"
+#include "leddisplay/platform/RasterSurface.h"
 
 namespace {
 

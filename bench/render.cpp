@@ -10,18 +10,18 @@
 #include <cstdint>
 #include <vector>
 
-#include "control/ControlState.h"
-#include "platform/Form.h"
-#include "platform/Image.h"
-#include "platform/RasterSurface.h"
-#include "platform/Recorder.h"
-#include "render/Display.h"
-#include "render/Layout.h"
-#include "render/RenderPass.h"
+#include "leddisplay/model/ControlState.h"
+#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/Image.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/Recorder.h"
+#include "leddisplay/render/Display.h"
+#include "leddisplay/render/Layout.h"
+#include "leddisplay/render/RenderPass.h"
 
 namespace {
 
-using led::control::ControlState;
+using led::model::ControlState;
 using led::platform::Image;
 using led::platform::OpaquePixel;
 using led::platform::Pixel;
@@ -34,7 +34,7 @@ struct Span {
 };
 
 ControlState StateFor(Scenario scenario, int64_t arg) {
-  ControlState s = led::control::FirstValues();
+  ControlState s = led::model::FirstValues();
   s.StoredAutoSize = led::core::kTrue;
   s.StoredValue = -1234.5;
   s.StoredDecimals = 1;
@@ -46,7 +46,7 @@ ControlState StateFor(Scenario scenario, int64_t arg) {
     case kGradient:
       s.StoredValue = 0;
       s.StoredDecimals = 3;
-      s.StoredBackGroundStyle = led::control::Gradient_V;
+      s.StoredBackGroundStyle = led::model::Gradient_V;
       s.StoredBackGroundG1 = 0x0000FF;
       s.StoredBackGroundG2 = 0xFF0000;
       break;

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "control/LEDDisplay.h"
-#include "platform/Form.h"
-#include "platform/RasterSurface.h"
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/RasterSurface.h"
 
 int main(int argc, char** argv) {
   const std::string out = argc > 1 ? argv[1] : "place_control.png";

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "apps/leddisplay/RenderCommand.h"
-#include "platform/FontRenderer.h"
-#include "platform/Png.h"
+#include "leddisplay/platform/FontRenderer.h"
+#include "leddisplay/platform/Png.h"
 
 namespace led::apps {
 

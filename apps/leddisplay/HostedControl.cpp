@@ -1,8 +1,8 @@
 #include "apps/leddisplay/HostedControl.h"
 
-#include "platform/MemoryPropertyBag.h"
-#include "platform/PropertyFile.h"
-#include "platform/RasterSurface.h"
+#include "leddisplay/platform/MemoryPropertyBag.h"
+#include "leddisplay/platform/PropertyFile.h"
+#include "leddisplay/platform/RasterSurface.h"
 
 namespace led::apps {
 

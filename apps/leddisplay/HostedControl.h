@@ -7,9 +7,9 @@
 #include <span>
 #include <string>
 
-#include "control/LEDDisplay.h"
-#include "platform/Form.h"
-#include "platform/Recorder.h"
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/Recorder.h"
 
 namespace led::apps {
 

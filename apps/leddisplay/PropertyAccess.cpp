@@ -1,9 +1,9 @@
 #include "apps/leddisplay/PropertyAccess.h"
 
-#include "control/Dispatch.h"
-#include "control/PropertyTable.h"
-#include "core/RuntimeError.h"
-#include "platform/JsonValues.h"
+#include "leddisplay/control/Dispatch.h"
+#include "leddisplay/control/PropertyTable.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/JsonValues.h"
 
 namespace led::apps {
 

@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "control/LEDDisplay.h"
-#include "core/Variant.h"
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/core/Variant.h"
 
 namespace led::apps {
 

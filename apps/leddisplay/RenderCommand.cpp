@@ -3,10 +3,10 @@
 #include "apps/leddisplay/HostedControl.h"
 #include "apps/leddisplay/PropertyAccess.h"
 #include "apps/leddisplay/ScriptValue.h"
-#include "core/RuntimeError.h"
-#include "platform/BitmapPicture.h"
-#include "platform/Png.h"
-#include "platform/RasterSurface.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/Png.h"
+#include "leddisplay/platform/RasterSurface.h"
 
 namespace led::apps {
 

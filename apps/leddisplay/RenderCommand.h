@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Image.h"
+#include "leddisplay/platform/Image.h"
 
 namespace led::apps {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "apps/leddisplay/Script.h"
-#include "core/Text.h"
+#include "leddisplay/core/Text.h"
 
 namespace led::apps {
 

@@ -5,11 +5,11 @@
 #include "apps/leddisplay/HostedControl.h"
 #include "apps/leddisplay/PropertyAccess.h"
 #include "apps/leddisplay/Script.h"
-#include "core/RuntimeError.h"
-#include "platform/BitmapPicture.h"
-#include "platform/JsonValues.h"
-#include "platform/RasterSurface.h"
-#include "platform/TextLabel.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/JsonValues.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/TextLabel.h"
 
 namespace led::apps {
 

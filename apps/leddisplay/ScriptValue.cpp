@@ -6,9 +6,9 @@
 #include <sstream>
 #include <vector>
 
-#include "core/Text.h"
-#include "platform/BitmapPicture.h"
-#include "platform/StdFont.h"
+#include "leddisplay/core/Text.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::apps {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/Variant.h"
+#include "leddisplay/core/Variant.h"
 
 namespace led::apps {
 

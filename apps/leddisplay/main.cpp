@@ -7,8 +7,9 @@
 #include "apps/leddisplay/Gallery.h"
 #include "apps/leddisplay/RenderCommand.h"
 #include "apps/leddisplay/Script.h"
-#include "control/TypeLibrary.h"
-#include "core/RuntimeError.h"
+#include "leddisplay/Version.h"
+#include "leddisplay/control/TypeLibrary.h"
+#include "leddisplay/core/RuntimeError.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ int RunScriptCommand(const std::string& file) {
 
 int main(int argc, char** argv) {
   CLI::App app{"leddisplay: a seven-segment LED number display control"};
-  app.set_version_flag("--version", "leddisplay " LEDDISPLAY_VERSION);
+  app.set_version_flag("--version", "leddisplay " LEDDISPLAY_VERSION_STRING);
   app.require_subcommand(1);
 
   led::apps::RenderOptions render;

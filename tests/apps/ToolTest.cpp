@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/Png.h"
+#include "leddisplay/platform/Png.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "control/LEDDisplay.h"
-#include "core/RuntimeError.h"
-#include "platform/Form.h"
-#include "platform/Recorder.h"
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/Recorder.h"
 
 namespace led::control::testing {
 

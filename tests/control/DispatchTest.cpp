@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "ControlFixture.h"
-#include "control/Dispatch.h"
-#include "control/PropertyTable.h"
-#include "platform/BitmapPicture.h"
-#include "platform/StdFont.h"
+#include "leddisplay/control/Dispatch.h"
+#include "leddisplay/control/PropertyTable.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::control::testing {
 namespace {
@@ -41,18 +41,18 @@ void Put(LEDDisplay& control, std::string_view name, const Variant& value,
 const std::map<std::string, Variant>& SampleValues() {
   static const std::map<std::string, Variant> samples = {
       {"Value", Variant::FromDouble(-12.5)},
-      {"Appearance", Variant::FromLong(Flat)},
+      {"Appearance", Variant::FromLong(model::Flat)},
       {"AutoSize", Variant::FromBoolean(core::kTrue)},
-      {"BackGroundStyle", Variant::FromLong(Gradient_H)},
+      {"BackGroundStyle", Variant::FromLong(model::Gradient_H)},
       {"BackGroundG1", Variant::FromLong(0x0000FF)},
       {"BackGroundG2", Variant::FromLong(static_cast<int32_t>(0x80000005u))},
-      {"BorderStyle", Variant::FromLong(BorderNone)},
+      {"BorderStyle", Variant::FromLong(model::BorderNone)},
       {"CaptionLow", Variant::FromString("low")},
       {"CaptionLowForeColor", Variant::FromLong(0x00FF00)},
-      {"CaptionLowPosition", Variant::FromLong(LeftPosition)},
+      {"CaptionLowPosition", Variant::FromLong(model::LeftPosition)},
       {"CaptionUpper", Variant::FromString("up")},
       {"CaptionUpperForeColor", Variant::FromLong(0x0000FF)},
-      {"CaptionUpperPosition", Variant::FromLong(RightPosition)},
+      {"CaptionUpperPosition", Variant::FromLong(model::RightPosition)},
       {"Decimals", Variant::FromInteger(1)},
       {"DecimalPointSize", Variant::FromInteger(5)},
       {"MousePointer", Variant::FromLong(2)},

@@ -8,12 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "ControlFixture.h"
-#include "control/PropertyTable.h"
-#include "platform/BitmapPicture.h"
-#include "platform/MemoryPropertyBag.h"
-#include "platform/PropertyFile.h"
-#include "platform/StdFont.h"
-#include "platform/TextLabel.h"
+#include "leddisplay/control/PropertyTable.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/MemoryPropertyBag.h"
+#include "leddisplay/platform/PropertyFile.h"
+#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/TextLabel.h"
 
 namespace led::control::testing {
 namespace {
@@ -73,22 +73,22 @@ std::vector<std::string> PropertyValues(LEDDisplay& control) {
 
 void ChangeEveryProperty(LEDDisplay& c) {
   c.SetValue(-12.345);
-  c.SetAppearance(Flat);
+  c.SetAppearance(model::Flat);
   c.SetAutoSize(1);  // kept as given, not as -1
-  c.SetBackGroundStyle(Gradient_V);
+  c.SetBackGroundStyle(model::Gradient_V);
   c.SetBackGroundG1(0x010203);
   c.SetBackGroundG2(0x80000005);  // a system colour
-  c.SetBorderStyle(BorderNone);
+  c.SetBorderStyle(model::BorderNone);
   c.SetCaptionLow("lower text");
   c.SetCaptionLowForeColor(0x0A0B0C);
-  c.SetCaptionLowPosition(LeftPosition);
+  c.SetCaptionLowPosition(model::LeftPosition);
   auto lowFont = platform::StdFont::Create("DejaVu Serif", 11.25);
   lowFont->SetBold(core::kTrue);
   lowFont->SetUnderline(core::kTrue);
   c.SetCaptionLowFont(lowFont);
   c.SetCaptionUpper("");
   c.SetCaptionUpperForeColor(0x0D0E0F);
-  c.SetCaptionUpperPosition(RightPosition);
+  c.SetCaptionUpperPosition(model::RightPosition);
   auto upperFont = platform::StdFont::Create("DejaVu Sans Mono", 9);
   upperFont->SetItalic(core::kTrue);
   upperFont->SetStrikethrough(core::kTrue);
@@ -327,8 +327,8 @@ TEST_F(Persistence, AnEmptySetGivesTheDefaults) {
   EXPECT_EQ(loaded.form.Surface().BackColor(), 0u);
 
   // The members match a newly placed control's, apart from the captions.
-  const ControlState& s = c.State();
-  const ControlState first = FirstValues();
+  const model::ControlState& s = c.State();
+  const model::ControlState first = model::FirstValues();
   EXPECT_EQ(s.StoredAutoSize, first.StoredAutoSize);
   EXPECT_EQ(s.StoredAppearance, first.StoredAppearance);
   EXPECT_EQ(s.StoredBorderStyle, first.StoredBorderStyle);
@@ -390,14 +390,14 @@ TEST_F(Persistence, AnOverflowingDigitsEndsTheLoadAtThatKey) {
 TEST_F(Persistence, UpperTextAlignmentComesFromItsOwnKey) {
   MemoryPropertyBag bag;
   bag.Store("CaptionUpperAlignment", Variant::FromInteger(0));
-  bag.Store("CaptionUpperPosition", Variant::FromLong(RightPosition));
+  bag.Store("CaptionUpperPosition", Variant::FromLong(model::RightPosition));
   Loaded loaded;
   loaded.control.ReadProperties(bag);
   EXPECT_EQ(loaded.form.Label2().Alignment(), 0);
-  EXPECT_EQ(loaded.control.CaptionUpperPosition(), RightPosition);
+  EXPECT_EQ(loaded.control.CaptionUpperPosition(), model::RightPosition);
 
   MemoryPropertyBag withoutAlignment;
-  withoutAlignment.Store("CaptionUpperPosition", Variant::FromLong(LeftPosition));
+  withoutAlignment.Store("CaptionUpperPosition", Variant::FromLong(model::LeftPosition));
   Loaded other;
   other.control.ReadProperties(withoutAlignment);
   EXPECT_EQ(other.form.Label2().Alignment(), 2);

@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "ControlFixture.h"
-#include "platform/BitmapPicture.h"
-#include "platform/FormContainer.h"
-#include "platform/GdiTable.h"
-#include "platform/MemoryPropertyBag.h"
-#include "platform/RasterSurface.h"
-#include "platform/StdFont.h"
-#include "platform/TextLabel.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/FormContainer.h"
+#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/MemoryPropertyBag.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/TextLabel.h"
 
 namespace led::control::testing {
 namespace {
@@ -45,7 +45,7 @@ std::vector<SetterCase> SetterCases() {
       // Notify, then render.
       {"AutoSize off", [](LEDDisplay& c) { c.SetAutoSize(core::kFalse); },
        NotifyRender("AutoSize")},
-      {"BackGroundStyle", [](LEDDisplay& c) { c.SetBackGroundStyle(Gradient_V); },
+      {"BackGroundStyle", [](LEDDisplay& c) { c.SetBackGroundStyle(model::Gradient_V); },
        NotifyRender("BackGroundStyle")},
       {"Decimals", [](LEDDisplay& c) { c.SetDecimals(1); }, NotifyRender("Decimals")},
       {"DecimalPointSize", [](LEDDisplay& c) { c.SetDecimalPointSize(4); },
@@ -68,10 +68,10 @@ std::vector<SetterCase> SetterCases() {
        NotifyRender("UseOverRange")},
       // A host property first, then the notification, then the redraw.
       {"Appearance",
-       [](LEDDisplay& c) { c.SetAppearance(Flat); },
+       [](LEDDisplay& c) { c.SetAppearance(model::Flat); },
        {"Appearance", "notify:Appearance", "BackColor", "render"}},
       {"BorderStyle",
-       [](LEDDisplay& c) { c.SetBorderStyle(BorderNone); },
+       [](LEDDisplay& c) { c.SetBorderStyle(model::BorderNone); },
        {"BorderStyle", "notify:BorderStyle", "BackColor", "render"}},
       {"BackColor",
        [](LEDDisplay& c) { c.SetBackColor(0x202020); },
@@ -99,10 +99,10 @@ std::vector<SetterCase> SetterCases() {
        [](LEDDisplay& c) { c.SetCaptionUpper("amps"); },
        {"Label2.Caption", "layout", "render", "notify:CaptionUpper"}},
       {"CaptionLowPosition",
-       [](LEDDisplay& c) { c.SetCaptionLowPosition(LeftPosition); },
+       [](LEDDisplay& c) { c.SetCaptionLowPosition(model::LeftPosition); },
        {"Label1.Alignment", "layout", "render", "notify:CaptionLowPosition"}},
       {"CaptionUpperPosition",
-       [](LEDDisplay& c) { c.SetCaptionUpperPosition(RightPosition); },
+       [](LEDDisplay& c) { c.SetCaptionUpperPosition(model::RightPosition); },
        {"Label2.Alignment", "layout", "render", "notify:CaptionUpperPosition"}},
       {"CaptionLowFont",
        [](LEDDisplay& c) { c.SetCaptionLowFont(platform::StdFont::Create("DejaVu Serif", 10)); },
@@ -211,7 +211,7 @@ TEST_F(ControlFixture, BackColorReadsTheControlsOwnCopy) {
   form.Surface().SetBackColor(0x000001);
   EXPECT_EQ(control.BackColor(), 0x336699u);
   // Appearance and border changes put the control's colour back on the surface.
-  control.SetBorderStyle(BorderNone);
+  control.SetBorderStyle(model::BorderNone);
   EXPECT_EQ(form.Surface().BackColor(), 0x336699u);
 }
 
@@ -253,8 +253,8 @@ TEST_F(ControlFixture, RefusedValuesLeaveTheControlsCopyUnchanged) {
     EXPECT_EQ(r.member(), before);
     EXPECT_TRUE(Notices().empty());
   }
-  EXPECT_EQ(control.Appearance(), ThreeD);
-  EXPECT_EQ(control.BorderStyle(), FixedSingle);
+  EXPECT_EQ(control.Appearance(), model::ThreeD);
+  EXPECT_EQ(control.BorderStyle(), model::FixedSingle);
 
   form.SetTwipsPerPixel(15);
   control.SetAutoSize(core::kTrue);

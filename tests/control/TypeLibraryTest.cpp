@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control/TypeLibrary.h"
+#include "leddisplay/control/TypeLibrary.h"
 
 namespace led::control {
 namespace {
@@ -42,8 +42,8 @@ TEST(TypeLibrary, DescribesEventsEnumerationsAndPropertyPages) {
   ASSERT_EQ(library.events.size(), 9u);
   for (size_t i = 0; i < library.events.size(); ++i)
     EXPECT_EQ(library.events[i].dispid, static_cast<int32_t>(i + 1));
-  EXPECT_EQ(library.events[kChangeEvent].name, "Change");
-  EXPECT_EQ(library.events[kMouseUpEvent].parameters[3].name, "y");
+  EXPECT_EQ(library.events[model::kChangeEvent].name, "Change");
+  EXPECT_EQ(library.events[model::kMouseUpEvent].parameters[3].name, "y");
   EXPECT_EQ(library.enums.size(), 6u);
   ASSERT_EQ(library.propertyPages.size(), 7u);
   EXPECT_EQ(library.propertyPages.front(), "StandardColor");

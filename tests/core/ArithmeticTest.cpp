@@ -1,4 +1,4 @@
-#include "core/Arithmetic.h"
+#include "leddisplay/core/Arithmetic.h"
 
 #include <cfenv>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/RuntimeError.h"
+#include "leddisplay/core/RuntimeError.h"
 
 namespace led::core {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/ErrorRegimes.h"
+#include "leddisplay/core/ErrorRegimes.h"
 
 #include <stdexcept>
 

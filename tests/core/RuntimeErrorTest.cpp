@@ -1,4 +1,4 @@
-#include "core/RuntimeError.h"
+#include "leddisplay/core/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/Text.h"
+#include "leddisplay/core/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/Variant.h"
+#include "leddisplay/core/Variant.h"
 
 #include <cmath>
 #include <limits>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/RuntimeError.h"
+#include "leddisplay/core/RuntimeError.h"
 
 namespace led::core {
 

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
-#include "core/RuntimeError.h"
-#include "platform/BitmapPicture.h"
-#include "platform/GdiTable.h"
-#include "platform/Png.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/Png.h"
 
 namespace led::platform {
 namespace {

@@ -1,7 +1,7 @@
 // Font lookup, text measurement and anti-aliased drawing with real installed fonts.
 #include <gtest/gtest.h>
 
-#include "platform/FontRenderer.h"
+#include "leddisplay/platform/FontRenderer.h"
 
 namespace led::platform {
 namespace {

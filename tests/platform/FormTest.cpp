@@ -6,12 +6,12 @@
 
 #include <filesystem>
 
-#include "core/RuntimeError.h"
-#include "platform/BitmapPicture.h"
-#include "platform/Form.h"
-#include "platform/GdiTable.h"
-#include "platform/Png.h"
-#include "platform/StdFont.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/Png.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::platform {
 namespace {

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/RuntimeError.h"
-#include "platform/GdiTable.h"
-#include "platform/SystemColors.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/SystemColors.h"
 
 namespace led::platform {
 namespace {

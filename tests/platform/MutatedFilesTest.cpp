@@ -12,12 +12,12 @@
 #include <nlohmann/json.hpp>
 
 #include "TestFiles.h"
-#include "core/RuntimeError.h"
-#include "platform/Base64.h"
-#include "platform/BitmapPicture.h"
-#include "platform/Png.h"
-#include "platform/PropertyFile.h"
-#include "platform/StdFont.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/Base64.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/Png.h"
+#include "leddisplay/platform/PropertyFile.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::platform {
 namespace {

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "TestFiles.h"
-#include "core/RuntimeError.h"
-#include "platform/Png.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/Png.h"
 
 namespace led::platform {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "core/RuntimeError.h"
-#include "platform/MemoryPropertyBag.h"
-#include "platform/StdFont.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/MemoryPropertyBag.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::platform {
 namespace {

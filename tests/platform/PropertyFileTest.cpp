@@ -14,10 +14,10 @@
 #include <sstream>
 
 #include "TestFiles.h"
-#include "core/RuntimeError.h"
-#include "platform/BitmapPicture.h"
-#include "platform/PropertyFile.h"
-#include "platform/StdFont.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/PropertyFile.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::platform {
 namespace {

@@ -7,9 +7,9 @@
 #include <set>
 #include <utility>
 
-#include "core/RuntimeError.h"
-#include "platform/RasterSurface.h"
-#include "platform/SystemColors.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/SystemColors.h"
 
 namespace led::platform {
 namespace {

@@ -6,11 +6,11 @@
 #include <limits>
 #include <vector>
 
-#include "core/RuntimeError.h"
-#include "platform/BitmapPicture.h"
-#include "platform/GdiTable.h"
-#include "platform/RasterSurface.h"
-#include "platform/SystemColors.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/SystemColors.h"
 
 namespace led::platform {
 namespace {

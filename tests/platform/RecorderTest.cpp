@@ -4,11 +4,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/RuntimeError.h"
-#include "platform/BitmapPicture.h"
-#include "platform/Form.h"
-#include "platform/Recorder.h"
-#include "platform/StdFont.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/Recorder.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::platform {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "core/RuntimeError.h"
-#include "platform/StdFont.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::platform {
 namespace {

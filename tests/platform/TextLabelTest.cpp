@@ -2,11 +2,11 @@
 // refused values, the shared font and drawing.
 #include <gtest/gtest.h>
 
-#include "core/RuntimeError.h"
-#include "platform/RasterSurface.h"
-#include "platform/StdFont.h"
-#include "platform/SystemColors.h"
-#include "platform/TextLabel.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/TextLabel.h"
 
 namespace led::platform {
 namespace {

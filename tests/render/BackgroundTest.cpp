@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "RenderFixture.h"
-#include "platform/BitmapPicture.h"
-#include "platform/SystemColors.h"
-#include "render/Background.h"
-#include "render/RenderPass.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/render/Background.h"
+#include "leddisplay/render/RenderPass.h"
 
 namespace led::render::testing {
 namespace {
@@ -48,12 +48,12 @@ TEST_F(BackgroundTest, GradientDirections) {
   };
   const Case cases[] = {
       // Vertical: the second colour at the top.
-      {control::Gradient_V,
+      {model::Gradient_V,
        {{"call", "GradientFill"},
         {"mode", 1},
         {"vertices", {Vertex(0, 0, 0, 0, 0xFF00), Vertex(100, 60, 0xFF00, 0, 0)}}}},
       // Horizontal: the first colour at the left.
-      {control::Gradient_H,
+      {model::Gradient_H,
        {{"call", "GradientFill"},
         {"mode", 0},
         {"vertices", {Vertex(0, 0, 0xFF00, 0, 0), Vertex(100, 60, 0, 0, 0xFF00)}}}},
@@ -70,7 +70,7 @@ TEST_F(BackgroundTest, GradientDirections) {
 }
 
 TEST_F(BackgroundTest, StandardPaintsNothingButRefreshesTheRectangle) {
-  state.StoredBackGroundStyle = control::Standard;
+  state.StoredBackGroundStyle = model::Standard;
   state.GradientRect = {5, 5, 5, 5};
   PaintBackground(display);
   EXPECT_TRUE(Calls().empty());
@@ -81,7 +81,7 @@ TEST_F(BackgroundTest, StandardPaintsNothingButRefreshesTheRectangle) {
 }
 
 TEST_F(BackgroundTest, SystemColoursAreResolvedOnEveryPaint) {
-  state.StoredBackGroundStyle = control::Gradient_H;
+  state.StoredBackGroundStyle = model::Gradient_H;
   state.StoredBackGroundG1 = 0x8000000F;  // button face
   platform::SetSystemColor(platform::kColorButtonFace, 0x00FF00);
   PaintBackground(display);
@@ -97,11 +97,11 @@ TEST_F(BackgroundTest, SystemColoursAreResolvedOnEveryPaint) {
 // A colour that cannot be converted must not blank the display: unused under Standard,
 // and under a gradient style it costs only the gradient.
 TEST_F(BackgroundTest, UnconvertibleGradientColourKeepsTheDigits) {
-  for (int32_t style : {control::Standard, control::Gradient_V, control::Gradient_H}) {
+  for (int32_t style : {model::Standard, model::Gradient_V, model::Gradient_H}) {
     for (bool first : {true, false}) {
       SCOPED_TRACE(style);
       SCOPED_TRACE(first);
-      state = control::FirstValues();
+      state = model::FirstValues();
       state.StoredBackGroundStyle = style;
       (first ? state.StoredBackGroundG1 : state.StoredBackGroundG2) = 0x1000000;
       state.StoredValue = 1;
@@ -118,7 +118,7 @@ TEST_F(BackgroundTest, TransparentCopiesFromUnderTheControl) {
   GiveContainerPicture();
   form.SetPlace(1500, 900);  // twips, at 15 twips per pixel
   state.StoredTransparent = core::kTrue;
-  state.StoredBackGroundStyle = control::Gradient_V;  // not used when transparent
+  state.StoredBackGroundStyle = model::Gradient_V;  // not used when transparent
   state.GradientRect = {1, 2, 3, 4};
   PaintBackground(display);
   // A memory context takes the container's bitmap, gives it back and goes.

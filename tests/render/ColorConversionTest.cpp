@@ -3,9 +3,9 @@
 
 #include "HostDoubles.h"
 #include "RenderFixture.h"
-#include "platform/GdiTable.h"
-#include "platform/SystemColors.h"
-#include "render/ColorConversion.h"
+#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/render/ColorConversion.h"
 
 namespace led::render::testing {
 namespace {

@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "core/RuntimeError.h"
-#include "host/Gdi.h"
-#include "host/Label.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/host/Gdi.h"
+#include "leddisplay/host/Label.h"
 
 namespace led::render::testing {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "RenderFixture.h"
-#include "render/RenderPass.h"
+#include "leddisplay/render/RenderPass.h"
 
 namespace led::render::testing {
 namespace {
@@ -26,12 +26,12 @@ TEST_F(LayoutTest, AutoSizeHeightInTwips) {
     std::vector<double> heights;
   };
   const Case cases[] = {
-      {control::ThreeD, control::FixedSingle, 3, 48, {810, 810 + 9 * 15}},
-      {control::ThreeD, control::BorderNone, 5, 30, {600, 675}},
-      {control::Flat, control::FixedSingle, 5, 30, {600, 600 + 6 * 15}},
-      {control::Flat, control::BorderNone, 5, 30, {600, 675}},
-      {2, control::FixedSingle, 5, 30, {600}},  // an unknown pair: no allowance
-      {control::Flat, 7, 5, 30, {600}},
+      {model::ThreeD, model::FixedSingle, 3, 48, {810, 810 + 9 * 15}},
+      {model::ThreeD, model::BorderNone, 5, 30, {600, 675}},
+      {model::Flat, model::FixedSingle, 5, 30, {600, 600 + 6 * 15}},
+      {model::Flat, model::BorderNone, 5, 30, {600, 675}},
+      {2, model::FixedSingle, 5, 30, {600}},  // an unknown pair: no allowance
+      {model::Flat, 7, 5, 30, {600}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.appearance * 10 + c.borderStyle);
@@ -117,9 +117,9 @@ TEST_F(LayoutTest, CaptionPlaces) {
     float upper;
   };
   const Case cases[] = {
-      {control::LeftPosition, 3, 1},  // the lower caption at the digits, the upper at 1
-      {control::RightPosition, 160, 170},
-      {control::CenterPosition, 80, 85},
+      {model::LeftPosition, 3, 1},  // the lower caption at the digits, the upper at 1
+      {model::RightPosition, 160, 170},
+      {model::CenterPosition, 80, 85},
       {7, -1, -1},  // unknown: both stay where they are
       {-1, -1, -1},
   };

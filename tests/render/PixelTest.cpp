@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderFixture.h"
-#include "render/RenderPass.h"
+#include "leddisplay/render/RenderPass.h"
 
 namespace led::render::testing {
 namespace {
@@ -21,18 +21,18 @@ TEST_F(PixelTest, LitAndUnlitSegments) {
   state.StoredValue = 1;  // "+1.000": the "1" lights b and c only
   RenderDisplay(display);
   ASSERT_EQ(Surface().ExtentPixelsX(), 173);
-  EXPECT_EQ(PixelAt(49, 3), OpaquePixel(control::kFirstOffColor));   // a of the "1"
-  EXPECT_EQ(PixelAt(61, 15), OpaquePixel(control::kFirstOnColor));   // b of the "1"
-  EXPECT_EQ(PixelAt(49, 27), OpaquePixel(control::kFirstOffColor));  // g of the "1"
-  EXPECT_EQ(PixelAt(83, 27), OpaquePixel(control::kFirstOffColor));  // g of a lit "0"
-  EXPECT_EQ(PixelAt(83, 51), OpaquePixel(control::kFirstOnColor));   // d of a lit "0"
-  EXPECT_EQ(PixelAt(66, 54), OpaquePixel(control::kFirstOnColor));   // the lit point
-  EXPECT_EQ(PixelAt(12, 10), OpaquePixel(control::kFirstOnColor));   // the plus stem
-  EXPECT_EQ(PixelAt(1, 1), OpaquePixel(0x102030));                   // background
+  EXPECT_EQ(PixelAt(49, 3), OpaquePixel(model::kFirstOffColor));   // a of the "1"
+  EXPECT_EQ(PixelAt(61, 15), OpaquePixel(model::kFirstOnColor));   // b of the "1"
+  EXPECT_EQ(PixelAt(49, 27), OpaquePixel(model::kFirstOffColor));  // g of the "1"
+  EXPECT_EQ(PixelAt(83, 27), OpaquePixel(model::kFirstOffColor));  // g of a lit "0"
+  EXPECT_EQ(PixelAt(83, 51), OpaquePixel(model::kFirstOnColor));   // d of a lit "0"
+  EXPECT_EQ(PixelAt(66, 54), OpaquePixel(model::kFirstOnColor));   // the lit point
+  EXPECT_EQ(PixelAt(12, 10), OpaquePixel(model::kFirstOnColor));   // the plus stem
+  EXPECT_EQ(PixelAt(1, 1), OpaquePixel(0x102030));                 // background
 }
 
 TEST_F(PixelTest, GradientTopAndBottomRows) {
-  state.StoredBackGroundStyle = control::Gradient_V;
+  state.StoredBackGroundStyle = model::Gradient_V;
   state.StoredBackGroundG1 = 0x0000FF;  // red, at the bottom
   state.StoredBackGroundG2 = 0xFF0000;  // blue, at the top
   RenderDisplay(display);
@@ -45,7 +45,7 @@ TEST_F(PixelTest, GradientTopAndBottomRows) {
 }
 
 TEST_F(PixelTest, HorizontalGradientEnds) {
-  state.StoredBackGroundStyle = control::Gradient_H;
+  state.StoredBackGroundStyle = model::Gradient_H;
   state.StoredBackGroundG1 = 0x00FF00;
   state.StoredBackGroundG2 = 0x000080;
   RenderDisplay(display);
@@ -55,11 +55,11 @@ TEST_F(PixelTest, HorizontalGradientEnds) {
 }
 
 TEST_F(PixelTest, UnconvertibleGradientColourShowsBackColorAndDigits) {
-  state.StoredBackGroundStyle = control::Gradient_V;
+  state.StoredBackGroundStyle = model::Gradient_V;
   state.StoredBackGroundG1 = 0x1000000;
   RenderDisplay(display);
   EXPECT_EQ(PixelAt(1, 1), OpaquePixel(0x102030));
-  EXPECT_EQ(PixelAt(61, 15), OpaquePixel(control::kFirstOnColor));  // b of a lit "0"
+  EXPECT_EQ(PixelAt(61, 15), OpaquePixel(model::kFirstOnColor));  // b of a lit "0"
 }
 
 }  // namespace

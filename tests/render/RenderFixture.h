@@ -12,14 +12,14 @@
 #include <nlohmann/json.hpp>
 
 #include "HostDoubles.h"
-#include "control/ControlState.h"
-#include "host/Host.h"
-#include "platform/Form.h"
-#include "platform/Image.h"
-#include "platform/RasterSurface.h"
-#include "platform/Recorder.h"
-#include "render/Display.h"
-#include "render/Layout.h"
+#include "leddisplay/host/Host.h"
+#include "leddisplay/model/ControlState.h"
+#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/Image.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/Recorder.h"
+#include "leddisplay/render/Display.h"
+#include "leddisplay/render/Layout.h"
 
 namespace led::render::testing {
 
@@ -71,7 +71,7 @@ class RenderTest : public ::testing::Test {
   CountingGdi gdi{form.Host().gdi};
   host::Host host{form.Host().surface, label1, label2, form.Host().container, gdi};
   platform::Recorder recorder{host};
-  control::ControlState state = control::FirstValues();
+  model::ControlState state = model::FirstValues();
   Display display{state, recorder.Host()};
 };
 

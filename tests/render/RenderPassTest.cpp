@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "RenderFixture.h"
-#include "platform/BitmapPicture.h"
-#include "render/RenderPass.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/render/RenderPass.h"
 
 namespace led::render::testing {
 namespace {
 
-constexpr core::OleColor kOn = control::kFirstOnColor;
-constexpr core::OleColor kOff = control::kFirstOffColor;
+constexpr core::OleColor kOn = model::kFirstOnColor;
+constexpr core::OleColor kOff = model::kFirstOffColor;
 
 class RenderPassTest : public RenderTest {
  protected:
@@ -294,7 +294,7 @@ TEST_F(RenderPassTest, BlankedZeroIsDrawnWhollyUnlit) {
 }
 
 TEST_F(RenderPassTest, NoBackgroundUnderAPicture) {
-  state.StoredBackGroundStyle = control::Gradient_V;
+  state.StoredBackGroundStyle = model::Gradient_V;
   Surface().SetExtentPixels(60, 60);
   Surface().SetPicture(platform::BitmapPicture::FromImage(platform::Image(4, 4)));
   recorder.Clear();

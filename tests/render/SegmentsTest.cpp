@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "RenderFixture.h"
-#include "render/Segments.h"
+#include "leddisplay/render/Segments.h"
 
 namespace led::render::testing {
 namespace {
 
-constexpr core::OleColor kOn = control::kFirstOnColor;
-constexpr core::OleColor kOff = control::kFirstOffColor;
+constexpr core::OleColor kOn = model::kFirstOnColor;
+constexpr core::OleColor kOff = model::kFirstOffColor;
 
 struct PrimitiveCase {
   const char* name;

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/ValueFormat.h"
+#include "leddisplay/render/ValueFormat.h"
 
 namespace led::render {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/ValueFormat.h"
+#include "leddisplay/render/ValueFormat.h"
 
 #include <cmath>
 #include <limits>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/RuntimeError.h"
+#include "leddisplay/core/RuntimeError.h"
 
 namespace led::render {
 namespace {

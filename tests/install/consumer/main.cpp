@@ -1,8 +1,8 @@
 // A program outside the project, built against an installed copy.
 #include <cstdio>
 
-#include "control/LEDDisplay.h"
-#include "platform/Form.h"
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/platform/Form.h"
 
 int main() {
   led::platform::Form form;

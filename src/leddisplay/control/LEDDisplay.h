@@ -1,0 +1,160 @@
+#pragma once
+// The seven-segment LED number display control. It holds its host by reference (the
+// host outlives it) and its own state record. Every setter passes errors to its
+// caller; the render pass and the resize handling it triggers report none.
+//
+// Units: the 16-bit sizes are pixels or counts and are never validated; colours are
+// 32-bit OLE colours; Booleans are 16-bit and kept as given. A 32-bit enumeration
+// value outside -32768..32767 for a 16-bit host property raises 6 "Overflow"; a
+// refused value leaves the control's copy unchanged.
+#include <cstdint>
+#include <string>
+
+#include "leddisplay/core/Boolean.h"
+#include "leddisplay/core/OleColor.h"
+#include "leddisplay/host/Font.h"
+#include "leddisplay/host/Host.h"
+#include "leddisplay/host/Picture.h"
+#include "leddisplay/host/PropertyBag.h"
+#include "leddisplay/model/ControlState.h"
+
+namespace led::control {
+
+class LEDDisplay {
+ public:
+  explicit LEDDisplay(host::Host& host);
+  LEDDisplay(const LEDDisplay&) = delete;
+  LEDDisplay& operator=(const LEDDisplay&) = delete;
+
+  // The state record, for tests and tools.
+  const model::ControlState& State() const { return state_; }
+
+  // --- Properties --------------------------------------------------------------
+  double Value() const { return state_.StoredValue; }
+  void SetValue(double value);
+  int32_t Appearance();  // the base object's, widened
+  void SetAppearance(int32_t appearance);
+  core::Boolean AutoSize() const { return state_.StoredAutoSize; }
+  // Turning it on also recomputes the height; that step's error reaches the caller.
+  void SetAutoSize(core::Boolean autoSize);
+  int32_t BackGroundStyle() const { return state_.StoredBackGroundStyle; }
+  void SetBackGroundStyle(int32_t style);
+  core::OleColor BackGroundG1() const { return state_.StoredBackGroundG1; }
+  void SetBackGroundG1(core::OleColor color);
+  core::OleColor BackGroundG2() const { return state_.StoredBackGroundG2; }
+  void SetBackGroundG2(core::OleColor color);
+  int32_t BorderStyle();  // the base object's, widened
+  void SetBorderStyle(int32_t style);
+
+  std::string CaptionLow();
+  void SetCaptionLow(const std::string& caption);
+  core::OleColor CaptionLowForeColor();
+  void SetCaptionLowForeColor(core::OleColor color);
+  int32_t CaptionLowPosition() const { return state_.StoredCaptionLowPosition; }
+  void SetCaptionLowPosition(int32_t position);
+  // The held caption font itself; changing it changes the caption's font object.
+  host::FontPtr CaptionLowFont() const { return cLow_Font; }
+  // Copies name, size, bold, italic, underline and strikethrough of `font` into the
+  // held caption font; no font gives 91 before anything changes.
+  void SetCaptionLowFont(host::FontPtr font);
+  std::string CaptionUpper();
+  void SetCaptionUpper(const std::string& caption);
+  core::OleColor CaptionUpperForeColor();
+  void SetCaptionUpperForeColor(core::OleColor color);
+  int32_t CaptionUpperPosition() const { return state_.StoredCaptionUpperPosition; }
+  void SetCaptionUpperPosition(int32_t position);
+  host::FontPtr CaptionUpperFont() const { return cUpper_Font; }
+  void SetCaptionUpperFont(host::FontPtr font);
+
+  int16_t Decimals() const { return state_.StoredDecimals; }
+  void SetDecimals(int16_t decimals);
+  int16_t DecimalPointSize() const { return state_.StoredDecimalPointSize; }
+  void SetDecimalPointSize(int16_t size);
+  int32_t hWnd();
+  int32_t MousePointer();  // the base object's, widened
+  void SetMousePointer(int32_t pointer);
+  host::PicturePtr MouseIcon();
+  void SetMouseIcon(host::PicturePtr icon);
+  host::PicturePtr PictureBackGround();
+  void SetPictureBackGround(host::PicturePtr picture);
+  core::Boolean ShowAllDecimalPoints() const { return state_.StoredShowAllDecimalPoints; }
+  void SetShowAllDecimalPoints(core::Boolean show);
+  int16_t Digits() const { return state_.StoredDigits; }
+  void SetDigits(int16_t digits);
+  int16_t DigitWidth() const { return state_.StoredDigitWidth; }
+  void SetDigitWidth(int16_t width);
+  int16_t DigitHeight() const { return state_.StoredDigitHeight; }
+  void SetDigitHeight(int16_t height);
+  int16_t DigitLeftMargin() const { return state_.StoredDigitLeftMargin; }
+  void SetDigitLeftMargin(int16_t margin);
+  int16_t DigitUpperMargin() const { return state_.StoredDigitUpperMargin; }
+  void SetDigitUpperMargin(int16_t margin);
+  int16_t DigitSpacing() const { return state_.StoredDigitSpacing; }
+  void SetDigitSpacing(int16_t spacing);
+  int16_t SegmentWidth() const { return state_.StoredSegmentWidth; }
+  void SetSegmentWidth(int16_t width);
+  int16_t SegmentSeperation() const { return state_.StoredSegmentSeperation; }
+  void SetSegmentSeperation(int16_t seperation);
+  core::Boolean LeadingZeros() const { return state_.StoredLeadingZeros; }
+  void SetLeadingZeros(core::Boolean on);
+  core::Boolean LeadingPlusMinus() const { return state_.StoredLeadingPlusMinus; }
+  void SetLeadingPlusMinus(core::Boolean on);
+  core::Boolean Enabled();  // the base object's
+  void SetEnabled(core::Boolean enabled);
+  // The control's own copy, not the base object's (which its appearance may change).
+  core::OleColor BackColor() const { return state_.StoredBackColor; }
+  void SetBackColor(core::OleColor color);
+  core::OleColor OnColor() const { return state_.StoredOnColor; }
+  void SetOnColor(core::OleColor color);
+  core::OleColor OffColor() const { return state_.StoredOffColor; }
+  void SetOffColor(core::OleColor color);
+  core::Boolean Transparent() const { return state_.StoredTransparent; }
+  void SetTransparent(core::Boolean on);
+  core::Boolean UseOverRange() const { return state_.StoredUseOverRange; }
+  void SetUseOverRange(core::Boolean on);
+
+  // Turns the surface's AutoRedraw on (its error reaches the caller), then renders.
+  void Refresh();
+
+  // --- The container's notifications ---------------------------------------------
+  void Resize();
+  void Show();
+  void Paint();
+
+  // --- Lifecycle (Persistence.cpp) -----------------------------------------------
+  // A newly placed control: every member and host property takes its first value.
+  void InitProperties();
+  // A saved control: 42 reads, each applied at once; the first failing one ends the
+  // load with everything before it applied.
+  void ReadProperties(host::PropertyBag& bag);
+  // The 37 saved keys with their defaults; changes nothing.
+  void WriteProperties(host::PropertyBag& bag);
+  // Releases the background picture and the two caption fonts.
+  void Terminate();
+
+  // --- Input (InputEvents.cpp) ---------------------------------------------------
+  // Each raises its event at once; a value the host's handler changes is written
+  // back into the argument.
+  void Click();
+  void DblClick();
+  void KeyDown(int16_t& keyCode, int16_t& shift);
+  void KeyPress(int16_t& keyAscii);
+  void KeyUp(int16_t& keyCode, int16_t& shift);
+  void MouseDown(int16_t& button, int16_t& shift, float& x, float& y);
+  void MouseMove(int16_t& button, int16_t& shift, float& x, float& y);
+  void MouseUp(int16_t& button, int16_t& shift, float& x, float& y);
+
+ private:
+  void Notify(const char* name);
+  void Render();
+  void ResizeLayout();
+  void RaiseKeyEvent(int index, int16_t& keyCode, int16_t& shift);
+  void RaiseMouseEvent(int index, int16_t& button, int16_t& shift, float& x, float& y);
+
+  host::Host& host_;
+  model::ControlState state_;
+  host::FontPtr cLow_Font;
+  host::FontPtr cUpper_Font;
+};
+
+}  // namespace led::control

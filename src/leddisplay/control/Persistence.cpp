@@ -1,0 +1,309 @@
+// LEDDisplay's lifecycle: first placement, load, save and termination.
+//
+// Sections: the saved keys with their defaults (one table, used by both save and
+// load), the load steps in their order, then the four handlers.
+//
+// None of the handlers traps an error: a failing step ends the handler, everything
+// before it stays applied. Loading goes straight to members, labels and the base
+// object (no setter, no layout, no drawing), except the mouse icon, which goes
+// through its setter and so notifies "MouseIcon".
+#include <string_view>
+#include <vector>
+
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/control/ValueConversions.h"
+#include "leddisplay/core/RuntimeError.h"
+
+namespace led::control {
+
+namespace {
+
+using core::Variant;
+
+// What the load and save steps reach: the control's public face and its insides.
+struct Target {
+  LEDDisplay& control;
+  model::ControlState& state;
+  host::Host& host;
+  host::FontPtr& lowFont;
+  host::FontPtr& upperFont;
+};
+
+// --- Saved keys --------------------------------------------------------------------
+
+struct SavedKey {
+  std::string_view key;
+  Variant defaultValue;  // unused when ambientDefault
+  bool ambientDefault;   // the container's ambient font, fetched at each use
+  Variant (*save)(Target&);
+};
+
+Variant Int(int16_t v) {
+  return Variant::FromInteger(v);
+}
+Variant Bool(core::Boolean v) {
+  return Variant::FromBoolean(v);
+}
+Variant Color(core::OleColor v) {
+  return FromColor(v);
+}
+Variant Text(const char* v) {
+  return Variant::FromString(v);
+}
+
+// The saved property set, in the order it is written. Each default is the same on
+// writing and reading, so an entry a bag leaves out reads back as the same value.
+const std::vector<SavedKey>& SavedKeys() {
+  static const std::vector<SavedKey> keys = {
+      {"Appearance", Int(1), false, [](Target& t) { return Int(t.host.surface.Appearance()); }},
+      {"AutoSize", Bool(core::kFalse), false,
+       [](Target& t) { return Bool(t.state.StoredAutoSize); }},
+      {"BorderStyle", Int(1), false, [](Target& t) { return Int(t.host.surface.BorderStyle()); }},
+      {"BackColor", Color(0), false, [](Target& t) { return Color(t.state.StoredBackColor); }},
+      {"BackGroundStyle", Int(0), false,
+       [](Target& t) { return Variant::FromLong(t.state.StoredBackGroundStyle); }},
+      {"BackGroundG1", Color(0), false,
+       [](Target& t) { return Color(t.state.StoredBackGroundG1); }},
+      {"BackGroundG2", Color(model::kFirstBackGroundG2), false,
+       [](Target& t) { return Color(t.state.StoredBackGroundG2); }},
+      {"CaptionLow", Text("Caption Lower"), false,
+       [](Target& t) { return Variant::FromString(t.host.label1.Caption()); }},
+      {"CaptionLowForeColor", Color(model::kFirstCaptionForeColor), false,
+       [](Target& t) { return Color(t.host.label1.ForeColor()); }},
+      {"CaptionLowPosition", Int(2), false,
+       [](Target& t) { return Variant::FromLong(t.state.StoredCaptionLowPosition); }},
+      {"CaptionUpper", Text("Caption Upper"), false,
+       [](Target& t) { return Variant::FromString(t.host.label2.Caption()); }},
+      {"CaptionUpperForeColor", Color(model::kFirstCaptionForeColor), false,
+       [](Target& t) { return Color(t.host.label2.ForeColor()); }},
+      {"CaptionUpperPosition", Int(2), false,
+       [](Target& t) { return Variant::FromLong(t.state.StoredCaptionUpperPosition); }},
+      // The labels' fonts are saved, not the held caption fonts.
+      {"CaptionLowFont", Variant(), true,
+       [](Target& t) { return Variant::FromObject(t.host.label1.Font()); }},
+      {"CaptionUpperFont", Variant(), true,
+       [](Target& t) { return Variant::FromObject(t.host.label2.Font()); }},
+      {"Enabled", Bool(core::kTrue), false,
+       [](Target& t) { return Bool(t.host.surface.Enabled()); }},
+      {"OnColor", Color(model::kFirstOnColor), false,
+       [](Target& t) { return Color(t.state.StoredOnColor); }},
+      {"OffColor", Color(model::kFirstOffColor), false,
+       [](Target& t) { return Color(t.state.StoredOffColor); }},
+      {"Decimals", Int(3), false, [](Target& t) { return Int(t.state.StoredDecimals); }},
+      {"DecimalPointSize", Int(3), false,
+       [](Target& t) { return Int(t.state.StoredDecimalPointSize); }},
+      {"ShowAllDecimalPoints", Bool(core::kTrue), false,
+       [](Target& t) { return Bool(t.state.StoredShowAllDecimalPoints); }},
+      {"Digits", Int(4), false, [](Target& t) { return Int(t.state.StoredDigits); }},
+      {"MouseIcon", Variant::FromObject(nullptr), false,
+       [](Target& t) { return Variant::FromObject(t.control.MouseIcon()); }},
+      {"MousePointer", Int(0), false, [](Target& t) { return Int(t.host.surface.MousePointer()); }},
+      {"LeadingZeros", Bool(core::kTrue), false,
+       [](Target& t) { return Bool(t.state.StoredLeadingZeros); }},
+      {"LeadingPlusMinus", Bool(core::kTrue), false,
+       [](Target& t) { return Bool(t.state.StoredLeadingPlusMinus); }},
+      {"SegmentWidth", Int(3), false, [](Target& t) { return Int(t.state.StoredSegmentWidth); }},
+      {"DigitWidth", Int(24), false, [](Target& t) { return Int(t.state.StoredDigitWidth); }},
+      {"DigitHeight", Int(48), false, [](Target& t) { return Int(t.state.StoredDigitHeight); }},
+      {"DigitLeftMargin", Int(3), false,
+       [](Target& t) { return Int(t.state.StoredDigitLeftMargin); }},
+      {"DigitUpperMargin", Int(3), false,
+       [](Target& t) { return Int(t.state.StoredDigitUpperMargin); }},
+      {"DigitSpacing", Int(10), false, [](Target& t) { return Int(t.state.StoredDigitSpacing); }},
+      // The key is spelled with a lower-case g, unlike the property.
+      {"PictureBackground", Variant::FromObject(nullptr), false,
+       [](Target& t) { return Variant::FromObject(t.host.surface.Picture()); }},
+      {"SegmentSeperation", Int(2), false,
+       [](Target& t) { return Int(t.state.StoredSegmentSeperation); }},
+      {"Transparent", Bool(core::kFalse), false,
+       [](Target& t) { return Bool(t.state.StoredTransparent); }},
+      {"UseOverRange", Bool(core::kFalse), false,
+       [](Target& t) { return Bool(t.state.StoredUseOverRange); }},
+      {"Value", Int(0), false, [](Target& t) { return Variant::FromDouble(t.state.StoredValue); }},
+  };
+  return keys;
+}
+
+// Keys that are read but never written, with their defaults.
+const std::vector<SavedKey>& ReadOnlyKeys() {
+  static const std::vector<SavedKey> keys = {
+      // Matches the entry written as "BackColor": the bag ignores letter case.
+      {"Backcolor", Color(0), false, nullptr},
+      {"CaptionUpperAlignment", Int(2), false, nullptr},
+  };
+  return keys;
+}
+
+const SavedKey& KeyNamed(std::string_view key) {
+  for (const auto* table : {&SavedKeys(), &ReadOnlyKeys()})
+    for (const SavedKey& k : *table)
+      if (k.key == key) return k;
+  throw core::RuntimeError(core::kInvalidCall);  // a load step names an unlisted key
+}
+
+Variant DefaultOf(const SavedKey& key, Target& t) {
+  if (key.ambientDefault) return Variant::FromObject(t.host.container.AmbientFont());
+  return key.defaultValue;
+}
+
+// --- Load steps ----------------------------------------------------------------------
+
+struct LoadStep {
+  std::string_view key;
+  void (*apply)(Target&, const Variant&);
+};
+
+// The load order. Some keys are read twice: a caption position goes to the label's
+// text alignment and to the member; a font key to the label and to the held font.
+constexpr LoadStep kLoadSteps[] = {
+    {"Appearance",
+     [](Target& t, const Variant& v) {
+       t.host.surface.SetAppearance(v.ToInteger());
+       t.state.StoredAppearance = t.host.surface.Appearance();
+     }},
+    {"AutoSize", [](Target& t, const Variant& v) { t.state.StoredAutoSize = v.ToBoolean(); }},
+    {"BorderStyle",
+     [](Target& t, const Variant& v) {
+       t.host.surface.SetBorderStyle(v.ToInteger());
+       t.state.StoredBorderStyle = t.host.surface.BorderStyle();
+     }},
+    {"BackGroundStyle",
+     [](Target& t, const Variant& v) { t.state.StoredBackGroundStyle = v.ToLong(); }},
+    {"BackGroundG1", [](Target& t, const Variant& v) { t.state.StoredBackGroundG1 = ToColor(v); }},
+    {"BackGroundG2", [](Target& t, const Variant& v) { t.state.StoredBackGroundG2 = ToColor(v); }},
+    {"CaptionLow", [](Target& t, const Variant& v) { t.host.label1.SetCaption(v.ToString()); }},
+    {"CaptionLowPosition",
+     [](Target& t, const Variant& v) { t.host.label1.SetAlignment(v.ToInteger()); }},
+    {"CaptionLowForeColor",
+     [](Target& t, const Variant& v) { t.host.label1.SetForeColor(ToColor(v)); }},
+    {"CaptionLowPosition",
+     [](Target& t, const Variant& v) { t.state.StoredCaptionLowPosition = v.ToLong(); }},
+    {"CaptionUpper", [](Target& t, const Variant& v) { t.host.label2.SetCaption(v.ToString()); }},
+    {"CaptionUpperAlignment",
+     [](Target& t, const Variant& v) { t.host.label2.SetAlignment(v.ToInteger()); }},
+    {"CaptionUpperForeColor",
+     [](Target& t, const Variant& v) { t.host.label2.SetForeColor(ToColor(v)); }},
+    {"CaptionUpperPosition",
+     [](Target& t, const Variant& v) { t.state.StoredCaptionUpperPosition = v.ToLong(); }},
+    {"CaptionLowFont", [](Target& t, const Variant& v) { t.host.label1.SetFont(ToFont(v)); }},
+    {"CaptionLowFont", [](Target& t, const Variant& v) { t.lowFont = ToFont(v); }},
+    {"CaptionUpperFont", [](Target& t, const Variant& v) { t.host.label2.SetFont(ToFont(v)); }},
+    {"CaptionUpperFont", [](Target& t, const Variant& v) { t.upperFont = ToFont(v); }},
+    {"Enabled", [](Target& t, const Variant& v) { t.host.surface.SetEnabled(v.ToBoolean()); }},
+    {"BackColor", [](Target& t, const Variant& v) { t.state.StoredBackColor = ToColor(v); }},
+    {"Backcolor", [](Target& t, const Variant& v) { t.host.surface.SetBackColor(ToColor(v)); }},
+    {"OnColor", [](Target& t, const Variant& v) { t.state.StoredOnColor = ToColor(v); }},
+    {"OffColor", [](Target& t, const Variant& v) { t.state.StoredOffColor = ToColor(v); }},
+    {"Decimals", [](Target& t, const Variant& v) { t.state.StoredDecimals = v.ToInteger(); }},
+    {"DecimalPointSize",
+     [](Target& t, const Variant& v) { t.state.StoredDecimalPointSize = v.ToInteger(); }},
+    {"ShowAllDecimalPoints",
+     [](Target& t, const Variant& v) { t.state.StoredShowAllDecimalPoints = v.ToBoolean(); }},
+    {"Digits", [](Target& t, const Variant& v) { t.state.StoredDigits = v.ToInteger(); }},
+    {"LeadingZeros",
+     [](Target& t, const Variant& v) { t.state.StoredLeadingZeros = v.ToBoolean(); }},
+    {"LeadingPlusMinus",
+     [](Target& t, const Variant& v) { t.state.StoredLeadingPlusMinus = v.ToBoolean(); }},
+    {"DigitWidth", [](Target& t, const Variant& v) { t.state.StoredDigitWidth = v.ToInteger(); }},
+    {"DigitHeight", [](Target& t, const Variant& v) { t.state.StoredDigitHeight = v.ToInteger(); }},
+    {"DigitLeftMargin",
+     [](Target& t, const Variant& v) { t.state.StoredDigitLeftMargin = v.ToInteger(); }},
+    {"DigitUpperMargin",
+     [](Target& t, const Variant& v) { t.state.StoredDigitUpperMargin = v.ToInteger(); }},
+    {"DigitSpacing",
+     [](Target& t, const Variant& v) { t.state.StoredDigitSpacing = v.ToInteger(); }},
+    {"PictureBackground",
+     [](Target& t, const Variant& v) { t.host.surface.SetPicture(ToPicture(v)); }},
+    {"MouseIcon", [](Target& t, const Variant& v) { t.control.SetMouseIcon(ToPicture(v)); }},
+    {"MousePointer",
+     [](Target& t, const Variant& v) { t.host.surface.SetMousePointer(v.ToInteger()); }},
+    {"SegmentWidth",
+     [](Target& t, const Variant& v) { t.state.StoredSegmentWidth = v.ToInteger(); }},
+    {"SegmentSeperation",
+     [](Target& t, const Variant& v) { t.state.StoredSegmentSeperation = v.ToInteger(); }},
+    {"Transparent", [](Target& t, const Variant& v) { t.state.StoredTransparent = v.ToBoolean(); }},
+    {"UseOverRange",
+     [](Target& t, const Variant& v) { t.state.StoredUseOverRange = v.ToBoolean(); }},
+    {"Value", [](Target& t, const Variant& v) { t.state.StoredValue = ToValueDouble(v); }},
+};
+
+}  // namespace
+
+// --- Handlers ------------------------------------------------------------------------
+
+void LEDDisplay::InitProperties() {
+  host::Surface& surface = host_.surface;
+  surface.SetAppearance(model::ThreeD);
+  state_.StoredAppearance = model::ThreeD;
+  state_.StoredAutoSize = core::kFalse;
+  surface.SetBorderStyle(model::FixedSingle);
+  state_.StoredBorderStyle = model::FixedSingle;
+  state_.StoredBackColor = 0;
+  surface.SetBackColor(0);
+  state_.StoredBackGroundStyle = model::Standard;
+  state_.StoredBackGroundG1 = 0;
+  state_.StoredBackGroundG2 = model::kFirstBackGroundG2;
+
+  host_.label1.SetCaption("");
+  host_.label1.SetAlignment(model::CenterPosition);
+  host_.label1.SetForeColor(model::kFirstCaptionForeColor);
+  state_.StoredCaptionLowPosition = model::CenterPosition;
+  host_.label2.SetCaption("");
+  host_.label2.SetAlignment(model::CenterPosition);
+  host_.label2.SetForeColor(model::kFirstCaptionForeColor);
+  state_.StoredCaptionUpperPosition = model::CenterPosition;
+
+  // Four separate requests: the labels and the held fonts each get their own object.
+  host_.label1.SetFont(host_.container.AmbientFont());
+  host_.label2.SetFont(host_.container.AmbientFont());
+  cLow_Font = host_.container.AmbientFont();
+  cUpper_Font = host_.container.AmbientFont();
+
+  const model::ControlState first = model::FirstValues();
+  state_.StoredOnColor = first.StoredOnColor;
+  state_.StoredOffColor = first.StoredOffColor;
+  state_.StoredDecimals = first.StoredDecimals;
+  state_.StoredDecimalPointSize = first.StoredDecimalPointSize;
+  state_.StoredShowAllDecimalPoints = first.StoredShowAllDecimalPoints;
+  state_.StoredDigits = first.StoredDigits;
+  state_.StoredLeadingZeros = first.StoredLeadingZeros;
+  state_.StoredLeadingPlusMinus = first.StoredLeadingPlusMinus;
+  state_.StoredDigitWidth = first.StoredDigitWidth;
+  state_.StoredDigitHeight = first.StoredDigitHeight;
+  state_.StoredDigitLeftMargin = first.StoredDigitLeftMargin;
+  state_.StoredDigitUpperMargin = first.StoredDigitUpperMargin;
+  state_.StoredDigitSpacing = first.StoredDigitSpacing;
+
+  surface.SetPicture(nullptr);
+
+  state_.StoredSegmentSeperation = first.StoredSegmentSeperation;
+  state_.StoredSegmentWidth = first.StoredSegmentWidth;
+  state_.StoredTransparent = first.StoredTransparent;
+  state_.StoredUseOverRange = first.StoredUseOverRange;
+  state_.StoredValue = first.StoredValue;
+}
+
+void LEDDisplay::ReadProperties(host::PropertyBag& bag) {
+  Target target{*this, state_, host_, cLow_Font, cUpper_Font};
+  for (const LoadStep& step : kLoadSteps) {
+    const SavedKey& key = KeyNamed(step.key);
+    const std::string name(step.key);
+    step.apply(target, bag.ReadProperty(name, DefaultOf(key, target)));
+  }
+}
+
+void LEDDisplay::WriteProperties(host::PropertyBag& bag) {
+  Target target{*this, state_, host_, cLow_Font, cUpper_Font};
+  for (const SavedKey& key : SavedKeys()) {
+    const Variant value = key.save(target);
+    bag.WriteProperty(std::string(key.key), value, DefaultOf(key, target));
+  }
+}
+
+void LEDDisplay::Terminate() {
+  host_.surface.SetPicture(nullptr);
+  cLow_Font = nullptr;
+  cUpper_Font = nullptr;
+}
+
+}  // namespace led::control

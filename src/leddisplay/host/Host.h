@@ -1,0 +1,18 @@
+#pragma once
+// Everything a control holds of its host, by reference; the host outlives the control.
+#include "leddisplay/host/Container.h"
+#include "leddisplay/host/Gdi.h"
+#include "leddisplay/host/Label.h"
+#include "leddisplay/host/Surface.h"
+
+namespace led::host {
+
+struct Host {
+  Surface& surface;
+  Label& label1;  // lower caption
+  Label& label2;  // upper caption
+  Container& container;
+  Gdi& gdi;
+};
+
+}  // namespace led::host

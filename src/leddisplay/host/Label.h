@@ -1,0 +1,34 @@
+#pragma once
+// A caption label on the surface: transparent, sized to its text. Sizes and places
+// are in the surface's current scale. Alignment outside 0..2 is refused with 380.
+#include <cstdint>
+#include <string>
+
+#include "leddisplay/core/OleColor.h"
+#include "leddisplay/host/Font.h"
+
+namespace led::host {
+
+class Label {
+ public:
+  virtual ~Label() = default;
+
+  virtual std::string Caption() = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual core::OleColor ForeColor() = 0;
+  virtual void SetForeColor(core::OleColor color) = 0;
+  // 0 left, 1 right, 2 centre.
+  virtual int16_t Alignment() = 0;
+  virtual void SetAlignment(int16_t alignment) = 0;
+  // The label shares the font object it is given.
+  virtual FontPtr Font() = 0;
+  virtual void SetFont(FontPtr font) = 0;
+  virtual float Width() = 0;
+  virtual float Height() = 0;
+  virtual float Left() = 0;
+  virtual void SetLeft(float left) = 0;
+  virtual float Top() = 0;
+  virtual void SetTop(float top) = 0;
+};
+
+}  // namespace led::host

@@ -1,0 +1,95 @@
+#pragma once
+// The state record of one LEDDisplay: the members that back its display properties
+// and the three working members of the render pass, in declaration order. Every
+// member is zero at creation; InitProperties writes the first values (kFirst...).
+// Booleans are 16-bit and kept as given (1 stays 1); readers test for non-zero.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "leddisplay/core/Boolean.h"
+#include "leddisplay/core/OleColor.h"
+
+namespace led::model {
+
+enum AppearanceCts : int32_t { Flat = 0, ThreeD = 1 };
+enum BorderStyleCts : int32_t { BorderNone = 0, FixedSingle = 1 };
+enum AlignmentCts : int32_t { LeftJustify = 0, RightJustify = 1, CenterJustify = 2 };
+enum PositionCts : int32_t { LeftPosition = 0, RightPosition = 1, CenterPosition = 2 };
+enum BackGroundStyleCts : int32_t { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
+enum IconAlignmentCts : int32_t {
+  LeftTop = 0,
+  LeftMiddle = 1,
+  LeftBottom = 2,
+  RightTop = 3,
+  RightMiddle = 4,
+  RightBottom = 5,
+  CenterTop = 6,
+  CenterMiddle = 7,
+  CenterBottom = 8,
+};
+
+// A published enumeration: its name and its members' published names and values.
+struct EnumMember {
+  std::string_view name;
+  int32_t value;
+};
+struct EnumDescription {
+  std::string_view name;
+  std::span<const EnumMember> members;
+};
+// The six enumerations, in the order they are published.
+std::span<const EnumDescription> PublishedEnums();
+
+struct GradientRectangle {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Right = 0;
+  int32_t Bottom = 0;
+};
+
+struct ControlState {
+  core::Boolean StoredAutoSize = 0;
+  int32_t StoredAppearance = 0;
+  int32_t StoredBorderStyle = 0;
+  core::OleColor StoredBackColor = 0;
+  int32_t StoredBackGroundStyle = 0;
+  core::OleColor StoredBackGroundG1 = 0;
+  core::OleColor StoredBackGroundG2 = 0;
+  int32_t StoredCaptionLowPosition = 0;
+  int32_t StoredCaptionUpperPosition = 0;
+  core::OleColor StoredOnColor = 0;
+  core::OleColor StoredOffColor = 0;
+  core::Boolean StoredLeadingZeros = 0;
+  core::Boolean StoredLeadingPlusMinus = 0;
+  int16_t StoredDigits = 0;
+  int16_t StoredDecimals = 0;
+  int16_t StoredDecimalPointSize = 0;
+  core::Boolean StoredShowAllDecimalPoints = 0;
+  int16_t StoredDigitWidth = 0;
+  int16_t StoredDigitHeight = 0;
+  int16_t StoredDigitLeftMargin = 0;
+  int16_t StoredDigitUpperMargin = 0;
+  int16_t StoredDigitSpacing = 0;
+  int16_t StoredSegmentWidth = 0;
+  int16_t StoredSegmentSeperation = 0;
+  core::Boolean StoredTransparent = 0;
+  core::Boolean StoredUseOverRange = 0;
+  double StoredValue = 0.0;
+  GradientRectangle GradientRect;
+  core::Boolean SizingInProgress = 0;
+  double LastChangeValue = 0.0;
+};
+
+// The values a newly placed control starts with.
+inline constexpr core::OleColor kFirstOnColor = 0xFFC0C0;
+inline constexpr core::OleColor kFirstOffColor = 0x404000;
+inline constexpr core::OleColor kFirstBackGroundG2 = 0xE0E0E0;
+inline constexpr core::OleColor kFirstCaptionForeColor = 0xFFC0C0;
+
+// A record with every member at the first value of a newly placed control (the
+// working members stay zero).
+ControlState FirstValues();
+
+}  // namespace led::model

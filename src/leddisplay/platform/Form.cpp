@@ -1,0 +1,65 @@
+#include "leddisplay/platform/Form.h"
+
+#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/Png.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/TextLabel.h"
+
+namespace led::platform {
+
+Form::Form()
+    : surface_(std::make_unique<RasterSurface>()),
+      label1_(std::make_unique<TextLabel>(*surface_, "Label1")),
+      label2_(std::make_unique<TextLabel>(*surface_, "Label2")),
+      host_(std::make_unique<host::Host>(
+          host::Host{*surface_, *label1_, *label2_, container_, GdiTable::Instance()})) {}
+
+Form::~Form() = default;
+
+void Form::OnResize(std::function<void()> handler) {
+  surface_->SetResizeHandler(std::move(handler));
+}
+
+void Form::OnPropertyChanged(FormContainer::PropertyChangedHandler handler) {
+  container_.OnPropertyChanged(std::move(handler));
+}
+
+void Form::OnEvent(FormContainer::EventHandler handler) {
+  container_.OnEvent(std::move(handler));
+}
+
+void Form::SetContainerPicture(host::PicturePtr picture) {
+  container_.SetPicture(std::move(picture));
+}
+
+void Form::SetContainerScaleMode(int16_t mode) {
+  container_.SetScaleMode(mode);
+}
+
+void Form::SetPlace(float left, float top) {
+  container_.SetPlace(left, top);
+}
+
+void Form::SetTwipsPerPixel(float twipsPerPixel) {
+  surface_->SetTwipsPerPixel(twipsPerPixel, twipsPerPixel);
+}
+
+// Labels are children of the surface: they are drawn into its inner area, clipped by
+// it, and the result goes inside the border.
+Image Form::Snapshot() const {
+  Image inner = surface_->Inner();
+  label1_->DrawOnto(inner, 0, 0);
+  label2_->DrawOnto(inner, 0, 0);
+  Image image = surface_->Compose();
+  const int32_t border = surface_->BorderThickness();
+  for (int32_t y = 0; y < inner.height; ++y)
+    for (int32_t x = 0; x < inner.width; ++x)
+      if (image.Contains(x + border, y + border)) image.at(x + border, y + border) = inner.at(x, y);
+  return image;
+}
+
+void Form::WriteSnapshotPng(const std::string& path) const {
+  WritePngFile(path, Snapshot());
+}
+
+}  // namespace led::platform

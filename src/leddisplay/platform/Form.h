@@ -1,0 +1,57 @@
+#pragma once
+// One container window holding one control: the control's raster surface, its two
+// caption labels (Label1 "Label1", the lower caption; Label2 "Label2", the upper) and
+// the container. Host() bundles them with the process-wide GDI table. The snapshot is
+// the whole control as seen on screen: border, kept image and both labels on top.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "leddisplay/host/Host.h"
+#include "leddisplay/platform/FormContainer.h"
+#include "leddisplay/platform/Image.h"
+#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/TextLabel.h"
+
+namespace led::platform {
+
+class Form {
+ public:
+  Form();
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  host::Host& Host() { return *host_; }
+  RasterSurface& Surface() { return *surface_; }
+  TextLabel& Label1() { return *label1_; }
+  TextLabel& Label2() { return *label2_; }
+  FormContainer& Container() { return container_; }
+
+  // Called inside every extent change of the surface (the container's Resize).
+  void OnResize(std::function<void()> handler);
+  void OnPropertyChanged(FormContainer::PropertyChangedHandler handler);
+  void OnEvent(FormContainer::EventHandler handler);
+
+  void SetContainerPicture(host::PicturePtr picture);
+  void SetContainerScaleMode(int16_t mode);
+  // The control's place in the container's scale (the extender's Left and Top).
+  void SetPlace(float left, float top);
+  // Screen metrics of both axes.
+  void SetTwipsPerPixel(float twipsPerPixel);
+
+  Image Snapshot() const;
+  // Writes the snapshot as PNG (atomically); errors as WritePngFile raises them.
+  void WriteSnapshotPng(const std::string& path) const;
+
+ private:
+  std::unique_ptr<RasterSurface> surface_;
+  std::unique_ptr<TextLabel> label1_;
+  std::unique_ptr<TextLabel> label2_;
+  FormContainer container_;
+  std::unique_ptr<host::Host> host_;
+};
+
+}  // namespace led::platform

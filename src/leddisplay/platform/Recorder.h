@@ -1,0 +1,54 @@
+#pragma once
+// Wraps a host and logs, in order, every call made through Host() that changes
+// something or draws, then forwards it to the wrapped host. The record is made before
+// forwarding, so a call the wrapped host refuses is logged too. Getters and
+// GetSysColor are forwarded without a record.
+//
+// Records (nlohmann::json objects):
+//   {"call":"Line","x1":..,"y1":..,"x2":..,"y2":..,"color":..}   {"call":"Cls"}
+//   {"call":"DrawWidth"|"ScaleMode"|"AutoRedraw"|"Width"|"Height"|"BackColor"|
+//           "Appearance"|"BorderStyle"|"Enabled"|"MousePointer"|"MouseIcon"|"Picture",
+//    "value":..}
+//   {"call":"Label1.Left"|"Label1.Top"|"Label1.Caption"|"Label1.ForeColor"|
+//           "Label1.Alignment"|"Label1.Font" (and Label2.*), "value":..}
+//   {"call":"PropertyChanged","name":..}
+//   {"call":"Event","name":..,"args":{name: value, ...}}   (logged before the handler)
+//   {"call":"GradientFill","mode":..,"vertices":[{"x","y","red","green","blue","alpha"}]}
+//   {"call":"BitBlt","x","y","width","height","srcX","srcY"}
+//   {"call":"CreateCompatibleDC","hdc"}  {"call":"SelectObject","hdc","object"}
+//   {"call":"DeleteDC","hdc"}   (handles as the control passed them)
+// Single values: integral ones as JSON integers, others as the shortest decimal of
+// the float; colours as unsigned numbers; Booleans as true/false; fonts and pictures
+// as in JsonValues.h.
+#include <memory>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "leddisplay/host/Host.h"
+
+namespace led::platform {
+
+class Recorder {
+ public:
+  // `inner` must outlive the recorder.
+  explicit Recorder(host::Host& inner);
+  ~Recorder();
+  Recorder(const Recorder&) = delete;
+  Recorder& operator=(const Recorder&) = delete;
+
+  // The recording bundle to hand to the control.
+  host::Host& Host() { return host_; }
+  const std::vector<nlohmann::json>& Calls() const;
+  void Clear();
+  // While disabled, calls are forwarded without a record. Enabled at the start.
+  void SetEnabled(bool enabled);
+  bool Enabled() const;
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+  host::Host host_;
+};
+
+}  // namespace led::platform

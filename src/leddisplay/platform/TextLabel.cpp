@@ -1,0 +1,98 @@
+#include "leddisplay/platform/TextLabel.h"
+
+#include <cmath>
+
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/FontRenderer.h"
+#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/SystemColors.h"
+
+namespace led::platform {
+
+namespace {
+
+TextStyle StyleOf(const host::Font& font) {
+  TextStyle style;
+  style.family = font.Name();
+  style.points = static_cast<double>(font.Size()) / 10000.0;
+  style.bold = core::IsTrue(font.Bold());
+  style.italic = core::IsTrue(font.Italic());
+  style.underline = core::IsTrue(font.Underline());
+  style.strikethrough = core::IsTrue(font.Strikethrough());
+  return style;
+}
+
+}  // namespace
+
+TextLabel::TextLabel(host::Surface& surface, std::string caption)
+    : surface_(surface), caption_(std::move(caption)), font_(StdFont::Create("DejaVu Sans", 8)) {}
+
+void TextLabel::SetAlignment(int16_t alignment) {
+  if (alignment < 0 || alignment > 2) throw core::RuntimeError(core::kInvalidPropertyValue);
+  alignment_ = alignment;
+}
+
+void TextLabel::SetFont(host::FontPtr font) {
+  if (!font) throw core::RuntimeError(core::kObjectNotSet);
+  font_ = std::move(font);
+}
+
+// Text is laid out at the surface's resolution: 1440 twips make an inch.
+double TextLabel::Dpi() {
+  const float tpp = surface_.TwipsPerPixelY();
+  return (std::isfinite(tpp) && tpp > 0) ? 1440.0 / tpp : 96.0;
+}
+
+int32_t TextLabel::PixelWidth() {
+  return FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).width;
+}
+
+int32_t TextLabel::PixelHeight() {
+  return FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).height;
+}
+
+float TextLabel::Width() {
+  return surface_.ScaleX(static_cast<float>(PixelWidth()), host::kScalePixels,
+                         surface_.ScaleMode());
+}
+
+float TextLabel::Height() {
+  return surface_.ScaleY(static_cast<float>(PixelHeight()), host::kScalePixels,
+                         surface_.ScaleMode());
+}
+
+float TextLabel::Left() {
+  return surface_.ScaleX(leftPx_, host::kScalePixels, surface_.ScaleMode());
+}
+
+void TextLabel::SetLeft(float left) {
+  const float px = surface_.ScaleX(left, surface_.ScaleMode(), host::kScalePixels);
+  if (!std::isfinite(px)) throw core::RuntimeError(core::kInvalidPropertyValue);
+  leftPx_ = px;
+}
+
+float TextLabel::Top() {
+  return surface_.ScaleY(topPx_, host::kScalePixels, surface_.ScaleMode());
+}
+
+void TextLabel::SetTop(float top) {
+  const float px = surface_.ScaleY(top, surface_.ScaleMode(), host::kScalePixels);
+  if (!std::isfinite(px)) throw core::RuntimeError(core::kInvalidPropertyValue);
+  topPx_ = px;
+}
+
+void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY) {
+  // Places far outside any image are skipped rather than overflowing the arithmetic.
+  constexpr float kFar = 1.0e9f;
+  if (std::fabs(leftPx_) > kFar || std::fabs(topPx_) > kFar) return;
+  const auto x = static_cast<int64_t>(std::nearbyint(leftPx_)) + originX;
+  const auto y = static_cast<int64_t>(std::nearbyint(topPx_)) + originY;
+  const TextStyle style = StyleOf(*font_);
+  const double dpi = Dpi();
+  const TextSize size = FontRenderer::Instance().Measure(style, caption_, dpi);
+  if (x >= image.width || y >= image.height || x + size.width < 0 || y + size.height < 0) return;
+  FontRenderer::Instance().Draw(image, static_cast<int32_t>(x), static_cast<int32_t>(y), size.width,
+                                alignment_, style, caption_, dpi, ResolveColor(foreColor_));
+}
+
+}  // namespace led::platform

@@ -1,0 +1,21 @@
+#include "leddisplay/render/DigitRow.h"
+
+#include <string>
+
+#include "leddisplay/core/Arithmetic.h"
+
+namespace led::render {
+
+int16_t DigitTop(Display& display) {
+  host::Label& upper = display.host.label2;
+  const std::string caption = upper.Caption();
+  // The height is read whether or not it is used, so that a failing label ends the
+  // pass the same way with or without a caption.
+  const float height = upper.Height();
+  const int16_t margin = display.state.StoredDigitUpperMargin;
+  if (caption.empty()) return margin;
+  const float sum = static_cast<float>(margin) + height;
+  return core::Round16(sum);
+}
+
+}  // namespace led::render

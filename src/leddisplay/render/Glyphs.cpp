@@ -1,0 +1,194 @@
+// Sections: the glyph table; the cell geometry table; evaluating and drawing a cell.
+#include "leddisplay/render/Glyphs.h"
+
+#include <array>
+
+#include "leddisplay/core/Arithmetic.h"
+#include "leddisplay/render/Segments.h"
+
+namespace led::render {
+
+namespace {
+
+// --- Glyph table -------------------------------------------------------------------
+
+// How a segment of a glyph is coloured: lit, unlit, or as the cell's zero (lit when
+// its ZeroLit is set).
+enum class Lamp : uint8_t { Off, On, Zero };
+
+// The segments of a cell, in drawing order.
+constexpr int kSegments = 7;  // a, f, b, g, e, c, d
+
+struct Glyph {
+  char character;
+  std::array<Lamp, kSegments> lamps;  // a, f, b, g, e, c, d
+};
+
+constexpr Lamp o = Lamp::Off;
+constexpr Lamp I = Lamp::On;
+constexpr Lamp z = Lamp::Zero;
+
+//                             a  f  b  g  e  c  d
+constexpr Glyph kGlyphs[] = {
+    {'0', {z, z, z, o, z, z, z}}, {'1', {o, o, I, o, o, I, o}},
+    {'2', {I, o, I, I, I, o, I}}, {'3', {I, o, I, I, o, I, I}},
+    {'4', {o, I, I, I, o, I, o}}, {'5', {I, I, o, I, o, I, I}},
+    {'6', {o, I, o, I, I, I, I}},  // no top bar
+    {'7', {I, o, I, o, o, I, o}}, {'8', {I, I, I, I, I, I, I}},
+    {'9', {I, I, I, I, o, I, o}},                                 // no bottom bar
+    {'O', {I, I, I, o, I, I, I}}, {'R', {I, I, I, I, I, I, o}}};  // the shape of a capital A
+
+const Glyph* FindGlyph(char character) {
+  for (const Glyph& glyph : kGlyphs)
+    if (glyph.character == character) return &glyph;
+  return nullptr;
+}
+
+// --- Cell geometry table -----------------------------------------------------------
+
+// The quantities a coordinate is built from.
+enum class Sym : uint8_t {
+  X,          // left edge of the cell
+  Y,          // top edge of the cell
+  W,          // DigitWidth
+  H,          // DigitHeight
+  Half,       // DigitHeight \ 2
+  Sep,        // SegmentSeperation
+  TwoSep,     // 2 * SegmentSeperation
+  PointSize,  // DecimalPointSize
+  One,
+  Four,
+};
+
+struct Term {
+  Sym sym;
+  int8_t sign;  // +1 or -1; 0 ends the expression
+};
+
+// A coordinate: a sum of terms evaluated left to right in 16-bit arithmetic, so a
+// partial sum that leaves the range overflows even when the total would fit.
+using Expr = std::array<Term, 4>;
+
+enum class Primitive : uint8_t { Top, Left, Right, Middle, Bottom, Point };
+
+struct Placement {
+  Primitive primitive;
+  std::array<Expr, 3> args;  // in the primitive's own argument order
+};
+
+constexpr int8_t P = 1;
+constexpr int8_t M = -1;
+constexpr Term kEnd{Sym::One, 0};
+
+// Terms named for the table below.
+constexpr Term x{Sym::X, P}, y{Sym::Y, P}, W{Sym::W, P}, H{Sym::H, P}, h{Sym::Half, P};
+constexpr Term s{Sym::Sep, P}, s2{Sym::TwoSep, P}, p{Sym::PointSize, P};
+constexpr Term minusS{Sym::Sep, M}, plus1{Sym::One, P}, minus1{Sym::One, M}, plus4{Sym::Four, P};
+
+constexpr Expr E(Term a, Term b = kEnd, Term c = kEnd, Term d = kEnd) {
+  return {a, b, c, d};
+}
+
+// Segments a, f, b, g, e, c, d, then the decimal point. The right-hand bars reach one
+// pixel further up and down than the left-hand ones; the point sits in the spacing gap,
+// 4 pixels right of the cell and 2 * SegmentSeperation below its bottom edge.
+constexpr Placement kCell[kSegments] = {
+    {Primitive::Top, {E(x), E(W, x), E(y)}},                                    // a
+    {Primitive::Left, {E(x), E(s, y), E(h, y, minusS)}},                        // f
+    {Primitive::Right, {E(W, x), E(y, minus1, s), E(y, plus1, h, minusS)}},     // b
+    {Primitive::Middle, {E(x), E(W, x), E(h, y)}},                              // g
+    {Primitive::Left, {E(x), E(h, y, s), E(H, y, minusS)}},                     // e
+    {Primitive::Right, {E(W, x), E(y, minus1, h, s), E(y, plus1, H, minusS)}},  // c
+    {Primitive::Bottom, {E(x), E(W, x), E(H, y)}},                              // d
+};
+constexpr Placement kPoint = {Primitive::Point, {E(W, x, plus4), E(H, y, s2), E(W, x, plus4, p)}};
+
+// --- Evaluating and drawing ---------------------------------------------------------
+
+struct CellFrame {
+  Display& display;
+  int16_t x;
+  int16_t y;
+  int16_t half;
+};
+
+int16_t Value(const CellFrame& frame, Sym sym) {
+  const model::ControlState& st = frame.display.state;
+  switch (sym) {
+    case Sym::X:
+      return frame.x;
+    case Sym::Y:
+      return frame.y;
+    case Sym::W:
+      return st.StoredDigitWidth;
+    case Sym::H:
+      return st.StoredDigitHeight;
+    case Sym::Half:
+      return frame.half;
+    case Sym::Sep:
+      return st.StoredSegmentSeperation;
+    case Sym::TwoSep:
+      return core::Mul16(2, st.StoredSegmentSeperation);
+    case Sym::PointSize:
+      return st.StoredDecimalPointSize;
+    case Sym::One:
+      return 1;
+    case Sym::Four:
+      return 4;
+  }
+  return 0;
+}
+
+int16_t Evaluate(const CellFrame& frame, const Expr& expr) {
+  int16_t total = Value(frame, expr[0].sym);
+  for (size_t i = 1; i < expr.size() && expr[i].sign != 0; ++i) {
+    const int16_t v = Value(frame, expr[i].sym);
+    total = expr[i].sign > 0 ? core::Add16(total, v) : core::Sub16(total, v);
+  }
+  return total;
+}
+
+void Draw(const CellFrame& frame, const Placement& placement, core::OleColor color) {
+  // All three coordinates are computed before the first line is drawn.
+  const int16_t a = Evaluate(frame, placement.args[0]);
+  const int16_t b = Evaluate(frame, placement.args[1]);
+  const int16_t c = Evaluate(frame, placement.args[2]);
+  Display& d = frame.display;
+  switch (placement.primitive) {
+    case Primitive::Top:
+      return DrawSegmentTop(d, a, b, c, color);
+    case Primitive::Left:
+      return DrawSegmentLeft(d, a, b, c, color);
+    case Primitive::Right:
+      return DrawSegmentRight(d, a, b, c, color);
+    case Primitive::Middle:
+      return DrawSegmentMiddle(d, a, b, c, color);
+    case Primitive::Bottom:
+      return DrawSegmentBottom(d, a, b, c, color);
+    case Primitive::Point:
+      return DrawDecimalPoint(d, a, b, c, color);
+  }
+}
+
+}  // namespace
+
+bool HasGlyph(char character) {
+  return FindGlyph(character) != nullptr;
+}
+
+void DrawGlyphCell(Display& display, const DisplayCell& cell, int16_t left, int16_t top,
+                   int16_t halfHeight) {
+  const Glyph* glyph = FindGlyph(cell.Character);
+  if (glyph == nullptr) return;
+  const model::ControlState& st = display.state;
+  const CellFrame frame{display, left, top, halfHeight};
+  for (int i = 0; i < kSegments; ++i) {
+    const Lamp lamp = glyph->lamps[i];
+    const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
+    Draw(frame, kCell[i], lit ? st.StoredOnColor : st.StoredOffColor);
+  }
+  if (cell.Point == PointState::Lit) Draw(frame, kPoint, st.StoredOnColor);
+  if (cell.Point == PointState::Unlit) Draw(frame, kPoint, st.StoredOffColor);
+}
+
+}  // namespace led::render

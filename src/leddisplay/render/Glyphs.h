@@ -1,0 +1,21 @@
+#pragma once
+// The seven-segment glyphs and the geometry of one cell, kept as data: which
+// segments of "0"-"9", "O" and "R" are lit, and where each segment of a cell lies.
+#include <cstdint>
+
+#include "leddisplay/render/Display.h"
+#include "leddisplay/render/ValueFormat.h"
+
+namespace led::render {
+
+// True for the characters that have a seven-segment glyph: "0"-"9", "O", "R".
+bool HasGlyph(char character);
+
+// Draws the glyph of `cell` with its left edge `left` and top edge `top`: the segments a, f, b, g,
+// e, c, d in that order, each in OnColor or OffColor, then the decimal point when the
+// cell has one. halfHeight is DigitHeight \ 2. Nothing for a character without glyph.
+// Raises 6 when a coordinate leaves 16 bits, after the lines drawn so far.
+void DrawGlyphCell(Display& display, const DisplayCell& cell, int16_t left, int16_t top,
+                   int16_t halfHeight);
+
+}  // namespace led::render

@@ -1,0 +1,119 @@
+#include "leddisplay/render/Layout.h"
+
+#include <string>
+
+#include "leddisplay/core/Arithmetic.h"
+#include "leddisplay/core/Boolean.h"
+#include "leddisplay/core/ErrorRegimes.h"
+#include "leddisplay/render/RenderPass.h"
+
+namespace led::render {
+
+namespace {
+
+// Left edge of a caption label of `width` by its position in a surface `scaleWidth`
+// wide; false for a position outside the three known ones (the label stays put).
+bool CaptionLeft(int32_t position, float leftPositionX, float scaleWidth, float width,
+                 float& left) {
+  switch (position) {
+    case model::LeftPosition:
+      left = leftPositionX;
+      return true;
+    case model::RightPosition:
+      left = scaleWidth - width;
+      return true;
+    case model::CenterPosition:
+      left = scaleWidth / 2 - width / 2;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void PlaceCaption(host::Surface& surface, host::Label& label, int32_t position,
+                  float leftPositionX) {
+  float left = 0;
+  if (CaptionLeft(position, leftPositionX, surface.ScaleWidth(), label.Width(), left))
+    label.SetLeft(left);
+}
+
+// The border allowance of AutoSizeHeight in pixels; false for an unknown pair.
+bool BorderAllowance(int32_t appearance, int32_t borderStyle, int& pixels) {
+  const bool threeD = appearance == model::ThreeD;
+  const bool flat = appearance == model::Flat;
+  const bool single = borderStyle == model::FixedSingle;
+  const bool none = borderStyle == model::BorderNone;
+  if (!(threeD || flat) || !(single || none)) return false;
+  pixels = single ? (threeD ? 9 : 6) : 5;
+  return true;
+}
+
+// Clears SizingInProgress when AutoSizeHeight ends, normally or on an error, so that an
+// error cannot leave later resizes without layout and redraw.
+struct SizingScope {
+  model::ControlState& state;
+  explicit SizingScope(model::ControlState& s) : state(s) { state.SizingInProgress = core::kTrue; }
+  ~SizingScope() { state.SizingInProgress = core::kFalse; }
+  SizingScope(const SizingScope&) = delete;
+  SizingScope& operator=(const SizingScope&) = delete;
+};
+
+// A caption's share of the height in twips: its label's height plus the margin when it
+// has text, the margin alone otherwise.
+double CaptionShare(host::Label& label, double twipsPerPixel, int16_t margin) {
+  const std::string caption = label.Caption();
+  const float height = label.Height();
+  return caption.empty() ? margin : height * twipsPerPixel + margin;
+}
+
+}  // namespace
+
+void ResizeHandling(Display& display) {
+  model::ControlState& s = display.state;
+  host::Surface& surface = display.host.surface;
+  host::Label& lower = display.host.label1;
+  host::Label& upper = display.host.label2;
+
+  core::TryStep(
+      [&] { PlaceCaption(surface, lower, s.StoredCaptionLowPosition, s.StoredDigitLeftMargin); });
+  core::TryStep([&] { PlaceCaption(surface, upper, s.StoredCaptionUpperPosition, 1.0f); });
+  core::TryStep([&] { upper.SetTop(0); });
+  core::TryStep([&] {
+    if (surface.ScaleMode() == host::kScalePixels && core::IsTrue(s.StoredAutoSize) &&
+        !core::IsTrue(s.SizingInProgress))
+      AutoSizeHeight(display);
+  });
+  core::TryStep([&] { lower.SetTop(surface.ScaleHeight() - lower.Height()); });
+  if (!core::IsTrue(s.SizingInProgress)) RenderDisplay(display);
+}
+
+void AutoSizeHeight(Display& display) {
+  model::ControlState& s = display.state;
+  host::Surface& surface = display.host.surface;
+  const SizingScope sizing(s);
+
+  const double t = surface.TwipsPerPixelY();
+  const int16_t margin = core::Round16(s.StoredDigitUpperMargin * t);
+  const double lower = CaptionShare(display.host.label1, t, margin);
+  const double upper = CaptionShare(display.host.label2, t, margin);
+  surface.SetHeight(static_cast<float>((upper + lower) + s.StoredDigitHeight * t));
+
+  int allowance = 0;
+  if (BorderAllowance(s.StoredAppearance, s.StoredBorderStyle, allowance)) {
+    const float height = surface.Height();
+    surface.SetHeight(static_cast<float>(height + allowance * t));
+  }
+}
+
+void ShowHandling(Display& display) {
+  RenderDisplay(display);
+}
+
+void PaintHandling(Display&) {}
+
+void Refresh(Display& display) {
+  display.host.surface.SetAutoRedraw(core::kTrue);
+  RenderDisplay(display);
+}
+
+}  // namespace led::render

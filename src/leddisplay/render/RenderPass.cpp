@@ -1,0 +1,77 @@
+#include "leddisplay/render/RenderPass.h"
+
+#include <cmath>
+#include <vector>
+
+#include "leddisplay/core/Arithmetic.h"
+#include "leddisplay/core/Boolean.h"
+#include "leddisplay/core/ErrorRegimes.h"
+#include "leddisplay/model/EventSet.h"
+#include "leddisplay/render/Background.h"
+#include "leddisplay/render/DigitRow.h"
+#include "leddisplay/render/Glyphs.h"
+#include "leddisplay/render/Segments.h"
+#include "leddisplay/render/ValueFormat.h"
+
+namespace led::render {
+
+namespace {
+
+// 0 and -0 are the same value, and so are two NaNs: a NaN Value must not raise Change
+// on every pass.
+bool SameValue(double a, double b) {
+  return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+void Pass(Display& display) {
+  model::ControlState& s = display.state;
+  host::Surface& surface = display.host.surface;
+
+  surface.SetDrawWidth(1);
+  surface.SetScaleMode(host::kScalePixels);
+  surface.Cls();
+  const host::PicturePtr picture = surface.Picture();
+  if (picture == nullptr || picture->Handle() == 0) PaintBackground(display);
+
+  const int16_t halfHeight = core::Div16(s.StoredDigitHeight, 2);
+  int16_t cellLeft = s.StoredDigitLeftMargin;
+  const int16_t digitTop = DigitTop(display);
+
+  const FormattedDisplay formatted = FormatDisplay(s.StoredValue, s.StoredDigits, s.StoredDecimals,
+                                                   s.StoredLeadingPlusMinus, s.StoredUseOverRange);
+  const std::vector<DisplayCell> cells =
+      BuildDisplayCells(formatted, s.StoredLeadingZeros, s.StoredShowAllDecimalPoints);
+
+  for (const DisplayCell& cell : cells) {
+    if (cell.Character == '+' || cell.Character == '-')
+      DrawPlusMinusSign(display);
+    else
+      DrawGlyphCell(display, cell, cellLeft, digitTop, halfHeight);
+    cellLeft = core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
+  }
+
+  if (core::IsTrue(s.StoredAutoSize)) AutoSizeWidth(display, cellLeft);
+
+  // A nested pass (from the resize that the width change caused) may have raised the
+  // Change already; then the values agree here and nothing is raised twice.
+  if (!SameValue(s.StoredValue, s.LastChangeValue)) {
+    s.LastChangeValue = s.StoredValue;
+    const model::EventDescription& change = model::EventSet()[model::kChangeEvent];
+    display.host.container.RaiseEvent(change.dispid, std::string(change.name), {});
+  }
+}
+
+}  // namespace
+
+void RenderDisplay(Display& display) {
+  if (display.state.StoredDigits == 0 || display.state.StoredSegmentWidth == 0) return;
+  core::EndQuietly([&] { Pass(display); });
+}
+
+void AutoSizeWidth(Display& display, int16_t x) {
+  host::Surface& surface = display.host.surface;
+  surface.SetWidth(static_cast<float>(x) * surface.TwipsPerPixelX());
+  display.state.SizingInProgress = core::kFalse;
+}
+
+}  // namespace led::render

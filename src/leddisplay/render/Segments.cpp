@@ -1,0 +1,109 @@
+#include "leddisplay/render/Segments.h"
+
+#include "leddisplay/core/Arithmetic.h"
+#include "leddisplay/render/DigitRow.h"
+
+namespace led::render {
+
+namespace {
+
+using core::Add16;
+using core::Sub16;
+
+void Line(Display& display, double x1, double y1, double x2, double y2, core::OleColor color) {
+  display.host.surface.Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                            static_cast<float>(y2), color);
+}
+
+// One stroke of the sign mark: a single line, or three side by side (offsets -1, 0, +1
+// across the stroke) when the segments are thicker than one pixel.
+template <class DrawAt>
+void SignStroke(Display& display, DrawAt drawAt) {
+  if (display.state.StoredSegmentWidth > 1) {
+    drawAt(-1);
+    drawAt(0);
+    drawAt(1);
+  } else {
+    drawAt(0);
+  }
+}
+
+}  // namespace
+
+void DrawSegmentTop(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
+  for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
+    const int16_t row = Add16(y, i);
+    Line(display, Add16(x1, i), row, Sub16(x2, i), row, color);
+  }
+}
+
+void DrawSegmentBottom(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
+  for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
+    const int16_t row = Sub16(y, i);
+    Line(display, Add16(x1, i), row, Sub16(x2, i), row, color);
+  }
+}
+
+void DrawSegmentLeft(Display& display, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
+  for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
+    const int16_t column = Add16(x, i);
+    Line(display, column, Add16(y1, i), column, Sub16(y2, i), color);
+  }
+}
+
+void DrawSegmentRight(Display& display, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
+  for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
+    const int16_t column = Sub16(x, i);
+    Line(display, column, Add16(y1, i), column, Sub16(y2, i), color);
+  }
+}
+
+void DrawSegmentMiddle(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
+  const int16_t width = display.state.StoredSegmentWidth;
+  const int16_t k = width > 1 ? width / 2 : 0;
+  Line(display, x1, y, x2, y, color);
+  for (int16_t i = 1; i <= k; ++i) {
+    const int16_t row = Sub16(y, i);
+    Line(display, Add16(x1, i), row, Sub16(x2, i), row, color);
+  }
+  for (int16_t i = 1; i <= k; ++i) {
+    const int16_t row = Add16(y, i);
+    Line(display, Add16(x1, i), row, Sub16(x2, i), row, color);
+  }
+}
+
+void DrawDecimalPoint(Display& display, int16_t x1, int16_t y, int16_t x2, core::OleColor color) {
+  for (int16_t i = 0; i < display.state.StoredDecimalPointSize; ++i) {
+    const int16_t row = Sub16(y, i);
+    Line(display, x1, row, x2, row, color);
+  }
+}
+
+void DrawPlusMinusSign(Display& display) {
+  const model::ControlState& s = display.state;
+  const int16_t top = DigitTop(display);
+  const double height = s.StoredDigitHeight;
+  const double left = s.StoredDigitLeftMargin;
+  const double right = left + 0.75 * s.StoredDigitWidth;
+  const bool negative = s.StoredValue < 0;
+  const core::OleColor minusColor = negative ? s.StoredOnColor : s.StoredOffColor;
+  const core::OleColor plusColor = negative ? s.StoredOffColor : s.StoredOnColor;
+
+  const double minusY = top + (height / 2 + height / 4);
+  SignStroke(display,
+             [&](int d) { Line(display, left, minusY + d, right, minusY + d, minusColor); });
+
+  const double plusY = top + (height / 2 - height / 4);
+  SignStroke(display, [&](int d) { Line(display, left, plusY + d, right, plusY + d, plusColor); });
+
+  const int16_t stemX =
+      Add16(s.StoredDigitLeftMargin, core::Round16(s.StoredDigitWidth * 0.75 * 0.5));
+  const int16_t stemTop = Add16(top, 2);
+  const double stemBottom = top + height / 2;
+  SignStroke(display, [&](int d) {
+    const int16_t x = Add16(stemX, d);
+    Line(display, x, stemTop, x, stemBottom, plusColor);
+  });
+}
+
+}  // namespace led::render
