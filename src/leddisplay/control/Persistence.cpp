@@ -7,6 +7,7 @@
 // before it stays applied. Loading goes straight to members, labels and the base
 // object (no setter, no layout, no drawing), except the mouse icon, which goes
 // through its setter and so notifies "MouseIcon".
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -47,89 +48,106 @@ Variant Bool(core::Boolean v) {
 Variant Color(core::OleColor v) {
   return FromColor(v);
 }
-Variant Text(const char* v) {
-  return Variant::FromString(v);
+Variant Text(std::string_view v) {
+  return Variant::FromString(std::string(v));
+}
+// A 32-bit member's first value, which the saved set passes as a 16-bit default.
+Variant Short(int32_t v) {
+  return Variant::FromInteger(static_cast<int16_t>(v));
 }
 
 // The saved property set, in the order it is written. Each default is the same on
 // writing and reading, so an entry a bag leaves out reads back as the same value.
 const std::vector<SavedKey>& SavedKeys() {
+  static const model::ControlState f = model::FirstValues();
   static const std::vector<SavedKey> keys = {
-      {"Appearance", Int(1), false, [](Target& t) { return Int(t.host.surface.Appearance()); }},
-      {"AutoSize", Bool(core::kFalse), false,
+      {"Appearance", Short(f.StoredAppearance), false,
+       [](Target& t) { return Int(t.host.surface.Appearance()); }},
+      {"AutoSize", Bool(f.StoredAutoSize), false,
        [](Target& t) { return Bool(t.state.StoredAutoSize); }},
-      {"BorderStyle", Int(1), false, [](Target& t) { return Int(t.host.surface.BorderStyle()); }},
-      {"BackColor", Color(0), false, [](Target& t) { return Color(t.state.StoredBackColor); }},
-      {"BackGroundStyle", Int(0), false,
+      {"BorderStyle", Short(f.StoredBorderStyle), false,
+       [](Target& t) { return Int(t.host.surface.BorderStyle()); }},
+      {"BackColor", Color(f.StoredBackColor), false,
+       [](Target& t) { return Color(t.state.StoredBackColor); }},
+      {"BackGroundStyle", Short(f.StoredBackGroundStyle), false,
        [](Target& t) { return Variant::FromLong(t.state.StoredBackGroundStyle); }},
-      {"BackGroundG1", Color(0), false,
+      {"BackGroundG1", Color(f.StoredBackGroundG1), false,
        [](Target& t) { return Color(t.state.StoredBackGroundG1); }},
-      {"BackGroundG2", Color(model::kFirstBackGroundG2), false,
+      {"BackGroundG2", Color(f.StoredBackGroundG2), false,
        [](Target& t) { return Color(t.state.StoredBackGroundG2); }},
-      {"CaptionLow", Text("Caption Lower"), false,
+      {"CaptionLow", Text(model::kLoadedCaptionLow), false,
        [](Target& t) { return Variant::FromString(t.host.label1.Caption()); }},
       {"CaptionLowForeColor", Color(model::kFirstCaptionForeColor), false,
        [](Target& t) { return Color(t.host.label1.ForeColor()); }},
-      {"CaptionLowPosition", Int(2), false,
+      {"CaptionLowPosition", Short(f.StoredCaptionLowPosition), false,
        [](Target& t) { return Variant::FromLong(t.state.StoredCaptionLowPosition); }},
-      {"CaptionUpper", Text("Caption Upper"), false,
+      {"CaptionUpper", Text(model::kLoadedCaptionUpper), false,
        [](Target& t) { return Variant::FromString(t.host.label2.Caption()); }},
       {"CaptionUpperForeColor", Color(model::kFirstCaptionForeColor), false,
        [](Target& t) { return Color(t.host.label2.ForeColor()); }},
-      {"CaptionUpperPosition", Int(2), false,
+      {"CaptionUpperPosition", Short(f.StoredCaptionUpperPosition), false,
        [](Target& t) { return Variant::FromLong(t.state.StoredCaptionUpperPosition); }},
       // The labels' fonts are saved, not the held caption fonts.
       {"CaptionLowFont", Variant(), true,
        [](Target& t) { return Variant::FromObject(t.host.label1.Font()); }},
       {"CaptionUpperFont", Variant(), true,
        [](Target& t) { return Variant::FromObject(t.host.label2.Font()); }},
-      {"Enabled", Bool(core::kTrue), false,
+      {"Enabled", Bool(model::kFirstEnabled), false,
        [](Target& t) { return Bool(t.host.surface.Enabled()); }},
-      {"OnColor", Color(model::kFirstOnColor), false,
+      {"OnColor", Color(f.StoredOnColor), false,
        [](Target& t) { return Color(t.state.StoredOnColor); }},
-      {"OffColor", Color(model::kFirstOffColor), false,
+      {"OffColor", Color(f.StoredOffColor), false,
        [](Target& t) { return Color(t.state.StoredOffColor); }},
-      {"Decimals", Int(3), false, [](Target& t) { return Int(t.state.StoredDecimals); }},
-      {"DecimalPointSize", Int(3), false,
+      {"Decimals", Int(f.StoredDecimals), false,
+       [](Target& t) { return Int(t.state.StoredDecimals); }},
+      {"DecimalPointSize", Int(f.StoredDecimalPointSize), false,
        [](Target& t) { return Int(t.state.StoredDecimalPointSize); }},
-      {"ShowAllDecimalPoints", Bool(core::kTrue), false,
+      {"ShowAllDecimalPoints", Bool(f.StoredShowAllDecimalPoints), false,
        [](Target& t) { return Bool(t.state.StoredShowAllDecimalPoints); }},
-      {"Digits", Int(4), false, [](Target& t) { return Int(t.state.StoredDigits); }},
+      {"Digits", Int(f.StoredDigits), false, [](Target& t) { return Int(t.state.StoredDigits); }},
       {"MouseIcon", Variant::FromObject(nullptr), false,
        [](Target& t) { return Variant::FromObject(t.control.MouseIcon()); }},
-      {"MousePointer", Int(0), false, [](Target& t) { return Int(t.host.surface.MousePointer()); }},
-      {"LeadingZeros", Bool(core::kTrue), false,
+      {"MousePointer", Int(model::kFirstMousePointer), false,
+       [](Target& t) { return Int(t.host.surface.MousePointer()); }},
+      {"LeadingZeros", Bool(f.StoredLeadingZeros), false,
        [](Target& t) { return Bool(t.state.StoredLeadingZeros); }},
-      {"LeadingPlusMinus", Bool(core::kTrue), false,
+      {"LeadingPlusMinus", Bool(f.StoredLeadingPlusMinus), false,
        [](Target& t) { return Bool(t.state.StoredLeadingPlusMinus); }},
-      {"SegmentWidth", Int(3), false, [](Target& t) { return Int(t.state.StoredSegmentWidth); }},
-      {"DigitWidth", Int(24), false, [](Target& t) { return Int(t.state.StoredDigitWidth); }},
-      {"DigitHeight", Int(48), false, [](Target& t) { return Int(t.state.StoredDigitHeight); }},
-      {"DigitLeftMargin", Int(3), false,
+      {"SegmentWidth", Int(f.StoredSegmentWidth), false,
+       [](Target& t) { return Int(t.state.StoredSegmentWidth); }},
+      {"DigitWidth", Int(f.StoredDigitWidth), false,
+       [](Target& t) { return Int(t.state.StoredDigitWidth); }},
+      {"DigitHeight", Int(f.StoredDigitHeight), false,
+       [](Target& t) { return Int(t.state.StoredDigitHeight); }},
+      {"DigitLeftMargin", Int(f.StoredDigitLeftMargin), false,
        [](Target& t) { return Int(t.state.StoredDigitLeftMargin); }},
-      {"DigitUpperMargin", Int(3), false,
+      {"DigitUpperMargin", Int(f.StoredDigitUpperMargin), false,
        [](Target& t) { return Int(t.state.StoredDigitUpperMargin); }},
-      {"DigitSpacing", Int(10), false, [](Target& t) { return Int(t.state.StoredDigitSpacing); }},
+      {"DigitSpacing", Int(f.StoredDigitSpacing), false,
+       [](Target& t) { return Int(t.state.StoredDigitSpacing); }},
       // The key is spelled with a lower-case g, unlike the property.
       {"PictureBackground", Variant::FromObject(nullptr), false,
        [](Target& t) { return Variant::FromObject(t.host.surface.Picture()); }},
-      {"SegmentSeperation", Int(2), false,
+      {"SegmentSeperation", Int(f.StoredSegmentSeperation), false,
        [](Target& t) { return Int(t.state.StoredSegmentSeperation); }},
-      {"Transparent", Bool(core::kFalse), false,
+      {"Transparent", Bool(f.StoredTransparent), false,
        [](Target& t) { return Bool(t.state.StoredTransparent); }},
-      {"UseOverRange", Bool(core::kFalse), false,
+      {"UseOverRange", Bool(f.StoredUseOverRange), false,
        [](Target& t) { return Bool(t.state.StoredUseOverRange); }},
-      {"Value", Int(0), false, [](Target& t) { return Variant::FromDouble(t.state.StoredValue); }},
+      {"Value", Int(static_cast<int16_t>(f.StoredValue)), false,
+       [](Target& t) { return Variant::FromDouble(t.state.StoredValue); }},
   };
   return keys;
 }
 
 // Keys that are read but never written, with their defaults.
 const std::vector<SavedKey>& ReadOnlyKeys() {
+  static const model::ControlState f = model::FirstValues();
   static const std::vector<SavedKey> keys = {
       // Matches the entry written as "BackColor": the bag ignores letter case.
-      {"Backcolor", Color(0), false, nullptr},
-      {"CaptionUpperAlignment", Int(2), false, nullptr},
+      {"Backcolor", Color(f.StoredBackColor), false, nullptr},
+      // The upper label's alignment starts as its position does.
+      {"CaptionUpperAlignment", Short(f.StoredCaptionUpperPosition), false, nullptr},
   };
   return keys;
 }
@@ -232,26 +250,27 @@ constexpr LoadStep kLoadSteps[] = {
 // --- Handlers ------------------------------------------------------------------------
 
 void LEDDisplay::InitProperties() {
+  const model::ControlState first = model::FirstValues();
   host::Surface& surface = host_.surface;
-  surface.SetAppearance(model::ThreeD);
-  state_.StoredAppearance = model::ThreeD;
-  state_.StoredAutoSize = core::kFalse;
-  surface.SetBorderStyle(model::FixedSingle);
-  state_.StoredBorderStyle = model::FixedSingle;
-  state_.StoredBackColor = 0;
-  surface.SetBackColor(0);
-  state_.StoredBackGroundStyle = model::Standard;
-  state_.StoredBackGroundG1 = 0;
-  state_.StoredBackGroundG2 = model::kFirstBackGroundG2;
+  surface.SetAppearance(static_cast<int16_t>(first.StoredAppearance));
+  state_.StoredAppearance = first.StoredAppearance;
+  state_.StoredAutoSize = first.StoredAutoSize;
+  surface.SetBorderStyle(static_cast<int16_t>(first.StoredBorderStyle));
+  state_.StoredBorderStyle = first.StoredBorderStyle;
+  state_.StoredBackColor = first.StoredBackColor;
+  surface.SetBackColor(first.StoredBackColor);
+  state_.StoredBackGroundStyle = first.StoredBackGroundStyle;
+  state_.StoredBackGroundG1 = first.StoredBackGroundG1;
+  state_.StoredBackGroundG2 = first.StoredBackGroundG2;
 
-  host_.label1.SetCaption("");
-  host_.label1.SetAlignment(model::CenterPosition);
+  host_.label1.SetCaption(std::string(model::kFirstCaption));
+  host_.label1.SetAlignment(static_cast<int16_t>(first.StoredCaptionLowPosition));
   host_.label1.SetForeColor(model::kFirstCaptionForeColor);
-  state_.StoredCaptionLowPosition = model::CenterPosition;
-  host_.label2.SetCaption("");
-  host_.label2.SetAlignment(model::CenterPosition);
+  state_.StoredCaptionLowPosition = first.StoredCaptionLowPosition;
+  host_.label2.SetCaption(std::string(model::kFirstCaption));
+  host_.label2.SetAlignment(static_cast<int16_t>(first.StoredCaptionUpperPosition));
   host_.label2.SetForeColor(model::kFirstCaptionForeColor);
-  state_.StoredCaptionUpperPosition = model::CenterPosition;
+  state_.StoredCaptionUpperPosition = first.StoredCaptionUpperPosition;
 
   // Four separate requests: the labels and the held fonts each get their own object.
   host_.label1.SetFont(host_.container.AmbientFont());
@@ -259,7 +278,6 @@ void LEDDisplay::InitProperties() {
   cLow_Font = host_.container.AmbientFont();
   cUpper_Font = host_.container.AmbientFont();
 
-  const model::ControlState first = model::FirstValues();
   state_.StoredOnColor = first.StoredOnColor;
   state_.StoredOffColor = first.StoredOffColor;
   state_.StoredDecimals = first.StoredDecimals;

@@ -86,7 +86,19 @@ struct ControlState {
 inline constexpr core::OleColor kFirstOnColor = 0xFFC0C0;
 inline constexpr core::OleColor kFirstOffColor = 0x404000;
 inline constexpr core::OleColor kFirstBackGroundG2 = 0xE0E0E0;
+
+// First values held by the host's objects rather than the record. Each caption label
+// starts with an empty text in kFirstCaptionForeColor (its alignment follows its
+// position member); the base object starts enabled with mouse pointer 0 and keeps
+// that through InitProperties.
+inline constexpr std::string_view kFirstCaption = "";
 inline constexpr core::OleColor kFirstCaptionForeColor = 0xFFC0C0;
+inline constexpr core::Boolean kFirstEnabled = core::kTrue;
+inline constexpr int16_t kFirstMousePointer = 0;
+
+// The captions a loaded control shows when its property set holds no caption text.
+inline constexpr std::string_view kLoadedCaptionLow = "Caption Lower";
+inline constexpr std::string_view kLoadedCaptionUpper = "Caption Upper";
 
 // A record with every member at the first value of a newly placed control (the
 // working members stay zero).
