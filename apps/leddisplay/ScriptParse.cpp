@@ -52,9 +52,7 @@ const std::map<std::string, VerbShape>& Verbs() {
 }
 
 std::string Trim(const std::string& s) {
-  const auto first = s.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return "";
-  return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+  return std::string(core::TrimBlanks(s, core::kLineBlanks));
 }
 
 double ParseNumber(const std::string& word, bool integral) {

@@ -15,10 +15,7 @@ namespace led::apps {
 namespace {
 
 std::string_view TrimView(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-    s.remove_suffix(1);
-  return s;
+  return core::TrimBlanks(s, core::kLineBlanks);
 }
 
 std::vector<std::string_view> Words(std::string_view s) {

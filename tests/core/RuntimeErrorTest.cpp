@@ -19,6 +19,7 @@ TEST(RuntimeError, CarriesNumberAndStandardWords) {
       {91, "Object variable or With block variable not set"},
       {380, "Invalid property value"},
       {438, "Object doesn't support this property or method"},
+      {450, "Wrong number of arguments or invalid property assignment"},
       {481, "Invalid picture"},
       {1234, "Application-defined or object-defined error"},
   };

@@ -1,7 +1,5 @@
 #include "leddisplay/control/Dispatch.h"
 
-#include <cctype>
-
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/core/Text.h"
@@ -10,16 +8,12 @@ namespace led::control {
 
 namespace {
 
-constexpr int32_t kWrongArgumentCount = 450;
-
 [[noreturn]] void NotSupported() {
   throw core::RuntimeError(core::kNotSupported);
 }
 
 void ExpectArguments(std::span<const core::Variant> args, size_t count) {
-  if (args.size() != count)
-    throw core::RuntimeError(kWrongArgumentCount,
-                             "Wrong number of arguments or invalid property assignment");
+  if (args.size() != count) throw core::RuntimeError(core::kWrongArgumentCount);
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ std::string RuntimeError::StandardDescription(int32_t number) {
       return "Invalid property value";
     case kNotSupported:
       return "Object doesn't support this property or method";
+    case kWrongArgumentCount:
+      return "Wrong number of arguments or invalid property assignment";
     case kInvalidPicture:
       return "Invalid picture";
     default:

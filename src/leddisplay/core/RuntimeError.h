@@ -17,6 +17,7 @@ enum ErrorNumber : int32_t {
   kObjectNotSet = 91,           // "Object variable or With block variable not set"
   kInvalidPropertyValue = 380,  // "Invalid property value"
   kNotSupported = 438,          // "Object doesn't support this property or method"
+  kWrongArgumentCount = 450,    // "Wrong number of arguments or invalid property assignment"
   kInvalidPicture = 481,        // "Invalid picture"
 };
 

@@ -15,13 +15,6 @@ namespace led::core {
 
 namespace {
 
-std::string Trim(const std::string& s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const auto last = s.find_last_not_of(" \t");
-  return s.substr(first, last - first + 1);
-}
-
 // For a well-formed decimal text: the position of its first significant digit
 // relative to the point (123.4 gives 3, 0.05 gives -1), exponent included and
 // clamped; used only on texts too large or too small for a double.
@@ -57,7 +50,7 @@ int64_t DecimalMagnitude(std::string_view text) {
 // pattern, more digits or a trailing "&" a 32-bit one. Anything else, the empty text
 // included, is a type mismatch.
 double ParseNumber(const std::string& text) {
-  const std::string s = Trim(text);
+  const std::string s(TrimBlanks(text));
   if (s.size() > 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
     std::string digits = s.substr(2);
     const bool isLong = !digits.empty() && digits.back() == '&';
@@ -199,7 +192,7 @@ float Variant::ToSingle() const {
 Boolean Variant::ToBoolean() const {
   if (type_ == VariantType::Boolean) return std::get<int16_t>(value_);
   if (type_ == VariantType::String) {
-    const std::string s = Trim(std::get<std::string>(value_));
+    const std::string_view s = TrimBlanks(std::get<std::string>(value_));
     if (EqualsIgnoringCase(s, "true")) return kTrue;
     if (EqualsIgnoringCase(s, "false")) return kFalse;
   }

@@ -15,6 +15,7 @@
 #include <mutex>
 
 #include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/core/Text.h"
 
 namespace led::platform {
 
@@ -25,52 +26,9 @@ constexpr const char* kFallbackFamily = "DejaVu Sans";
 // alone would take tens of megabytes.
 constexpr double kMaxPixelSize = 2048.0;
 
-std::string Lowered(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
 bool IsGenericFamily(const std::string& family) {
-  const std::string f = Lowered(family);
+  const std::string f = core::AsciiLowered(family);
   return f == "sans" || f == "sans-serif" || f == "serif" || f == "monospace" || f == "mono";
-}
-
-// UTF-8 to code points; a malformed sequence gives U+FFFD for its first byte.
-std::u32string DecodeUtf8(const std::string& text) {
-  std::u32string out;
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (b < 0x80) {
-      cp = b;
-    } else if ((b & 0xE0) == 0xC0) {
-      extra = 1, cp = b & 0x1F;
-    } else if ((b & 0xF0) == 0xE0) {
-      extra = 2, cp = b & 0x0F;
-    } else if ((b & 0xF8) == 0xF0) {
-      extra = 3, cp = b & 0x07;
-    } else {
-      out.push_back(0xFFFD), ++i;
-      continue;
-    }
-    bool ok = i + extra < text.size();
-    for (int k = 1; ok && k <= extra; ++k) {
-      const auto c = static_cast<unsigned char>(text[i + k]);
-      if ((c & 0xC0) != 0x80) ok = false;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (!ok || cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      out.push_back(0xFFFD), ++i;
-      continue;
-    }
-    out.push_back(cp);
-    i += extra + 1;
-  }
-  return out;
 }
 
 std::vector<std::u32string> SplitLines(const std::string& text) {
@@ -81,7 +39,7 @@ std::vector<std::u32string> SplitLines(const std::string& text) {
     std::string line =
         text.substr(start, end == std::string::npos ? std::string::npos : end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(DecodeUtf8(line));
+    lines.push_back(core::DecodeUtf8(line));
     if (end == std::string::npos) break;
     start = end + 1;
   }
@@ -164,14 +122,14 @@ struct FontRenderer::Impl {
     bool found = false;
     FcChar8* file = nullptr;
     if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-      const std::string wanted = Lowered(family);
+      const std::string wanted = core::AsciiLowered(family);
       FcChar8* name = nullptr;
       std::string firstName;
       bool sameFamily = false;
       for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
         const std::string n = reinterpret_cast<const char*>(name);
         if (i == 0) firstName = n;
-        if (Lowered(n) == wanted) sameFamily = true;
+        if (core::AsciiLowered(n) == wanted) sameFamily = true;
       }
       if (sameFamily || acceptAny) {
         int index = 0;
