@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "apps/leddisplay/Script.h"
+#include "support/ScratchFolder.h"
 
 namespace led::apps {
 namespace {
@@ -143,9 +143,8 @@ TEST(Script, KeyPressArgumentGoesBackByReference) {
 }
 
 TEST(Script, SaveAndLoadThroughFiles) {
-  const auto dir = std::filesystem::temp_directory_path() / "leddisplay-script-test";
-  std::filesystem::create_directories(dir);
-  const std::string file = (dir / "saved.json").string();
+  const test::ScratchFolder folder;
+  const std::string file = folder.Path("saved.json");
   RunLines(
       "init\nset Digits 7\nset CaptionUpper \"Speed \\\"km/h\\\"\"\nset Value -3.25\n"
       "set CaptionLowFont font \"DejaVu Serif\" 11.5 bold\nsave " +
@@ -164,12 +163,11 @@ TEST(Script, SaveAndLoadThroughFiles) {
   EXPECT_EQ(gets[3]["value"]["size"], 11.5);
   EXPECT_EQ(gets[3]["value"]["bold"], true);
   // A file that is not there is an error of that command; the script goes on.
-  const auto missing = RunLines("load " + (dir / "missing.json").string() + "\ninit\n");
+  const auto missing = RunLines("load " + folder.Path("missing.json") + "\ninit\n");
   const json* error = Find(missing, "error");
   ASSERT_NE(error, nullptr);
   EXPECT_NE((*error)["error"]["description"].get<std::string>().find("missing.json"),
             std::string::npos);
-  std::filesystem::remove_all(dir);
 }
 
 TEST(Script, BytesThatAreNotUtf8StillGiveJsonLines) {

@@ -3,16 +3,17 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "leddisplay/platform/Png.h"
+#include "support/FileContents.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kTool = std::string(LED_BINARY_DIR) + "/apps/leddisplay/leddisplay";
+const std::string kTool = LED_TOOL_PATH;
 
 struct Outcome {
   int code;
@@ -32,15 +33,8 @@ Outcome RunTool(const std::string& arguments) {
 
 class Tool : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("leddisplay-tool-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
+  led::test::ScratchFolder folder_;
 };
 
 TEST_F(Tool, RenderWritesAPngOfTheControlsSize) {
@@ -63,8 +57,7 @@ TEST_F(Tool, RenderSavesAPropertyFileThatLoadsBack) {
                     " -o " + Path("a.png"))
                 .code,
             0);
-  std::ifstream in(saved);
-  std::string text((std::istreambuf_iterator<char>(in)), {});
+  const std::string text = led::test::ReadFileText(saved);
   EXPECT_NE(text.find("\"Digits\""), std::string::npos);
   EXPECT_NE(text.find("rpm"), std::string::npos);
   EXPECT_EQ(RunTool("render --load " + saved + " -o " + Path("b.png")).code, 0);
@@ -100,12 +93,12 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
 
 TEST_F(Tool, ScriptExitCodes) {
   const auto script = Path("s.txt");
-  std::ofstream(script) << "init\nget Digits\n";
+  led::test::WriteFileText(script, "init\nget Digits\n");
   const auto ok = RunTool("script " + script);
   EXPECT_EQ(ok.code, 0);
   EXPECT_NE(ok.output.find("{\"get\":\"Digits\",\"type\":\"Integer\",\"value\":4}"),
             std::string::npos);
-  std::ofstream(script) << "init\nbogus\n";
+  led::test::WriteFileText(script, "init\nbogus\n");
   const auto bad = RunTool("script " + script);
   EXPECT_EQ(bad.code, 2);
   EXPECT_NE(bad.output.find("line 2"), std::string::npos);

@@ -10,11 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "leddisplay/control/LEDDisplay.h"
-#include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/Form.h"
 #include "leddisplay/platform/Recorder.h"
 
-namespace led::control::testing {
+namespace led::test {
 
 class ControlFixture : public ::testing::Test {
  protected:
@@ -66,18 +65,8 @@ class ControlFixture : public ::testing::Test {
 
   platform::Form form;
   platform::Recorder recorder{form.Host()};
-  LEDDisplay control{recorder.Host()};
+  ::led::control::LEDDisplay control{recorder.Host()};
   std::function<void(int32_t, const std::string&, std::span<host::EventArg>)> onEvent;
 };
 
-// The run-time error number `body` raises, 0 when it raises none.
-inline int32_t ErrorOf(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const core::RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-}  // namespace led::control::testing
+}  // namespace led::test

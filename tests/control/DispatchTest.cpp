@@ -13,11 +13,13 @@
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/platform/BitmapPicture.h"
 #include "leddisplay/platform/StdFont.h"
+#include "support/ExpectRuntimeError.h"
 
-namespace led::control::testing {
+namespace led::control {
 namespace {
 
 using core::Variant;
+using test::ControlFixture;
 
 std::string Lower(std::string_view name) {
   std::string lower(name);
@@ -99,13 +101,9 @@ TEST(PropertyTable, HoldsThirtyEightPropertiesWithDistinctNamesAndIdentifiers) {
 TEST(PropertyTable, NamesMatchWithoutRegardToCaseAndUnknownOnesFail) {
   EXPECT_EQ(GetIDOfName("digitwidth"), GetIDOfName("DigitWidth"));
   EXPECT_EQ(GetIDOfName("REFRESH"), 0x60030026);
-  try {
-    GetIDOfName("SegmentSeparation");  // the published spelling differs
-    FAIL() << "no error";
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), core::kNotSupported);
-    EXPECT_EQ(e.description(), "Object doesn't support this property or method");
-  }
+  // The published spelling differs.
+  EXPECT_RUNTIME_ERROR_TEXT(GetIDOfName("SegmentSeparation"), core::kNotSupported,
+                            "Object doesn't support this property or method");
 }
 
 TEST_F(ControlFixture, EveryPropertyTakesAndGivesItsValueByNameAndByIdentifier) {
@@ -167,16 +165,14 @@ TEST_F(ControlFixture, ArgumentsAreConvertedToThePropertysType) {
   };
   for (const Bad& b : bad) {
     SCOPED_TRACE(b.name);
-    EXPECT_EQ(ErrorOf([&] { Put(control, b.name, b.value); }), b.error);
+    EXPECT_RUNTIME_ERROR(Put(control, b.name, b.value), b.error);
   }
   EXPECT_EQ(control.Digits(), 5);
   // A font property given a picture.
   auto picture = platform::BitmapPicture::FromImage(platform::Image(1, 1));
-  EXPECT_EQ(ErrorOf([&] {
-              Put(control, "CaptionLowFont", Variant::FromObject(picture),
-                  InvokeKind::PropertyPutRef);
-            }),
-            core::kTypeMismatch);
+  EXPECT_RUNTIME_ERROR(
+      Put(control, "CaptionLowFont", Variant::FromObject(picture), InvokeKind::PropertyPutRef),
+      core::kTypeMismatch);
 }
 
 TEST_F(ControlFixture, WrongKindsOfCallFail) {
@@ -199,13 +195,16 @@ TEST_F(ControlFixture, WrongKindsOfCallFail) {
       {"property called as method", id("Digits"), InvokeKind::Method, {}, core::kNotSupported},
       {"method read as property", id("Refresh"), InvokeKind::PropertyGet, {}, core::kNotSupported},
       {"unknown identifier", 0x12345, InvokeKind::PropertyGet, {}, core::kNotSupported},
-      {"get with an argument", id("Digits"), InvokeKind::PropertyGet, one, 450},
-      {"put with two arguments", id("Digits"), InvokeKind::PropertyPut, two, 450},
-      {"method with an argument", id("Refresh"), InvokeKind::Method, one, 450},
+      {"get with an argument", id("Digits"), InvokeKind::PropertyGet, one,
+       core::kWrongArgumentCount},
+      {"put with two arguments", id("Digits"), InvokeKind::PropertyPut, two,
+       core::kWrongArgumentCount},
+      {"method with an argument", id("Refresh"), InvokeKind::Method, one,
+       core::kWrongArgumentCount},
   };
   for (const Call& c : calls) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(ErrorOf([&] { Invoke(control, c.dispid, c.kind, c.args); }), c.error);
+    EXPECT_RUNTIME_ERROR(Invoke(control, c.dispid, c.kind, c.args), c.error);
   }
   EXPECT_EQ(control.Digits(), 4);
   EXPECT_TRUE(recorder.Calls().empty());
@@ -218,4 +217,4 @@ TEST_F(ControlFixture, RefreshIsCalledAsAMethod) {
 }
 
 }  // namespace
-}  // namespace led::control::testing
+}  // namespace led::control

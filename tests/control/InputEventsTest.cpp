@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "ControlFixture.h"
+#include "support/ExpectRuntimeError.h"
 
-namespace led::control::testing {
+namespace led::control {
 namespace {
 
 using core::Variant;
+using test::ControlFixture;
 
 struct Seen {
   int32_t dispid = 0;
@@ -104,7 +106,7 @@ TEST_F(InputEvents, AnUnusableValueFromTheHandlerChangesNothing) {
     args[1].value = Variant::FromString("not a number");
   };
   int16_t keyCode = 38, shift = 4;
-  EXPECT_EQ(ErrorOf([&] { control.KeyDown(keyCode, shift); }), core::kTypeMismatch);
+  EXPECT_RUNTIME_ERROR(control.KeyDown(keyCode, shift), core::kTypeMismatch);
   EXPECT_EQ(keyCode, 38);
   EXPECT_EQ(shift, 4);
 }
@@ -117,4 +119,4 @@ TEST_F(InputEvents, AHandlerMaySetPropertiesOfTheControl) {
 }
 
 }  // namespace
-}  // namespace led::control::testing
+}  // namespace led::control

@@ -1,6 +1,5 @@
 // First placement, save, load and termination.
 #include <cmath>
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -14,12 +13,15 @@
 #include "leddisplay/platform/PropertyFile.h"
 #include "leddisplay/platform/StdFont.h"
 #include "leddisplay/platform/TextLabel.h"
+#include "support/ExpectRuntimeError.h"
+#include "support/ScratchFolder.h"
 
-namespace led::control::testing {
+namespace led::control {
 namespace {
 
 using core::Variant;
 using platform::MemoryPropertyBag;
+using test::ControlFixture;
 
 // A bag over a memory bag that logs the keys read and written, and can keep every
 // plain value as its text (as a text-based form file would).
@@ -139,9 +141,10 @@ TEST_F(Persistence, SaveAndReloadGiveBackEveryProperty) {
   EXPECT_EQ(PropertyValues(fromMemory.control), expected);
 
   // Through the property file, and through a bag that keeps plain values as text.
-  const auto path = std::filesystem::path(LED_BINARY_DIR) / "control-roundtrip.json";
-  platform::SavePropertyFile(path.string(), bag);
-  auto fromFile = platform::LoadPropertyFile(path.string());
+  test::ScratchFolder folder;
+  const std::string path = folder.Path("control-roundtrip.json");
+  platform::SavePropertyFile(path, bag);
+  auto fromFile = platform::LoadPropertyFile(path);
   Loaded loadedFromFile;
   loadedFromFile.control.ReadProperties(fromFile);
   EXPECT_EQ(PropertyValues(loadedFromFile.control), expected);
@@ -164,9 +167,10 @@ TEST_F(Persistence, NonFiniteValuesReadBack) {
     LoggingBag text(true);
     control.WriteProperties(memory);
     control.WriteProperties(text);
-    const auto path = std::filesystem::path(LED_BINARY_DIR) / "control-value.json";
-    platform::SavePropertyFile(path.string(), memory.inner);
-    auto file = platform::LoadPropertyFile(path.string());
+    test::ScratchFolder folder;
+    const std::string path = folder.Path("control-value.json");
+    platform::SavePropertyFile(path, memory.inner);
+    auto file = platform::LoadPropertyFile(path);
     for (host::PropertyBag* bag :
          std::initializer_list<host::PropertyBag*>{&memory, &text, &file}) {
       Loaded loaded;
@@ -186,13 +190,13 @@ TEST_F(Persistence, NonFiniteValuesReadBack) {
 }
 
 TEST_F(Persistence, ASetSavedAfterRefusedValuesLoads) {
-  EXPECT_NE(ErrorOf([&] { control.SetCaptionLowPosition(5); }), 0);
-  EXPECT_NE(ErrorOf([&] { control.SetCaptionUpperPosition(70000); }), 0);
-  EXPECT_NE(ErrorOf([&] { control.SetAppearance(2); }), 0);
+  EXPECT_NE(test::ErrorNumberOf([&] { control.SetCaptionLowPosition(5); }), 0);
+  EXPECT_NE(test::ErrorNumberOf([&] { control.SetCaptionUpperPosition(70000); }), 0);
+  EXPECT_NE(test::ErrorNumberOf([&] { control.SetAppearance(2); }), 0);
   MemoryPropertyBag bag;
   control.WriteProperties(bag);
   Loaded loaded;
-  EXPECT_EQ(ErrorOf([&] { loaded.control.ReadProperties(bag); }), 0);
+  EXPECT_EQ(test::ErrorNumberOf([&] { loaded.control.ReadProperties(bag); }), 0);
   EXPECT_EQ(PropertyValues(loaded.control), PropertyValues(control));
 }
 
@@ -378,7 +382,7 @@ TEST_F(Persistence, AnOverflowingDigitsEndsTheLoadAtThatKey) {
   bag.inner.Store("Digits", Variant::FromLong(70000));
   bag.inner.Store("DigitWidth", Variant::FromInteger(50));
   Loaded loaded;
-  EXPECT_EQ(ErrorOf([&] { loaded.control.ReadProperties(bag); }), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(loaded.control.ReadProperties(bag), core::kOverflow);
   EXPECT_EQ(bag.reads.size(), 27u);
   EXPECT_EQ(bag.reads.back(), "Digits");
   EXPECT_EQ(loaded.control.Decimals(), 1);  // before the failure: applied
@@ -432,7 +436,7 @@ TEST_F(Persistence, BadEntriesFailWithTheirErrors) {
     MemoryPropertyBag bag;
     bag.Store(b.key, b.value);
     Loaded loaded;
-    EXPECT_EQ(ErrorOf([&] { loaded.control.ReadProperties(bag); }), b.error);
+    EXPECT_RUNTIME_ERROR(loaded.control.ReadProperties(bag), b.error);
   }
 }
 
@@ -459,4 +463,4 @@ TEST_F(Persistence, TerminateReleasesThePictureAndTheCaptionFonts) {
 }
 
 }  // namespace
-}  // namespace led::control::testing
+}  // namespace led::control

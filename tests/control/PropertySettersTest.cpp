@@ -13,10 +13,12 @@
 #include "leddisplay/platform/RasterSurface.h"
 #include "leddisplay/platform/StdFont.h"
 #include "leddisplay/platform/TextLabel.h"
+#include "support/ExpectRuntimeError.h"
 
-namespace led::control::testing {
+namespace led::control {
 namespace {
 
+using test::ControlFixture;
 using StepList = std::vector<std::string>;
 
 struct SetterCase {
@@ -202,7 +204,7 @@ TEST_F(ControlFixture, FontSetterCopiesSixAttributesIntoTheHeldFont) {
 }
 
 TEST_F(ControlFixture, NoFontFailsBeforeAnythingChanges) {
-  EXPECT_EQ(ErrorOf([&] { control.SetCaptionUpperFont(nullptr); }), core::kObjectNotSet);
+  EXPECT_RUNTIME_ERROR(control.SetCaptionUpperFont(nullptr), core::kObjectNotSet);
   EXPECT_TRUE(recorder.Calls().empty());
 }
 
@@ -249,7 +251,7 @@ TEST_F(ControlFixture, RefusedValuesLeaveTheControlsCopyUnchanged) {
     SCOPED_TRACE(r.name);
     const int32_t before = r.member();
     recorder.Clear();
-    EXPECT_EQ(ErrorOf(r.set), r.error);
+    EXPECT_RUNTIME_ERROR(r.set(), r.error);
     EXPECT_EQ(r.member(), before);
     EXPECT_TRUE(Notices().empty());
   }
@@ -282,8 +284,8 @@ TEST(BackColorRefused, LeavesTheControlsCopyAndTheSavedSetAsTheyWere) {
   control.InitProperties();
   control.SetBackColor(0x336699);
 
-  EXPECT_EQ(ErrorOf([&] { control.SetBackColor(ColourRefusingSurface::kRefused); }),
-            core::kInvalidPropertyValue);
+  EXPECT_RUNTIME_ERROR(control.SetBackColor(ColourRefusingSurface::kRefused),
+                       core::kInvalidPropertyValue);
   EXPECT_EQ(control.BackColor(), 0x336699u);
   EXPECT_EQ(surface.BackColor(), 0x336699u);
 
@@ -291,15 +293,15 @@ TEST(BackColorRefused, LeavesTheControlsCopyAndTheSavedSetAsTheyWere) {
   platform::MemoryPropertyBag bag;
   control.WriteProperties(bag);
   LEDDisplay reloaded(host);
-  EXPECT_EQ(ErrorOf([&] { reloaded.ReadProperties(bag); }), 0);
+  EXPECT_EQ(test::ErrorNumberOf([&] { reloaded.ReadProperties(bag); }), 0);
   EXPECT_EQ(reloaded.BackColor(), 0x336699u);
 }
 
 TEST_F(ControlFixture, MousePointerOutsideSixteenBitsOverflows) {
-  EXPECT_EQ(ErrorOf([&] { control.SetMousePointer(1 << 16); }), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(control.SetMousePointer(1 << 16), core::kOverflow);
   EXPECT_EQ(control.MousePointer(), 0);
   EXPECT_TRUE(recorder.Calls().empty());
 }
 
 }  // namespace
-}  // namespace led::control::testing
+}  // namespace led::control

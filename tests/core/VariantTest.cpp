@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "leddisplay/core/RuntimeError.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::core {
 
@@ -180,13 +181,7 @@ TEST(Variant, ObjectsConvertOnlyToObjects) {
   EXPECT_EQ(Variant::FromObject(nullptr).ToObject(), nullptr);
   EXPECT_EQ(Variant().ToObject(), nullptr);  // empty is "none"
   for (const Variant& v : {I(0), L(1), D(1.5), B(kTrue), S("font")}) {
-    try {
-      v.ToObject();
-      ADD_FAILURE() << v.TypeName() << " converted to an object";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.number(), kTypeMismatch);
-      EXPECT_EQ(e.description(), "Type mismatch");
-    }
+    EXPECT_RUNTIME_ERROR_TEXT(v.ToObject(), kTypeMismatch, "Type mismatch") << v.TypeName();
   }
 }
 

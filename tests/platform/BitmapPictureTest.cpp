@@ -1,11 +1,12 @@
 // Picture objects: registration of their bitmap, release on destruction, PNG files.
 #include <gtest/gtest.h>
 
-#include "TestFiles.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/BitmapPicture.h"
 #include "leddisplay/platform/GdiTable.h"
 #include "leddisplay/platform/Png.h"
+#include "support/ExpectRuntimeError.h"
+#include "support/ScratchFolder.h"
 
 namespace led::platform {
 namespace {
@@ -28,26 +29,18 @@ TEST(BitmapPicture, HoldsARegisteredBitmapUntilDestroyed) {
 }
 
 TEST(BitmapPicture, ReadsPngFilesAndRefusesBadImages) {
-  testing_support::TempFolder folder;
-  const std::string path = folder.File("p.png");
+  test::ScratchFolder folder;
+  const std::string path = folder.Path("p.png");
   WritePngFile(path, Image(4, 6, MakePixel(1, 2, 3)));
   const auto picture = BitmapPicture::FromPngFile(path);
   EXPECT_EQ(picture->Width(), 4);
   EXPECT_EQ(picture->Bitmap().at(3, 5), MakePixel(1, 2, 3));
-  try {
-    Image bad(2, 2);
-    bad.width = 3;
-    BitmapPicture::FromImage(bad);
-    ADD_FAILURE() << "accepted an inconsistent image";
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), core::kInvalidPicture);
-  }
-  try {
-    BitmapPicture::FromPngFile(folder.File("none.png"));
-    ADD_FAILURE() << "read a missing file";
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), core::kFileNotFound);
-  }
+  Image bad(2, 2);
+  bad.width = 3;
+  EXPECT_RUNTIME_ERROR(BitmapPicture::FromImage(bad), core::kInvalidPicture)
+      << "accepted an inconsistent image";
+  EXPECT_RUNTIME_ERROR(BitmapPicture::FromPngFile(folder.Path("none.png")), core::kFileNotFound)
+      << "read a missing file";
 }
 
 }  // namespace

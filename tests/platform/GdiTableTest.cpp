@@ -9,6 +9,7 @@
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/GdiTable.h"
 #include "leddisplay/platform/SystemColors.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::platform {
 namespace {
@@ -182,12 +183,8 @@ TEST(SystemColors, ClassicDefaultsReplaceableAndResettable) {
   EXPECT_EQ(Gdi().GetSysColor(15), 0x123456u);
   EXPECT_EQ(ResolveColor(core::kSystemColorBit | 15), 0x123456u);
   for (auto bad : {std::pair{31, 0u}, std::pair{-1, 0u}, std::pair{3, 0x1000000u}}) {
-    try {
-      SetSystemColor(bad.first, bad.second);
-      ADD_FAILURE() << "accepted " << bad.first;
-    } catch (const core::RuntimeError& e) {
-      EXPECT_EQ(e.number(), core::kInvalidCall);
-    }
+    EXPECT_RUNTIME_ERROR(SetSystemColor(bad.first, bad.second), core::kInvalidCall)
+        << "colour " << bad.first;
   }
   ResetSystemColors();
   EXPECT_EQ(Gdi().GetSysColor(15), core::Rgb(212, 208, 200));

@@ -5,29 +5,34 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "TestFiles.h"
+#include "PngChunks.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/Base64.h"
 #include "leddisplay/platform/BitmapPicture.h"
 #include "leddisplay/platform/Png.h"
 #include "leddisplay/platform/PropertyFile.h"
 #include "leddisplay/platform/StdFont.h"
+#include "support/ExpectRuntimeError.h"
+#include "support/FileContents.h"
+#include "support/ScratchFolder.h"
 
 namespace led::platform {
 namespace {
 
 using core::Variant;
-using testing_support::BigEndian;
-using testing_support::Crc32;
-using testing_support::PutBigEndian;
-using testing_support::TempFolder;
-using testing_support::WriteBytes;
+using test::BigEndian;
+using test::Crc32;
+using test::PutBigEndian;
+using test::ReadFileBytes;
+using test::ScratchFolder;
+using test::WriteFileBytes;
 using Json = nlohmann::ordered_json;
 
 constexpr uint32_t kSeed = 20261207;
@@ -93,29 +98,31 @@ std::vector<uint8_t> MutatedPng(const std::vector<uint8_t>& good, Dice& dice) {
 }
 
 void ExpectPictureOrItsError(const std::string& path) {
-  try {
-    const Image image = ReadPngFile(path);
+  Image image;
+  const std::optional<core::RuntimeError> e =
+      test::RuntimeErrorOf([&] { image = ReadPngFile(path); });
+  if (!e) {
     EXPECT_GE(image.width, 1);
     EXPECT_LE(image.width, kMaxPngSide);
     EXPECT_GE(image.height, 1);
     EXPECT_LE(image.height, kMaxPngSide);
     EXPECT_EQ(image.pixels.size(), size_t(image.width) * size_t(image.height));
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), core::kInvalidPicture) << e.description();
-    const std::string start = "Invalid picture: " + path + ": ";
-    EXPECT_EQ(e.description().rfind(start, 0), 0u) << e.description();
-    EXPECT_GT(e.description().size(), start.size());
+    return;
   }
+  EXPECT_EQ(e->number(), core::kInvalidPicture) << e->description();
+  const std::string start = "Invalid picture: " + path + ": ";
+  EXPECT_TRUE(e->description().starts_with(start)) << e->description();
+  EXPECT_GT(e->description().size(), start.size());
 }
 
 TEST(MutatedFiles, DamagedPicturesLoadOrFailWithTheirOwnError) {
-  TempFolder folder;
-  const std::string path = folder.File("mutated.png");
+  ScratchFolder folder;
+  const std::string path = folder.Path("mutated.png");
   const std::vector<uint8_t> good = SamplePng();
   Dice dice(kSeed);
   for (int i = 0; i < 1000; ++i) {
     SCOPED_TRACE("mutation " + std::to_string(i));
-    WriteBytes(path, MutatedPng(good, dice));
+    WriteFileBytes(path, MutatedPng(good, dice));
     ExpectPictureOrItsError(path);
     if (HasFailure()) break;
   }
@@ -124,22 +131,17 @@ TEST(MutatedFiles, DamagedPicturesLoadOrFailWithTheirOwnError) {
 // A header that claims the largest picture over a few bytes of data cannot be decoded;
 // it is refused before memory for the claimed size is taken.
 TEST(MutatedFiles, APictureClaimingFarMoreThanItsDataIsRefusedAsTooShort) {
-  TempFolder folder;
-  const std::string path = folder.File("claims.png");
+  ScratchFolder folder;
+  const std::string path = folder.Path("claims.png");
   std::vector<uint8_t> png = SamplePng();
   PutBigEndian(png, 16, uint32_t(kMaxPngSide));
   PutBigEndian(png, 20, uint32_t(kMaxPngSide));
   RepairChecksums(png);
-  WriteBytes(path, png);
-  try {
-    ReadPngFile(path);
-    ADD_FAILURE() << "no error";
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), core::kInvalidPicture);
-    EXPECT_EQ(e.description(), "Invalid picture: " + path + ": image data too short for " +
-                                   std::to_string(kMaxPngSide) + " x " +
-                                   std::to_string(kMaxPngSide) + " pixels");
-  }
+  WriteFileBytes(path, png);
+  EXPECT_RUNTIME_ERROR_TEXT(ReadPngFile(path), core::kInvalidPicture,
+                            "Invalid picture: " + path + ": image data too short for " +
+                                std::to_string(kMaxPngSide) + " x " + std::to_string(kMaxPngSide) +
+                                " pixels");
 }
 
 MemoryPropertyBag EveryType() {
@@ -265,49 +267,37 @@ std::pair<std::string, std::string> MutatedPropertyFile(const Json& good, Dice& 
 }
 
 TEST(MutatedFiles, DamagedPropertyFilesLoadOrFailNamingTheFileAndKey) {
-  TempFolder folder;
-  const std::string source = folder.File("good.json");
+  ScratchFolder folder;
+  const std::string source = folder.Path("good.json");
   SavePropertyFile(source, EveryType());
-  const Json good = Json::parse(testing_support::ReadBytes(source));
+  const Json good = Json::parse(ReadFileBytes(source));
   ASSERT_EQ(good["properties"].size(), EveryType().Entries().size());
 
-  const std::string path = folder.File("mutated.json");
+  const std::string path = folder.Path("mutated.json");
   const std::string start = "Invalid property file \"" + path + "\": ";
   Dice dice(kSeed);
   for (int i = 0; i < 1000; ++i) {
     SCOPED_TRACE("mutation " + std::to_string(i));
     const auto [text, key] = MutatedPropertyFile(good, dice);
-    WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
-    try {
-      LoadPropertyFile(path);
-    } catch (const core::RuntimeError& e) {
-      EXPECT_EQ(e.number(), core::kInvalidPropertyValue) << e.description();
-      EXPECT_EQ(e.description().rfind(start, 0), 0u) << e.description();
-      EXPECT_GT(e.description().size(), start.size());
+    test::WriteFileText(path, text);
+    if (const auto e = test::RuntimeErrorOf([&] { LoadPropertyFile(path); })) {
+      EXPECT_EQ(e->number(), core::kInvalidPropertyValue) << e->description();
+      EXPECT_TRUE(e->description().starts_with(start)) << e->description();
+      EXPECT_GT(e->description().size(), start.size());
       if (!key.empty()) {
-        EXPECT_NE(e.description().find("key \"" + key + "\": "), std::string::npos)
-            << e.description();
+        EXPECT_NE(e->description().find("key \"" + key + "\": "), std::string::npos)
+            << e->description();
       }
     }
     if (HasFailure()) break;
   }
 }
 
-core::RuntimeError LoadError(const std::string& path) {
-  try {
-    LoadPropertyFile(path);
-  } catch (const core::RuntimeError& e) {
-    return e;
-  }
-  ADD_FAILURE() << "loaded";
-  return core::RuntimeError(0, "");
-}
-
 // Objects with very many members, very deep nesting or very many values are refused
 // before the file is taken apart: each would otherwise cost time or memory far beyond
 // what a control's properties need.
 TEST(MutatedFiles, PropertyFilesOfHostileShapeAreRefusedQuickly) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string head = R"({"format":"leddisplay","version":1,"properties":)";
   std::string many = head + "{";
   for (int i = 0; i < 50000; ++i)
@@ -333,32 +323,26 @@ TEST(MutatedFiles, PropertyFilesOfHostileShapeAreRefusedQuickly) {
       {"wide.json", wide, "more than 100000 values"},
   };
   for (const Case& c : cases) {
-    const std::string path = folder.File(c.name);
-    WriteBytes(path, std::vector<uint8_t>(c.text.begin(), c.text.end()));
-    const core::RuntimeError e = LoadError(path);
-    EXPECT_EQ(e.number(), core::kInvalidPropertyValue);
-    EXPECT_EQ(e.description(), "Invalid property file \"" + path + "\": " + c.problem);
+    const std::string path = folder.Path(c.name);
+    test::WriteFileText(path, c.text);
+    EXPECT_RUNTIME_ERROR_TEXT(LoadPropertyFile(path), core::kInvalidPropertyValue,
+                              "Invalid property file \"" + path + "\": " + c.problem);
   }
 }
 
 // What cannot be loaded is not saved: a bag of more entries than a file may hold.
 TEST(MutatedFiles, ABagOfMoreEntriesThanAFileHoldsIsNotSaved) {
-  TempFolder folder;
-  const std::string path = folder.File("kept.json");
+  ScratchFolder folder;
+  const std::string path = folder.Path("kept.json");
   MemoryPropertyBag bag;
   bag.Store("Digits", Variant::FromInteger(5));
   SavePropertyFile(path, bag);
-  const std::vector<uint8_t> before = testing_support::ReadBytes(path);
+  const std::vector<uint8_t> before = ReadFileBytes(path);
   for (int i = 0; i < 1024; ++i) bag.Store("k" + std::to_string(i), Variant::FromLong(i));
-  try {
-    SavePropertyFile(path, bag);
-    ADD_FAILURE() << "saved";
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), core::kInvalidPropertyValue);
-    EXPECT_EQ(e.description(),
-              "Cannot save property file \"" + path + "\": more than 1024 properties");
-  }
-  EXPECT_EQ(testing_support::ReadBytes(path), before);
+  EXPECT_RUNTIME_ERROR_TEXT(
+      SavePropertyFile(path, bag), core::kInvalidPropertyValue,
+      "Cannot save property file \"" + path + "\": more than 1024 properties");
+  EXPECT_EQ(ReadFileBytes(path), before);
 }
 
 }  // namespace

@@ -1,44 +1,11 @@
 #pragma once
-// Files for the platform tests: a scratch folder, whole-file reads and writes, and the
-// byte work needed to damage a PNG while keeping its chunk checksums right.
+// The byte work needed to damage a PNG while keeping its chunk checksums right:
+// chunk CRCs and the big-endian 32-bit fields of chunk lengths and the header.
+#include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
 #include <vector>
 
-namespace led::platform::testing_support {
-
-// A fresh folder under the system's temporary folder, removed with its files at the end.
-class TempFolder {
- public:
-  TempFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("led-raster-test-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-inline std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+namespace led::test {
 
 // The CRC-32 that PNG chunks carry.
 inline uint32_t Crc32(const uint8_t* data, size_t size) {
@@ -59,4 +26,4 @@ inline void PutBigEndian(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
   for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(value >> (24 - 8 * i));
 }
 
-}  // namespace led::platform::testing_support
+}  // namespace led::test

@@ -2,29 +2,23 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
-#include "TestFiles.h"
+#include "PngChunks.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/Png.h"
+#include "support/ExpectRuntimeError.h"
+#include "support/FileContents.h"
+#include "support/ScratchFolder.h"
 
 namespace led::platform {
 namespace {
 
-using testing_support::Crc32;
-using testing_support::PutBigEndian;
-using testing_support::ReadBytes;
-using testing_support::TempFolder;
-using testing_support::WriteBytes;
-
-core::RuntimeError ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const core::RuntimeError& e) {
-    return e;
-  }
-  ADD_FAILURE() << "no error";
-  return core::RuntimeError(0, "");
-}
+using test::Crc32;
+using test::PutBigEndian;
+using test::ReadFileBytes;
+using test::ScratchFolder;
+using test::WriteFileBytes;
 
 // A valid PNG whose header claims another size, with a correct header checksum, so that
 // only the size check can refuse it.
@@ -46,8 +40,8 @@ Image Sample(int32_t w, int32_t h) {
 }
 
 TEST(Png, RoundTripThroughAFileKeepsEveryPixelAndChannel) {
-  TempFolder folder;
-  const std::string path = folder.File("sample.png");
+  ScratchFolder folder;
+  const std::string path = folder.Path("sample.png");
   const Image image = Sample(5, 3);
   WritePngFile(path, image);
   const Image back = ReadPngFile(path);
@@ -58,7 +52,7 @@ TEST(Png, RoundTripThroughAFileKeepsEveryPixelAndChannel) {
   // Overwriting leaves no temporary file behind.
   WritePngFile(path, Sample(2, 2));
   EXPECT_EQ(ReadPngFile(path).width, 2);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Root()), {}), 1);
 }
 
 TEST(Png, TheLargestSideIsAcceptedAndOneMoreRefusedBeforeDecoding) {
@@ -66,25 +60,24 @@ TEST(Png, TheLargestSideIsAcceptedAndOneMoreRefusedBeforeDecoding) {
   EXPECT_EQ(DecodePng(wide).width, kMaxPngSide);
   const std::vector<uint8_t> tiny = EncodePng(Image(1, 1));
   for (auto [w, h] : {std::pair{16385u, 1u}, std::pair{1u, 16385u}, std::pair{100000u, 100000u}}) {
-    const core::RuntimeError e = ErrorOf([&] { DecodePng(WithClaimedSize(tiny, w, h), "big"); });
-    EXPECT_EQ(e.number(), core::kInvalidPicture);
-    EXPECT_EQ(e.description().rfind("Invalid picture: big: image of ", 0), 0u) << e.description();
+    EXPECT_RUNTIME_ERROR_TEXT(DecodePng(WithClaimedSize(tiny, w, h), "big"), core::kInvalidPicture,
+                              "Invalid picture: big: image of ");
   }
 }
 
 TEST(Png, BadFilesGiveAClearErrorNamingTheFile) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::vector<uint8_t> good = EncodePng(Sample(8, 8));
-  const std::string truncated = folder.File("truncated.png");
-  WriteBytes(truncated, {good.begin(), good.begin() + long(good.size() / 2)});
-  const std::string text = folder.File("text.png");
-  WriteBytes(text, {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '\n'});
-  const std::string empty = folder.File("empty.png");
-  WriteBytes(empty, {});
+  const std::string truncated = folder.Path("truncated.png");
+  WriteFileBytes(truncated, {good.begin(), good.begin() + long(good.size() / 2)});
+  const std::string text = folder.Path("text.png");
+  WriteFileBytes(text, {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '\n'});
+  const std::string empty = folder.Path("empty.png");
+  WriteFileBytes(empty, {});
   std::vector<uint8_t> corrupt = good;
   corrupt[29] ^= 0xFF;  // the header chunk's checksum
-  const std::string damaged = folder.File("damaged.png");
-  WriteBytes(damaged, corrupt);
+  const std::string damaged = folder.Path("damaged.png");
+  WriteFileBytes(damaged, corrupt);
 
   struct Case {
     std::string path;
@@ -96,39 +89,35 @@ TEST(Png, BadFilesGiveAClearErrorNamingTheFile) {
       {text, 481, "Invalid picture: " + text + ": not a PNG file"},
       {empty, 481, "Invalid picture: " + empty + ": not a PNG file"},
       {damaged, 481, "Invalid picture: " + damaged + ": "},
-      {folder.File("missing.png"), 53, "File not found: " + folder.File("missing.png")},
-      {folder.File("no/such/folder.png"), 53, "File not found: "},
-      {folder.File(""), 75, "Path/File access error: "},
+      {folder.Path("missing.png"), 53, "File not found: " + folder.Path("missing.png")},
+      {folder.Path("no/such/folder.png"), 53, "File not found: "},
+      {folder.Path(""), 75, "Path/File access error: "},
       {"/dev/null", 75, "Path/File access error: /dev/null: not a regular file"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
-    const core::RuntimeError e = ErrorOf([&] { ReadPngFile(c.path); });
-    EXPECT_EQ(e.number(), c.number);
-    EXPECT_EQ(e.description().rfind(c.start, 0), 0u) << e.description();
-    EXPECT_GT(e.description().size(), c.start.size() - 1);
+    const std::optional<core::RuntimeError> e = test::RuntimeErrorOf([&] { ReadPngFile(c.path); });
+    ASSERT_TRUE(e.has_value()) << "no error";
+    EXPECT_EQ(e->number(), c.number);
+    EXPECT_TRUE(e->description().starts_with(c.start)) << e->description();
   }
 }
 
 TEST(Png, AFailedWriteLeavesThePreviousFileIntact) {
-  TempFolder folder;
-  const std::string path = folder.File("kept.png");
+  ScratchFolder folder;
+  const std::string path = folder.Path("kept.png");
   WritePngFile(path, Sample(3, 3));
-  const std::vector<uint8_t> before = ReadBytes(path);
-  const core::RuntimeError empty = ErrorOf([&] { WritePngFile(path, Image()); });
-  EXPECT_EQ(empty.number(), core::kInvalidPicture);
-  EXPECT_EQ(empty.description(), "Invalid picture: " + path + ": size 0 x 0 is not 1 to " +
-                                     std::to_string(kMaxPngSide) + " pixels on a side");
+  const std::vector<uint8_t> before = ReadFileBytes(path);
+  EXPECT_RUNTIME_ERROR_TEXT(WritePngFile(path, Image()), core::kInvalidPicture,
+                            "Invalid picture: " + path + ": size 0 x 0 is not 1 to " +
+                                std::to_string(kMaxPngSide) + " pixels on a side");
   Image inconsistent(2, 2);
   inconsistent.pixels.pop_back();
-  const core::RuntimeError mismatch = ErrorOf([&] { WritePngFile(path, inconsistent); });
-  EXPECT_EQ(mismatch.number(), core::kInvalidPicture);
-  EXPECT_EQ(mismatch.description(),
-            "Invalid picture: " + path + ": pixel buffer does not match its size");
-  EXPECT_EQ(ReadBytes(path), before);
-  EXPECT_EQ(ErrorOf([&] { WritePngFile(folder.File("none/x.png"), Sample(1, 1)); }).number(),
-            core::kFileAccess);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+  EXPECT_RUNTIME_ERROR_TEXT(WritePngFile(path, inconsistent), core::kInvalidPicture,
+                            "Invalid picture: " + path + ": pixel buffer does not match its size");
+  EXPECT_EQ(ReadFileBytes(path), before);
+  EXPECT_RUNTIME_ERROR(WritePngFile(folder.Path("none/x.png"), Sample(1, 1)), core::kFileAccess);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Root()), {}), 1);
 }
 
 }  // namespace

@@ -9,33 +9,25 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
+#include <optional>
 
-#include "TestFiles.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/BitmapPicture.h"
 #include "leddisplay/platform/PropertyFile.h"
 #include "leddisplay/platform/StdFont.h"
+#include "support/ExpectRuntimeError.h"
+#include "support/FileContents.h"
+#include "support/ScratchFolder.h"
 
 namespace led::platform {
 namespace {
 
 namespace fs = std::filesystem;
 using core::Variant;
-using testing_support::TempFolder;
-
-void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadFileText;
+using test::ScratchFolder;
+using test::WriteFileText;
 
 std::shared_ptr<BitmapPicture> TestPicture() {
   Image image(3, 2);
@@ -78,10 +70,10 @@ MemoryPropertyBag EveryType() {
 }
 
 TEST(PropertyFile, EveryValueTypeSurvivesARoundTrip) {
-  TempFolder folder;
+  ScratchFolder folder;
   const MemoryPropertyBag saved = EveryType();
-  SavePropertyFile(folder.File("a.json"), saved);
-  const MemoryPropertyBag loaded = LoadPropertyFile(folder.File("a.json"));
+  SavePropertyFile(folder.Path("a.json"), saved);
+  const MemoryPropertyBag loaded = LoadPropertyFile(folder.Path("a.json"));
 
   ASSERT_EQ(loaded.Entries().size(), saved.Entries().size());
   for (size_t i = 0; i < saved.Entries().size(); ++i) {
@@ -101,15 +93,15 @@ TEST(PropertyFile, EveryValueTypeSurvivesARoundTrip) {
 }
 
 TEST(PropertyFile, LayoutIsTypedJsonWithNonFiniteNumbersAsText) {
-  TempFolder folder;
+  ScratchFolder folder;
   MemoryPropertyBag bag;
   bag.Store("Digits", Variant::FromInteger(4));
   bag.Store("Value", Variant::FromDouble(std::nan("")));
   bag.Store("Big", Variant::FromDouble(-HUGE_VAL));
   bag.Store("Font", Variant::FromObject(StdFont::Create("DejaVu Sans", 8.25)));
-  SavePropertyFile(folder.File("p.json"), bag);
+  SavePropertyFile(folder.Path("p.json"), bag);
 
-  const auto json = nlohmann::ordered_json::parse(ReadText(folder.File("p.json")));
+  const auto json = nlohmann::ordered_json::parse(ReadFileText(folder.Path("p.json")));
   EXPECT_EQ(json["format"], "leddisplay");
   EXPECT_EQ(json["version"], 1);
   const auto& p = json["properties"];
@@ -180,68 +172,52 @@ TEST(PropertyFile, BadFilesFailWithTheFileKeyAndProblem) {
       {"font attribute twice",
        WithEntry(R"({"type":"Font","value":{"name":"X","size":8,"size":9}})"), "size", "twice"},
   };
-  TempFolder folder;
-  const std::string path = folder.File("bad.json");
+  ScratchFolder folder;
+  const std::string path = folder.Path("bad.json");
   for (const auto& c : cases) {
-    WriteText(path, c.content);
-    try {
-      LoadPropertyFile(path);
+    WriteFileText(path, c.content);
+    const std::optional<core::RuntimeError> e =
+        test::RuntimeErrorOf([&] { LoadPropertyFile(path); });
+    if (!e) {
       ADD_FAILURE() << c.what << ": loaded";
-    } catch (const core::RuntimeError& e) {
-      EXPECT_EQ(e.number(), 380) << c.what;
-      EXPECT_NE(e.description().find(path), std::string::npos) << c.what << ": " << e.description();
-      if (*c.key) {
-        EXPECT_NE(e.description().find(std::string("\"") + c.key + "\""), std::string::npos)
-            << c.what << ": " << e.description();
-      }
-      EXPECT_NE(e.description().find(c.problem), std::string::npos)
-          << c.what << ": " << e.description();
+      continue;
     }
+    EXPECT_EQ(e->number(), 380) << c.what;
+    EXPECT_NE(e->description().find(path), std::string::npos) << c.what << ": " << e->description();
+    if (*c.key) {
+      EXPECT_NE(e->description().find(std::string("\"") + c.key + "\""), std::string::npos)
+          << c.what << ": " << e->description();
+    }
+    EXPECT_NE(e->description().find(c.problem), std::string::npos)
+        << c.what << ": " << e->description();
   }
 }
 
 TEST(PropertyFile, PictureWhoseSizeDisagreesWithItsPngIsRefused) {
-  TempFolder folder;
+  ScratchFolder folder;
   MemoryPropertyBag bag;
   bag.Store("Picture", Variant::FromObject(TestPicture()));
-  SavePropertyFile(folder.File("p.json"), bag);
-  auto json = nlohmann::ordered_json::parse(ReadText(folder.File("p.json")));
+  SavePropertyFile(folder.Path("p.json"), bag);
+  auto json = nlohmann::ordered_json::parse(ReadFileText(folder.Path("p.json")));
   json["properties"]["Picture"]["value"]["width"] = 4;
-  WriteText(folder.File("p.json"), json.dump());
-  try {
-    LoadPropertyFile(folder.File("p.json"));
-    ADD_FAILURE() << "loaded";
-  } catch (const core::RuntimeError& e) {
-    EXPECT_NE(e.description().find("is 3x2, not 4x2"), std::string::npos) << e.description();
-  }
+  WriteFileText(folder.Path("p.json"), json.dump());
+  EXPECT_RUNTIME_ERROR_TEXT(LoadPropertyFile(folder.Path("p.json")), core::kInvalidPropertyValue,
+                            "is 3x2, not 4x2");
 }
 
 TEST(PropertyFile, MissingFileAndFolderGiveFileErrors) {
-  TempFolder folder;
-  try {
-    LoadPropertyFile(folder.File("absent.json"));
-    ADD_FAILURE();
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), 53);
-    EXPECT_NE(e.description().find("absent.json"), std::string::npos);
-  }
-  for (const std::string& path : {folder.Path().string(), std::string("/dev/zero")}) {
-    try {
-      LoadPropertyFile(path);
-      ADD_FAILURE() << path;
-    } catch (const core::RuntimeError& e) {
-      EXPECT_EQ(e.number(), 75) << path;
-      EXPECT_NE(e.description().find(path), std::string::npos) << e.description();
-    }
-  }
+  ScratchFolder folder;
+  EXPECT_RUNTIME_ERROR_TEXT(LoadPropertyFile(folder.Path("absent.json")), 53, "absent.json");
+  for (const std::string& path : {folder.Root().string(), std::string("/dev/zero")})
+    EXPECT_RUNTIME_ERROR_TEXT(LoadPropertyFile(path), 75, path);
 }
 
 // An object the file cannot hold.
 class Opaque : public core::Object {};
 
 TEST(PropertyFile, PictureWithoutPixelsSurvivesARoundTrip) {
-  TempFolder folder;
-  const std::string path = folder.File("empty.json");
+  ScratchFolder folder;
+  const std::string path = folder.Path("empty.json");
   MemoryPropertyBag bag;
   bag.Store("MouseIcon", Variant::FromObject(BitmapPicture::FromImage(Image())));
   SavePropertyFile(path, bag);
@@ -255,26 +231,24 @@ TEST(PropertyFile, PictureWithoutPixelsSurvivesARoundTrip) {
 }
 
 TEST(PropertyFile, SaveOfAValueThatCannotBeWrittenKeepsThePreviousFile) {
-  TempFolder folder;
-  const std::string path = folder.File("keep.json");
+  ScratchFolder folder;
+  const std::string path = folder.Path("keep.json");
   MemoryPropertyBag good;
   good.Store("Digits", Variant::FromInteger(6));
   SavePropertyFile(path, good);
-  const std::string before = ReadText(path);
+  const std::string before = ReadFileText(path);
 
   MemoryPropertyBag bad;
   bad.Store("Digits", Variant::FromInteger(7));
   bad.Store("Strange", Variant::FromObject(std::make_shared<Opaque>()));
-  try {
-    SavePropertyFile(path, bad);
-    ADD_FAILURE();
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), 380);
-    EXPECT_NE(e.description().find("\"Strange\""), std::string::npos) << e.description();
-    EXPECT_NE(e.description().find(path), std::string::npos) << e.description();
-  }
-  EXPECT_EQ(ReadText(path), before);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+  const std::optional<core::RuntimeError> e =
+      test::RuntimeErrorOf([&] { SavePropertyFile(path, bad); });
+  ASSERT_TRUE(e.has_value()) << "saved";
+  EXPECT_EQ(e->number(), 380);
+  EXPECT_NE(e->description().find("\"Strange\""), std::string::npos) << e->description();
+  EXPECT_NE(e->description().find(path), std::string::npos) << e->description();
+  EXPECT_EQ(ReadFileText(path), before);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 1);
 }
 
 // Makes a folder immutable for its lifetime (works for root too); false if the file
@@ -318,33 +292,28 @@ class ReadOnlyFolder {
 };
 
 TEST(PropertyFile, SaveIntoAnUnwritableFolderKeepsThePreviousFile) {
-  TempFolder folder;
-  const std::string path = folder.File("keep.json");
+  ScratchFolder folder;
+  const std::string path = folder.Path("keep.json");
   SavePropertyFile(path, EveryType());
-  const std::string before = ReadText(path);
+  const std::string before = ReadFileText(path);
   {
-    ReadOnlyFolder readOnly(folder.Path());
+    ReadOnlyFolder readOnly(folder.Root());
     if (!readOnly.Active()) GTEST_SKIP() << "cannot make a folder read-only here";
     MemoryPropertyBag other;
     other.Store("Digits", Variant::FromInteger(7));
-    try {
-      SavePropertyFile(path, other);
-      ADD_FAILURE() << "saved into a read-only folder";
-    } catch (const core::RuntimeError& e) {
-      EXPECT_EQ(e.number(), 75);
-      EXPECT_NE(e.description().find(path), std::string::npos) << e.description();
-    }
+    EXPECT_RUNTIME_ERROR_TEXT(SavePropertyFile(path, other), 75, path);
   }
-  EXPECT_EQ(ReadText(path), before);
+  EXPECT_EQ(ReadFileText(path), before);
   EXPECT_EQ(LoadPropertyFile(path).Entries().size(), EveryType().Entries().size());
 }
 
 TEST(PropertyFile, SaveOverAFolderFailsAndLeavesNoTemporaryFile) {
-  TempFolder folder;
-  fs::create_directory(folder.File("taken"));
-  EXPECT_THROW(SavePropertyFile(folder.File("taken"), EveryType()), core::RuntimeError);
-  EXPECT_TRUE(fs::is_directory(folder.File("taken")));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+  ScratchFolder folder;
+  fs::create_directory(folder.Path("taken"));
+  EXPECT_RUNTIME_ERROR_TEXT(SavePropertyFile(folder.Path("taken"), EveryType()), 75,
+                            folder.Path("taken"));
+  EXPECT_TRUE(fs::is_directory(folder.Path("taken")));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -11,19 +11,10 @@
 #include "leddisplay/platform/GdiTable.h"
 #include "leddisplay/platform/RasterSurface.h"
 #include "leddisplay/platform/SystemColors.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::platform {
 namespace {
-
-template <class Call>
-void ExpectError(int32_t number, Call&& call) {
-  try {
-    call();
-    ADD_FAILURE() << "no error, expected " << number;
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), number) << e.description();
-  }
-}
 
 TEST(RasterSurface, StartsKeepingAnEmptyPixelImage) {
   RasterSurface surface;
@@ -82,13 +73,13 @@ TEST(RasterSurface, RefusedExtentsChangeNothing) {
   const float inf = std::numeric_limits<float>::infinity();
   for (float twips : {-15.0f, nan, inf, 32768.0f * 15, 1e30f}) {
     SCOPED_TRACE(twips);
-    ExpectError(380, [&] { surface.SetWidth(twips); });
-    ExpectError(380, [&] { surface.SetHeight(twips); });
+    EXPECT_RUNTIME_ERROR(surface.SetWidth(twips), 380);
+    EXPECT_RUNTIME_ERROR(surface.SetHeight(twips), 380);
   }
   // Each side is allowed, but not the area: 8192 x 8193 > 64 Mi pixels.
   surface.SetExtentPixels(8192, 10);
-  ExpectError(380, [&] { surface.SetHeight(8193 * 15.0f); });
-  ExpectError(380, [&] { surface.SetExtentPixels(-1, 5); });
+  EXPECT_RUNTIME_ERROR(surface.SetHeight(8193 * 15.0f), 380);
+  EXPECT_RUNTIME_ERROR(surface.SetExtentPixels(-1, 5), 380);
   EXPECT_EQ(surface.ExtentPixelsX(), 8192);
   EXPECT_EQ(surface.ExtentPixelsY(), 10);
   EXPECT_EQ(surface.Inner().height, 10);
@@ -99,7 +90,7 @@ TEST(RasterSurface, RefusedExtentsChangeNothing) {
   EXPECT_EQ(surface.Inner().width, 32765);
   // ...and a border change that would make the inner image too large is refused.
   surface.SetExtentPixels(32771, 6);
-  ExpectError(380, [&] { surface.SetBorderStyle(0); });
+  EXPECT_RUNTIME_ERROR(surface.SetBorderStyle(0), 380);
   EXPECT_EQ(surface.BorderStyle(), 1);
 }
 
@@ -211,19 +202,19 @@ TEST(RasterSurface, ScalesConvertThroughTwipsPerPixel) {
   EXPECT_EQ(surface.Width(), 240.0f);
   EXPECT_EQ(surface.Height(), 200.0f);
   EXPECT_FLOAT_EQ(surface.ScaleY(1, host::kScalePixels, host::kScaleTwips), 20);
-  ExpectError(5, [&] { surface.ScaleX(1, 9, host::kScalePixels); });
-  ExpectError(5, [&] { surface.ScaleY(1, host::kScalePixels, -1); });
-  ExpectError(380, [&] { surface.SetTwipsPerPixel(0, 15); });
-  ExpectError(380, [&] { surface.SetTwipsPerPixel(15, std::nanf("")); });
+  EXPECT_RUNTIME_ERROR(surface.ScaleX(1, 9, host::kScalePixels), 5);
+  EXPECT_RUNTIME_ERROR(surface.ScaleY(1, host::kScalePixels, -1), 5);
+  EXPECT_RUNTIME_ERROR(surface.SetTwipsPerPixel(0, 15), 380);
+  EXPECT_RUNTIME_ERROR(surface.SetTwipsPerPixel(15, std::nanf("")), 380);
 }
 
 TEST(RasterSurface, RefusedPropertyValuesKeepTheOldValue) {
   RasterSurface surface;
-  ExpectError(380, [&] { surface.SetAppearance(2); });
-  ExpectError(380, [&] { surface.SetBorderStyle(-1); });
-  ExpectError(380, [&] { surface.SetMousePointer(16); });
-  ExpectError(380, [&] { surface.SetDrawWidth(0); });
-  ExpectError(380, [&] { surface.SetScaleMode(8); });
+  EXPECT_RUNTIME_ERROR(surface.SetAppearance(2), 380);
+  EXPECT_RUNTIME_ERROR(surface.SetBorderStyle(-1), 380);
+  EXPECT_RUNTIME_ERROR(surface.SetMousePointer(16), 380);
+  EXPECT_RUNTIME_ERROR(surface.SetDrawWidth(0), 380);
+  EXPECT_RUNTIME_ERROR(surface.SetScaleMode(8), 380);
   EXPECT_EQ(surface.Appearance(), 1);
   EXPECT_EQ(surface.BorderStyle(), 0);
   EXPECT_EQ(surface.DrawWidth(), 1);

@@ -9,6 +9,7 @@
 #include "leddisplay/platform/Form.h"
 #include "leddisplay/platform/Recorder.h"
 #include "leddisplay/platform/StdFont.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::platform {
 namespace {
@@ -174,9 +175,9 @@ TEST_F(RecorderTest, NestedCallsFollowTheCallThatCausedThem) {
 }
 
 TEST_F(RecorderTest, RefusedCallsAreLoggedAndTheirErrorPassesOn) {
-  EXPECT_THROW(host.label1.SetAlignment(7), core::RuntimeError);
+  EXPECT_RUNTIME_ERROR(host.label1.SetAlignment(7), core::kInvalidPropertyValue);
   EXPECT_EQ(Last(), (json{{"call", "Label1.Alignment"}, {"value", 7}}));
-  EXPECT_THROW(host.surface.SetAppearance(2), core::RuntimeError);
+  EXPECT_RUNTIME_ERROR(host.surface.SetAppearance(2), core::kInvalidPropertyValue);
   EXPECT_EQ(recorder.Calls().size(), 2u);
 }
 

@@ -7,6 +7,7 @@
 #include "leddisplay/platform/StdFont.h"
 #include "leddisplay/platform/SystemColors.h"
 #include "leddisplay/platform/TextLabel.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::platform {
 namespace {
@@ -58,21 +59,11 @@ TEST_F(TextLabelTest, SharesTheFontObjectItIsGiven) {
 TEST_F(TextLabelTest, RefusesBadAlignmentAndNoFont) {
   label.SetAlignment(2);
   for (int16_t bad : {-1, 3, 32767}) {
-    try {
-      label.SetAlignment(bad);
-      ADD_FAILURE() << bad << " accepted";
-    } catch (const core::RuntimeError& e) {
-      EXPECT_EQ(e.number(), 380);
-    }
+    EXPECT_RUNTIME_ERROR(label.SetAlignment(bad), 380) << "alignment " << bad;
     EXPECT_EQ(label.Alignment(), 2);
   }
   const auto font = label.Font();
-  try {
-    label.SetFont(nullptr);
-    ADD_FAILURE();
-  } catch (const core::RuntimeError& e) {
-    EXPECT_EQ(e.number(), 91);
-  }
+  EXPECT_RUNTIME_ERROR(label.SetFont(nullptr), 91);
   EXPECT_EQ(label.Font(), font);
 }
 

@@ -6,6 +6,7 @@
 #include "leddisplay/platform/GdiTable.h"
 #include "leddisplay/platform/SystemColors.h"
 #include "leddisplay/render/ColorConversion.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::render::testing {
 namespace {
@@ -33,13 +34,8 @@ TEST(SplitColorComponentsTest, ChannelsCarryTheComponentInTheHighByte) {
 TEST(SplitColorComponentsTest, RefusesColoursAboveSixHexDigits) {
   for (core::OleColor color : {0x1000000u, 0x2FFFFFFu, 0x80000005u, 0xFFFFFFFFu}) {
     SCOPED_TRACE(color);
-    try {
-      SplitColorComponents(color);
-      ADD_FAILURE() << "no error";
-    } catch (const core::RuntimeError& e) {
-      EXPECT_EQ(e.number(), core::kInvalidCall);
-      EXPECT_EQ(e.description(), "Invalid procedure call or argument");
-    }
+    EXPECT_RUNTIME_ERROR_TEXT(SplitColorComponents(color), core::kInvalidCall,
+                              "Invalid procedure call or argument");
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "RenderFixture.h"
 #include "leddisplay/render/RenderPass.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::render::testing {
 namespace {
@@ -68,7 +69,7 @@ TEST_F(LayoutTest, TwipsPerPixelIsReadAfresh) {
 
 TEST_F(LayoutTest, MarginOverflowClearsSizingInProgress) {
   state.StoredDigitUpperMargin = 3000;  // 45000 twips
-  EXPECT_EQ(ErrorNumberOf([&] { AutoSizeHeight(display); }), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(AutoSizeHeight(display), core::kOverflow);
   EXPECT_TRUE(Calls("Height").empty());
   EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
 

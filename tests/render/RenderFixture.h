@@ -45,15 +45,6 @@ inline int ChangeCount(const std::vector<json>& calls) {
   return n;
 }
 
-inline int32_t ErrorNumberOf(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const core::RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
 class RenderTest : public ::testing::Test {
  protected:
   RenderTest() {

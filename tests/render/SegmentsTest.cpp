@@ -6,6 +6,7 @@
 
 #include "RenderFixture.h"
 #include "leddisplay/render/Segments.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::render::testing {
 namespace {
@@ -104,11 +105,11 @@ TEST_F(SegmentsTest, NoPointForSizeZeroOrLess) {
 }
 
 TEST_F(SegmentsTest, OverflowStopsAfterTheLinesAlreadyDrawn) {
-  EXPECT_EQ(ErrorNumberOf([&] { DrawSegmentTop(display, 0, 10, 32766, kOn); }), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(DrawSegmentTop(display, 0, 10, 32766, kOn), core::kOverflow);
   EXPECT_EQ(Calls(), (std::vector<json>{LineCall(0, 32766, 10, 32766, kOn),
                                         LineCall(1, 32767, 9, 32767, kOn)}));
   recorder.Clear();
-  EXPECT_EQ(ErrorNumberOf([&] { DrawSegmentRight(display, -32767, 0, 10, kOn); }), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(DrawSegmentRight(display, -32767, 0, 10, kOn), core::kOverflow);
   EXPECT_EQ(Calls().size(), 2u);
 }
 

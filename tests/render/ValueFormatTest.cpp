@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "leddisplay/core/RuntimeError.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::render {
 namespace {
@@ -28,15 +29,6 @@ std::string Describe(const std::vector<DisplayCell>& cells) {
   return out;
 }
 
-int32_t ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const core::RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
 TEST(ValueFormat, Pattern) {
   const struct {
     int16_t digits, decimals;
@@ -51,8 +43,8 @@ TEST(ValueFormat, Pattern) {
   for (const auto& c : cases)
     EXPECT_EQ(BuildDisplayPattern(c.digits, c.decimals, c.sign), c.pattern)
         << c.digits << ' ' << c.decimals << ' ' << c.sign;
-  EXPECT_EQ(ErrorOf([] { BuildDisplayPattern(32767, -1, kFalse); }), core::kOverflow);
-  EXPECT_EQ(ErrorOf([] { BuildDisplayPattern(-32768, 1, kFalse); }), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(BuildDisplayPattern(32767, -1, kFalse), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(BuildDisplayPattern(-32768, 1, kFalse), core::kOverflow);
 }
 
 struct FormatCase {
@@ -179,7 +171,7 @@ TEST(ValueFormat, CountsOutsideSixteenBitsOverflow) {
   };
   for (const auto& c : cases) {
     size_t length = 0;
-    const int32_t error = ErrorOf([&] {
+    const int32_t error = test::ErrorNumberOf([&] {
       length = FormatDisplay(c.value, c.digits, c.decimals, c.sign, kFalse).DisplayText.size();
     });
     EXPECT_EQ(error, c.error) << c.value << ' ' << c.digits << ' ' << c.decimals;
