@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "leddisplay/core/RuntimeError.h"
+#include "support/ExpectRuntimeError.h"
 
 namespace led::core {
 namespace {
@@ -26,11 +27,9 @@ Outcome Err(int32_t n) {
 }
 
 Outcome Attempt(const std::function<int64_t()>& f) {
-  try {
-    return Ok(f());
-  } catch (const RuntimeError& e) {
-    return Err(e.number());
-  }
+  int64_t value = 0;
+  const int32_t error = test::ErrorNumberOf([&] { value = f(); });
+  return error ? Err(error) : Ok(value);
 }
 
 void PrintTo(const Outcome& o, std::ostream* os) {

@@ -30,25 +30,30 @@ struct Result {
 };
 
 Result Convert(const Variant& in, To to) {
-  try {
+  Result result;
+  result.error = test::ErrorNumberOf([&] {
     switch (to) {
       case To::Integer:
-        return {Variant::FromInteger(in.ToInteger())};
+        result.value = Variant::FromInteger(in.ToInteger());
+        break;
       case To::Long:
-        return {Variant::FromLong(in.ToLong())};
+        result.value = Variant::FromLong(in.ToLong());
+        break;
       case To::Single:
-        return {Variant::FromSingle(in.ToSingle())};
+        result.value = Variant::FromSingle(in.ToSingle());
+        break;
       case To::Double:
-        return {Variant::FromDouble(in.ToDouble())};
+        result.value = Variant::FromDouble(in.ToDouble());
+        break;
       case To::Boolean:
-        return {Variant::FromBoolean(in.ToBoolean())};
+        result.value = Variant::FromBoolean(in.ToBoolean());
+        break;
       case To::String:
-        return {Variant::FromString(in.ToString())};
+        result.value = Variant::FromString(in.ToString());
+        break;
     }
-  } catch (const RuntimeError& e) {
-    return {Variant(), e.number()};
-  }
-  return {};
+  });
+  return result;
 }
 
 Variant I(int16_t v) {
