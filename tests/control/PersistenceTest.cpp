@@ -1,6 +1,7 @@
 // First placement, save, load and termination.
 #include <cmath>
 #include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -374,6 +375,77 @@ TEST_F(Persistence, ANewlyPlacedControlStartsWithItsFirstValuesAndSavesEmptyCapt
   EXPECT_TRUE(bag.Contains("CaptionLow"));
   EXPECT_TRUE(bag.Contains("CaptionUpper"));
   EXPECT_FALSE(bag.Contains("Digits"));  // equal to its default
+}
+
+// A bag that holds nothing and notes the default passed with each key, as
+// "Type:value" ("Object:set" or "Object:none" for objects).
+class DefaultsBag : public host::PropertyBag {
+ public:
+  Variant ReadProperty(const std::string& key, const Variant& defaultValue) override {
+    reads.emplace_back(key, Describe(defaultValue));
+    return defaultValue;
+  }
+  void WriteProperty(const std::string& key, const Variant&, const Variant& defaultValue) override {
+    writes.emplace_back(key, Describe(defaultValue));
+  }
+  static std::string Describe(const Variant& v) {
+    if (v.type() == core::VariantType::Object) return v.ToObject() ? "Object:set" : "Object:none";
+    return std::string(v.TypeName()) + ":" + v.ToString();
+  }
+  std::vector<std::pair<std::string, std::string>> reads;
+  std::vector<std::pair<std::string, std::string>> writes;
+};
+
+TEST_F(Persistence, DefaultsHaveTheirTypesAndAreTheSameOnWritingAndReading) {
+  const std::vector<std::pair<std::string, std::string>> written = {
+      {"Appearance", "Integer:1"},
+      {"AutoSize", "Boolean:False"},
+      {"BorderStyle", "Integer:1"},
+      {"BackColor", "Long:0"},
+      {"BackGroundStyle", "Integer:0"},
+      {"BackGroundG1", "Long:0"},
+      {"BackGroundG2", "Long:14737632"},
+      {"CaptionLow", "String:Caption Lower"},
+      {"CaptionLowForeColor", "Long:16761024"},
+      {"CaptionLowPosition", "Integer:2"},
+      {"CaptionUpper", "String:Caption Upper"},
+      {"CaptionUpperForeColor", "Long:16761024"},
+      {"CaptionUpperPosition", "Integer:2"},
+      {"CaptionLowFont", "Object:set"},
+      {"CaptionUpperFont", "Object:set"},
+      {"Enabled", "Boolean:True"},
+      {"OnColor", "Long:16761024"},
+      {"OffColor", "Long:4210688"},
+      {"Decimals", "Integer:3"},
+      {"DecimalPointSize", "Integer:3"},
+      {"ShowAllDecimalPoints", "Boolean:True"},
+      {"Digits", "Integer:4"},
+      {"MouseIcon", "Object:none"},
+      {"MousePointer", "Integer:0"},
+      {"LeadingZeros", "Boolean:True"},
+      {"LeadingPlusMinus", "Boolean:True"},
+      {"SegmentWidth", "Integer:3"},
+      {"DigitWidth", "Integer:24"},
+      {"DigitHeight", "Integer:48"},
+      {"DigitLeftMargin", "Integer:3"},
+      {"DigitUpperMargin", "Integer:3"},
+      {"DigitSpacing", "Integer:10"},
+      {"PictureBackground", "Object:none"},
+      {"SegmentSeperation", "Integer:2"},
+      {"Transparent", "Boolean:False"},
+      {"UseOverRange", "Boolean:False"},
+      {"Value", "Integer:0"},
+  };
+  DefaultsBag bag;
+  control.WriteProperties(bag);
+  EXPECT_EQ(bag.writes, written);
+
+  Loaded loaded;
+  loaded.control.ReadProperties(bag);
+  std::map<std::string, std::string> expected(written.begin(), written.end());
+  expected["Backcolor"] = "Long:0";
+  expected["CaptionUpperAlignment"] = "Integer:2";
+  for (const auto& [key, described] : bag.reads) EXPECT_EQ(described, expected[key]) << key;
 }
 
 TEST_F(Persistence, AnOverflowingDigitsEndsTheLoadAtThatKey) {
