@@ -5,7 +5,6 @@
 // the container would.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
