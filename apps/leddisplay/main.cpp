@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "apps/leddisplay/Gallery.h"
@@ -22,6 +23,22 @@ bool SplitPair(const std::string& text, char separator, T& a, T& b) {
   in.imbue(std::locale::classic());
   char sep = 0;
   return static_cast<bool>(in >> a >> sep >> b) && sep == separator && in.peek() == EOF;
+}
+
+// Why no subcommand was recognised, or nothing when one was (or help was asked for).
+std::optional<std::string> MissingSubcommand(CLI::App& app, const CLI::ParseError& e) {
+  if (e.get_exit_code() == 0 || !app.get_subcommands().empty()) return std::nullopt;
+  const auto remaining = app.remaining();
+  if (remaining.empty()) return "a subcommand is required";
+  const std::string& word = remaining.front();
+  return (word.starts_with('-') ? "unknown option '" : "unknown subcommand '") + word + "'";
+}
+
+std::string SubcommandNames(CLI::App& app) {
+  std::string names;
+  for (const CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; }))
+    names += (names.empty() ? "" : ", ") + sub->get_name();
+  return names;
 }
 
 int RunScriptCommand(const std::string& file) {
@@ -86,6 +103,11 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
+    // Without a subcommand, say what was wrong and which ones there are.
+    if (const auto why = MissingSubcommand(app, e)) {
+      std::cerr << "leddisplay: " << *why << "; use one of " << SubcommandNames(app) << '\n';
+      return kBadInput;
+    }
     // CLI11's exit codes are its own; every bad argument is exit code 2 here.
     const int code = app.exit(e);
     return code == 0 ? 0 : kBadInput;
