@@ -2,6 +2,7 @@
 
 #include "apps/leddisplay/HostedControl.h"
 #include "apps/leddisplay/PropertyAccess.h"
+#include "apps/leddisplay/PropertyValue.h"
 #include "apps/leddisplay/ScriptValue.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/BitmapPicture.h"
@@ -71,7 +72,7 @@ platform::Image RenderImage(const RenderOptions& options) {
   }
   for (const auto& [name, text] : options.sets) {
     try {
-      SetProperty(display, name, MakeValue(ParseValue(text)));
+      SetProperty(display, name, MakeValue(ParsePropertyValue(name, text)));
     } catch (const core::RuntimeError& e) {
       Rethrow(e, "--set " + name + "=" + text);
     } catch (const ParseError& e) {
