@@ -17,9 +17,9 @@
 #include <string>
 #include <type_traits>
 
-#include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/OleColor.h"
+#include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/host/Font.h"
 #include "leddisplay/host/Host.h"
 #include "leddisplay/host/Picture.h"
@@ -40,12 +40,13 @@ concept BooleanArgument = std::same_as<T, bool> || WiderInteger<T>;
 // The value as a 16-bit number; 6 "Overflow" outside -32768..32767.
 template <WiderInteger T>
 int16_t CheckedInteger16(T value) {
-  if constexpr (std::is_signed_v<T>) {
-    return core::Narrow16(static_cast<int64_t>(value));
-  } else {
-    if (static_cast<uint64_t>(value) > 32767) core::ThrowOverflow();
-    return static_cast<int16_t>(value);
-  }
+  bool inRange;
+  if constexpr (std::is_signed_v<T>)
+    inRange = static_cast<int64_t>(value) >= -32768 && static_cast<int64_t>(value) <= 32767;
+  else
+    inRange = static_cast<uint64_t>(value) <= 32767;
+  if (!inRange) throw core::RuntimeError(core::kOverflow);
+  return static_cast<int16_t>(value);
 }
 
 template <BooleanArgument T>
