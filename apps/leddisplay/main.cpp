@@ -78,7 +78,11 @@ int main(int argc, char** argv) {
   std::string size, place;
   auto* renderCmd = app.add_subcommand("render", "Draw one control and write it as PNG");
   renderCmd->add_option("--load", render.load, "Read the control's properties from FILE");
-  renderCmd->add_option("--set", sets, "Put a property by name, NAME=VALUE (repeatable, in order)");
+  renderCmd->add_option(
+      "--set", sets,
+      "Put a property by name, NAME=VALUE (repeatable, in order). VALUE: a number, "
+      "True or False, \"text\" in double quotes, a colour &HBBGGRR, or an "
+      "enumeration member's published name such as Gradient_V");
   renderCmd->add_option("--size", size, "The control's extent in pixels, WxH (default 173x63)");
   renderCmd->add_option("--container-picture", render.containerPicture,
                         "A PNG as the container's background picture");
