@@ -1,10 +1,14 @@
 #include "apps/leddisplay/Gallery.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "apps/leddisplay/RenderCommand.h"
+#include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/FontRenderer.h"
 #include "leddisplay/platform/Png.h"
 
@@ -102,6 +106,40 @@ platform::Image ContainerPicture(int32_t width, int32_t height) {
   return image;
 }
 
+// A new folder under the system's temporary folder, removed with what it holds when
+// the object goes, so that helper files never land beside the user's output.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "leddisplay-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+      throw core::RuntimeError(core::kFileAccess,
+                               "Path/File access error: " + pattern + ": " + std::strerror(errno));
+    path_ = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Creates the folder `output` goes into, if it has one and it is missing.
+void CreateParentFolder(const std::string& output) {
+  const std::filesystem::path parent = std::filesystem::path(output).parent_path();
+  std::error_code error;
+  if (!parent.empty()) std::filesystem::create_directories(parent, error);
+  if (error)
+    throw core::RuntimeError(core::kFileAccess,
+                             "Path/File access error: " + parent.string() + ": " + error.message());
+}
+
 void Blit(const platform::Image& from, platform::Image& to, int32_t left, int32_t top) {
   for (int32_t y = 0; y < from.height; ++y)
     for (int32_t x = 0; x < from.width; ++x)
@@ -112,9 +150,9 @@ void Blit(const platform::Image& from, platform::Image& to, int32_t left, int32_
 
 void WriteGallery(const std::string& output) {
   constexpr int32_t kColumns = 3, kScale = 2, kPad = 16, kTitle = 22;
-  const std::filesystem::path outPath(output);
-  const std::string picturePath =
-      (outPath.parent_path() / (outPath.stem().string() + "-container.png")).string();
+  CreateParentFolder(output);
+  const ScratchFolder scratch;
+  const std::string picturePath = scratch.File("container.png");
   platform::WritePngFile(picturePath, ContainerPicture(400, 200));
 
   std::vector<platform::Image> tiles;

@@ -5,8 +5,8 @@
 
 namespace led::apps {
 
-// Writes the gallery PNG to `output`; the container picture used by the transparent
-// example is written beside it. Errors as core::RuntimeError.
+// Writes the gallery PNG to `output`, creating its folder if missing; nothing else is
+// left behind. Errors as core::RuntimeError.
 void WriteGallery(const std::string& output);
 
 }  // namespace led::apps

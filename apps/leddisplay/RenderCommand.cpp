@@ -2,6 +2,7 @@
 
 #include "apps/leddisplay/HostedControl.h"
 #include "apps/leddisplay/PropertyAccess.h"
+#include "apps/leddisplay/PropertyValue.h"
 #include "apps/leddisplay/ScriptValue.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/BitmapPicture.h"
@@ -62,11 +63,16 @@ platform::Image RenderImage(const RenderOptions& options) {
     form.Surface().SetWidth(static_cast<float>(options.width) * tppX);
     form.Surface().SetHeight(static_cast<float>(options.height) * tppY);
   } catch (const core::RuntimeError& e) {
-    Rethrow(e, "--size");
+    throw core::RuntimeError(
+        e.number(), "--size " + std::to_string(options.width) + "x" +
+                        std::to_string(options.height) + ": " + e.description() +
+                        " (the inside of the border holds at most " +
+                        std::to_string(platform::kMaxInnerSide) + " pixels on a side and " +
+                        std::to_string(platform::kMaxInnerPixels) + " in all)");
   }
   for (const auto& [name, text] : options.sets) {
     try {
-      SetProperty(display, name, MakeValue(ParseValue(text)));
+      SetProperty(display, name, MakeValue(ParsePropertyValue(name, text)));
     } catch (const core::RuntimeError& e) {
       Rethrow(e, "--set " + name + "=" + text);
     } catch (const ParseError& e) {

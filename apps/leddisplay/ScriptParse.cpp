@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 
+#include "apps/leddisplay/PropertyValue.h"
 #include "apps/leddisplay/Script.h"
 #include "leddisplay/core/Text.h"
 
@@ -104,7 +105,8 @@ ScriptCommand ParseLine(int lineNumber, const std::string& text) {
     case Shape::NameValue: {
       if (list.size() < 2) throw ParseError("set needs a name and a value");
       command.name = list[0];
-      command.value = ParseValue(Trim(rest.substr(rest.find_first_of(" \t"))));
+      command.value =
+          ParsePropertyValue(command.name, Trim(rest.substr(rest.find_first_of(" \t"))));
       break;
     }
     case Shape::Numbers:

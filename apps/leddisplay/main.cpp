@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "apps/leddisplay/Gallery.h"
@@ -22,6 +23,22 @@ bool SplitPair(const std::string& text, char separator, T& a, T& b) {
   in.imbue(std::locale::classic());
   char sep = 0;
   return static_cast<bool>(in >> a >> sep >> b) && sep == separator && in.peek() == EOF;
+}
+
+// Why no subcommand was recognised, or nothing when one was (or help was asked for).
+std::optional<std::string> MissingSubcommand(CLI::App& app, const CLI::ParseError& e) {
+  if (e.get_exit_code() == 0 || !app.get_subcommands().empty()) return std::nullopt;
+  const auto remaining = app.remaining();
+  if (remaining.empty()) return "a subcommand is required";
+  const std::string& word = remaining.front();
+  return (word.starts_with('-') ? "unknown option '" : "unknown subcommand '") + word + "'";
+}
+
+std::string SubcommandNames(CLI::App& app) {
+  std::string names;
+  for (const CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; }))
+    names += (names.empty() ? "" : ", ") + sub->get_name();
+  return names;
 }
 
 int RunScriptCommand(const std::string& file) {
@@ -61,7 +78,11 @@ int main(int argc, char** argv) {
   std::string size, place;
   auto* renderCmd = app.add_subcommand("render", "Draw one control and write it as PNG");
   renderCmd->add_option("--load", render.load, "Read the control's properties from FILE");
-  renderCmd->add_option("--set", sets, "Put a property by name, NAME=VALUE (repeatable, in order)");
+  renderCmd->add_option(
+      "--set", sets,
+      "Put a property by name, NAME=VALUE (repeatable, in order). VALUE: a number, "
+      "True or False, \"text\" in double quotes, a colour &HBBGGRR, or an "
+      "enumeration member's published name such as Gradient_V");
   renderCmd->add_option("--size", size, "The control's extent in pixels, WxH (default 173x63)");
   renderCmd->add_option("--container-picture", render.containerPicture,
                         "A PNG as the container's background picture");
@@ -86,6 +107,11 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
+    // Without a subcommand, say what was wrong and which ones there are.
+    if (const auto why = MissingSubcommand(app, e)) {
+      std::cerr << "leddisplay: " << *why << "; use one of " << SubcommandNames(app) << '\n';
+      return kBadInput;
+    }
     // CLI11's exit codes are its own; every bad argument is exit code 2 here.
     const int code = app.exit(e);
     return code == 0 ? 0 : kBadInput;

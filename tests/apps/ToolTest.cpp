@@ -78,8 +78,11 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
       // Refused before the enlarged picture is made, and before anything is saved.
       {"render --size 2000x2000 --scale 64 --save " + Path("x.json") + " -o " + Path("x.png"),
        "--scale 64"},
+      {"render --size 100000x100000 -o " + Path("x.png"), "at most 32767 pixels on a side"},
       {"render", "--output"},
-      {"frobnicate", "subcommand"},
+      {"frobnicate", "unknown subcommand 'frobnicate'; use one of render, script"},
+      {"--frobnicate", "unknown option '--frobnicate'"},
+      {"", "a subcommand is required"},
   };
   for (const auto& c : cases) {
     const auto outcome = RunTool(c.arguments);
@@ -106,7 +109,7 @@ TEST_F(Tool, ScriptExitCodes) {
 }
 
 TEST_F(Tool, GalleryWritesOneSheetOfTwelveExamples) {
-  const auto out = Path("gallery.png");
+  const auto out = Path("new/folder/gallery.png");
   const auto outcome = RunTool("gallery -o " + out);
   ASSERT_EQ(outcome.code, 0) << outcome.output;
   EXPECT_NE(outcome.output.find(out), std::string::npos);
@@ -114,7 +117,16 @@ TEST_F(Tool, GalleryWritesOneSheetOfTwelveExamples) {
   const auto sheet = led::platform::ReadPngFile(out);
   EXPECT_GT(sheet.width, 3 * 2 * 173);
   EXPECT_GT(sheet.height, 4 * 2 * 63);
-  EXPECT_TRUE(fs::exists(Path("gallery-container.png")));
+  // Only the sheet is left in the folder the user named.
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("new/folder")), fs::directory_iterator()), 1);
+}
+
+TEST_F(Tool, GalleryNamesAFolderItCannotCreate) {
+  std::ofstream(Path("file")) << "not a folder";
+  const auto outcome = RunTool("gallery -o " + Path("file/gallery.png"));
+  EXPECT_EQ(outcome.code, 1);
+  EXPECT_NE(outcome.output.find("error 75"), std::string::npos) << outcome.output;
+  EXPECT_NE(outcome.output.find(Path("file")), std::string::npos) << outcome.output;
 }
 
 TEST_F(Tool, TypelibListsTheInterfaceAndVersionAnswers) {

@@ -1,5 +1,7 @@
 #include "leddisplay/control/PropertyTable.h"
 
+#include <type_traits>
+
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/control/ValueConversions.h"
 
@@ -22,7 +24,30 @@ Variant Get(LEDDisplay& control) {
   if constexpr (T == Font || T == Picture) return Variant::FromObject(value);
 }
 
-template <PropertyType T, auto Setter>
+// The argument each published type's setter takes. The setter is named by this
+// signature, which picks the interface's own overload where C++ callers have more.
+template <PropertyType T>
+struct SetterArgument;
+template <>
+struct SetterArgument<Double> : std::type_identity<double> {};
+template <>
+struct SetterArgument<Integer> : std::type_identity<int16_t> {};
+template <>
+struct SetterArgument<Long> : std::type_identity<int32_t> {};
+template <>
+struct SetterArgument<Boolean> : std::type_identity<core::Boolean> {};
+template <>
+struct SetterArgument<Color> : std::type_identity<core::OleColor> {};
+template <>
+struct SetterArgument<String> : std::type_identity<const std::string&> {};
+template <>
+struct SetterArgument<Font> : std::type_identity<host::FontPtr> {};
+template <>
+struct SetterArgument<Picture> : std::type_identity<host::PicturePtr> {};
+template <PropertyType T>
+using SetterOf = void (LEDDisplay::*)(typename SetterArgument<T>::type);
+
+template <PropertyType T, SetterOf<T> Setter>
 void Set(LEDDisplay& control, const Variant& value) {
   if constexpr (T == Double) (control.*Setter)(value.ToDouble());
   if constexpr (T == Integer) (control.*Setter)(value.ToInteger());
@@ -34,7 +59,7 @@ void Set(LEDDisplay& control, const Variant& value) {
   if constexpr (T == Picture) (control.*Setter)(ToPicture(value));
 }
 
-template <PropertyType T, auto Getter, auto Setter>
+template <PropertyType T, auto Getter, SetterOf<T> Setter>
 constexpr PropertyDescription Prop(std::string_view name, int32_t dispid, std::string_view typeName,
                                    bool byRef) {
   return {name, dispid, T, typeName, byRef, &Get<T, Getter>, &Set<T, Setter>};

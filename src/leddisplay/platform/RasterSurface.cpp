@@ -18,8 +18,6 @@
 namespace led::platform {
 namespace {
 
-constexpr int64_t kMaxInnerSide = 32767;
-constexpr int64_t kMaxInnerPixels = int64_t{64} * 1024 * 1024;
 constexpr int16_t kScaleCharacters = 4, kScaleInches = 5, kScaleMillimetres = 6,
                   kScaleCentimetres = 7, kScaleHimetric = 8;
 

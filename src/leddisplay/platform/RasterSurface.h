@@ -32,6 +32,7 @@
 // twips), 5 inches, 6 millimetres, 7 centimetres; ScaleX/ScaleY also take 8 (himetric).
 // Starting state: extent 0 x 0, pixels, AutoRedraw True, DrawWidth 1, BackColor 0
 // (black), Appearance 1, BorderStyle 0, Enabled True, MousePointer 0, 15 twips per pixel.
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -39,6 +40,10 @@
 #include "leddisplay/platform/Image.h"
 
 namespace led::platform {
+
+// The largest inner image: pixels on a side, and pixels in all.
+inline constexpr int64_t kMaxInnerSide = 32767;
+inline constexpr int64_t kMaxInnerPixels = int64_t{64} * 1024 * 1024;
 
 class RasterSurface : public host::Surface {
  public:

@@ -1,0 +1,143 @@
+// C++ arguments of the typed setters: wider integers are range-checked instead of
+// wrapping, bool becomes the control's True and False.
+#include <cstdint>
+#include <functional>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "ControlFixture.h"
+
+namespace led::control::testing {
+namespace {
+
+// The calls a program writes most often resolve without ambiguity.
+static_assert(requires(LEDDisplay & c, int16_t i16, core::Boolean b, long l, unsigned u) {
+  c.SetDigits(5);
+  c.SetDigits(i16);
+  c.SetDigits(l);
+  c.SetDigits(u);
+  c.SetDecimals(-1);
+  c.SetAutoSize(true);
+  c.SetAutoSize(b);
+  c.SetAutoSize(core::kTrue);
+  c.SetAutoSize(-1);
+  c.SetLeadingZeros(0);
+});
+
+struct Integer16Property {
+  const char* name;
+  std::function<void(LEDDisplay&, int64_t)> set;
+  int16_t (LEDDisplay::*get)() const;
+};
+
+std::vector<Integer16Property> Integer16Properties() {
+  return {
+      {"Decimals", [](LEDDisplay& c, int64_t v) { c.SetDecimals(v); }, &LEDDisplay::Decimals},
+      {"DecimalPointSize", [](LEDDisplay& c, int64_t v) { c.SetDecimalPointSize(v); },
+       &LEDDisplay::DecimalPointSize},
+      {"Digits", [](LEDDisplay& c, int64_t v) { c.SetDigits(v); }, &LEDDisplay::Digits},
+      {"DigitWidth", [](LEDDisplay& c, int64_t v) { c.SetDigitWidth(v); }, &LEDDisplay::DigitWidth},
+      {"DigitHeight", [](LEDDisplay& c, int64_t v) { c.SetDigitHeight(v); },
+       &LEDDisplay::DigitHeight},
+      {"DigitLeftMargin", [](LEDDisplay& c, int64_t v) { c.SetDigitLeftMargin(v); },
+       &LEDDisplay::DigitLeftMargin},
+      {"DigitUpperMargin", [](LEDDisplay& c, int64_t v) { c.SetDigitUpperMargin(v); },
+       &LEDDisplay::DigitUpperMargin},
+      {"DigitSpacing", [](LEDDisplay& c, int64_t v) { c.SetDigitSpacing(v); },
+       &LEDDisplay::DigitSpacing},
+      {"SegmentWidth", [](LEDDisplay& c, int64_t v) { c.SetSegmentWidth(v); },
+       &LEDDisplay::SegmentWidth},
+      {"SegmentSeperation", [](LEDDisplay& c, int64_t v) { c.SetSegmentSeperation(v); },
+       &LEDDisplay::SegmentSeperation},
+  };
+}
+
+class SetterArguments : public ControlFixture {};
+
+TEST_F(SetterArguments, WideIntegersAreStoredInRangeAndOverflowOutsideIt) {
+  for (const auto& p : Integer16Properties()) {
+    SCOPED_TRACE(p.name);
+    for (const int64_t good : {int64_t{-32768}, int64_t{32767}, int64_t{5}}) {
+      p.set(control, good);
+      EXPECT_EQ((control.*p.get)(), good);
+    }
+    for (const int64_t bad :
+         {int64_t{100000}, int64_t{32768}, int64_t{-32769}, std::numeric_limits<int64_t>::min()}) {
+      recorder.Clear();
+      EXPECT_EQ(ErrorOf([&] { p.set(control, bad); }), core::kOverflow) << bad;
+      EXPECT_EQ((control.*p.get)(), 5);
+      EXPECT_TRUE(recorder.Calls().empty());  // nothing notified or drawn
+    }
+  }
+}
+
+TEST_F(SetterArguments, EveryIntegerTypeIsChecked) {
+  control.SetDigits(6);  // an int literal
+  EXPECT_EQ(control.Digits(), 6);
+  control.SetDigits(int16_t{7});
+  EXPECT_EQ(control.Digits(), 7);
+  control.SetDigits(uint8_t{8});
+  EXPECT_EQ(control.Digits(), 8);
+  control.SetDigits(9ull);
+  EXPECT_EQ(control.Digits(), 9);
+  // Unsigned values beyond the range must not wrap into it.
+  EXPECT_EQ(ErrorOf([&] { control.SetDigits(std::numeric_limits<uint64_t>::max()); }),
+            core::kOverflow);
+  EXPECT_EQ(ErrorOf([&] { control.SetDigits(uint16_t{32768}); }), core::kOverflow);
+  EXPECT_EQ(ErrorOf([&] { control.SetDigits(100000); }), core::kOverflow);
+  EXPECT_EQ(control.Digits(), 9);
+}
+
+TEST_F(SetterArguments, BooleansTakeBoolAsTrueAndFalse) {
+  const struct {
+    const char* name;
+    std::function<void(LEDDisplay&, bool)> set;
+    std::function<core::Boolean(LEDDisplay&)> get;
+  } booleans[] = {
+      {"AutoSize", [](LEDDisplay& c, bool v) { c.SetAutoSize(v); },
+       [](LEDDisplay& c) { return c.AutoSize(); }},
+      {"ShowAllDecimalPoints", [](LEDDisplay& c, bool v) { c.SetShowAllDecimalPoints(v); },
+       [](LEDDisplay& c) { return c.ShowAllDecimalPoints(); }},
+      {"LeadingZeros", [](LEDDisplay& c, bool v) { c.SetLeadingZeros(v); },
+       [](LEDDisplay& c) { return c.LeadingZeros(); }},
+      {"LeadingPlusMinus", [](LEDDisplay& c, bool v) { c.SetLeadingPlusMinus(v); },
+       [](LEDDisplay& c) { return c.LeadingPlusMinus(); }},
+      {"Enabled", [](LEDDisplay& c, bool v) { c.SetEnabled(v); },
+       [](LEDDisplay& c) { return c.Enabled(); }},
+      {"Transparent", [](LEDDisplay& c, bool v) { c.SetTransparent(v); },
+       [](LEDDisplay& c) { return c.Transparent(); }},
+      {"UseOverRange", [](LEDDisplay& c, bool v) { c.SetUseOverRange(v); },
+       [](LEDDisplay& c) { return c.UseOverRange(); }},
+  };
+  for (const auto& b : booleans) {
+    SCOPED_TRACE(b.name);
+    b.set(control, true);
+    EXPECT_EQ(b.get(control), core::kTrue);
+    b.set(control, false);
+    EXPECT_EQ(b.get(control), core::kFalse);
+  }
+}
+
+TEST_F(SetterArguments, BooleansKeepOtherIntegersAsGivenWithinSixteenBits) {
+  control.SetLeadingZeros(1);
+  EXPECT_EQ(control.LeadingZeros(), 1);
+  control.SetLeadingZeros(-1L);
+  EXPECT_EQ(control.LeadingZeros(), core::kTrue);
+  EXPECT_EQ(ErrorOf([&] { control.SetLeadingZeros(70000); }), core::kOverflow);
+  EXPECT_EQ(control.LeadingZeros(), core::kTrue);
+}
+
+TEST_F(SetterArguments, TurningAutoSizeOnWithBoolFitsTheHeightAsTrueDoes) {
+  form.Surface().SetHeight(3000);
+  control.SetAutoSize(true);
+  const float fitted = form.Surface().Height();
+  EXPECT_NE(fitted, 3000);
+  control.SetAutoSize(false);
+  form.Surface().SetHeight(3000);
+  control.SetAutoSize(core::kTrue);
+  EXPECT_EQ(form.Surface().Height(), fitted);
+}
+
+}  // namespace
+}  // namespace led::control::testing
