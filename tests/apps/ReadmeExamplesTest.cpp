@@ -16,6 +16,7 @@
 
 #include "apps/leddisplay/Script.h"
 #include "leddisplay/model/ControlState.h"
+#include "support/ScratchFolder.h"
 
 namespace led::apps {
 namespace {
@@ -75,8 +76,9 @@ struct Outcome {
 Outcome RunShell(const fs::path& folder, const std::string& command) {
   const fs::path script = folder.parent_path() / "command.sh";
   std::ofstream(script) << "set -o pipefail\n" << command << '\n';
-  const std::string line = "cd '" + folder.string() + "' && PATH='" + LED_BINARY_DIR +
-                           "/apps/leddisplay':\"$PATH\" bash '" + script.string() + "' 2>&1";
+  const std::string line = "cd '" + folder.string() + "' && PATH='" +
+                           fs::path(LED_TOOL_PATH).parent_path().string() + "':\"$PATH\" bash '" +
+                           script.string() + "' 2>&1";
   FILE* pipe = popen(line.c_str(), "r");
   if (!pipe) return {-1, ""};
   std::string output;
@@ -88,16 +90,9 @@ Outcome RunShell(const fs::path& folder, const std::string& command) {
 
 class ReadmeExamples : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("leddisplay-readme-" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    fs::create_directories(root_ / "work");
-  }
-  void TearDown() override { fs::remove_all(root_); }
-  fs::path Folder() const { return root_ / "work"; }
-  fs::path root_;
+  void SetUp() override { fs::create_directories(Folder()); }
+  fs::path Folder() const { return scratch_.Root() / "work"; }
+  test::ScratchFolder scratch_;
 };
 
 TEST_F(ReadmeExamples, TheToolPropertyFileAndScriptSectionsHaveTestedExamples) {

@@ -122,7 +122,7 @@ TEST_F(Tool, GalleryWritesOneSheetOfTwelveExamples) {
 }
 
 TEST_F(Tool, GalleryNamesAFolderItCannotCreate) {
-  std::ofstream(Path("file")) << "not a folder";
+  led::test::WriteFileText(Path("file"), "not a folder");
   const auto outcome = RunTool("gallery -o " + Path("file/gallery.png"));
   EXPECT_EQ(outcome.code, 1);
   EXPECT_NE(outcome.output.find("error 75"), std::string::npos) << outcome.output;

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "ControlFixture.h"
+#include "support/ExpectRuntimeError.h"
 
-namespace led::control::testing {
+namespace led::test {
+using control::LEDDisplay;
 namespace {
 
 // The calls a program writes most often resolve without ambiguity.
@@ -65,7 +67,7 @@ TEST_F(SetterArguments, WideIntegersAreStoredInRangeAndOverflowOutsideIt) {
     for (const int64_t bad :
          {int64_t{100000}, int64_t{32768}, int64_t{-32769}, std::numeric_limits<int64_t>::min()}) {
       recorder.Clear();
-      EXPECT_EQ(ErrorOf([&] { p.set(control, bad); }), core::kOverflow) << bad;
+      EXPECT_RUNTIME_ERROR(p.set(control, bad), core::kOverflow) << bad;
       EXPECT_EQ((control.*p.get)(), 5);
       EXPECT_TRUE(recorder.Calls().empty());  // nothing notified or drawn
     }
@@ -82,10 +84,9 @@ TEST_F(SetterArguments, EveryIntegerTypeIsChecked) {
   control.SetDigits(9ull);
   EXPECT_EQ(control.Digits(), 9);
   // Unsigned values beyond the range must not wrap into it.
-  EXPECT_EQ(ErrorOf([&] { control.SetDigits(std::numeric_limits<uint64_t>::max()); }),
-            core::kOverflow);
-  EXPECT_EQ(ErrorOf([&] { control.SetDigits(uint16_t{32768}); }), core::kOverflow);
-  EXPECT_EQ(ErrorOf([&] { control.SetDigits(100000); }), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(control.SetDigits(std::numeric_limits<uint64_t>::max()), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(control.SetDigits(uint16_t{32768}), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(control.SetDigits(100000), core::kOverflow);
   EXPECT_EQ(control.Digits(), 9);
 }
 
@@ -124,7 +125,7 @@ TEST_F(SetterArguments, BooleansKeepOtherIntegersAsGivenWithinSixteenBits) {
   EXPECT_EQ(control.LeadingZeros(), 1);
   control.SetLeadingZeros(-1L);
   EXPECT_EQ(control.LeadingZeros(), core::kTrue);
-  EXPECT_EQ(ErrorOf([&] { control.SetLeadingZeros(70000); }), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(control.SetLeadingZeros(70000), core::kOverflow);
   EXPECT_EQ(control.LeadingZeros(), core::kTrue);
 }
 
@@ -140,4 +141,4 @@ TEST_F(SetterArguments, TurningAutoSizeOnWithBoolFitsTheHeightAsTrueDoes) {
 }
 
 }  // namespace
-}  // namespace led::control::testing
+}  // namespace led::test
