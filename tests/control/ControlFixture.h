@@ -13,6 +13,7 @@
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/Form.h"
 #include "leddisplay/platform/Recorder.h"
+#include "support/RecordedCalls.h"
 
 namespace led::control::testing {
 
@@ -34,7 +35,7 @@ class ControlFixture : public ::testing::Test {
   // pass's own drawing calls are left out.
   std::vector<std::string> Steps() const {
     std::vector<std::string> steps;
-    for (const auto& record : recorder.Calls()) {
+    for (const auto& record : Records()) {
       const std::string call = record.at("call");
       std::string step;
       if (call == "PropertyChanged") {
@@ -55,6 +56,9 @@ class ControlFixture : public ::testing::Test {
     }
     return steps;
   }
+
+  // The recorded calls as JSON objects, in order.
+  std::vector<nlohmann::json> Records() const { return led::testing::RecordedCalls(recorder); }
 
   // The names of the notifications and events recorded, in order.
   std::vector<std::string> Notices() const {

@@ -349,7 +349,8 @@ TEST(MutatedFiles, ABagOfMoreEntriesThanAFileHoldsIsNotSaved) {
   bag.Store("Digits", Variant::FromInteger(5));
   SavePropertyFile(path, bag);
   const std::vector<uint8_t> before = testing_support::ReadBytes(path);
-  for (int i = 0; i < 1024; ++i) bag.Store("k" + std::to_string(i), Variant::FromLong(i));
+  for (int i = 0; i < 1024; ++i)
+    bag.Store(std::string("k").append(std::to_string(i)), Variant::FromLong(i));
   try {
     SavePropertyFile(path, bag);
     ADD_FAILURE() << "saved";
