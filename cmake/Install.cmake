@@ -46,6 +46,7 @@ if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}" OR IS_ABSOLUTE "${CMAKE_INSTALL_INCLUDE
   set(LEDDISPLAY_PC_INCLUDEDIR "${CMAKE_INSTALL_FULL_INCLUDEDIR}")
 else()
   file(RELATIVE_PATH _led_pc_up "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+  string(REGEX REPLACE "/$" "" _led_pc_up "${_led_pc_up}")
   set(LEDDISPLAY_PC_PREFIX "\${pcfiledir}/${_led_pc_up}")
   set(LEDDISPLAY_PC_LIBDIR "\${prefix}/${CMAKE_INSTALL_LIBDIR}")
   set(LEDDISPLAY_PC_INCLUDEDIR "\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}")

@@ -65,8 +65,9 @@ TEST(Png, TheLargestSideIsAcceptedAndOneMoreRefusedBeforeDecoding) {
   const std::vector<uint8_t> wide = EncodePng(Image(kMaxPngSide, 1, MakePixel(1, 2, 3)));
   EXPECT_EQ(DecodePng(wide).width, kMaxPngSide);
   const std::vector<uint8_t> tiny = EncodePng(Image(1, 1));
-  for (auto [w, h] : {std::pair{16385u, 1u}, std::pair{1u, 16385u}, std::pair{100000u, 100000u}}) {
-    const core::RuntimeError e = ErrorOf([&] { DecodePng(WithClaimedSize(tiny, w, h), "big"); });
+  for (auto size : {std::pair{16385u, 1u}, std::pair{1u, 16385u}, std::pair{100000u, 100000u}}) {
+    const core::RuntimeError e =
+        ErrorOf([&] { DecodePng(WithClaimedSize(tiny, size.first, size.second), "big"); });
     EXPECT_EQ(e.number(), core::kInvalidPicture);
     EXPECT_EQ(e.description().rfind("Invalid picture: big: image of ", 0), 0u) << e.description();
   }
