@@ -43,6 +43,7 @@ class Recorder {
 
   // The recording bundle to hand to the control.
   host::Host& Host() { return host_; }
+  // The records made since the start or the last Clear(), oldest first.
   const std::vector<std::string>& Calls() const;
   void Clear();
   // While disabled, calls are forwarded without a record. Enabled at the start.
