@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "leddisplay/model/ControlState.h"
 #include "leddisplay/platform/Form.h"
 #include "leddisplay/platform/Image.h"
@@ -86,7 +88,8 @@ struct Bench {
     led::render::RenderDisplay(recorded);
     const Image& inner = form.Surface().Inner();
     std::vector<Span> spans;
-    for (const auto& call : recorder.Calls()) {
+    for (const auto& line : recorder.Calls()) {
+      const nlohmann::json call = nlohmann::json::parse(line);
       if (call["call"] != "Line") continue;
       Span s{call["x1"].get<int32_t>(), call["y1"].get<int32_t>(), call["x2"].get<int32_t>(),
              call["y2"].get<int32_t>(), OpaquePixel(call["color"].get<uint32_t>())};

@@ -1,5 +1,5 @@
 # Install rules: the libraries, the public headers (an explicit list: internal headers
-# stay in the source tree), the CMake package and a pkg-config file.
+# stay in the source tree), the CMake package, a pkg-config file and the licence.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -33,3 +33,25 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/leddisplayConfigVersion.c
 install(FILES ${PROJECT_BINARY_DIR}/leddisplayConfig.cmake
   ${PROJECT_BINARY_DIR}/leddisplayConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
+
+# The public header list, for the test that compares it with the installed tree.
+string(REPLACE ";" "\n" _led_header_lines "${LEDDISPLAY_PUBLIC_HEADERS}")
+file(WRITE ${PROJECT_BINARY_DIR}/leddisplay-public-headers.txt "${_led_header_lines}\n")
+
+# pkg-config: paths relative to the .pc file's own folder, so that a copy installed
+# with `cmake --install --prefix` anywhere still points at itself.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}" OR IS_ABSOLUTE "${CMAKE_INSTALL_INCLUDEDIR}")
+  set(LEDDISPLAY_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
+  set(LEDDISPLAY_PC_LIBDIR "${CMAKE_INSTALL_FULL_LIBDIR}")
+  set(LEDDISPLAY_PC_INCLUDEDIR "${CMAKE_INSTALL_FULL_INCLUDEDIR}")
+else()
+  file(RELATIVE_PATH _led_pc_up "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+  string(REGEX REPLACE "/$" "" _led_pc_up "${_led_pc_up}")
+  set(LEDDISPLAY_PC_PREFIX "\${pcfiledir}/${_led_pc_up}")
+  set(LEDDISPLAY_PC_LIBDIR "\${prefix}/${CMAKE_INSTALL_LIBDIR}")
+  set(LEDDISPLAY_PC_INCLUDEDIR "\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}")
+endif()
+configure_file(cmake/leddisplay.pc.in ${PROJECT_BINARY_DIR}/leddisplay.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/leddisplay.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})

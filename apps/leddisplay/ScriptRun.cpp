@@ -24,29 +24,6 @@ std::string Dump(const AnyJson& json) {
   return json.dump(-1, ' ', false, AnyJson::error_handler_t::replace);
 }
 
-// A recorded host call with its keys in reading order: what was called first, then
-// its arguments as the call takes them. Keys not listed keep their place after these.
-Json InReadingOrder(const nlohmann::json& record) {
-  static const char* const kOrder[] = {"call",  "name", "mode",    "x1",    "y1",     "x2",
-                                       "y2",    "x",    "y",       "width", "height", "srcX",
-                                       "srcY",  "red",  "green",   "blue",  "alpha",  "color",
-                                       "value", "args", "vertices"};
-  if (!record.is_object()) return Json::parse(Dump(record));
-  Json ordered = Json::object();
-  for (const char* key : kOrder)
-    if (record.contains(key)) ordered[key] = nullptr;
-  for (const auto& [key, value] : record.items()) {
-    if (key == "vertices") {
-      Json vertices = Json::array();
-      for (const auto& v : value) vertices.push_back(InReadingOrder(v));
-      ordered[key] = std::move(vertices);
-    } else {
-      ordered[key] = Json::parse(Dump(value));
-    }
-  }
-  return ordered;
-}
-
 class ScriptRunner {
  public:
   explicit ScriptRunner(std::ostream& out) : out_(out) {
@@ -67,7 +44,7 @@ class ScriptRunner {
                               {"line", command.line}});
     }
     if (trace_)
-      for (const auto& call : hosted_.Recorder().Calls()) Print(InReadingOrder(call));
+      for (const auto& call : hosted_.Recorder().Calls()) out_ << call << '\n';
     for (const auto& result : results_) Print(result);
     hosted_.Recorder().Clear();
   }

@@ -12,6 +12,7 @@
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/platform/Form.h"
 #include "leddisplay/platform/Recorder.h"
+#include "support/RecordedCalls.h"
 
 namespace led::test {
 
@@ -33,7 +34,7 @@ class ControlFixture : public ::testing::Test {
   // pass's own drawing calls are left out.
   std::vector<std::string> Steps() const {
     std::vector<std::string> steps;
-    for (const auto& record : recorder.Calls()) {
+    for (const auto& record : Records()) {
       const std::string call = record.at("call");
       std::string step;
       if (call == "PropertyChanged") {
@@ -54,6 +55,9 @@ class ControlFixture : public ::testing::Test {
     }
     return steps;
   }
+
+  // The recorded calls as JSON objects, in order.
+  std::vector<nlohmann::json> Records() const { return led::testing::RecordedCalls(recorder); }
 
   // The names of the notifications and events recorded, in order.
   std::vector<std::string> Notices() const {

@@ -212,8 +212,8 @@ TEST_F(ControlFixture, WrongKindsOfCallFail) {
 
 TEST_F(ControlFixture, RefreshIsCalledAsAMethod) {
   EXPECT_TRUE(Invoke(control, GetIDOfName("Refresh"), InvokeKind::Method, {}).IsEmpty());
-  ASSERT_FALSE(recorder.Calls().empty());
-  EXPECT_EQ(recorder.Calls().front().at("call"), "AutoRedraw");
+  ASSERT_FALSE(Records().empty());
+  EXPECT_EQ(Records().front().at("call"), "AutoRedraw");
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST_F(InputEvents, EachInputRaisesItsEventWithThePublishedArguments) {
             (std::vector<Variant>{Variant::FromInteger(2), Variant::FromInteger(1),
                                   Variant::FromSingle(12.5f), Variant::FromSingle(-3.25f)}));
   // Input changes nothing in the control and draws nothing.
-  for (const auto& record : recorder.Calls()) EXPECT_EQ(record.at("call"), "Event");
+  for (const auto& record : Records()) EXPECT_EQ(record.at("call"), "Event");
 }
 
 TEST_F(InputEvents, WhatTheHandlerChangesIsHandedBack) {

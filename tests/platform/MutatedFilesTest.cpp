@@ -338,7 +338,8 @@ TEST(MutatedFiles, ABagOfMoreEntriesThanAFileHoldsIsNotSaved) {
   bag.Store("Digits", Variant::FromInteger(5));
   SavePropertyFile(path, bag);
   const std::vector<uint8_t> before = ReadFileBytes(path);
-  for (int i = 0; i < 1024; ++i) bag.Store("k" + std::to_string(i), Variant::FromLong(i));
+  for (int i = 0; i < 1024; ++i)
+    bag.Store(std::string("k").append(std::to_string(i)), Variant::FromLong(i));
   EXPECT_RUNTIME_ERROR_TEXT(
       SavePropertyFile(path, bag), core::kInvalidPropertyValue,
       "Cannot save property file \"" + path + "\": more than 1024 properties");

@@ -10,6 +10,7 @@
 #include "leddisplay/platform/Recorder.h"
 #include "leddisplay/platform/StdFont.h"
 #include "support/ExpectRuntimeError.h"
+#include "support/RecordedCalls.h"
 
 namespace led::platform {
 namespace {
@@ -22,7 +23,10 @@ class RecorderTest : public ::testing::Test {
   Recorder recorder{form.Host()};
   host::Host& host = recorder.Host();
 
-  json Last() const { return recorder.Calls().empty() ? json() : recorder.Calls().back(); }
+  json Last() const {
+    const std::vector<json> calls = led::testing::RecordedCalls(recorder);
+    return calls.empty() ? json() : calls.back();
+  }
 };
 
 TEST_F(RecorderTest, SurfaceCallsHaveTheirRecordForms) {
@@ -138,6 +142,40 @@ TEST_F(RecorderTest, ContainerAndGdiCallsHaveTheirRecordForms) {
   EXPECT_EQ(recorder.Calls().size(), 5u);
 }
 
+TEST_F(RecorderTest, RecordsAreSingleLinesWithTheirKeysInReadingOrder) {
+  host.surface.SetWidth(150);
+  host.surface.SetHeight(150);
+  recorder.Clear();
+  host.surface.Line(3, 3, 27.5f, 3, 0xFFC0C0);
+  host.label1.SetCaption(
+      "a\xff"
+      "b");  // not UTF-8: the bad byte is replaced
+  host.label2.SetFont(StdFont::Create("DejaVu Sans", 8.25));
+  host::EventArg args[4] = {{"Shift", core::Variant::FromInteger(1)},
+                            {"Button", core::Variant::FromInteger(2)},
+                            {"Y", core::Variant::FromSingle(-3.25f)},
+                            {"X", core::Variant::FromSingle(12.5f)}};
+  host.container.RaiseEvent(-605, "MouseDown", args);
+  const host::TriVertex vertices[2] = {{0, 0, 57344, 57344, 57344, 0}, {10, 10, 0, 256, 512, 0}};
+  const host::GradientRect mesh[1] = {{0, 1}};
+  host.gdi.GradientFill(host.surface.hDC(), vertices, mesh, host::kGradientFillRectH);
+  host.gdi.BitBlt(host.surface.hDC(), 1, 2, 3, 4, host.surface.hDC(), 5, 6, host::kSrcCopy);
+  EXPECT_EQ(
+      recorder.Calls(),
+      (std::vector<std::string>{
+          R"({"call":"Line","x1":3,"y1":3,"x2":27.5,"y2":3,"color":16761024})",
+          "{\"call\":\"Label1.Caption\",\"value\":\"a\xEF\xBF\xBD"
+          "b\"}",
+          R"({"call":"Label2.Font","value":{"bold":false,"charset":0,"italic":false,)"
+          R"("name":"DejaVu Sans","size":8.25,"strikethrough":false,"underline":false,)"
+          R"("weight":400}})",
+          R"({"call":"Event","name":"MouseDown","args":{"Button":2,"Shift":1,"X":12.5,"Y":-3.25}})",
+          R"({"call":"GradientFill","mode":0,"vertices":[)"
+          R"({"x":0,"y":0,"red":57344,"green":57344,"blue":57344,"alpha":0},)"
+          R"({"x":10,"y":10,"red":0,"green":256,"blue":512,"alpha":0}]})",
+          R"({"call":"BitBlt","x":1,"y":2,"width":3,"height":4,"srcX":5,"srcY":6})"}));
+}
+
 TEST_F(RecorderTest, GettersAreNotLogged) {
   host.surface.ScaleWidth();
   host.surface.ScaleX(1, 1, 3);
@@ -169,9 +207,10 @@ TEST_F(RecorderTest, EventIsLoggedAsRaisedBeforeTheHandlerChangesIt) {
 TEST_F(RecorderTest, NestedCallsFollowTheCallThatCausedThem) {
   form.OnResize([&] { host.label1.SetTop(host.surface.ScaleHeight()); });
   host.surface.SetHeight(300);
-  ASSERT_EQ(recorder.Calls().size(), 2u);
-  EXPECT_EQ(recorder.Calls()[0]["call"], "Height");
-  EXPECT_EQ(recorder.Calls()[1], (json{{"call", "Label1.Top"}, {"value", 20}}));
+  const std::vector<json> calls = led::testing::RecordedCalls(recorder);
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0]["call"], "Height");
+  EXPECT_EQ(calls[1], (json{{"call", "Label1.Top"}, {"value", 20}}));
 }
 
 TEST_F(RecorderTest, RefusedCallsAreLoggedAndTheirErrorPassesOn) {

@@ -207,7 +207,7 @@ TEST_F(BackgroundTest, FailingStepsOfTheCopyAreSkipped) {
   Display placelessDisplay{state, placelessRecorder.Host()};
 
   CopyContainerBackground(placelessDisplay);  // must not throw
-  const std::vector<json> copies = Named(placelessRecorder.Calls(), "BitBlt");
+  const std::vector<json> copies = Named(led::testing::RecordedCalls(placelessRecorder), "BitBlt");
   ASSERT_EQ(copies.size(), 1u);
   EXPECT_EQ(copies[0]["srcX"], 0);
   EXPECT_EQ(copies[0]["srcY"], 0);

@@ -19,6 +19,7 @@
 #include "leddisplay/platform/Recorder.h"
 #include "leddisplay/render/Display.h"
 #include "leddisplay/render/Layout.h"
+#include "support/RecordedCalls.h"
 
 namespace led::render::testing {
 
@@ -50,8 +51,8 @@ class RenderTest : public ::testing::Test {
     form.OnResize([this] { ResizeHandling(display); });
   }
 
-  std::vector<json> Calls() const { return recorder.Calls(); }
-  std::vector<json> Calls(const std::string& name) const { return Named(recorder.Calls(), name); }
+  std::vector<json> Calls() const { return led::testing::RecordedCalls(recorder); }
+  std::vector<json> Calls(const std::string& name) const { return Named(Calls(), name); }
   platform::RasterSurface& Surface() { return form.Surface(); }
   platform::Pixel PixelAt(int32_t x, int32_t y) { return form.Surface().Inner().at(x, y); }
 

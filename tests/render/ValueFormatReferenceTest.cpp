@@ -59,8 +59,12 @@ FormattedDisplay Expected(uint64_t k, int n, int16_t digits, int16_t decimals, b
     }
     const Wide whole = scaled / Pow10(places);
     const std::string wholeText = whole == 0 && integerPlaces == 0 ? "" : Text(whole);
-    text = (sign ? "+" : "") + PadLeft(wholeText, integerPlaces);
-    if (places > 0) text += "." + PadLeft(Text(scaled % Pow10(places)), places);
+    std::string body = PadLeft(wholeText, integerPlaces);
+    if (places > 0) {
+      body += '.';
+      body += PadLeft(Text(scaled % Pow10(places)), places);
+    }
+    text = sign ? "+" + body : body;
   }
   FormattedDisplay out;
   const auto point = text.find('.');

@@ -1,6 +1,7 @@
 #pragma once
 // An RGBA raster image: one 32-bit word per pixel, rows top to bottom, red in the
 // low byte and alpha in the high byte (so the bytes in memory are R, G, B, A).
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,9 +23,10 @@ struct Image {
   std::vector<Pixel> pixels;  // width * height
 
   Image() = default;
-  Image(int32_t w, int32_t h, Pixel fill = 0) : width(w), height(h), pixels(size_t(w) * h, fill) {}
-  Pixel& at(int32_t x, int32_t y) { return pixels[size_t(y) * width + x]; }
-  Pixel at(int32_t x, int32_t y) const { return pixels[size_t(y) * width + x]; }
+  Image(int32_t w, int32_t h, Pixel fill = 0)
+      : width(w), height(h), pixels(std::size_t(w) * h, fill) {}
+  Pixel& at(int32_t x, int32_t y) { return pixels[std::size_t(y) * width + x]; }
+  Pixel at(int32_t x, int32_t y) const { return pixels[std::size_t(y) * width + x]; }
   bool Contains(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 

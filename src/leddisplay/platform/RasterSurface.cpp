@@ -38,9 +38,10 @@ inline void FillPixels(Pixel* p, size_t n, Pixel value) {
   for (size_t i = 0; i < n; ++i) p[i] = value;
 }
 
-// Ends beyond +-2^31 pixels (or NaN) cannot be rounded to a pixel.
-inline bool Representable(double v) {
-  return v >= -2147483648.0 && v <= 2147483647.0;
+// Ends beyond +-2^31 pixels (or NaN) cannot be rounded to a pixel: 0 for those, else 1.
+// A number, not a bool, so that several checks combine with & into one branch.
+inline unsigned Representable(double v) {
+  return v >= -2147483648.0 && v <= 2147483647.0 ? 1u : 0u;
 }
 
 // A line end in pixels, rounded to nearest with halves to even as core::RoundHalfEven
@@ -332,7 +333,7 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor 
   const double ky = pixels ? 1.0 : PixelsPerUnit(scaleMode_, true);
   const double ex1 = x1 * kx, ey1 = y1 * ky, ex2 = x2 * kx, ey2 = y2 * ky;
   // One branch for the four checks: lines are many and short.
-  if (!(Representable(ex1) & Representable(ey1) & Representable(ex2) & Representable(ey2)))
+  if ((Representable(ex1) & Representable(ey1) & Representable(ex2) & Representable(ey2)) == 0)
     ThrowOverflow();
   const int64_t ax = RoundToPixel(ex1), ay = RoundToPixel(ey1);
   const int64_t bx = RoundToPixel(ex2), by = RoundToPixel(ey2);

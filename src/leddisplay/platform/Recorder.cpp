@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "leddisplay/platform/JsonValues.h"
 
 namespace led::platform {
@@ -9,17 +11,18 @@ namespace led::platform {
 namespace {
 
 using nlohmann::json;
+// Records keep their keys in the order written; nested objects made as `json` (event
+// arguments, fonts, pictures) keep their sorted order.
+using Record = nlohmann::ordered_json;
 
 class Log {
  public:
-  void Add(json record) {
-    if (enabled) calls.push_back(std::move(record));
+  void Add(const Record& record) {
+    if (enabled) calls.push_back(record.dump(-1, ' ', false, Record::error_handler_t::replace));
   }
-  void Set(const std::string& call, json value) {
-    Add({{"call", call}, {"value", std::move(value)}});
-  }
+  void Set(const std::string& call, const json& value) { Add({{"call", call}, {"value", value}}); }
 
-  std::vector<json> calls;
+  std::vector<std::string> calls;
   bool enabled = true;
 };
 
@@ -218,7 +221,7 @@ class RecordingGdi : public host::Gdi {
   }
   int32_t GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
                        std::span<const host::GradientRect> mesh, uint32_t mode) override {
-    json list = json::array();
+    Record list = Record::array();
     for (const auto& v : vertices) {
       list.push_back({{"x", v.x},
                       {"y", v.y},
@@ -261,7 +264,7 @@ Recorder::Recorder(host::Host& inner)
 
 Recorder::~Recorder() = default;
 
-const std::vector<nlohmann::json>& Recorder::Calls() const {
+const std::vector<std::string>& Recorder::Calls() const {
   return parts_->log.calls;
 }
 void Recorder::Clear() {

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the built project into a scratch prefix, then builds a one-file program
+# with the compiler and the flags pkg-config gives for leddisplay, and runs it.
+#   check_pkgconfig.sh BUILD_DIR CONSUMER_SOURCE CXX
+set -euo pipefail
+build=$1
+source=$2
+cxx=$3
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# Runs a step, showing its output only when it fails.
+quiet() {
+  "$@" >"$scratch/step.log" 2>&1 || { cat "$scratch/step.log" >&2; return 1; }
+}
+quiet cmake --install "$build" --prefix "$scratch/prefix"
+pc=$(find "$scratch/prefix" -name leddisplay.pc)
+if [ -z "$pc" ]; then
+  echo "check_pkgconfig: no leddisplay.pc installed" >&2
+  exit 1
+fi
+export PKG_CONFIG_PATH
+PKG_CONFIG_PATH=$(dirname "$pc")
+flags=$(pkg-config --cflags --libs --static leddisplay)
+case " $flags " in
+  *" -I$scratch/"*) ;;
+  *) echo "check_pkgconfig: the include path is not in the installed prefix: $flags" >&2; exit 1 ;;
+esac
+# shellcheck disable=SC2086  # the flags are words
+"$cxx" -std=c++20 -o "$scratch/consumer" "$source" $flags
+"$scratch/consumer"

@@ -1,0 +1,14 @@
+#pragma once
+// The recorder's records read back as JSON objects, in the order they were made, for
+// tests that compare whole records or look at single keys.
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "leddisplay/platform/Recorder.h"
+
+namespace led::testing {
+
+std::vector<nlohmann::json> RecordedCalls(const platform::Recorder& recorder);
+
+}  // namespace led::testing
