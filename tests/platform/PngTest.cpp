@@ -96,10 +96,10 @@ TEST(Png, BadFilesGiveAClearErrorNamingTheFile) {
       {text, 481, "Invalid picture: " + text + ": not a PNG file"},
       {empty, 481, "Invalid picture: " + empty + ": not a PNG file"},
       {damaged, 481, "Invalid picture: " + damaged + ": "},
-      {folder.File("missing.png"), 53, "File not found: " + folder.File("missing.png")},
+      {folder.File("missing.png"), 53, "File not found: \"" + folder.File("missing.png") + "\""},
       {folder.File("no/such/folder.png"), 53, "File not found: "},
       {folder.File(""), 75, "Path/File access error: "},
-      {"/dev/null", 75, "Path/File access error: /dev/null: not a regular file"},
+      {"/dev/null", 75, "Path/File access error: \"/dev/null\": is not a regular file"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
