@@ -42,9 +42,11 @@ class FontRenderer {
   TextSize Measure(const TextStyle& style, const std::string& text, double dpi);
   // Draws the text with its top-left at (x, y); each line is placed inside `boxWidth`
   // by alignment (0 left, 1 right, 2 centre). `rgb` has red in bits 0-7; glyph
-  // coverage is alpha-blended over the image's pixels, clipped to the image.
+  // coverage is alpha-blended over the image's pixels, clipped to the image and `clip`.
+  // Glyphs that cannot reach the clipped area are not rendered.
   void Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, int alignment,
-            const TextStyle& style, const std::string& text, double dpi, uint32_t rgb);
+            const TextStyle& style, const std::string& text, double dpi, uint32_t rgb,
+            const PixelRect& clip = kAnywhere);
 
  private:
   FontRenderer();
