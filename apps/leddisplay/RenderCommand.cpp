@@ -1,10 +1,14 @@
 #include "apps/leddisplay/RenderCommand.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include "apps/leddisplay/HostedControl.h"
 #include "apps/leddisplay/PropertyAccess.h"
 #include "apps/leddisplay/ScriptValue.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/FileErrors.h"
 #include "leddisplay/platform/Png.h"
 #include "leddisplay/platform/RasterSurface.h"
 
@@ -82,7 +86,11 @@ platform::Image RenderImage(const RenderOptions& options) {
 }
 
 void RunRender(const RenderOptions& options) {
-  platform::WritePngFile(options.output, RenderImage(options));
+  const platform::Image image = RenderImage(options);
+  if (options.output != "-") return platform::WritePngFile(options.output, image);
+  const std::vector<uint8_t> png = platform::EncodePng(image, "standard output");
+  if (std::fwrite(png.data(), 1, png.size(), stdout) != png.size() || std::fflush(stdout) != 0)
+    throw platform::FileAccessError("standard output", "write failed", errno);
 }
 
 }  // namespace led::apps
