@@ -17,8 +17,8 @@ namespace led::apps {
 namespace {
 
 // Refuses, before allocating anything, an enlargement that no PNG could hold.
-platform::Image Enlarge(const platform::Image& image, int32_t factor) {
-  if (factor <= 1) return image;
+platform::Image Enlarge(platform::Image image, int32_t factor) {
+  if (factor <= 1) return image;  // moved, not copied
   const int64_t width = int64_t{image.width} * factor, height = int64_t{image.height} * factor;
   if (width > platform::kMaxPngSide || height > platform::kMaxPngSide)
     throw core::RuntimeError(core::kInvalidCall,
