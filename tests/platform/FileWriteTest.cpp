@@ -128,7 +128,7 @@ TEST(FileWrite, DevicesAndPipesAreWrittenNeverReplaced) {
   EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
-TEST(FileWrite, AFolderIsRefusedByName) {
+TEST(FileWrite, AFolderOrNoNameIsRefused) {
   TempFolder folder;
   fs::create_directory(folder.File("taken"));
   const core::RuntimeError e = ErrorOf([&] { WriteWholeFile(folder.File("taken"), kNew); });
@@ -137,6 +137,8 @@ TEST(FileWrite, AFolderIsRefusedByName) {
             "Path/File access error: \"" + folder.File("taken") + "\": is a folder");
   EXPECT_TRUE(fs::is_directory(folder.File("taken")));
   EXPECT_EQ(EntriesIn(folder), 1u);
+  EXPECT_EQ(ErrorOf([&] { WriteWholeFile("", kNew); }).description(),
+            "Path/File access error: \"\": no file name");
 }
 
 // The system's calls with one step made to fail.

@@ -112,6 +112,7 @@ void ReplaceAtomically(const FileCalls& calls, const std::string& path, const De
 }  // namespace
 
 void WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes) {
+  if (path.empty()) throw FileAccessError(path, "no file name");
   const FileCalls& calls = CurrentFileCalls();
   const Destination d = Resolve(calls, path);
   if (d.exists && S_ISDIR(d.info.st_mode)) throw FileAccessError(path, "is a folder");

@@ -222,7 +222,7 @@ core::Variant PictureFromJson(const Json& value) {
   const auto height = IntegerIn<int32_t>(value.at("height"), "a picture height");
   if (value.at("png").get_ref<const std::string&>().empty()) {
     if (width < 0 || height < 0 || (width != 0 && height != 0))
-      throw EntryProblem{"a picture without \"png\" data must be 0 pixels on a side, not " +
+      throw EntryProblem{"a picture without \"png\" data must have a side of 0 pixels, not " +
                          std::to_string(width) + "x" + std::to_string(height)};
     return core::Variant::FromObject(BitmapPicture::FromImage(Image(width, height)));
   }
