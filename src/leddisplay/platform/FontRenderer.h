@@ -1,9 +1,10 @@
 #pragma once
 // Text measured and drawn with FreeType, font files found with fontconfig. A family
-// that is not installed falls back to DejaVu Sans. Faces are cached per file. Sizes
-// are in pixels at the given resolution (dots per inch; 96 is 15 twips per pixel).
+// that is not installed falls back to DejaVu Sans. Family lookups (64) and open faces
+// (16, one per file) are cached, the least recently used dropped first. Sizes are in
+// pixels at the given resolution (dots per inch; 96 is 15 twips per pixel).
 // Text is UTF-8 (invalid bytes show as U+FFFD); "\n" (or "\r\n") separates lines.
-// Thread-safe: one lock guards the FreeType library and the cache.
+// Thread-safe: one lock guards the FreeType library and the caches.
 #include <cstdint>
 #include <memory>
 #include <string>
