@@ -1,11 +1,15 @@
 #include "apps/leddisplay/RenderCommand.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include "apps/leddisplay/HostedControl.h"
 #include "apps/leddisplay/PropertyAccess.h"
 #include "apps/leddisplay/PropertyValue.h"
 #include "apps/leddisplay/ScriptValue.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/FileErrors.h"
 #include "leddisplay/platform/Png.h"
 #include "leddisplay/platform/RasterSurface.h"
 
@@ -14,8 +18,8 @@ namespace led::apps {
 namespace {
 
 // Refuses, before allocating anything, an enlargement that no PNG could hold.
-platform::Image Enlarge(const platform::Image& image, int32_t factor) {
-  if (factor <= 1) return image;
+platform::Image Enlarge(platform::Image image, int32_t factor) {
+  if (factor <= 1) return image;  // moved, not copied
   const int64_t width = int64_t{image.width} * factor, height = int64_t{image.height} * factor;
   if (width > platform::kMaxPngSide || height > platform::kMaxPngSide)
     throw core::RuntimeError(core::kInvalidCall,
@@ -88,7 +92,11 @@ platform::Image RenderImage(const RenderOptions& options) {
 }
 
 void RunRender(const RenderOptions& options) {
-  platform::WritePngFile(options.output, RenderImage(options));
+  const platform::Image image = RenderImage(options);
+  if (options.output != "-") return platform::WritePngFile(options.output, image);
+  const std::vector<uint8_t> png = platform::EncodePng(image, "standard output");
+  if (std::fwrite(png.data(), 1, png.size(), stdout) != png.size() || std::fflush(stdout) != 0)
+    throw platform::FileAccessError("standard output", "write failed", errno);
 }
 
 }  // namespace led::apps

@@ -17,7 +17,7 @@ struct RenderOptions {
   float left = 0, top = 0;                                // place in the container
   int32_t scale = 1;                                      // enlargement, no smoothing
   std::optional<std::string> save;                        // property file to write
-  std::string output;                                     // PNG to write
+  std::string output;                                     // PNG to write, "-": stdout
 };
 
 // The composed control, enlarged; errors as for RunRender.

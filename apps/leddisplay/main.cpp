@@ -90,7 +90,8 @@ int main(int argc, char** argv) {
   renderCmd->add_option("--scale", render.scale, "Enlarge the picture N times without smoothing")
       ->check(CLI::Range(1, 64));
   renderCmd->add_option("--save", render.save, "Write the control's properties to FILE");
-  renderCmd->add_option("-o,--output", render.output, "The PNG to write")->required();
+  renderCmd->add_option("-o,--output", render.output, "The PNG to write, or - for standard output")
+      ->required();
 
   std::string scriptFile;
   auto* scriptCmd =

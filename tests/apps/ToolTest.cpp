@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "leddisplay/platform/Png.h"
 #include "support/FileContents.h"
@@ -137,6 +138,48 @@ TEST_F(Tool, TypelibListsTheInterfaceAndVersionAnswers) {
   const auto version = RunTool("--version");
   EXPECT_EQ(version.code, 0);
   EXPECT_NE(version.output.find("leddisplay"), std::string::npos);
+}
+
+TEST_F(Tool, RenderWritesToStandardOutputDevicesAndNeverOverAFolder) {
+  const auto piped = RunTool("render --size 40x20 -o -");
+  ASSERT_EQ(piped.code, 0);
+  const std::vector<uint8_t> bytes(piped.output.begin(), piped.output.end());
+  const auto image = led::platform::DecodePng(bytes, "standard output");
+  EXPECT_EQ(image.width, 40);
+  EXPECT_EQ(image.height, 20);
+
+  EXPECT_EQ(RunTool("render -o /dev/null").code, 0);
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+  fs::create_directory(Path("folder"));
+  const auto folder = RunTool("render -o " + Path("folder"));
+  EXPECT_EQ(folder.code, 2);
+  EXPECT_NE(folder.output.find("error 75: Path/File access error: \"" + Path("folder") +
+                               "\": is a folder"),
+            std::string::npos)
+      << folder.output;
+  EXPECT_TRUE(fs::is_directory(Path("folder")));
+}
+
+TEST_F(Tool, ANumberBeyondADoubleInAPropertyFileIsError380NamingFileAndKey) {
+  const auto file = Path("huge.json");
+  led::test::WriteFileText(file, R"({"format":"leddisplay","version":1,"properties":)"
+                                 R"({"Value":{"type":"Double","value":1e400}}})");
+  const auto rendered = RunTool("render --load " + file + " -o " + Path("x.png"));
+  EXPECT_EQ(rendered.code, 2);
+  EXPECT_NE(rendered.output.find("error 380: --load " + file + ": Invalid property file \"" + file +
+                                 "\": key \"Value\": number 1e400"),
+            std::string::npos)
+      << rendered.output;
+  EXPECT_FALSE(fs::exists(Path("x.png")));
+
+  const auto script = Path("s.txt");
+  led::test::WriteFileText(script, "load " + file + "\nget Digits\n");
+  const auto loaded = RunTool("script " + script);
+  EXPECT_EQ(loaded.code, 0) << loaded.output;
+  EXPECT_NE(loaded.output.find("\"number\":380"), std::string::npos) << loaded.output;
+  EXPECT_NE(loaded.output.find("key \\\"Value\\\": number 1e400"), std::string::npos)
+      << loaded.output;
 }
 
 }  // namespace

@@ -150,5 +150,61 @@ TEST(FontRenderer, TextsBeyondThirtyTwoBitPixelsSaturateAndDrawWithinTheImage) {
   EXPECT_EQ(image.pixels.size(), 1600u);
 }
 
+// Glyphs wholly outside the image are not rendered; those that reach into it, even only
+// by their slant or a synthesized bold, must give the very pixels a larger image gets.
+TEST(FontRenderer, AWindowOnALongLineShowsWhatTheWholeLineShows) {
+  auto& fonts = FontRenderer::Instance();
+  const std::string text = "AVAWfjy{}|WWW/\\ Ttf gj AVAW " + std::string(60, 'W');
+  for (const TextStyle& style : {Style(40), Style(40, true), [] {
+                                   TextStyle s = Style(40, true);
+                                   s.italic = true;
+                                   s.family = "DejaVu Sans Mono";  // slanted by us
+                                   s.underline = true;
+                                   return s;
+                                 }()}) {
+    SCOPED_TRACE(style.family + (style.bold ? " bold" : "") + (style.italic ? " italic" : ""));
+    const TextSize size = fonts.Measure(style, text, 96);
+    Image whole(size.width + 20, size.height, OpaquePixel(0x102030));
+    fonts.Draw(whole, 10, 0, size.width, 0, style, text, 96, 0xF0E0D0);
+    for (const int32_t from : {0, 37, 301, 733}) {
+      SCOPED_TRACE(from);
+      const int32_t width = 61;
+      // The window drawn directly, and the same window clipped out of a larger image.
+      Image window(width, size.height, OpaquePixel(0x102030));
+      fonts.Draw(window, 10 - from, 0, size.width, 0, style, text, 96, 0xF0E0D0);
+      Image clipped(whole.width, size.height, OpaquePixel(0x102030));
+      fonts.Draw(clipped, 10, 0, size.width, 0, style, text, 96, 0xF0E0D0,
+                 PixelRect{from, 0, from + width, size.height});
+      for (int32_t y = 0; y < size.height; ++y)
+        for (int32_t x = 0; x < whole.width; ++x) {
+          const bool inside = x >= from && x < from + width;
+          ASSERT_EQ(clipped.at(x, y), inside ? whole.at(x, y) : OpaquePixel(0x102030))
+              << x << "," << y;
+          if (inside) {
+            ASSERT_EQ(window.at(x - from, y), whole.at(x, y)) << x << "," << y;
+          }
+        }
+    }
+  }
+}
+
+// Family names come from users; however many are looked up, each still resolves right.
+TEST(FontRenderer, ManyFamiliesLookedUpStillResolveRight) {
+  auto& fonts = FontRenderer::Instance();
+  const std::string sans = fonts.FontFile("DejaVu Sans", false, false);
+  const std::string serif = fonts.FontFile("DejaVu Serif", false, false);
+  for (int i = 0; i < 300; ++i) {
+    EXPECT_EQ(fonts.FontFile("No Such Family " + std::to_string(i), i % 2 == 1, false),
+              fonts.FontFile("DejaVu Sans", i % 2 == 1, false));
+    if (i % 50 == 0) {
+      EXPECT_EQ(fonts.FontFile("DejaVu Serif", false, false), serif);
+    }
+  }
+  EXPECT_EQ(fonts.FontFile("DejaVu Sans", false, false), sans);
+  EXPECT_EQ(fonts.ResolvedFamily("DejaVu Serif", false, false), "DejaVu Serif");
+  const TextSize size = fonts.Measure(Style(12), "Text", 96);
+  EXPECT_GT(size.width, 0);
+}
+
 }  // namespace
 }  // namespace led::platform

@@ -54,9 +54,9 @@ class Dice {
 void RepairChecksums(std::vector<uint8_t>& png) {
   size_t at = 8;
   while (at + 12 <= png.size()) {
-    const uint32_t length = BigEndian(png, at);
+    const uint32_t length = test::BigEndian(png, at);
     if (length > png.size() - at - 12) return;
-    PutBigEndian(png, at + 8 + length, Crc32(&png[at + 4], 4 + size_t(length)));
+    test::PutBigEndian(png, at + 8 + length, test::Crc32(&png[at + 4], 4 + size_t(length)));
     at += 12 + size_t(length);
   }
 }
@@ -134,8 +134,8 @@ TEST(MutatedFiles, APictureClaimingFarMoreThanItsDataIsRefusedAsTooShort) {
   ScratchFolder folder;
   const std::string path = folder.Path("claims.png");
   std::vector<uint8_t> png = SamplePng();
-  PutBigEndian(png, 16, uint32_t(kMaxPngSide));
-  PutBigEndian(png, 20, uint32_t(kMaxPngSide));
+  test::PutBigEndian(png, 16, uint32_t(kMaxPngSide));
+  test::PutBigEndian(png, 20, uint32_t(kMaxPngSide));
   RepairChecksums(png);
   WriteFileBytes(path, png);
   EXPECT_RUNTIME_ERROR_TEXT(ReadPngFile(path), core::kInvalidPicture,

@@ -24,9 +24,9 @@ using test::WriteFileBytes;
 // only the size check can refuse it.
 std::vector<uint8_t> WithClaimedSize(std::vector<uint8_t> png, uint32_t width, uint32_t height) {
   // Signature (8), IHDR length (4) and type (4), then width and height; CRC after 13 bytes.
-  PutBigEndian(png, 16, width);
-  PutBigEndian(png, 20, height);
-  PutBigEndian(png, 29, Crc32(&png[12], 17));
+  test::PutBigEndian(png, 16, width);
+  test::PutBigEndian(png, 20, height);
+  test::PutBigEndian(png, 29, test::Crc32(&png[12], 17));
   return png;
 }
 
@@ -89,10 +89,10 @@ TEST(Png, BadFilesGiveAClearErrorNamingTheFile) {
       {text, 481, "Invalid picture: " + text + ": not a PNG file"},
       {empty, 481, "Invalid picture: " + empty + ": not a PNG file"},
       {damaged, 481, "Invalid picture: " + damaged + ": "},
-      {folder.Path("missing.png"), 53, "File not found: " + folder.Path("missing.png")},
+      {folder.Path("missing.png"), 53, "File not found: \"" + folder.Path("missing.png") + "\""},
       {folder.Path("no/such/folder.png"), 53, "File not found: "},
       {folder.Path(""), 75, "Path/File access error: "},
-      {"/dev/null", 75, "Path/File access error: /dev/null: not a regular file"},
+      {"/dev/null", 75, "Path/File access error: \"/dev/null\": is not a regular file"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);

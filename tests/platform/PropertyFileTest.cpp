@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <sstream>
+#include <tuple>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/BitmapPicture.h"
@@ -314,6 +316,61 @@ TEST(PropertyFile, SaveOverAFolderFailsAndLeavesNoTemporaryFile) {
                             folder.Path("taken"));
   EXPECT_TRUE(fs::is_directory(folder.Path("taken")));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 1);
+}
+
+// nlohmann::json parses such numbers as an error of its own kind; they must come out
+// as the file's 380 like any other bad content.
+TEST(PropertyFile, NumbersBeyondADoubleAreBadContentNamingTheKey) {
+  const std::vector<BadFile> cases = {
+      {"double", WithEntry(R"({"type":"Double","value":1e400})"), "Bad", "1e400"},
+      {"negative single", WithEntry(R"({"type":"Single","value":-1e400})"), "Bad", "-1e400"},
+      {"integer of 400 digits",
+       WithEntry(R"({"type":"Long","value":1)" + std::string(400, '0') + "}"), "Bad",
+       "beyond the range of a double"},
+      {"font size", WithEntry(R"({"type":"Font","value":{"name":"X","size":1e999}})"), "Bad",
+       "1e999"},
+      {"version", R"({"format":"leddisplay","version":1e400,"properties":{}})", "version", "1e400"},
+      {"whole file", "1e309", "", "the file: number 1e309 is beyond the range of a double"},
+  };
+  test::ScratchFolder folder;
+  const std::string path = folder.Path("huge.json");
+  for (const auto& c : cases) {
+    test::WriteFileText(path, c.content);
+    const core::RuntimeError e = test::RaisedError([&] { LoadPropertyFile(path); });
+    EXPECT_EQ(e.number(), 380) << c.what;
+    EXPECT_EQ(e.description().rfind("Invalid property file \"" + path + "\": ", 0), 0u)
+        << c.what << ": " << e.description();
+    if (*c.key) {
+      EXPECT_NE(e.description().find(std::string("key \"") + c.key + "\""), std::string::npos)
+          << c.what << ": " << e.description();
+    }
+    EXPECT_NE(e.description().find(c.problem), std::string::npos)
+        << c.what << ": " << e.description();
+  }
+}
+
+TEST(PropertyFile, APictureWithOneSideZeroKeepsItsSize) {
+  test::ScratchFolder folder;
+  const std::string path = folder.Path("thin.json");
+  MemoryPropertyBag bag;
+  bag.Store("Tall", Variant::FromObject(BitmapPicture::FromImage(Image(0, 5))));
+  bag.Store("Wide", Variant::FromObject(BitmapPicture::FromImage(Image(7, 0))));
+  SavePropertyFile(path, bag);
+  MemoryPropertyBag loaded = LoadPropertyFile(path);
+  for (const auto& [key, width, height] : {std::tuple{"Tall", 0, 5}, std::tuple{"Wide", 7, 0}}) {
+    const auto picture =
+        std::dynamic_pointer_cast<host::Picture>(loaded.ReadProperty(key, Variant()).ToObject());
+    ASSERT_NE(picture, nullptr) << key;
+    EXPECT_EQ(picture->Width(), width) << key;
+    EXPECT_EQ(picture->Height(), height) << key;
+  }
+
+  // Without PNG data a picture must have no pixels.
+  for (const char* size : {R"("width":3,"height":5)", R"("width":-1,"height":0)"}) {
+    test::WriteFileText(
+        path, WithEntry(std::string(R"({"type":"Picture","value":{)") + size + R"(,"png":""}})"));
+    EXPECT_RUNTIME_ERROR_TEXT(LoadPropertyFile(path), 380, "without \"png\" data") << size;
+  }
 }
 
 }  // namespace

@@ -14,6 +14,12 @@ std::optional<core::RuntimeError> RuntimeErrorOf(const std::function<void()>& st
   return std::nullopt;
 }
 
+core::RuntimeError RaisedError(const std::function<void()>& statement) {
+  if (std::optional<core::RuntimeError> error = RuntimeErrorOf(statement)) return *error;
+  ADD_FAILURE() << "Expected a run-time error; nothing was raised";
+  return core::RuntimeError(0, "");
+}
+
 int32_t ErrorNumberOf(const std::function<void()>& statement) {
   const std::optional<core::RuntimeError> error = RuntimeErrorOf(statement);
   return error ? error->number() : 0;

@@ -24,6 +24,10 @@ namespace led::test {
 // exceptions pass on.
 std::optional<core::RuntimeError> RuntimeErrorOf(const std::function<void()>& statement);
 
+// The run-time error the statement raises; when it completes, a test failure and an
+// error numbered 0 without words, so that checks of the error's parts fail too.
+core::RuntimeError RaisedError(const std::function<void()>& statement);
+
 // The number of the run-time error the statement raises, 0 when it completes.
 int32_t ErrorNumberOf(const std::function<void()>& statement);
 

@@ -12,10 +12,12 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <mutex>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/core/Text.h"
+#include "leddisplay/platform/LruCache.h"
 
 namespace led::platform {
 
@@ -75,11 +77,17 @@ struct FontRenderer::Impl {
     std::string family;
   };
 
+  using FacePtr = std::unique_ptr<FT_FaceRec_, decltype(&FT_Done_Face)>;
+  // Family names come from users, so the lookups they cause are bounded; the faces are
+  // as few as the installed files, but each holds its file's tables.
+  static constexpr size_t kMaxResolved = 64;
+  static constexpr size_t kMaxFaces = 16;
+
   std::mutex mutex;
   FT_Library library = nullptr;
   FcConfig* config = nullptr;
-  std::map<std::string, Resolved> resolved;  // family|bold|italic
-  std::map<std::string, FT_Face> faces;      // file#index
+  LruCache<std::string, Resolved> resolved{kMaxResolved};  // family|bold|italic
+  LruCache<std::string, FacePtr> faces{kMaxFaces};         // file#index
   // Recent measurements: labels are measured on every size request, with the same
   // text most of the time.
   struct MeasureKey {
@@ -100,7 +108,7 @@ struct FontRenderer::Impl {
     config = FcInitLoadConfigAndFonts();
   }
   ~Impl() {
-    for (auto& [key, face] : faces) FT_Done_Face(face);
+    faces.Clear();  // before the library they belong to
     FT_Done_FreeType(library);
     if (config) FcConfigDestroy(config);
   }
@@ -142,30 +150,28 @@ struct FontRenderer::Impl {
     return found;
   }
 
-  const Resolved& Resolve(const std::string& family, bool bold, bool italic) {
+  Resolved Resolve(const std::string& family, bool bold, bool italic) {
     const std::string key = family + (bold ? "|b" : "|") + (italic ? "i" : "");
-    auto it = resolved.find(key);
-    if (it != resolved.end()) return it->second;
+    if (const Resolved* known = resolved.Find(key)) return *known;
     Resolved r;
     if (!config || (!Match(family, bold, italic, IsGenericFamily(family), r) &&
                     !Match(kFallbackFamily, bold, italic, true, r)))
       throw core::RuntimeError(core::kInvalidPropertyValue,
                                "Invalid property value: no font installed for \"" + family + "\"");
-    return resolved.emplace(key, r).first->second;
+    return resolved.Insert(key, r);
   }
 
   Face Open(const TextStyle& style, double dpi) {
-    const Resolved& r = Resolve(style.family, style.bold, style.italic);
+    const Resolved r = Resolve(style.family, style.bold, style.italic);
     const std::string key = r.file + "#" + std::to_string(r.index);
     FT_Face face = nullptr;
-    auto it = faces.find(key);
-    if (it != faces.end()) {
-      face = it->second;
+    if (const FacePtr* known = faces.Find(key)) {
+      face = known->get();
     } else {
       if (FT_New_Face(library, r.file.c_str(), r.index, &face) != 0)
         throw core::RuntimeError(core::kInvalidPropertyValue,
                                  "Invalid property value: font file \"" + r.file + "\" unreadable");
-      faces.emplace(key, face);
+      faces.Insert(key, FacePtr(face, FT_Done_Face));
     }
     const double pixels = style.points * (dpi > 0 && std::isfinite(dpi) ? dpi : 96.0) / 72.0;
     if (!(pixels > 0 && pixels <= kMaxPixelSize))
@@ -251,10 +257,13 @@ TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, 
 
 namespace {
 
-// Positions are 64-bit: a text's far lines and glyphs may lie beyond 32-bit pixels.
-void Blend(Image& image, int64_t x, int64_t y, uint8_t coverage, uint32_t rgb) {
-  if (coverage == 0 || x < 0 || y < 0 || x >= image.width || y >= image.height) return;
-  Pixel& p = image.at(static_cast<int32_t>(x), static_cast<int32_t>(y));
+// The pixels of an image that drawing may change: a clip rectangle within the image.
+struct Area {
+  int64_t left, top, right, bottom;
+  bool Empty() const { return left >= right || top >= bottom; }
+};
+
+void Blend(Pixel& p, uint8_t coverage, uint32_t rgb) {
   const uint32_t c = coverage, inv = 255 - coverage;
   auto mix = [&](int shift) {
     const uint32_t src = (rgb >> shift) & 0xFF, dst = (p >> shift) & 0xFF;
@@ -264,17 +273,38 @@ void Blend(Image& image, int64_t x, int64_t y, uint8_t coverage, uint32_t rgb) {
   p = mix(0) | mix(8) | mix(16) | (alpha << 24);
 }
 
-void FillRow(Image& image, int64_t x0, int64_t x1, int64_t y, int32_t thickness, uint32_t rgb) {
-  x0 = std::max<int64_t>(x0, 0);
-  x1 = std::min<int64_t>(x1, image.width);
-  for (int64_t row = y; row < y + thickness; ++row)
-    for (int64_t x = x0; x < x1; ++x) Blend(image, x, row, 255, rgb);
+// Positions are 64-bit: a text's far lines and glyphs may lie beyond 32-bit pixels.
+void FillRows(Image& image, const Area& area, int64_t x0, int64_t x1, int64_t y, int32_t thickness,
+              uint32_t rgb) {
+  x0 = std::max(x0, area.left);
+  x1 = std::min(x1, area.right);
+  const int64_t y1 = std::min(y + thickness, area.bottom);
+  for (int64_t row = std::max(y, area.top); row < y1; ++row)
+    for (int64_t x = x0; x < x1; ++x) Blend(image.at(int32_t(x), int32_t(row)), 255, rgb);
+}
+
+// Blends a rendered glyph whose top-left pixel is at (gx, gy), only where it meets `area`.
+void BlendBitmap(Image& image, const Area& area, const FT_Bitmap& bm, int64_t gx, int64_t gy,
+                 uint32_t rgb) {
+  const int64_t x0 = std::max(gx, area.left), x1 = std::min(gx + int64_t{bm.width}, area.right);
+  const int64_t y0 = std::max(gy, area.top), y1 = std::min(gy + int64_t{bm.rows}, area.bottom);
+  for (int64_t y = y0; y < y1; ++y) {
+    const unsigned char* src = bm.buffer + (y - gy) * bm.pitch;
+    Pixel* row = &image.at(0, int32_t(y));
+    for (int64_t x = x0; x < x1; ++x)
+      if (const uint8_t coverage = src[x - gx]) Blend(row[x], coverage, rgb);
+  }
 }
 
 }  // namespace
 
 void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, int alignment,
-                        const TextStyle& style, const std::string& text, double dpi, uint32_t rgb) {
+                        const TextStyle& style, const std::string& text, double dpi, uint32_t rgb,
+                        const PixelRect& clip) {
+  const Area area{std::max<int64_t>(clip.left, 0), std::max<int64_t>(clip.top, 0),
+                  std::min<int64_t>(clip.right, image.width),
+                  std::min<int64_t>(clip.bottom, image.height)};
+  if (area.Empty()) return;
   std::lock_guard lock(impl_->mutex);
   const auto face = impl_->Open(style, dpi);
   const FT_Size_Metrics& metrics = face.face->size->metrics;
@@ -292,14 +322,19 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
     strikeOffset = static_cast<int32_t>(
         std::lround(FT_MulFix(os2->yStrikeoutPosition, metrics.y_scale) / 64.0));
   }
+  // How far a glyph's ink can reach from its pen position: the font's bounding box, plus
+  // one em for what synthetic bold and slant add.
+  const int64_t em = metrics.x_ppem;
+  const int64_t inkLeft = (FT_MulFix(face.face->bbox.xMin, metrics.x_scale) >> 6) - em - 1;
+  const int64_t inkRight = ((FT_MulFix(face.face->bbox.xMax, metrics.x_scale) + 63) >> 6) + em + 1;
 
   const auto lines = SplitLines(text);
   for (size_t n = 0; n < lines.size(); ++n) {
     const int64_t top = int64_t{y} + static_cast<int64_t>(n) * lineHeight;
-    // Lines well outside the image are skipped; one line of margin keeps glyphs that
+    // Lines well outside the area are skipped; one line of margin keeps glyphs that
     // reach beyond their line.
-    if (top - lineHeight >= image.height) break;
-    if (top + 2 * int64_t{lineHeight} < 0) continue;
+    if (top - lineHeight >= area.bottom) break;
+    if (top + 2 * int64_t{lineHeight} < area.top) continue;
     const LineLayout layout = impl_->Layout(face, lines[n]);
     const int64_t lineWidth = CeilPixels(layout.width);
     int64_t left = x;
@@ -308,23 +343,19 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
     const int64_t baseline = top + ascent;
 
     for (const Glyph& g : layout.glyphs) {
+      const int64_t pen = left + ((int64_t{g.x} + 32) >> 6);
+      if (pen + inkRight <= area.left || pen + inkLeft >= area.right) continue;
       if (!impl_->LoadGlyph(face, g.index)) continue;
       FT_GlyphSlot slot = face.face->glyph;
       if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
       const FT_Bitmap& bm = slot->bitmap;
       if (bm.pixel_mode != FT_PIXEL_MODE_GRAY) continue;
-      const int64_t gx = left + ((int64_t{g.x} + 32) >> 6) + slot->bitmap_left;
-      const int64_t gy = baseline - slot->bitmap_top;
-      for (unsigned row = 0; row < bm.rows; ++row) {
-        const unsigned char* src = bm.buffer + static_cast<ptrdiff_t>(row) * bm.pitch;
-        for (unsigned col = 0; col < bm.width; ++col)
-          Blend(image, gx + col, gy + row, src[col], rgb);
-      }
+      BlendBitmap(image, area, bm, pen + slot->bitmap_left, baseline - slot->bitmap_top, rgb);
     }
     if (style.underline)
-      FillRow(image, left, left + lineWidth, baseline + underlineOffset, thickness, rgb);
+      FillRows(image, area, left, left + lineWidth, baseline + underlineOffset, thickness, rgb);
     if (style.strikethrough)
-      FillRow(image, left, left + lineWidth, baseline - strikeOffset, thickness, rgb);
+      FillRows(image, area, left, left + lineWidth, baseline - strikeOffset, thickness, rgb);
   }
 }
 

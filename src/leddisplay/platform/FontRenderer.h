@@ -1,9 +1,10 @@
 #pragma once
 // Text measured and drawn with FreeType, font files found with fontconfig. A family
-// that is not installed falls back to DejaVu Sans. Faces are cached per file. Sizes
-// are in pixels at the given resolution (dots per inch; 96 is 15 twips per pixel).
+// that is not installed falls back to DejaVu Sans. Family lookups (64) and open faces
+// (16, one per file) are cached, the least recently used dropped first. Sizes are in
+// pixels at the given resolution (dots per inch; 96 is 15 twips per pixel).
 // Text is UTF-8 (invalid bytes show as U+FFFD); "\n" (or "\r\n") separates lines.
-// Thread-safe: one lock guards the FreeType library and the cache.
+// Thread-safe: one lock guards the FreeType library and the caches.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -42,9 +43,11 @@ class FontRenderer {
   TextSize Measure(const TextStyle& style, const std::string& text, double dpi);
   // Draws the text with its top-left at (x, y); each line is placed inside `boxWidth`
   // by alignment (0 left, 1 right, 2 centre). `rgb` has red in bits 0-7; glyph
-  // coverage is alpha-blended over the image's pixels, clipped to the image.
+  // coverage is alpha-blended over the image's pixels, clipped to the image and `clip`.
+  // Glyphs that cannot reach the clipped area are not rendered.
   void Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, int alignment,
-            const TextStyle& style, const std::string& text, double dpi, uint32_t rgb);
+            const TextStyle& style, const std::string& text, double dpi, uint32_t rgb,
+            const PixelRect& clip = kAnywhere);
 
  private:
   FontRenderer();

@@ -44,17 +44,15 @@ void Form::SetTwipsPerPixel(float twipsPerPixel) {
   surface_->SetTwipsPerPixel(twipsPerPixel, twipsPerPixel);
 }
 
-// Labels are children of the surface: they are drawn into its inner area, clipped by
-// it, and the result goes inside the border.
+// Labels are children of the surface: they are drawn into its inner area (inside the
+// border), clipped by it, straight onto the composed image.
 Image Form::Snapshot() const {
-  Image inner = surface_->Inner();
-  label1_->DrawOnto(inner, 0, 0);
-  label2_->DrawOnto(inner, 0, 0);
   Image image = surface_->Compose();
   const int32_t border = surface_->BorderThickness();
-  for (int32_t y = 0; y < inner.height; ++y)
-    for (int32_t x = 0; x < inner.width; ++x)
-      if (image.Contains(x + border, y + border)) image.at(x + border, y + border) = inner.at(x, y);
+  const Image& inner = surface_->Inner();
+  const PixelRect innerArea{border, border, border + inner.width, border + inner.height};
+  label1_->DrawOnto(image, border, border, innerArea);
+  label2_->DrawOnto(image, border, border, innerArea);
   return image;
 }
 

@@ -43,7 +43,7 @@ class Form {
   void SetTwipsPerPixel(float twipsPerPixel);
 
   Image Snapshot() const;
-  // Writes the snapshot as PNG (atomically); errors as WritePngFile raises them.
+  // Writes the snapshot as PNG, as WritePngFile does (errors 75 and 481 as it raises them).
   void WriteSnapshotPng(const std::string& path) const;
 
  private:

@@ -1,6 +1,7 @@
 #pragma once
 // An RGBA raster image: one 32-bit word per pixel, rows top to bottom, red in the
 // low byte and alpha in the high byte (so the bytes in memory are R, G, B, A).
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -16,6 +17,16 @@ constexpr Pixel MakePixel(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
 constexpr Pixel OpaquePixel(uint32_t rgb) {
   return (rgb & 0xFFFFFFu) | 0xFF000000u;
 }
+
+// A rectangle of pixels: columns left to right - 1, rows top to bottom - 1.
+struct PixelRect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t right = 0;
+  int32_t bottom = 0;
+};
+// Every pixel there is; drawing clips it to the image.
+inline constexpr PixelRect kAnywhere{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
 
 struct Image {
   int32_t width = 0;

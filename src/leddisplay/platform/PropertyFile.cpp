@@ -3,10 +3,7 @@
 #include "leddisplay/platform/PropertyFile.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <unordered_set>
 #include <vector>
 
@@ -16,6 +13,8 @@
 #include "leddisplay/core/Text.h"
 #include "leddisplay/platform/Base64.h"
 #include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/FileRead.h"
+#include "leddisplay/platform/FileWrite.h"
 #include "leddisplay/platform/GdiTable.h"
 #include "leddisplay/platform/JsonValues.h"
 #include "leddisplay/platform/Png.h"
@@ -28,8 +27,6 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormat = "leddisplay";
 constexpr int kVersion = 1;
-constexpr int32_t kFileNotFound = 53;
-constexpr int32_t kFileAccess = 75;
 // Far beyond any control's properties, even with pictures; guards against reading a
 // wrong, huge file into memory.
 constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
@@ -58,6 +55,7 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
   bool binary(binary_t&) override { return Counted(); }
   bool start_object(std::size_t) override {
     keys_.emplace_back();
+    lastKeys_.emplace_back();
     return Counted() && Deeper();
   }
   bool key(string_t& key) override {
@@ -65,12 +63,14 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
       problem = "an object with more than " + std::to_string(kMaxMembers) + " members";
       return false;
     }
+    lastKeys_.back() = key;
     if (keys_.back().insert(key).second) return true;
     problem = "key \"" + key + "\": appears twice";
     return false;
   }
   bool end_object() override {
     keys_.pop_back();
+    lastKeys_.pop_back();
     --depth_;
     return true;
   }
@@ -79,7 +79,13 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
     --depth_;
     return true;
   }
-  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+  bool parse_error(std::size_t, const std::string& token,
+                   const nlohmann::detail::exception& error) override {
+    // Other syntax errors are worded by the parse that builds the document; a number
+    // beyond a double's range would escape it as another kind of exception.
+    constexpr int kNumberOverflow = 406;
+    if (error.id == kNumberOverflow)
+      problem = Where() + "number " + token + " is beyond the range of a double";
     return false;
   }
 
@@ -96,7 +102,18 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
     return false;
   }
 
+  // The entry being read, as errors name it: the property's key inside "properties",
+  // else the innermost key, else the file as a whole.
+  std::string Where() const {
+    if (lastKeys_.size() >= 2 && lastKeys_[0] == "properties")
+      return "key \"" + lastKeys_[1] + "\": ";
+    for (auto it = lastKeys_.rbegin(); it != lastKeys_.rend(); ++it)
+      if (!it->empty()) return "key \"" + *it + "\": ";
+    return "the file: ";
+  }
+
   std::vector<std::unordered_set<std::string>> keys_;  // of each open object
+  std::vector<std::string> lastKeys_;                  // the latest key of each open object
   size_t depth_ = 0;
   size_t values_ = 0;
 };
@@ -155,9 +172,11 @@ Json EntryToJson(const core::Variant& value) {
     if (picture->Handle() == 0) return Json{{"type", "None"}};
     const auto image = BitmapOfPicture(*picture);
     if (!image) throw EntryProblem{"the picture's bitmap is not known"};
-    // A picture without pixels has no PNG form; it is kept as its size alone.
+    // A picture without pixels (0 x 0, or one side 0) has no PNG form; it is kept as
+    // its size alone.
     if (image->width <= 0 || image->height <= 0)
-      return Typed("Picture", Json{{"width", 0}, {"height", 0}, {"png", ""}});
+      return Typed("Picture",
+                   Json{{"width", image->width}, {"height", image->height}, {"png", ""}});
     std::vector<uint8_t> png;
     try {
       png = EncodePng(*image);
@@ -201,8 +220,12 @@ core::Variant PictureFromJson(const Json& value) {
     throw EntryProblem{"a picture needs \"width\", \"height\" and \"png\" (base64 text)"};
   const auto width = IntegerIn<int32_t>(value.at("width"), "a picture width");
   const auto height = IntegerIn<int32_t>(value.at("height"), "a picture height");
-  if (width == 0 && height == 0 && value.at("png").get_ref<const std::string&>().empty())
-    return core::Variant::FromObject(BitmapPicture::FromImage(Image()));
+  if (value.at("png").get_ref<const std::string&>().empty()) {
+    if (width < 0 || height < 0 || (width != 0 && height != 0))
+      throw EntryProblem{"a picture without \"png\" data must have a side of 0 pixels, not " +
+                         std::to_string(width) + "x" + std::to_string(height)};
+    return core::Variant::FromObject(BitmapPicture::FromImage(Image(width, height)));
+  }
   const auto bytes = DecodeBase64(value.at("png").get<std::string>());
   if (!bytes) throw EntryProblem{"the picture's \"png\" is not base64"};
   Image image;
@@ -266,32 +289,6 @@ core::RuntimeError Invalid(const std::string& path, const std::string& problem) 
                             "Invalid property file \"" + path + "\": " + problem);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (status.type() == std::filesystem::file_type::not_found)
-    throw core::RuntimeError(kFileNotFound, "File not found: \"" + path + "\"");
-  if (status.type() == std::filesystem::file_type::directory)
-    throw core::RuntimeError(kFileAccess, "Path/File access error: \"" + path + "\" is a folder");
-  if (status.type() != std::filesystem::file_type::regular)
-    throw core::RuntimeError(kFileAccess,
-                             "Path/File access error: \"" + path + "\" is not a regular file");
-  const auto bytes = std::filesystem::file_size(path, ec);
-  if (!ec && bytes > kMaxFileBytes)
-    throw core::RuntimeError(
-        kFileAccess, "Path/File access error: \"" + path + "\" is too large for a property file");
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    throw core::RuntimeError(kFileAccess,
-                             "Path/File access error: \"" + path + "\" cannot be read");
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad())
-    throw core::RuntimeError(kFileAccess,
-                             "Path/File access error: \"" + path + "\" cannot be read");
-  return text.str();
-}
-
 }  // namespace
 
 void SavePropertyFile(const std::string& path, const MemoryPropertyBag& bag) {
@@ -317,18 +314,18 @@ void SavePropertyFile(const std::string& path, const MemoryPropertyBag& bag) {
     throw core::RuntimeError(core::kInvalidPropertyValue,
                              "Cannot save property file \"" + path + "\": " + e.what());
   }
-  WriteFileAtomically(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+  WriteWholeFile(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 MemoryPropertyBag LoadPropertyFile(const std::string& path) {
-  const std::string text = ReadWholeFile(path);
+  const std::string text = ReadWholeFile(path, kMaxFileBytes);
   ShapeCheck shape;
   Json::sax_parse(text, &shape);
   if (!shape.problem.empty()) throw Invalid(path, shape.problem);
   Json document;
   try {
     document = Json::parse(text);
-  } catch (const nlohmann::json::parse_error& e) {
+  } catch (const nlohmann::json::exception& e) {
     throw Invalid(path, "not JSON (" + std::string(e.what()) + ")");
   }
   if (!document.is_object()) throw Invalid(path, "not a property file (expected a JSON object)");

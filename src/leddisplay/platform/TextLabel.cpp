@@ -81,7 +81,7 @@ void TextLabel::SetTop(float top) {
   topPx_ = px;
 }
 
-void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY) {
+void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip) {
   // Places far outside any image are skipped rather than overflowing the arithmetic.
   constexpr float kFar = 1.0e9f;
   if (std::fabs(leftPx_) > kFar || std::fabs(topPx_) > kFar) return;
@@ -92,7 +92,7 @@ void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY) {
   const TextSize size = FontRenderer::Instance().Measure(style, caption_, dpi);
   if (x >= image.width || y >= image.height || x + size.width < 0 || y + size.height < 0) return;
   FontRenderer::Instance().Draw(image, static_cast<int32_t>(x), static_cast<int32_t>(y), size.width,
-                                alignment_, style, caption_, dpi, ResolveColor(foreColor_));
+                                alignment_, style, caption_, dpi, ResolveColor(foreColor_), clip);
 }
 
 }  // namespace led::platform

@@ -43,8 +43,8 @@ class TextLabel : public host::Label {
   float PixelTop() const { return topPx_; }
 
   // Draws the text, anti-aliased in ForeColor (system colours resolved), at its place
-  // (rounded to whole pixels) plus the origin offset; clipped to the image.
-  void DrawOnto(Image& image, int32_t originX, int32_t originY);
+  // (rounded to whole pixels) plus the origin offset; clipped to the image and `clip`.
+  void DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip = kAnywhere);
 
  private:
   double Dpi();

@@ -1,0 +1,17 @@
+#include "leddisplay/platform/FileErrors.h"
+
+#include <cstring>
+
+namespace led::platform {
+
+core::RuntimeError FileNotFoundError(const std::string& path) {
+  return core::RuntimeError(core::kFileNotFound, "File not found: \"" + path + "\"");
+}
+
+core::RuntimeError FileAccessError(const std::string& path, const std::string& what, int error) {
+  std::string description = "Path/File access error: \"" + path + "\": " + what;
+  if (error != 0) description += std::string(": ") + std::strerror(error);
+  return core::RuntimeError(core::kFileAccess, description);
+}
+
+}  // namespace led::platform
