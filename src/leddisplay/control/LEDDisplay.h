@@ -8,6 +8,7 @@
 // value outside -32768..32767 for a 16-bit host property raises 6 "Overflow"; a
 // refused value leaves the control's copy unchanged.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "leddisplay/core/Boolean.h"
@@ -18,11 +19,16 @@
 #include "leddisplay/host/PropertyBag.h"
 #include "leddisplay/model/ControlState.h"
 
+namespace led::render {
+class CellCache;
+}  // namespace led::render
+
 namespace led::control {
 
 class LEDDisplay {
  public:
   explicit LEDDisplay(host::Host& host);
+  ~LEDDisplay();
   LEDDisplay(const LEDDisplay&) = delete;
   LEDDisplay& operator=(const LEDDisplay&) = delete;
 
@@ -155,6 +161,9 @@ class LEDDisplay {
   model::ControlState state_;
   host::FontPtr cLow_Font;
   host::FontPtr cUpper_Font;
+  // The digit cells kept between render passes, so that a redraw of an unchanged value
+  // formats nothing.
+  std::unique_ptr<render::CellCache> cells_;
 };
 
 }  // namespace led::control

@@ -8,10 +8,10 @@
 #include "leddisplay/core/ErrorRegimes.h"
 #include "leddisplay/model/EventSet.h"
 #include "leddisplay/render/Background.h"
+#include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/DigitRow.h"
 #include "leddisplay/render/Glyphs.h"
 #include "leddisplay/render/Segments.h"
-#include "leddisplay/render/ValueFormat.h"
 
 namespace led::render {
 
@@ -37,10 +37,9 @@ void Pass(Display& display) {
   int16_t cellLeft = s.StoredDigitLeftMargin;
   const int16_t digitTop = DigitTop(display);
 
-  const FormattedDisplay formatted = FormatDisplay(s.StoredValue, s.StoredDigits, s.StoredDecimals,
-                                                   s.StoredLeadingPlusMinus, s.StoredUseOverRange);
-  const std::vector<DisplayCell> cells =
-      BuildDisplayCells(formatted, s.StoredLeadingZeros, s.StoredShowAllDecimalPoints);
+  CellCache passCells;
+  CellCache& cache = display.cells != nullptr ? *display.cells : passCells;
+  const std::vector<DisplayCell>& cells = cache.CellsFor(s);
 
   for (const DisplayCell& cell : cells) {
     if (cell.Character == '+' || cell.Character == '-')
