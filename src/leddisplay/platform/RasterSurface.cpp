@@ -3,10 +3,13 @@
 #include "leddisplay/platform/RasterSurface.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -33,10 +36,41 @@ std::atomic<int32_t> nextWindow{0x10000};
   throw core::RuntimeError(core::kOverflow);
 }
 
-// A run of pixels set to one value. Unrolled: a plain fill loop stores 16 bytes per
-// iteration and cannot reach the two stores per cycle that the processor offers.
+// A run of pixels set to one value. The library is compiled for the baseline
+// instruction set, whose widest store is 16 bytes; where the processor has AVX2 the run
+// is written 32 bytes at a time, which halves the stores of a Cls.
+#if defined(__x86_64__)
+[[gnu::target("avx2")]] void FillPixelsAvx2(Pixel* p, size_t n, Pixel value) {
+  const __m256i v = _mm256_set1_epi32(static_cast<int>(value));
+  size_t i = 0;
+  for (; i + 32 <= n; i += 32) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 8), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 16), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 24), v);
+  }
+  for (; i + 8 <= n; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), v);
+  if (i == n) return;
+  if (n >= 8) {  // the last 8, overlapping pixels already written
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + n - 8), v);
+    return;
+  }
+  for (; i < n; ++i) p[i] = value;
+}
+
+bool HasAvx2() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return has;
+}
+#endif
+
 inline void FillPixels(Pixel* p, size_t n, Pixel value) {
-#pragma GCC unroll 8
+#if defined(__x86_64__)
+  if (HasAvx2()) return FillPixelsAvx2(p, n, value);
+#endif
   for (size_t i = 0; i < n; ++i) p[i] = value;
 }
 
@@ -53,6 +87,29 @@ inline int64_t RoundToPixel(double value) {
   return _mm_cvtsd_si64(_mm_set_sd(value));
 #else
   return int64_t(core::RoundHalfEven(value));
+#endif
+}
+
+// The ends of a line given in pixels, rounded to pixels; false when one is not
+// representable. All four are checked and converted at once: lines are many and short,
+// and a conversion through double would cost as much as the pixels.
+inline bool PixelEnds(float x1, float y1, float x2, float y2, std::array<int64_t, 4>& ends) {
+#if defined(__SSE2__)
+  // Floats below 2^31 are at most 2^31 - 128, so the float bounds are the double ones.
+  const __m128 v = _mm_setr_ps(x1, y1, x2, y2);
+  const __m128 inRange = _mm_and_ps(_mm_cmpge_ps(v, _mm_set1_ps(-2147483648.0f)),
+                                    _mm_cmplt_ps(v, _mm_set1_ps(2147483648.0f)));
+  if (_mm_movemask_ps(inRange) != 0xF) return false;
+  alignas(16) int32_t rounded[4];
+  _mm_store_si128(reinterpret_cast<__m128i*>(rounded), _mm_cvtps_epi32(v));
+  ends = {rounded[0], rounded[1], rounded[2], rounded[3]};
+  return true;
+#else
+  const double e[4] = {x1, y1, x2, y2};
+  for (double v : e)
+    if (!Representable(v)) return false;
+  ends = {RoundToPixel(e[0]), RoundToPixel(e[1]), RoundToPixel(e[2]), RoundToPixel(e[3])};
+  return true;
 #endif
 }
 
@@ -328,16 +385,22 @@ void RasterSurface::SetPicture(host::PicturePtr picture) {
 
 // ---- Drawing ------------------------------------------------------------------------
 
-void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
-  const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
-  const double kx = pixels ? 1.0 : PixelsPerUnit(scaleMode_, false);
-  const double ky = pixels ? 1.0 : PixelsPerUnit(scaleMode_, true);
+bool RasterSurface::ScaledEnds(float x1, float y1, float x2, float y2,
+                               std::array<int64_t, 4>& ends) const {
+  const double kx = PixelsPerUnit(scaleMode_, false), ky = PixelsPerUnit(scaleMode_, true);
   const double ex1 = x1 * kx, ey1 = y1 * ky, ex2 = x2 * kx, ey2 = y2 * ky;
-  // One branch for the four checks: lines are many and short.
   if (!(Representable(ex1) & Representable(ey1) & Representable(ex2) & Representable(ey2)))
+    return false;
+  ends = {RoundToPixel(ex1), RoundToPixel(ey1), RoundToPixel(ex2), RoundToPixel(ey2)};
+  return true;
+}
+
+void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
+  std::array<int64_t, 4> ends;  // ax, ay, bx, by in pixels
+  const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
+  if (!(pixels ? PixelEnds(x1, y1, x2, y2, ends) : ScaledEnds(x1, y1, x2, y2, ends)))
     ThrowOverflow();
-  const int64_t ax = RoundToPixel(ex1), ay = RoundToPixel(ey1);
-  const int64_t bx = RoundToPixel(ex2), by = RoundToPixel(ey2);
+  const auto [ax, ay, bx, by] = ends;
   const Pixel pixel = OpaquePixel(core::IsSystemColor(color) ? ResolveColor(color) : color);
   Image& image = *inner_;
   const int64_t w = image.width, h = image.height;
