@@ -11,6 +11,7 @@
 #include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/DigitRow.h"
 #include "leddisplay/render/Glyphs.h"
+#include "leddisplay/render/Layout.h"
 #include "leddisplay/render/Segments.h"
 
 namespace led::render {
@@ -69,7 +70,10 @@ void RenderDisplay(Display& display) {
 
 void AutoSizeWidth(Display& display, int16_t x) {
   host::Surface& surface = display.host.surface;
-  surface.SetWidth(static_cast<float>(x) * surface.TwipsPerPixelX());
+  // The border takes its width from the extent on both sides, so the row of cells,
+  // the last decimal point included, fits inside the inner image.
+  const int32_t pixels = int32_t{x} + 2 * int32_t{BorderWidth(display.state)};
+  surface.SetWidth(static_cast<float>(pixels) * surface.TwipsPerPixelX());
   display.state.SizingInProgress = core::kFalse;
 }
 
