@@ -73,6 +73,9 @@ ControlState StateFor(Scenario scenario, int64_t arg) {
 // A control on a form, laid out and sized once, as after the container's first resize.
 struct Bench {
   explicit Bench(Scenario scenario, int64_t arg) : state(StateFor(scenario, arg)) {
+    // The surface wears the state's edge, as a control's InitProperties gives it.
+    form.Surface().SetAppearance(static_cast<int16_t>(state.StoredAppearance));
+    form.Surface().SetBorderStyle(static_cast<int16_t>(state.StoredBorderStyle));
     form.Surface().SetBackColor(0x204060);
     // A newly placed control has no captions.
     form.Host().label1.SetCaption("");

@@ -62,7 +62,7 @@ enum class Sym : uint8_t {
 
 struct Term {
   Sym sym;
-  int8_t sign;  // +1 or -1; 0 ends the expression
+  int8_t sign;  // +1 or -1; 0 for the end marker, which pads an expression to four terms
 };
 
 // A coordinate: a sum of terms evaluated left to right in 16-bit arithmetic, so a
@@ -136,12 +136,12 @@ int16_t Value(const CellFrame& frame, Sym sym) {
   return core::Narrow16(frame.values[static_cast<size_t>(sym)]);
 }
 
+// The end marker's sign 0 adds nothing, so every expression takes the same four steps
+// and the partial sums are those of the terms alone.
 int16_t Evaluate(const CellFrame& frame, const Expr& expr) {
   int16_t total = Value(frame, expr[0].sym);
-  for (size_t i = 1; i < expr.size() && expr[i].sign != 0; ++i) {
-    const int16_t v = Value(frame, expr[i].sym);
-    total = expr[i].sign > 0 ? core::Add16(total, v) : core::Sub16(total, v);
-  }
+  for (size_t i = 1; i < expr.size(); ++i)
+    total = core::Add16(total, expr[i].sign * int32_t{Value(frame, expr[i].sym)});
   return total;
 }
 

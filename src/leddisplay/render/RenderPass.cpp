@@ -44,7 +44,7 @@ void Pass(Display& display) {
 
   for (const DisplayCell& cell : cells) {
     if (cell.Character == '+' || cell.Character == '-')
-      DrawPlusMinusSign(display);
+      DrawPlusMinusSign(display, digitTop);
     else
       DrawGlyphCell(display, cell, cellLeft, digitTop, halfHeight);
     cellLeft = core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);

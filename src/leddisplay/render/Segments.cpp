@@ -86,8 +86,11 @@ void DrawDecimalPoint(Display& display, int16_t x1, int16_t y, int16_t x2, core:
 }
 
 void DrawPlusMinusSign(Display& display) {
+  DrawPlusMinusSign(display, DigitTop(display));
+}
+
+void DrawPlusMinusSign(Display& display, int16_t top) {
   const model::ControlState& s = display.state;
-  const int16_t top = DigitTop(display);
   const double height = s.StoredDigitHeight;
   const double left = s.StoredDigitLeftMargin;
   const double right = left + 0.75 * s.StoredDigitWidth;
