@@ -116,7 +116,7 @@ class RasterSurface : public host::Surface {
   // The ends of a line in the current scale mode, in pixels; false when one lies beyond
   // +-2^31 pixels or is not finite.
   [[gnu::noinline]] bool ScaledEnds(float x1, float y1, float x2, float y2,
-                                    std::array<int64_t, 4>& ends) const;
+                                    std::array<int32_t, 4>& ends) const;
 
   std::shared_ptr<Image> inner_;
   int32_t bitmap_ = 0;
