@@ -387,7 +387,7 @@ bool RasterSurface::ScaledEnds(float x1, float y1, float x2, float y2,
                                std::array<int32_t, 4>& ends) const {
   const double kx = PixelsPerUnit(scaleMode_, false), ky = PixelsPerUnit(scaleMode_, true);
   const double ex1 = x1 * kx, ey1 = y1 * ky, ex2 = x2 * kx, ey2 = y2 * ky;
-  if (!(Representable(ex1) & Representable(ey1) & Representable(ex2) & Representable(ey2)))
+  if (!(Representable(ex1) && Representable(ey1) && Representable(ex2) && Representable(ey2)))
     return false;
   ends = {int32_t(RoundToPixel(ex1)), int32_t(RoundToPixel(ey1)), int32_t(RoundToPixel(ex2)),
           int32_t(RoundToPixel(ey2))};
