@@ -162,9 +162,10 @@ TEST_F(ControlFixture, ChangeReachesTheHostInsideTheRenderBeforeTheValueNotice) 
 TEST_F(ControlFixture, AutoSizeOnFitsTheExtentAndOffLeavesIt) {
   form.SetTwipsPerPixel(15);
   control.SetAutoSize(core::kTrue);
-  // Five cells of 24 + 10 pixels after a margin of 3; the height is two margins of 3,
-  // the digit height 48 and 9 pixels of 3D border allowance, all in twips.
-  EXPECT_FLOAT_EQ(form.Surface().Width(), 173 * 15);
+  // Five cells of 24 + 10 pixels after a margin of 3 and the 3D border of 2 pixels a
+  // side; the height is two margins of 3, the digit height 48 and 9 pixels of 3D border
+  // allowance, all in twips.
+  EXPECT_FLOAT_EQ(form.Surface().Width(), (3 + 5 * 34 + 2 * 2) * 15);
   EXPECT_FLOAT_EQ(form.Surface().Height(), (3 + 3 + 48 + 9) * 15);
   const StepList steps = Steps();
   ASSERT_GE(steps.size(), 3u);
@@ -175,7 +176,7 @@ TEST_F(ControlFixture, AutoSizeOnFitsTheExtentAndOffLeavesIt) {
   recorder.Clear();
   control.SetAutoSize(core::kFalse);
   EXPECT_EQ(Steps(), NotifyRender("AutoSize"));
-  EXPECT_EQ(form.Surface().ExtentPixelsX(), 173);
+  EXPECT_EQ(form.Surface().ExtentPixelsX(), 177);
   EXPECT_EQ(form.Surface().ExtentPixelsY(), 63);
 }
 

@@ -92,16 +92,17 @@ TEST_F(LayoutTest, WidthFromTheCellsInTwips) {
   state.StoredDigitSpacing = 5;
   state.StoredAutoSize = core::kTrue;
   RenderDisplay(display);
-  EXPECT_EQ(Calls("Width").front()["value"], 1650);
+  // Four cells of 20 + 5 after a margin of 10, and 2 pixels of 3D border a side.
+  EXPECT_EQ(Calls("Width").front()["value"], (10 + 4 * 25 + 2 * 2) * 15);
 }
 
-TEST_F(LayoutTest, AutoSizedStartingStateEndsAt173By63Pixels) {
+TEST_F(LayoutTest, AutoSizedStartingStateEndsAt177By63Pixels) {
   state.StoredAutoSize = core::kTrue;
   ResizeHandling(display);
-  EXPECT_EQ(Surface().ExtentPixelsX(), 173);
+  EXPECT_EQ(Surface().ExtentPixelsX(), 177);  // a row of 173 and the border
   EXPECT_EQ(Surface().ExtentPixelsY(), 63);
   EXPECT_EQ(Values(Calls("Height")).back(), 945);
-  EXPECT_EQ(Values(Calls("Width")), (std::vector<double>{2595, 2595}));
+  EXPECT_EQ(Values(Calls("Width")), (std::vector<double>{2655, 2655}));
   // The resize's own pass and the nested one of the width change; the resizes inside
   // AutoSizeHeight only move the labels.
   EXPECT_EQ(Calls("Cls").size(), 2u);

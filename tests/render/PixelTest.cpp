@@ -20,7 +20,7 @@ class PixelTest : public RenderTest {
 TEST_F(PixelTest, LitAndUnlitSegments) {
   state.StoredValue = 1;  // "+1.000": the "1" lights b and c only
   RenderDisplay(display);
-  ASSERT_EQ(Surface().ExtentPixelsX(), 173);
+  ASSERT_EQ(Surface().ExtentPixelsX(), 177);
   EXPECT_EQ(PixelAt(49, 3), OpaquePixel(model::kFirstOffColor));   // a of the "1"
   EXPECT_EQ(PixelAt(61, 15), OpaquePixel(model::kFirstOnColor));   // b of the "1"
   EXPECT_EQ(PixelAt(49, 27), OpaquePixel(model::kFirstOffColor));  // g of the "1"
@@ -60,6 +60,30 @@ TEST_F(PixelTest, UnconvertibleGradientColourShowsBackColorAndDigits) {
   RenderDisplay(display);
   EXPECT_EQ(PixelAt(1, 1), OpaquePixel(0x102030));
   EXPECT_EQ(PixelAt(61, 15), OpaquePixel(model::kFirstOnColor));  // b of a lit "0"
+}
+
+TEST_F(PixelTest, LastDecimalPointFitsInsideTheBorderOfEveryEdge) {
+  // The last cell starts at 139: its point covers x 167..170, and the row ends at 173.
+  struct Edge {
+    int32_t appearance, borderStyle, side;
+  };
+  const Edge edges[] = {{model::ThreeD, model::FixedSingle, 2},
+                        {model::Flat, model::FixedSingle, 1},
+                        {model::ThreeD, model::BorderNone, 0},
+                        {model::Flat, model::BorderNone, 0}};
+  for (const Edge& edge : edges) {
+    SCOPED_TRACE(::testing::Message() << edge.appearance << "/" << edge.borderStyle);
+    state.StoredAppearance = edge.appearance;
+    state.StoredBorderStyle = edge.borderStyle;
+    Surface().SetAppearance(static_cast<int16_t>(edge.appearance));
+    Surface().SetBorderStyle(static_cast<int16_t>(edge.borderStyle));
+    RenderDisplay(display);
+    EXPECT_EQ(Surface().ExtentPixelsX(), 173 + 2 * edge.side);
+    ASSERT_EQ(Surface().Inner().width, 173);
+    for (int32_t x = 167; x <= 170; ++x)
+      EXPECT_EQ(PixelAt(x, 55), OpaquePixel(model::kFirstOffColor)) << x;  // an unlit point
+    EXPECT_EQ(PixelAt(172, 55), OpaquePixel(0x102030));                    // the spacing after it
+  }
 }
 
 }  // namespace

@@ -75,12 +75,13 @@ TEST_F(RenderPassTest, StartingStateCellPositionsAndAutoSizeWidth) {
   EXPECT_EQ(GlyphLefts(), (std::vector<double>{37, 71, 105, 139,
                                                // the nested pass of the width change
                                                37, 71, 105, 139}));
-  // 173 pixels at 15 twips each; the nested pass asks for the same width again.
+  // A row of 173 pixels and 2 of 3D border a side, at 15 twips each; the nested pass
+  // asks for the same width again.
   const std::vector<json> widths = Calls("Width");
   ASSERT_EQ(widths.size(), 2u);
-  EXPECT_EQ(widths[0]["value"], 2595);
-  EXPECT_EQ(widths[1]["value"], 2595);
-  EXPECT_EQ(Surface().ExtentPixelsX(), 173);
+  EXPECT_EQ(widths[0]["value"], 2655);
+  EXPECT_EQ(widths[1]["value"], 2655);
+  EXPECT_EQ(Surface().ExtentPixelsX(), 177);
   EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
 }
 
@@ -225,12 +226,12 @@ TEST_F(RenderPassTest, OverRangeRowShrinksTheWidth) {
   state.StoredValue = 123.456;
   state.StoredUseOverRange = core::kTrue;
   RenderDisplay(display);
-  EXPECT_EQ(Calls("Width").front()["value"], (3 + 2 * 34) * 15);  // "O" and "R"
+  EXPECT_EQ(Calls("Width").front()["value"], (3 + 2 * 34 + 4) * 15);  // "O" and "R"
 
   state.StoredUseOverRange = core::kFalse;
   recorder.Clear();
   RenderDisplay(display);
-  EXPECT_EQ(Calls("Width").front()["value"], (3 + 5 * 34) * 15);  // the row grows instead
+  EXPECT_EQ(Calls("Width").front()["value"], (3 + 5 * 34 + 4) * 15);  // the row grows instead
 }
 
 TEST_F(RenderPassTest, LongValueRunsPastTheDigits) {

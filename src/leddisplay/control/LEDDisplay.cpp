@@ -6,6 +6,7 @@
 
 #include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/Layout.h"
 #include "leddisplay/render/RenderPass.h"
 
@@ -41,17 +42,20 @@ void CopyFontAttributes(const host::FontPtr& from, const host::FontPtr& to) {
 
 }  // namespace
 
-LEDDisplay::LEDDisplay(host::Host& host) : host_(host) {}
+LEDDisplay::LEDDisplay(host::Host& host)
+    : host_(host), cells_(std::make_unique<render::CellCache>()) {}
+
+LEDDisplay::~LEDDisplay() = default;
 
 void LEDDisplay::Notify(const char* name) {
   host_.container.PropertyChanged(name);
 }
 void LEDDisplay::Render() {
-  render::Display view{state_, host_};
+  render::Display view{state_, host_, cells_.get()};
   render::RenderDisplay(view);
 }
 void LEDDisplay::ResizeLayout() {
-  render::Display view{state_, host_};
+  render::Display view{state_, host_, cells_.get()};
   render::ResizeHandling(view);
 }
 
@@ -78,7 +82,7 @@ void LEDDisplay::SetAutoSize(core::Boolean autoSize) {
   Notify("AutoSize");
   Render();
   if (core::IsTrue(state_.StoredAutoSize)) {
-    render::Display view{state_, host_};
+    render::Display view{state_, host_, cells_.get()};
     render::AutoSizeHeight(view);
   }
 }
@@ -331,20 +335,20 @@ void LEDDisplay::SetUseOverRange(core::Boolean on) {
 }
 
 void LEDDisplay::Refresh() {
-  render::Display view{state_, host_};
+  render::Display view{state_, host_, cells_.get()};
   render::Refresh(view);
 }
 
 void LEDDisplay::Resize() {
-  render::Display view{state_, host_};
+  render::Display view{state_, host_, cells_.get()};
   render::ResizeHandling(view);
 }
 void LEDDisplay::Show() {
-  render::Display view{state_, host_};
+  render::Display view{state_, host_, cells_.get()};
   render::ShowHandling(view);
 }
 void LEDDisplay::Paint() {
-  render::Display view{state_, host_};
+  render::Display view{state_, host_, cells_.get()};
   render::PaintHandling(view);
 }
 

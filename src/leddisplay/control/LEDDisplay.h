@@ -14,6 +14,7 @@
 // true is stored as -1, false as 0.
 #include <concepts>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <type_traits>
 
@@ -25,6 +26,10 @@
 #include "leddisplay/host/Picture.h"
 #include "leddisplay/host/PropertyBag.h"
 #include "leddisplay/model/ControlState.h"
+
+namespace led::render {
+class CellCache;
+}  // namespace led::render
 
 namespace led::control {
 
@@ -60,6 +65,7 @@ core::Boolean CheckedBoolean(T value) {
 class LEDDisplay {
  public:
   explicit LEDDisplay(host::Host& host);
+  ~LEDDisplay();
   LEDDisplay(const LEDDisplay&) = delete;
   LEDDisplay& operator=(const LEDDisplay&) = delete;
 
@@ -260,6 +266,9 @@ class LEDDisplay {
   model::ControlState state_;
   host::FontPtr cLow_Font;
   host::FontPtr cUpper_Font;
+  // The digit cells kept between render passes, so that a redraw of an unchanged value
+  // formats nothing.
+  std::unique_ptr<render::CellCache> cells_;
 };
 
 }  // namespace led::control

@@ -3,10 +3,13 @@
 #include "leddisplay/platform/RasterSurface.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -31,10 +34,41 @@ std::atomic<int32_t> nextWindow{0x10000};
   throw core::RuntimeError(core::kOverflow);
 }
 
-// A run of pixels set to one value. Unrolled: a plain fill loop stores 16 bytes per
-// iteration and cannot reach the two stores per cycle that the processor offers.
+// A run of pixels set to one value. The library is compiled for the baseline
+// instruction set, whose widest store is 16 bytes; where the processor has AVX2 the run
+// is written 32 bytes at a time, which halves the stores of a Cls.
+#if defined(__x86_64__)
+[[gnu::target("avx2")]] void FillPixelsAvx2(Pixel* p, size_t n, Pixel value) {
+  const __m256i v = _mm256_set1_epi32(static_cast<int>(value));
+  size_t i = 0;
+  for (; i + 32 <= n; i += 32) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 8), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 16), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 24), v);
+  }
+  for (; i + 8 <= n; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), v);
+  if (i == n) return;
+  if (n >= 8) {  // the last 8, overlapping pixels already written
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + n - 8), v);
+    return;
+  }
+  for (; i < n; ++i) p[i] = value;
+}
+
+bool HasAvx2() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return has;
+}
+#endif
+
 inline void FillPixels(Pixel* p, size_t n, Pixel value) {
-#pragma GCC unroll 8
+#if defined(__x86_64__)
+  if (HasAvx2()) return FillPixelsAvx2(p, n, value);
+#endif
   for (size_t i = 0; i < n; ++i) p[i] = value;
 }
 
@@ -52,6 +86,27 @@ inline int64_t RoundToPixel(double value) {
   return _mm_cvtsd_si64(_mm_set_sd(value));
 #else
   return int64_t(core::RoundHalfEven(value));
+#endif
+}
+
+// The ends of a line given in pixels, rounded to pixels; false when one is not
+// representable. All four are checked and converted at once: lines are many and short,
+// and a conversion through double would cost as much as the pixels.
+inline bool PixelEnds(float x1, float y1, float x2, float y2, std::array<int32_t, 4>& ends) {
+#if defined(__SSE2__)
+  // Floats below 2^31 are at most 2^31 - 128, so the float bounds are the double ones.
+  const __m128 v = _mm_setr_ps(x1, y1, x2, y2);
+  const __m128 inRange = _mm_and_ps(_mm_cmpge_ps(v, _mm_set1_ps(-2147483648.0f)),
+                                    _mm_cmplt_ps(v, _mm_set1_ps(2147483648.0f)));
+  if (_mm_movemask_ps(inRange) != 0xF) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(ends.data()), _mm_cvtps_epi32(v));
+  return true;
+#else
+  const double e[4] = {x1, y1, x2, y2};
+  for (double v : e)
+    if (!Representable(v)) return false;
+  for (int i = 0; i < 4; ++i) ends[i] = int32_t(RoundToPixel(e[i]));
+  return true;
 #endif
 }
 
@@ -327,43 +382,47 @@ void RasterSurface::SetPicture(host::PicturePtr picture) {
 
 // ---- Drawing ------------------------------------------------------------------------
 
-void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
-  const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
-  const double kx = pixels ? 1.0 : PixelsPerUnit(scaleMode_, false);
-  const double ky = pixels ? 1.0 : PixelsPerUnit(scaleMode_, true);
+bool RasterSurface::ScaledEnds(float x1, float y1, float x2, float y2,
+                               std::array<int32_t, 4>& ends) const {
+  const double kx = PixelsPerUnit(scaleMode_, false), ky = PixelsPerUnit(scaleMode_, true);
   const double ex1 = x1 * kx, ey1 = y1 * ky, ex2 = x2 * kx, ey2 = y2 * ky;
-  // One branch for the four checks: lines are many and short.
-  if ((Representable(ex1) & Representable(ey1) & Representable(ex2) & Representable(ey2)) == 0)
-    ThrowOverflow();
-  const int64_t ax = RoundToPixel(ex1), ay = RoundToPixel(ey1);
-  const int64_t bx = RoundToPixel(ex2), by = RoundToPixel(ey2);
+  if (!(Representable(ex1) && Representable(ey1) && Representable(ex2) && Representable(ey2)))
+    return false;
+  ends = {int32_t(RoundToPixel(ex1)), int32_t(RoundToPixel(ey1)), int32_t(RoundToPixel(ex2)),
+          int32_t(RoundToPixel(ey2))};
+  return true;
+}
+
+void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
+  // The colour first (it cannot fail): then no end has to survive the lookup's call.
   const Pixel pixel = OpaquePixel(core::IsSystemColor(color) ? ResolveColor(color) : color);
+  std::array<int32_t, 4> ends;  // ax, ay, bx, by in pixels
+  const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
+  if (!(pixels ? PixelEnds(x1, y1, x2, y2, ends) : ScaledEnds(x1, y1, x2, y2, ends)))
+    ThrowOverflow();
+  const int64_t ax = ends[0], ay = ends[1], bx = ends[2], by = ends[3];
   Image& image = *inner_;
   const int64_t w = image.width, h = image.height;
   if (w == 0 || h == 0) return;
+  if (drawWidth_ != 1) return DrawWideLine(image, ax, ay, bx, by, drawWidth_, pixel);
 
-  if (drawWidth_ == 1) {
-    if (ay == by) {  // horizontal: one span
-      if (ay < 0 || ay >= h) return;
-      const int64_t left = std::max<int64_t>(std::min(ax, bx), 0);
-      const int64_t right = std::min<int64_t>(std::max(ax, bx), w - 1);
-      if (left <= right)
-        FillPixels(&image.at(int32_t(left), int32_t(ay)), size_t(right - left + 1), pixel);
-      return;
-    }
-    if (ax == bx) {  // vertical: one column
-      if (ax < 0 || ax >= w) return;
-      const int64_t top = std::max<int64_t>(std::min(ay, by), 0);
-      const int64_t bottom = std::min<int64_t>(std::max(ay, by), h - 1);
-      if (top > bottom) return;  // wholly above or below: no pointer into the rows
-      Pixel* p = image.pixels.data() + top * w + ax;
-      for (int64_t y = top; y <= bottom; ++y, p += w) *p = pixel;
-      return;
-    }
-    DrawThinLine(image, ax, ay, bx, by, pixel);
+  if (ay == by) {  // horizontal: one span
+    if (ay < 0 || ay >= h) return;
+    const int64_t left = std::max<int64_t>(std::min(ax, bx), 0);
+    const int64_t right = std::min<int64_t>(std::max(ax, bx), w - 1);
+    if (left > right) return;
+    return FillPixels(image.pixels.data() + ay * w + left, size_t(right - left + 1), pixel);
+  }
+  if (ax == bx) {  // vertical: one column
+    if (ax < 0 || ax >= w) return;
+    const int64_t top = std::max<int64_t>(std::min(ay, by), 0);
+    const int64_t bottom = std::min<int64_t>(std::max(ay, by), h - 1);
+    if (top > bottom) return;  // wholly above or below: no pointer into the rows
+    Pixel* p = image.pixels.data() + top * w + ax;
+    for (int64_t n = bottom - top + 1; n > 0; --n, p += w) *p = pixel;
     return;
   }
-  DrawWideLine(image, ax, ay, bx, by, drawWidth_, pixel);
+  DrawThinLine(image, ax, ay, bx, by, pixel);
 }
 
 void RasterSurface::Cls() {

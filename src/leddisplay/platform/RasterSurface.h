@@ -32,6 +32,7 @@
 // twips), 5 inches, 6 millimetres, 7 centimetres; ScaleX/ScaleY also take 8 (himetric).
 // Starting state: extent 0 x 0, pixels, AutoRedraw True, DrawWidth 1, BackColor 0
 // (black), Appearance 1, BorderStyle 0, Enabled True, MousePointer 0, 15 twips per pixel.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -117,6 +118,10 @@ class RasterSurface : public host::Surface {
   // of range or the inner image they leave would be too large.
   void SetEdge(int16_t appearance, int16_t style);
   void PaintSpan(int64_t x, int64_t y, Pixel pixel);
+  // The ends of a line in the current scale mode, in pixels; false when one lies beyond
+  // +-2^31 pixels or is not finite.
+  [[gnu::noinline]] bool ScaledEnds(float x1, float y1, float x2, float y2,
+                                    std::array<int32_t, 4>& ends) const;
 
   std::shared_ptr<Image> inner_;
   int32_t bitmap_ = 0;

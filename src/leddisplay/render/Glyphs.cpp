@@ -62,7 +62,7 @@ enum class Sym : uint8_t {
 
 struct Term {
   Sym sym;
-  int8_t sign;  // +1 or -1; 0 ends the expression
+  int8_t sign;  // +1 or -1; 0 for the end marker, which pads an expression to four terms
 };
 
 // A coordinate: a sum of terms evaluated left to right in 16-bit arithmetic, so a
@@ -105,46 +105,43 @@ constexpr Placement kPoint = {Primitive::Point, {E(W, x, plus4), E(H, y, s2), E(
 
 // --- Evaluating and drawing ---------------------------------------------------------
 
+constexpr size_t kSymCount = static_cast<size_t>(Sym::Four) + 1;
+
+// The quantities of one cell, looked up once rather than once per term. They are kept
+// wide: 2 * SegmentSeperation may leave 16 bits, and raises only when a coordinate
+// uses it, as the point's does.
 struct CellFrame {
   Display& display;
-  int16_t x;
-  int16_t y;
-  int16_t half;
+  std::array<int32_t, kSymCount> values;
 };
 
-int16_t Value(const CellFrame& frame, Sym sym) {
-  const model::ControlState& st = frame.display.state;
-  switch (sym) {
-    case Sym::X:
-      return frame.x;
-    case Sym::Y:
-      return frame.y;
-    case Sym::W:
-      return st.StoredDigitWidth;
-    case Sym::H:
-      return st.StoredDigitHeight;
-    case Sym::Half:
-      return frame.half;
-    case Sym::Sep:
-      return st.StoredSegmentSeperation;
-    case Sym::TwoSep:
-      return core::Mul16(2, st.StoredSegmentSeperation);
-    case Sym::PointSize:
-      return st.StoredDecimalPointSize;
-    case Sym::One:
-      return 1;
-    case Sym::Four:
-      return 4;
-  }
-  return 0;
+CellFrame FrameOf(Display& display, int16_t x, int16_t y, int16_t half) {
+  const model::ControlState& st = display.state;
+  CellFrame frame{display, {}};
+  const auto set = [&](Sym sym, int32_t value) { frame.values[static_cast<size_t>(sym)] = value; };
+  set(Sym::X, x);
+  set(Sym::Y, y);
+  set(Sym::W, st.StoredDigitWidth);
+  set(Sym::H, st.StoredDigitHeight);
+  set(Sym::Half, half);
+  set(Sym::Sep, st.StoredSegmentSeperation);
+  set(Sym::TwoSep, 2 * int32_t{st.StoredSegmentSeperation});
+  set(Sym::PointSize, st.StoredDecimalPointSize);
+  set(Sym::One, 1);
+  set(Sym::Four, 4);
+  return frame;
 }
 
+int16_t Value(const CellFrame& frame, Sym sym) {
+  return core::Narrow16(frame.values[static_cast<size_t>(sym)]);
+}
+
+// The end marker's sign 0 adds nothing, so every expression takes the same four steps
+// and the partial sums are those of the terms alone.
 int16_t Evaluate(const CellFrame& frame, const Expr& expr) {
   int16_t total = Value(frame, expr[0].sym);
-  for (size_t i = 1; i < expr.size() && expr[i].sign != 0; ++i) {
-    const int16_t v = Value(frame, expr[i].sym);
-    total = expr[i].sign > 0 ? core::Add16(total, v) : core::Sub16(total, v);
-  }
+  for (size_t i = 1; i < expr.size(); ++i)
+    total = core::Add16(total, expr[i].sign * int32_t{Value(frame, expr[i].sym)});
   return total;
 }
 
@@ -181,7 +178,7 @@ void DrawGlyphCell(Display& display, const DisplayCell& cell, int16_t left, int1
   const Glyph* glyph = FindGlyph(cell.Character);
   if (glyph == nullptr) return;
   const model::ControlState& st = display.state;
-  const CellFrame frame{display, left, top, halfHeight};
+  const CellFrame frame = FrameOf(display, left, top, halfHeight);
   for (int i = 0; i < kSegments; ++i) {
     const Lamp lamp = glyph->lamps[i];
     const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);

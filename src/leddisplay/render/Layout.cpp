@@ -105,6 +105,12 @@ void AutoSizeHeight(Display& display) {
   }
 }
 
+int16_t BorderWidth(const model::ControlState& state) {
+  if (state.StoredBorderStyle != model::FixedSingle) return 0;
+  if (state.StoredAppearance == model::ThreeD) return 2;
+  return state.StoredAppearance == model::Flat ? 1 : 0;
+}
+
 void ShowHandling(Display& display) {
   RenderDisplay(display);
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Caption layout, automatic height and the container's notifications.
+#include <cstdint>
+
 #include "leddisplay/render/Display.h"
 
 namespace led::render {
@@ -11,6 +13,11 @@ void ResizeHandling(Display& display);
 // Sets the control's Height from the captions and digit height, plus the border
 // allowance. Throws on error, with SizingInProgress cleared first.
 void AutoSizeHeight(Display& display);
+
+// The width in pixels of the border on one side of the control, by the state's
+// Appearance and BorderStyle: Fixed Single is 2 pixels in 3D and 1 flat; None, or a
+// value outside those known, is 0.
+int16_t BorderWidth(const model::ControlState& state);
 
 // The container's Show: renders. Paint: nothing (the surface keeps its image).
 void ShowHandling(Display& display);

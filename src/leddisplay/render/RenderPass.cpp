@@ -8,10 +8,11 @@
 #include "leddisplay/core/ErrorRegimes.h"
 #include "leddisplay/model/EventSet.h"
 #include "leddisplay/render/Background.h"
+#include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/DigitRow.h"
 #include "leddisplay/render/Glyphs.h"
+#include "leddisplay/render/Layout.h"
 #include "leddisplay/render/Segments.h"
-#include "leddisplay/render/ValueFormat.h"
 
 namespace led::render {
 
@@ -37,14 +38,13 @@ void Pass(Display& display) {
   int16_t cellLeft = s.StoredDigitLeftMargin;
   const int16_t digitTop = DigitTop(display);
 
-  const FormattedDisplay formatted = FormatDisplay(s.StoredValue, s.StoredDigits, s.StoredDecimals,
-                                                   s.StoredLeadingPlusMinus, s.StoredUseOverRange);
-  const std::vector<DisplayCell> cells =
-      BuildDisplayCells(formatted, s.StoredLeadingZeros, s.StoredShowAllDecimalPoints);
+  CellCache passCells;
+  CellCache& cache = display.cells != nullptr ? *display.cells : passCells;
+  const std::vector<DisplayCell>& cells = cache.CellsFor(s);
 
   for (const DisplayCell& cell : cells) {
     if (cell.Character == '+' || cell.Character == '-')
-      DrawPlusMinusSign(display);
+      DrawPlusMinusSign(display, digitTop);
     else
       DrawGlyphCell(display, cell, cellLeft, digitTop, halfHeight);
     cellLeft = core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
@@ -70,7 +70,10 @@ void RenderDisplay(Display& display) {
 
 void AutoSizeWidth(Display& display, int16_t x) {
   host::Surface& surface = display.host.surface;
-  surface.SetWidth(static_cast<float>(x) * surface.TwipsPerPixelX());
+  // The border takes its width from the extent on both sides, so the row of cells,
+  // the last decimal point included, fits inside the inner image.
+  const int32_t pixels = int32_t{x} + 2 * int32_t{BorderWidth(display.state)};
+  surface.SetWidth(static_cast<float>(pixels) * surface.TwipsPerPixelX());
   display.state.SizingInProgress = core::kFalse;
 }
 

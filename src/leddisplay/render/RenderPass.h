@@ -8,7 +8,8 @@ namespace led::render {
 
 void RenderDisplay(Display& display);
 
-// Sets the control's Width to x pixels in twips, then clears SizingInProgress.
+// Sets the control's Width to x pixels plus the border on both sides (BorderWidth), in
+// twips, then clears SizingInProgress.
 // Throws on error (the render pass ends quietly on it).
 void AutoSizeWidth(Display& display, int16_t x);
 

@@ -15,6 +15,12 @@ void Line(Display& display, double x1, double y1, double x2, double y2, core::Ol
                             static_cast<float>(y2), color);
 }
 
+// A line between whole pixels (every 16-bit value is exact in single precision).
+void PixelLine(Display& display, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
+               core::OleColor color) {
+  display.host.surface.Line(x1, y1, x2, y2, color);
+}
+
 // One stroke of the sign mark: a single line, or three side by side (offsets -1, 0, +1
 // across the stroke) when the segments are thicker than one pixel.
 template <class DrawAt>
@@ -33,55 +39,58 @@ void SignStroke(Display& display, DrawAt drawAt) {
 void DrawSegmentTop(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
   for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
     const int16_t row = Add16(y, i);
-    Line(display, Add16(x1, i), row, Sub16(x2, i), row, color);
+    PixelLine(display, Add16(x1, i), row, Sub16(x2, i), row, color);
   }
 }
 
 void DrawSegmentBottom(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
   for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
     const int16_t row = Sub16(y, i);
-    Line(display, Add16(x1, i), row, Sub16(x2, i), row, color);
+    PixelLine(display, Add16(x1, i), row, Sub16(x2, i), row, color);
   }
 }
 
 void DrawSegmentLeft(Display& display, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
   for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
     const int16_t column = Add16(x, i);
-    Line(display, column, Add16(y1, i), column, Sub16(y2, i), color);
+    PixelLine(display, column, Add16(y1, i), column, Sub16(y2, i), color);
   }
 }
 
 void DrawSegmentRight(Display& display, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
   for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
     const int16_t column = Sub16(x, i);
-    Line(display, column, Add16(y1, i), column, Sub16(y2, i), color);
+    PixelLine(display, column, Add16(y1, i), column, Sub16(y2, i), color);
   }
 }
 
 void DrawSegmentMiddle(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
   const int16_t width = display.state.StoredSegmentWidth;
   const int16_t k = width > 1 ? width / 2 : 0;
-  Line(display, x1, y, x2, y, color);
+  PixelLine(display, x1, y, x2, y, color);
   for (int16_t i = 1; i <= k; ++i) {
     const int16_t row = Sub16(y, i);
-    Line(display, Add16(x1, i), row, Sub16(x2, i), row, color);
+    PixelLine(display, Add16(x1, i), row, Sub16(x2, i), row, color);
   }
   for (int16_t i = 1; i <= k; ++i) {
     const int16_t row = Add16(y, i);
-    Line(display, Add16(x1, i), row, Sub16(x2, i), row, color);
+    PixelLine(display, Add16(x1, i), row, Sub16(x2, i), row, color);
   }
 }
 
 void DrawDecimalPoint(Display& display, int16_t x1, int16_t y, int16_t x2, core::OleColor color) {
   for (int16_t i = 0; i < display.state.StoredDecimalPointSize; ++i) {
     const int16_t row = Sub16(y, i);
-    Line(display, x1, row, x2, row, color);
+    PixelLine(display, x1, row, x2, row, color);
   }
 }
 
 void DrawPlusMinusSign(Display& display) {
+  DrawPlusMinusSign(display, DigitTop(display));
+}
+
+void DrawPlusMinusSign(Display& display, int16_t top) {
   const model::ControlState& s = display.state;
-  const int16_t top = DigitTop(display);
   const double height = s.StoredDigitHeight;
   const double left = s.StoredDigitLeftMargin;
   const double right = left + 0.75 * s.StoredDigitWidth;

@@ -32,5 +32,7 @@ void DrawDecimalPoint(Display& display, int16_t x1, int16_t y, int16_t x2, core:
 // half, a plus in the upper half; the plus lit while Value >= 0, else the minus.
 // Strokes are three lines when SegmentWidth > 1, else one; ends may be fractional.
 void DrawPlusMinusSign(Display& display);
+// The same with the DigitTop the caller has already worked out.
+void DrawPlusMinusSign(Display& display, int16_t top);
 
 }  // namespace led::render

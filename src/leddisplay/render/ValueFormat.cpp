@@ -205,12 +205,19 @@ FormattedDisplay FormatDisplay(double value, int16_t digits, int16_t decimals,
 std::vector<DisplayCell> BuildDisplayCells(const FormattedDisplay& formatted,
                                            core::Boolean leadingZeros,
                                            core::Boolean showAllDecimalPoints) {
+  std::vector<DisplayCell> cells;
+  BuildDisplayCells(formatted, leadingZeros, showAllDecimalPoints, cells);
+  return cells;
+}
+
+void BuildDisplayCells(const FormattedDisplay& formatted, core::Boolean leadingZeros,
+                       core::Boolean showAllDecimalPoints, std::vector<DisplayCell>& cells) {
   const std::string& text = formatted.DisplayText;
   const int32_t units = formatted.UnitsIndex;
   const int32_t last =
       std::min<int32_t>(formatted.LastIndex, static_cast<int32_t>(text.size()) - 1);
   const bool allPoints = core::IsTrue(showAllDecimalPoints);
-  std::vector<DisplayCell> cells;
+  cells.clear();
   cells.reserve(static_cast<size_t>(std::max<int32_t>(last + 1, 0)));
   bool significantDigitSeen = false;
   for (int32_t i = 0; i <= last; ++i) {
@@ -227,7 +234,6 @@ std::vector<DisplayCell> BuildDisplayCells(const FormattedDisplay& formatted,
     cells.push_back(cell);
     if (i < units && c >= '1' && c <= '9') significantDigitSeen = true;
   }
-  return cells;
 }
 
 }  // namespace led::render

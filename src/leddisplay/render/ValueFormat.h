@@ -46,5 +46,8 @@ FormattedDisplay FormatDisplay(double value, int16_t digits, int16_t decimals,
 std::vector<DisplayCell> BuildDisplayCells(const FormattedDisplay& formatted,
                                            core::Boolean leadingZeros,
                                            core::Boolean showAllDecimalPoints);
+// The same cells written into `cells`, replacing what it held; its capacity is reused.
+void BuildDisplayCells(const FormattedDisplay& formatted, core::Boolean leadingZeros,
+                       core::Boolean showAllDecimalPoints, std::vector<DisplayCell>& cells);
 
 }  // namespace led::render

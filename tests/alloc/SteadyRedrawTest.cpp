@@ -1,0 +1,103 @@
+// A steady redraw (Refresh of a control whose value and settings have not changed)
+// must not touch the heap: a display refreshed many times a second would otherwise
+// churn the allocator on every frame. Captions are kept short here: the host hands a
+// caption over as a string, which allocates once it outgrows the string's own buffer.
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "alloc/CountingNew.h"
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/platform/Form.h"
+
+namespace led::testing {
+namespace {
+
+using core::kTrue;
+
+constexpr int kRefreshes = 50;
+
+// A control on a form, wired as a container wires it, set up and shown once.
+struct Placed {
+  explicit Placed(const std::function<void(control::LEDDisplay&, platform::Form&)>& setUp) {
+    form.OnResize([this] { control.Resize(); });
+    control.InitProperties();
+    setUp(control, form);
+    control.Show();
+    control.Refresh();  // the first pass may fill caches; the steady state starts here
+  }
+
+  // Heap allocations made by `kRefreshes` calls of Refresh.
+  uint64_t AllocationsOfRefreshes() {
+    const uint64_t before = AllocationCount();
+    for (int i = 0; i < kRefreshes; ++i) control.Refresh();
+    return AllocationCount() - before;
+  }
+
+  platform::Form form;
+  control::LEDDisplay control{form.Host()};
+};
+
+struct Case {
+  const char* name;
+  std::function<void(control::LEDDisplay&, platform::Form&)> setUp;
+};
+
+TEST(SteadyRedraw, CountsAllocations) {
+  if (!Counting()) GTEST_SKIP() << "allocation counting is off under AddressSanitizer";
+  // The counter itself must see what a redraw would allocate.
+  const uint64_t before = AllocationCount();
+  auto* text = new std::string(100, 'x');
+  delete text;
+  EXPECT_GT(AllocationCount(), before);
+}
+
+TEST(SteadyRedraw, AllocatesNothing) {
+  if (!Counting()) GTEST_SKIP() << "allocation counting is off under AddressSanitizer";
+  const Case cases[] = {
+      {"starting state", [](control::LEDDisplay&, platform::Form&) {}},
+      {"auto-sized with short captions",
+       [](control::LEDDisplay& c, platform::Form&) {
+         c.SetAutoSize(kTrue);
+         c.SetCaptionUpper("Supply");
+         c.SetCaptionLow("volts");
+       }},
+      {"sign, decimals and every point",
+       [](control::LEDDisplay& c, platform::Form&) {
+         c.SetLeadingPlusMinus(kTrue);
+         c.SetShowAllDecimalPoints(kTrue);
+         c.SetDigits(6);
+         c.SetDecimals(2);
+         c.SetValue(-1234.5);
+       }},
+      {"forty digits",
+       [](control::LEDDisplay& c, platform::Form&) {
+         c.SetDigits(40);
+         c.SetLeadingZeros(kTrue);
+         c.SetValue(123456789.123);
+       }},
+      {"value not typed exactly",
+       [](control::LEDDisplay& c, platform::Form&) {
+         c.SetDigits(0);
+         c.SetValue(0.1 + 0.2);
+       }},
+      {"over range",
+       [](control::LEDDisplay& c, platform::Form&) { c.SetValue(std::nextafter(1e300, 0.0)); }},
+      {"vertical gradient",
+       [](control::LEDDisplay& c, platform::Form&) {
+         c.SetBackGroundStyle(model::Gradient_V);
+         c.SetBackGroundG1(0x0000FF);
+         c.SetBackGroundG2(0xFF0000);
+       }},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    Placed placed(test.setUp);
+    EXPECT_EQ(placed.AllocationsOfRefreshes(), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace led::testing
