@@ -24,7 +24,7 @@ namespace {
 constexpr int kMaxSteps = 64;
 constexpr size_t kMaxText = 48;
 constexpr double kMaxPoints = 72;
-constexpr float kMaxExtentTwips = 600 * 15;
+constexpr float kMaxExtentTwips = 240 * 15;
 
 double AnyDouble(FuzzedDataProvider& in) {
   switch (in.ConsumeIntegralInRange(0, 4)) {

@@ -18,15 +18,19 @@ uint32_t BigEndian32(const uint8_t* p) {
 }
 
 bool Skipped(std::string_view bytes) {
+  const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
   // The first chunk is the header: signature (8), length (4), "IHDR", width, height.
-  if (bytes.size() >= 24 && bytes.substr(12, 4) == "IHDR") {
-    const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
-    if (uint64_t{BigEndian32(p + 16)} * BigEndian32(p + 20) > kMaxPixels) return true;
+  if (bytes.size() >= 24 && bytes.substr(12, 4) == "IHDR" &&
+      uint64_t{BigEndian32(p + 16)} * BigEndian32(p + 20) > kMaxPixels)
+    return true;
+  // The decoder still allocates what a chunk's length claims before reading it, so a
+  // chunk claiming more bytes than the input holds is skipped until it bounds them;
+  // image data is read in pieces and keeps its checks.
+  for (uint64_t at = 8; at + 8 <= bytes.size();) {
+    const uint64_t length = BigEndian32(p + at);
+    if (bytes.substr(at + 4, 4) != "IDAT" && length > bytes.size() - (at + 8)) return true;
+    at += 12 + length;
   }
-  // Text chunks whose length claims gigabytes are still read whole by the decoder;
-  // skipped until it bounds them.
-  for (std::string_view text : {"tEXt", "zTXt", "iTXt"})
-    if (bytes.find(text) != std::string_view::npos) return true;
   return false;
 }
 
