@@ -6,6 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "apps/leddisplay/HostedControl.h"
+#include "leddisplay/platform/PropertyFile.h"
+
 namespace led::fuzz {
 
 namespace {
@@ -70,11 +73,19 @@ void ExpectClearError(const core::RuntimeError& error, std::initializer_list<int
     Fail("unexpected error " + std::to_string(error.number()) + " \"" + error.description() + "\"");
 }
 
-void ExpectSavedSetSurvives(apps::HostedControl& hosted) {
-  const auto saved = [](apps::HostedControl& from, const std::string& name) {
+FormControl::FormControl() {
+  form.Surface().SetWidth(apps::HostedControl::kStartWidth);
+  form.Surface().SetHeight(apps::HostedControl::kStartHeight);
+  form.OnResize([this] { control.Resize(); });
+}
+
+void ExpectSavedSetSurvives(FormControl& hosted) {
+  const auto saved = [](FormControl& from, const std::string& name) {
     const std::string path = ScratchDir() + "/" + name;
+    platform::MemoryPropertyBag bag;
+    from.control.WriteProperties(bag);
     try {
-      from.SavePropertyFile(path);
+      platform::SavePropertyFile(path, bag);
     } catch (const core::RuntimeError& e) {
       Fail("a control cannot save its own state: " + std::to_string(e.number()) + " " +
            e.description());
@@ -82,9 +93,10 @@ void ExpectSavedSetSurvives(apps::HostedControl& hosted) {
     return std::pair(path, ReadWhole(path));
   };
   const auto [path, first] = saved(hosted, "saved.json");
-  QuietControl fresh;
+  FormControl fresh;
   try {
-    fresh.LoadPropertyFile(path);
+    platform::MemoryPropertyBag bag = platform::LoadPropertyFile(path);
+    fresh.control.ReadProperties(bag);
   } catch (const core::RuntimeError& e) {
     Fail("a saved control does not load: " + std::to_string(e.number()) + " " + e.description() +
          "\n" + first);

@@ -7,8 +7,9 @@
 #include <span>
 #include <string>
 
-#include "apps/leddisplay/HostedControl.h"
+#include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/Form.h"
 
 namespace led::fuzz {
 
@@ -28,13 +29,16 @@ std::string ReadWhole(const std::string& path);
 // A refusal must carry one of the expected numbers and a description.
 void ExpectClearError(const core::RuntimeError& error, std::initializer_list<int32_t> numbers);
 
-// A control on a form as the tool hosts it, with its call record switched off.
-struct QuietControl : apps::HostedControl {
-  QuietControl() { Recorder().SetEnabled(false); }
+// A control on a form of the tool's starting extent, the form's resize notification
+// delivered to it; no recorder, whose records would cost more than the control.
+struct FormControl {
+  platform::Form form;
+  control::LEDDisplay control{form.Host()};
+  FormControl();
 };
 // The control's saved property file, loaded into a fresh control and saved again, must
 // come out the same; a control that cannot save its own state, or a saved file that
 // does not load, is a failure too.
-void ExpectSavedSetSurvives(apps::HostedControl& hosted);
+void ExpectSavedSetSurvives(FormControl& hosted);
 
 }  // namespace led::fuzz

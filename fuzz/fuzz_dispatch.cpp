@@ -76,7 +76,7 @@ Variant AnyValue(FuzzedDataProvider& in) {
     case 2:
       return Variant::FromLong(in.ConsumeIntegral<int32_t>());
     case 3:
-      return Variant::FromSingle(static_cast<float>(in.ConsumeFloatingPoint<float>()));
+      return Variant::FromSingle(in.ConsumeFloatingPoint<float>());
     case 4:
       return Variant::FromDouble(AnyDouble(in));
     case 5:
@@ -99,8 +99,8 @@ float AnyCoordinate(FuzzedDataProvider& in) {
   return in.ConsumeFloatingPointInRange<float>(-3000, 3000);
 }
 
-void Step(FuzzedDataProvider& in, apps::HostedControl& hosted) {
-  control::LEDDisplay& display = hosted.Control();
+void Step(FuzzedDataProvider& in, fuzz::FormControl& hosted) {
+  control::LEDDisplay& display = hosted.control;
   const auto properties = control::PropertyTable();
   const auto member = [&] {
     // Mostly a member of the tables; sometimes a name to look up, which may be unknown.
@@ -133,7 +133,7 @@ void Step(FuzzedDataProvider& in, apps::HostedControl& hosted) {
       break;
     }
     case 6: {
-      platform::RasterSurface& surface = hosted.Form().Surface();
+      platform::RasterSurface& surface = hosted.form.Surface();
       surface.SetWidth(in.ConsumeFloatingPointInRange<float>(-15, kMaxExtentTwips));
       surface.SetHeight(in.ConsumeFloatingPointInRange<float>(-15, kMaxExtentTwips));
       break;
@@ -175,8 +175,8 @@ void Step(FuzzedDataProvider& in, apps::HostedControl& hosted) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
-  fuzz::QuietControl first;
-  first.Control().InitProperties();
+  fuzz::FormControl first;
+  first.control.InitProperties();
   for (int step = 0; step < kMaxSteps && in.remaining_bytes() > 0; ++step) {
     try {
       Step(in, first);

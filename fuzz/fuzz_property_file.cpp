@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The control: a failing read leaves the steps before it applied, and whatever state
   // that gives must survive a save and a load.
-  fuzz::QuietControl first;
+  fuzz::FormControl first;
   try {
-    first.Control().ReadProperties(bag);
+    first.control.ReadProperties(bag);
   } catch (const core::RuntimeError& e) {
     fuzz::ExpectClearError(e, {5, 6, 13, 91, 380});
   }
