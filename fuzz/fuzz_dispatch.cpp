@@ -1,6 +1,7 @@
 // A sequence of late-bound gets, puts and calls and of the container's notifications,
-// all taken from the input, against one placed control; then its saved set, loaded
-// into a fresh control and saved again, must come out the same.
+// all taken from the input, against one placed control whose events may have their
+// arguments changed by the host; then its saved set, loaded into a fresh control and
+// saved again, must come out the same.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
@@ -176,6 +177,11 @@ void Step(FuzzedDataProvider& in, fuzz::FormControl& hosted) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   fuzz::FormControl first;
+  // The host program's event handler sometimes changes an argument, as a key filter does.
+  first.form.OnEvent([&in](int32_t, const std::string&, std::span<host::EventArg> args) {
+    if (!args.empty() && in.ConsumeIntegralInRange(0, 3) == 0)
+      args[in.ConsumeIntegralInRange<size_t>(0, args.size() - 1)].value = AnyValue(in);
+  });
   first.control.InitProperties();
   for (int step = 0; step < kMaxSteps && in.remaining_bytes() > 0; ++step) {
     try {
