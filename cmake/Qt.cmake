@@ -24,6 +24,14 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
   led_warnings(led_qt)
   add_library(leddisplay::qt ALIAS led_qt)
 
+  find_package(Qt6 QUIET COMPONENTS UiPlugin)
+  if(TARGET Qt6::UiPlugin)
+    add_subdirectory(plugins/designer)
+  endif()
+  if(LEDDISPLAY_EXAMPLES)
+    add_subdirectory(examples/qt)
+  endif()
+
   if(LEDDISPLAY_INSTALL)
     include(GNUInstallDirs)
     install(FILES src/leddisplay/qt/LEDDisplayWidget.h
