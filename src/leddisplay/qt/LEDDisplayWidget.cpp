@@ -147,6 +147,8 @@ LEDDisplayWidget::LEDDisplayWidget(QWidget* parent)
     : QWidget(parent), d_(std::make_unique<Hosting>(*this)) {
   InstallAccessibleFactory();
   setFocusPolicy(Qt::StrongFocus);
+  // The kept image covers the widget, so Qt need not clear it first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   resize(kStartWidth, kStartHeight);
   d_->Guard([&] {
@@ -207,8 +209,7 @@ void LEDDisplayWidget::changeEvent(QEvent* event) {
 void LEDDisplayWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  const QImage image = d_->surface.Composed();
-  if (!image.isNull()) painter.drawImage(QRect(0, 0, image.width(), image.height()), image);
+  d_->surface.Paint(painter);
   const int border = d_->surface.BorderThickness();
   const platform::Image& inner = d_->surface.Inner();
   painter.setClipRect(QRect(border, border, inner.width, inner.height));
