@@ -50,6 +50,10 @@ void CopyRows(const platform::Image& from, QImage& to) {
   }
 }
 
+QRgb OpaquePixelColor(core::OleColor rgb) {
+  return qRgb(core::RedOf(rgb), core::GreenOf(rgb), core::BlueOf(rgb));
+}
+
 }  // namespace
 
 void WidgetSurface::Cls() {
@@ -120,6 +124,11 @@ void WidgetSurface::Paint(QPainter& painter) {
         painter.drawImage(strip, frame_, strip);
     }
   }
+  // A widget larger than the extent it could be given shows the back colour beyond it.
+  const QColor back(OpaquePixelColor(platform::ResolveColor(BackColor())));
+  if (widget_.width() > w)
+    painter.fillRect(QRect(w, 0, widget_.width() - w, widget_.height()), back);
+  if (widget_.height() > h) painter.fillRect(QRect(0, h, w, widget_.height() - h), back);
   const platform::Image& inner = Inner();
   if (inner.width == 0 || inner.height == 0) return;
   if (drawn_ || shown_.width() != inner.width || shown_.height() != inner.height) {
