@@ -184,3 +184,26 @@ TEST(Properties, AFileThatCannotBeReadChangesNothing) {
 
 }  // namespace
 }  // namespace led::qt
+
+namespace led::qt {
+namespace {
+
+TEST(Properties, NewCaptionFontsFollowTheWidgetsFont) {
+  QWidget parent;
+  QFont serif("DejaVu Serif");
+  serif.setPointSizeF(12);
+  parent.setFont(serif);
+  LEDDisplayWidget child(&parent);
+  EXPECT_EQ(child.captionLowFont().family(), "DejaVu Serif");
+  EXPECT_DOUBLE_EQ(child.captionUpperFont().pointSizeF(), 12);
+
+  QFont huge("DejaVu Serif");
+  huge.setPointSizeF(5000);  // beyond what a font object takes
+  parent.setFont(huge);
+  LEDDisplayWidget second(&parent);
+  EXPECT_EQ(second.captionLowFont().family(), "DejaVu Sans");
+  EXPECT_DOUBLE_EQ(second.captionLowFont().pointSizeF(), 8);
+}
+
+}  // namespace
+}  // namespace led::qt

@@ -2,6 +2,7 @@
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/core/Text.h"
+#include "leddisplay/platform/StdFont.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
 
@@ -19,8 +20,14 @@ void WidgetContainer::RaiseEvent(int32_t dispid, const std::string&,
   if (event_) event_(dispid, args);
 }
 
+// A widget font the standard font object refuses (no family, say) must not stop the
+// control's start: the platform's first font serves instead.
 host::FontPtr WidgetContainer::AmbientFont() {
-  return FontFromQFont(widget_.font());
+  try {
+    return FontFromQFont(widget_.font());
+  } catch (const core::RuntimeError&) {
+    return platform::StdFont::Create("DejaVu Sans", 8);
+  }
 }
 
 core::Variant WidgetContainer::ExtenderProperty(const std::string& name) {

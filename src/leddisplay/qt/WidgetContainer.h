@@ -1,7 +1,8 @@
 #pragma once
 // The container a widget gives its control. PropertyChanged and RaiseEvent reach the
 // widget through callbacks, synchronously, with event arguments by reference. The
-// ambient font is the widget's font(), a new object on every request. The extender's
+// ambient font is the widget's font(), a new object on every request (DejaVu Sans 8 pt
+// when that font cannot be a font object). The extender's
 // Left and Top are the widget's place in its parent in twips (the parent's ScaleMode
 // is 1, twips); the parent's Picture is the texture of the parent widget's window
 // brush, or none. Names match without regard to case; others raise 438.
