@@ -1,0 +1,85 @@
+// One hundred displays updated with new values and painted into an image, as a panel
+// repaints them: LEDDisplayWidget against QLCDNumber (filled segments) of the same size
+// and digit count. Reported per update (items per second counts updates).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLCDNumber>
+#include <memory>
+#include <vector>
+
+#include "leddisplay/qt/LEDDisplayWidget.h"
+
+namespace {
+
+constexpr int kWidgets = 100;
+constexpr int kDigits = 6;
+
+// A value that changes every update and fills the digits: 0.00 .. 999.99.
+double NextValue(int64_t step, int i) {
+  return double((step * 7919 + i * 104729) % 100000) / 100.0;
+}
+
+void BM_LEDDisplayWidget(benchmark::State& state) {
+  std::vector<std::unique_ptr<led::qt::LEDDisplayWidget>> widgets;
+  for (int i = 0; i < kWidgets; ++i) {
+    auto widget = std::make_unique<led::qt::LEDDisplayWidget>();
+    widget->setDigits(kDigits);
+    widget->setDecimals(2);
+    widget->setAutoSize(true);
+    widgets.push_back(std::move(widget));
+  }
+  QImage image(widgets[0]->size(), QImage::Format_ARGB32_Premultiplied);
+  state.counters["width"] = image.width();
+  state.counters["height"] = image.height();
+  int64_t step = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < kWidgets; ++i) {
+      widgets[i]->setValue(NextValue(step, i));
+      widgets[i]->render(&image);
+    }
+    ++step;
+  }
+  state.SetItemsProcessed(state.iterations() * kWidgets);
+}
+
+void BM_QLCDNumber(benchmark::State& state) {
+  // Sized like the LED display above (its automatic size for six digits).
+  led::qt::LEDDisplayWidget sizing;
+  sizing.setDigits(kDigits);
+  sizing.setDecimals(2);
+  sizing.setAutoSize(true);
+  std::vector<std::unique_ptr<QLCDNumber>> widgets;
+  for (int i = 0; i < kWidgets; ++i) {
+    auto widget = std::make_unique<QLCDNumber>(kDigits + 1);  // the point takes a cell
+    widget->setSegmentStyle(QLCDNumber::Filled);
+    widget->setSmallDecimalPoint(true);
+    widget->resize(sizing.size());
+    widgets.push_back(std::move(widget));
+  }
+  QImage image(sizing.size(), QImage::Format_ARGB32_Premultiplied);
+  int64_t step = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < kWidgets; ++i) {
+      widgets[i]->display(QString::number(NextValue(step, i), 'f', 2));
+      widgets[i]->render(&image);
+    }
+    ++step;
+  }
+  state.SetItemsProcessed(state.iterations() * kWidgets);
+}
+
+BENCHMARK(BM_LEDDisplayWidget)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QLCDNumber)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

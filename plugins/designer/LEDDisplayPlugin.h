@@ -1,0 +1,34 @@
+#pragma once
+// Qt Designer's entry for LEDDisplayWidget: in the "Display Widgets" group, with an
+// icon drawn by the widget itself, a tooltip, and a new widget's default size of
+// 173 x 63 pixels.
+#include <QObject>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+
+namespace led::qt {
+
+class LEDDisplayPlugin : public QObject, public QDesignerCustomWidgetInterface {
+  Q_OBJECT
+  Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QDesignerCustomWidgetInterface")
+  Q_INTERFACES(QDesignerCustomWidgetInterface)
+
+ public:
+  explicit LEDDisplayPlugin(QObject* parent = nullptr);
+
+  QString name() const override;
+  QString group() const override;
+  QString toolTip() const override;
+  QString whatsThis() const override;
+  QString includeFile() const override;
+  QIcon icon() const override;
+  bool isContainer() const override;
+  QWidget* createWidget(QWidget* parent) override;
+  bool isInitialized() const override;
+  void initialize(QDesignerFormEditorInterface* core) override;
+  QString domXml() const override;
+
+ private:
+  bool initialized_ = false;
+};
+
+}  // namespace led::qt

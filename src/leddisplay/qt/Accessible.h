@@ -1,0 +1,10 @@
+#pragma once
+// Assistive tools see a LEDDisplayWidget as static text: its name is the widget's
+// accessible name when set, else its captions (upper, then lower, joined by a space);
+// its value is the text the display shows (LEDDisplayWidget::shownText).
+namespace led::qt {
+
+// Installs the accessibility factory for LEDDisplayWidget; calling it again does nothing.
+void InstallAccessibleFactory();
+
+}  // namespace led::qt

@@ -1,0 +1,285 @@
+// LEDDisplayWidget: the host it gives its control, sizing, painting, and Qt input as
+// the control's input. The properties are in WidgetProperties.cpp.
+#include "leddisplay/qt/LEDDisplayWidget.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "leddisplay/model/EventSet.h"
+#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/qt/Accessible.h"
+#include "leddisplay/qt/Input.h"
+#include "leddisplay/qt/ShownText.h"
+#include "leddisplay/qt/WidgetHosting.h"
+
+namespace led::qt {
+
+namespace {
+
+constexpr int kStartWidth = 173, kStartHeight = 63;
+
+int16_t IntegerArg(std::span<host::EventArg> args, size_t i) {
+  return args[i].value.ToInteger();
+}
+
+}  // namespace
+
+// ---- The host ---------------------------------------------------------------------
+
+LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
+    : widget(owner),
+      surface(owner),
+      label1(owner, surface, "Label1"),
+      label2(owner, surface, "Label2"),
+      container(owner, [this] { return surface.TwipsPerPixelX(); }),
+      host{surface, label1, label2, container, platform::GdiTable::Instance()},
+      control(host) {
+  surface.SetExtentPixels(kStartWidth, kStartHeight);
+  surface.SetResizeHandler([this] {
+    control.Resize();
+    SyncGeometry();
+  });
+  container.OnEvent(
+      [this](int32_t dispid, std::span<host::EventArg> args) { OnEvent(dispid, args); });
+  container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
+}
+
+void LEDDisplayWidget::Hosting::SyncGeometry() {
+  const QSize extent(surface.ExtentPixelsX(), surface.ExtentPixelsY());
+  if (core::IsTrue(control.AutoSize())) {
+    autoExtent = extent;
+    fixedSize = true;
+    widget.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    widget.setFixedSize(extent);
+  } else {
+    if (fixedSize) {
+      fixedSize = false;
+      widget.setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+      widget.setMinimumSize(0, 0);
+      widget.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    if (widget.size() != extent) widget.resize(extent);
+  }
+  widget.updateGeometry();
+}
+
+void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
+  widget.update();
+  const bool now = IsOverRange(control.State());
+  const bool newlyOver = now && (!overRange || name == "Value");
+  overRange = now;
+  if (name == "AutoSize") SyncGeometry();
+  if (newlyOver) emit widget.overflow();
+}
+
+void LEDDisplayWidget::Hosting::OnEvent(int32_t dispid, std::span<host::EventArg> args) {
+  const auto events = model::EventSet();
+  int index = -1;
+  for (size_t i = 0; i < events.size(); ++i)
+    if (events[i].dispid == dispid) index = int(i);
+  switch (index) {
+    case model::kClickEvent:
+      emit widget.clicked();
+      break;
+    case model::kDblClickEvent:
+      emit widget.doubleClicked();
+      break;
+    case model::kChangeEvent: {
+      emit widget.changed();
+      QAccessibleValueChangeEvent event(&widget, widget.shownText());
+      QAccessible::updateAccessibility(&event);
+      break;
+    }
+    case model::kKeyPressEvent: {
+      int keyAscii = IntegerArg(args, 0);
+      emit widget.keyPress(keyAscii);
+      args[0].value = core::Variant::FromLong(keyAscii);
+      break;
+    }
+    case model::kKeyDownEvent:
+    case model::kKeyUpEvent: {
+      int keyCode = IntegerArg(args, 0), shift = IntegerArg(args, 1);
+      if (index == model::kKeyDownEvent)
+        emit widget.keyDown(keyCode, shift);
+      else
+        emit widget.keyUp(keyCode, shift);
+      args[0].value = core::Variant::FromLong(keyCode);
+      args[1].value = core::Variant::FromLong(shift);
+      break;
+    }
+    case model::kMouseDownEvent:
+    case model::kMouseMoveEvent:
+    case model::kMouseUpEvent: {
+      int button = IntegerArg(args, 0), shift = IntegerArg(args, 1);
+      double x = args[2].value.ToSingle(), y = args[3].value.ToSingle();
+      if (index == model::kMouseDownEvent)
+        emit widget.mouseDown(button, shift, x, y);
+      else if (index == model::kMouseMoveEvent)
+        emit widget.mouseMove(button, shift, x, y);
+      else
+        emit widget.mouseUp(button, shift, x, y);
+      args[0].value = core::Variant::FromLong(button);
+      args[1].value = core::Variant::FromLong(shift);
+      args[2].value = core::Variant::FromDouble(x);
+      args[3].value = core::Variant::FromDouble(y);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+float LEDDisplayWidget::Hosting::ControlX(double x) {
+  return surface.ScaleX(float(x - surface.BorderThickness()), host::kScalePixels,
+                        surface.ScaleMode());
+}
+
+float LEDDisplayWidget::Hosting::ControlY(double y) {
+  return surface.ScaleY(float(y - surface.BorderThickness()), host::kScalePixels,
+                        surface.ScaleMode());
+}
+
+// ---- Construction -----------------------------------------------------------------
+
+LEDDisplayWidget::LEDDisplayWidget(QWidget* parent)
+    : QWidget(parent), d_(std::make_unique<Hosting>(*this)) {
+  InstallAccessibleFactory();
+  setFocusPolicy(Qt::StrongFocus);
+  // The kept image covers the widget, so Qt need not clear it first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  resize(kStartWidth, kStartHeight);
+  d_->Guard([&] {
+    d_->control.InitProperties();
+    d_->control.Show();
+  });
+  d_->overRange = IsOverRange(d_->control.State());
+}
+
+LEDDisplayWidget::~LEDDisplayWidget() {
+  d_->Guard([&] { d_->control.Terminate(); });
+}
+
+control::LEDDisplay& LEDDisplayWidget::control() {
+  return d_->control;
+}
+
+void LEDDisplayWidget::refresh() {
+  d_->Guard([&] { d_->control.Refresh(); });
+}
+
+// ---- Sizing -----------------------------------------------------------------------
+
+QSize LEDDisplayWidget::sizeHint() const {
+  if (d_->autoExtent.isValid()) return d_->autoExtent;
+  return QSize(kStartWidth, kStartHeight);
+}
+
+QSize LEDDisplayWidget::minimumSizeHint() const {
+  return core::IsTrue(d_->control.AutoSize()) ? sizeHint() : QSize(0, 0);
+}
+
+void LEDDisplayWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  d_->Guard([&] { d_->surface.SetExtentPixels(width(), height()); });
+}
+
+void LEDDisplayWidget::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  // A transparent display shows the part of the parent's picture it lies over.
+  if (core::IsTrue(d_->control.Transparent())) d_->Guard([&] { d_->control.Show(); });
+}
+
+void LEDDisplayWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::EnabledChange) return;
+  const core::Boolean own = core::ToBoolean(!testAttribute(Qt::WA_ForceDisabled));
+  if (core::IsTrue(d_->control.Enabled()) != core::IsTrue(own))
+    d_->Guard([&] { d_->control.SetEnabled(own); });
+}
+
+// ---- Painting ---------------------------------------------------------------------
+
+// The kept image is drawn one image pixel per widget pixel; at a device pixel ratio
+// above 1 each grows to a block without smoothing, so segments stay crisp. Captions are
+// Qt text at the device's resolution, clipped to the inner area as the raster form's
+// labels are.
+void LEDDisplayWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  d_->surface.Paint(painter);
+  const int border = d_->surface.BorderThickness();
+  const platform::Image& inner = d_->surface.Inner();
+  painter.setClipRect(QRect(border, border, inner.width, inner.height));
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  d_->label1.Draw(painter, border, border);
+  d_->label2.Draw(painter, border, border);
+}
+
+// ---- Input ------------------------------------------------------------------------
+
+void LEDDisplayWidget::keyPressEvent(QKeyEvent* event) {
+  int16_t keyCode = KeyCodeOf(event->key()), shift = ShiftOf(event->modifiers());
+  int16_t keyAscii = KeyAsciiOf(*event);
+  bool swallowed = false;
+  d_->Guard([&] {
+    const bool hadCode = keyCode != 0;
+    d_->control.KeyDown(keyCode, shift);
+    swallowed = hadCode && keyCode == 0;
+    if (keyAscii != 0 && !swallowed) {
+      d_->control.KeyPress(keyAscii);
+      swallowed = keyAscii == 0;
+    }
+  });
+  if (swallowed)
+    event->accept();
+  else
+    QWidget::keyPressEvent(event);
+}
+
+void LEDDisplayWidget::keyReleaseEvent(QKeyEvent* event) {
+  int16_t keyCode = KeyCodeOf(event->key()), shift = ShiftOf(event->modifiers());
+  d_->Guard([&] { d_->control.KeyUp(keyCode, shift); });
+  QWidget::keyReleaseEvent(event);
+}
+
+void LEDDisplayWidget::mousePressEvent(QMouseEvent* event) {
+  int16_t button = ButtonOf(event->button()), shift = ShiftOf(event->modifiers());
+  d_->afterDoubleClick = false;
+  d_->Guard([&] {
+    float x = d_->ControlX(event->position().x()), y = d_->ControlY(event->position().y());
+    d_->control.MouseDown(button, shift, x, y);
+  });
+}
+
+void LEDDisplayWidget::mouseMoveEvent(QMouseEvent* event) {
+  int16_t button = ButtonsOf(event->buttons()), shift = ShiftOf(event->modifiers());
+  d_->Guard([&] {
+    float x = d_->ControlX(event->position().x()), y = d_->ControlY(event->position().y());
+    d_->control.MouseMove(button, shift, x, y);
+  });
+}
+
+// A left press and release over the widget is a click, except the release that ends a
+// double click.
+void LEDDisplayWidget::mouseReleaseEvent(QMouseEvent* event) {
+  int16_t button = ButtonOf(event->button()), shift = ShiftOf(event->modifiers());
+  const bool click = event->button() == Qt::LeftButton && !d_->afterDoubleClick &&
+                     rect().contains(event->position().toPoint());
+  d_->afterDoubleClick = false;
+  d_->Guard([&] {
+    float x = d_->ControlX(event->position().x()), y = d_->ControlY(event->position().y());
+    d_->control.MouseUp(button, shift, x, y);
+    if (click) d_->control.Click();
+  });
+}
+
+void LEDDisplayWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return mousePressEvent(event);
+  d_->afterDoubleClick = true;
+  d_->Guard([&] { d_->control.DblClick(); });
+}
+
+}  // namespace led::qt

@@ -1,0 +1,42 @@
+#pragma once
+// The widget's drawing surface: a platform::RasterSurface (same kept image, pixel rules,
+// scales and limits), whose changes also reach the widget: Cls schedules a repaint,
+// setting Enabled enables or disables the widget, MousePointer (0..15, or 99 with
+// MouseIcon) sets its cursor.
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "leddisplay/platform/RasterSurface.h"
+
+namespace led::qt {
+
+class WidgetSurface : public platform::RasterSurface {
+ public:
+  explicit WidgetSurface(QWidget& widget) : widget_(widget) {}
+
+  void Cls() override;
+  void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
+  void SetEnabled(core::Boolean enabled) override;
+  void SetMousePointer(int16_t pointer) override;
+  void SetMouseIcon(host::PicturePtr icon) override;
+
+  // Paints the whole control (border and kept image) at (0, 0), one image pixel per
+  // logical pixel of the painter. The kept image is converted to Qt's native pixel
+  // order once per drawing pass (Cls or Line since the last paint); the border is
+  // composed again only when its size, style or colours change.
+  void Paint(QPainter& painter);
+
+ private:
+  void ApplyCursor();
+
+  QWidget& widget_;
+  std::array<uint32_t, 10> frameKey_{};
+  QImage frame_;
+  QImage shown_;  // the kept image in QImage::Format_RGB32
+  bool drawn_ = true;
+};
+
+}  // namespace led::qt

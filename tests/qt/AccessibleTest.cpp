@@ -1,0 +1,111 @@
+// The widget as assistive tools and layouts see it: name and value, value-change
+// events, automatic and layout-driven sizing, and the parent's picture behind a
+// transparent display.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QVBoxLayout>
+
+#include "leddisplay/qt/LEDDisplayWidget.h"
+
+namespace led::qt {
+namespace {
+
+std::vector<QString> valueEvents;
+
+void RecordUpdate(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::ValueChanged)
+    valueEvents.push_back(static_cast<QAccessibleValueChangeEvent*>(event)->value().toString());
+}
+
+TEST(Accessible, CaptionsNameTheDisplayAndTheShownTextIsItsValue) {
+  LEDDisplayWidget widget;
+  widget.setCaptionUpper("Supply");
+  widget.setCaptionLow("volts");
+  widget.setDecimals(1);
+  widget.setLeadingZeros(false);
+  widget.setValue(-12.5);
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
+  ASSERT_NE(face, nullptr);
+  EXPECT_EQ(face->role(), QAccessible::StaticText);
+  EXPECT_EQ(face->text(QAccessible::Name), "Supply volts");
+  EXPECT_EQ(face->text(QAccessible::Value), "-12.5");
+  widget.setValue(0.5);
+  EXPECT_EQ(face->text(QAccessible::Value), "+.5");  // the blank zero is not read out
+  widget.setUseOverRange(true);
+  widget.setValue(4321);
+  EXPECT_EQ(face->text(QAccessible::Value), "over range");
+  widget.setAccessibleName("Bus voltage");
+  EXPECT_EQ(face->text(QAccessible::Name), "Bus voltage");
+}
+
+TEST(Accessible, EachChangeOfValueIsAnnounced) {
+  LEDDisplayWidget widget;
+  widget.setDecimals(2);
+  const auto previous = QAccessible::installUpdateHandler(&RecordUpdate);
+  QAccessible::setActive(true);  // as when an assistive tool listens
+  if (!QAccessible::isActive()) {
+    QAccessible::installUpdateHandler(previous);
+    GTEST_SKIP() << "this platform has no accessibility bridge to deliver events";
+  }
+  valueEvents.clear();
+  widget.setValue(3.25);
+  widget.setValue(3.25);
+  widget.setValue(-1);
+  QAccessible::installUpdateHandler(previous);
+  QAccessible::setActive(false);
+  EXPECT_EQ(valueEvents, (std::vector<QString>{"+03.25", "-01.00"}));
+}
+
+TEST(Sizing, AutoSizeFixesTheSizeToWhatIsShown) {
+  LEDDisplayWidget widget;
+  widget.setDigits(6);
+  widget.setAutoSize(true);
+  EXPECT_EQ(widget.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+  EXPECT_EQ(widget.minimumSize(), widget.maximumSize());
+  EXPECT_EQ(widget.size(), widget.sizeHint());
+  const int sixDigits = widget.width();
+  widget.setDigits(3);
+  EXPECT_LT(widget.width(), sixDigits);
+  EXPECT_EQ(widget.grab().size(), widget.size());
+
+  widget.setAutoSize(false);
+  EXPECT_EQ(widget.sizePolicy().horizontalPolicy(), QSizePolicy::Preferred);
+  widget.resize(300, 120);
+  EXPECT_EQ(widget.size(), QSize(300, 120));
+}
+
+TEST(Sizing, ALayoutSizesTheControl) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* widget = new LEDDisplayWidget;
+  layout->addWidget(widget);
+  window.resize(320, 140);
+  window.show();
+  QApplication::processEvents();
+  EXPECT_EQ(widget->size(), QSize(320, 140));
+  const QImage image = widget->grab().toImage();
+  ASSERT_EQ(image.size(), QSize(320, 140));
+  EXPECT_EQ(image.pixelColor(310, 130), QColor(0, 0, 0));  // back colour out to the edge
+}
+
+TEST(Sizing, ATransparentDisplayShowsTheParentsPictureElseTheBackColour) {
+  QWidget parent;
+  parent.resize(300, 200);
+  QImage texture(300, 200, QImage::Format_RGB32);
+  texture.fill(QColor(200, 100, 50));
+  auto* widget = new LEDDisplayWidget(&parent);
+  widget->move(20, 10);
+  widget->setTransparent(true);
+  EXPECT_EQ(widget->grab().toImage().pixelColor(170, 60), QColor(0, 0, 0));
+  QPalette palette = parent.palette();
+  palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(texture)));
+  parent.setPalette(palette);
+  widget->refresh();
+  EXPECT_EQ(widget->grab().toImage().pixelColor(170, 60), QColor(200, 100, 50));
+}
+
+}  // namespace
+}  // namespace led::qt

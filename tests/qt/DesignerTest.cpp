@@ -1,0 +1,81 @@
+// The Designer plugin as Designer and QUiLoader meet it: loaded from its file, it makes
+// the widget, and a form that sets a dozen properties gives them back.
+#include <gtest/gtest.h>
+
+#ifdef LED_DESIGNER_PLUGIN
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaProperty>
+#include <QPluginLoader>
+#include <QUiLoader>
+#include <QWidget>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <memory>
+
+namespace led::qt {
+namespace {
+
+TEST(Designer, ThePluginLoadsAndMakesTheWidget) {
+  QPluginLoader loader(LED_DESIGNER_PLUGIN);
+  QObject* instance = loader.instance();
+  ASSERT_NE(instance, nullptr) << loader.errorString().toStdString();
+  auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(instance);
+  ASSERT_NE(plugin, nullptr);
+  EXPECT_EQ(plugin->name(), "led::qt::LEDDisplayWidget");
+  EXPECT_EQ(plugin->group(), "Display Widgets");
+  EXPECT_EQ(plugin->includeFile(), "leddisplay/qt/LEDDisplayWidget.h");
+  EXPECT_FALSE(plugin->toolTip().isEmpty());
+  EXPECT_FALSE(plugin->icon().isNull());
+  EXPECT_FALSE(plugin->isContainer());
+  EXPECT_TRUE(plugin->domXml().contains("<width>173</width>"));
+  // The plugin holds its own copy of the widget's code: the widget is checked by its
+  // meta-object's name and properties.
+  std::unique_ptr<QWidget> widget(plugin->createWidget(nullptr));
+  ASSERT_NE(widget, nullptr);
+  EXPECT_STREQ(widget->metaObject()->className(), "led::qt::LEDDisplayWidget");
+  EXPECT_EQ(widget->property("digits").toInt(), 4);
+  EXPECT_EQ(widget->size(), QSize(173, 63));
+}
+
+TEST(Designer, AFormFileGivesBackTheValuesItSets) {
+  QUiLoader loader;
+  loader.clearPluginPaths();
+  loader.addPluginPath(QFileInfo(LED_DESIGNER_PLUGIN).absolutePath());
+  ASSERT_TRUE(loader.availableWidgets().contains("led::qt::LEDDisplayWidget"));
+  QFile file(LED_QT_TEST_DIR "/DesignerPanel.ui");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  std::unique_ptr<QWidget> form(loader.load(&file));
+  ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
+  QWidget* meter = form->findChild<QWidget*>("meter");
+  ASSERT_NE(meter, nullptr);
+  const auto key = [&](const char* name) {
+    const QMetaObject* meta = meter->metaObject();
+    const QMetaProperty p = meta->property(meta->indexOfProperty(name));
+    return std::string(p.enumerator().valueToKey(p.read(meter).toInt()));
+  };
+  EXPECT_EQ(meter->property("digits").toInt(), 6);
+  EXPECT_EQ(meter->property("decimals").toInt(), 2);
+  EXPECT_EQ(meter->property("value").toDouble(), -123.45);
+  EXPECT_FALSE(meter->property("leadingZeros").toBool());
+  EXPECT_TRUE(meter->property("useOverRange").toBool());
+  EXPECT_EQ(key("backGroundStyle"), "Gradient_V");
+  EXPECT_EQ(key("borderStyle"), "BorderNone");
+  EXPECT_EQ(key("captionLowPosition"), "RightPosition");
+  EXPECT_EQ(meter->property("onColor").value<QColor>(), QColor(255, 64, 0));
+  EXPECT_EQ(meter->property("backGroundG2").value<QColor>(), QColor(0, 0, 96));
+  EXPECT_EQ(meter->property("captionUpper").toString(), "Supply");
+  EXPECT_EQ(meter->property("captionLow").toString(), "volts");
+  const QFont font = meter->property("captionUpperFont").value<QFont>();
+  EXPECT_EQ(font.family(), "DejaVu Serif");
+  EXPECT_EQ(font.pointSize(), 11);
+  EXPECT_TRUE(font.bold());
+  EXPECT_EQ(meter->property("digitWidth").toInt(), 20);
+  EXPECT_TRUE(meter->property("autoSize").toBool());
+  EXPECT_EQ(meter->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+}
+
+}  // namespace
+}  // namespace led::qt
+
+#endif

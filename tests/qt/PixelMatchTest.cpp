@@ -1,0 +1,107 @@
+// The widget draws what the raster form draws: pixel for pixel without captions,
+// outside the caption text with them, and at a device pixel ratio of 2 each pixel as a
+// 2 x 2 block.
+#include <gtest/gtest.h>
+
+#include <QPalette>
+#include <QPixmap>
+#include <memory>
+
+#include "QtTestSupport.h"
+#include "leddisplay/platform/TextLabel.h"
+
+namespace led::qt {
+namespace {
+
+using namespace testing_support;
+
+// The widget on its own, or over a parent whose window brush is the band picture.
+struct PlacedWidget {
+  explicit PlacedWidget(const Configuration& configuration) {
+    if (configuration.overPicture) {
+      parent = std::make_unique<QWidget>();
+      parent->resize(400, 200);
+      QPalette palette = parent->palette();
+      palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(BandPicture(400, 200))));
+      parent->setPalette(palette);
+    }
+    widget = new LEDDisplayWidget(parent.get());
+    if (!parent) owned.reset(widget);
+    if (configuration.overPicture) widget->move(40, 30);
+    Apply(*widget, configuration);
+  }
+  std::unique_ptr<QWidget> parent;
+  std::unique_ptr<LEDDisplayWidget> owned;
+  LEDDisplayWidget* widget = nullptr;
+};
+
+// The caption boxes of both hosts, widened by a pixel for anti-aliased edges.
+std::vector<QRect> CaptionMask(LEDDisplayWidget& widget, platform::Form& form) {
+  std::vector<QRect> mask;
+  const int border = form.Surface().BorderThickness();
+  for (platform::TextLabel* label : {&form.Label1(), &form.Label2()})
+    if (!label->Caption().empty())
+      mask.push_back(QRect(int(label->PixelLeft()) + border, int(label->PixelTop()) + border,
+                           label->PixelWidth(), label->PixelHeight()));
+  for (const QRect& r : {widget.captionLowRect(), widget.captionUpperRect()})
+    if (!r.isEmpty()) mask.push_back(r);
+  for (QRect& r : mask) r.adjust(-1, -1, 1, 1);
+  return mask;
+}
+
+class PixelMatch : public ::testing::TestWithParam<size_t> {};
+class HiDpi : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(PixelMatch, GrabEqualsTheRasterFormsSnapshot) {
+  const Configuration& configuration = Configurations()[GetParam()];
+  FormControl form(configuration);
+  PlacedWidget placed(configuration);
+  const QImage expected = form.Snapshot();
+  QImage grabbed = placed.widget->grab().toImage();
+  grabbed.setDevicePixelRatio(1);
+  ASSERT_EQ(grabbed.size(), expected.size()) << configuration.title;
+  std::string report;
+  const std::vector<QRect> mask =
+      configuration.captions ? CaptionMask(*placed.widget, form.Form()) : std::vector<QRect>{};
+  EXPECT_EQ(Differences(grabbed, expected, mask, report), 0)
+      << configuration.title << ": " << report;
+  if (configuration.captions) {
+    EXPECT_FALSE(placed.widget->captionUpperRect().isEmpty());
+  }
+}
+
+// Run a second time with QT_SCALE_FACTOR=2: the grab then has twice the pixels.
+TEST_P(HiDpi, EveryPixelBecomesABlockOfTheDeviceRatio) {
+  const Configuration& configuration = Configurations()[GetParam()];
+  FormControl form(configuration);
+  PlacedWidget placed(configuration);
+  QImage grabbed = placed.widget->grab().toImage();
+  const int ratio = int(grabbed.devicePixelRatio());
+  grabbed.setDevicePixelRatio(1);
+  const QImage expected = Enlarged(form.Snapshot(), ratio);
+  ASSERT_EQ(grabbed.size(), expected.size()) << configuration.title;
+  std::vector<QRect> mask;
+  if (configuration.captions)
+    for (const QRect& r : CaptionMask(*placed.widget, form.Form()))
+      mask.push_back(QRect(r.topLeft() * ratio, r.size() * ratio));
+  std::string report;
+  EXPECT_EQ(Differences(grabbed, expected, mask, report), 0)
+      << configuration.title << " at ratio " << ratio << ": " << report;
+}
+
+std::string TitleOf(const ::testing::TestParamInfo<size_t>& info) {
+  std::string name;
+  for (char c : Configurations()[info.param].title)
+    if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 13), TitleOf);
+INSTANTIATE_TEST_SUITE_P(Gallery, HiDpi, ::testing::Range<size_t>(0, 13), TitleOf);
+
+TEST(PixelMatchSet, CoversADozenConfigurations) {
+  EXPECT_EQ(Configurations().size(), 13u);
+}
+
+}  // namespace
+}  // namespace led::qt

@@ -1,0 +1,58 @@
+#pragma once
+// Shared pieces of the Qt widget's tests: a dozen property sets, applying one to the
+// raster form's control (published names, table setters) and to a widget (its Qt
+// properties), and pixel comparison with a mask.
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/core/Variant.h"
+#include "leddisplay/platform/Form.h"
+#include "leddisplay/qt/LEDDisplayWidget.h"
+
+namespace led::qt::testing_support {
+
+struct Configuration {
+  std::string title;
+  std::vector<std::pair<std::string, core::Variant>> sets;  // published name, value
+  bool overPicture = false;
+  bool captions = false;
+};
+
+// Every set but the first starts with AutoSize True. Caption fonts are DejaVu Sans in
+// sizes whose line height FreeType and Qt measure alike, so both hosts size the same.
+const std::vector<Configuration>& Configurations();
+
+// A container picture of diagonal colour bands.
+QImage BandPicture(int width, int height);
+
+// The control on a raster form, placed like a new widget: 173 x 63 pixels, first
+// values, then the sets, then Show.
+class FormControl {
+ public:
+  explicit FormControl(const Configuration& configuration);
+  QImage Snapshot() const;
+  platform::Form& Form() { return form_; }
+
+ private:
+  platform::Form form_;
+  control::LEDDisplay control_;
+};
+
+// The widget's Qt property name of a published name ("DigitWidth" -> "digitWidth").
+QString QtName(const std::string& published);
+// Applies the sets through the widget's Qt properties.
+void Apply(LEDDisplayWidget& widget, const Configuration& configuration);
+
+// The image in RGBA8888, each pixel enlarged `factor` times.
+QImage Enlarged(const QImage& image, int factor);
+// Pixels that differ outside the mask rectangles (in `a`'s pixels); sizes must agree.
+// Describes the first few differences in `report`.
+int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask,
+                std::string& report);
+
+}  // namespace led::qt::testing_support
