@@ -23,14 +23,6 @@ bool Skipped(std::string_view bytes) {
   if (bytes.size() >= 24 && bytes.substr(12, 4) == "IHDR" &&
       uint64_t{BigEndian32(p + 16)} * BigEndian32(p + 20) > kMaxPixels)
     return true;
-  // The decoder still allocates what a chunk's length claims before reading it, so a
-  // chunk claiming more bytes than the input holds is skipped until it bounds them;
-  // image data is read in pieces and keeps its checks.
-  for (uint64_t at = 8; at + 8 <= bytes.size();) {
-    const uint64_t length = BigEndian32(p + at);
-    if (bytes.substr(at + 4, 4) != "IDAT" && length > bytes.size() - (at + 8)) return true;
-    at += 12 + length;
-  }
   return false;
 }
 
