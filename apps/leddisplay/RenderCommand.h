@@ -12,7 +12,7 @@ namespace led::apps {
 struct RenderOptions {
   std::optional<std::string> load;                        // property file to read
   std::vector<std::pair<std::string, std::string>> sets;  // NAME, VALUE text, in order
-  int32_t width = 173, height = 63;                       // extent in pixels
+  int32_t width = 177, height = 63;                       // extent in pixels
   std::optional<std::string> containerPicture;            // PNG behind the control
   float left = 0, top = 0;                                // place in the container
   int32_t scale = 1;                                      // enlargement, no smoothing

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
       "Put a property by name, NAME=VALUE (repeatable, in order). VALUE: a number, "
       "True or False, \"text\" in double quotes, a colour &HBBGGRR, or an "
       "enumeration member's published name such as Gradient_V");
-  renderCmd->add_option("--size", size, "The control's extent in pixels, WxH (default 173x63)");
+  renderCmd->add_option("--size", size, "The control's extent in pixels, WxH (default 177x63)");
   renderCmd->add_option("--container-picture", render.containerPicture,
                         "A PNG as the container's background picture");
   renderCmd->add_option("--place", place, "The control's place on the container, LEFT,TOP (twips)");

@@ -42,7 +42,7 @@ TEST_F(Tool, RenderWritesAPngOfTheControlsSize) {
   const auto out = Path("a.png");
   ASSERT_EQ(RunTool("render -o " + out).code, 0);
   const auto image = led::platform::ReadPngFile(out);
-  EXPECT_EQ(image.width, 173);
+  EXPECT_EQ(image.width, 177);  // the starting state's auto-size, border included
   EXPECT_EQ(image.height, 63);
 
   const auto big = Path("b.png");
