@@ -16,6 +16,7 @@
 
 #include "apps/leddisplay/Script.h"
 #include "leddisplay/model/ControlState.h"
+#include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
 
 namespace led::apps {
@@ -67,25 +68,14 @@ const Example* FindExample(const std::vector<Example>& examples, const std::stri
   return nullptr;
 }
 
-struct Outcome {
-  int code;
-  std::string output;  // standard output and standard error together
-};
-
 // Runs `command` with bash (pipefail on) in `folder`, the tool first on PATH.
-Outcome RunShell(const fs::path& folder, const std::string& command) {
+test::CommandOutcome RunShell(const fs::path& folder, const std::string& command) {
   const fs::path script = folder.parent_path() / "command.sh";
   std::ofstream(script) << "set -o pipefail\n" << command << '\n';
   const std::string line = "cd '" + folder.string() + "' && PATH='" +
                            fs::path(LED_TOOL_PATH).parent_path().string() + "':\"$PATH\" bash '" +
                            script.string() + "' 2>&1";
-  FILE* pipe = popen(line.c_str(), "r");
-  if (!pipe) return {-1, ""};
-  std::string output;
-  char buffer[4096];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+  return test::RunCommand(line);
 }
 
 class ReadmeExamples : public ::testing::Test {

@@ -8,6 +8,7 @@
 
 #include "leddisplay/platform/Png.h"
 #include "support/FileContents.h"
+#include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
 
 namespace {
@@ -16,20 +17,8 @@ namespace fs = std::filesystem;
 
 const std::string kTool = LED_TOOL_PATH;
 
-struct Outcome {
-  int code;
-  std::string output;  // standard output and standard error together
-};
-
-Outcome RunTool(const std::string& arguments) {
-  const std::string command = kTool + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {-1, ""};
-  std::string output;
-  char buffer[4096];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+led::test::CommandOutcome RunTool(const std::string& arguments) {
+  return led::test::RunCommand(kTool + " " + arguments + " 2>&1");
 }
 
 class Tool : public ::testing::Test {

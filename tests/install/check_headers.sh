@@ -7,13 +7,7 @@ set -euo pipefail
 build=$1
 list=$2
 cxx=$3
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-# Runs a step, showing its output only when it fails.
-quiet() {
-  "$@" >"$scratch/step.log" 2>&1 || { cat "$scratch/step.log" >&2; return 1; }
-}
-quiet cmake --install "$build" --prefix "$scratch/prefix"
+source "$(dirname "$0")/scratch_install.sh"
 include=$scratch/prefix/include
 failures=0
 fail() {
@@ -34,14 +28,19 @@ for header in $installed; do
     [ -f "$include/$included" ] || fail "leddisplay/$header includes \"$included\", which is not installed"
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$path")
   # The standard library's headers have plain names; anything with a folder or an
-  # extension belongs to another package a user would have to install.
-  while read -r included; do
+  # extension belongs to another package a user would have to install. The Qt widget's
+  # headers are the exception: a widget is Qt's to declare, and compiles with Qt's flags.
+  flags=()
+  case "$header" in
+    qt/*) read -r -a flags < <(pkg-config --cflags Qt6Widgets) && flags+=(-fPIC) ;;
+  esac
+  [ ${#flags[@]} -gt 0 ] || while read -r included; do
     case "$included" in
       */* | *.h | *.hpp) fail "leddisplay/$header includes <$included>, a third-party header" ;;
     esac
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*<\([^>]*\)>.*/\1/p' "$path")
   printf '#include "leddisplay/%s"\n#include "leddisplay/%s"\n' "$header" "$header" |
-    "$cxx" -x c++ -std=c++20 -fsyntax-only -Wall -Wextra -Werror -I"$include" - ||
+    "$cxx" -x c++ -std=c++20 -fsyntax-only -Wall -Wextra -Werror -I"$include" "${flags[@]}" - ||
     fail "leddisplay/$header does not compile on its own"
 done
 [ "$failures" -eq 0 ]

@@ -6,13 +6,7 @@ set -euo pipefail
 build=$1
 source=$2
 cxx=$3
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-# Runs a step, showing its output only when it fails.
-quiet() {
-  "$@" >"$scratch/step.log" 2>&1 || { cat "$scratch/step.log" >&2; return 1; }
-}
-quiet cmake --install "$build" --prefix "$scratch/prefix"
+source "$(dirname "$0")/scratch_install.sh"
 pc=$(find "$scratch/prefix" -name leddisplay.pc)
 if [ -z "$pc" ]; then
   echo "check_pkgconfig: no leddisplay.pc installed" >&2
