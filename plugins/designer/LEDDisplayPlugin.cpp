@@ -64,7 +64,7 @@ QString LEDDisplayPlugin::domXml() const {
       "<ui language=\"c++\">\n"
       " <widget class=\"led::qt::LEDDisplayWidget\" name=\"ledDisplay\">\n"
       "  <property name=\"geometry\">\n"
-      "   <rect><x>0</x><y>0</y><width>173</width><height>63</height></rect>\n"
+      "   <rect><x>0</x><y>0</y><width>177</width><height>63</height></rect>\n"
       "  </property>\n"
       "  <property name=\"toolTip\"><string>Seven-segment LED number display</string></property>\n"
       " </widget>\n"

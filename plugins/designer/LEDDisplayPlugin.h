@@ -1,7 +1,7 @@
 #pragma once
 // Qt Designer's entry for LEDDisplayWidget: in the "Display Widgets" group, with an
 // icon drawn by the widget itself, a tooltip, and a new widget's default size of
-// 173 x 63 pixels.
+// 177 x 63 pixels.
 #include <QObject>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 

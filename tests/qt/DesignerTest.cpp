@@ -28,14 +28,14 @@ TEST(Designer, ThePluginLoadsAndMakesTheWidget) {
   EXPECT_FALSE(plugin->toolTip().isEmpty());
   EXPECT_FALSE(plugin->icon().isNull());
   EXPECT_FALSE(plugin->isContainer());
-  EXPECT_TRUE(plugin->domXml().contains("<width>173</width>"));
+  EXPECT_TRUE(plugin->domXml().contains("<width>177</width>"));
   // The plugin holds its own copy of the widget's code: the widget is checked by its
   // meta-object's name and properties.
   std::unique_ptr<QWidget> widget(plugin->createWidget(nullptr));
   ASSERT_NE(widget, nullptr);
   EXPECT_STREQ(widget->metaObject()->className(), "led::qt::LEDDisplayWidget");
   EXPECT_EQ(widget->property("digits").toInt(), 4);
-  EXPECT_EQ(widget->size(), QSize(173, 63));
+  EXPECT_EQ(widget->size(), QSize(177, 63));
 }
 
 TEST(Designer, AFormFileGivesBackTheValuesItSets) {

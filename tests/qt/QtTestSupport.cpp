@@ -138,7 +138,7 @@ QImage BandPicture(int width, int height) {
 }
 
 FormControl::FormControl(const Configuration& configuration) : control_(form_.Host()) {
-  form_.Surface().SetExtentPixels(173, 63);
+  form_.Surface().SetExtentPixels(177, 63);
   form_.OnResize([this] { control_.Resize(); });
   if (configuration.overPicture) {
     form_.SetContainerPicture(PictureFromImage(BandPicture(400, 200)));

@@ -30,7 +30,7 @@ const std::vector<Configuration>& Configurations();
 // A container picture of diagonal colour bands.
 QImage BandPicture(int width, int height);
 
-// The control on a raster form, placed like a new widget: 173 x 63 pixels, first
+// The control on a raster form, placed like a new widget: 177 x 63 pixels, first
 // values, then the sets, then Show.
 class FormControl {
  public:

@@ -18,7 +18,7 @@ namespace led::qt {
 
 namespace {
 
-constexpr int kStartWidth = 173, kStartHeight = 63;
+constexpr int kStartWidth = 177, kStartHeight = 63;
 
 int16_t IntegerArg(std::span<host::EventArg> args, size_t i) {
   return args[i].value.ToInteger();

@@ -10,10 +10,10 @@
 // one takes an opaque QColor (others are refused with 380). The raw 32-bit value,
 // system colours included, is read and written with oleColor()/setOleColor().
 //
-// Sizing: the extent starts at 173 x 63 pixels. With autoSize on the widget's size
+// Sizing: the extent starts at 177 x 63 pixels. With autoSize on the widget's size
 // follows what it shows (fixed size policy); off, whoever sizes the widget (a layout,
 // resize()) sizes the control. sizeHint() is the extent autoSize gives (the last one it
-// gave; 173 x 63 before any). Units: pixels of the widget; twips are 15 per pixel.
+// gave; 177 x 63 before any). Units: pixels of the widget; twips are 15 per pixel.
 //
 // Transparent: the parent widget's window brush texture at the widget's place shows
 // behind the digits; without a texture the cleared surface shows.
