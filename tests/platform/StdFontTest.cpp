@@ -44,11 +44,11 @@ TEST(StdFont, RefusedValuesRaise380AndChangeNothing) {
       {"negative weight", [](StdFont& f) { f.SetWeight(-1); }},
       {"charset above 255", [](StdFont& f) { f.SetCharset(256); }},
   };
-  for (const auto& [what, change] : cases) {
+  for (const auto& c : cases) {  // not a structured binding: clang 14 cannot capture one
     StdFont font;
     const auto before = StdFont::CopyOf(font);
-    EXPECT_RUNTIME_ERROR(change(font), 380) << what;
-    EXPECT_TRUE(StdFont::SameAttributes(font, *before)) << what;
+    EXPECT_RUNTIME_ERROR(c.second(font), 380) << c.first;
+    EXPECT_TRUE(StdFont::SameAttributes(font, *before)) << c.first;
   }
   EXPECT_RUNTIME_ERROR(StdFont::Create("DejaVu Sans", 0), core::kInvalidPropertyValue);
 }
