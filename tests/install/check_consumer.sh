@@ -6,7 +6,7 @@ set -euo pipefail
 build=$1
 consumer=$2
 cxx=$3
-source "$(dirname "$0")/scratch_install.sh"
+source "$(dirname "$0")/scratch.sh"
 quiet cmake -S "$consumer" -B "$scratch/build" -DCMAKE_CXX_COMPILER="$cxx" \
   -DCMAKE_PREFIX_PATH="$scratch/prefix"
 quiet cmake --build "$scratch/build"

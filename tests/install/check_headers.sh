@@ -7,7 +7,7 @@ set -euo pipefail
 build=$1
 list=$2
 cxx=$3
-source "$(dirname "$0")/scratch_install.sh"
+source "$(dirname "$0")/scratch.sh"
 include=$scratch/prefix/include
 failures=0
 fail() {

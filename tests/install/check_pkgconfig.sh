@@ -6,7 +6,7 @@ set -euo pipefail
 build=$1
 source=$2
 cxx=$3
-source "$(dirname "$0")/scratch_install.sh"
+source "$(dirname "$0")/scratch.sh"
 pc=$(find "$scratch/prefix" -name leddisplay.pc)
 if [ -z "$pc" ]; then
   echo "check_pkgconfig: no leddisplay.pc installed" >&2

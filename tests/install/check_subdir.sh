@@ -10,12 +10,7 @@ outer=$2
 cxx=$3
 generator=$4
 launcher=${5:-}
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-# Runs a step, showing its output only when it fails.
-quiet() {
-  "$@" >"$scratch/step.log" 2>&1 || { cat "$scratch/step.log" >&2; return 1; }
-}
+source "$(dirname "$0")/scratch.sh"
 out=$scratch/build
 quiet cmake -S "$outer" -B "$out" -G "$generator" -DCMAKE_CXX_COMPILER="$cxx" \
   ${launcher:+-DCMAKE_CXX_COMPILER_LAUNCHER="$launcher"} \
