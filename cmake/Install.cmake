@@ -12,7 +12,7 @@ set(LEDDISPLAY_PUBLIC_HEADERS
   control/Dispatch.h control/LEDDisplay.h control/PropertyTable.h control/TypeLibrary.h
   platform/BitmapPicture.h platform/Form.h platform/FormContainer.h platform/Image.h
   platform/MemoryPropertyBag.h platform/Png.h platform/PropertyFile.h
-  platform/RasterSurface.h platform/Recorder.h platform/StdFont.h
+  platform/PlacedLabel.h platform/RasterSurface.h platform/Recorder.h platform/StdFont.h
   platform/SystemColors.h platform/TextLabel.h)
 foreach(header ${LEDDISPLAY_PUBLIC_HEADERS})
   get_filename_component(dir ${header} DIRECTORY)

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-#include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/FontRenderer.h"
-#include "leddisplay/platform/StdFont.h"
 #include "leddisplay/platform/SystemColors.h"
 
 namespace led::platform {
@@ -25,17 +23,7 @@ TextStyle StyleOf(const host::Font& font) {
 }  // namespace
 
 TextLabel::TextLabel(host::Surface& surface, std::string caption)
-    : surface_(surface), caption_(std::move(caption)), font_(StdFont::Create("DejaVu Sans", 8)) {}
-
-void TextLabel::SetAlignment(int16_t alignment) {
-  if (alignment < 0 || alignment > 2) throw core::RuntimeError(core::kInvalidPropertyValue);
-  alignment_ = alignment;
-}
-
-void TextLabel::SetFont(host::FontPtr font) {
-  if (!font) throw core::RuntimeError(core::kObjectNotSet);
-  font_ = std::move(font);
-}
+    : PlacedLabel(surface, std::move(caption)) {}
 
 // Text is laid out at the surface's resolution: 1440 twips make an inch.
 double TextLabel::Dpi() {
@@ -49,36 +37,6 @@ int32_t TextLabel::PixelWidth() {
 
 int32_t TextLabel::PixelHeight() {
   return FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).height;
-}
-
-float TextLabel::Width() {
-  return surface_.ScaleX(static_cast<float>(PixelWidth()), host::kScalePixels,
-                         surface_.ScaleMode());
-}
-
-float TextLabel::Height() {
-  return surface_.ScaleY(static_cast<float>(PixelHeight()), host::kScalePixels,
-                         surface_.ScaleMode());
-}
-
-float TextLabel::Left() {
-  return surface_.ScaleX(leftPx_, host::kScalePixels, surface_.ScaleMode());
-}
-
-void TextLabel::SetLeft(float left) {
-  const float px = surface_.ScaleX(left, surface_.ScaleMode(), host::kScalePixels);
-  if (!std::isfinite(px)) throw core::RuntimeError(core::kInvalidPropertyValue);
-  leftPx_ = px;
-}
-
-float TextLabel::Top() {
-  return surface_.ScaleY(topPx_, host::kScalePixels, surface_.ScaleMode());
-}
-
-void TextLabel::SetTop(float top) {
-  const float px = surface_.ScaleY(top, surface_.ScaleMode(), host::kScalePixels);
-  if (!std::isfinite(px)) throw core::RuntimeError(core::kInvalidPropertyValue);
-  topPx_ = px;
 }
 
 void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip) {
