@@ -70,7 +70,35 @@ void BM_QLCDNumber(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kWidgets);
 }
 
+// The two halves of an update on their own: the drawing pass a new value starts, and
+// the paint that shows the kept image.
+void BM_LEDDisplayWidgetValueOnly(benchmark::State& state) {
+  led::qt::LEDDisplayWidget widget;
+  widget.setDigits(kDigits);
+  widget.setDecimals(2);
+  widget.setAutoSize(true);
+  int64_t step = 0;
+  for (auto _ : state) widget.setValue(NextValue(step++, 0));
+}
+
+void BM_LEDDisplayWidgetPaintOnly(benchmark::State& state) {
+  led::qt::LEDDisplayWidget widget;
+  widget.setDigits(kDigits);
+  widget.setDecimals(2);
+  widget.setAutoSize(true);
+  QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+  int64_t step = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    widget.setValue(NextValue(step++, 0));
+    state.ResumeTiming();
+    widget.render(&image);
+  }
+}
+
 BENCHMARK(BM_LEDDisplayWidget)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LEDDisplayWidgetValueOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LEDDisplayWidgetPaintOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QLCDNumber)->Unit(benchmark::kMillisecond);
 
 }  // namespace

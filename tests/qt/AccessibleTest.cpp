@@ -5,8 +5,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <functional>
+#include <vector>
 
+#include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace led::qt {
@@ -74,6 +78,73 @@ TEST(Sizing, AutoSizeFixesTheSizeToWhatIsShown) {
   EXPECT_EQ(widget.sizePolicy().horizontalPolicy(), QSizePolicy::Preferred);
   widget.resize(300, 120);
   EXPECT_EQ(widget.size(), QSize(300, 120));
+}
+
+// Without AutoSize the hint is the extent AutoSize would give: another widget with the
+// same settings and AutoSize on takes exactly that size.
+TEST(Sizing, WithoutAutoSizeTheHintIsWhatAutoSizeWouldGive) {
+  const std::vector<std::function<void(LEDDisplayWidget&)>> settings = {
+      [](LEDDisplayWidget&) {},
+      [](LEDDisplayWidget& w) { w.setDigits(10); },
+      [](LEDDisplayWidget& w) {
+        w.setDigits(3);
+        w.setLeadingPlusMinus(true);
+        w.setBorderStyle(LEDDisplayWidget::BorderNone);
+      },
+      [](LEDDisplayWidget& w) {
+        w.setCaptionUpper("Supply");
+        w.setCaptionLow("volts");
+        w.setAppearance(LEDDisplayWidget::Flat);
+      },
+      [](LEDDisplayWidget& w) {
+        w.setDigitHeight(80);
+        w.setDigitWidth(40);
+        w.setDigitSpacing(9);
+      },
+  };
+  for (size_t i = 0; i < settings.size(); ++i) {
+    SCOPED_TRACE(i);
+    LEDDisplayWidget off, on;
+    settings[i](off);
+    settings[i](on);
+    on.setAutoSize(true);
+    off.resize(40, 20);  // the hint does not follow the size a layout gave
+    EXPECT_EQ(off.sizeHint(), on.size());
+    EXPECT_EQ(off.size(), QSize(40, 20));
+  }
+}
+
+TEST(Sizing, ALayoutHearsWhenTheHintChanges) {
+  QWidget window;
+  auto* layout = new QHBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // the window follows the hints
+  auto* widget = new LEDDisplayWidget;
+  layout->addWidget(widget);
+  window.show();
+  QApplication::processEvents();
+  const int fourDigits = window.width();
+  widget->setDigits(12);
+  QApplication::processEvents();
+  EXPECT_GT(window.width(), fourDigits);
+  EXPECT_EQ(widget->size(), widget->sizeHint());
+}
+
+// Captions are measured once, then again whenever their text or the font's values
+// change, also through the font object the control holds.
+TEST(Sizing, ACaptionIsMeasuredAgainWhenItsFontChangesInPlace) {
+  LEDDisplayWidget widget;
+  widget.setCaptionUpper("Supply");
+  control::LEDDisplay& control = widget.control();
+  control.SetCaptionUpperFont(control.CaptionUpperFont());  // the label now shares it
+  const QRect small = widget.captionUpperRect();
+  control.CaptionUpperFont()->SetSize(240000);  // 24 pt
+  widget.refresh();
+  const QRect large = widget.captionUpperRect();
+  EXPECT_GT(large.height(), 2 * small.height());
+  EXPECT_GT(large.width(), 2 * small.width());
+  widget.setCaptionUpper("S");
+  EXPECT_LT(widget.captionUpperRect().width(), large.width() / 3);
 }
 
 TEST(Sizing, ALayoutSizesTheControl) {

@@ -62,6 +62,10 @@ class RasterSurface : public host::Surface {
   int32_t BorderThickness() const;
   // The whole control: border plus inner image, extent-sized.
   Image Compose() const;
+  // The pixels a width or height set in twips would give (the rule above); what the
+  // setters refuse raises 380 here too.
+  int32_t PixelsFromTwipsX(float twips) const { return ExtentFromTwips(twips, twipsPerPixelX_); }
+  int32_t PixelsFromTwipsY(float twips) const { return ExtentFromTwips(twips, twipsPerPixelY_); }
   int32_t ExtentPixelsX() const { return extentX_; }
   int32_t ExtentPixelsY() const { return extentY_; }
   // Sets the extent in pixels, with the same checks and notification as SetWidth/SetHeight.

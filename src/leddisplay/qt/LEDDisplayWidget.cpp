@@ -13,6 +13,8 @@
 #include "leddisplay/qt/Input.h"
 #include "leddisplay/qt/ShownText.h"
 #include "leddisplay/qt/WidgetHosting.h"
+#include "leddisplay/render/Layout.h"
+#include "leddisplay/render/RenderPass.h"
 
 namespace led::qt {
 
@@ -65,8 +67,35 @@ void LEDDisplayWidget::Hosting::SyncGeometry() {
   widget.updateGeometry();
 }
 
+std::optional<QSize> LEDDisplayWidget::Hosting::ReckonAutoExtent() {
+  const model::ControlState& s = control.State();
+  if (s.StoredDigits == 0 || s.StoredSegmentWidth == 0) return std::nullopt;
+  try {
+    const int16_t end = render::RowEnd(s, hintCells.CellsFor(s).size());
+    const double tx = surface.TwipsPerPixelX(), ty = surface.TwipsPerPixelY();
+    const int32_t width =
+        surface.PixelsFromTwipsX(float(render::AutoSizeWidthPixels(s, end)) * float(tx));
+    int32_t height =
+        surface.PixelsFromTwipsY(float(render::AutoSizeContentHeight(s, label1, label2, ty)));
+    if (const int allowance = render::AutoSizeAllowance(s); allowance != 0)
+      height = surface.PixelsFromTwipsY(float(float(height * ty) + allowance * ty));
+    return QSize(width, height);
+  } catch (const core::RuntimeError&) {
+    return std::nullopt;
+  }
+}
+
+void LEDDisplayWidget::Hosting::FollowSizeHint() {
+  if (core::IsTrue(control.AutoSize())) return;
+  const QSize hint = ReckonAutoExtent().value_or(QSize());
+  if (hint == reckonedHint) return;
+  reckonedHint = hint;
+  widget.updateGeometry();
+}
+
 void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
   widget.update();
+  FollowSizeHint();
   const bool now = IsOverRange(control.State());
   const bool newlyOver = now && (!overRange || name == "Value");
   overRange = now;
@@ -88,8 +117,11 @@ void LEDDisplayWidget::Hosting::OnEvent(int32_t dispid, std::span<host::EventArg
       break;
     case model::kChangeEvent: {
       emit widget.changed();
-      QAccessibleValueChangeEvent event(&widget, widget.shownText());
-      QAccessible::updateAccessibility(&event);
+      // Only a listening assistive tool needs the shown text worked out.
+      if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(&widget, widget.shownText());
+        QAccessible::updateAccessibility(&event);
+      }
       break;
     }
     case model::kKeyPressEvent: {
@@ -173,6 +205,8 @@ void LEDDisplayWidget::refresh() {
 // ---- Sizing -----------------------------------------------------------------------
 
 QSize LEDDisplayWidget::sizeHint() const {
+  if (!core::IsTrue(d_->control.AutoSize()))
+    if (const std::optional<QSize> reckoned = d_->ReckonAutoExtent()) return *reckoned;
   if (d_->autoExtent.isValid()) return d_->autoExtent;
   return QSize(kStartWidth, kStartHeight);
 }
@@ -190,6 +224,18 @@ void LEDDisplayWidget::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   // A transparent display shows the part of the parent's picture it lies over.
   if (core::IsTrue(d_->control.Transparent())) d_->Guard([&] { d_->control.Show(); });
+}
+
+// On a screen of another resolution the captions measure differently: they are measured
+// again and placed anew.
+bool LEDDisplayWidget::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::ScreenChangeInternal) {
+    d_->label1.Remeasure();
+    d_->label2.Remeasure();
+    d_->Guard([&] { d_->control.Resize(); });
+  }
+  return handled;
 }
 
 void LEDDisplayWidget::changeEvent(QEvent* event) {

@@ -12,8 +12,10 @@
 //
 // Sizing: the extent starts at 177 x 63 pixels. With autoSize on the widget's size
 // follows what it shows (fixed size policy); off, whoever sizes the widget (a layout,
-// resize()) sizes the control. sizeHint() is the extent autoSize gives (the last one it
-// gave; 177 x 63 before any). Units: pixels of the widget; twips are 15 per pixel.
+// resize()) sizes the control. sizeHint() is the extent autoSize gives, reckoned from
+// what the display shows now while it is off (a layout is told when that changes); 177 x
+// 63 when nothing could be reckoned yet. Units: pixels of the widget; twips are 15 per
+// pixel.
 //
 // Transparent: the parent widget's window brush texture at the widget's place shows
 // behind the digits; without a texture the cleared surface shows.
@@ -217,6 +219,7 @@ class LEDDisplayWidget : public QWidget {
   void overflow();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;

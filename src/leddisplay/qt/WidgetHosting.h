@@ -4,6 +4,7 @@
 // errorOccurred signal. Internal to the widget's sources.
 #include <QSize>
 #include <new>
+#include <optional>
 #include <string_view>
 
 #include "leddisplay/control/LEDDisplay.h"
@@ -14,6 +15,7 @@
 #include "leddisplay/qt/WidgetContainer.h"
 #include "leddisplay/qt/WidgetLabel.h"
 #include "leddisplay/qt/WidgetSurface.h"
+#include "leddisplay/render/CellCache.h"
 
 namespace led::qt {
 
@@ -55,6 +57,11 @@ struct LEDDisplayWidget::Hosting {
   // A point of the widget in the control's scale (the inner area's corner is 0, 0).
   float ControlX(double x);
   float ControlY(double y);
+  // The extent AutoSize would give now, reckoned by its rules without sizing anything;
+  // none for a state it cannot size (no digits, or a row beyond 16 bits).
+  std::optional<QSize> ReckonAutoExtent();
+  // While AutoSize is off, tells the layout when that extent (the size hint) changed.
+  void FollowSizeHint();
 
   LEDDisplayWidget& widget;
   WidgetSurface surface;
@@ -66,7 +73,9 @@ struct LEDDisplayWidget::Hosting {
   bool overRange = false;
   bool afterDoubleClick = false;
   bool fixedSize = false;
-  QSize autoExtent;
+  QSize autoExtent;  // the last extent AutoSize gave
+  QSize reckonedHint;
+  render::CellCache hintCells;
 };
 
 }  // namespace led::qt

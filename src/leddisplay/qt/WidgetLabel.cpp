@@ -11,11 +11,24 @@ namespace led::qt {
 WidgetLabel::WidgetLabel(QWidget& widget, host::Surface& surface, std::string caption)
     : PlacedLabel(surface, std::move(caption)), widget_(widget) {}
 
+// The control asks for the height on every drawing pass; measuring builds a QFont and
+// its metrics, which costs more than the rest of the pass, so the measure is kept.
 QSize WidgetLabel::PixelSize() {
-  const QFontMetricsF metrics(ToQFont(*font_), &widget_);
+  const host::Font& font = *font_;
+  FontValues now{font.Name(),   font.Size(),      font.Weight(),
+                 font.Italic(), font.Underline(), font.Strikethrough()};
+  if (measured_ && now == measuredFont_) return *measured_;
+  const QFontMetricsF metrics(ToQFont(font), &widget_);
   const QString text = QString::fromStdString(caption_);
-  return QSize(int(std::ceil(metrics.horizontalAdvance(text))),
-               int(std::ceil(metrics.lineSpacing())));
+  measured_ =
+      QSize(int(std::ceil(metrics.horizontalAdvance(text))), int(std::ceil(metrics.lineSpacing())));
+  measuredFont_ = std::move(now);
+  return *measured_;
+}
+
+void WidgetLabel::Changed() {
+  measured_.reset();
+  widget_.update();
 }
 
 QRect WidgetLabel::PixelRect(int originX, int originY) {

@@ -1,9 +1,12 @@
 #pragma once
 // A caption label drawn with Qt's own text: its font object is shown as a QFont and
 // measured with QFontMetrics on the widget, so the label is as wide as its text and as
-// high as a line of it (whole pixels, rounded up). Every change repaints the widget.
+// high as a line of it (whole pixels, rounded up). The measure is kept until the caption
+// or the font's values change, or Remeasure() says the screen did. Every change repaints
+// the widget.
 #include <QPainter>
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "leddisplay/host/Surface.h"
@@ -22,12 +25,25 @@ class WidgetLabel : public platform::PlacedLabel {
   QRect PixelRect(int originX, int originY);
   // Draws the text in ForeColor (system colours resolved) at its place.
   void Draw(QPainter& painter, int originX, int originY);
+  // Forgets the kept measure (the widget moved to a screen of another resolution).
+  void Remeasure() { measured_.reset(); }
 
  private:
+  // What of the font object the measure depends on.
+  struct FontValues {
+    std::string name;
+    int64_t size = 0;
+    int16_t weight = 0;
+    core::Boolean italic = 0, underline = 0, strikethrough = 0;
+    bool operator==(const FontValues&) const = default;
+  };
+
   QSize PixelSize();
-  void Changed() override { widget_.update(); }
+  void Changed() override;
 
   QWidget& widget_;
+  std::optional<QSize> measured_;
+  FontValues measuredFont_;
 };
 
 }  // namespace led::qt

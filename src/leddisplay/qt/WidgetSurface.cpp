@@ -2,14 +2,13 @@
 
 #include <QCursor>
 #include <QPixmap>
+#include <algorithm>
 #include <array>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <cstring>
 
 #include "leddisplay/platform/SystemColors.h"
 #include "leddisplay/qt/Pictures.h"
+#include "leddisplay/qt/QtPixelRows.h"
 
 namespace led::qt {
 
@@ -23,30 +22,20 @@ constexpr std::array<Qt::CursorShape, 16> kPointers = {
     Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
 };
 
-// Pixel rows as Qt's native 0xAARRGGBB (QImage::Format_RGB32), which it draws by plain
-// copies; ours have red in the low byte. Four pixels at a time where SSE2 is there: a
-// panel repaints every display on each change, so this runs once per update.
-void CopyRows(const platform::Image& from, QImage& to) {
-  const auto swap = [](uint32_t p) {
-    return 0xFF000000u | (p & 0x0000FF00u) | ((p & 0xFFu) << 16) | ((p >> 16) & 0xFFu);
-  };
-  for (int32_t y = 0; y < from.height; ++y) {
-    const platform::Pixel* row = from.pixels.data() + size_t(y) * size_t(from.width);
-    auto* out = reinterpret_cast<uint32_t*>(to.scanLine(y));
-    int32_t x = 0;
-#if defined(__SSE2__)
-    const __m128i greenAlpha = _mm_set1_epi32(int(0xFF00FF00u));
-    const __m128i redBlue = _mm_set1_epi32(0x00FF00FF);
-    const __m128i opaque = _mm_set1_epi32(int(0xFF000000u));
-    for (; x + 4 <= from.width; x += 4) {
-      const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
-      const __m128i rb = _mm_and_si128(p, redBlue);
-      const __m128i swapped = _mm_or_si128(_mm_slli_epi32(rb, 16), _mm_srli_epi32(rb, 16));
-      const __m128i q = _mm_or_si128(_mm_or_si128(_mm_and_si128(p, greenAlpha), swapped), opaque);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), q);
+// The border of `from` (t pixels on each side) into the same place of `to`.
+void CopyBorder(const QImage& from, QImage& to, int32_t t) {
+  const int32_t w = from.width(), h = from.height();
+  if (t <= 0) return;
+  const size_t rowBytes = size_t(w) * 4, sideBytes = size_t(std::min(t, w)) * 4;
+  for (int32_t y = 0; y < h; ++y) {
+    const uchar* in = from.constScanLine(y);
+    uchar* out = to.scanLine(y);
+    if (y < t || y >= h - t) {
+      std::memcpy(out, in, rowBytes);
+    } else {
+      std::memcpy(out, in, sideBytes);
+      std::memcpy(out + rowBytes - sideBytes, in + rowBytes - sideBytes, sideBytes);
     }
-#endif
-    for (; x < from.width; ++x) out[x] = swap(row[x]);
   }
 }
 
@@ -58,13 +47,7 @@ QRgb OpaquePixelColor(core::OleColor rgb) {
 
 void WidgetSurface::Cls() {
   RasterSurface::Cls();
-  drawn_ = true;
   widget_.update();
-}
-
-void WidgetSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
-  RasterSurface::Line(x1, y1, x2, y2, color);
-  drawn_ = true;
 }
 
 void WidgetSurface::SetEnabled(core::Boolean enabled) {
@@ -97,9 +80,13 @@ void WidgetSurface::ApplyCursor() {
     widget_.setCursor(kPointers[size_t(pointer)]);
 }
 
+// The widget is drawn from one image in Qt's pixel order, made again at each paint from
+// the kept border and the kept image. That image is shared by the thread's widgets: a
+// panel of many displays then keeps one image per display, not two, which is what
+// bounds its repaint once the images no longer fit the processor's caches.
 void WidgetSurface::Paint(QPainter& painter) {
   const int32_t t = BorderThickness(), w = ExtentPixelsX(), h = ExtentPixelsY();
-  if (t > 0 && w > 0 && h > 0) {
+  if (w > 0 && h > 0) {
     const std::array<uint32_t, 10> key = {uint32_t(w),
                                           uint32_t(h),
                                           uint32_t(Appearance()),
@@ -113,31 +100,24 @@ void WidgetSurface::Paint(QPainter& painter) {
     if (frame_.isNull() || key != frameKey_) {
       const platform::Image whole = Compose();
       frame_ = QImage(whole.width, whole.height, QImage::Format_RGB32);
-      CopyRows(whole, frame_);
+      CopyToQtRows(whole, frame_, 0, 0);
       frameKey_ = key;
     }
-    if (w <= 2 * t || h <= 2 * t) {
-      painter.drawImage(QPoint(0, 0), frame_);
-    } else {
-      for (const QRect& strip : {QRect(0, 0, w, t), QRect(0, h - t, w, t),
-                                 QRect(0, t, t, h - 2 * t), QRect(w - t, t, t, h - 2 * t)})
-        painter.drawImage(strip, frame_, strip);
-    }
+    constexpr int64_t kSharedPixels = 1 << 20;  // larger ones get an image of their own
+    static thread_local QImage shared;
+    QImage own;
+    QImage& shown = int64_t(w) * h <= kSharedPixels ? shared : own;
+    if (shown.width() < w || shown.height() < h)
+      shown = QImage(std::max(w, shown.width()), std::max(h, shown.height()), QImage::Format_RGB32);
+    CopyBorder(frame_, shown, t);
+    CopyToQtRows(Inner(), shown, t, t);
+    painter.drawImage(QPoint(0, 0), shown, QRect(0, 0, w, h));
   }
   // A widget larger than the extent it could be given shows the back colour beyond it.
   const QColor back(OpaquePixelColor(platform::ResolveColor(BackColor())));
   if (widget_.width() > w)
     painter.fillRect(QRect(w, 0, widget_.width() - w, widget_.height()), back);
   if (widget_.height() > h) painter.fillRect(QRect(0, h, w, widget_.height() - h), back);
-  const platform::Image& inner = Inner();
-  if (inner.width == 0 || inner.height == 0) return;
-  if (drawn_ || shown_.width() != inner.width || shown_.height() != inner.height) {
-    if (shown_.width() != inner.width || shown_.height() != inner.height)
-      shown_ = QImage(inner.width, inner.height, QImage::Format_RGB32);
-    CopyRows(inner, shown_);
-    drawn_ = false;
-  }
-  painter.drawImage(QRect(t, t, inner.width, inner.height), shown_);
 }
 
 }  // namespace led::qt

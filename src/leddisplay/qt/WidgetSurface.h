@@ -18,15 +18,13 @@ class WidgetSurface : public platform::RasterSurface {
   explicit WidgetSurface(QWidget& widget) : widget_(widget) {}
 
   void Cls() override;
-  void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
   void SetEnabled(core::Boolean enabled) override;
   void SetMousePointer(int16_t pointer) override;
   void SetMouseIcon(host::PicturePtr icon) override;
 
   // Paints the whole control (border and kept image) at (0, 0), one image pixel per
-  // logical pixel of the painter. The kept image is converted to Qt's native pixel
-  // order once per drawing pass (Cls or Line since the last paint); the border is
-  // composed again only when its size, style or colours change.
+  // logical pixel of the painter. The border is composed again only when its size,
+  // style or colours change.
   void Paint(QPainter& painter);
 
  private:
@@ -34,9 +32,7 @@ class WidgetSurface : public platform::RasterSurface {
 
   QWidget& widget_;
   std::array<uint32_t, 10> frameKey_{};
-  QImage frame_;
-  QImage shown_;  // the kept image in QImage::Format_RGB32
-  bool drawn_ = true;
+  QImage frame_;  // the composed control in QImage::Format_RGB32; its border is used
 };
 
 }  // namespace led::qt

@@ -37,17 +37,6 @@ void PlaceCaption(host::Surface& surface, host::Label& label, int32_t position,
     label.SetLeft(left);
 }
 
-// The border allowance of AutoSizeHeight in pixels; false for an unknown pair.
-bool BorderAllowance(int32_t appearance, int32_t borderStyle, int& pixels) {
-  const bool threeD = appearance == model::ThreeD;
-  const bool flat = appearance == model::Flat;
-  const bool single = borderStyle == model::FixedSingle;
-  const bool none = borderStyle == model::BorderNone;
-  if (!(threeD || flat) || !(single || none)) return false;
-  pixels = single ? (threeD ? 9 : 6) : 5;
-  return true;
-}
-
 // Clears SizingInProgress when AutoSizeHeight ends, normally or on an error, so that an
 // error cannot leave later resizes without layout and redraw.
 struct SizingScope {
@@ -87,19 +76,32 @@ void ResizeHandling(Display& display) {
   if (!core::IsTrue(s.SizingInProgress)) RenderDisplay(display);
 }
 
+double AutoSizeContentHeight(const model::ControlState& s, host::Label& lower, host::Label& upper,
+                             double twipsPerPixel) {
+  const int16_t margin = core::Round16(s.StoredDigitUpperMargin * twipsPerPixel);
+  const double lowerShare = CaptionShare(lower, twipsPerPixel, margin);
+  const double upperShare = CaptionShare(upper, twipsPerPixel, margin);
+  return (upperShare + lowerShare) + s.StoredDigitHeight * twipsPerPixel;
+}
+
+int AutoSizeAllowance(const model::ControlState& s) {
+  const bool threeD = s.StoredAppearance == model::ThreeD;
+  const bool flat = s.StoredAppearance == model::Flat;
+  const bool single = s.StoredBorderStyle == model::FixedSingle;
+  const bool none = s.StoredBorderStyle == model::BorderNone;
+  if (!(threeD || flat) || !(single || none)) return 0;
+  return single ? (threeD ? 9 : 6) : 5;
+}
+
 void AutoSizeHeight(Display& display) {
   model::ControlState& s = display.state;
   host::Surface& surface = display.host.surface;
   const SizingScope sizing(s);
 
   const double t = surface.TwipsPerPixelY();
-  const int16_t margin = core::Round16(s.StoredDigitUpperMargin * t);
-  const double lower = CaptionShare(display.host.label1, t, margin);
-  const double upper = CaptionShare(display.host.label2, t, margin);
-  surface.SetHeight(static_cast<float>((upper + lower) + s.StoredDigitHeight * t));
-
-  int allowance = 0;
-  if (BorderAllowance(s.StoredAppearance, s.StoredBorderStyle, allowance)) {
+  surface.SetHeight(
+      static_cast<float>(AutoSizeContentHeight(s, display.host.label1, display.host.label2, t)));
+  if (const int allowance = AutoSizeAllowance(s); allowance != 0) {
     const float height = surface.Height();
     surface.SetHeight(static_cast<float>(height + allowance * t));
   }

@@ -14,6 +14,16 @@ void ResizeHandling(Display& display);
 // allowance. Throws on error, with SizingInProgress cleared first.
 void AutoSizeHeight(Display& display);
 
+// AutoSizeHeight's two steps, for a host that asks what AutoSize would give without
+// sizing anything. First the height in twips of each caption with text (its label's
+// Height, read in pixels while sizing, times twipsPerPixel) and of the margins and the
+// digits: 6 when the margin overflows 16 bits. Then the border allowance in pixels
+// added to the height the surface made of that: 9 for 3D and Fixed Single, 6 flat and
+// Fixed Single, 5 without a border, 0 (nothing added) for a value outside those known.
+double AutoSizeContentHeight(const model::ControlState& s, host::Label& lower, host::Label& upper,
+                             double twipsPerPixel);
+int AutoSizeAllowance(const model::ControlState& s);
+
 // The width in pixels of the border on one side of the control, by the state's
 // Appearance and BorderStyle: Fixed Single is 2 pixels in 3D and 1 flat; None, or a
 // value outside those known, is 0.

@@ -50,7 +50,7 @@ void Pass(Display& display) {
     cellLeft = core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
   }
 
-  if (core::IsTrue(s.StoredAutoSize)) AutoSizeWidth(display, cellLeft);
+  if (core::IsTrue(s.StoredAutoSize)) AutoSizeWidth(display, RowEnd(s, cells.size()));
 
   // A nested pass (from the resize that the width change caused) may have raised the
   // Change already; then the values agree here and nothing is raised twice.
@@ -68,11 +68,22 @@ void RenderDisplay(Display& display) {
   core::EndQuietly([&] { Pass(display); });
 }
 
+int16_t RowEnd(const model::ControlState& s, size_t cells) {
+  int16_t end = s.StoredDigitLeftMargin;
+  for (size_t i = 0; i < cells; ++i)
+    end = core::Add16(core::Add16(s.StoredDigitSpacing, end), s.StoredDigitWidth);
+  return end;
+}
+
+// The border takes its width from the extent on both sides, so the row of cells, the
+// last decimal point included, fits inside the inner image.
+int32_t AutoSizeWidthPixels(const model::ControlState& s, int16_t x) {
+  return int32_t{x} + 2 * int32_t{BorderWidth(s)};
+}
+
 void AutoSizeWidth(Display& display, int16_t x) {
   host::Surface& surface = display.host.surface;
-  // The border takes its width from the extent on both sides, so the row of cells,
-  // the last decimal point included, fits inside the inner image.
-  const int32_t pixels = int32_t{x} + 2 * int32_t{BorderWidth(display.state)};
+  const int32_t pixels = AutoSizeWidthPixels(display.state, x);
   surface.SetWidth(static_cast<float>(pixels) * surface.TwipsPerPixelX());
   display.state.SizingInProgress = core::kFalse;
 }
