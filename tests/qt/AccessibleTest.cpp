@@ -6,7 +6,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <functional>
 #include <vector>
 
@@ -164,6 +166,31 @@ TEST(Sizing, ACaptionIsMeasuredAgainWhenItsFontChangesInPlace) {
   EXPECT_GT(large.width(), 2 * small.width());
   widget.setCaptionUpper("S");
   EXPECT_LT(widget.captionUpperRect().width(), large.width() / 3);
+}
+
+// Run with the two-screen offscreen configuration (tests/qt/two-screens.json) and Qt's
+// own scaling off: a window taken to the screen of twice the logical resolution gets
+// captions twice as large in pixels, and AutoSize makes room for them.
+TEST(TwoScreens, CaptionsAreMeasuredAgainOnAScreenOfAnotherResolution) {
+  QScreen *ordinary = nullptr, *dense = nullptr;
+  for (QScreen* screen : QGuiApplication::screens())
+    (screen->logicalDotsPerInchY() > 100 ? dense : ordinary) = screen;
+  if (ordinary == nullptr || dense == nullptr)
+    GTEST_SKIP() << "needs the two-screen offscreen configuration";
+  LEDDisplayWidget widget;
+  widget.setAutoSize(true);
+  widget.setCaptionUpper("Supply");
+  widget.show();
+  widget.windowHandle()->setScreen(ordinary);
+  QApplication::processEvents();
+  const QRect before = widget.captionUpperRect();
+  const int heightBefore = widget.height();
+  widget.windowHandle()->setScreen(dense);
+  QApplication::processEvents();
+  const QRect after = widget.captionUpperRect();
+  EXPECT_NEAR(after.height(), 2 * before.height(), 2);
+  EXPECT_NEAR(after.width(), 2 * before.width(), 3);
+  EXPECT_EQ(widget.height(), heightBefore + after.height() - before.height());
 }
 
 TEST(Sizing, ALayoutSizesTheControl) {
