@@ -257,6 +257,9 @@ void LEDDisplayWidget::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   d_->surface.Paint(painter);
   const int border = d_->surface.BorderThickness();
+  if (d_->label1.PixelRect(border, border).isEmpty() &&
+      d_->label2.PixelRect(border, border).isEmpty())
+    return;
   const platform::Image& inner = d_->surface.Inner();
   painter.setClipRect(QRect(border, border, inner.width, inner.height));
   painter.setRenderHint(QPainter::TextAntialiasing, true);
