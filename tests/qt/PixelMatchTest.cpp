@@ -70,6 +70,30 @@ TEST_P(PixelMatch, GrabEqualsTheRasterFormsSnapshot) {
   }
 }
 
+// Displays of many sizes painted in turn share one image to paint from (the largest,
+// beyond a million pixels, have their own): each still shows only its own pixels.
+TEST(PixelMatchSizes, DisplaysPaintedInTurnEachShowTheirOwnPixels) {
+  const Configuration& plain = Configurations()[0];
+  ASSERT_FALSE(plain.captions);
+  const std::vector<QSize> sizes = {{1100, 1000}, {60, 30}, {400, 200}, {60, 30}, {1100, 1000}};
+  std::vector<std::unique_ptr<FormControl>> forms;
+  std::vector<std::unique_ptr<LEDDisplayWidget>> widgets;
+  for (const QSize& size : sizes) {
+    forms.push_back(std::make_unique<FormControl>(plain));
+    forms.back()->Form().Surface().SetExtentPixels(size.width(), size.height());
+    widgets.push_back(std::make_unique<LEDDisplayWidget>());
+    Apply(*widgets.back(), plain);
+    widgets.back()->resize(size);
+  }
+  for (size_t i = 0; i < sizes.size(); ++i) {
+    SCOPED_TRACE(i);
+    const QImage grabbed = widgets[i]->grab().toImage();
+    ASSERT_EQ(grabbed.size(), sizes[i]);
+    std::string report;
+    EXPECT_EQ(Differences(grabbed, forms[i]->Snapshot(), {}, report), 0) << report;
+  }
+}
+
 // Run a second time with QT_SCALE_FACTOR=2: the grab then has twice the pixels.
 TEST_P(HiDpi, EveryPixelBecomesABlockOfTheDeviceRatio) {
   const Configuration& configuration = Configurations()[GetParam()];
