@@ -34,7 +34,6 @@ install(FILES ${PROJECT_BINARY_DIR}/leddisplayConfig.cmake
   ${PROJECT_BINARY_DIR}/leddisplayConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
 
-# The public header list, for the test that compares it with the installed tree.
 # The install checks compare the installed tree with this list; the Qt widget's header
 # is installed by cmake/Qt.cmake when the widget is built.
 set(_led_checked_headers ${LEDDISPLAY_PUBLIC_HEADERS})

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "apps/leddisplay/HostedControl.h"
 #include "leddisplay/platform/PropertyFile.h"
 
 namespace led::fuzz {
@@ -73,30 +72,27 @@ void ExpectClearError(const core::RuntimeError& error, std::initializer_list<int
     Fail("unexpected error " + std::to_string(error.number()) + " \"" + error.description() + "\"");
 }
 
-FormControl::FormControl() {
-  form.Surface().SetWidth(apps::HostedControl::kStartWidth);
-  form.Surface().SetHeight(apps::HostedControl::kStartHeight);
-  form.OnResize([this] { control.Resize(); });
+std::string SaveScratch(const platform::MemoryPropertyBag& bag, const std::string& name) {
+  const std::string path = ScratchDir() + "/" + name;
+  try {
+    platform::SavePropertyFile(path, bag);
+  } catch (const core::RuntimeError& e) {
+    Fail("a property set cannot be saved: " + std::to_string(e.number()) + " " + e.description());
+  }
+  return path;
 }
 
-void ExpectSavedSetSurvives(FormControl& hosted) {
-  const auto saved = [](FormControl& from, const std::string& name) {
-    const std::string path = ScratchDir() + "/" + name;
+void ExpectSavedSetSurvives(apps::HostedControl& hosted) {
+  const auto saved = [](apps::HostedControl& from, const std::string& name) {
     platform::MemoryPropertyBag bag;
-    from.control.WriteProperties(bag);
-    try {
-      platform::SavePropertyFile(path, bag);
-    } catch (const core::RuntimeError& e) {
-      Fail("a control cannot save its own state: " + std::to_string(e.number()) + " " +
-           e.description());
-    }
+    from.Control().WriteProperties(bag);
+    const std::string path = SaveScratch(bag, name);
     return std::pair(path, ReadWhole(path));
   };
   const auto [path, first] = saved(hosted, "saved.json");
-  FormControl fresh;
+  FuzzedControl fresh;
   try {
-    platform::MemoryPropertyBag bag = platform::LoadPropertyFile(path);
-    fresh.control.ReadProperties(bag);
+    fresh.LoadPropertyFile(path);
   } catch (const core::RuntimeError& e) {
     Fail("a saved control does not load: " + std::to_string(e.number()) + " " + e.description() +
          "\n" + first);

@@ -7,9 +7,9 @@
 #include <span>
 #include <string>
 
-#include "leddisplay/control/LEDDisplay.h"
+#include "apps/leddisplay/HostedControl.h"
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/MemoryPropertyBag.h"
 
 namespace led::fuzz {
 
@@ -29,16 +29,17 @@ std::string ReadWhole(const std::string& path);
 // A refusal must carry one of the expected numbers and a description.
 void ExpectClearError(const core::RuntimeError& error, std::initializer_list<int32_t> numbers);
 
-// A control on a form of the tool's starting extent, the form's resize notification
-// delivered to it; no recorder, whose records would cost more than the control.
-struct FormControl {
-  platform::Form form;
-  control::LEDDisplay control{form.Host()};
-  FormControl();
+// A control hosted as the tool hosts it, with its recorder off: records would cost more
+// than the control.
+struct FuzzedControl : apps::HostedControl {
+  FuzzedControl() { Recorder().SetEnabled(false); }
 };
+
+// Saves `bag` as the scratch property file `name` and returns its path; a set that
+// cannot be saved is a failure.
+std::string SaveScratch(const platform::MemoryPropertyBag& bag, const std::string& name);
 // The control's saved property file, loaded into a fresh control and saved again, must
-// come out the same; a control that cannot save its own state, or a saved file that
-// does not load, is a failure too.
-void ExpectSavedSetSurvives(FormControl& hosted);
+// come out the same; a saved file that does not load is a failure too.
+void ExpectSavedSetSurvives(apps::HostedControl& hosted);
 
 }  // namespace led::fuzz

@@ -100,8 +100,8 @@ float AnyCoordinate(FuzzedDataProvider& in) {
   return in.ConsumeFloatingPointInRange<float>(-3000, 3000);
 }
 
-void Step(FuzzedDataProvider& in, fuzz::FormControl& hosted) {
-  control::LEDDisplay& display = hosted.control;
+void Step(FuzzedDataProvider& in, apps::HostedControl& hosted) {
+  control::LEDDisplay& display = hosted.Control();
   const auto properties = control::PropertyTable();
   const auto member = [&] {
     // Mostly a member of the tables; sometimes a name to look up, which may be unknown.
@@ -134,7 +134,7 @@ void Step(FuzzedDataProvider& in, fuzz::FormControl& hosted) {
       break;
     }
     case 6: {
-      platform::RasterSurface& surface = hosted.form.Surface();
+      platform::RasterSurface& surface = hosted.Form().Surface();
       surface.SetWidth(in.ConsumeFloatingPointInRange<float>(-15, kMaxExtentTwips));
       surface.SetHeight(in.ConsumeFloatingPointInRange<float>(-15, kMaxExtentTwips));
       break;
@@ -176,13 +176,13 @@ void Step(FuzzedDataProvider& in, fuzz::FormControl& hosted) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
-  fuzz::FormControl first;
+  fuzz::FuzzedControl first;
   // The host program's event handler sometimes changes an argument, as a key filter does.
-  first.form.OnEvent([&in](int32_t, const std::string&, std::span<host::EventArg> args) {
+  first.OnEvent([&in](int32_t, const std::string&, std::span<host::EventArg> args) {
     if (!args.empty() && in.ConsumeIntegralInRange(0, 3) == 0)
       args[in.ConsumeIntegralInRange<size_t>(0, args.size() - 1)].value = AnyValue(in);
   });
-  first.control.InitProperties();
+  first.Control().InitProperties();
   for (int step = 0; step < kMaxSteps && in.remaining_bytes() > 0; ++step) {
     try {
       Step(in, first);

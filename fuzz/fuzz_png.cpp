@@ -1,9 +1,11 @@
 // PNG bytes from the input are decoded; an image that decodes must encode, and its
 // encoding must decode to the same size and pixels.
-#include <string_view>
+#include <span>
+#include <string>
 
 #include "FuzzSupport.h"
 #include "leddisplay/platform/Png.h"
+#include "leddisplay/platform/PngChunks.h"
 
 using namespace led;
 
@@ -13,23 +15,17 @@ namespace {
 // slow the run down: they are skipped by their header's width and height.
 constexpr uint64_t kMaxPixels = uint64_t{1} << 22;
 
-uint32_t BigEndian32(const uint8_t* p) {
-  return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
-}
-
-bool Skipped(std::string_view bytes) {
-  const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
-  // The first chunk is the header: signature (8), length (4), "IHDR", width, height.
-  if (bytes.size() >= 24 && bytes.substr(12, 4) == "IHDR" &&
-      uint64_t{BigEndian32(p + 16)} * BigEndian32(p + 20) > kMaxPixels)
-    return true;
-  return false;
+bool Skipped(std::span<const uint8_t> bytes) {
+  std::string problem;
+  if (bytes.size() < 8) return false;  // the chunk walk starts after the signature
+  const auto chunks = platform::WalkPngChunks(bytes, problem);
+  return chunks && uint64_t{chunks->header.width} * chunks->header.height > kMaxPixels;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (Skipped({reinterpret_cast<const char*>(data), size})) return 0;
+  if (Skipped({data, size})) return 0;
   platform::Image image;
   try {
     image = platform::DecodePng({data, size}, "fuzz input");

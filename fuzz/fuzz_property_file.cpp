@@ -18,12 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The file layer: what it read, written and read back, writes the same file again.
   const auto rewritten = [](const platform::MemoryPropertyBag& from, const std::string& name) {
-    const std::string path = fuzz::ScratchDir() + "/" + name;
+    const std::string path = fuzz::SaveScratch(from, name);
     try {
-      platform::SavePropertyFile(path, from);
       return std::pair(fuzz::ReadWhole(path), platform::LoadPropertyFile(path));
     } catch (const core::RuntimeError& e) {
-      fuzz::Fail("a loaded set does not write back: " + std::to_string(e.number()) + " " +
+      fuzz::Fail("a written set does not load back: " + std::to_string(e.number()) + " " +
                  e.description());
     }
   };
@@ -33,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The control: a failing read leaves the steps before it applied, and whatever state
   // that gives must survive a save and a load.
-  fuzz::FormControl first;
+  fuzz::FuzzedControl first;
   try {
-    first.control.ReadProperties(bag);
+    first.Control().ReadProperties(bag);
   } catch (const core::RuntimeError& e) {
     fuzz::ExpectClearError(e, {5, 6, 13, 91, 380});
   }

@@ -1,14 +1,12 @@
 #include "apps/leddisplay/Gallery.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "apps/leddisplay/RenderCommand.h"
-#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/FileErrors.h"
 #include "leddisplay/platform/FontRenderer.h"
 #include "leddisplay/platform/Png.h"
 
@@ -106,38 +104,13 @@ platform::Image ContainerPicture(int32_t width, int32_t height) {
   return image;
 }
 
-// A new folder under the system's temporary folder, removed with what it holds when
-// the object goes, so that helper files never land beside the user's output.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "leddisplay-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-      throw core::RuntimeError(core::kFileAccess,
-                               "Path/File access error: " + pattern + ": " + std::strerror(errno));
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
 // Creates the folder `output` goes into, if it has one and it is missing.
 void CreateParentFolder(const std::string& output) {
   const std::filesystem::path parent = std::filesystem::path(output).parent_path();
   std::error_code error;
   if (!parent.empty()) std::filesystem::create_directories(parent, error);
   if (error)
-    throw core::RuntimeError(core::kFileAccess,
-                             "Path/File access error: " + parent.string() + ": " + error.message());
+    throw platform::FileAccessError(parent.string(), "cannot create the folder", error.value());
 }
 
 void Blit(const platform::Image& from, platform::Image& to, int32_t left, int32_t top) {
@@ -151,9 +124,7 @@ void Blit(const platform::Image& from, platform::Image& to, int32_t left, int32_
 void WriteGallery(const std::string& output) {
   constexpr int32_t kColumns = 3, kScale = 2, kPad = 16, kTitle = 22;
   CreateParentFolder(output);
-  const ScratchFolder scratch;
-  const std::string picturePath = scratch.File("container.png");
-  platform::WritePngFile(picturePath, ContainerPicture(400, 200));
+  const host::PicturePtr picture = platform::BitmapPicture::FromImage(ContainerPicture(400, 200));
 
   std::vector<platform::Image> tiles;
   for (const auto& example : Examples()) {
@@ -162,7 +133,7 @@ void WriteGallery(const std::string& output) {
     if (!example.sets.empty()) options.sets.insert(options.sets.begin(), {"AutoSize", "True"});
     options.scale = kScale;
     if (example.overPicture) {
-      options.containerPicture = picturePath;
+      options.containerImage = picture;
       options.left = 600;  // twips: 40 pixels into the picture
       options.top = 450;
     }

@@ -45,7 +45,9 @@ platform::Image RenderImage(const RenderOptions& options) {
   hosted.Recorder().SetEnabled(false);
   platform::Form& form = hosted.Form();
   control::LEDDisplay& display = hosted.Control();
-  if (options.containerPicture) {
+  if (options.containerImage) {
+    form.SetContainerPicture(options.containerImage);
+  } else if (options.containerPicture) {
     try {
       form.SetContainerPicture(platform::BitmapPicture::FromPngFile(*options.containerPicture));
     } catch (const core::RuntimeError& e) {

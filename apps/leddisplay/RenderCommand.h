@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "leddisplay/host/Picture.h"
 #include "leddisplay/platform/Image.h"
 
 namespace led::apps {
@@ -14,6 +15,7 @@ struct RenderOptions {
   std::vector<std::pair<std::string, std::string>> sets;  // NAME, VALUE text, in order
   int32_t width = 177, height = 63;                       // extent in pixels
   std::optional<std::string> containerPicture;            // PNG behind the control
+  host::PicturePtr containerImage;                        // or a picture already made
   float left = 0, top = 0;                                // place in the container
   int32_t scale = 1;                                      // enlargement, no smoothing
   std::optional<std::string> save;                        // property file to write

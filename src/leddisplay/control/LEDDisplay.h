@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <type_traits>
+#include <utility>
 
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/OleColor.h"
@@ -45,12 +45,7 @@ concept BooleanArgument = std::same_as<T, bool> || WiderInteger<T>;
 // The value as a 16-bit number; 6 "Overflow" outside -32768..32767.
 template <WiderInteger T>
 int16_t CheckedInteger16(T value) {
-  bool inRange;
-  if constexpr (std::is_signed_v<T>)
-    inRange = static_cast<int64_t>(value) >= -32768 && static_cast<int64_t>(value) <= 32767;
-  else
-    inRange = static_cast<uint64_t>(value) <= 32767;
-  if (!inRange) throw core::RuntimeError(core::kOverflow);
+  if (!std::in_range<int16_t>(value)) throw core::RuntimeError(core::kOverflow);
   return static_cast<int16_t>(value);
 }
 

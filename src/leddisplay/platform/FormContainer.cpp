@@ -6,7 +6,7 @@
 
 namespace led::platform {
 
-FormContainer::FormContainer() : ambient_(StdFont::Create("DejaVu Sans", 8)) {}
+FormContainer::FormContainer() : ambient_(std::make_shared<StdFont>()) {}
 
 void FormContainer::PropertyChanged(const std::string& name) {
   if (propertyChanged_) propertyChanged_(name);

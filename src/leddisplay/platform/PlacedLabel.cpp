@@ -18,7 +18,7 @@ float ToPixels(float pixels) {
 }  // namespace
 
 PlacedLabel::PlacedLabel(host::Surface& surface, std::string caption)
-    : surface_(surface), caption_(std::move(caption)), font_(StdFont::Create("DejaVu Sans", 8)) {}
+    : surface_(surface), caption_(std::move(caption)), font_(std::make_shared<StdFont>()) {}
 
 void PlacedLabel::SetCaption(const std::string& caption) {
   caption_ = caption;

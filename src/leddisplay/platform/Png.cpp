@@ -3,19 +3,14 @@
 
 #include <png.h>
 
-#include <bit>
-
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/FileRead.h"
 #include "leddisplay/platform/FileWrite.h"
 #include "leddisplay/platform/LibPngErrors.h"
+#include "leddisplay/platform/LibPngShared.h"
 
 namespace led::platform {
 namespace {
-
-[[noreturn]] void ThrowInvalid(const std::string& source, const std::string& problem) {
-  throw core::RuntimeError(core::kInvalidPicture, "Invalid picture: " + source + ": " + problem);
-}
 
 // No picture within the size limit needs more than a few gigabytes.
 constexpr uintmax_t kMaxPngFileBytes = uintmax_t{4} << 30;
@@ -57,11 +52,7 @@ bool WriteRows(png_structp png, png_infop info, Sink* sink, const Image* image) 
                PNG_FILTER_TYPE_DEFAULT);
   png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
   png_write_info(png, info);
-  if constexpr (std::endian::native == std::endian::big) {
-    // A Pixel holds R in its low byte: in memory A, B, G, R on a big-endian machine.
-    png_set_swap_alpha(png);
-    png_set_bgr(png);
-  }
+  UsePixelLayout(png);
   for (int32_t y = 0; y < image->height; ++y)
     png_write_row(png, reinterpret_cast<png_const_bytep>(image->pixels.data() +
                                                          size_t(y) * size_t(image->width)));
@@ -73,20 +64,21 @@ bool WriteRows(png_structp png, png_infop info, Sink* sink, const Image* image) 
 
 std::vector<uint8_t> EncodePng(const Image& image, const std::string& destination) {
   if (!SizeIsValid(image.width, image.height))
-    ThrowInvalid(destination, "size " + std::to_string(image.width) + " x " +
-                                  std::to_string(image.height) + " is not 1 to " +
-                                  std::to_string(kMaxPngSide) + " pixels on a side");
+    ThrowInvalidPng(destination, "size " + std::to_string(image.width) + " x " +
+                                     std::to_string(image.height) + " is not 1 to " +
+                                     std::to_string(kMaxPngSide) + " pixels on a side");
   if (image.pixels.size() != size_t(image.width) * size_t(image.height))
-    ThrowInvalid(destination, "pixel buffer does not match its size");
+    ThrowInvalidPng(destination, "pixel buffer does not match its size");
   LibPngErrors errors;
   WriteGuard guard;
   guard.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &errors, LibPngErrors::OnError,
                                       LibPngErrors::OnWarning);
-  if (!guard.png) ThrowInvalid(destination, "out of memory");
+  if (!guard.png) ThrowInvalidPng(destination, "out of memory");
   guard.info = png_create_info_struct(guard.png);
-  if (!guard.info) ThrowInvalid(destination, "out of memory");
+  if (!guard.info) ThrowInvalidPng(destination, "out of memory");
   Sink sink;
-  if (!WriteRows(guard.png, guard.info, &sink, &image)) ThrowInvalid(destination, errors.Message());
+  if (!WriteRows(guard.png, guard.info, &sink, &image))
+    ThrowInvalidPng(destination, errors.Message());
   return std::move(sink.bytes);
 }
 

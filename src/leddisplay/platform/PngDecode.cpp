@@ -3,22 +3,18 @@
 #include <png.h>
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <memory>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/LibPngErrors.h"
+#include "leddisplay/platform/LibPngShared.h"
 #include "leddisplay/platform/Png.h"
 #include "leddisplay/platform/PngChunks.h"
 
 namespace led::platform {
 
 namespace {
-
-[[noreturn]] void ThrowInvalid(const std::string& source, const std::string& problem) {
-  throw core::RuntimeError(core::kInvalidPicture, "Invalid picture: " + source + ": " + problem);
-}
 
 // Deflate packs at most 1032 bytes into one (a 258-byte match in two 1-bit codes).
 constexpr uint64_t kMostBytesPerCompressedByte = 1032;
@@ -68,11 +64,7 @@ bool StartReading(png_structp png, png_infop info, Source* input) {
   png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
   // Colours in sRGB as the file's gamma says; alpha stays straight.
   png_set_alpha_mode(png, PNG_ALPHA_PNG, PNG_DEFAULT_sRGB);
-  if constexpr (std::endian::native == std::endian::big) {
-    // A Pixel holds R in its low byte: in memory A, B, G, R on a big-endian machine.
-    png_set_swap_alpha(png);
-    png_set_bgr(png);
-  }
+  UsePixelLayout(png);
   png_set_interlace_handling(png);
   png_read_update_info(png, info);
   return true;
@@ -98,34 +90,34 @@ png_bytep RowOf(Image& image, uint32_t y) {
 
 Image DecodePng(std::span<const uint8_t> bytes, const std::string& source) {
   if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0)
-    ThrowInvalid(source, "not a PNG file");
+    ThrowInvalidPng(source, "not a PNG file");
   std::string problem;
   const auto chunks = WalkPngChunks(bytes, problem);
-  if (!chunks) ThrowInvalid(source, problem);
+  if (!chunks) ThrowInvalidPng(source, problem);
   const PngHeader& header = chunks->header;
   const uint32_t width = header.width, height = header.height;
   if (width > uint32_t(kMaxPngSide) || height > uint32_t(kMaxPngSide))
-    ThrowInvalid(source, "image of " + std::to_string(width) + " x " + std::to_string(height) +
-                             " pixels is larger than " + std::to_string(kMaxPngSide) +
-                             " pixels on a side");
-  if (width == 0 || height == 0) ThrowInvalid(source, "image has no pixels");
+    ThrowInvalidPng(source, "image of " + std::to_string(width) + " x " + std::to_string(height) +
+                                " pixels is larger than " + std::to_string(kMaxPngSide) +
+                                " pixels on a side");
+  if (width == 0 || height == 0) ThrowInvalidPng(source, "image has no pixels");
   // Less compressed data than the rows need cannot decode; refusing it here keeps a
   // small hostile file from taking the memory of the picture it claims to be.
   if (chunks->imageDataBytes * kMostBytesPerCompressedByte < RawImageBytes(header))
-    ThrowInvalid(source, "image data too short for " + std::to_string(width) + " x " +
-                             std::to_string(height) + " pixels");
+    ThrowInvalidPng(source, "image data too short for " + std::to_string(width) + " x " +
+                                std::to_string(height) + " pixels");
 
   LibPngErrors errors;
   ReadGuard guard;
   guard.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &errors, LibPngErrors::OnError,
                                      LibPngErrors::OnWarning);
-  if (!guard.png) ThrowInvalid(source, "out of memory");
+  if (!guard.png) ThrowInvalidPng(source, "out of memory");
   guard.info = png_create_info_struct(guard.png);
-  if (!guard.info) ThrowInvalid(source, "out of memory");
+  if (!guard.info) ThrowInvalidPng(source, "out of memory");
   Source input{bytes.data(), bytes.size(), 0};
-  if (!StartReading(guard.png, guard.info, &input)) ThrowInvalid(source, errors.Message());
+  if (!StartReading(guard.png, guard.info, &input)) ThrowInvalidPng(source, errors.Message());
   if (png_get_rowbytes(guard.png, guard.info) != size_t(width) * 4)
-    ThrowInvalid(source, "unsupported pixel format");
+    ThrowInvalidPng(source, "unsupported pixel format");
 
   Image image;
   image.width = int32_t(width);
@@ -136,7 +128,7 @@ Image DecodePng(std::span<const uint8_t> bytes, const std::string& source) {
     image.pixels.resize(size_t(width) * height);
     std::unique_ptr<png_bytep[]> rows(new png_bytep[height]);
     for (uint32_t y = 0; y < height; ++y) rows[y] = RowOf(image, y);
-    if (!ReadAllRows(guard.png, rows.get())) ThrowInvalid(source, errors.Message());
+    if (!ReadAllRows(guard.png, rows.get())) ThrowInvalidPng(source, errors.Message());
     return image;
   }
   // The image grows a band at a time as its rows decode, so data that fails early has
@@ -146,7 +138,7 @@ Image DecodePng(std::span<const uint8_t> bytes, const std::string& source) {
     const uint32_t count = std::min(kRowsPerBand, height - y);
     image.pixels.resize(size_t(width) * (y + count));
     for (uint32_t i = 0; i < count; ++i) rows[i] = RowOf(image, y + i);
-    if (!ReadRows(guard.png, rows, count)) ThrowInvalid(source, errors.Message());
+    if (!ReadRows(guard.png, rows, count)) ThrowInvalidPng(source, errors.Message());
   }
   return image;
 }

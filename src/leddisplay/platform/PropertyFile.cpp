@@ -54,23 +54,22 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
   bool string(string_t&) override { return Counted(); }
   bool binary(binary_t&) override { return Counted(); }
   bool start_object(std::size_t) override {
-    keys_.emplace_back();
-    lastKeys_.emplace_back();
+    objects_.emplace_back();
     return Counted() && Deeper();
   }
   bool key(string_t& key) override {
-    if (keys_.back().size() >= kMaxMembers) {
+    OpenObject& object = objects_.back();
+    if (object.keys.size() >= kMaxMembers) {
       problem = "an object with more than " + std::to_string(kMaxMembers) + " members";
       return false;
     }
-    lastKeys_.back() = key;
-    if (keys_.back().insert(key).second) return true;
+    object.lastKey = key;
+    if (object.keys.insert(key).second) return true;
     problem = "key \"" + key + "\": appears twice";
     return false;
   }
   bool end_object() override {
-    keys_.pop_back();
-    lastKeys_.pop_back();
+    objects_.pop_back();
     --depth_;
     return true;
   }
@@ -105,15 +104,18 @@ class ShapeCheck : public nlohmann::json_sax<Json> {
   // The entry being read, as errors name it: the property's key inside "properties",
   // else the innermost key, else the file as a whole.
   std::string Where() const {
-    if (lastKeys_.size() >= 2 && lastKeys_[0] == "properties")
-      return "key \"" + lastKeys_[1] + "\": ";
-    for (auto it = lastKeys_.rbegin(); it != lastKeys_.rend(); ++it)
-      if (!it->empty()) return "key \"" + *it + "\": ";
+    if (objects_.size() >= 2 && objects_[0].lastKey == "properties")
+      return "key \"" + objects_[1].lastKey + "\": ";
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it)
+      if (!it->lastKey.empty()) return "key \"" + it->lastKey + "\": ";
     return "the file: ";
   }
 
-  std::vector<std::unordered_set<std::string>> keys_;  // of each open object
-  std::vector<std::string> lastKeys_;                  // the latest key of each open object
+  struct OpenObject {
+    std::unordered_set<std::string> keys;
+    std::string lastKey;  // the latest one read
+  };
+  std::vector<OpenObject> objects_;
   size_t depth_ = 0;
   size_t values_ = 0;
 };

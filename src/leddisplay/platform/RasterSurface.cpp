@@ -16,6 +16,7 @@
 #include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/Processor.h"
 #include "leddisplay/platform/SystemColors.h"
 
 namespace led::platform {
@@ -56,13 +57,6 @@ std::atomic<int32_t> nextWindow{0x10000};
   for (; i < n; ++i) p[i] = value;
 }
 
-bool HasAvx2() {
-  static const bool has = [] {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") != 0;
-  }();
-  return has;
-}
 #endif
 
 inline void FillPixels(Pixel* p, size_t n, Pixel value) {
@@ -72,10 +66,9 @@ inline void FillPixels(Pixel* p, size_t n, Pixel value) {
   for (size_t i = 0; i < n; ++i) p[i] = value;
 }
 
-// Ends beyond +-2^31 pixels (or NaN) cannot be rounded to a pixel: 0 for those, else 1.
-// A number, not a bool, so that several checks combine with & into one branch.
-inline unsigned Representable(double v) {
-  return v >= -2147483648.0 && v <= 2147483647.0 ? 1u : 0u;
+// Ends beyond +-2^31 pixels (or NaN) cannot be rounded to a pixel.
+inline bool Representable(double v) {
+  return v >= -2147483648.0 && v <= 2147483647.0;
 }
 
 // A line end in pixels, rounded to nearest with halves to even as core::RoundHalfEven
@@ -87,6 +80,14 @@ inline int64_t RoundToPixel(double value) {
 #else
   return int64_t(core::RoundHalfEven(value));
 #endif
+}
+
+// Four line ends in pixels, rounded; false when one is not representable.
+inline bool RoundEnds(const double (&e)[4], std::array<int32_t, 4>& ends) {
+  for (double v : e)
+    if (!Representable(v)) return false;
+  for (int i = 0; i < 4; ++i) ends[i] = int32_t(RoundToPixel(e[i]));
+  return true;
 }
 
 // The ends of a line given in pixels, rounded to pixels; false when one is not
@@ -103,10 +104,7 @@ inline bool PixelEnds(float x1, float y1, float x2, float y2, std::array<int32_t
   return true;
 #else
   const double e[4] = {x1, y1, x2, y2};
-  for (double v : e)
-    if (!Representable(v)) return false;
-  for (int i = 0; i < 4; ++i) ends[i] = int32_t(RoundToPixel(e[i]));
-  return true;
+  return RoundEnds(e, ends);
 #endif
 }
 
@@ -385,12 +383,8 @@ void RasterSurface::SetPicture(host::PicturePtr picture) {
 bool RasterSurface::ScaledEnds(float x1, float y1, float x2, float y2,
                                std::array<int32_t, 4>& ends) const {
   const double kx = PixelsPerUnit(scaleMode_, false), ky = PixelsPerUnit(scaleMode_, true);
-  const double ex1 = x1 * kx, ey1 = y1 * ky, ex2 = x2 * kx, ey2 = y2 * ky;
-  if (!(Representable(ex1) && Representable(ey1) && Representable(ex2) && Representable(ey2)))
-    return false;
-  ends = {int32_t(RoundToPixel(ex1)), int32_t(RoundToPixel(ey1)), int32_t(RoundToPixel(ex2)),
-          int32_t(RoundToPixel(ey2))};
-  return true;
+  const double e[4] = {x1 * kx, y1 * ky, x2 * kx, y2 * ky};
+  return RoundEnds(e, ends);
 }
 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {

@@ -14,6 +14,7 @@ namespace led::platform {
 
 class StdFont : public host::Font {
  public:
+  // The first font: DejaVu Sans, 8 pt, regular.
   StdFont() = default;
 
   // A new font of that family and size (points, rounded to four decimals).

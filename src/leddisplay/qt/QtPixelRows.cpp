@@ -4,6 +4,8 @@
 #include <immintrin.h>
 #endif
 
+#include "leddisplay/platform/Processor.h"
+
 namespace led::qt {
 
 namespace {
@@ -31,14 +33,6 @@ void SwapRow(const uint32_t* in, uint32_t* out, int32_t n) {
   }
   SwapRow(in + i, out + i, n - i);
 }
-
-bool HasAvx2() {
-  static const bool has = [] {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") != 0;
-  }();
-  return has;
-}
 #endif
 
 }  // namespace
@@ -49,7 +43,7 @@ void CopyToQtRows(const platform::Image& from, QImage& to, int32_t x, int32_t y)
   const qsizetype stride = to.bytesPerLine();
   auto swap = SwapRow;
 #if defined(__x86_64__)
-  if (HasAvx2()) swap = SwapRowAvx2;
+  if (platform::HasAvx2()) swap = SwapRowAvx2;
 #endif
   for (int32_t row = 0; row < from.height; ++row) {
     auto* out = reinterpret_cast<uint32_t*>(bits + (y + row) * stride) + x;

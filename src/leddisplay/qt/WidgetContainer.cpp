@@ -26,7 +26,7 @@ host::FontPtr WidgetContainer::AmbientFont() {
   try {
     return FontFromQFont(widget_.font());
   } catch (const core::RuntimeError&) {
-    return platform::StdFont::Create("DejaVu Sans", 8);
+    return std::make_shared<platform::StdFont>();
   }
 }
 

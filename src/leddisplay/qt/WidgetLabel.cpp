@@ -15,14 +15,12 @@ WidgetLabel::WidgetLabel(QWidget& widget, host::Surface& surface, std::string ca
 // its metrics, which costs more than the rest of the pass, so the measure is kept.
 QSize WidgetLabel::PixelSize() {
   const host::Font& font = *font_;
-  FontValues now{font.Name(),   font.Size(),      font.Weight(),
-                 font.Italic(), font.Underline(), font.Strikethrough()};
-  if (measured_ && now == measuredFont_) return *measured_;
+  if (measured_ && platform::StdFont::SameAttributes(font, *measuredFont_)) return *measured_;
   const QFontMetricsF metrics(ToQFont(font), &widget_);
   const QString text = QString::fromStdString(caption_);
   measured_ =
       QSize(int(std::ceil(metrics.horizontalAdvance(text))), int(std::ceil(metrics.lineSpacing())));
-  measuredFont_ = std::move(now);
+  measuredFont_ = platform::StdFont::CopyOf(font);
   return *measured_;
 }
 

@@ -6,11 +6,13 @@
 // the widget.
 #include <QPainter>
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/PlacedLabel.h"
+#include "leddisplay/platform/StdFont.h"
 
 namespace led::qt {
 
@@ -29,21 +31,12 @@ class WidgetLabel : public platform::PlacedLabel {
   void Remeasure() { measured_.reset(); }
 
  private:
-  // What of the font object the measure depends on.
-  struct FontValues {
-    std::string name;
-    int64_t size = 0;
-    int16_t weight = 0;
-    core::Boolean italic = 0, underline = 0, strikethrough = 0;
-    bool operator==(const FontValues&) const = default;
-  };
-
   QSize PixelSize();
   void Changed() override;
 
   QWidget& widget_;
   std::optional<QSize> measured_;
-  FontValues measuredFont_;
+  std::shared_ptr<platform::StdFont> measuredFont_;  // the font's attributes when measured
 };
 
 }  // namespace led::qt

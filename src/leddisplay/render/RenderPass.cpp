@@ -50,7 +50,7 @@ void Pass(Display& display) {
     cellLeft = core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
   }
 
-  if (core::IsTrue(s.StoredAutoSize)) AutoSizeWidth(display, RowEnd(s, cells.size()));
+  if (core::IsTrue(s.StoredAutoSize)) AutoSizeWidth(display, cellLeft);
 
   // A nested pass (from the resize that the width change caused) may have raised the
   // Change already; then the values agree here and nothing is raised twice.
