@@ -135,13 +135,19 @@ TEST(Sizing, WithoutAutoSizeTheHintIsWhatAutoSizeWouldGive) {
   }
 }
 
+// A new widget alone in the window's layout, which has no margins.
+LEDDisplayWidget* InLayout(QBoxLayout* layout) {
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* widget = new LEDDisplayWidget;
+  layout->addWidget(widget);
+  return widget;
+}
+
 TEST(Sizing, ALayoutHearsWhenTheHintChanges) {
   QWidget window;
   auto* layout = new QHBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // the window follows the hints
-  auto* widget = new LEDDisplayWidget;
-  layout->addWidget(widget);
+  LEDDisplayWidget* widget = InLayout(layout);
   window.show();
   QApplication::processEvents();
   const int fourDigits = window.width();
@@ -195,10 +201,7 @@ TEST(TwoScreens, CaptionsAreMeasuredAgainOnAScreenOfAnotherResolution) {
 
 TEST(Sizing, ALayoutSizesTheControl) {
   QWidget window;
-  auto* layout = new QVBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* widget = new LEDDisplayWidget;
-  layout->addWidget(widget);
+  LEDDisplayWidget* widget = InLayout(new QVBoxLayout(&window));
   window.resize(320, 140);
   window.show();
   QApplication::processEvents();

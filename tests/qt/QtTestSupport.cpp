@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QMetaEnum>
+#include <QMetaProperty>
 #include <QVariant>
+#include <cctype>
 
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
@@ -151,7 +153,10 @@ FormControl::FormControl(const Configuration& configuration) : control_(form_.Ho
 }
 
 QImage FormControl::Snapshot() const {
-  const platform::Image image = form_.Snapshot();
+  return QImageOf(form_.Snapshot());
+}
+
+QImage QImageOf(const platform::Image& image) {
   QImage out(image.width, image.height, QImage::Format_RGBA8888);
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) {
@@ -161,10 +166,10 @@ QImage FormControl::Snapshot() const {
   return out;
 }
 
-QString QtName(const std::string& published) {
-  QString name = QString::fromStdString(published);
-  name[0] = name[0].toLower();
-  return name;
+std::string EnumKey(const QObject& object, const char* property) {
+  const QMetaObject* meta = object.metaObject();
+  const QMetaProperty p = meta->property(meta->indexOfProperty(property));
+  return p.enumerator().valueToKey(p.read(&object).toInt());
 }
 
 void Apply(LEDDisplayWidget& widget, const Configuration& configuration) {
@@ -197,7 +202,9 @@ void Apply(LEDDisplayWidget& widget, const Configuration& configuration) {
         qtValue = value.ToLong();
         break;
     }
-    widget.setProperty(QtName(name).toLatin1().constData(), qtValue);
+    std::string qtName = name;  // "DigitWidth" -> "digitWidth"
+    qtName[0] = char(std::tolower(qtName[0]));
+    widget.setProperty(qtName.c_str(), qtValue);
   }
 }
 

@@ -3,8 +3,8 @@
 // raster form's control (published names, table setters) and to a widget (its Qt
 // properties), and pixel comparison with a mask.
 #include <QImage>
+#include <QObject>
 #include <QRect>
-#include <QString>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +12,7 @@
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/Variant.h"
 #include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/Image.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace led::qt::testing_support {
@@ -43,10 +44,14 @@ class FormControl {
   control::LEDDisplay control_;
 };
 
-// The widget's Qt property name of a published name ("DigitWidth" -> "digitWidth").
-QString QtName(const std::string& published);
 // Applies the sets through the widget's Qt properties.
 void Apply(LEDDisplayWidget& widget, const Configuration& configuration);
+
+// The platform image as an opaque RGBA8888 QImage, converted here rather than by the
+// widget's own code so that a comparison with the widget's pixels checks that code.
+QImage QImageOf(const platform::Image& image);
+// The key of an enumeration property's current value ("Gradient_V").
+std::string EnumKey(const QObject& object, const char* property);
 
 // The image in RGBA8888, each pixel enlarged `factor` times.
 QImage Enlarged(const QImage& image, int factor);
