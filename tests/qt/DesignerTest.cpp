@@ -50,17 +50,12 @@ TEST(Designer, AFormFileGivesBackTheValuesItSets) {
   ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
   QWidget* meter = form->findChild<QWidget*>("meter");
   ASSERT_NE(meter, nullptr);
-  const std::pair<const char*, QVariant> values[] = {{"digits", 6},
-                                                     {"decimals", 2},
-                                                     {"value", -123.45},
-                                                     {"leadingZeros", false},
-                                                     {"useOverRange", true},
-                                                     {"onColor", QColor(255, 64, 0)},
-                                                     {"backGroundG2", QColor(0, 0, 96)},
-                                                     {"captionUpper", "Supply"},
-                                                     {"captionLow", "volts"},
-                                                     {"digitWidth", 20},
-                                                     {"autoSize", true}};
+  // clang-format off
+  const std::pair<const char*, QVariant> values[] = {
+      {"digits", 6}, {"decimals", 2}, {"value", -123.45}, {"leadingZeros", false},
+      {"useOverRange", true}, {"onColor", QColor(255, 64, 0)}, {"backGroundG2", QColor(0, 0, 96)},
+      {"captionUpper", "Supply"}, {"captionLow", "volts"}, {"digitWidth", 20}, {"autoSize", true}};
+  // clang-format on
   for (const auto& [name, value] : values) EXPECT_EQ(meter->property(name), value) << name;
   for (const auto& [name, key] : {std::pair{"backGroundStyle", "Gradient_V"},
                                   {"borderStyle", "BorderNone"},

@@ -28,34 +28,20 @@ struct ErrorLog {
 
 TEST(Properties, EveryControlPropertyIsAQtPropertyThatRoundTrips) {
   LEDDisplayWidget widget;
-  const std::vector<std::pair<const char*, QVariant>> values = {
-      {"value", -3.25},
-      {"digits", 6},
-      {"decimals", 2},
-      {"decimalPointSize", 4},
-      {"digitWidth", 30},
-      {"digitHeight", 50},
-      {"digitLeftMargin", 5},
-      {"digitUpperMargin", 6},
-      {"digitSpacing", 8},
-      {"segmentWidth", 4},
-      {"segmentSeperation", 1},
-      {"leadingZeros", false},
-      {"leadingPlusMinus", false},
-      {"showAllDecimalPoints", false},
-      {"useOverRange", true},
-      {"transparent", true},
-      {"mousePointer", 2},
-      {"captionLow", QString("volts")},
-      {"captionUpper", QString("Supply")},
-      {"onColor", QColor(0x12, 0x34, 0x56)},
-      {"offColor", QColor(1, 2, 3)},
-      {"backColor", QColor(250, 251, 252)},
-      {"backGroundG1", QColor(10, 20, 30)},
-      {"backGroundG2", QColor(40, 50, 60)},
-      {"captionLowForeColor", QColor(255, 0, 0)},
-      {"captionUpperForeColor", QColor(0, 255, 0)},
-  };
+  // clang-format off
+  std::vector<std::pair<const char*, QVariant>> values = {
+      {"value", -3.25}, {"digits", 6}, {"decimals", 2}, {"decimalPointSize", 4},
+      {"digitWidth", 30}, {"digitHeight", 50}, {"digitLeftMargin", 5}, {"digitUpperMargin", 6},
+      {"digitSpacing", 8}, {"segmentWidth", 4}, {"segmentSeperation", 1}, {"mousePointer", 2},
+      {"leadingZeros", false}, {"leadingPlusMinus", false}, {"showAllDecimalPoints", false},
+      {"useOverRange", true}, {"transparent", true},
+      {"captionLow", "volts"}, {"captionUpper", "Supply"}};
+  const std::pair<const char*, QRgb> colours[] = {
+      {"onColor", 0x123456}, {"offColor", 0x010203}, {"backColor", 0xFAFBFC},
+      {"backGroundG1", 0x0A141E}, {"backGroundG2", 0x28323C},
+      {"captionLowForeColor", 0xFF0000}, {"captionUpperForeColor", 0x00FF00}};
+  // clang-format on
+  for (const auto& [name, rgb] : colours) values.emplace_back(name, QColor(rgb));
   ErrorLog errors(widget);
   for (const auto& [name, value] : values) EXPECT_TRUE(widget.setProperty(name, value)) << name;
   for (const auto& [name, value] : values) EXPECT_EQ(widget.property(name), value) << name;
