@@ -28,7 +28,7 @@ struct PlacedWidget {
     widget = new LEDDisplayWidget(parent.get());
     if (!parent) owned.reset(widget);
     if (configuration.overPicture) widget->move(40, 30);
-    Apply(*widget, configuration);
+    Apply(*widget, configuration.sets);
   }
   std::unique_ptr<QWidget> parent;
   std::unique_ptr<LEDDisplayWidget> owned;
@@ -85,7 +85,7 @@ TEST(PixelMatchSizes, DisplaysPaintedInTurnEachShowTheirOwnPixels) {
     forms.push_back(std::make_unique<FormControl>(plain));
     forms.back()->Form().Surface().SetExtentPixels(size.width(), size.height());
     widgets.push_back(std::make_unique<LEDDisplayWidget>());
-    Apply(*widgets.back(), plain);
+    Apply(*widgets.back(), plain.sets);
     widgets.back()->resize(size);
   }
   for (size_t i = 0; i < sizes.size(); ++i) {

@@ -22,8 +22,7 @@ namespace {
 
 using core::Variant;
 
-// A value written as text, of the type property `name` takes: colours in hex, booleans
-// as 0 or 1, fonts as a family and a point size.
+// A value written as text, of the type property `name` takes.
 Variant ValueOf(const std::string& name, const std::string& text) {
   switch (control::FindProperty(control::GetIDOfName(name))->type) {
     case control::PropertyType::Double:
@@ -44,9 +43,10 @@ Variant ValueOf(const std::string& name, const std::string& text) {
   }
 }
 
-// "Name=value; Name=value" as sets in that order.
-std::vector<std::pair<std::string, Variant>> Sets(const std::string& text) {
-  std::vector<std::pair<std::string, Variant>> sets;
+}  // namespace
+
+PropertySets Sets(const std::string& text) {
+  PropertySets sets;
   for (size_t start = 0; start < text.size();) {
     const size_t equals = text.find('=', start),
                  end = std::min(text.find("; ", start), text.size());
@@ -57,8 +57,6 @@ std::vector<std::pair<std::string, Variant>> Sets(const std::string& text) {
   }
   return sets;
 }
-
-}  // namespace
 
 const std::vector<Configuration>& Configurations() {
   static const std::vector<Configuration> all = [] {
@@ -153,8 +151,8 @@ std::string EnumKey(const QObject& object, const char* property) {
   return p.enumerator().valueToKey(p.read(&object).toInt());
 }
 
-void Apply(LEDDisplayWidget& widget, const Configuration& configuration) {
-  for (const auto& [name, value] : configuration.sets) {
+void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
+  for (const auto& [name, value] : sets) {
     QVariant qtValue;
     switch (control::FindProperty(control::GetIDOfName(name))->type) {
       case control::PropertyType::Double:

@@ -17,9 +17,16 @@
 
 namespace led::qt::testing_support {
 
+// Property sets in order: published name, value.
+using PropertySets = std::vector<std::pair<std::string, core::Variant>>;
+
+// "Name=value; Name=value" as sets, each value of the type its property takes: colours
+// in hex, booleans as 0 or 1, fonts as a family and a point size ("DejaVu Sans 9").
+PropertySets Sets(const std::string& text);
+
 struct Configuration {
   std::string title;
-  std::vector<std::pair<std::string, core::Variant>> sets;  // published name, value
+  PropertySets sets;
   bool overPicture = false;
   bool captions = false;
 };
@@ -45,7 +52,7 @@ class FormControl {
 };
 
 // Applies the sets through the widget's Qt properties.
-void Apply(LEDDisplayWidget& widget, const Configuration& configuration);
+void Apply(LEDDisplayWidget& widget, const PropertySets& sets);
 
 // The platform image as an opaque RGBA8888 QImage, converted here rather than by the
 // widget's own code so that a comparison with the widget's pixels checks that code.
