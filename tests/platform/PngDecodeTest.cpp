@@ -127,17 +127,10 @@ TEST(PngDecode, EveryColourTypeDepthAndInterlacingBecomesRgba) {
 // compressed data can hold: 30 KB is refused before the 1 GiB image is allocated, while
 // the same rows compressed for real (all black) decode.
 TEST(PngDecode, TheImageDataMustBeAbleToFillTheClaimedSize) {
-  const auto header = [](uint32_t side) {
-    std::vector<uint8_t> data(13);
-    test::PutBigEndian(data, 0, side);
-    test::PutBigEndian(data, 4, side);
-    data[8] = 1;  // bit depth; grey, not interlaced
-    return data;
-  };
-  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  const std::vector<uint8_t> start = test::MakePng(16384, 16384, 1, 0, 0, {});
+  std::vector<uint8_t> png(start.begin(), start.begin() + 33);  // signature and IHDR
   for (const auto& part :
-       {test::Chunk("IHDR", header(16384)),
-        test::Chunk("IDAT", std::vector<uint8_t>(30 * 1024, 0x55)), test::Chunk("IEND", {})})
+       {test::Chunk("IDAT", std::vector<uint8_t>(30 * 1024, 0x55)), test::Chunk("IEND", {})})
     png.insert(png.end(), part.begin(), part.end());
   const core::RuntimeError e = DecodeError(png);
   EXPECT_EQ(e.number(), core::kInvalidPicture);
