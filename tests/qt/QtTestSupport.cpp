@@ -10,7 +10,6 @@
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/control/ValueConversions.h"
-#include "leddisplay/platform/BitmapPicture.h"
 #include "leddisplay/platform/StdFont.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"

@@ -1,7 +1,7 @@
 #pragma once
-// Shared pieces of the Qt widget's tests: a dozen property sets, applying one to the
-// raster form's control (published names, table setters) and to a widget (its Qt
-// properties), and pixel comparison with a mask.
+// Shared pieces of the Qt widget's tests: property sets written as text, a dozen of
+// them applied to the raster form's control (published names, table setters) or to a
+// widget (its Qt properties), and pixel comparison with a mask.
 #include <QImage>
 #include <QObject>
 #include <QRect>
