@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -21,10 +22,10 @@ constexpr int kRefreshes = 50;
 
 // A control on a form, wired as a container wires it, set up and shown once.
 struct Placed {
-  explicit Placed(const std::function<void(control::LEDDisplay&, platform::Form&)>& setUp) {
+  explicit Placed(const std::function<void(control::LEDDisplay&)>& setUp) {
     form.OnResize([this] { control.Resize(); });
     control.InitProperties();
-    setUp(control, form);
+    setUp(control);
     control.Show();
     control.Refresh();  // the first pass may fill caches; the steady state starts here
   }
@@ -40,11 +41,6 @@ struct Placed {
   control::LEDDisplay control{form.Host()};
 };
 
-struct Case {
-  const char* name;
-  std::function<void(control::LEDDisplay&, platform::Form&)> setUp;
-};
-
 TEST(SteadyRedraw, CountsAllocations) {
   if (!Counting()) GTEST_SKIP() << "allocation counting is off under AddressSanitizer";
   // The counter itself must see what a redraw would allocate.
@@ -56,16 +52,16 @@ TEST(SteadyRedraw, CountsAllocations) {
 
 TEST(SteadyRedraw, AllocatesNothing) {
   if (!Counting()) GTEST_SKIP() << "allocation counting is off under AddressSanitizer";
-  const Case cases[] = {
-      {"starting state", [](control::LEDDisplay&, platform::Form&) {}},
+  const std::pair<const char*, std::function<void(control::LEDDisplay&)>> cases[] = {
+      {"starting state", [](control::LEDDisplay&) {}},
       {"auto-sized with short captions",
-       [](control::LEDDisplay& c, platform::Form&) {
+       [](control::LEDDisplay& c) {
          c.SetAutoSize(kTrue);
          c.SetCaptionUpper("Supply");
          c.SetCaptionLow("volts");
        }},
       {"sign, decimals and every point",
-       [](control::LEDDisplay& c, platform::Form&) {
+       [](control::LEDDisplay& c) {
          c.SetLeadingPlusMinus(kTrue);
          c.SetShowAllDecimalPoints(kTrue);
          c.SetDigits(6);
@@ -73,28 +69,27 @@ TEST(SteadyRedraw, AllocatesNothing) {
          c.SetValue(-1234.5);
        }},
       {"forty digits",
-       [](control::LEDDisplay& c, platform::Form&) {
+       [](control::LEDDisplay& c) {
          c.SetDigits(40);
          c.SetLeadingZeros(kTrue);
          c.SetValue(123456789.123);
        }},
       {"value not typed exactly",
-       [](control::LEDDisplay& c, platform::Form&) {
+       [](control::LEDDisplay& c) {
          c.SetDigits(0);
          c.SetValue(0.1 + 0.2);
        }},
-      {"over range",
-       [](control::LEDDisplay& c, platform::Form&) { c.SetValue(std::nextafter(1e300, 0.0)); }},
+      {"over range", [](control::LEDDisplay& c) { c.SetValue(std::nextafter(1e300, 0.0)); }},
       {"vertical gradient",
-       [](control::LEDDisplay& c, platform::Form&) {
+       [](control::LEDDisplay& c) {
          c.SetBackGroundStyle(model::Gradient_V);
          c.SetBackGroundG1(0x0000FF);
          c.SetBackGroundG2(0xFF0000);
        }},
   };
-  for (const Case& test : cases) {
-    SCOPED_TRACE(test.name);
-    Placed placed(test.setUp);
+  for (const auto& [name, setUp] : cases) {
+    SCOPED_TRACE(name);
+    Placed placed(setUp);
     EXPECT_EQ(placed.AllocationsOfRefreshes(), 0u);
   }
 }

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
@@ -16,6 +15,7 @@
 
 #include "apps/leddisplay/Script.h"
 #include "leddisplay/model/ControlState.h"
+#include "support/FileContents.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
 
@@ -33,8 +33,7 @@ struct Example {
 
 std::vector<Example> MarkedExamples() {
   const fs::path readme = fs::path(LED_TEST_DATA_DIR).parent_path().parent_path() / "README.md";
-  std::ifstream in(readme);
-  EXPECT_TRUE(in) << readme;
+  std::istringstream in(test::ReadFileText(readme.string()));  // throws when it is missing
   const std::regex marker(R"(<!-- test: (\w+)(?: (\S+))? -->)");
   std::vector<Example> examples;
   std::string text;
@@ -71,7 +70,7 @@ const Example* FindExample(const std::vector<Example>& examples, const std::stri
 // Runs `command` with bash (pipefail on) in `folder`, the tool first on PATH.
 test::CommandOutcome RunShell(const fs::path& folder, const std::string& command) {
   const fs::path script = folder.parent_path() / "command.sh";
-  std::ofstream(script) << "set -o pipefail\n" << command << '\n';
+  test::WriteFileText(script.string(), "set -o pipefail\n" + command + '\n');
   const std::string line = "cd '" + folder.string() + "' && PATH='" +
                            fs::path(LED_TOOL_PATH).parent_path().string() + "':\"$PATH\" bash '" +
                            script.string() + "' 2>&1";
@@ -98,7 +97,7 @@ TEST_F(ReadmeExamples, EachCommandPrintsWhatTheReadmeShows) {
   for (const auto& example : MarkedExamples()) {
     SCOPED_TRACE("README.md line " + std::to_string(example.line));
     if (example.kind == "file") {
-      std::ofstream(Folder() / example.argument) << example.body;
+      test::WriteFileText((Folder() / example.argument).string(), example.body);
       continue;
     }
     std::istringstream lines(example.body);
@@ -130,7 +129,7 @@ TEST_F(ReadmeExamples, PropertyFileExampleShowsItsDigitsBetweenItsCaptions) {
   const Example* file = FindExample(examples, "file", "rpm.json");
   ASSERT_NE(file, nullptr);
   const fs::path path = Folder() / "rpm.json";
-  std::ofstream(path) << file->body;
+  test::WriteFileText(path.string(), file->body);
   std::istringstream script("load " + path.string() + "\nshow\ntrace off\ninspect\n");
   std::ostringstream out;
   RunScript(ParseScript(script), out);

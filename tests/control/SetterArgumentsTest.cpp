@@ -33,26 +33,19 @@ struct Integer16Property {
   int16_t (LEDDisplay::*get)() const;
 };
 
+// A table row: the property's name, a call of its setter, its getter.
+// clang-format off
+#define LED_PROPERTY_ROW(NAME, TYPE) \
+  { #NAME, [](LEDDisplay& c, TYPE v) { c.Set##NAME(v); }, &LEDDisplay::NAME }
+// clang-format on
+
 std::vector<Integer16Property> Integer16Properties() {
   return {
-      {"Decimals", [](LEDDisplay& c, int64_t v) { c.SetDecimals(v); }, &LEDDisplay::Decimals},
-      {"DecimalPointSize", [](LEDDisplay& c, int64_t v) { c.SetDecimalPointSize(v); },
-       &LEDDisplay::DecimalPointSize},
-      {"Digits", [](LEDDisplay& c, int64_t v) { c.SetDigits(v); }, &LEDDisplay::Digits},
-      {"DigitWidth", [](LEDDisplay& c, int64_t v) { c.SetDigitWidth(v); }, &LEDDisplay::DigitWidth},
-      {"DigitHeight", [](LEDDisplay& c, int64_t v) { c.SetDigitHeight(v); },
-       &LEDDisplay::DigitHeight},
-      {"DigitLeftMargin", [](LEDDisplay& c, int64_t v) { c.SetDigitLeftMargin(v); },
-       &LEDDisplay::DigitLeftMargin},
-      {"DigitUpperMargin", [](LEDDisplay& c, int64_t v) { c.SetDigitUpperMargin(v); },
-       &LEDDisplay::DigitUpperMargin},
-      {"DigitSpacing", [](LEDDisplay& c, int64_t v) { c.SetDigitSpacing(v); },
-       &LEDDisplay::DigitSpacing},
-      {"SegmentWidth", [](LEDDisplay& c, int64_t v) { c.SetSegmentWidth(v); },
-       &LEDDisplay::SegmentWidth},
-      {"SegmentSeperation", [](LEDDisplay& c, int64_t v) { c.SetSegmentSeperation(v); },
-       &LEDDisplay::SegmentSeperation},
-  };
+      LED_PROPERTY_ROW(Decimals, int64_t),         LED_PROPERTY_ROW(DecimalPointSize, int64_t),
+      LED_PROPERTY_ROW(Digits, int64_t),           LED_PROPERTY_ROW(DigitWidth, int64_t),
+      LED_PROPERTY_ROW(DigitHeight, int64_t),      LED_PROPERTY_ROW(DigitLeftMargin, int64_t),
+      LED_PROPERTY_ROW(DigitUpperMargin, int64_t), LED_PROPERTY_ROW(DigitSpacing, int64_t),
+      LED_PROPERTY_ROW(SegmentWidth, int64_t),     LED_PROPERTY_ROW(SegmentSeperation, int64_t)};
 }
 
 class SetterArguments : public ControlFixture {};
@@ -94,22 +87,12 @@ TEST_F(SetterArguments, BooleansTakeBoolAsTrueAndFalse) {
   const struct {
     const char* name;
     std::function<void(LEDDisplay&, bool)> set;
-    std::function<core::Boolean(LEDDisplay&)> get;
+    std::function<core::Boolean(LEDDisplay&)> get;  // Enabled is not const
   } booleans[] = {
-      {"AutoSize", [](LEDDisplay& c, bool v) { c.SetAutoSize(v); },
-       [](LEDDisplay& c) { return c.AutoSize(); }},
-      {"ShowAllDecimalPoints", [](LEDDisplay& c, bool v) { c.SetShowAllDecimalPoints(v); },
-       [](LEDDisplay& c) { return c.ShowAllDecimalPoints(); }},
-      {"LeadingZeros", [](LEDDisplay& c, bool v) { c.SetLeadingZeros(v); },
-       [](LEDDisplay& c) { return c.LeadingZeros(); }},
-      {"LeadingPlusMinus", [](LEDDisplay& c, bool v) { c.SetLeadingPlusMinus(v); },
-       [](LEDDisplay& c) { return c.LeadingPlusMinus(); }},
-      {"Enabled", [](LEDDisplay& c, bool v) { c.SetEnabled(v); },
-       [](LEDDisplay& c) { return c.Enabled(); }},
-      {"Transparent", [](LEDDisplay& c, bool v) { c.SetTransparent(v); },
-       [](LEDDisplay& c) { return c.Transparent(); }},
-      {"UseOverRange", [](LEDDisplay& c, bool v) { c.SetUseOverRange(v); },
-       [](LEDDisplay& c) { return c.UseOverRange(); }},
+      LED_PROPERTY_ROW(AutoSize, bool),     LED_PROPERTY_ROW(ShowAllDecimalPoints, bool),
+      LED_PROPERTY_ROW(LeadingZeros, bool), LED_PROPERTY_ROW(LeadingPlusMinus, bool),
+      LED_PROPERTY_ROW(Enabled, bool),      LED_PROPERTY_ROW(Transparent, bool),
+      LED_PROPERTY_ROW(UseOverRange, bool),
   };
   for (const auto& b : booleans) {
     SCOPED_TRACE(b.name);

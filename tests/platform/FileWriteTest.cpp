@@ -84,10 +84,8 @@ TEST(FileWrite, ASymbolicLinkStaysALinkAndItsFileIsReplaced) {
   EXPECT_EQ(test::ReadFileBytes(folder.Path("real/later.png")), kNew);
 
   fs::create_symlink("loop", folder.Path("loop"));
-  const core::RuntimeError loop =
-      test::RaisedError([&] { WriteWholeFile(folder.Path("loop"), kNew); });
-  EXPECT_EQ(loop.number(), core::kFileAccess);
-  EXPECT_NE(loop.description().find(folder.Path("loop")), std::string::npos);
+  EXPECT_RUNTIME_ERROR_TEXT(WriteWholeFile(folder.Path("loop"), kNew), core::kFileAccess,
+                            folder.Path("loop"));
 }
 
 TEST(FileWrite, DevicesAndPipesAreWrittenNeverReplaced) {
@@ -180,9 +178,7 @@ TEST(FileWrite, PicturesPropertyFilesAndSnapshotsAllWriteThisWay) {
   test::ScratchFolder folder;
   const std::string png = folder.Path("a.png"), json = folder.Path("a.json"),
                     snapshot = folder.Path("b.png");
-  test::WriteFileBytes(png, kOld);
-  test::WriteFileBytes(json, kOld);
-  test::WriteFileBytes(snapshot, kOld);
+  for (const std::string& path : {png, json, snapshot}) test::WriteFileBytes(path, kOld);
   Form form;
   form.Surface().SetWidth(300);  // twips
   form.Surface().SetHeight(150);
@@ -191,15 +187,12 @@ TEST(FileWrite, PicturesPropertyFilesAndSnapshotsAllWriteThisWay) {
   {
     const FileCalls calls = Failing("rename");
     const ScopedFileCalls scoped(calls);
-    EXPECT_EQ(test::RaisedError([&] { WritePngFile(png, Image(2, 2)); }).number(),
-              core::kFileAccess);
-    EXPECT_EQ(test::RaisedError([&] { SavePropertyFile(json, bag); }).number(), core::kFileAccess);
-    EXPECT_EQ(test::RaisedError([&] { form.WriteSnapshotPng(snapshot); }).number(),
-              core::kFileAccess);
+    EXPECT_RUNTIME_ERROR(WritePngFile(png, Image(2, 2)), core::kFileAccess);
+    EXPECT_RUNTIME_ERROR(SavePropertyFile(json, bag), core::kFileAccess);
+    EXPECT_RUNTIME_ERROR(form.WriteSnapshotPng(snapshot), core::kFileAccess);
   }
-  EXPECT_EQ(test::ReadFileBytes(png), kOld);
-  EXPECT_EQ(test::ReadFileBytes(json), kOld);
-  EXPECT_EQ(test::ReadFileBytes(snapshot), kOld);
+  for (const std::string& path : {png, json, snapshot})
+    EXPECT_EQ(test::ReadFileBytes(path), kOld) << path;
   EXPECT_EQ(EntriesIn(folder), 3u);
 }
 

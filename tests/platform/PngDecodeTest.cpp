@@ -52,65 +52,54 @@ std::vector<uint8_t> Rows(uint32_t width, uint32_t height, uint32_t bits, bool i
   return raw;
 }
 
+// `png` with `chunk` put in at byte `at`.
+std::vector<uint8_t> WithChunkAt(std::vector<uint8_t> png, size_t at,
+                                 const std::vector<uint8_t>& chunk) {
+  png.insert(png.begin() + std::ptrdiff_t(at), chunk.begin(), chunk.end());
+  return png;
+}
+
 core::RuntimeError DecodeError(const std::vector<uint8_t>& png) {
   return test::RaisedError([&] { DecodePng(png, "test"); });
 }
 
 TEST(PngDecode, EveryColourTypeDepthAndInterlacingBecomesRgba) {
   const uint32_t w = 11, h = 7;
-  const auto bit = [](uint32_t x, uint32_t y) { return (x + y) % 2; };
-  const auto rgb16 = [](uint32_t x, uint32_t y) { return (x * 20 + y) * 257; };
   const std::vector<uint8_t> palette = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120};
+  std::vector<uint8_t> paletteChunks = test::Chunk("PLTE", palette);
+  const auto alphaChunk = test::Chunk("tRNS", {0, 128});
+  paletteChunks.insert(paletteChunks.end(), alphaChunk.begin(), alphaChunk.end());
+  // One channel's sample at (x, y), and the pixel it decodes to.
+  const Sample bit = [](uint32_t x, uint32_t y) { return (x + y) % 2; };
+  const auto blackOrWhite = [&](uint32_t x, uint32_t y) {
+    return bit(x, y) ? MakePixel(255, 255, 255) : MakePixel(0, 0, 0);
+  };
+  const Sample index = [](uint32_t x, uint32_t) { return x % 4; };
+  const auto entry = [&](uint32_t x, uint32_t) {
+    const uint32_t i = x % 4, alpha[] = {0, 128, 255, 255};
+    return MakePixel(palette[i * 3], palette[i * 3 + 1], palette[i * 3 + 2], alpha[i]);
+  };
+  const Sample rgb16 = [](uint32_t x, uint32_t y) { return (x * 20 + y) * 257; };
+  const auto grey16 = [&](uint32_t x, uint32_t y) {
+    const auto v = uint8_t(rgb16(x, y) / 257);
+    return MakePixel(v, v, v);
+  };
+  const Sample greyAlpha = [](uint32_t x, uint32_t y) { return x * 16 + y; };
+  const auto bothGreyAlpha = [](uint32_t x, uint32_t y) {
+    const auto v = uint8_t(x * 16 + y);
+    return MakePixel(v, v, v, v);
+  };
   const struct {
     const char* what;
     uint8_t depth, colourType, samplesPerPixel;
-    Sample sample;  // one channel's value
+    Sample sample;
     std::function<Pixel(uint32_t, uint32_t)> expected;
     std::vector<uint8_t> extra;
   } cases[] = {
-      {"1-bit grey",
-       1,
-       0,
-       1,
-       bit,
-       [&](uint32_t x, uint32_t y) {
-         return bit(x, y) ? MakePixel(255, 255, 255) : MakePixel(0, 0, 0);
-       },
-       {}},
-      {"2-bit palette with transparency", 2, 3, 1, [](uint32_t x, uint32_t) { return x % 4; },
-       [&](uint32_t x, uint32_t) {
-         const uint32_t i = x % 4;
-         return MakePixel(palette[i * 3], palette[i * 3 + 1], palette[i * 3 + 2],
-                          i == 0   ? 0
-                          : i == 1 ? 128
-                                   : 255);
-       },
-       [&] {
-         auto extra = test::Chunk("PLTE", palette);
-         const auto alpha = test::Chunk("tRNS", {0, 128});
-         extra.insert(extra.end(), alpha.begin(), alpha.end());
-         return extra;
-       }()},
-      {"16-bit RGB",
-       16,
-       2,
-       3,
-       rgb16,
-       [&](uint32_t x, uint32_t y) {
-         const auto v = uint8_t(rgb16(x, y) / 257);
-         return MakePixel(v, v, v);
-       },
-       {}},
-      {"8-bit grey and alpha",
-       8,
-       4,
-       2,
-       [](uint32_t x, uint32_t y) { return x * 16 + y; },
-       [](uint32_t x, uint32_t y) {
-         const auto v = uint8_t(x * 16 + y);
-         return MakePixel(v, v, v, v);
-       },
-       {}},
+      {"1-bit grey", 1, 0, 1, bit, blackOrWhite, {}},
+      {"2-bit palette with transparency", 2, 3, 1, index, entry, paletteChunks},
+      {"16-bit RGB", 16, 2, 3, rgb16, grey16, {}},
+      {"8-bit grey and alpha", 8, 4, 2, greyAlpha, bothGreyAlpha, {}},
   };
   for (const auto& c : cases) {
     for (const bool interlaced : {false, true}) {
@@ -138,17 +127,10 @@ TEST(PngDecode, EveryColourTypeDepthAndInterlacingBecomesRgba) {
 // compressed data can hold: 30 KB is refused before the 1 GiB image is allocated, while
 // the same rows compressed for real (all black) decode.
 TEST(PngDecode, TheImageDataMustBeAbleToFillTheClaimedSize) {
-  const auto header = [](uint32_t side) {
-    std::vector<uint8_t> data(13);
-    test::PutBigEndian(data, 0, side);
-    test::PutBigEndian(data, 4, side);
-    data[8] = 1;  // bit depth; grey, not interlaced
-    return data;
-  };
-  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  const std::vector<uint8_t> start = test::MakePng(16384, 16384, 1, 0, 0, {});
+  std::vector<uint8_t> png(start.begin(), start.begin() + 33);  // signature and IHDR
   for (const auto& part :
-       {test::Chunk("IHDR", header(16384)),
-        test::Chunk("IDAT", std::vector<uint8_t>(30 * 1024, 0x55)), test::Chunk("IEND", {})})
+       {test::Chunk("IDAT", std::vector<uint8_t>(30 * 1024, 0x55)), test::Chunk("IEND", {})})
     png.insert(png.end(), part.begin(), part.end());
   const core::RuntimeError e = DecodeError(png);
   EXPECT_EQ(e.number(), core::kInvalidPicture);
@@ -175,11 +157,11 @@ TEST(PngDecode, AChunkLongerThanTheDataIsRefused) {
   for (const char* type : {"tEXt", "zTXt", "iTXt", "sPLT", "iCCP", "IDAT", "abCd"}) {
     for (const uint32_t length : {0x7FFFFFF0u, 0x80000000u, 0xFFFFFFFFu, 100u}) {
       SCOPED_TRACE(std::string(type) + " " + std::to_string(length));
-      std::vector<uint8_t> png(good.begin(), good.begin() + 33);  // signature and IHDR
       std::vector<uint8_t> claim = test::Chunk(type, std::vector<uint8_t>(10, 'x'));
       test::PutBigEndian(claim, 0, length);
-      png.insert(png.end(), claim.begin(), claim.end());
-      const core::RuntimeError e = DecodeError(png);
+      // Signature and IHDR, then the claim, and nothing after it.
+      const core::RuntimeError e = DecodeError(
+          WithChunkAt(std::vector<uint8_t>(good.begin(), good.begin() + 33), 33, claim));
       EXPECT_EQ(e.number(), core::kInvalidPicture);
       EXPECT_EQ(e.description(), "Invalid picture: test: chunk of " + std::to_string(length) +
                                      " bytes runs past the end of the data");
@@ -190,24 +172,18 @@ TEST(PngDecode, AChunkLongerThanTheDataIsRefused) {
 // Ancillary chunks that do not change the pixels are skipped unread, whatever their size.
 TEST(PngDecode, LargeTextAndProfileChunksAreSkipped) {
   const std::vector<uint8_t> good = EncodePng(Image(2, 1, MakePixel(9, 8, 7)));
-  std::vector<uint8_t> png(good.begin(), good.begin() + 33);
-  std::vector<uint8_t> text(3 << 20, 'a');
+  std::vector<uint8_t> png = good, text(3 << 20, 'a');
   text[7] = 0;  // keyword "aaaaaaa"
-  for (const char* type : {"tEXt", "zTXt", "iTXt", "iCCP"}) {
-    const auto chunk = test::Chunk(type, text);
-    png.insert(png.end(), chunk.begin(), chunk.end());
-  }
-  png.insert(png.end(), good.begin() + 33, good.end());
+  // Each goes in right after IHDR, so they end up in the order tEXt, zTXt, iTXt, iCCP.
+  for (const char* type : {"iCCP", "iTXt", "zTXt", "tEXt"})
+    png = WithChunkAt(png, 33, test::Chunk(type, text));
   const Image image = DecodePng(png);
   EXPECT_EQ(image.pixels, Image(2, 1, MakePixel(9, 8, 7)).pixels);
 }
 
 TEST(PngDecode, TheHeaderMustComeFirstAndTheDataEndWithItsEndChunk) {
   const std::vector<uint8_t> good = EncodePng(Image(1, 1));
-  std::vector<uint8_t> headerless(good.begin(), good.begin() + 8);
-  const auto text = test::Chunk("tEXt", {'a', 0, 'b'});
-  headerless.insert(headerless.end(), text.begin(), text.end());
-  headerless.insert(headerless.end(), good.begin() + 8, good.end());
+  const auto headerless = WithChunkAt(good, 8, test::Chunk("tEXt", {'a', 0, 'b'}));
   EXPECT_EQ(DecodeError(headerless).description(), "Invalid picture: test: no header chunk first");
   const std::vector<uint8_t> endless(good.begin(), good.end() - 12);
   EXPECT_EQ(DecodeError(endless).description(),

@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <functional>
 #include <vector>
 
 #if defined(LED_QPA_ACCESSIBILITY)
@@ -18,11 +17,15 @@
 #include <qpa/qplatformintegration.h>
 #endif
 
+#include "QtTestSupport.h"
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace led::qt {
 namespace {
+
+using testing_support::Apply;
+using testing_support::Sets;
 
 std::vector<QString> valueEvents;
 
@@ -33,11 +36,8 @@ void RecordUpdate(QAccessibleEvent* event) {
 
 TEST(Accessible, CaptionsNameTheDisplayAndTheShownTextIsItsValue) {
   LEDDisplayWidget widget;
-  widget.setCaptionUpper("Supply");
-  widget.setCaptionLow("volts");
-  widget.setDecimals(1);
-  widget.setLeadingZeros(false);
-  widget.setValue(-12.5);
+  Apply(widget, Sets("CaptionUpper=Supply; CaptionLow=volts; "
+                     "Decimals=1; LeadingZeros=0; Value=-12.5"));
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
   ASSERT_NE(face, nullptr);
   EXPECT_EQ(face->role(), QAccessible::StaticText);
@@ -104,30 +104,13 @@ TEST(Sizing, AutoSizeFixesTheSizeToWhatIsShown) {
 // Without AutoSize the hint is the extent AutoSize would give: another widget with the
 // same settings and AutoSize on takes exactly that size.
 TEST(Sizing, WithoutAutoSizeTheHintIsWhatAutoSizeWouldGive) {
-  const std::vector<std::function<void(LEDDisplayWidget&)>> settings = {
-      [](LEDDisplayWidget&) {},
-      [](LEDDisplayWidget& w) { w.setDigits(10); },
-      [](LEDDisplayWidget& w) {
-        w.setDigits(3);
-        w.setLeadingPlusMinus(true);
-        w.setBorderStyle(LEDDisplayWidget::BorderNone);
-      },
-      [](LEDDisplayWidget& w) {
-        w.setCaptionUpper("Supply");
-        w.setCaptionLow("volts");
-        w.setAppearance(LEDDisplayWidget::Flat);
-      },
-      [](LEDDisplayWidget& w) {
-        w.setDigitHeight(80);
-        w.setDigitWidth(40);
-        w.setDigitSpacing(9);
-      },
-  };
-  for (size_t i = 0; i < settings.size(); ++i) {
-    SCOPED_TRACE(i);
+  for (const char* sets : {"", "Digits=10", "Digits=3; LeadingPlusMinus=1; BorderStyle=0",
+                           "CaptionUpper=Supply; CaptionLow=volts; Appearance=0",
+                           "DigitHeight=80; DigitWidth=40; DigitSpacing=9"}) {
+    SCOPED_TRACE(sets);
     LEDDisplayWidget off, on;
-    settings[i](off);
-    settings[i](on);
+    Apply(off, Sets(sets));
+    Apply(on, Sets(sets));
     on.setAutoSize(true);
     off.resize(40, 20);  // the hint does not follow the size a layout gave
     EXPECT_EQ(off.sizeHint(), on.size());
@@ -135,13 +118,19 @@ TEST(Sizing, WithoutAutoSizeTheHintIsWhatAutoSizeWouldGive) {
   }
 }
 
+// A new widget alone in the window's layout, which has no margins.
+LEDDisplayWidget* InLayout(QBoxLayout* layout) {
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* widget = new LEDDisplayWidget;
+  layout->addWidget(widget);
+  return widget;
+}
+
 TEST(Sizing, ALayoutHearsWhenTheHintChanges) {
   QWidget window;
   auto* layout = new QHBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // the window follows the hints
-  auto* widget = new LEDDisplayWidget;
-  layout->addWidget(widget);
+  LEDDisplayWidget* widget = InLayout(layout);
   window.show();
   QApplication::processEvents();
   const int fourDigits = window.width();
@@ -195,10 +184,7 @@ TEST(TwoScreens, CaptionsAreMeasuredAgainOnAScreenOfAnotherResolution) {
 
 TEST(Sizing, ALayoutSizesTheControl) {
   QWidget window;
-  auto* layout = new QVBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* widget = new LEDDisplayWidget;
-  layout->addWidget(widget);
+  LEDDisplayWidget* widget = InLayout(new QVBoxLayout(&window));
   window.resize(320, 140);
   window.show();
   QApplication::processEvents();

@@ -6,12 +6,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QMetaProperty>
 #include <QPluginLoader>
 #include <QUiLoader>
 #include <QWidget>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <memory>
+
+#include "QtTestSupport.h"
 
 namespace led::qt {
 namespace {
@@ -49,29 +50,21 @@ TEST(Designer, AFormFileGivesBackTheValuesItSets) {
   ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
   QWidget* meter = form->findChild<QWidget*>("meter");
   ASSERT_NE(meter, nullptr);
-  const auto key = [&](const char* name) {
-    const QMetaObject* meta = meter->metaObject();
-    const QMetaProperty p = meta->property(meta->indexOfProperty(name));
-    return std::string(p.enumerator().valueToKey(p.read(meter).toInt()));
-  };
-  EXPECT_EQ(meter->property("digits").toInt(), 6);
-  EXPECT_EQ(meter->property("decimals").toInt(), 2);
-  EXPECT_EQ(meter->property("value").toDouble(), -123.45);
-  EXPECT_FALSE(meter->property("leadingZeros").toBool());
-  EXPECT_TRUE(meter->property("useOverRange").toBool());
-  EXPECT_EQ(key("backGroundStyle"), "Gradient_V");
-  EXPECT_EQ(key("borderStyle"), "BorderNone");
-  EXPECT_EQ(key("captionLowPosition"), "RightPosition");
-  EXPECT_EQ(meter->property("onColor").value<QColor>(), QColor(255, 64, 0));
-  EXPECT_EQ(meter->property("backGroundG2").value<QColor>(), QColor(0, 0, 96));
-  EXPECT_EQ(meter->property("captionUpper").toString(), "Supply");
-  EXPECT_EQ(meter->property("captionLow").toString(), "volts");
+  // clang-format off
+  const std::pair<const char*, QVariant> values[] = {
+      {"digits", 6}, {"decimals", 2}, {"value", -123.45}, {"leadingZeros", false},
+      {"useOverRange", true}, {"onColor", QColor(255, 64, 0)}, {"backGroundG2", QColor(0, 0, 96)},
+      {"captionUpper", "Supply"}, {"captionLow", "volts"}, {"digitWidth", 20}, {"autoSize", true}};
+  // clang-format on
+  for (const auto& [name, value] : values) EXPECT_EQ(meter->property(name), value) << name;
+  for (const auto& [name, key] : {std::pair{"backGroundStyle", "Gradient_V"},
+                                  {"borderStyle", "BorderNone"},
+                                  {"captionLowPosition", "RightPosition"}})
+    EXPECT_EQ(testing_support::EnumKey(*meter, name), key) << name;
   const QFont font = meter->property("captionUpperFont").value<QFont>();
   EXPECT_EQ(font.family(), "DejaVu Serif");
   EXPECT_EQ(font.pointSize(), 11);
   EXPECT_TRUE(font.bold());
-  EXPECT_EQ(meter->property("digitWidth").toInt(), 20);
-  EXPECT_TRUE(meter->property("autoSize").toBool());
   EXPECT_EQ(meter->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
 }
 

@@ -35,14 +35,15 @@ void Mouse(QWidget& widget, QEvent::Type type, QPointF at, Qt::MouseButton butto
 TEST(Events, KeysArriveAsCodesWithShiftStateAndTypedCharacters) {
   LEDDisplayWidget widget;
   std::vector<std::string> seen;
-  QObject::connect(&widget, &LEDDisplayWidget::keyDown, [&](int& code, int& shift) {
-    seen.push_back("down " + std::to_string(code) + " " + std::to_string(shift));
-  });
+  const auto log = [&](const char* what) {
+    return [&seen, what](int& code, int& shift) {
+      seen.push_back(std::string(what) + " " + std::to_string(code) + " " + std::to_string(shift));
+    };
+  };
+  QObject::connect(&widget, &LEDDisplayWidget::keyDown, log("down"));
   QObject::connect(&widget, &LEDDisplayWidget::keyPress,
                    [&](int& ascii) { seen.push_back("press " + std::to_string(ascii)); });
-  QObject::connect(&widget, &LEDDisplayWidget::keyUp, [&](int& code, int& shift) {
-    seen.push_back("up " + std::to_string(code) + " " + std::to_string(shift));
-  });
+  QObject::connect(&widget, &LEDDisplayWidget::keyUp, log("up"));
   Press(widget, Qt::Key_A, Qt::ShiftModifier | Qt::ControlModifier, "A");
   Press(widget, Qt::Key_F2, Qt::AltModifier, "");
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier);

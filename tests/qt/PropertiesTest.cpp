@@ -2,17 +2,17 @@
 // system), refusals as errorOccurred, and the property file shared with the tool.
 #include <gtest/gtest.h>
 
-#include <QMetaEnum>
-#include <QTemporaryDir>
-#include <cstdlib>
-
 #include "QtTestSupport.h"
 #include "leddisplay/core/OleColor.h"
 #include "leddisplay/platform/Png.h"
 #include "leddisplay/platform/SystemColors.h"
+#include "support/RunCommand.h"
+#include "support/ScratchFolder.h"
 
 namespace led::qt {
 namespace {
+
+using testing_support::EnumKey;
 
 struct ErrorLog {
   explicit ErrorLog(LEDDisplayWidget& widget) {
@@ -28,34 +28,20 @@ struct ErrorLog {
 
 TEST(Properties, EveryControlPropertyIsAQtPropertyThatRoundTrips) {
   LEDDisplayWidget widget;
-  const std::vector<std::pair<const char*, QVariant>> values = {
-      {"value", -3.25},
-      {"digits", 6},
-      {"decimals", 2},
-      {"decimalPointSize", 4},
-      {"digitWidth", 30},
-      {"digitHeight", 50},
-      {"digitLeftMargin", 5},
-      {"digitUpperMargin", 6},
-      {"digitSpacing", 8},
-      {"segmentWidth", 4},
-      {"segmentSeperation", 1},
-      {"leadingZeros", false},
-      {"leadingPlusMinus", false},
-      {"showAllDecimalPoints", false},
-      {"useOverRange", true},
-      {"transparent", true},
-      {"mousePointer", 2},
-      {"captionLow", QString("volts")},
-      {"captionUpper", QString("Supply")},
-      {"onColor", QColor(0x12, 0x34, 0x56)},
-      {"offColor", QColor(1, 2, 3)},
-      {"backColor", QColor(250, 251, 252)},
-      {"backGroundG1", QColor(10, 20, 30)},
-      {"backGroundG2", QColor(40, 50, 60)},
-      {"captionLowForeColor", QColor(255, 0, 0)},
-      {"captionUpperForeColor", QColor(0, 255, 0)},
-  };
+  // clang-format off
+  std::vector<std::pair<const char*, QVariant>> values = {
+      {"value", -3.25}, {"digits", 6}, {"decimals", 2}, {"decimalPointSize", 4},
+      {"digitWidth", 30}, {"digitHeight", 50}, {"digitLeftMargin", 5}, {"digitUpperMargin", 6},
+      {"digitSpacing", 8}, {"segmentWidth", 4}, {"segmentSeperation", 1}, {"mousePointer", 2},
+      {"leadingZeros", false}, {"leadingPlusMinus", false}, {"showAllDecimalPoints", false},
+      {"useOverRange", true}, {"transparent", true},
+      {"captionLow", "volts"}, {"captionUpper", "Supply"}};
+  const std::pair<const char*, QRgb> colours[] = {
+      {"onColor", 0x123456}, {"offColor", 0x010203}, {"backColor", 0xFAFBFC},
+      {"backGroundG1", 0x0A141E}, {"backGroundG2", 0x28323C},
+      {"captionLowForeColor", 0xFF0000}, {"captionUpperForeColor", 0x00FF00}};
+  // clang-format on
+  for (const auto& [name, rgb] : colours) values.emplace_back(name, QColor(rgb));
   ErrorLog errors(widget);
   for (const auto& [name, value] : values) EXPECT_TRUE(widget.setProperty(name, value)) << name;
   for (const auto& [name, value] : values) EXPECT_EQ(widget.property(name), value) << name;
@@ -66,11 +52,7 @@ TEST(Properties, EveryControlPropertyIsAQtPropertyThatRoundTrips) {
 
 TEST(Properties, EnumerationsReadLikeThePublishedNames) {
   LEDDisplayWidget widget;
-  const QMetaObject& meta = LEDDisplayWidget::staticMetaObject;
-  const auto keyOf = [&](const char* property) {
-    const QMetaProperty p = meta.property(meta.indexOfProperty(property));
-    return std::string(p.enumerator().valueToKey(p.read(&widget).toInt()));
-  };
+  const auto keyOf = [&](const char* property) { return EnumKey(widget, property); };
   EXPECT_EQ(keyOf("appearance"), "ThreeD");
   EXPECT_EQ(keyOf("borderStyle"), "FixedSingle");
   EXPECT_EQ(keyOf("backGroundStyle"), "Standard");
@@ -139,8 +121,8 @@ TEST(Properties, ARefusedValueLeavesThePropertyAndReportsTheError) {
 }
 
 TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath("panel.json");
+  test::ScratchFolder folder;
+  const QString file = QString::fromStdString(folder.Path("panel.json"));
   LEDDisplayWidget widget;
   widget.setDigits(5);
   widget.setDecimals(2);
@@ -157,20 +139,15 @@ TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {
   EXPECT_EQ(loaded.onColor(), QColor(0, 255, 128));
   EXPECT_EQ(loaded.shownText(), widget.shownText());
 
-  const std::string png = dir.filePath("tool.png").toStdString();
-  const std::string command = std::string(LED_TOOL) + " render --load '" + file.toStdString() +
-                              "' -o '" + png + "' > /dev/null";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
-  const platform::Image drawn = platform::ReadPngFile(png);
-  QImage grabbed = widget.grab().toImage().convertToFormat(QImage::Format_RGBA8888);
-  ASSERT_EQ(grabbed.size(), QSize(drawn.width, drawn.height));
-  int differing = 0;
-  for (int y = 0; y < drawn.height; ++y)
-    for (int x = 0; x < drawn.width; ++x) {
-      const platform::Pixel p = drawn.at(x, y);
-      differing += grabbed.pixelColor(x, y) != QColor(p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF);
-    }
-  EXPECT_EQ(differing, 0);
+  const std::string png = folder.Path("tool.png");
+  const std::string command =
+      std::string(LED_TOOL) + " render --load '" + file.toStdString() + "' -o '" + png + "'";
+  ASSERT_EQ(test::RunCommand(command).code, 0) << command;
+  const QImage drawn = testing_support::QImageOf(platform::ReadPngFile(png));
+  const QImage grabbed = widget.grab().toImage();
+  ASSERT_EQ(grabbed.size(), drawn.size());
+  std::string report;
+  EXPECT_EQ(testing_support::Differences(grabbed, drawn, {}, report), 0) << report;
 }
 
 TEST(Properties, AFileThatCannotBeReadChangesNothing) {
@@ -181,12 +158,6 @@ TEST(Properties, AFileThatCannotBeReadChangesNothing) {
   EXPECT_NE(errors.texts[0].find("/nonexistent/panel.json"), std::string::npos);
   EXPECT_EQ(widget.digits(), 4);
 }
-
-}  // namespace
-}  // namespace led::qt
-
-namespace led::qt {
-namespace {
 
 TEST(Properties, NewCaptionFontsFollowTheWidgetsFont) {
   QWidget parent;

@@ -2,12 +2,14 @@
 
 #include <QColor>
 #include <QMetaEnum>
+#include <QMetaProperty>
 #include <QVariant>
+#include <algorithm>
+#include <cctype>
 
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/control/ValueConversions.h"
-#include "leddisplay/platform/BitmapPicture.h"
 #include "leddisplay/platform/StdFont.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
@@ -19,106 +21,84 @@ namespace {
 
 using core::Variant;
 
-Variant L(int32_t v) {
-  return Variant::FromLong(v);
-}
-Variant D(double v) {
-  return Variant::FromDouble(v);
-}
-Variant B(bool v) {
-  return Variant::FromBoolean(core::ToBoolean(v));
-}
-Variant C(uint32_t v) {
-  return control::FromColor(v);
-}
-Variant S(const char* v) {
-  return Variant::FromString(v);
-}
-Variant F(const char* family, double points) {
-  return Variant::FromObject(platform::StdFont::Create(family, points));
+// A value written as text, of the type property `name` takes.
+Variant ValueOf(const std::string& name, const std::string& text) {
+  switch (control::FindProperty(control::GetIDOfName(name))->type) {
+    case control::PropertyType::Double:
+      return Variant::FromDouble(std::stod(text));
+    case control::PropertyType::Boolean:
+      return Variant::FromBoolean(core::ToBoolean(text == "1"));
+    case control::PropertyType::Color:
+      return control::FromColor(uint32_t(std::stoul(text, nullptr, 16)));
+    case control::PropertyType::String:
+      return Variant::FromString(text);
+    case control::PropertyType::Font: {
+      const size_t space = text.rfind(' ');
+      return Variant::FromObject(
+          platform::StdFont::Create(text.substr(0, space), std::stod(text.substr(space + 1))));
+    }
+    default:
+      return Variant::FromLong(std::stoi(text));
+  }
 }
 
 }  // namespace
 
+PropertySets Sets(const std::string& text) {
+  PropertySets sets;
+  for (size_t start = 0; start < text.size();) {
+    const size_t equals = text.find('=', start),
+                 end = std::min(text.find("; ", start), text.size());
+    sets.emplace_back(
+        text.substr(start, equals - start),
+        ValueOf(text.substr(start, equals - start), text.substr(equals + 1, end - equals - 1)));
+    start = end + 2;
+  }
+  return sets;
+}
+
 const std::vector<Configuration>& Configurations() {
   static const std::vector<Configuration> all = [] {
-    std::vector<Configuration> list = {
-        {"starting state", {}},
-        {"negative value", {{"Decimals", L(1)}, {"Value", D(-12.5)}}},
-        {"leading zeros blanked",
-         {{"Digits", L(6)}, {"Decimals", L(2)}, {"LeadingZeros", B(false)}, {"Value", D(7.25)}}},
-        {"over range",
-         {{"Digits", L(3)}, {"Decimals", L(0)}, {"UseOverRange", B(true)}, {"Value", D(12345)}}},
+    const struct {
+      const char* title;
+      const char* sets;
+      bool overPicture = false, captions = false;
+    } rows[] = {
+        {"starting state", ""},
+        {"negative value", "Decimals=1; Value=-12.5"},
+        {"leading zeros blanked", "Digits=6; Decimals=2; LeadingZeros=0; Value=7.25"},
+        {"over range", "Digits=3; Decimals=0; UseOverRange=1; Value=12345"},
         {"vertical gradient",
-         {{"BackGroundStyle", L(1)},
-          {"BackGroundG1", C(0x000000)},
-          {"BackGroundG2", C(0x804000)},
-          {"Value", D(3.142)}}},
+         "BackGroundStyle=1; BackGroundG1=000000; BackGroundG2=804000; Value=3.142"},
         {"horizontal gradient, flat border",
-         {{"BackGroundStyle", L(2)},
-          {"BackGroundG1", C(0x200000)},
-          {"BackGroundG2", C(0x008060)},
-          {"Appearance", L(0)},
-          {"OffColor", C(0x303030)},
-          {"Value", D(0.618)}}},
+         "BackGroundStyle=2; BackGroundG1=200000; BackGroundG2=008060; Appearance=0; "
+         "OffColor=303030; Value=0.618"},
         {"transparent over a picture",
-         {{"Transparent", B(true)},
-          {"OffColor", C(0x505050)},
-          {"OnColor", C(0xFFFFFF)},
-          {"Value", D(88.8)},
-          {"Decimals", L(1)},
-          {"Digits", L(3)}},
-         true},
+         "Transparent=1; OffColor=505050; OnColor=FFFFFF; Value=88.8; Decimals=1; Digits=3", true},
         {"thick segments",
-         {{"SegmentWidth", L(6)},
-          {"DigitWidth", L(34)},
-          {"DigitHeight", L(64)},
-          {"DigitSpacing", L(14)},
-          {"DecimalPointSize", L(5)},
-          {"Digits", L(3)},
-          {"Decimals", L(1)},
-          {"Value", D(-8.6)}}},
+         "SegmentWidth=6; DigitWidth=34; DigitHeight=64; DigitSpacing=14; DecimalPointSize=5; "
+         "Digits=3; Decimals=1; Value=-8.6"},
         {"custom colours, no sign, no border",
-         {{"OnColor", C(0x2020FF)},
-          {"OffColor", C(0x200818)},
-          {"BackColor", C(0x080008)},
-          {"BorderStyle", L(0)},
-          {"LeadingPlusMinus", B(false)},
-          {"Digits", L(5)},
-          {"Decimals", L(0)},
-          {"Value", D(2026)}}},
-        {"system colours",
-         {{"BackColor", C(0x8000000F)}, {"OnColor", C(0x80000012)}, {"Value", D(1.25)}}},
+         "OnColor=2020FF; OffColor=200818; BackColor=080008; BorderStyle=0; LeadingPlusMinus=0; "
+         "Digits=5; Decimals=0; Value=2026"},
+        {"system colours", "BackColor=8000000F; OnColor=80000012; Value=1.25"},
         {"all points off, margins",
-         {{"ShowAllDecimalPoints", B(false)},
-          {"DigitLeftMargin", L(12)},
-          {"DigitUpperMargin", L(9)},
-          {"SegmentSeperation", L(4)},
-          {"Value", D(-0.5)}}},
+         "ShowAllDecimalPoints=0; DigitLeftMargin=12; DigitUpperMargin=9; SegmentSeperation=4; "
+         "Value=-0.5"},
         {"captions left and right",
-         {{"CaptionUpperFont", F("DejaVu Sans", 9)},
-          {"CaptionLowFont", F("DejaVu Sans", 10)},
-          {"CaptionUpper", S("Upper, left")},
-          {"CaptionUpperPosition", L(0)},
-          {"CaptionLow", S("Lower, right")},
-          {"CaptionLowPosition", L(1)},
-          {"Value", D(1.5)}},
-         false,
-         true},
+         "CaptionUpperFont=DejaVu Sans 9; CaptionLowFont=DejaVu Sans 10; CaptionUpper=Upper, left; "
+         "CaptionUpperPosition=0; CaptionLow=Lower, right; CaptionLowPosition=1; Value=1.5",
+         false, true},
         {"captions centred, own colour",
-         {{"CaptionUpperFont", F("DejaVu Sans", 10)},
-          {"CaptionLowFont", F("DejaVu Sans", 9)},
-          {"CaptionUpper", S("Pressure")},
-          {"CaptionLow", S("bar")},
-          {"CaptionUpperForeColor", C(0x00FFFF)},
-          {"Digits", L(3)},
-          {"Decimals", L(1)},
-          {"Value", D(42.7)}},
-         false,
-         true},
+         "CaptionUpperFont=DejaVu Sans 10; CaptionLowFont=DejaVu Sans 9; CaptionUpper=Pressure; "
+         "CaptionLow=bar; CaptionUpperForeColor=00FFFF; Digits=3; Decimals=1; Value=42.7",
+         false, true},
     };
-    for (size_t i = 1; i < list.size(); ++i)
-      list[i].sets.insert(list[i].sets.begin(), {"AutoSize", B(true)});
+    std::vector<Configuration> list;
+    for (const auto& row : rows)
+      list.push_back({row.title,
+                      Sets(list.empty() ? row.sets : std::string("AutoSize=1; ") + row.sets),
+                      row.overPicture, row.captions});
     return list;
   }();
   return all;
@@ -151,7 +131,10 @@ FormControl::FormControl(const Configuration& configuration) : control_(form_.Ho
 }
 
 QImage FormControl::Snapshot() const {
-  const platform::Image image = form_.Snapshot();
+  return QImageOf(form_.Snapshot());
+}
+
+QImage QImageOf(const platform::Image& image) {
   QImage out(image.width, image.height, QImage::Format_RGBA8888);
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) {
@@ -161,14 +144,14 @@ QImage FormControl::Snapshot() const {
   return out;
 }
 
-QString QtName(const std::string& published) {
-  QString name = QString::fromStdString(published);
-  name[0] = name[0].toLower();
-  return name;
+std::string EnumKey(const QObject& object, const char* property) {
+  const QMetaObject* meta = object.metaObject();
+  const QMetaProperty p = meta->property(meta->indexOfProperty(property));
+  return p.enumerator().valueToKey(p.read(&object).toInt());
 }
 
-void Apply(LEDDisplayWidget& widget, const Configuration& configuration) {
-  for (const auto& [name, value] : configuration.sets) {
+void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
+  for (const auto& [name, value] : sets) {
     QVariant qtValue;
     switch (control::FindProperty(control::GetIDOfName(name))->type) {
       case control::PropertyType::Double:
@@ -197,7 +180,9 @@ void Apply(LEDDisplayWidget& widget, const Configuration& configuration) {
         qtValue = value.ToLong();
         break;
     }
-    widget.setProperty(QtName(name).toLatin1().constData(), qtValue);
+    std::string qtName = name;  // "DigitWidth" -> "digitWidth"
+    qtName[0] = char(std::tolower(qtName[0]));
+    widget.setProperty(qtName.c_str(), qtValue);
   }
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// Shared pieces of the Qt widget's tests: a dozen property sets, applying one to the
-// raster form's control (published names, table setters) and to a widget (its Qt
-// properties), and pixel comparison with a mask.
+// Shared pieces of the Qt widget's tests: property sets written as text, a dozen of
+// them applied to the raster form's control (published names, table setters) or to a
+// widget (its Qt properties), and pixel comparison with a mask.
 #include <QImage>
+#include <QObject>
 #include <QRect>
-#include <QString>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,13 +12,21 @@
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/Variant.h"
 #include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/Image.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace led::qt::testing_support {
 
+// Property sets in order: published name, value.
+using PropertySets = std::vector<std::pair<std::string, core::Variant>>;
+
+// "Name=value; Name=value" as sets, each value of the type its property takes: colours
+// in hex, booleans as 0 or 1, fonts as a family and a point size ("DejaVu Sans 9").
+PropertySets Sets(const std::string& text);
+
 struct Configuration {
   std::string title;
-  std::vector<std::pair<std::string, core::Variant>> sets;  // published name, value
+  PropertySets sets;
   bool overPicture = false;
   bool captions = false;
 };
@@ -43,10 +51,14 @@ class FormControl {
   control::LEDDisplay control_;
 };
 
-// The widget's Qt property name of a published name ("DigitWidth" -> "digitWidth").
-QString QtName(const std::string& published);
 // Applies the sets through the widget's Qt properties.
-void Apply(LEDDisplayWidget& widget, const Configuration& configuration);
+void Apply(LEDDisplayWidget& widget, const PropertySets& sets);
+
+// The platform image as an opaque RGBA8888 QImage, converted here rather than by the
+// widget's own code so that a comparison with the widget's pixels checks that code.
+QImage QImageOf(const platform::Image& image);
+// The key of an enumeration property's current value ("Gradient_V").
+std::string EnumKey(const QObject& object, const char* property);
 
 // The image in RGBA8888, each pixel enlarged `factor` times.
 QImage Enlarged(const QImage& image, int factor);
