@@ -36,8 +36,8 @@ void RecordUpdate(QAccessibleEvent* event) {
 
 TEST(Accessible, CaptionsNameTheDisplayAndTheShownTextIsItsValue) {
   LEDDisplayWidget widget;
-  Apply(widget, Sets("CaptionUpper=Supply; CaptionLow=volts; "
-                     "Decimals=1; LeadingZeros=0; Value=-12.5"));
+  Apply(widget, Sets("CaptionUpper=\"Supply\"; CaptionLow=\"volts\"; "
+                     "Decimals=1; LeadingZeros=False; Value=-12.5"));
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
   ASSERT_NE(face, nullptr);
   EXPECT_EQ(face->role(), QAccessible::StaticText);
@@ -104,8 +104,8 @@ TEST(Sizing, AutoSizeFixesTheSizeToWhatIsShown) {
 // Without AutoSize the hint is the extent AutoSize would give: another widget with the
 // same settings and AutoSize on takes exactly that size.
 TEST(Sizing, WithoutAutoSizeTheHintIsWhatAutoSizeWouldGive) {
-  for (const char* sets : {"", "Digits=10", "Digits=3; LeadingPlusMinus=1; BorderStyle=0",
-                           "CaptionUpper=Supply; CaptionLow=volts; Appearance=0",
+  for (const char* sets : {"", "Digits=10", "Digits=3; LeadingPlusMinus=True; BorderStyle=0",
+                           "CaptionUpper=\"Supply\"; CaptionLow=\"volts\"; Appearance=0",
                            "DigitHeight=80; DigitWidth=40; DigitSpacing=9"}) {
     SCOPED_TRACE(sets);
     LEDDisplayWidget off, on;

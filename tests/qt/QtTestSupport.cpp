@@ -7,42 +7,15 @@
 #include <algorithm>
 #include <cctype>
 
+#include "apps/leddisplay/PropertyValue.h"
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/control/ValueConversions.h"
-#include "leddisplay/platform/StdFont.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
 
 namespace led::qt::testing_support {
-
-namespace {
-
-using core::Variant;
-
-// A value written as text, of the type property `name` takes.
-Variant ValueOf(const std::string& name, const std::string& text) {
-  switch (control::FindProperty(control::GetIDOfName(name))->type) {
-    case control::PropertyType::Double:
-      return Variant::FromDouble(std::stod(text));
-    case control::PropertyType::Boolean:
-      return Variant::FromBoolean(core::ToBoolean(text == "1"));
-    case control::PropertyType::Color:
-      return control::FromColor(uint32_t(std::stoul(text, nullptr, 16)));
-    case control::PropertyType::String:
-      return Variant::FromString(text);
-    case control::PropertyType::Font: {
-      const size_t space = text.rfind(' ');
-      return Variant::FromObject(
-          platform::StdFont::Create(text.substr(0, space), std::stod(text.substr(space + 1))));
-    }
-    default:
-      return Variant::FromLong(std::stoi(text));
-  }
-}
-
-}  // namespace
 
 PropertySets Sets(const std::string& text) {
   PropertySets sets;
@@ -51,7 +24,8 @@ PropertySets Sets(const std::string& text) {
                  end = std::min(text.find("; ", start), text.size());
     sets.emplace_back(
         text.substr(start, equals - start),
-        ValueOf(text.substr(start, equals - start), text.substr(equals + 1, end - equals - 1)));
+        apps::MakeValue(apps::ParsePropertyValue(text.substr(start, equals - start),
+                                                 text.substr(equals + 1, end - equals - 1))));
     start = end + 2;
   }
   return sets;
@@ -66,38 +40,42 @@ const std::vector<Configuration>& Configurations() {
     } rows[] = {
         {"starting state", ""},
         {"negative value", "Decimals=1; Value=-12.5"},
-        {"leading zeros blanked", "Digits=6; Decimals=2; LeadingZeros=0; Value=7.25"},
-        {"over range", "Digits=3; Decimals=0; UseOverRange=1; Value=12345"},
+        {"leading zeros blanked", "Digits=6; Decimals=2; LeadingZeros=False; Value=7.25"},
+        {"over range", "Digits=3; Decimals=0; UseOverRange=True; Value=12345"},
         {"vertical gradient",
-         "BackGroundStyle=1; BackGroundG1=000000; BackGroundG2=804000; Value=3.142"},
+         "BackGroundStyle=1; BackGroundG1=&H000000; BackGroundG2=&H804000; Value=3.142"},
         {"horizontal gradient, flat border",
-         "BackGroundStyle=2; BackGroundG1=200000; BackGroundG2=008060; Appearance=0; "
-         "OffColor=303030; Value=0.618"},
+         "BackGroundStyle=2; BackGroundG1=&H200000; BackGroundG2=&H008060; Appearance=0; "
+         "OffColor=&H303030; Value=0.618"},
         {"transparent over a picture",
-         "Transparent=1; OffColor=505050; OnColor=FFFFFF; Value=88.8; Decimals=1; Digits=3", true},
+         "Transparent=True; OffColor=&H505050; OnColor=&HFFFFFF; Value=88.8; Decimals=1; Digits=3",
+         true},
         {"thick segments",
          "SegmentWidth=6; DigitWidth=34; DigitHeight=64; DigitSpacing=14; DecimalPointSize=5; "
          "Digits=3; Decimals=1; Value=-8.6"},
         {"custom colours, no sign, no border",
-         "OnColor=2020FF; OffColor=200818; BackColor=080008; BorderStyle=0; LeadingPlusMinus=0; "
+         "OnColor=&H2020FF; OffColor=&H200818; BackColor=&H080008; BorderStyle=0; "
+         "LeadingPlusMinus=False; "
          "Digits=5; Decimals=0; Value=2026"},
-        {"system colours", "BackColor=8000000F; OnColor=80000012; Value=1.25"},
+        {"system colours", "BackColor=&H8000000F; OnColor=&H80000012; Value=1.25"},
         {"all points off, margins",
-         "ShowAllDecimalPoints=0; DigitLeftMargin=12; DigitUpperMargin=9; SegmentSeperation=4; "
+         "ShowAllDecimalPoints=False; DigitLeftMargin=12; DigitUpperMargin=9; SegmentSeperation=4; "
          "Value=-0.5"},
         {"captions left and right",
-         "CaptionUpperFont=DejaVu Sans 9; CaptionLowFont=DejaVu Sans 10; CaptionUpper=Upper, left; "
-         "CaptionUpperPosition=0; CaptionLow=Lower, right; CaptionLowPosition=1; Value=1.5",
+         "CaptionUpperFont=font \"DejaVu Sans\" 9; CaptionLowFont=font \"DejaVu Sans\" 10; "
+         "CaptionUpper=\"Upper, left\"; "
+         "CaptionUpperPosition=0; CaptionLow=\"Lower, right\"; CaptionLowPosition=1; Value=1.5",
          false, true},
         {"captions centred, own colour",
-         "CaptionUpperFont=DejaVu Sans 10; CaptionLowFont=DejaVu Sans 9; CaptionUpper=Pressure; "
-         "CaptionLow=bar; CaptionUpperForeColor=00FFFF; Digits=3; Decimals=1; Value=42.7",
+         "CaptionUpperFont=font \"DejaVu Sans\" 10; CaptionLowFont=font \"DejaVu Sans\" 9; "
+         "CaptionUpper=\"Pressure\"; "
+         "CaptionLow=\"bar\"; CaptionUpperForeColor=&H00FFFF; Digits=3; Decimals=1; Value=42.7",
          false, true},
     };
     std::vector<Configuration> list;
     for (const auto& row : rows)
       list.push_back({row.title,
-                      Sets(list.empty() ? row.sets : std::string("AutoSize=1; ") + row.sets),
+                      Sets(list.empty() ? row.sets : std::string("AutoSize=True; ") + row.sets),
                       row.overPicture, row.captions});
     return list;
   }();

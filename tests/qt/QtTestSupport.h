@@ -20,8 +20,8 @@ namespace led::qt::testing_support {
 // Property sets in order: published name, value.
 using PropertySets = std::vector<std::pair<std::string, core::Variant>>;
 
-// "Name=value; Name=value" as sets, each value of the type its property takes: colours
-// in hex, booleans as 0 or 1, fonts as a family and a point size ("DejaVu Sans 9").
+// "Name=value; Name=value" as sets, each value written as `leddisplay render --set`
+// reads it: `&H00FFFF`, `True`, `"text"`, `font "DejaVu Sans" 9`.
 PropertySets Sets(const std::string& text);
 
 struct Configuration {
