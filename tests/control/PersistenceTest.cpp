@@ -37,9 +37,9 @@ std::vector<std::string> Split(std::string_view text, char separator) {
   return parts;
 }
 
-// A bag over a memory bag that logs the keys read and written, and each with the
-// default passed as "Key=Type:value" ("Object:set" or "Object:none" for objects). It
-// can keep every plain value as its text (as a text-based form file would).
+// A bag over a memory bag that logs the keys read, and the keys read and written each
+// with the default passed as "Key=Type:value" ("Object:set" or "Object:none" for
+// objects). It can keep every plain value as its text (as a text-based form file would).
 class LoggingBag : public host::PropertyBag {
  public:
   explicit LoggingBag(bool asText = false) : asText_(asText) {}
@@ -50,7 +50,6 @@ class LoggingBag : public host::PropertyBag {
   }
   void WriteProperty(const std::string& key, const Variant& value,
                      const Variant& defaultValue) override {
-    writes.push_back(key);
     writeDefaults.push_back(key + "=" + Describe(defaultValue));
     const bool plain = value.type() != core::VariantType::Object;
     inner.WriteProperty(key, asText_ && plain ? Variant::FromString(value.ToString()) : value,
@@ -61,7 +60,7 @@ class LoggingBag : public host::PropertyBag {
     return std::string(v.TypeName()) + ":" + v.ToString();
   }
   MemoryPropertyBag inner;
-  std::vector<std::string> reads, writes, readDefaults, writeDefaults;
+  std::vector<std::string> reads, readDefaults, writeDefaults;
 
  private:
   bool asText_;
