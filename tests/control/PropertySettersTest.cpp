@@ -1,5 +1,6 @@
 // The order of each setter's steps, seen in the calls the control makes to its host.
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,121 +25,92 @@ using StepList = std::vector<std::string>;
 struct SetterCase {
   const char* name;
   std::function<void(LEDDisplay&)> set;
-  StepList expected;
+  const char* steps;  // the steps apart by spaces; "notify" for "notify:<name>"
 };
 
-StepList NotifyRender(const std::string& name) {
-  return {"notify:" + name, "render"};
-}
-StepList RenderNotify(const std::string& name) {
-  return {"render", "notify:" + name};
-}
-StepList ResizeNotify(const std::string& name) {
-  return {"layout", "render", "notify:" + name};
+// The steps a case expects.
+StepList Expected(const SetterCase& c) {
+  StepList steps;
+  std::istringstream words(c.steps);
+  for (std::string word; words >> word;)
+    steps.push_back(word == "notify" ? "notify:" + std::string(c.name) : word);
+  return steps;
 }
 
-std::vector<SetterCase> SetterCases() {
-  return {
-      // Render, then notify.
-      {"BackGroundG1", [](LEDDisplay& c) { c.SetBackGroundG1(0x123456); },
-       RenderNotify("BackGroundG1")},
-      {"BackGroundG2", [](LEDDisplay& c) { c.SetBackGroundG2(0x654321); },
-       RenderNotify("BackGroundG2")},
-      // Notify, then render.
-      {"AutoSize off", [](LEDDisplay& c) { c.SetAutoSize(core::kFalse); },
-       NotifyRender("AutoSize")},
-      {"BackGroundStyle", [](LEDDisplay& c) { c.SetBackGroundStyle(model::Gradient_V); },
-       NotifyRender("BackGroundStyle")},
-      {"Decimals", [](LEDDisplay& c) { c.SetDecimals(1); }, NotifyRender("Decimals")},
-      {"DecimalPointSize", [](LEDDisplay& c) { c.SetDecimalPointSize(4); },
-       NotifyRender("DecimalPointSize")},
-      {"ShowAllDecimalPoints", [](LEDDisplay& c) { c.SetShowAllDecimalPoints(core::kFalse); },
-       NotifyRender("ShowAllDecimalPoints")},
-      {"Digits", [](LEDDisplay& c) { c.SetDigits(6); }, NotifyRender("Digits")},
-      {"DigitWidth", [](LEDDisplay& c) { c.SetDigitWidth(20); }, NotifyRender("DigitWidth")},
-      {"DigitLeftMargin", [](LEDDisplay& c) { c.SetDigitLeftMargin(8); },
-       NotifyRender("DigitLeftMargin")},
-      {"LeadingZeros", [](LEDDisplay& c) { c.SetLeadingZeros(core::kFalse); },
-       NotifyRender("LeadingZeros")},
-      {"LeadingPlusMinus", [](LEDDisplay& c) { c.SetLeadingPlusMinus(core::kFalse); },
-       NotifyRender("LeadingPlusMinus")},
-      {"OnColor", [](LEDDisplay& c) { c.SetOnColor(0x00FF00); }, NotifyRender("OnColor")},
-      {"OffColor", [](LEDDisplay& c) { c.SetOffColor(0x001100); }, NotifyRender("OffColor")},
-      {"Transparent", [](LEDDisplay& c) { c.SetTransparent(core::kFalse); },
-       NotifyRender("Transparent")},
-      {"UseOverRange", [](LEDDisplay& c) { c.SetUseOverRange(core::kTrue); },
-       NotifyRender("UseOverRange")},
-      // A host property first, then the notification, then the redraw.
-      {"Appearance",
-       [](LEDDisplay& c) { c.SetAppearance(model::Flat); },
-       {"Appearance", "notify:Appearance", "BackColor", "render"}},
-      {"BorderStyle",
-       [](LEDDisplay& c) { c.SetBorderStyle(model::BorderNone); },
-       {"BorderStyle", "notify:BorderStyle", "BackColor", "render"}},
-      {"BackColor",
-       [](LEDDisplay& c) { c.SetBackColor(0x202020); },
-       {"BackColor", "notify:BackColor", "render"}},
-      {"PictureBackGround",
-       [](LEDDisplay& c) {
-         c.SetPictureBackGround(platform::BitmapPicture::FromImage({2, 2}));
-       },
-       {"Picture", "notify:PictureBackGround", "render"}},
-      // Render, then the resize handling (which renders again).
-      {"DigitHeight",
-       [](LEDDisplay& c) { c.SetDigitHeight(40); },
-       {"notify:DigitHeight", "render", "layout", "render"}},
-      // The resize handling instead of the render pass.
-      {"DigitUpperMargin", [](LEDDisplay& c) { c.SetDigitUpperMargin(4); },
-       ResizeNotify("DigitUpperMargin")},
-      {"DigitSpacing", [](LEDDisplay& c) { c.SetDigitSpacing(6); }, ResizeNotify("DigitSpacing")},
-      {"SegmentWidth", [](LEDDisplay& c) { c.SetSegmentWidth(2); }, ResizeNotify("SegmentWidth")},
-      {"SegmentSeperation", [](LEDDisplay& c) { c.SetSegmentSeperation(1); },
-       ResizeNotify("SegmentSeperation")},
-      {"CaptionLow",
-       [](LEDDisplay& c) { c.SetCaptionLow("volts"); },
-       {"Label1.Caption", "layout", "render", "notify:CaptionLow"}},
-      {"CaptionUpper",
-       [](LEDDisplay& c) { c.SetCaptionUpper("amps"); },
-       {"Label2.Caption", "layout", "render", "notify:CaptionUpper"}},
-      {"CaptionLowPosition",
-       [](LEDDisplay& c) { c.SetCaptionLowPosition(model::LeftPosition); },
-       {"Label1.Alignment", "layout", "render", "notify:CaptionLowPosition"}},
-      {"CaptionUpperPosition",
-       [](LEDDisplay& c) { c.SetCaptionUpperPosition(model::RightPosition); },
-       {"Label2.Alignment", "layout", "render", "notify:CaptionUpperPosition"}},
-      {"CaptionLowFont",
-       [](LEDDisplay& c) { c.SetCaptionLowFont(platform::StdFont::Create("DejaVu Serif", 10)); },
-       {"Label1.Font", "layout", "render", "notify:CaptionLowFont"}},
-      {"CaptionUpperFont",
-       [](LEDDisplay& c) { c.SetCaptionUpperFont(platform::StdFont::Create("DejaVu Serif", 10)); },
-       {"Label2.Font", "layout", "render", "notify:CaptionUpperFont"}},
-      // No redraw at all.
-      {"CaptionLowForeColor",
-       [](LEDDisplay& c) { c.SetCaptionLowForeColor(0xFF); },
-       {"Label1.ForeColor", "notify:CaptionLowForeColor"}},
-      {"CaptionUpperForeColor",
-       [](LEDDisplay& c) { c.SetCaptionUpperForeColor(0xFF); },
-       {"Label2.ForeColor", "notify:CaptionUpperForeColor"}},
-      {"MousePointer",
-       [](LEDDisplay& c) { c.SetMousePointer(2); },
-       {"MousePointer", "notify:MousePointer"}},
-      {"MouseIcon",
-       [](LEDDisplay& c) {
-         c.SetMouseIcon(platform::BitmapPicture::FromImage({2, 2}));
-       },
-       {"MouseIcon", "notify:MouseIcon"}},
-      {"Enabled", [](LEDDisplay& c) { c.SetEnabled(core::kFalse); }, {"Enabled", "notify:Enabled"}},
-      // The method: AutoRedraw on, then render; no notification.
-      {"Refresh", [](LEDDisplay& c) { c.Refresh(); }, {"AutoRedraw", "render"}},
-  };
-}
+using D = LEDDisplay;
 
 TEST_F(ControlFixture, EverySetterRunsItsStepsInOrder) {
-  for (const SetterCase& c : SetterCases()) {
+  const SetterCase cases[] = {
+      // Render, then notify.
+      {"BackGroundG1", [](D& c) { c.SetBackGroundG1(0x123456); }, "render notify"},
+      {"BackGroundG2", [](D& c) { c.SetBackGroundG2(0x654321); }, "render notify"},
+      // Notify, then render.
+      {"AutoSize", [](D& c) { c.SetAutoSize(core::kFalse); }, "notify render"},
+      {"BackGroundStyle", [](D& c) { c.SetBackGroundStyle(model::Gradient_V); }, "notify render"},
+      {"Decimals", [](D& c) { c.SetDecimals(1); }, "notify render"},
+      {"DecimalPointSize", [](D& c) { c.SetDecimalPointSize(4); }, "notify render"},
+      {"ShowAllDecimalPoints", [](D& c) { c.SetShowAllDecimalPoints(core::kFalse); },
+       "notify render"},
+      {"Digits", [](D& c) { c.SetDigits(6); }, "notify render"},
+      {"DigitWidth", [](D& c) { c.SetDigitWidth(20); }, "notify render"},
+      {"DigitLeftMargin", [](D& c) { c.SetDigitLeftMargin(8); }, "notify render"},
+      {"LeadingZeros", [](D& c) { c.SetLeadingZeros(core::kFalse); }, "notify render"},
+      {"LeadingPlusMinus", [](D& c) { c.SetLeadingPlusMinus(core::kFalse); }, "notify render"},
+      {"OnColor", [](D& c) { c.SetOnColor(0x00FF00); }, "notify render"},
+      {"OffColor", [](D& c) { c.SetOffColor(0x001100); }, "notify render"},
+      {"Transparent", [](D& c) { c.SetTransparent(core::kFalse); }, "notify render"},
+      {"UseOverRange", [](D& c) { c.SetUseOverRange(core::kTrue); }, "notify render"},
+      // A host property first, then the notification, then the redraw.
+      {"Appearance", [](D& c) { c.SetAppearance(model::Flat); },
+       "Appearance notify BackColor render"},
+      {"BorderStyle", [](D& c) { c.SetBorderStyle(model::BorderNone); },
+       "BorderStyle notify BackColor render"},
+      {"BackColor", [](D& c) { c.SetBackColor(0x202020); }, "BackColor notify render"},
+      {"PictureBackGround",
+       [](D& c) {
+         c.SetPictureBackGround(platform::BitmapPicture::FromImage({2, 2}));
+       },
+       "Picture notify render"},
+      // Render, then the resize handling (which renders again).
+      {"DigitHeight", [](D& c) { c.SetDigitHeight(40); }, "notify render layout render"},
+      // The resize handling instead of the render pass.
+      {"DigitUpperMargin", [](D& c) { c.SetDigitUpperMargin(4); }, "layout render notify"},
+      {"DigitSpacing", [](D& c) { c.SetDigitSpacing(6); }, "layout render notify"},
+      {"SegmentWidth", [](D& c) { c.SetSegmentWidth(2); }, "layout render notify"},
+      {"SegmentSeperation", [](D& c) { c.SetSegmentSeperation(1); }, "layout render notify"},
+      {"CaptionLow", [](D& c) { c.SetCaptionLow("volts"); }, "Label1.Caption layout render notify"},
+      {"CaptionUpper", [](D& c) { c.SetCaptionUpper("amps"); },
+       "Label2.Caption layout render notify"},
+      {"CaptionLowPosition", [](D& c) { c.SetCaptionLowPosition(model::LeftPosition); },
+       "Label1.Alignment layout render notify"},
+      {"CaptionUpperPosition", [](D& c) { c.SetCaptionUpperPosition(model::RightPosition); },
+       "Label2.Alignment layout render notify"},
+      {"CaptionLowFont",
+       [](D& c) { c.SetCaptionLowFont(platform::StdFont::Create("DejaVu Serif", 10)); },
+       "Label1.Font layout render notify"},
+      {"CaptionUpperFont",
+       [](D& c) { c.SetCaptionUpperFont(platform::StdFont::Create("DejaVu Serif", 10)); },
+       "Label2.Font layout render notify"},
+      // No redraw at all.
+      {"CaptionLowForeColor", [](D& c) { c.SetCaptionLowForeColor(0xFF); },
+       "Label1.ForeColor notify"},
+      {"CaptionUpperForeColor", [](D& c) { c.SetCaptionUpperForeColor(0xFF); },
+       "Label2.ForeColor notify"},
+      {"MousePointer", [](D& c) { c.SetMousePointer(2); }, "MousePointer notify"},
+      {"MouseIcon",
+       [](D& c) {
+         c.SetMouseIcon(platform::BitmapPicture::FromImage({2, 2}));
+       },
+       "MouseIcon notify"},
+      {"Enabled", [](D& c) { c.SetEnabled(core::kFalse); }, "Enabled notify"},
+      // The method: AutoRedraw on, then render; no notification.
+      {"Refresh", [](D& c) { c.Refresh(); }, "AutoRedraw render"},
+  };
+  for (const SetterCase& c : cases) {
     SCOPED_TRACE(c.name);
     recorder.Clear();
     c.set(control);
-    EXPECT_EQ(Steps(), c.expected);
+    EXPECT_EQ(Steps(), Expected(c));
   }
 }
 
@@ -175,7 +147,7 @@ TEST_F(ControlFixture, AutoSizeOnFitsTheExtentAndOffLeavesIt) {
 
   recorder.Clear();
   control.SetAutoSize(core::kFalse);
-  EXPECT_EQ(Steps(), NotifyRender("AutoSize"));
+  EXPECT_EQ(Steps(), (StepList{"notify:AutoSize", "render"}));
   EXPECT_EQ(form.Surface().ExtentPixelsX(), 177);
   EXPECT_EQ(form.Surface().ExtentPixelsY(), 63);
 }

@@ -97,6 +97,13 @@ std::vector<uint8_t> MutatedPng(const std::vector<uint8_t>& good, Dice& dice) {
   return bytes;
 }
 
+// Expects error `number` whose description says more than `start`, which it begins with.
+void ExpectOwnError(const core::RuntimeError& e, int32_t number, const std::string& start) {
+  EXPECT_EQ(e.number(), number) << e.description();
+  EXPECT_TRUE(e.description().starts_with(start)) << e.description();
+  EXPECT_GT(e.description().size(), start.size());
+}
+
 void ExpectPictureOrItsError(const std::string& path) {
   Image image;
   const std::optional<core::RuntimeError> e =
@@ -109,10 +116,7 @@ void ExpectPictureOrItsError(const std::string& path) {
     EXPECT_EQ(image.pixels.size(), size_t(image.width) * size_t(image.height));
     return;
   }
-  EXPECT_EQ(e->number(), core::kInvalidPicture) << e->description();
-  const std::string start = "Invalid picture: " + path + ": ";
-  EXPECT_TRUE(e->description().starts_with(start)) << e->description();
-  EXPECT_GT(e->description().size(), start.size());
+  ExpectOwnError(*e, core::kInvalidPicture, "Invalid picture: " + path + ": ");
 }
 
 TEST(MutatedFiles, DamagedPicturesLoadOrFailWithTheirOwnError) {
@@ -169,46 +173,13 @@ MemoryPropertyBag EveryType() {
 }
 
 // Values of every JSON kind, with the edges of each number type.
-const std::vector<Json>& Replacements() {
-  static const std::vector<Json> values = {
-      nullptr,
-      true,
-      false,
-      0,
-      -1,
-      32768,
-      -32769,
-      int64_t{2147483648},
-      int64_t{-2147483649},
-      std::numeric_limits<int64_t>::min(),
-      std::numeric_limits<uint64_t>::max(),
-      0.5,
-      1e300,
-      -1e-300,
-      "",
-      "NaN",
-      "-Infinity",
-      "not base64!",
-      "AAAA",
-      "iVBORw0KGgo=",
-      Json::array(),
-      Json::array({1, 2}),
-      Json::object(),
-      Json{{"type", "Font"}},
-      Json{{"name", ""}, {"size", 8}},
-      Json{{"width", -1}, {"height", 0}, {"png", ""}},
-      "Integer",
-      "Long",
-      "Boolean",
-      "String",
-      "Double",
-      "Single",
-      "Font",
-      "Picture",
-      "None",
-      "Empty",
-      "Currency",
-  };
+const Json& Replacements() {
+  static const Json values = Json::parse(R"([null, true, false, 0, -1, 32768, -32769,
+      2147483648, -2147483649, -9223372036854775808, 18446744073709551615, 0.5, 1e300, -1e-300,
+      "", "NaN", "-Infinity", "not base64!", "AAAA", "iVBORw0KGgo=", [], [1, 2], {},
+      {"type": "Font"}, {"name": "", "size": 8}, {"width": -1, "height": 0, "png": ""},
+      "Integer", "Long", "Boolean", "String", "Double", "Single", "Font", "Picture", "None",
+      "Empty", "Currency"])");
   return values;
 }
 
@@ -281,9 +252,7 @@ TEST(MutatedFiles, DamagedPropertyFilesLoadOrFailNamingTheFileAndKey) {
     const auto [text, key] = MutatedPropertyFile(good, dice);
     test::WriteFileText(path, text);
     if (const auto e = test::RuntimeErrorOf([&] { LoadPropertyFile(path); })) {
-      EXPECT_EQ(e->number(), core::kInvalidPropertyValue) << e->description();
-      EXPECT_TRUE(e->description().starts_with(start)) << e->description();
-      EXPECT_GT(e->description().size(), start.size());
+      ExpectOwnError(*e, core::kInvalidPropertyValue, start);
       if (!key.empty()) {
         EXPECT_NE(e->description().find("key \"" + key + "\": "), std::string::npos)
             << e->description();

@@ -10,8 +10,6 @@
 #include <cmath>
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <optional>
-#include <sstream>
 #include <tuple>
 
 #include "leddisplay/core/RuntimeError.h"
@@ -116,7 +114,6 @@ TEST(PropertyFile, LayoutIsTypedJsonWithNonFiniteNumbersAsText) {
 }
 
 struct BadFile {
-  const char* what;
   std::string content;
   const char* key;      // must appear in the message, or empty
   const char* problem;  // must appear in the message
@@ -127,72 +124,67 @@ std::string WithEntry(const std::string& entry) {
          entry + "}}";
 }
 
-TEST(PropertyFile, BadFilesFailWithTheFileKeyAndProblem) {
-  const std::vector<BadFile> cases = {
-      {"not JSON", "{\"format\": ", "", "not JSON"},
-      {"not an object", "[1,2]", "", "JSON object"},
-      {"wrong format", R"({"format":"other","version":1,"properties":{}})", "", "wrong format"},
-      {"no format", R"({"version":1,"properties":{}})", "", "wrong format"},
-      {"wrong version", R"({"format":"leddisplay","version":2,"properties":{}})", "", "version 2"},
-      {"version as text", R"({"format":"leddisplay","version":"1","properties":{}})", "",
-       "version"},
-      {"no properties", R"({"format":"leddisplay","version":1})", "", "properties"},
-      {"integer too large", WithEntry(R"({"type":"Integer","value":70000})"), "Bad", "range"},
-      {"integer as text", WithEntry(R"({"type":"Integer","value":"4"})"), "Bad", "not an integer"},
-      {"long with fraction", WithEntry(R"({"type":"Long","value":1.5})"), "Bad", "not an integer"},
-      {"boolean as text", WithEntry(R"({"type":"Boolean","value":"yes"})"), "Bad", "integer"},
-      {"string as number", WithEntry(R"({"type":"String","value":5})"), "Bad", "not a string"},
-      {"double as text", WithEntry(R"({"type":"Double","value":"abc"})"), "Bad", "NaN"},
-      {"double as null", WithEntry(R"({"type":"Double","value":null})"), "Bad", "number"},
-      {"single too large", WithEntry(R"({"type":"Single","value":1e39})"), "Bad", "range"},
-      {"font without name", WithEntry(R"({"type":"Font","value":{"size":8}})"), "Bad", "name"},
-      {"font of size 0", WithEntry(R"({"type":"Font","value":{"name":"X","size":0}})"), "Bad",
-       "size"},
-      {"font bold as number",
-       WithEntry(R"({"type":"Font","value":{"name":"X","size":8,"bold":1}})"), "Bad", "bold"},
-      {"font weight too large",
-       WithEntry(R"({"type":"Font","value":{"name":"X","size":8,"weight":5000}})"), "Bad",
-       "weight"},
-      {"picture without png", WithEntry(R"({"type":"Picture","value":{"width":1,"height":1}})"),
-       "Bad", "png"},
-      {"picture not base64",
-       WithEntry(R"({"type":"Picture","value":{"width":1,"height":1,"png":"@@@@"}})"), "Bad",
-       "base64"},
-      {"picture not PNG",
-       WithEntry(R"({"type":"Picture","value":{"width":1,"height":1,"png":"AAAA"}})"), "Bad",
-       "Invalid picture"},
-      {"unknown type", WithEntry(R"({"type":"Currency","value":1})"), "Bad", "unknown type"},
-      {"no type", WithEntry(R"({"value":1})"), "Bad", "type"},
-      {"no value", WithEntry(R"({"type":"Long"})"), "Bad", "no \"value\""},
-      {"entry not an object", WithEntry("7"), "Bad", "object"},
-      {"key twice in other case",
-       R"({"format":"leddisplay","version":1,"properties":{"Digits":{"type":"Integer","value":1},"DIGITS":{"type":"Integer","value":2}}})",
-       "DIGITS", "twice"},
-      {"key twice as written",
-       R"({"format":"leddisplay","version":1,"properties":{"Digits":{"type":"Integer","value":1},"Digits":{"type":"Integer","value":2}}})",
-       "Digits", "twice"},
-      {"font attribute twice",
-       WithEntry(R"({"type":"Font","value":{"name":"X","size":8,"size":9}})"), "size", "twice"},
-  };
+// A file whose entry "Bad" is `entry`, failing with `problem` at `key`.
+BadFile BadEntry(const std::string& entry, const char* problem, const char* key = "Bad") {
+  return {WithEntry(entry), key, problem};
+}
+
+// Each file fails to load with error 380, a description naming the file, the key (when
+// given) and the problem.
+void ExpectBadContent(const std::vector<BadFile>& cases) {
   ScratchFolder folder;
   const std::string path = folder.Path("bad.json");
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.content);
     WriteFileText(path, c.content);
-    const std::optional<core::RuntimeError> e =
-        test::RuntimeErrorOf([&] { LoadPropertyFile(path); });
-    if (!e) {
-      ADD_FAILURE() << c.what << ": loaded";
-      continue;
-    }
-    EXPECT_EQ(e->number(), 380) << c.what;
-    EXPECT_NE(e->description().find(path), std::string::npos) << c.what << ": " << e->description();
-    if (*c.key) {
-      EXPECT_NE(e->description().find(std::string("\"") + c.key + "\""), std::string::npos)
-          << c.what << ": " << e->description();
-    }
-    EXPECT_NE(e->description().find(c.problem), std::string::npos)
-        << c.what << ": " << e->description();
+    const core::RuntimeError e = test::RaisedError([&] { LoadPropertyFile(path); });
+    const std::string& d = e.description();
+    EXPECT_EQ(e.number(), 380);
+    EXPECT_TRUE(d.starts_with("Invalid property file \"" + path + "\": ")) << d;
+    EXPECT_TRUE(!*c.key || d.find(std::string("key \"") + c.key + "\"") != std::string::npos) << d;
+    EXPECT_NE(d.find(c.problem), std::string::npos) << d;
   }
+}
+
+TEST(PropertyFile, BadFilesFailWithTheFileKeyAndProblem) {
+  const auto twice = [](const char* second) -> BadFile {
+    return {std::string(R"({"format":"leddisplay","version":1,"properties":{"Digits":)"
+                        R"({"type":"Integer","value":1},")") +
+                second + R"(":{"type":"Integer","value":2}}})",
+            second, "twice"};
+  };
+  ExpectBadContent({
+      {"{\"format\": ", "", "not JSON"},
+      {"[1,2]", "", "JSON object"},
+      {R"({"format":"other","version":1,"properties":{}})", "", "wrong format"},
+      {R"({"version":1,"properties":{}})", "", "wrong format"},
+      {R"({"format":"leddisplay","version":2,"properties":{}})", "", "version 2"},
+      {R"({"format":"leddisplay","version":"1","properties":{}})", "", "version"},
+      {R"({"format":"leddisplay","version":1})", "", "properties"},
+      BadEntry(R"({"type":"Integer","value":70000})", "range"),
+      BadEntry(R"({"type":"Integer","value":"4"})", "not an integer"),
+      BadEntry(R"({"type":"Long","value":1.5})", "not an integer"),
+      BadEntry(R"({"type":"Boolean","value":"yes"})", "integer"),
+      BadEntry(R"({"type":"String","value":5})", "not a string"),
+      BadEntry(R"({"type":"Double","value":"abc"})", "NaN"),
+      BadEntry(R"({"type":"Double","value":null})", "number"),
+      BadEntry(R"({"type":"Single","value":1e39})", "range"),
+      BadEntry(R"({"type":"Font","value":{"size":8}})", "name"),
+      BadEntry(R"({"type":"Font","value":{"name":"X","size":0}})", "size"),
+      BadEntry(R"({"type":"Font","value":{"name":"X","size":8,"bold":1}})", "bold"),
+      BadEntry(R"({"type":"Font","value":{"name":"X","size":8,"weight":5000}})", "weight"),
+      BadEntry(R"({"type":"Picture","value":{"width":1,"height":1}})", "png"),
+      BadEntry(R"({"type":"Picture","value":{"width":1,"height":1,"png":"@@@@"}})", "base64"),
+      BadEntry(R"({"type":"Picture","value":{"width":1,"height":1,"png":"AAAA"}})",
+               "Invalid picture"),
+      BadEntry(R"({"type":"Currency","value":1})", "unknown type"),
+      BadEntry(R"({"value":1})", "type"),
+      BadEntry(R"({"type":"Long"})", "no \"value\""),
+      BadEntry("7", "object"),
+      twice("DIGITS"),
+      twice("Digits"),
+      BadEntry(R"({"type":"Font","value":{"name":"X","size":8,"size":9}})", "twice", "size"),
+  });
 }
 
 TEST(PropertyFile, PictureWhoseSizeDisagreesWithItsPngIsRefused) {
@@ -214,23 +206,13 @@ TEST(PropertyFile, MissingFileAndFolderGiveFileErrors) {
     EXPECT_RUNTIME_ERROR_TEXT(LoadPropertyFile(path), 75, path);
 }
 
+// The number of entries in the folder.
+std::ptrdiff_t FilesIn(const ScratchFolder& folder) {
+  return std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator());
+}
+
 // An object the file cannot hold.
 class Opaque : public core::Object {};
-
-TEST(PropertyFile, PictureWithoutPixelsSurvivesARoundTrip) {
-  ScratchFolder folder;
-  const std::string path = folder.Path("empty.json");
-  MemoryPropertyBag bag;
-  bag.Store("MouseIcon", Variant::FromObject(BitmapPicture::FromImage(Image())));
-  SavePropertyFile(path, bag);
-  MemoryPropertyBag loaded = LoadPropertyFile(path);
-  const auto picture = std::dynamic_pointer_cast<host::Picture>(
-      loaded.ReadProperty("MouseIcon", Variant()).ToObject());
-  ASSERT_NE(picture, nullptr);
-  EXPECT_NE(picture->Handle(), 0);
-  EXPECT_EQ(picture->Width(), 0);
-  EXPECT_EQ(picture->Height(), 0);
-}
 
 TEST(PropertyFile, SaveOfAValueThatCannotBeWrittenKeepsThePreviousFile) {
   ScratchFolder folder;
@@ -243,44 +225,40 @@ TEST(PropertyFile, SaveOfAValueThatCannotBeWrittenKeepsThePreviousFile) {
   MemoryPropertyBag bad;
   bad.Store("Digits", Variant::FromInteger(7));
   bad.Store("Strange", Variant::FromObject(std::make_shared<Opaque>()));
-  const std::optional<core::RuntimeError> e =
-      test::RuntimeErrorOf([&] { SavePropertyFile(path, bad); });
-  ASSERT_TRUE(e.has_value()) << "saved";
-  EXPECT_EQ(e->number(), 380);
-  EXPECT_NE(e->description().find("\"Strange\""), std::string::npos) << e->description();
-  EXPECT_NE(e->description().find(path), std::string::npos) << e->description();
+  EXPECT_RUNTIME_ERROR_TEXT(SavePropertyFile(path, bad), 380, path + "\": key \"Strange\"");
   EXPECT_EQ(ReadFileText(path), before);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 1);
+  EXPECT_EQ(FilesIn(folder), 1);
 }
 
-// Makes a folder immutable for its lifetime (works for root too); false if the file
-// system or the process's rights do not allow it.
+// Sets or clears a folder's immutable flag; false when the file system or the
+// process's rights do not allow it.
+bool SetImmutable(const fs::path& path, bool immutable) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY);
+  int flags = 0;
+  bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (done) {
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  if (fd >= 0) ::close(fd);
+  return done;
+}
+
+// Makes a folder read-only for its lifetime (immutable for root); not Active() when the
+// file system or the process's rights do not allow it.
 class ReadOnlyFolder {
  public:
   explicit ReadOnlyFolder(const fs::path& path) : path_(path) {
     if (::geteuid() != 0) {
       fs::permissions(path, fs::perms::owner_read | fs::perms::owner_exec);
       active_ = true;
-      return;
+    } else {
+      active_ = immutable_ = SetImmutable(path, true);
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY);
-    int flags = 0;
-    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-      flags |= FS_IMMUTABLE_FL;
-      active_ = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-      immutable_ = active_;
-    }
-    if (fd >= 0) ::close(fd);
   }
   ~ReadOnlyFolder() {
     if (immutable_) {
-      const int fd = ::open(path_.c_str(), O_RDONLY | O_DIRECTORY);
-      int flags = 0;
-      if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags &= ~FS_IMMUTABLE_FL;
-        ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-      }
-      if (fd >= 0) ::close(fd);
+      SetImmutable(path_, false);
     } else if (active_) {
       fs::permissions(path_, fs::perms::owner_all);
     }
@@ -315,52 +293,38 @@ TEST(PropertyFile, SaveOverAFolderFailsAndLeavesNoTemporaryFile) {
   EXPECT_RUNTIME_ERROR_TEXT(SavePropertyFile(folder.Path("taken"), EveryType()), 75,
                             folder.Path("taken"));
   EXPECT_TRUE(fs::is_directory(folder.Path("taken")));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 1);
+  EXPECT_EQ(FilesIn(folder), 1);
 }
 
 // nlohmann::json parses such numbers as an error of its own kind; they must come out
 // as the file's 380 like any other bad content.
 TEST(PropertyFile, NumbersBeyondADoubleAreBadContentNamingTheKey) {
-  const std::vector<BadFile> cases = {
-      {"double", WithEntry(R"({"type":"Double","value":1e400})"), "Bad", "1e400"},
-      {"negative single", WithEntry(R"({"type":"Single","value":-1e400})"), "Bad", "-1e400"},
-      {"integer of 400 digits",
-       WithEntry(R"({"type":"Long","value":1)" + std::string(400, '0') + "}"), "Bad",
-       "beyond the range of a double"},
-      {"font size", WithEntry(R"({"type":"Font","value":{"name":"X","size":1e999}})"), "Bad",
-       "1e999"},
-      {"version", R"({"format":"leddisplay","version":1e400,"properties":{}})", "version", "1e400"},
-      {"whole file", "1e309", "", "the file: number 1e309 is beyond the range of a double"},
-  };
-  test::ScratchFolder folder;
-  const std::string path = folder.Path("huge.json");
-  for (const auto& c : cases) {
-    test::WriteFileText(path, c.content);
-    const core::RuntimeError e = test::RaisedError([&] { LoadPropertyFile(path); });
-    EXPECT_EQ(e.number(), 380) << c.what;
-    EXPECT_EQ(e.description().rfind("Invalid property file \"" + path + "\": ", 0), 0u)
-        << c.what << ": " << e.description();
-    if (*c.key) {
-      EXPECT_NE(e.description().find(std::string("key \"") + c.key + "\""), std::string::npos)
-          << c.what << ": " << e.description();
-    }
-    EXPECT_NE(e.description().find(c.problem), std::string::npos)
-        << c.what << ": " << e.description();
-  }
+  ExpectBadContent({
+      BadEntry(R"({"type":"Double","value":1e400})", "1e400"),
+      BadEntry(R"({"type":"Single","value":-1e400})", "-1e400"),
+      BadEntry(R"({"type":"Long","value":1)" + std::string(400, '0') + "}",
+               "beyond the range of a double"),
+      BadEntry(R"({"type":"Font","value":{"name":"X","size":1e999}})", "1e999"),
+      {R"({"format":"leddisplay","version":1e400,"properties":{}})", "version", "1e400"},
+      {"1e309", "", "the file: number 1e309 is beyond the range of a double"},
+  });
 }
 
-TEST(PropertyFile, APictureWithOneSideZeroKeepsItsSize) {
+TEST(PropertyFile, PicturesWithoutPixelsSurviveARoundTripWithTheirSize) {
   test::ScratchFolder folder;
   const std::string path = folder.Path("thin.json");
+  const std::vector<std::tuple<const char*, int32_t, int32_t>> sizes = {
+      {"MouseIcon", 0, 0}, {"Tall", 0, 5}, {"Wide", 7, 0}};
   MemoryPropertyBag bag;
-  bag.Store("Tall", Variant::FromObject(BitmapPicture::FromImage(Image(0, 5))));
-  bag.Store("Wide", Variant::FromObject(BitmapPicture::FromImage(Image(7, 0))));
+  for (const auto& [key, width, height] : sizes)
+    bag.Store(key, Variant::FromObject(BitmapPicture::FromImage(Image(width, height))));
   SavePropertyFile(path, bag);
   MemoryPropertyBag loaded = LoadPropertyFile(path);
-  for (const auto& [key, width, height] : {std::tuple{"Tall", 0, 5}, std::tuple{"Wide", 7, 0}}) {
+  for (const auto& [key, width, height] : sizes) {
     const auto picture =
         std::dynamic_pointer_cast<host::Picture>(loaded.ReadProperty(key, Variant()).ToObject());
     ASSERT_NE(picture, nullptr) << key;
+    EXPECT_NE(picture->Handle(), 0) << key;
     EXPECT_EQ(picture->Width(), width) << key;
     EXPECT_EQ(picture->Height(), height) << key;
   }

@@ -17,12 +17,17 @@ namespace {
 
 using nlohmann::json;
 
+json J(const char* text) {
+  return json::parse(text);
+}
+
 class RecorderTest : public ::testing::Test {
  protected:
   Form form;
   Recorder recorder{form.Host()};
   host::Host& host = recorder.Host();
 
+  // The last record, null when there is none.
   json Last() const {
     const std::vector<json> calls = led::testing::RecordedCalls(recorder);
     return calls.empty() ? json() : calls.back();
@@ -37,14 +42,9 @@ TEST_F(RecorderTest, SurfaceCallsHaveTheirRecordForms) {
   };
   const std::vector<Case> cases = {
       {[](auto& s) { s.Line(3, 3, 27, 3, 0xFFC0C0); },
-       {{"call", "Line"}, {"x1", 3}, {"y1", 3}, {"x2", 27}, {"y2", 3}, {"color", 16761024}}},
+       J(R"({"call":"Line","x1":3,"y1":3,"x2":27,"y2":3,"color":16761024})")},
       {[](auto& s) { s.Line(0.5f, 0.1f, -2.25f, 1e6f, 0x80000005u); },
-       {{"call", "Line"},
-        {"x1", 0.5},
-        {"y1", 0.1},
-        {"x2", -2.25},
-        {"y2", 1000000},
-        {"color", 2147483653u}}},
+       J(R"({"call":"Line","x1":0.5,"y1":0.1,"x2":-2.25,"y2":1000000,"color":2147483653})")},
       {[](auto& s) { s.Cls(); }, {{"call", "Cls"}}},
       {[](auto& s) { s.SetDrawWidth(1); }, {{"call", "DrawWidth"}, {"value", 1}}},
       {[](auto& s) { s.SetScaleMode(3); }, {{"call", "ScaleMode"}, {"value", 3}}},
@@ -91,16 +91,9 @@ TEST_F(RecorderTest, LabelSetsAreNamedAfterTheirLabel) {
   host.label2.SetAlignment(2);
   EXPECT_EQ(Last(), (json{{"call", "Label2.Alignment"}, {"value", 2}}));
   host.label1.SetFont(StdFont::Create("DejaVu Sans", 8.25));
-  EXPECT_EQ(Last(), (json{{"call", "Label1.Font"},
-                          {"value",
-                           {{"name", "DejaVu Sans"},
-                            {"size", 8.25},
-                            {"bold", false},
-                            {"italic", false},
-                            {"underline", false},
-                            {"strikethrough", false},
-                            {"weight", 400},
-                            {"charset", 0}}}}));
+  EXPECT_EQ(Last(), J(R"({"call":"Label1.Font","value":{"name":"DejaVu Sans","size":8.25,)"
+                      R"("bold":false,"italic":false,"underline":false,"strikethrough":false,)"
+                      R"("weight":400,"charset":0}})"));
   EXPECT_EQ(form.Label1().Caption(), "Caption Lower");  // forwarded
 }
 
@@ -116,26 +109,17 @@ TEST_F(RecorderTest, ContainerAndGdiCallsHaveTheirRecordForms) {
   const host::TriVertex vertices[2] = {{0, 0, 57344, 57344, 57344, 0}, {10, 10, 0, 256, 512, 0}};
   const host::GradientRect mesh[1] = {{0, 1}};
   host.gdi.GradientFill(host.surface.hDC(), vertices, mesh, host::kGradientFillRectV);
-  EXPECT_EQ(
-      Last(),
-      (json{{"call", "GradientFill"},
-            {"mode", 1},
-            {"vertices",
-             {{{"x", 0}, {"y", 0}, {"red", 57344}, {"green", 57344}, {"blue", 57344}, {"alpha", 0}},
-              {{"x", 10}, {"y", 10}, {"red", 0}, {"green", 256}, {"blue", 512}, {"alpha", 0}}}}}));
+  EXPECT_EQ(Last(), J(R"({"call":"GradientFill","mode":1,"vertices":[)"
+                      R"({"x":0,"y":0,"red":57344,"green":57344,"blue":57344,"alpha":0},)"
+                      R"({"x":10,"y":10,"red":0,"green":256,"blue":512,"alpha":0}]})"));
 
   const int32_t dc = host.gdi.CreateCompatibleDC(host.surface.hDC());
   EXPECT_EQ(Last(), (json{{"call", "CreateCompatibleDC"}, {"hdc", host.surface.hDC()}}));
   host.gdi.SelectObject(dc, 12345);  // logged as passed, even a handle the table refuses
   EXPECT_EQ(Last(), (json{{"call", "SelectObject"}, {"hdc", dc}, {"object", 12345}}));
   host.gdi.BitBlt(host.surface.hDC(), 0, 0, 173, 63, dc, 100, 60, host::kSrcCopy);
-  EXPECT_EQ(Last(), (json{{"call", "BitBlt"},
-                          {"x", 0},
-                          {"y", 0},
-                          {"width", 173},
-                          {"height", 63},
-                          {"srcX", 100},
-                          {"srcY", 60}}));
+  EXPECT_EQ(Last(),
+            J(R"({"call":"BitBlt","x":0,"y":0,"width":173,"height":63,"srcX":100,"srcY":60})"));
   host.gdi.DeleteDC(dc);
   EXPECT_EQ(Last(), (json{{"call", "DeleteDC"}, {"hdc", dc}}));
   host.gdi.GetSysColor(5);  // reads nothing into the log
