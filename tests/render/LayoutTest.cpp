@@ -10,12 +10,6 @@
 namespace led::render::testing {
 namespace {
 
-std::vector<double> Values(const std::vector<json>& records) {
-  std::vector<double> out;
-  for (const json& r : records) out.push_back(r["value"].get<double>());
-  return out;
-}
-
 class LayoutTest : public RenderTest {};
 
 TEST_F(LayoutTest, AutoSizeHeightInTwips) {

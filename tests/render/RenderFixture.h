@@ -19,6 +19,7 @@
 #include "leddisplay/platform/Recorder.h"
 #include "leddisplay/render/Display.h"
 #include "leddisplay/render/Layout.h"
+#include "leddisplay/render/RenderPass.h"
 #include "support/RecordedCalls.h"
 
 namespace led::render::testing {
@@ -34,6 +35,13 @@ inline std::vector<json> Named(const std::vector<json>& calls, const std::string
   std::vector<json> out;
   for (const json& c : calls)
     if (c["call"] == name) out.push_back(c);
+  return out;
+}
+
+// The "value" of each record of `records`, in order.
+inline std::vector<double> Values(const std::vector<json>& records) {
+  std::vector<double> out;
+  for (const json& r : records) out.push_back(r["value"].get<double>());
   return out;
 }
 
@@ -53,6 +61,12 @@ class RenderTest : public ::testing::Test {
 
   std::vector<json> Calls() const { return led::testing::RecordedCalls(recorder); }
   std::vector<json> Calls(const std::string& name) const { return Named(Calls(), name); }
+  // The calls of a fresh render pass, recorded on their own.
+  std::vector<json> Redraw() {
+    recorder.Clear();
+    RenderDisplay(display);
+    return Calls();
+  }
   platform::RasterSurface& Surface() { return form.Surface(); }
   platform::Pixel PixelAt(int32_t x, int32_t y) { return form.Surface().Inner().at(x, y); }
 
