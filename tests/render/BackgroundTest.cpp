@@ -55,11 +55,9 @@ TEST_F(BackgroundTest, GradientDirections) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.style);
     state.StoredBackGroundStyle = c.style;
-    recorder.Clear();
-    PaintBackground(display);
     const json fill = {
         {"call", "GradientFill"}, {"mode", c.mode}, {"vertices", {c.topLeft, c.bottomRight}}};
-    EXPECT_EQ(Calls(), std::vector<json>{fill});
+    EXPECT_EQ(Recorded(PaintBackground), std::vector<json>{fill});
     EXPECT_EQ(state.GradientRect.Right, 100);
     EXPECT_EQ(state.GradientRect.Bottom, 60);
   }
@@ -100,7 +98,7 @@ TEST_F(BackgroundTest, UnconvertibleGradientColourKeepsTheDigits) {
       state.StoredBackGroundStyle = style;
       (first ? state.StoredBackGroundG1 : state.StoredBackGroundG2) = 0x1000000;
       state.StoredValue = 1;
-      const std::vector<json> calls = Redraw();
+      const std::vector<json> calls = Recorded();
       EXPECT_TRUE(Named(calls, "GradientFill").empty());
       EXPECT_EQ(Named(calls, "Line").size(), 9u + 4u * 24u);
       EXPECT_EQ(ChangeCount(calls), 1);

@@ -34,9 +34,7 @@ TEST_F(LayoutTest, AutoSizeHeightInTwips) {
     state.StoredBorderStyle = c.borderStyle;
     state.StoredDigitUpperMargin = c.margin;
     state.StoredDigitHeight = c.digitHeight;
-    recorder.Clear();
-    AutoSizeHeight(display);
-    EXPECT_EQ(Values(Calls("Height")), c.heights);
+    EXPECT_EQ(Values(Named(Recorded(AutoSizeHeight), "Height")), c.heights);
     EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
   }
 }
@@ -134,9 +132,7 @@ TEST_F(LayoutTest, CaptionPlaces) {
 
 TEST_F(LayoutTest, ResizeStepsRunInOrder) {
   Surface().SetExtentPixels(200, 80);
-  recorder.Clear();
-  ResizeHandling(display);
-  const std::vector<json> calls = Calls();
+  const std::vector<json> calls = Recorded(ResizeHandling);
   ASSERT_GE(calls.size(), 5u);
   EXPECT_EQ(calls[0], (json{{"call", "Label1.Left"}, {"value", 80}}));
   EXPECT_EQ(calls[1], (json{{"call", "Label2.Left"}, {"value", 80}}));
@@ -188,15 +184,12 @@ TEST_F(LayoutTest, RefreshShowAndPaint) {
   ShowHandling(display);
   EXPECT_EQ(Calls("Cls").size(), 1u);
 
-  recorder.Clear();
-  Refresh(display);
-  EXPECT_EQ(Calls()[0], (json{{"call", "AutoRedraw"}, {"value", true}}));
-  EXPECT_EQ(Calls()[1], (json{{"call", "DrawWidth"}, {"value", 1}}));
+  const std::vector<json> calls = Recorded(Refresh);
+  EXPECT_EQ(calls[0], (json{{"call", "AutoRedraw"}, {"value", true}}));
+  EXPECT_EQ(calls[1], (json{{"call", "DrawWidth"}, {"value", 1}}));
 
   state.StoredDigits = 0;
-  recorder.Clear();
-  Refresh(display);
-  EXPECT_EQ(Calls(), std::vector<json>{(json{{"call", "AutoRedraw"}, {"value", true}})});
+  EXPECT_EQ(Recorded(Refresh), std::vector<json>{(json{{"call", "AutoRedraw"}, {"value", true}})});
 }
 
 }  // namespace

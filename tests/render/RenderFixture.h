@@ -5,6 +5,7 @@
 // the container would.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,10 +62,11 @@ class RenderTest : public ::testing::Test {
 
   std::vector<json> Calls() const { return led::testing::RecordedCalls(recorder); }
   std::vector<json> Calls(const std::string& name) const { return Named(Calls(), name); }
-  // The calls of a fresh render pass, recorded on their own.
-  std::vector<json> Redraw() {
+  // The calls one step makes on the display (a whole render pass when none is named),
+  // recorded on their own.
+  std::vector<json> Recorded(const std::function<void(Display&)>& step = RenderDisplay) {
     recorder.Clear();
-    RenderDisplay(display);
+    step(display);
     return Calls();
   }
   platform::RasterSurface& Surface() { return form.Surface(); }

@@ -2,7 +2,6 @@
 // handed to AutoSizeWidth, the digit row's top, and Change once per change of value.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <span>
 #include <string>
@@ -98,7 +97,7 @@ TEST_F(RenderPassTest, DigitTopFromTheUpperCaption) {
     SCOPED_TRACE(c.caption);
     label2.caption = c.caption;
     label2.height = c.height;
-    Redraw();
+    Recorded();
     digitTop = c.top;
     EXPECT_EQ(GlyphLefts(), (std::vector<double>{37, 71, 105, 139}));
     // Segment d of the first glyph cell lies DigitHeight below the top.
@@ -111,7 +110,7 @@ TEST_F(RenderPassTest, OddDigitHeightPutsTheMiddleBarAtTheTruncatedHalf) {
        {std::pair{47, 3 + 23}, std::pair{21, 3 + 10}, std::pair{-21, 3 - 10}}) {
     SCOPED_TRACE(height);
     state.StoredDigitHeight = static_cast<int16_t>(height);
-    EXPECT_EQ(Named(Redraw(), "Line")[9 + 9]["y1"], middle);
+    EXPECT_EQ(Named(Recorded(), "Line")[9 + 9]["y1"], middle);
   }
 }
 
@@ -173,7 +172,7 @@ TEST_F(RenderPassTest, ChangeOncePerChangeOfValue) {
   for (const Step& s : steps) {
     SCOPED_TRACE(s.value);
     state.StoredValue = s.value;
-    EXPECT_EQ(ChangeCount(Redraw()), s.changes);
+    EXPECT_EQ(ChangeCount(Recorded()), s.changes);
   }
 }
 
@@ -216,7 +215,7 @@ TEST_F(RenderPassTest, OverRangeRowShrinksTheWidth) {
   // "O" and "R" in two cells; without over range the row grows to five instead.
   for (auto [overRange, cells] : {std::pair{core::kTrue, 2}, std::pair{core::kFalse, 5}}) {
     state.StoredUseOverRange = overRange;
-    EXPECT_EQ(Named(Redraw(), "Width").front()["value"], (3 + cells * 34 + 4) * 15) << cells;
+    EXPECT_EQ(Named(Recorded(), "Width").front()["value"], (3 + cells * 34 + 4) * 15) << cells;
   }
 }
 
@@ -249,7 +248,7 @@ TEST_F(RenderPassTest, GlyphsLightTheirSegments) {
     SCOPED_TRACE(c.value);
     state.StoredValue = c.value;
     state.StoredUseOverRange = core::ToBoolean(c.value >= 10);
-    const std::vector<json> lines = Named(Redraw(), "Line");
+    const std::vector<json> lines = Named(Recorded(), "Line");
     ASSERT_EQ(lines.size() % 21, 0u);
     const size_t last = lines.size() - 21;
     for (size_t segment = 0; segment < 7; ++segment) {
@@ -282,7 +281,7 @@ TEST_F(RenderPassTest, NoBackgroundUnderAPicture) {
   state.StoredBackGroundStyle = model::Gradient_V;
   Surface().SetExtentPixels(60, 60);
   Surface().SetPicture(platform::BitmapPicture::FromImage(platform::Image(4, 4)));
-  const std::vector<json> calls = Redraw();
+  const std::vector<json> calls = Recorded();
   EXPECT_TRUE(Named(calls, "GradientFill").empty());
   EXPECT_FALSE(Named(calls, "Line").empty());
 }
