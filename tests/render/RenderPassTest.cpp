@@ -126,8 +126,7 @@ TEST_F(RenderPassTest, GuardDrawsNothingAndMissesNoChange) {
   EXPECT_EQ(state.LastChangeValue, 0.0);
 
   state.StoredSegmentWidth = 3;
-  RenderDisplay(display);
-  EXPECT_EQ(ChangeCount(Calls()), 1);
+  EXPECT_EQ(ChangeCount(Recorded()), 1);
 }
 
 TEST_F(RenderPassTest, OverflowEndsThePassQuietly) {
@@ -144,8 +143,7 @@ TEST_F(RenderPassTest, OverflowEndsThePassQuietly) {
 
   // The next completed pass raises the Change that was missed.
   state.StoredDigitLeftMargin = 3;
-  RenderDisplay(display);
-  EXPECT_EQ(ChangeCount(Calls()), 1);
+  EXPECT_EQ(ChangeCount(Recorded()), 1);
   EXPECT_EQ(state.LastChangeValue, 5.0);
 }
 
@@ -181,8 +179,7 @@ TEST_F(RenderPassTest, ChangeOnceAcrossTheNestedPassOfAWidthChange) {
   state.StoredValue = -12.5;
   state.StoredDigits = 4;
   state.StoredDecimals = 1;
-  RenderDisplay(display);
-  const std::vector<json> calls = Calls();
+  const std::vector<json> calls = Recorded();
   EXPECT_EQ(ChangeCount(calls), 1);
   EXPECT_EQ(calls.back(), (json{{"call", "Event"}, {"name", "Change"}, {"args", json::object()}}));
   EXPECT_EQ(state.LastChangeValue, -12.5);
