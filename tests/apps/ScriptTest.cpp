@@ -1,7 +1,6 @@
 // Host scripts run in-process; their JSON lines parsed and checked.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -30,10 +29,12 @@ std::vector<json> Calls(const std::vector<json>& lines, const std::string& name)
   return found;
 }
 
-const json* Find(const std::vector<json>& lines, const std::string& key) {
+// The lines that carry `key`, in order.
+std::vector<json> With(const std::vector<json>& lines, const std::string& key) {
+  std::vector<json> found;
   for (const auto& l : lines)
-    if (l.contains(key)) return &l;
-  return nullptr;
+    if (l.contains(key)) found.push_back(l);
+  return found;
 }
 
 // Each script must be refused as a whole, with exactly the message given.
@@ -72,15 +73,13 @@ TEST(Script, StartingStateRenderDrawsTheFirstCellAndSizesTheControl) {
 
 TEST(Script, CommandErrorsAreReportedAndTheScriptGoesOn) {
   const auto lines = RunLines("init\nset Appearance 70000\nset NoSuchThing 1\nget Appearance\n");
-  std::vector<json> errors;
-  for (const auto& l : lines)
-    if (l.contains("error")) errors.push_back(l);
+  const auto errors = With(lines, "error");
   ASSERT_EQ(errors.size(), 2u);
   EXPECT_EQ(errors[0],
             (json{{"error", {{"number", 6}, {"description", "Overflow"}}}, {"line", 2}}));
   EXPECT_EQ(errors[1]["error"]["number"], 438);
   EXPECT_EQ(errors[1]["line"], 3);
-  EXPECT_EQ((*Find(lines, "get"))["value"], 1);  // the refused appearance was not kept
+  EXPECT_EQ(With(lines, "get").at(0)["value"], 1);  // the refused appearance was not kept
 }
 
 TEST(Script, GetReportsEachPublishedType) {
@@ -88,9 +87,7 @@ TEST(Script, GetReportsEachPublishedType) {
       "trace off\nget Digits\ninit\nget Digits\nget Appearance\nget Value\nget LeadingZeros\n"
       "get CaptionUpper\nget OnColor\nset BackColor &H80000005\nget BackColor\nget CaptionLowFont\n"
       "get PictureBackGround\nset AutoSize 1\nget AutoSize\nset Value nan\nget Value\n");
-  std::vector<json> gets;
-  for (const auto& l : lines)
-    if (l.contains("get")) gets.push_back(l);
+  const auto gets = With(lines, "get");
   ASSERT_EQ(gets.size(), 12u);
   EXPECT_EQ(gets[0], (json{{"get", "Digits"}, {"type", "Integer"}, {"value", 0}}));
   EXPECT_EQ(gets[1]["value"], 4);
@@ -107,10 +104,8 @@ TEST(Script, GetReportsEachPublishedType) {
   EXPECT_EQ(gets[10]["value"], -1);
   EXPECT_EQ(gets[11]["value"], "NaN");
   // Only the "trace off" line itself is echoed; after it no command or host call is.
-  EXPECT_EQ(Find(lines, "call"), nullptr);
-  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                          [](const json& l) { return l.contains("command"); }),
-            1);
+  EXPECT_TRUE(With(lines, "call").empty());
+  EXPECT_EQ(With(lines, "command").size(), 1u);
 }
 
 TEST(Script, WholeDoublesPrintWithoutAFractionAndNegativeZeroKeepsItsSign) {
@@ -129,9 +124,7 @@ TEST(Script, KeyPressArgumentGoesBackByReference) {
   const auto lines = RunLines(
       "init\nkeypress 65\non-keypress-set 0\nkeypress 66\nkeydown 65 1\n"
       "mousedown 1 0 10.5 20\n");
-  std::vector<json> inputs;
-  for (const auto& l : lines)
-    if (l.contains("input")) inputs.push_back(l);
+  const auto inputs = With(lines, "input");
   ASSERT_EQ(inputs.size(), 4u);
   EXPECT_EQ(inputs[0], (json{{"input", "keypress"}, {"args", {{"KeyAscii", 65}}}}));
   EXPECT_EQ(inputs[1], (json{{"input", "keypress"}, {"args", {{"KeyAscii", 0}}}}));
@@ -154,9 +147,7 @@ TEST(Script, SaveAndLoadThroughFiles) {
   const auto lines =
       RunLines("load " + file +
                "\ntrace off\nget Digits\nget CaptionUpper\nget Value\nget CaptionLowFont\n");
-  std::vector<json> gets;
-  for (const auto& l : lines)
-    if (l.contains("get")) gets.push_back(l);
+  const auto gets = With(lines, "get");
   ASSERT_EQ(gets.size(), 4u);
   EXPECT_EQ(gets[0]["value"], 7);
   EXPECT_EQ(gets[1]["value"], "Speed \"km/h\"");
@@ -166,9 +157,9 @@ TEST(Script, SaveAndLoadThroughFiles) {
   EXPECT_EQ(gets[3]["value"]["bold"], true);
   // A file that is not there is an error of that command; the script goes on.
   const auto missing = RunLines("load " + folder.Path("missing.json") + "\ninit\n");
-  const json* error = Find(missing, "error");
-  ASSERT_NE(error, nullptr);
-  EXPECT_NE((*error)["error"]["description"].get<std::string>().find("missing.json"),
+  const auto errors = With(missing, "error");
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0]["error"]["description"].get<std::string>().find("missing.json"),
             std::string::npos);
 }
 
@@ -177,15 +168,13 @@ TEST(Script, BytesThatAreNotUtf8StillGiveJsonLines) {
   // a replacement character; the script runs to its end.
   const auto lines = RunLines(
       "init\nset CaptionLow \"a\xff\"\nget CaptionLow\nset Dig\xfeits 3\nload /no\xff.json\n");
-  const json* get = Find(lines, "get");
-  ASSERT_NE(get, nullptr);
-  EXPECT_EQ((*get)["value"], "a\xef\xbf\xbd");
+  const auto gets = With(lines, "get");
+  ASSERT_EQ(gets.size(), 1u);
+  EXPECT_EQ(gets[0]["value"], "a\xef\xbf\xbd");
   const auto captions = Calls(lines, "Label1.Caption");
   ASSERT_FALSE(captions.empty());
   EXPECT_EQ(captions.back()["value"], "a\xef\xbf\xbd");
-  std::vector<json> errors;
-  for (const auto& l : lines)
-    if (l.contains("error")) errors.push_back(l);
+  const auto errors = With(lines, "error");
   ASSERT_EQ(errors.size(), 2u);
   EXPECT_EQ(errors[0]["error"]["number"], 438);
   EXPECT_EQ(errors[1]["error"]["number"], 53);
@@ -193,20 +182,19 @@ TEST(Script, BytesThatAreNotUtf8StillGiveJsonLines) {
 }
 
 TEST(Script, CoordinatesOutsideASingleAreRejected) {
-  const std::vector<std::pair<std::string, std::string>> bad = {
+  ExpectParseErrors({
       {"resize 1e300 100\n", "line 1: not a number a single can hold: '1e300'"},
       {"init\nmousedown 1 0 4e38 0\n", "line 2: not a number a single can hold: '4e38'"},
       {"place 0 -1e39\n", "line 1: not a number a single can hold: '-1e39'"},
       {"twips-per-pixel 1e40\n", "line 1: not a number a single can hold: '1e40'"},
-  };
-  ExpectParseErrors(bad);
+  });
   // The largest single itself is accepted.
   std::istringstream largest("place 3.4028234e38 0\n");
   EXPECT_EQ(ParseScript(largest).size(), 1u);
 }
 
 TEST(Script, UnparsableLinesAreRejectedBeforeAnythingRuns) {
-  const std::vector<std::pair<std::string, std::string>> bad = {
+  ExpectParseErrors({
       {"init\nfly away\n", "line 2: unknown command 'fly'"},
       {"set Digits\n", "line 1: set needs a name and a value"},
       {"# comment\n\nset CaptionLow \"open\n", "line 3: unterminated string"},
@@ -217,8 +205,7 @@ TEST(Script, UnparsableLinesAreRejectedBeforeAnythingRuns) {
       // Only blanks and tabs separate words; other white space belongs to the word.
       {"set Digits\v3\n", "line 1: set needs a name and a value"},
       {"resize 10\f20\n", "line 1: resize needs 2 numbers"},
-  };
-  ExpectParseErrors(bad);
+  });
 }
 
 }  // namespace

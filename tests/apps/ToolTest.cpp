@@ -21,6 +21,12 @@ led::test::CommandOutcome RunTool(const std::string& arguments) {
   return led::test::RunCommand(kTool + " " + arguments + " 2>&1");
 }
 
+// Success when the tool's output holds `part`; the failure shows the whole output.
+::testing::AssertionResult Says(const led::test::CommandOutcome& outcome, const std::string& part) {
+  if (outcome.output.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << outcome.output;
+}
+
 class Tool : public ::testing::Test {
  protected:
   std::string Path(const std::string& name) const { return folder_.Path(name); }
@@ -77,8 +83,7 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
   for (const auto& c : cases) {
     const auto outcome = RunTool(c.arguments);
     EXPECT_EQ(outcome.code, 2) << c.arguments;
-    EXPECT_NE(outcome.output.find(c.message), std::string::npos) << c.arguments << "\n"
-                                                                 << outcome.output;
+    EXPECT_TRUE(Says(outcome, c.message)) << c.arguments;
   }
   EXPECT_FALSE(fs::exists(Path("x.png")));
   EXPECT_FALSE(fs::exists(Path("x.json")));
@@ -89,12 +94,11 @@ TEST_F(Tool, ScriptExitCodes) {
   led::test::WriteFileText(script, "init\nget Digits\n");
   const auto ok = RunTool("script " + script);
   EXPECT_EQ(ok.code, 0);
-  EXPECT_NE(ok.output.find("{\"get\":\"Digits\",\"type\":\"Integer\",\"value\":4}"),
-            std::string::npos);
+  EXPECT_TRUE(Says(ok, R"({"get":"Digits","type":"Integer","value":4})"));
   led::test::WriteFileText(script, "init\nbogus\n");
   const auto bad = RunTool("script " + script);
   EXPECT_EQ(bad.code, 2);
-  EXPECT_NE(bad.output.find("line 2"), std::string::npos);
+  EXPECT_TRUE(Says(bad, "line 2"));
   EXPECT_EQ(RunTool("script " + Path("absent.txt")).code, 1);
 }
 
@@ -102,7 +106,7 @@ TEST_F(Tool, GalleryWritesOneSheetOfTwelveExamples) {
   const auto out = Path("new/folder/gallery.png");
   const auto outcome = RunTool("gallery -o " + out);
   ASSERT_EQ(outcome.code, 0) << outcome.output;
-  EXPECT_NE(outcome.output.find(out), std::string::npos);
+  EXPECT_TRUE(Says(outcome, out));
   // Three columns of examples drawn twice their size, four rows.
   const auto sheet = led::platform::ReadPngFile(out);
   EXPECT_GT(sheet.width, 3 * 2 * 173);
@@ -115,18 +119,18 @@ TEST_F(Tool, GalleryNamesAFolderItCannotCreate) {
   led::test::WriteFileText(Path("file"), "not a folder");
   const auto outcome = RunTool("gallery -o " + Path("file/gallery.png"));
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_NE(outcome.output.find("error 75"), std::string::npos) << outcome.output;
-  EXPECT_NE(outcome.output.find(Path("file")), std::string::npos) << outcome.output;
+  EXPECT_TRUE(Says(outcome, "error 75"));
+  EXPECT_TRUE(Says(outcome, Path("file")));
 }
 
 TEST_F(Tool, TypelibListsTheInterfaceAndVersionAnswers) {
   const auto listing = RunTool("typelib");
   EXPECT_EQ(listing.code, 0);
-  EXPECT_NE(listing.output.find("SegmentSeperation"), std::string::npos);
-  EXPECT_NE(listing.output.find("Fixed Single"), std::string::npos);
+  EXPECT_TRUE(Says(listing, "SegmentSeperation"));
+  EXPECT_TRUE(Says(listing, "Fixed Single"));
   const auto version = RunTool("--version");
   EXPECT_EQ(version.code, 0);
-  EXPECT_NE(version.output.find("leddisplay"), std::string::npos);
+  EXPECT_TRUE(Says(version, "leddisplay"));
 }
 
 TEST_F(Tool, RenderWritesToStandardOutputDevicesAndNeverOverAFolder) {
@@ -143,10 +147,8 @@ TEST_F(Tool, RenderWritesToStandardOutputDevicesAndNeverOverAFolder) {
   fs::create_directory(Path("folder"));
   const auto folder = RunTool("render -o " + Path("folder"));
   EXPECT_EQ(folder.code, 2);
-  EXPECT_NE(folder.output.find("error 75: Path/File access error: \"" + Path("folder") +
-                               "\": is a folder"),
-            std::string::npos)
-      << folder.output;
+  EXPECT_TRUE(
+      Says(folder, "error 75: Path/File access error: \"" + Path("folder") + "\": is a folder"));
   EXPECT_TRUE(fs::is_directory(Path("folder")));
 }
 
@@ -156,19 +158,16 @@ TEST_F(Tool, ANumberBeyondADoubleInAPropertyFileIsError380NamingFileAndKey) {
                                  R"({"Value":{"type":"Double","value":1e400}}})");
   const auto rendered = RunTool("render --load " + file + " -o " + Path("x.png"));
   EXPECT_EQ(rendered.code, 2);
-  EXPECT_NE(rendered.output.find("error 380: --load " + file + ": Invalid property file \"" + file +
-                                 "\": key \"Value\": number 1e400"),
-            std::string::npos)
-      << rendered.output;
+  EXPECT_TRUE(Says(rendered, "error 380: --load " + file + ": Invalid property file \"" + file +
+                                 "\": key \"Value\": number 1e400"));
   EXPECT_FALSE(fs::exists(Path("x.png")));
 
   const auto script = Path("s.txt");
   led::test::WriteFileText(script, "load " + file + "\nget Digits\n");
   const auto loaded = RunTool("script " + script);
   EXPECT_EQ(loaded.code, 0) << loaded.output;
-  EXPECT_NE(loaded.output.find("\"number\":380"), std::string::npos) << loaded.output;
-  EXPECT_NE(loaded.output.find("key \\\"Value\\\": number 1e400"), std::string::npos)
-      << loaded.output;
+  EXPECT_TRUE(Says(loaded, R"("number":380)"));
+  EXPECT_TRUE(Says(loaded, R"(key \"Value\": number 1e400)"));
 }
 
 }  // namespace

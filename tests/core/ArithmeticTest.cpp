@@ -19,12 +19,8 @@ struct Outcome {
   int32_t error = 0;
   bool operator==(const Outcome&) const = default;
 };
-Outcome Ok(int64_t v) {
-  return {v, 0};
-}
-Outcome Err(int32_t n) {
-  return {0, n};
-}
+const auto Ok = [](int64_t v) { return Outcome{v, 0}; };
+const auto Err = [](int32_t n) { return Outcome{0, n}; };
 
 Outcome Attempt(const std::function<int64_t()>& f) {
   int64_t value = 0;
@@ -45,28 +41,16 @@ TEST(Arithmetic, SixteenBitOperationsAtTheirLimits) {
     int32_t a, b;
     Outcome expected;
   };
+  // Operands may be wider than 16 bits (70000 + -60000), and no product wraps at 32 bits
+  // to 0 (65536 * 65536).
   const Case cases[] = {
-      {"+", 32766, 1, Ok(32767)},
-      {"+", 32767, 1, Err(6)},
-      {"+", -32768, 0, Ok(-32768)},
-      {"+", -32768, -1, Err(6)},
-      {"+", 70000, -60000, Ok(10000)},  // operands may be wider than
-                                        // 16 bits
-      {"-", -32767, 1, Ok(-32768)},
-      {"-", -32768, 1, Err(6)},
-      {"-", 0, -32768, Err(6)},
-      {"-", 0, -32767, Ok(32767)},
-      {"*", 181, 181, Ok(32761)},
-      {"*", 182, 182, Err(6)},
-      {"*", -256, 128, Ok(-32768)},
-      {"*", 256, 128, Err(6)},
-      {"*", -1, -32768, Err(6)},
-      {"*", 65536, 65536, Err(6)},  // no 32-bit wrap to 0
-      {"\\", 47, 2, Ok(23)},
-      {"\\", -47, 2, Ok(-23)},
-      {"\\", 47, -2, Ok(-23)},
-      {"\\", -32768, -1, Err(6)},
-      {"\\", 5, 0, Err(11)},
+      {"+", 32766, 1, Ok(32767)}, {"+", 32767, 1, Err(6)},         {"+", -32768, 0, Ok(-32768)},
+      {"+", -32768, -1, Err(6)},  {"+", 70000, -60000, Ok(10000)}, {"-", -32767, 1, Ok(-32768)},
+      {"-", -32768, 1, Err(6)},   {"-", 0, -32768, Err(6)},        {"-", 0, -32767, Ok(32767)},
+      {"*", 181, 181, Ok(32761)}, {"*", 182, 182, Err(6)},         {"*", -256, 128, Ok(-32768)},
+      {"*", 256, 128, Err(6)},    {"*", -1, -32768, Err(6)},       {"*", 65536, 65536, Err(6)},
+      {"\\", 47, 2, Ok(23)},      {"\\", -47, 2, Ok(-23)},         {"\\", 47, -2, Ok(-23)},
+      {"\\", -32768, -1, Err(6)}, {"\\", 5, 0, Err(11)},
   };
   for (const Case& c : cases) {
     const Outcome got = Attempt([&]() -> int64_t {
@@ -86,11 +70,9 @@ TEST(Arithmetic, SixteenBitOperationsAtTheirLimits) {
 }
 
 TEST(Arithmetic, NarrowingChecksBothEnds) {
-  EXPECT_EQ(Attempt([] { return Narrow16(32767); }), Ok(32767));
-  EXPECT_EQ(Attempt([] { return Narrow16(-32768); }), Ok(-32768));
-  EXPECT_EQ(Attempt([] { return Narrow16(32768); }), Err(6));
-  EXPECT_EQ(Attempt([] { return Narrow16(-32769); }), Err(6));
-  EXPECT_EQ(Attempt([] { return Narrow16(int64_t{1} << 32); }), Err(6));
+  for (int64_t ok : {32767, -32768}) EXPECT_EQ(Attempt([&] { return Narrow16(ok); }), Ok(ok));
+  for (int64_t bad : {int64_t{32768}, int64_t{-32769}, int64_t{1} << 32})
+    EXPECT_EQ(Attempt([&] { return Narrow16(bad); }), Err(6)) << bad;
 }
 
 TEST(Arithmetic, FloatingConversionsRoundHalfToEven) {

@@ -44,26 +44,20 @@ TEST_F(BackgroundTest, GradientDirections) {
   state.StoredBackGroundG2 = kBlue;
   struct Case {
     int32_t style;
-    json fill;
+    int mode;
+    json topLeft, bottomRight;
   };
   const Case cases[] = {
-      // Vertical: the second colour at the top.
-      {model::Gradient_V,
-       {{"call", "GradientFill"},
-        {"mode", 1},
-        {"vertices", {Vertex(0, 0, 0, 0, 0xFF00), Vertex(100, 60, 0xFF00, 0, 0)}}}},
-      // Horizontal: the first colour at the left.
-      {model::Gradient_H,
-       {{"call", "GradientFill"},
-        {"mode", 0},
-        {"vertices", {Vertex(0, 0, 0xFF00, 0, 0), Vertex(100, 60, 0, 0, 0xFF00)}}}},
+      // Vertical: the second colour at the top. Horizontal: the first at the left.
+      {model::Gradient_V, 1, Vertex(0, 0, 0, 0, 0xFF00), Vertex(100, 60, 0xFF00, 0, 0)},
+      {model::Gradient_H, 0, Vertex(0, 0, 0xFF00, 0, 0), Vertex(100, 60, 0, 0, 0xFF00)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.style);
     state.StoredBackGroundStyle = c.style;
-    recorder.Clear();
-    PaintBackground(display);
-    EXPECT_EQ(Calls(), std::vector<json>{c.fill});
+    const json fill = {
+        {"call", "GradientFill"}, {"mode", c.mode}, {"vertices", {c.topLeft, c.bottomRight}}};
+    EXPECT_EQ(Recorded(PaintBackground), std::vector<json>{fill});
     EXPECT_EQ(state.GradientRect.Right, 100);
     EXPECT_EQ(state.GradientRect.Bottom, 60);
   }
@@ -74,10 +68,9 @@ TEST_F(BackgroundTest, StandardPaintsNothingButRefreshesTheRectangle) {
   state.GradientRect = {5, 5, 5, 5};
   PaintBackground(display);
   EXPECT_TRUE(Calls().empty());
-  EXPECT_EQ(state.GradientRect.Left, 0);
-  EXPECT_EQ(state.GradientRect.Top, 0);
-  EXPECT_EQ(state.GradientRect.Right, 100);
-  EXPECT_EQ(state.GradientRect.Bottom, 60);
+  const model::GradientRectangle& r = state.GradientRect;
+  EXPECT_EQ((std::vector<int32_t>{r.Left, r.Top, r.Right, r.Bottom}),
+            (std::vector<int32_t>{0, 0, 100, 60}));
 }
 
 TEST_F(BackgroundTest, SystemColoursAreResolvedOnEveryPaint) {
@@ -105,11 +98,10 @@ TEST_F(BackgroundTest, UnconvertibleGradientColourKeepsTheDigits) {
       state.StoredBackGroundStyle = style;
       (first ? state.StoredBackGroundG1 : state.StoredBackGroundG2) = 0x1000000;
       state.StoredValue = 1;
-      recorder.Clear();
-      RenderDisplay(display);
-      EXPECT_TRUE(Calls("GradientFill").empty());
-      EXPECT_EQ(Calls("Line").size(), 9u + 4u * 24u);
-      EXPECT_EQ(ChangeCount(Calls()), 1);
+      const std::vector<json> calls = Recorded();
+      EXPECT_TRUE(Named(calls, "GradientFill").empty());
+      EXPECT_EQ(Named(calls, "Line").size(), 9u + 4u * 24u);
+      EXPECT_EQ(ChangeCount(calls), 1);
     }
   }
 }
@@ -126,13 +118,8 @@ TEST_F(BackgroundTest, TransparentCopiesFromUnderTheControl) {
   ASSERT_EQ(calls.size(), 5u);
   EXPECT_EQ(calls[0]["call"], "CreateCompatibleDC");
   EXPECT_EQ(calls[1]["call"], "SelectObject");
-  EXPECT_EQ(calls[2], (json{{"call", "BitBlt"},
-                            {"x", 0},
-                            {"y", 0},
-                            {"width", 100},
-                            {"height", 60},
-                            {"srcX", 100},
-                            {"srcY", 60}}));
+  EXPECT_EQ(calls[2], json::parse(R"({"call": "BitBlt", "x": 0, "y": 0, "width": 100,
+                                      "height": 60, "srcX": 100, "srcY": 60})"));
   EXPECT_EQ(calls[3]["call"], "SelectObject");
   EXPECT_EQ(calls[4]["call"], "DeleteDC");
   EXPECT_EQ(calls[1]["hdc"], calls[4]["hdc"]);

@@ -10,12 +10,6 @@
 namespace led::render::testing {
 namespace {
 
-std::vector<double> Values(const std::vector<json>& records) {
-  std::vector<double> out;
-  for (const json& r : records) out.push_back(r["value"].get<double>());
-  return out;
-}
-
 class LayoutTest : public RenderTest {};
 
 TEST_F(LayoutTest, AutoSizeHeightInTwips) {
@@ -40,9 +34,7 @@ TEST_F(LayoutTest, AutoSizeHeightInTwips) {
     state.StoredBorderStyle = c.borderStyle;
     state.StoredDigitUpperMargin = c.margin;
     state.StoredDigitHeight = c.digitHeight;
-    recorder.Clear();
-    AutoSizeHeight(display);
-    EXPECT_EQ(Values(Calls("Height")), c.heights);
+    EXPECT_EQ(Values(Named(Recorded(AutoSizeHeight), "Height")), c.heights);
     EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
   }
 }
@@ -75,13 +67,11 @@ TEST_F(LayoutTest, MarginOverflowClearsSizingInProgress) {
 
   // Later resizes lay out and redraw again.
   state.StoredAutoSize = core::kTrue;
-  recorder.Clear();
-  ResizeHandling(display);
+  const std::vector<json> calls = Recorded(ResizeHandling);
   // The failing sizing is skipped here and in the resize of the width change; both
   // still place the lower caption and render.
-  EXPECT_EQ(Calls("Label1.Top").size(), 2u);
-  EXPECT_EQ(Calls("Cls").size(), 2u);
-  EXPECT_EQ(Calls("Width").size(), 2u);
+  for (const char* name : {"Label1.Top", "Cls", "Width"})
+    EXPECT_EQ(Named(calls, name).size(), 2u) << name;
 }
 
 TEST_F(LayoutTest, WidthFromTheCellsInTwips) {
@@ -140,9 +130,7 @@ TEST_F(LayoutTest, CaptionPlaces) {
 
 TEST_F(LayoutTest, ResizeStepsRunInOrder) {
   Surface().SetExtentPixels(200, 80);
-  recorder.Clear();
-  ResizeHandling(display);
-  const std::vector<json> calls = Calls();
+  const std::vector<json> calls = Recorded(ResizeHandling);
   ASSERT_GE(calls.size(), 5u);
   EXPECT_EQ(calls[0], (json{{"call", "Label1.Left"}, {"value", 80}}));
   EXPECT_EQ(calls[1], (json{{"call", "Label2.Left"}, {"value", 80}}));
@@ -154,11 +142,9 @@ TEST_F(LayoutTest, ResizeStepsRunInOrder) {
 TEST_F(LayoutTest, FailingStepIsSkipped) {
   Surface().SetExtentPixels(200, 80);
   label1.refuseLeft = true;
-  recorder.Clear();
-  ResizeHandling(display);
+  EXPECT_EQ(Named(Recorded(ResizeHandling), "Cls").size(), 1u);
   EXPECT_EQ(label2.left, 80);
   EXPECT_EQ(label1.top, 67);
-  EXPECT_EQ(Calls("Cls").size(), 1u);
 }
 
 TEST_F(LayoutTest, NoAutoSizeOutsidePixelScale) {
@@ -194,15 +180,12 @@ TEST_F(LayoutTest, RefreshShowAndPaint) {
   ShowHandling(display);
   EXPECT_EQ(Calls("Cls").size(), 1u);
 
-  recorder.Clear();
-  Refresh(display);
-  EXPECT_EQ(Calls()[0], (json{{"call", "AutoRedraw"}, {"value", true}}));
-  EXPECT_EQ(Calls()[1], (json{{"call", "DrawWidth"}, {"value", 1}}));
+  const std::vector<json> calls = Recorded(Refresh);
+  EXPECT_EQ(calls[0], (json{{"call", "AutoRedraw"}, {"value", true}}));
+  EXPECT_EQ(calls[1], (json{{"call", "DrawWidth"}, {"value", 1}}));
 
   state.StoredDigits = 0;
-  recorder.Clear();
-  Refresh(display);
-  EXPECT_EQ(Calls(), std::vector<json>{(json{{"call", "AutoRedraw"}, {"value", true}})});
+  EXPECT_EQ(Recorded(Refresh), std::vector<json>{(json{{"call", "AutoRedraw"}, {"value", true}})});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // the container would.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "leddisplay/platform/Recorder.h"
 #include "leddisplay/render/Display.h"
 #include "leddisplay/render/Layout.h"
+#include "leddisplay/render/RenderPass.h"
 #include "support/RecordedCalls.h"
 
 namespace led::render::testing {
@@ -34,6 +36,13 @@ inline std::vector<json> Named(const std::vector<json>& calls, const std::string
   std::vector<json> out;
   for (const json& c : calls)
     if (c["call"] == name) out.push_back(c);
+  return out;
+}
+
+// The "value" of each record of `records`, in order.
+inline std::vector<double> Values(const std::vector<json>& records) {
+  std::vector<double> out;
+  for (const json& r : records) out.push_back(r["value"].get<double>());
   return out;
 }
 
@@ -53,6 +62,13 @@ class RenderTest : public ::testing::Test {
 
   std::vector<json> Calls() const { return led::testing::RecordedCalls(recorder); }
   std::vector<json> Calls(const std::string& name) const { return Named(Calls(), name); }
+  // The calls one step makes on the display (a whole render pass when none is named),
+  // recorded on their own.
+  std::vector<json> Recorded(const std::function<void(Display&)>& step = RenderDisplay) {
+    recorder.Clear();
+    step(display);
+    return Calls();
+  }
   platform::RasterSurface& Surface() { return form.Surface(); }
   platform::Pixel PixelAt(int32_t x, int32_t y) { return form.Surface().Inner().at(x, y); }
 

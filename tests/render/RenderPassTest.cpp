@@ -2,7 +2,6 @@
 // handed to AutoSizeWidth, the digit row's top, and Change once per change of value.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <span>
 #include <string>
@@ -21,13 +20,11 @@ constexpr core::OleColor kOff = model::kFirstOffColor;
 
 class RenderPassTest : public RenderTest {
  protected:
-  // The first line of every glyph cell (its segment a starts at the cell's left edge).
+  // The left edge of every glyph cell: where its top bar, a level line at digitTop
+  // as long as DigitWidth, starts.
   std::vector<double> GlyphLefts() {
     std::vector<double> lefts;
-    const std::vector<json> lines = Calls("Line");
-    // A glyph cell is 7 bars plus an optional point; its first line is the top bar,
-    // found as a line that starts at y == DigitTop and runs to x + DigitWidth.
-    for (const json& l : lines)
+    for (const json& l : Calls("Line"))
       if (l["y1"] == l["y2"] && l["y1"] == digitTop &&
           l["x2"].get<double>() - l["x1"].get<double>() == state.StoredDigitWidth)
         lefts.push_back(l["x1"].get<double>());
@@ -77,10 +74,7 @@ TEST_F(RenderPassTest, StartingStateCellPositionsAndAutoSizeWidth) {
                                                37, 71, 105, 139}));
   // A row of 173 pixels and 2 of 3D border a side, at 15 twips each; the nested pass
   // asks for the same width again.
-  const std::vector<json> widths = Calls("Width");
-  ASSERT_EQ(widths.size(), 2u);
-  EXPECT_EQ(widths[0]["value"], 2655);
-  EXPECT_EQ(widths[1]["value"], 2655);
+  EXPECT_EQ(Values(Calls("Width")), (std::vector<double>{2655, 2655}));
   EXPECT_EQ(Surface().ExtentPixelsX(), 177);
   EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
 }
@@ -103,8 +97,7 @@ TEST_F(RenderPassTest, DigitTopFromTheUpperCaption) {
     SCOPED_TRACE(c.caption);
     label2.caption = c.caption;
     label2.height = c.height;
-    recorder.Clear();
-    RenderDisplay(display);
+    Recorded();
     digitTop = c.top;
     EXPECT_EQ(GlyphLefts(), (std::vector<double>{37, 71, 105, 139}));
     // Segment d of the first glyph cell lies DigitHeight below the top.
@@ -117,9 +110,7 @@ TEST_F(RenderPassTest, OddDigitHeightPutsTheMiddleBarAtTheTruncatedHalf) {
        {std::pair{47, 3 + 23}, std::pair{21, 3 + 10}, std::pair{-21, 3 - 10}}) {
     SCOPED_TRACE(height);
     state.StoredDigitHeight = static_cast<int16_t>(height);
-    recorder.Clear();
-    RenderDisplay(display);
-    EXPECT_EQ(Calls("Line")[9 + 9]["y1"], middle);
+    EXPECT_EQ(Named(Recorded(), "Line")[9 + 9]["y1"], middle);
   }
 }
 
@@ -135,8 +126,7 @@ TEST_F(RenderPassTest, GuardDrawsNothingAndMissesNoChange) {
   EXPECT_EQ(state.LastChangeValue, 0.0);
 
   state.StoredSegmentWidth = 3;
-  RenderDisplay(display);
-  EXPECT_EQ(ChangeCount(Calls()), 1);
+  EXPECT_EQ(ChangeCount(Recorded()), 1);
 }
 
 TEST_F(RenderPassTest, OverflowEndsThePassQuietly) {
@@ -153,8 +143,7 @@ TEST_F(RenderPassTest, OverflowEndsThePassQuietly) {
 
   // The next completed pass raises the Change that was missed.
   state.StoredDigitLeftMargin = 3;
-  RenderDisplay(display);
-  EXPECT_EQ(ChangeCount(Calls()), 1);
+  EXPECT_EQ(ChangeCount(Recorded()), 1);
   EXPECT_EQ(state.LastChangeValue, 5.0);
 }
 
@@ -166,8 +155,7 @@ TEST_F(RenderPassTest, OverflowPartWayKeepsWhatWasDrawn) {
   state.StoredDigitSpacing = 30;
   state.StoredValue = 5;
   RenderDisplay(display);
-  const std::vector<json> lines = Calls("Line");
-  EXPECT_EQ(lines.size(), 2u * 24u);
+  EXPECT_EQ(Calls("Line").size(), 2u * 24u);
   EXPECT_EQ(ChangeCount(Calls()), 0);
 }
 
@@ -182,9 +170,7 @@ TEST_F(RenderPassTest, ChangeOncePerChangeOfValue) {
   for (const Step& s : steps) {
     SCOPED_TRACE(s.value);
     state.StoredValue = s.value;
-    recorder.Clear();
-    RenderDisplay(display);
-    EXPECT_EQ(ChangeCount(Calls()), s.changes);
+    EXPECT_EQ(ChangeCount(Recorded()), s.changes);
   }
 }
 
@@ -193,8 +179,7 @@ TEST_F(RenderPassTest, ChangeOnceAcrossTheNestedPassOfAWidthChange) {
   state.StoredValue = -12.5;
   state.StoredDigits = 4;
   state.StoredDecimals = 1;
-  RenderDisplay(display);
-  const std::vector<json> calls = Calls();
+  const std::vector<json> calls = Recorded();
   EXPECT_EQ(ChangeCount(calls), 1);
   EXPECT_EQ(calls.back(), (json{{"call", "Event"}, {"name", "Change"}, {"args", json::object()}}));
   EXPECT_EQ(state.LastChangeValue, -12.5);
@@ -224,14 +209,11 @@ TEST_F(RenderPassTest, OverRangeRowShrinksTheWidth) {
   state.StoredDigits = 4;
   state.StoredDecimals = 2;
   state.StoredValue = 123.456;
-  state.StoredUseOverRange = core::kTrue;
-  RenderDisplay(display);
-  EXPECT_EQ(Calls("Width").front()["value"], (3 + 2 * 34 + 4) * 15);  // "O" and "R"
-
-  state.StoredUseOverRange = core::kFalse;
-  recorder.Clear();
-  RenderDisplay(display);
-  EXPECT_EQ(Calls("Width").front()["value"], (3 + 5 * 34 + 4) * 15);  // the row grows instead
+  // "O" and "R" in two cells; without over range the row grows to five instead.
+  for (auto [overRange, cells] : {std::pair{core::kTrue, 2}, std::pair{core::kFalse, 5}}) {
+    state.StoredUseOverRange = overRange;
+    EXPECT_EQ(Named(Recorded(), "Width").front()["value"], (3 + cells * 34 + 4) * 15) << cells;
+  }
 }
 
 TEST_F(RenderPassTest, LongValueRunsPastTheDigits) {
@@ -263,9 +245,7 @@ TEST_F(RenderPassTest, GlyphsLightTheirSegments) {
     SCOPED_TRACE(c.value);
     state.StoredValue = c.value;
     state.StoredUseOverRange = core::ToBoolean(c.value >= 10);
-    recorder.Clear();
-    RenderDisplay(display);
-    const std::vector<json> lines = Calls("Line");
+    const std::vector<json> lines = Named(Recorded(), "Line");
     ASSERT_EQ(lines.size() % 21, 0u);
     const size_t last = lines.size() - 21;
     for (size_t segment = 0; segment < 7; ++segment) {
@@ -298,10 +278,9 @@ TEST_F(RenderPassTest, NoBackgroundUnderAPicture) {
   state.StoredBackGroundStyle = model::Gradient_V;
   Surface().SetExtentPixels(60, 60);
   Surface().SetPicture(platform::BitmapPicture::FromImage(platform::Image(4, 4)));
-  recorder.Clear();
-  RenderDisplay(display);
-  EXPECT_TRUE(Calls("GradientFill").empty());
-  EXPECT_FALSE(Calls("Line").empty());
+  const std::vector<json> calls = Recorded();
+  EXPECT_TRUE(Named(calls, "GradientFill").empty());
+  EXPECT_FALSE(Named(calls, "Line").empty());
 }
 
 }  // namespace

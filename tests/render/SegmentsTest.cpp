@@ -13,6 +13,8 @@ namespace {
 
 constexpr core::OleColor kOn = model::kFirstOnColor;
 constexpr core::OleColor kOff = model::kFirstOffColor;
+// The sign mark where it works out DigitTop itself.
+constexpr void (*kSignMark)(Display&) = DrawPlusMinusSign;
 
 struct PrimitiveCase {
   const char* name;
@@ -48,9 +50,7 @@ TEST_F(SegmentsTest, EachPrimitiveDrawsItsLinesInOrder) {
   };
   for (const PrimitiveCase& c : cases) {
     SCOPED_TRACE(c.name);
-    recorder.Clear();
-    c.draw(display);
-    EXPECT_EQ(Calls(), c.lines);
+    EXPECT_EQ(Recorded(c.draw), c.lines);
   }
 }
 
@@ -67,15 +67,9 @@ TEST_F(SegmentsTest, LineCountsFollowSegmentWidth) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.segmentWidth);
     state.StoredSegmentWidth = c.segmentWidth;
-    recorder.Clear();
-    DrawSegmentTop(display, 0, 40, 0, kOn);
-    EXPECT_EQ(Calls().size(), c.bar);
-    recorder.Clear();
-    DrawSegmentLeft(display, 0, 0, 40, kOn);
-    EXPECT_EQ(Calls().size(), c.bar);
-    recorder.Clear();
-    DrawSegmentMiddle(display, 0, 40, 20, kOn);
-    EXPECT_EQ(Calls().size(), c.middle);
+    EXPECT_EQ(Recorded([](Display& d) { DrawSegmentTop(d, 0, 40, 0, kOn); }).size(), c.bar);
+    EXPECT_EQ(Recorded([](Display& d) { DrawSegmentLeft(d, 0, 0, 40, kOn); }).size(), c.bar);
+    EXPECT_EQ(Recorded([](Display& d) { DrawSegmentMiddle(d, 0, 40, 20, kOn); }).size(), c.middle);
   }
 }
 
@@ -133,9 +127,7 @@ TEST_F(SegmentsTest, SignMarkLightsTheMinusOnlyBelowZero) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
     state.StoredValue = c.value;
-    recorder.Clear();
-    DrawPlusMinusSign(display);
-    const std::vector<json> lines = Calls();
+    const std::vector<json> lines = Recorded(kSignMark);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[0]["color"], c.minus);
     EXPECT_EQ(lines[3]["color"], c.plus);
@@ -146,9 +138,7 @@ TEST_F(SegmentsTest, SignMarkLightsTheMinusOnlyBelowZero) {
 TEST_F(SegmentsTest, SignMarkStrokesAreSingleForThinSegments) {
   for (int16_t width : {1, -4}) {
     state.StoredSegmentWidth = width;
-    recorder.Clear();
-    DrawPlusMinusSign(display);
-    EXPECT_EQ(Calls(),
+    EXPECT_EQ(Recorded(kSignMark),
               (std::vector<json>{LineCall(3, 39, 21, 39, kOff), LineCall(3, 15, 21, 15, kOn),
                                  LineCall(12, 5, 12, 27, kOn)}));
   }
@@ -173,21 +163,18 @@ TEST_F(SegmentsTest, SignStemRoundsHalvesToEven) {
     SCOPED_TRACE(c.digitWidth);
     state.StoredSegmentWidth = 1;
     state.StoredDigitWidth = c.digitWidth;
-    recorder.Clear();
-    DrawPlusMinusSign(display);
-    EXPECT_EQ(Calls()[2]["x1"], c.stemX);
+    EXPECT_EQ(Recorded(kSignMark)[2]["x1"], c.stemX);
   }
 }
 
 TEST_F(SegmentsTest, SignMarkFollowsTheUpperCaption) {
   label2.height = 17;
-  DrawPlusMinusSign(display);  // no caption: the label's height does not count
-  EXPECT_EQ(Calls()[6], LineCall(11, 5, 11, 27, kOn));
+  // No caption: the label's height does not count.
+  EXPECT_EQ(Recorded(kSignMark)[6], LineCall(11, 5, 11, 27, kOn));
   label2.caption = " ";
-  recorder.Clear();
-  DrawPlusMinusSign(display);
-  EXPECT_EQ(Calls()[0], LineCall(3, 55, 21, 55, kOff));
-  EXPECT_EQ(Calls()[6], LineCall(11, 22, 11, 44, kOn));
+  const std::vector<json> lines = Recorded(kSignMark);
+  EXPECT_EQ(lines[0], LineCall(3, 55, 21, 55, kOff));
+  EXPECT_EQ(lines[6], LineCall(11, 22, 11, 44, kOn));
 }
 
 }  // namespace
