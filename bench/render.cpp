@@ -80,8 +80,8 @@ struct Bench {
     form.Surface().SetBorderStyle(static_cast<int16_t>(state.StoredBorderStyle));
     form.Surface().SetBackColor(0x204060);
     // A newly placed control has no captions.
-    form.Host().label1.SetCaption("");
-    form.Host().label2.SetCaption("");
+    form.Host().lowerCaption.SetCaption("");
+    form.Host().upperCaption.SetCaption("");
     form.OnResize([this] { led::render::ResizeHandling(display); });
     led::render::ResizeHandling(display);
   }

@@ -151,8 +151,9 @@ class ScriptRunner {
                   {"Top", single(l.Top())},       {"Width", single(l.Width())},
                   {"Height", single(l.Height())}, {"Alignment", l.Alignment()}};
     };
-    return Json{
-        {"surface", surface}, {"Label1", label(form.Label1())}, {"Label2", label(form.Label2())}};
+    return Json{{"surface", surface},
+                {"Label1", label(form.LowerCaption())},
+                {"Label2", label(form.UpperCaption())}};
   }
 
   std::ostream& out_;

@@ -32,7 +32,7 @@ void* CountedAllocate(std::size_t size, std::size_t alignment) {
 
 }  // namespace
 
-namespace led::testing {
+namespace led::test {
 
 bool Counting() {
 #if defined(LED_ASAN)
@@ -46,7 +46,7 @@ uint64_t AllocationCount() {
   return allocations.load(std::memory_order_relaxed);
 }
 
-}  // namespace led::testing
+}  // namespace led::test
 
 #if !defined(LED_ASAN)
 // libstdc++ routes the array and nothrow forms through these.

@@ -4,11 +4,11 @@
 // under AddressSanitizer, which brings its own allocator; then Counting() is false.
 #include <cstdint>
 
-namespace led::testing {
+namespace led::test {
 
 // True when the replacement is in place and AllocationCount() means something.
 bool Counting();
 // Allocations since the program started.
 uint64_t AllocationCount();
 
-}  // namespace led::testing
+}  // namespace led::test

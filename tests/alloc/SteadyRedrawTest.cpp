@@ -13,7 +13,7 @@
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/platform/Form.h"
 
-namespace led::testing {
+namespace led::test {
 namespace {
 
 using core::kTrue;
@@ -95,4 +95,4 @@ TEST(SteadyRedraw, AllocatesNothing) {
 }
 
 }  // namespace
-}  // namespace led::testing
+}  // namespace led::test

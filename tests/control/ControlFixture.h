@@ -57,7 +57,7 @@ class ControlFixture : public ::testing::Test {
   }
 
   // The recorded calls as JSON objects, in order.
-  std::vector<nlohmann::json> Records() const { return led::testing::RecordedCalls(recorder); }
+  std::vector<nlohmann::json> Records() const { return led::test::RecordedCalls(recorder); }
 
   // The names of the notifications and events recorded, in order.
   std::vector<std::string> Notices() const {

@@ -284,8 +284,8 @@ TEST_F(Persistence, AnEmptySetGivesTheDefaults) {
   LEDDisplay& c = loaded.control;
   EXPECT_EQ(c.CaptionLow(), "Caption Lower");
   EXPECT_EQ(c.CaptionUpper(), "Caption Upper");
-  EXPECT_EQ(loaded.form.Label1().Alignment(), 2);
-  EXPECT_EQ(loaded.form.Label2().Alignment(), 2);
+  EXPECT_EQ(loaded.form.LowerCaption().Alignment(), 2);
+  EXPECT_EQ(loaded.form.UpperCaption().Alignment(), 2);
   EXPECT_EQ(c.CaptionLowForeColor(), 0xFFC0C0u);
   EXPECT_EQ(c.CaptionUpperForeColor(), 0xFFC0C0u);
   EXPECT_EQ(c.Appearance(), 1);
@@ -317,7 +317,7 @@ TEST_F(Persistence, ANewlyPlacedControlStartsWithItsFirstValuesAndSavesEmptyCapt
   EXPECT_EQ(control.Digits(), 4);
   EXPECT_EQ(control.OffColor(), 0x404000u);
   // The labels and the held fonts each have their own font object.
-  EXPECT_NE(form.Label1().Font(), control.CaptionLowFont());
+  EXPECT_NE(form.LowerCaption().Font(), control.CaptionLowFont());
   EXPECT_NE(control.CaptionLowFont(), control.CaptionUpperFont());
   MemoryPropertyBag bag;
   control.WriteProperties(bag);
@@ -346,13 +346,13 @@ TEST_F(Persistence, UpperTextAlignmentComesFromItsOwnKey) {
   bag.Store("CaptionUpperAlignment", Variant::FromInteger(0));
   bag.Store("CaptionUpperPosition", Variant::FromLong(model::RightPosition));
   Loaded loaded(bag);
-  EXPECT_EQ(loaded.form.Label2().Alignment(), 0);
+  EXPECT_EQ(loaded.form.UpperCaption().Alignment(), 0);
   EXPECT_EQ(loaded.control.CaptionUpperPosition(), model::RightPosition);
 
   MemoryPropertyBag withoutAlignment;
   withoutAlignment.Store("CaptionUpperPosition", Variant::FromLong(model::LeftPosition));
   Loaded other(withoutAlignment);
-  EXPECT_EQ(other.form.Label2().Alignment(), 2);
+  EXPECT_EQ(other.form.UpperCaption().Alignment(), 2);
 }
 
 TEST_F(Persistence, BackColorSetsTheMemberAndTheSurface) {

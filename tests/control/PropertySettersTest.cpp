@@ -167,7 +167,7 @@ TEST_F(ControlFixture, FontSetterCopiesSixAttributesIntoTheHeldFont) {
   EXPECT_EQ(held->Italic(), core::kTrue);
   EXPECT_EQ(held->Strikethrough(), core::kTrue);
   EXPECT_EQ(held->Charset(), 0);  // not copied
-  EXPECT_EQ(form.Label1().Font(), held);
+  EXPECT_EQ(form.LowerCaption().Font(), held);
   EXPECT_NE(control.CaptionUpperFont(), held);
 
   // Equal attributes still resize and notify.
@@ -249,10 +249,10 @@ class ColourRefusingSurface : public platform::RasterSurface {
 
 TEST(BackColorRefused, LeavesTheControlsCopyAndTheSavedSetAsTheyWere) {
   ColourRefusingSurface surface;
-  platform::TextLabel label1(surface, "Label1");
-  platform::TextLabel label2(surface, "Label2");
+  platform::TextLabel lowerCaption(surface, "Label1");
+  platform::TextLabel upperCaption(surface, "Label2");
   platform::FormContainer container;
-  host::Host host{surface, label1, label2, container, platform::GdiTable::Instance()};
+  host::Host host{surface, lowerCaption, upperCaption, container, platform::GdiTable::Instance()};
   LEDDisplay control(host);
   control.InitProperties();
   control.SetBackColor(0x336699);

@@ -20,12 +20,12 @@ TEST(Form, HostBundlesItsOwnParts) {
   Form form;
   host::Host& host = form.Host();
   EXPECT_EQ(&host.surface, &form.Surface());
-  EXPECT_EQ(&host.label1, &form.Label1());
-  EXPECT_EQ(&host.label2, &form.Label2());
+  EXPECT_EQ(&host.lowerCaption, &form.LowerCaption());
+  EXPECT_EQ(&host.upperCaption, &form.UpperCaption());
   EXPECT_EQ(&host.container, &form.Container());
   EXPECT_EQ(&host.gdi, &GdiTable::Instance());
-  EXPECT_EQ(form.Label1().Caption(), "Label1");
-  EXPECT_EQ(form.Label2().Caption(), "Label2");
+  EXPECT_EQ(form.LowerCaption().Caption(), "Label1");
+  EXPECT_EQ(form.UpperCaption().Caption(), "Label2");
 }
 
 TEST(Form, NotificationsAndEventsReachTheHostInOrderWithArgumentsByReference) {
@@ -114,12 +114,12 @@ TEST(Form, SnapshotComposesBorderImageAndCaptions) {
   surface.SetBorderStyle(1);
   surface.SetExtentPixels(173, 63);
   surface.SetBackColor(0);
-  auto& label = form.Label2();
+  auto& label = form.UpperCaption();
   label.SetCaption("HHHH");
   label.SetForeColor(0x00FF00);
   label.SetLeft(20);
   label.SetTop(5);
-  form.Label1().SetCaption("");
+  form.LowerCaption().SetCaption("");
 
   const Image shot = form.Snapshot();
   EXPECT_EQ(shot.width, 173);
@@ -139,7 +139,7 @@ TEST(Form, CaptionsAreClippedToTheInnerArea) {
   surface.SetAppearance(0);
   surface.SetBorderStyle(1);
   surface.SetExtentPixels(40, 20);
-  auto& label = form.Label1();
+  auto& label = form.LowerCaption();
   label.SetCaption("HHHHHHHH");
   label.SetForeColor(0x0000FF);
   label.SetLeft(20);  // runs past the right edge and the bottom
@@ -153,7 +153,7 @@ TEST(Form, CaptionsAreClippedToTheInnerArea) {
 TEST(Form, WritesTheSnapshotAsPng) {
   Form form;
   form.Surface().SetExtentPixels(30, 12);
-  form.Label1().SetForeColor(0xFFFFFF);
+  form.LowerCaption().SetForeColor(0xFFFFFF);
   test::ScratchFolder folder;
   const std::string path = folder.Path("form.png");
   form.WriteSnapshotPng(path);

@@ -65,7 +65,7 @@ TEST(GdiTable, BadHandlesFailWithoutHarm) {
   EXPECT_EQ(Gdi().BitBlt(a.dc, 0, 0, 1, 1, a.dc, 0, 0, 0x00EE0086), 0);  // not SRCCOPY
   EXPECT_EQ(Gdi().BitBlt(a.dc, 0, 0, -1, 1, a.dc, 0, 0, host::kSrcCopy), 0);
   const host::TriVertex v[2] = {};
-  const host::GradientRect rect{0, 1}, badRect{0, 2};
+  const host::GradientMeshRect rect{0, 1}, badRect{0, 2};
   EXPECT_EQ(Gdi().GradientFill(bogus, v, {&rect, 1}, 0), 0);
   EXPECT_EQ(Gdi().GradientFill(a.dc, v, {&rect, 1}, 2), 0);     // not a rectangle mode
   EXPECT_EQ(Gdi().GradientFill(a.dc, v, {&badRect, 1}, 0), 0);  // vertex out of range
@@ -126,7 +126,7 @@ TEST(GdiTable, BitBltWithinOneImageReadsTheOldPixels) {
 TEST(GdiTable, GradientFillEndsExactlyOnTheVertexColours) {
   const host::TriVertex red{0, 0, 0xFF00, 0x1200, 0, 0};
   const host::TriVertex blue{0, 0, 0, 0x3400, 0xE000, 0};
-  const host::GradientRect rect{0, 1};
+  const host::GradientMeshRect rect{0, 1};
   for (uint32_t mode : {host::kGradientFillRectH, host::kGradientFillRectV}) {
     SCOPED_TRACE(mode);
     const bool h = mode == host::kGradientFillRectH;
@@ -152,7 +152,7 @@ TEST(GdiTable, GradientFillEndsExactlyOnTheVertexColours) {
 }
 
 TEST(GdiTable, GradientFillTakesTheFirstColourFromTheNearerVertexAndClips) {
-  const host::GradientRect rect{0, 1};
+  const host::GradientMeshRect rect{0, 1};
   Canvas c(10, 4, kUntouched);
   // Vertices given right to left and starting outside the image: column 4 is the last
   // column of [-5, 5) and carries the colour of the vertex at x = 5.

@@ -180,7 +180,7 @@ TEST(RasterSurface, TheDeviceContextDrawsIntoTheKeptImage) {
   surface.SetExtentPixels(4, 2);
   surface.SetExtentPixels(6, 2);  // a new image size keeps the same context
   const host::TriVertex v[2] = {{0, 0, 0xFF00, 0, 0, 0}, {6, 2, 0xFF00, 0, 0, 0}};
-  const host::GradientRect rect{0, 1};
+  const host::GradientMeshRect rect{0, 1};
   ASSERT_NE(GdiTable::Instance().GradientFill(surface.hDC(), v, {&rect, 1}, 0), 0);
   EXPECT_EQ(surface.Inner().at(5, 1), MakePixel(255, 0, 0));
 }

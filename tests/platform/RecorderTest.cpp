@@ -29,7 +29,7 @@ class RecorderTest : public ::testing::Test {
 
   // The last record, null when there is none.
   json Last() const {
-    const std::vector<json> calls = led::testing::RecordedCalls(recorder);
+    const std::vector<json> calls = led::test::RecordedCalls(recorder);
     return calls.empty() ? json() : calls.back();
   }
 };
@@ -80,21 +80,21 @@ TEST_F(RecorderTest, SinglesPrintAsIntegersOrTheirShortestDecimal) {
 }
 
 TEST_F(RecorderTest, LabelSetsAreNamedAfterTheirLabel) {
-  host.label2.SetLeft(1);
+  host.upperCaption.SetLeft(1);
   EXPECT_EQ(Last(), (json{{"call", "Label2.Left"}, {"value", 1}}));
-  host.label1.SetTop(48.5f);
+  host.lowerCaption.SetTop(48.5f);
   EXPECT_EQ(Last(), (json{{"call", "Label1.Top"}, {"value", 48.5}}));
-  host.label1.SetCaption("Caption Lower");
+  host.lowerCaption.SetCaption("Caption Lower");
   EXPECT_EQ(Last(), (json{{"call", "Label1.Caption"}, {"value", "Caption Lower"}}));
-  host.label2.SetForeColor(0xFFC0C0);
+  host.upperCaption.SetForeColor(0xFFC0C0);
   EXPECT_EQ(Last(), (json{{"call", "Label2.ForeColor"}, {"value", 16761024}}));
-  host.label2.SetAlignment(2);
+  host.upperCaption.SetAlignment(2);
   EXPECT_EQ(Last(), (json{{"call", "Label2.Alignment"}, {"value", 2}}));
-  host.label1.SetFont(StdFont::Create("DejaVu Sans", 8.25));
+  host.lowerCaption.SetFont(StdFont::Create("DejaVu Sans", 8.25));
   EXPECT_EQ(Last(), J(R"({"call":"Label1.Font","value":{"name":"DejaVu Sans","size":8.25,)"
                       R"("bold":false,"italic":false,"underline":false,"strikethrough":false,)"
                       R"("weight":400,"charset":0}})"));
-  EXPECT_EQ(form.Label1().Caption(), "Caption Lower");  // forwarded
+  EXPECT_EQ(form.LowerCaption().Caption(), "Caption Lower");  // forwarded
 }
 
 TEST_F(RecorderTest, ContainerAndGdiCallsHaveTheirRecordForms) {
@@ -107,7 +107,7 @@ TEST_F(RecorderTest, ContainerAndGdiCallsHaveTheirRecordForms) {
   host.surface.SetHeight(150);
   recorder.Clear();
   const host::TriVertex vertices[2] = {{0, 0, 57344, 57344, 57344, 0}, {10, 10, 0, 256, 512, 0}};
-  const host::GradientRect mesh[1] = {{0, 1}};
+  const host::GradientMeshRect mesh[1] = {{0, 1}};
   host.gdi.GradientFill(host.surface.hDC(), vertices, mesh, host::kGradientFillRectV);
   EXPECT_EQ(Last(), J(R"({"call":"GradientFill","mode":1,"vertices":[)"
                       R"({"x":0,"y":0,"red":57344,"green":57344,"blue":57344,"alpha":0},)"
@@ -131,17 +131,17 @@ TEST_F(RecorderTest, RecordsAreSingleLinesWithTheirKeysInReadingOrder) {
   host.surface.SetHeight(150);
   recorder.Clear();
   host.surface.Line(3, 3, 27.5f, 3, 0xFFC0C0);
-  host.label1.SetCaption(
+  host.lowerCaption.SetCaption(
       "a\xff"
       "b");  // not UTF-8: the bad byte is replaced
-  host.label2.SetFont(StdFont::Create("DejaVu Sans", 8.25));
+  host.upperCaption.SetFont(StdFont::Create("DejaVu Sans", 8.25));
   host::EventArg args[4] = {{"Shift", core::Variant::FromInteger(1)},
                             {"Button", core::Variant::FromInteger(2)},
                             {"Y", core::Variant::FromSingle(-3.25f)},
                             {"X", core::Variant::FromSingle(12.5f)}};
   host.container.RaiseEvent(-605, "MouseDown", args);
   const host::TriVertex vertices[2] = {{0, 0, 57344, 57344, 57344, 0}, {10, 10, 0, 256, 512, 0}};
-  const host::GradientRect mesh[1] = {{0, 1}};
+  const host::GradientMeshRect mesh[1] = {{0, 1}};
   host.gdi.GradientFill(host.surface.hDC(), vertices, mesh, host::kGradientFillRectH);
   host.gdi.BitBlt(host.surface.hDC(), 1, 2, 3, 4, host.surface.hDC(), 5, 6, host::kSrcCopy);
   EXPECT_EQ(
@@ -165,8 +165,8 @@ TEST_F(RecorderTest, GettersAreNotLogged) {
   host.surface.ScaleX(1, 1, 3);
   host.surface.Width();
   host.surface.hDC();
-  host.label1.Width();
-  host.label1.Caption();
+  host.lowerCaption.Width();
+  host.lowerCaption.Caption();
   host.container.AmbientFont();
   host.container.ParentProperty("ScaleMode");
   EXPECT_TRUE(recorder.Calls().empty());
@@ -189,16 +189,16 @@ TEST_F(RecorderTest, EventIsLoggedAsRaisedBeforeTheHandlerChangesIt) {
 }
 
 TEST_F(RecorderTest, NestedCallsFollowTheCallThatCausedThem) {
-  form.OnResize([&] { host.label1.SetTop(host.surface.ScaleHeight()); });
+  form.OnResize([&] { host.lowerCaption.SetTop(host.surface.ScaleHeight()); });
   host.surface.SetHeight(300);
-  const std::vector<json> calls = led::testing::RecordedCalls(recorder);
+  const std::vector<json> calls = led::test::RecordedCalls(recorder);
   ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[0]["call"], "Height");
   EXPECT_EQ(calls[1], (json{{"call", "Label1.Top"}, {"value", 20}}));
 }
 
 TEST_F(RecorderTest, RefusedCallsAreLoggedAndTheirErrorPassesOn) {
-  EXPECT_RUNTIME_ERROR(host.label1.SetAlignment(7), core::kInvalidPropertyValue);
+  EXPECT_RUNTIME_ERROR(host.lowerCaption.SetAlignment(7), core::kInvalidPropertyValue);
   EXPECT_EQ(Last(), (json{{"call", "Label1.Alignment"}, {"value", 7}}));
   EXPECT_RUNTIME_ERROR(host.surface.SetAppearance(2), core::kInvalidPropertyValue);
   EXPECT_EQ(recorder.Calls().size(), 2u);
@@ -207,7 +207,7 @@ TEST_F(RecorderTest, RefusedCallsAreLoggedAndTheirErrorPassesOn) {
 TEST_F(RecorderTest, DisabledRecorderForwardsWithoutRecords) {
   recorder.SetEnabled(false);
   host.surface.SetBackColor(0x123456);
-  host.label2.SetCaption("x");
+  host.upperCaption.SetCaption("x");
   EXPECT_TRUE(recorder.Calls().empty());
   EXPECT_EQ(form.Surface().BackColor(), 0x123456u);
   recorder.SetEnabled(true);

@@ -24,8 +24,8 @@
 namespace led::qt {
 namespace {
 
-using testing_support::Apply;
-using testing_support::Sets;
+using test::Apply;
+using test::Sets;
 
 std::vector<QString> valueEvents;
 

@@ -60,7 +60,7 @@ TEST(Designer, AFormFileGivesBackTheValuesItSets) {
   for (const auto& [name, key] : {std::pair{"backGroundStyle", "Gradient_V"},
                                   {"borderStyle", "BorderNone"},
                                   {"captionLowPosition", "RightPosition"}})
-    EXPECT_EQ(testing_support::EnumKey(*meter, name), key) << name;
+    EXPECT_EQ(test::EnumKey(*meter, name), key) << name;
   const QFont font = meter->property("captionUpperFont").value<QFont>();
   EXPECT_EQ(font.family(), "DejaVu Serif");
   EXPECT_EQ(font.pointSize(), 11);

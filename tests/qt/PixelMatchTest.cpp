@@ -13,7 +13,7 @@
 namespace led::qt {
 namespace {
 
-using namespace testing_support;
+using namespace led::test;
 
 // The widget on its own, or over a parent whose window brush is the band picture.
 struct PlacedWidget {
@@ -39,7 +39,7 @@ struct PlacedWidget {
 std::vector<QRect> CaptionMask(LEDDisplayWidget& widget, platform::Form& form) {
   std::vector<QRect> mask;
   const int border = form.Surface().BorderThickness();
-  for (platform::TextLabel* label : {&form.Label1(), &form.Label2()})
+  for (platform::TextLabel* label : {&form.LowerCaption(), &form.UpperCaption()})
     if (!label->Caption().empty())
       mask.push_back(QRect(int(label->PixelLeft()) + border, int(label->PixelTop()) + border,
                            label->PixelWidth(), label->PixelHeight()));

@@ -12,7 +12,7 @@
 namespace led::qt {
 namespace {
 
-using testing_support::EnumKey;
+using test::EnumKey;
 
 struct ErrorLog {
   explicit ErrorLog(LEDDisplayWidget& widget) {
@@ -32,7 +32,7 @@ TEST(Properties, EveryControlPropertyIsAQtPropertyThatRoundTrips) {
   std::vector<std::pair<const char*, QVariant>> values = {
       {"value", -3.25}, {"digits", 6}, {"decimals", 2}, {"decimalPointSize", 4},
       {"digitWidth", 30}, {"digitHeight", 50}, {"digitLeftMargin", 5}, {"digitUpperMargin", 6},
-      {"digitSpacing", 8}, {"segmentWidth", 4}, {"segmentSeperation", 1}, {"mousePointer", 2},
+      {"digitSpacing", 8}, {"segmentWidth", 4}, {"segmentSeparation", 1}, {"mousePointer", 2},
       {"leadingZeros", false}, {"leadingPlusMinus", false}, {"showAllDecimalPoints", false},
       {"useOverRange", true}, {"transparent", true},
       {"captionLow", "volts"}, {"captionUpper", "Supply"}};
@@ -143,11 +143,11 @@ TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {
   const std::string command =
       std::string(LED_TOOL) + " render --load '" + file.toStdString() + "' -o '" + png + "'";
   ASSERT_EQ(test::RunCommand(command).code, 0) << command;
-  const QImage drawn = testing_support::QImageOf(platform::ReadPngFile(png));
+  const QImage drawn = test::QImageOf(platform::ReadPngFile(png));
   const QImage grabbed = widget.grab().toImage();
   ASSERT_EQ(grabbed.size(), drawn.size());
   std::string report;
-  EXPECT_EQ(testing_support::Differences(grabbed, drawn, {}, report), 0) << report;
+  EXPECT_EQ(test::Differences(grabbed, drawn, {}, report), 0) << report;
 }
 
 TEST(Properties, AFileThatCannotBeReadChangesNothing) {

@@ -1,5 +1,6 @@
 #include "QtTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <QColor>
 #include <QMetaEnum>
 #include <QMetaProperty>
@@ -15,7 +16,7 @@
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
 
-namespace led::qt::testing_support {
+namespace led::test {
 
 PropertySets Sets(const std::string& text) {
   PropertySets sets;
@@ -99,7 +100,7 @@ FormControl::FormControl(const Configuration& configuration) : control_(form_.Ho
   form_.Surface().SetExtentPixels(177, 63);
   form_.OnResize([this] { control_.Resize(); });
   if (configuration.overPicture) {
-    form_.SetContainerPicture(PictureFromImage(BandPicture(400, 200)));
+    form_.SetContainerPicture(qt::PictureFromImage(BandPicture(400, 200)));
     form_.SetPlace(40 * 15, 30 * 15);
   }
   control_.InitProperties();
@@ -146,10 +147,10 @@ void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
           widget.setOleColor(LEDDisplayWidget::ColorProperty(index), control::ToColor(value));
           continue;
         }
-        qtValue = ToQColor(control::ToColor(value));
+        qtValue = qt::ToQColor(control::ToColor(value));
         break;
       case control::PropertyType::Font:
-        qtValue = ToQFont(*control::ToFont(value));
+        qtValue = qt::ToQFont(*control::ToFont(value));
         break;
       case control::PropertyType::String:
         qtValue = QString::fromStdString(value.ToString());
@@ -160,6 +161,10 @@ void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
     }
     std::string qtName = name;  // "DigitWidth" -> "digitWidth"
     qtName[0] = char(std::tolower(qtName[0]));
+    if (qtName == "segmentSeperation") qtName = "segmentSeparation";  // Qt spells it right
+    // setProperty on a name the widget lacks adds a dynamic property and changes nothing.
+    if (widget.metaObject()->indexOfProperty(qtName.c_str()) < 0)
+      ADD_FAILURE() << "the widget has no property " << qtName;
     widget.setProperty(qtName.c_str(), qtValue);
   }
 }
@@ -190,4 +195,4 @@ int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask
   return count;
 }
 
-}  // namespace led::qt::testing_support
+}  // namespace led::test

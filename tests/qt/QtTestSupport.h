@@ -15,7 +15,9 @@
 #include "leddisplay/platform/Image.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
-namespace led::qt::testing_support {
+namespace led::test {
+
+using qt::LEDDisplayWidget;
 
 // Property sets in order: published name, value.
 using PropertySets = std::vector<std::pair<std::string, core::Variant>>;
@@ -67,4 +69,4 @@ QImage Enlarged(const QImage& image, int factor);
 int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask,
                 std::string& report);
 
-}  // namespace led::qt::testing_support
+}  // namespace led::test

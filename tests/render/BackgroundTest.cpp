@@ -12,7 +12,7 @@
 #include "leddisplay/render/Background.h"
 #include "leddisplay/render/RenderPass.h"
 
-namespace led::render::testing {
+namespace led::render {
 namespace {
 
 constexpr core::OleColor kRed = 0x0000FF;
@@ -58,17 +58,17 @@ TEST_F(BackgroundTest, GradientDirections) {
     const json fill = {
         {"call", "GradientFill"}, {"mode", c.mode}, {"vertices", {c.topLeft, c.bottomRight}}};
     EXPECT_EQ(Recorded(PaintBackground), std::vector<json>{fill});
-    EXPECT_EQ(state.GradientRect.Right, 100);
-    EXPECT_EQ(state.GradientRect.Bottom, 60);
+    EXPECT_EQ(state.GradientBounds.Right, 100);
+    EXPECT_EQ(state.GradientBounds.Bottom, 60);
   }
 }
 
 TEST_F(BackgroundTest, StandardPaintsNothingButRefreshesTheRectangle) {
   state.StoredBackGroundStyle = model::Standard;
-  state.GradientRect = {5, 5, 5, 5};
+  state.GradientBounds = {5, 5, 5, 5};
   PaintBackground(display);
   EXPECT_TRUE(Calls().empty());
-  const model::GradientRectangle& r = state.GradientRect;
+  const model::GradientArea& r = state.GradientBounds;
   EXPECT_EQ((std::vector<int32_t>{r.Left, r.Top, r.Right, r.Bottom}),
             (std::vector<int32_t>{0, 0, 100, 60}));
 }
@@ -111,7 +111,7 @@ TEST_F(BackgroundTest, TransparentCopiesFromUnderTheControl) {
   form.SetPlace(1500, 900);  // twips, at 15 twips per pixel
   state.StoredTransparent = core::kTrue;
   state.StoredBackGroundStyle = model::Gradient_V;  // not used when transparent
-  state.GradientRect = {1, 2, 3, 4};
+  state.GradientBounds = {1, 2, 3, 4};
   PaintBackground(display);
   // A memory context takes the container's bitmap, gives it back and goes.
   const std::vector<json> calls = Calls();
@@ -125,7 +125,7 @@ TEST_F(BackgroundTest, TransparentCopiesFromUnderTheControl) {
   EXPECT_EQ(calls[1]["hdc"], calls[4]["hdc"]);
   EXPECT_EQ(calls[3]["hdc"], calls[4]["hdc"]);
   EXPECT_NE(calls[1]["object"], calls[3]["object"]);
-  EXPECT_EQ(state.GradientRect.Right, 3);
+  EXPECT_EQ(state.GradientBounds.Right, 3);
   EXPECT_EQ(gdi.created, 1);
   EXPECT_EQ(gdi.deleted, 1);
   EXPECT_EQ(PixelAt(0, 0), platform::MakePixel(100, 60, 7));
@@ -189,12 +189,12 @@ TEST_F(BackgroundTest, FailingStepsOfTheCopyAreSkipped) {
   PlacelessContainer container;
   platform::Image image(50, 50, platform::MakePixel(9, 8, 7));
   container.SetPicture(platform::BitmapPicture::FromImage(std::move(image)));
-  host::Host placeless{form.Host().surface, label1, label2, container, gdi};
+  host::Host placeless{form.Host().surface, lowerCaption, upperCaption, container, gdi};
   platform::Recorder placelessRecorder{placeless};
   Display placelessDisplay{state, placelessRecorder.Host()};
 
   CopyContainerBackground(placelessDisplay);  // must not throw
-  const std::vector<json> copies = Named(led::testing::RecordedCalls(placelessRecorder), "BitBlt");
+  const std::vector<json> copies = Named(led::test::RecordedCalls(placelessRecorder), "BitBlt");
   ASSERT_EQ(copies.size(), 1u);
   EXPECT_EQ(copies[0]["srcX"], 0);
   EXPECT_EQ(copies[0]["srcY"], 0);
@@ -203,4 +203,4 @@ TEST_F(BackgroundTest, FailingStepsOfTheCopyAreSkipped) {
 }
 
 }  // namespace
-}  // namespace led::render::testing
+}  // namespace led::render

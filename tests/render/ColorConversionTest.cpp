@@ -8,7 +8,7 @@
 #include "leddisplay/render/ColorConversion.h"
 #include "support/ExpectRuntimeError.h"
 
-namespace led::render::testing {
+namespace led::render {
 namespace {
 
 TEST(SplitColorComponentsTest, ChannelsCarryTheComponentInTheHighByte) {
@@ -65,4 +65,4 @@ TEST_F(ResolveSystemColorTest, IndexIsAllThirtyOneLowBits) {
 }
 
 }  // namespace
-}  // namespace led::render::testing
+}  // namespace led::render

@@ -10,7 +10,7 @@
 #include "leddisplay/host/Gdi.h"
 #include "leddisplay/host/Label.h"
 
-namespace led::render::testing {
+namespace led::render {
 
 class FixedLabel : public host::Label {
  public:
@@ -65,7 +65,7 @@ class CountingGdi : public host::Gdi {
     return ok;
   }
   int32_t GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
-                       std::span<const host::GradientRect> mesh, uint32_t mode) override {
+                       std::span<const host::GradientMeshRect> mesh, uint32_t mode) override {
     return inner_.GradientFill(hdc, vertices, mesh, mode);
   }
   core::OleColor GetSysColor(int32_t index) override {
@@ -81,4 +81,4 @@ class CountingGdi : public host::Gdi {
   host::Gdi& inner_;
 };
 
-}  // namespace led::render::testing
+}  // namespace led::render

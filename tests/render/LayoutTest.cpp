@@ -7,7 +7,7 @@
 #include "leddisplay/render/RenderPass.h"
 #include "support/ExpectRuntimeError.h"
 
-namespace led::render::testing {
+namespace led::render {
 namespace {
 
 class LayoutTest : public RenderTest {};
@@ -40,12 +40,12 @@ TEST_F(LayoutTest, AutoSizeHeightInTwips) {
 }
 
 TEST_F(LayoutTest, CaptionsAddTheirHeightOnlyWithText) {
-  label1.height = 13;
-  label2.height = 17;
+  lowerCaption.height = 13;
+  upperCaption.height = 17;
   AutoSizeHeight(display);
-  label1.caption = "low";
+  lowerCaption.caption = "low";
   AutoSizeHeight(display);
-  label2.caption = " ";
+  upperCaption.caption = " ";
   AutoSizeHeight(display);
   EXPECT_EQ(Values(Calls("Height")), (std::vector<double>{810, 945,              // no caption
                                                           810 + 195, 945 + 195,  // the lower one
@@ -101,8 +101,8 @@ TEST_F(LayoutTest, AutoSizedStartingStateEndsAt177By63Pixels) {
 
 TEST_F(LayoutTest, CaptionPlaces) {
   Surface().SetExtentPixels(200, 80);
-  label1.width = 40;
-  label2.width = 30;
+  lowerCaption.width = 40;
+  upperCaption.width = 30;
   struct Case {
     int32_t position;
     float lower;
@@ -117,14 +117,14 @@ TEST_F(LayoutTest, CaptionPlaces) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.position);
-    label1.left = label2.left = -1;
+    lowerCaption.left = upperCaption.left = -1;
     state.StoredCaptionLowPosition = c.position;
     state.StoredCaptionUpperPosition = c.position;
     ResizeHandling(display);
-    EXPECT_EQ(label1.left, c.lower);
-    EXPECT_EQ(label2.left, c.upper);
-    EXPECT_EQ(label2.top, 0);
-    EXPECT_EQ(label1.top, 80 - 13);
+    EXPECT_EQ(lowerCaption.left, c.lower);
+    EXPECT_EQ(upperCaption.left, c.upper);
+    EXPECT_EQ(upperCaption.top, 0);
+    EXPECT_EQ(lowerCaption.top, 80 - 13);
   }
 }
 
@@ -141,10 +141,10 @@ TEST_F(LayoutTest, ResizeStepsRunInOrder) {
 
 TEST_F(LayoutTest, FailingStepIsSkipped) {
   Surface().SetExtentPixels(200, 80);
-  label1.refuseLeft = true;
+  lowerCaption.refuseLeft = true;
   EXPECT_EQ(Named(Recorded(ResizeHandling), "Cls").size(), 1u);
-  EXPECT_EQ(label2.left, 80);
-  EXPECT_EQ(label1.top, 67);
+  EXPECT_EQ(upperCaption.left, 80);
+  EXPECT_EQ(lowerCaption.top, 67);
 }
 
 TEST_F(LayoutTest, NoAutoSizeOutsidePixelScale) {
@@ -189,4 +189,4 @@ TEST_F(LayoutTest, RefreshShowAndPaint) {
 }
 
 }  // namespace
-}  // namespace led::render::testing
+}  // namespace led::render

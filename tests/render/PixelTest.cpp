@@ -4,7 +4,7 @@
 #include "RenderFixture.h"
 #include "leddisplay/render/RenderPass.h"
 
-namespace led::render::testing {
+namespace led::render {
 namespace {
 
 using platform::OpaquePixel;
@@ -87,4 +87,4 @@ TEST_F(PixelTest, LastDecimalPointFitsInsideTheBorderOfEveryEdge) {
 }
 
 }  // namespace
-}  // namespace led::render::testing
+}  // namespace led::render

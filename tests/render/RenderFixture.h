@@ -23,7 +23,7 @@
 #include "leddisplay/render/RenderPass.h"
 #include "support/RecordedCalls.h"
 
-namespace led::render::testing {
+namespace led::render {
 
 using nlohmann::json;
 
@@ -60,7 +60,7 @@ class RenderTest : public ::testing::Test {
     form.OnResize([this] { ResizeHandling(display); });
   }
 
-  std::vector<json> Calls() const { return led::testing::RecordedCalls(recorder); }
+  std::vector<json> Calls() const { return led::test::RecordedCalls(recorder); }
   std::vector<json> Calls(const std::string& name) const { return Named(Calls(), name); }
   // The calls one step makes on the display (a whole render pass when none is named),
   // recorded on their own.
@@ -73,13 +73,13 @@ class RenderTest : public ::testing::Test {
   platform::Pixel PixelAt(int32_t x, int32_t y) { return form.Surface().Inner().at(x, y); }
 
   platform::Form form;
-  FixedLabel label1;  // lower caption
-  FixedLabel label2;  // upper caption
+  FixedLabel lowerCaption;
+  FixedLabel upperCaption;
   CountingGdi gdi{form.Host().gdi};
-  host::Host host{form.Host().surface, label1, label2, form.Host().container, gdi};
+  host::Host host{form.Host().surface, lowerCaption, upperCaption, form.Host().container, gdi};
   platform::Recorder recorder{host};
   model::ControlState state = model::FirstValues();
   Display display{state, recorder.Host()};
 };
 
-}  // namespace led::render::testing
+}  // namespace led::render

@@ -12,7 +12,7 @@
 #include "leddisplay/platform/BitmapPicture.h"
 #include "leddisplay/render/RenderPass.h"
 
-namespace led::render::testing {
+namespace led::render {
 namespace {
 
 constexpr core::OleColor kOn = model::kFirstOnColor;
@@ -95,8 +95,8 @@ TEST_F(RenderPassTest, DigitTopFromTheUpperCaption) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.height);
     SCOPED_TRACE(c.caption);
-    label2.caption = c.caption;
-    label2.height = c.height;
+    upperCaption.caption = c.caption;
+    upperCaption.height = c.height;
     Recorded();
     digitTop = c.top;
     EXPECT_EQ(GlyphLefts(), (std::vector<double>{37, 71, 105, 139}));
@@ -284,4 +284,4 @@ TEST_F(RenderPassTest, NoBackgroundUnderAPicture) {
 }
 
 }  // namespace
-}  // namespace led::render::testing
+}  // namespace led::render

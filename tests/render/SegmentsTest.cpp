@@ -8,7 +8,7 @@
 #include "leddisplay/render/Segments.h"
 #include "support/ExpectRuntimeError.h"
 
-namespace led::render::testing {
+namespace led::render {
 namespace {
 
 constexpr core::OleColor kOn = model::kFirstOnColor;
@@ -168,14 +168,14 @@ TEST_F(SegmentsTest, SignStemRoundsHalvesToEven) {
 }
 
 TEST_F(SegmentsTest, SignMarkFollowsTheUpperCaption) {
-  label2.height = 17;
+  upperCaption.height = 17;
   // No caption: the label's height does not count.
   EXPECT_EQ(Recorded(kSignMark)[6], LineCall(11, 5, 11, 27, kOn));
-  label2.caption = " ";
+  upperCaption.caption = " ";
   const std::vector<json> lines = Recorded(kSignMark);
   EXPECT_EQ(lines[0], LineCall(3, 55, 21, 55, kOff));
   EXPECT_EQ(lines[6], LineCall(11, 22, 11, 44, kOn));
 }
 
 }  // namespace
-}  // namespace led::render::testing
+}  // namespace led::render

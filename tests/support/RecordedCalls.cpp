@@ -1,6 +1,6 @@
 #include "support/RecordedCalls.h"
 
-namespace led::testing {
+namespace led::test {
 
 std::vector<nlohmann::json> RecordedCalls(const platform::Recorder& recorder) {
   std::vector<nlohmann::json> calls;
@@ -9,4 +9,4 @@ std::vector<nlohmann::json> RecordedCalls(const platform::Recorder& recorder) {
   return calls;
 }
 
-}  // namespace led::testing
+}  // namespace led::test

@@ -7,8 +7,8 @@
 
 #include "leddisplay/platform/Recorder.h"
 
-namespace led::testing {
+namespace led::test {
 
 std::vector<nlohmann::json> RecordedCalls(const platform::Recorder& recorder);
 
-}  // namespace led::testing
+}  // namespace led::test

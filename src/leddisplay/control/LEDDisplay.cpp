@@ -118,67 +118,67 @@ void LEDDisplay::SetBorderStyle(int32_t style) {
 }
 
 std::string LEDDisplay::CaptionLow() {
-  return host_.label1.Caption();
+  return host_.lowerCaption.Caption();
 }
 
 void LEDDisplay::SetCaptionLow(const std::string& caption) {
-  host_.label1.SetCaption(caption);
+  host_.lowerCaption.SetCaption(caption);
   ResizeLayout();
   Notify("CaptionLow");
 }
 
 core::OleColor LEDDisplay::CaptionLowForeColor() {
-  return host_.label1.ForeColor();
+  return host_.lowerCaption.ForeColor();
 }
 
 void LEDDisplay::SetCaptionLowForeColor(core::OleColor color) {
-  host_.label1.SetForeColor(color);
+  host_.lowerCaption.SetForeColor(color);
   Notify("CaptionLowForeColor");
 }
 
 void LEDDisplay::SetCaptionLowPosition(int32_t position) {
   StoreUnlessRefused(state_.StoredCaptionLowPosition, position,
-                     [&](int32_t v) { host_.label1.SetAlignment(core::Narrow16(v)); });
+                     [&](int32_t v) { host_.lowerCaption.SetAlignment(core::Narrow16(v)); });
   ResizeLayout();
   Notify("CaptionLowPosition");
 }
 
 void LEDDisplay::SetCaptionLowFont(host::FontPtr font) {
-  CopyFontAttributes(font, cLow_Font);
-  host_.label1.SetFont(cLow_Font);
+  CopyFontAttributes(font, lowerCaptionFont_);
+  host_.lowerCaption.SetFont(lowerCaptionFont_);
   ResizeLayout();
   Notify("CaptionLowFont");
 }
 
 std::string LEDDisplay::CaptionUpper() {
-  return host_.label2.Caption();
+  return host_.upperCaption.Caption();
 }
 
 void LEDDisplay::SetCaptionUpper(const std::string& caption) {
-  host_.label2.SetCaption(caption);
+  host_.upperCaption.SetCaption(caption);
   ResizeLayout();
   Notify("CaptionUpper");
 }
 
 core::OleColor LEDDisplay::CaptionUpperForeColor() {
-  return host_.label2.ForeColor();
+  return host_.upperCaption.ForeColor();
 }
 
 void LEDDisplay::SetCaptionUpperForeColor(core::OleColor color) {
-  host_.label2.SetForeColor(color);
+  host_.upperCaption.SetForeColor(color);
   Notify("CaptionUpperForeColor");
 }
 
 void LEDDisplay::SetCaptionUpperPosition(int32_t position) {
   StoreUnlessRefused(state_.StoredCaptionUpperPosition, position,
-                     [&](int32_t v) { host_.label2.SetAlignment(core::Narrow16(v)); });
+                     [&](int32_t v) { host_.upperCaption.SetAlignment(core::Narrow16(v)); });
   ResizeLayout();
   Notify("CaptionUpperPosition");
 }
 
 void LEDDisplay::SetCaptionUpperFont(host::FontPtr font) {
-  CopyFontAttributes(font, cUpper_Font);
-  host_.label2.SetFont(cUpper_Font);
+  CopyFontAttributes(font, upperCaptionFont_);
+  host_.upperCaption.SetFont(upperCaptionFont_);
   ResizeLayout();
   Notify("CaptionUpperFont");
 }

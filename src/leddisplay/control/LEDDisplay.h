@@ -95,7 +95,7 @@ class LEDDisplay {
   int32_t CaptionLowPosition() const { return state_.StoredCaptionLowPosition; }
   void SetCaptionLowPosition(int32_t position);
   // The held caption font itself; changing it changes the caption's font object.
-  host::FontPtr CaptionLowFont() const { return cLow_Font; }
+  host::FontPtr CaptionLowFont() const { return lowerCaptionFont_; }
   // Copies name, size, bold, italic, underline and strikethrough of `font` into the
   // held caption font; no font gives 91 before anything changes.
   void SetCaptionLowFont(host::FontPtr font);
@@ -105,7 +105,7 @@ class LEDDisplay {
   void SetCaptionUpperForeColor(core::OleColor color);
   int32_t CaptionUpperPosition() const { return state_.StoredCaptionUpperPosition; }
   void SetCaptionUpperPosition(int32_t position);
-  host::FontPtr CaptionUpperFont() const { return cUpper_Font; }
+  host::FontPtr CaptionUpperFont() const { return upperCaptionFont_; }
   void SetCaptionUpperFont(host::FontPtr font);
 
   int16_t Decimals() const { return state_.StoredDecimals; }
@@ -259,8 +259,8 @@ class LEDDisplay {
 
   host::Host& host_;
   model::ControlState state_;
-  host::FontPtr cLow_Font;
-  host::FontPtr cUpper_Font;
+  host::FontPtr lowerCaptionFont_;
+  host::FontPtr upperCaptionFont_;
   // The digit cells kept between render passes, so that a redraw of an unchanged value
   // formats nothing.
   std::unique_ptr<render::CellCache> cells_;

@@ -76,22 +76,22 @@ const std::vector<SavedKey>& SavedKeys() {
       {"BackGroundG2", Color(f.StoredBackGroundG2), false,
        [](Target& t) { return Color(t.state.StoredBackGroundG2); }},
       {"CaptionLow", Text(model::kLoadedCaptionLow), false,
-       [](Target& t) { return Variant::FromString(t.host.label1.Caption()); }},
+       [](Target& t) { return Variant::FromString(t.host.lowerCaption.Caption()); }},
       {"CaptionLowForeColor", Color(model::kFirstCaptionForeColor), false,
-       [](Target& t) { return Color(t.host.label1.ForeColor()); }},
+       [](Target& t) { return Color(t.host.lowerCaption.ForeColor()); }},
       {"CaptionLowPosition", Short(f.StoredCaptionLowPosition), false,
        [](Target& t) { return Variant::FromLong(t.state.StoredCaptionLowPosition); }},
       {"CaptionUpper", Text(model::kLoadedCaptionUpper), false,
-       [](Target& t) { return Variant::FromString(t.host.label2.Caption()); }},
+       [](Target& t) { return Variant::FromString(t.host.upperCaption.Caption()); }},
       {"CaptionUpperForeColor", Color(model::kFirstCaptionForeColor), false,
-       [](Target& t) { return Color(t.host.label2.ForeColor()); }},
+       [](Target& t) { return Color(t.host.upperCaption.ForeColor()); }},
       {"CaptionUpperPosition", Short(f.StoredCaptionUpperPosition), false,
        [](Target& t) { return Variant::FromLong(t.state.StoredCaptionUpperPosition); }},
       // The labels' fonts are saved, not the held caption fonts.
       {"CaptionLowFont", Variant(), true,
-       [](Target& t) { return Variant::FromObject(t.host.label1.Font()); }},
+       [](Target& t) { return Variant::FromObject(t.host.lowerCaption.Font()); }},
       {"CaptionUpperFont", Variant(), true,
-       [](Target& t) { return Variant::FromObject(t.host.label2.Font()); }},
+       [](Target& t) { return Variant::FromObject(t.host.upperCaption.Font()); }},
       {"Enabled", Bool(model::kFirstEnabled), false,
        [](Target& t) { return Bool(t.host.surface.Enabled()); }},
       {"OnColor", Color(f.StoredOnColor), false,
@@ -189,23 +189,26 @@ constexpr LoadStep kLoadSteps[] = {
      [](Target& t, const Variant& v) { t.state.StoredBackGroundStyle = v.ToLong(); }},
     {"BackGroundG1", [](Target& t, const Variant& v) { t.state.StoredBackGroundG1 = ToColor(v); }},
     {"BackGroundG2", [](Target& t, const Variant& v) { t.state.StoredBackGroundG2 = ToColor(v); }},
-    {"CaptionLow", [](Target& t, const Variant& v) { t.host.label1.SetCaption(v.ToString()); }},
+    {"CaptionLow",
+     [](Target& t, const Variant& v) { t.host.lowerCaption.SetCaption(v.ToString()); }},
     {"CaptionLowPosition",
-     [](Target& t, const Variant& v) { t.host.label1.SetAlignment(v.ToInteger()); }},
+     [](Target& t, const Variant& v) { t.host.lowerCaption.SetAlignment(v.ToInteger()); }},
     {"CaptionLowForeColor",
-     [](Target& t, const Variant& v) { t.host.label1.SetForeColor(ToColor(v)); }},
+     [](Target& t, const Variant& v) { t.host.lowerCaption.SetForeColor(ToColor(v)); }},
     {"CaptionLowPosition",
      [](Target& t, const Variant& v) { t.state.StoredCaptionLowPosition = v.ToLong(); }},
-    {"CaptionUpper", [](Target& t, const Variant& v) { t.host.label2.SetCaption(v.ToString()); }},
+    {"CaptionUpper",
+     [](Target& t, const Variant& v) { t.host.upperCaption.SetCaption(v.ToString()); }},
     {"CaptionUpperAlignment",
-     [](Target& t, const Variant& v) { t.host.label2.SetAlignment(v.ToInteger()); }},
+     [](Target& t, const Variant& v) { t.host.upperCaption.SetAlignment(v.ToInteger()); }},
     {"CaptionUpperForeColor",
-     [](Target& t, const Variant& v) { t.host.label2.SetForeColor(ToColor(v)); }},
+     [](Target& t, const Variant& v) { t.host.upperCaption.SetForeColor(ToColor(v)); }},
     {"CaptionUpperPosition",
      [](Target& t, const Variant& v) { t.state.StoredCaptionUpperPosition = v.ToLong(); }},
-    {"CaptionLowFont", [](Target& t, const Variant& v) { t.host.label1.SetFont(ToFont(v)); }},
+    {"CaptionLowFont", [](Target& t, const Variant& v) { t.host.lowerCaption.SetFont(ToFont(v)); }},
     {"CaptionLowFont", [](Target& t, const Variant& v) { t.lowFont = ToFont(v); }},
-    {"CaptionUpperFont", [](Target& t, const Variant& v) { t.host.label2.SetFont(ToFont(v)); }},
+    {"CaptionUpperFont",
+     [](Target& t, const Variant& v) { t.host.upperCaption.SetFont(ToFont(v)); }},
     {"CaptionUpperFont", [](Target& t, const Variant& v) { t.upperFont = ToFont(v); }},
     {"Enabled", [](Target& t, const Variant& v) { t.host.surface.SetEnabled(v.ToBoolean()); }},
     {"BackColor", [](Target& t, const Variant& v) { t.state.StoredBackColor = ToColor(v); }},
@@ -263,20 +266,20 @@ void LEDDisplay::InitProperties() {
   state_.StoredBackGroundG1 = first.StoredBackGroundG1;
   state_.StoredBackGroundG2 = first.StoredBackGroundG2;
 
-  host_.label1.SetCaption(std::string(model::kFirstCaption));
-  host_.label1.SetAlignment(static_cast<int16_t>(first.StoredCaptionLowPosition));
-  host_.label1.SetForeColor(model::kFirstCaptionForeColor);
+  host_.lowerCaption.SetCaption(std::string(model::kFirstCaption));
+  host_.lowerCaption.SetAlignment(static_cast<int16_t>(first.StoredCaptionLowPosition));
+  host_.lowerCaption.SetForeColor(model::kFirstCaptionForeColor);
   state_.StoredCaptionLowPosition = first.StoredCaptionLowPosition;
-  host_.label2.SetCaption(std::string(model::kFirstCaption));
-  host_.label2.SetAlignment(static_cast<int16_t>(first.StoredCaptionUpperPosition));
-  host_.label2.SetForeColor(model::kFirstCaptionForeColor);
+  host_.upperCaption.SetCaption(std::string(model::kFirstCaption));
+  host_.upperCaption.SetAlignment(static_cast<int16_t>(first.StoredCaptionUpperPosition));
+  host_.upperCaption.SetForeColor(model::kFirstCaptionForeColor);
   state_.StoredCaptionUpperPosition = first.StoredCaptionUpperPosition;
 
   // Four separate requests: the labels and the held fonts each get their own object.
-  host_.label1.SetFont(host_.container.AmbientFont());
-  host_.label2.SetFont(host_.container.AmbientFont());
-  cLow_Font = host_.container.AmbientFont();
-  cUpper_Font = host_.container.AmbientFont();
+  host_.lowerCaption.SetFont(host_.container.AmbientFont());
+  host_.upperCaption.SetFont(host_.container.AmbientFont());
+  lowerCaptionFont_ = host_.container.AmbientFont();
+  upperCaptionFont_ = host_.container.AmbientFont();
 
   state_.StoredOnColor = first.StoredOnColor;
   state_.StoredOffColor = first.StoredOffColor;
@@ -302,7 +305,7 @@ void LEDDisplay::InitProperties() {
 }
 
 void LEDDisplay::ReadProperties(host::PropertyBag& bag) {
-  Target target{*this, state_, host_, cLow_Font, cUpper_Font};
+  Target target{*this, state_, host_, lowerCaptionFont_, upperCaptionFont_};
   for (const LoadStep& step : kLoadSteps) {
     const SavedKey& key = KeyNamed(step.key);
     const std::string name(step.key);
@@ -311,7 +314,7 @@ void LEDDisplay::ReadProperties(host::PropertyBag& bag) {
 }
 
 void LEDDisplay::WriteProperties(host::PropertyBag& bag) {
-  Target target{*this, state_, host_, cLow_Font, cUpper_Font};
+  Target target{*this, state_, host_, lowerCaptionFont_, upperCaptionFont_};
   for (const SavedKey& key : SavedKeys()) {
     const Variant value = key.save(target);
     bag.WriteProperty(std::string(key.key), value, DefaultOf(key, target));
@@ -320,8 +323,8 @@ void LEDDisplay::WriteProperties(host::PropertyBag& bag) {
 
 void LEDDisplay::Terminate() {
   host_.surface.SetPicture(nullptr);
-  cLow_Font = nullptr;
-  cUpper_Font = nullptr;
+  lowerCaptionFont_ = nullptr;
+  upperCaptionFont_ = nullptr;
 }
 
 }  // namespace led::control

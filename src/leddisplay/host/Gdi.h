@@ -20,7 +20,7 @@ struct TriVertex {
 };
 
 // A rectangle of a gradient mesh: indices of its upper-left and lower-right vertices.
-struct GradientRect {
+struct GradientMeshRect {
   uint32_t upperLeft = 0;
   uint32_t lowerRight = 0;
 };
@@ -44,7 +44,7 @@ class Gdi {
   virtual int32_t DeleteDC(int32_t hdc) = 0;
   // Fills rectangles shaded between their vertex colours; non-zero on success.
   virtual int32_t GradientFill(int32_t hdc, std::span<const TriVertex> vertices,
-                               std::span<const GradientRect> mesh, uint32_t mode) = 0;
+                               std::span<const GradientMeshRect> mesh, uint32_t mode) = 0;
   // The current RGB value of a system colour; 0 for an unknown index.
   virtual core::OleColor GetSysColor(int32_t index) = 0;
 };

@@ -9,8 +9,8 @@ namespace led::host {
 
 struct Host {
   Surface& surface;
-  Label& label1;  // lower caption
-  Label& label2;  // upper caption
+  Label& lowerCaption;  // recorded as "Label1"
+  Label& upperCaption;  // recorded as "Label2"
   Container& container;
   Gdi& gdi;
 };

@@ -42,7 +42,7 @@ struct EnumDescription {
 // The six enumerations, in the order they are published.
 std::span<const EnumDescription> PublishedEnums();
 
-struct GradientRectangle {
+struct GradientArea {
   int32_t Left = 0;
   int32_t Top = 0;
   int32_t Right = 0;
@@ -77,7 +77,7 @@ struct ControlState {
   core::Boolean StoredTransparent = 0;
   core::Boolean StoredUseOverRange = 0;
   double StoredValue = 0.0;
-  GradientRectangle GradientRect;
+  GradientArea GradientBounds;
   core::Boolean SizingInProgress = 0;
   double LastChangeValue = 0.0;
 };

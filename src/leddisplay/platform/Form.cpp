@@ -9,10 +9,10 @@ namespace led::platform {
 
 Form::Form()
     : surface_(std::make_unique<RasterSurface>()),
-      label1_(std::make_unique<TextLabel>(*surface_, "Label1")),
-      label2_(std::make_unique<TextLabel>(*surface_, "Label2")),
-      host_(std::make_unique<host::Host>(
-          host::Host{*surface_, *label1_, *label2_, container_, GdiTable::Instance()})) {}
+      lowerCaption_(std::make_unique<TextLabel>(*surface_, "Label1")),
+      upperCaption_(std::make_unique<TextLabel>(*surface_, "Label2")),
+      host_(std::make_unique<host::Host>(host::Host{*surface_, *lowerCaption_, *upperCaption_,
+                                                    container_, GdiTable::Instance()})) {}
 
 Form::~Form() = default;
 
@@ -51,8 +51,8 @@ Image Form::Snapshot() const {
   const int32_t border = surface_->BorderThickness();
   const Image& inner = surface_->Inner();
   const PixelRect innerArea{border, border, border + inner.width, border + inner.height};
-  label1_->DrawOnto(image, border, border, innerArea);
-  label2_->DrawOnto(image, border, border, innerArea);
+  lowerCaption_->DrawOnto(image, border, border, innerArea);
+  upperCaption_->DrawOnto(image, border, border, innerArea);
   return image;
 }
 

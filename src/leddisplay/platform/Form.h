@@ -1,6 +1,6 @@
 #pragma once
 // One container window holding one control: the control's raster surface, its two
-// caption labels (Label1 "Label1", the lower caption; Label2 "Label2", the upper) and
+// caption labels (the lower, traced as "Label1", and the upper, "Label2") and
 // the container. Host() bundles them with the process-wide GDI table. The snapshot is
 // the whole control as seen on screen: border, kept image and both labels on top.
 #include <cstdint>
@@ -26,8 +26,8 @@ class Form {
 
   host::Host& Host() { return *host_; }
   RasterSurface& Surface() { return *surface_; }
-  TextLabel& Label1() { return *label1_; }
-  TextLabel& Label2() { return *label2_; }
+  TextLabel& LowerCaption() { return *lowerCaption_; }
+  TextLabel& UpperCaption() { return *upperCaption_; }
   FormContainer& Container() { return container_; }
 
   // Called inside every extent change of the surface (the container's Resize).
@@ -48,8 +48,8 @@ class Form {
 
  private:
   std::unique_ptr<RasterSurface> surface_;
-  std::unique_ptr<TextLabel> label1_;
-  std::unique_ptr<TextLabel> label2_;
+  std::unique_ptr<TextLabel> lowerCaption_;
+  std::unique_ptr<TextLabel> upperCaption_;
   FormContainer container_;
   std::unique_ptr<host::Host> host_;
 };

@@ -153,16 +153,16 @@ int32_t GdiTable::BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, i
 }
 
 int32_t GdiTable::GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
-                               std::span<const host::GradientRect> mesh, uint32_t mode) {
+                               std::span<const host::GradientMeshRect> mesh, uint32_t mode) {
   std::lock_guard lock(mutex_);
   if (mode != host::kGradientFillRectH && mode != host::kGradientFillRectV) return 0;
   Image* image = TargetOf(hdc);
   if (!image) return 0;
-  for (const host::GradientRect& rect : mesh)
+  for (const host::GradientMeshRect& rect : mesh)
     if (rect.upperLeft >= vertices.size() || rect.lowerRight >= vertices.size()) return 0;
 
   const bool horizontal = mode == host::kGradientFillRectH;
-  for (const host::GradientRect& rect : mesh) {
+  for (const host::GradientMeshRect& rect : mesh) {
     const host::TriVertex* a = &vertices[rect.upperLeft];
     const host::TriVertex* b = &vertices[rect.lowerRight];
     // The vertex nearer the origin along the shading axis gives the first colour.

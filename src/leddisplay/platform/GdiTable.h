@@ -49,7 +49,7 @@ class GdiTable : public host::Gdi {
                  int32_t hdcSrc, int32_t xSrc, int32_t ySrc, uint32_t rop) override;
   int32_t DeleteDC(int32_t hdc) override;
   int32_t GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
-                       std::span<const host::GradientRect> mesh, uint32_t mode) override;
+                       std::span<const host::GradientMeshRect> mesh, uint32_t mode) override;
   core::OleColor GetSysColor(int32_t index) override;
 
  private:

@@ -220,7 +220,7 @@ class RecordingGdi : public host::Gdi {
     return inner_.DeleteDC(hdc);
   }
   int32_t GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
-                       std::span<const host::GradientRect> mesh, uint32_t mode) override {
+                       std::span<const host::GradientMeshRect> mesh, uint32_t mode) override {
     Record list = Record::array();
     for (const auto& v : vertices) {
       list.push_back({{"x", v.x},
@@ -245,22 +245,23 @@ class RecordingGdi : public host::Gdi {
 struct Recorder::Parts {
   explicit Parts(host::Host& inner)
       : surface(log, inner.surface),
-        label1(log, inner.label1, "Label1"),
-        label2(log, inner.label2, "Label2"),
+        lowerCaption(log, inner.lowerCaption, "Label1"),
+        upperCaption(log, inner.upperCaption, "Label2"),
         container(log, inner.container),
         gdi(log, inner.gdi) {}
 
   Log log;
   RecordingSurface surface;
-  RecordingLabel label1;
-  RecordingLabel label2;
+  RecordingLabel lowerCaption;
+  RecordingLabel upperCaption;
   RecordingContainer container;
   RecordingGdi gdi;
 };
 
 Recorder::Recorder(host::Host& inner)
     : parts_(std::make_unique<Parts>(inner)),
-      host_{parts_->surface, parts_->label1, parts_->label2, parts_->container, parts_->gdi} {}
+      host_{parts_->surface, parts_->lowerCaption, parts_->upperCaption, parts_->container,
+            parts_->gdi} {}
 
 Recorder::~Recorder() = default;
 

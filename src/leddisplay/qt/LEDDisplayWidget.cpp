@@ -33,10 +33,10 @@ int16_t IntegerArg(std::span<host::EventArg> args, size_t i) {
 LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
     : widget(owner),
       surface(owner),
-      label1(owner, surface, "Label1"),
-      label2(owner, surface, "Label2"),
+      lowerCaption(owner, surface, "Label1"),
+      upperCaption(owner, surface, "Label2"),
       container(owner, [this] { return surface.TwipsPerPixelX(); }),
-      host{surface, label1, label2, container, platform::GdiTable::Instance()},
+      host{surface, lowerCaption, upperCaption, container, platform::GdiTable::Instance()},
       control(host) {
   surface.SetExtentPixels(kStartWidth, kStartHeight);
   surface.SetResizeHandler([this] {
@@ -75,8 +75,8 @@ std::optional<QSize> LEDDisplayWidget::Hosting::ReckonAutoExtent() {
     const double tx = surface.TwipsPerPixelX(), ty = surface.TwipsPerPixelY();
     const int32_t width =
         surface.PixelsFromTwipsX(float(render::AutoSizeWidthPixels(s, end)) * float(tx));
-    int32_t height =
-        surface.PixelsFromTwipsY(float(render::AutoSizeContentHeight(s, label1, label2, ty)));
+    int32_t height = surface.PixelsFromTwipsY(
+        float(render::AutoSizeContentHeight(s, lowerCaption, upperCaption, ty)));
     if (const int allowance = render::AutoSizeAllowance(s); allowance != 0)
       height = surface.PixelsFromTwipsY(float(float(height * ty) + allowance * ty));
     return QSize(width, height);
@@ -231,8 +231,8 @@ void LEDDisplayWidget::moveEvent(QMoveEvent* event) {
 bool LEDDisplayWidget::event(QEvent* event) {
   const bool handled = QWidget::event(event);
   if (event->type() == QEvent::ScreenChangeInternal) {
-    d_->label1.Remeasure();
-    d_->label2.Remeasure();
+    d_->lowerCaption.Remeasure();
+    d_->upperCaption.Remeasure();
     d_->Guard([&] { d_->control.Resize(); });
   }
   return handled;
@@ -257,14 +257,14 @@ void LEDDisplayWidget::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   d_->surface.Paint(painter);
   const int border = d_->surface.BorderThickness();
-  if (d_->label1.PixelRect(border, border).isEmpty() &&
-      d_->label2.PixelRect(border, border).isEmpty())
+  if (d_->lowerCaption.PixelRect(border, border).isEmpty() &&
+      d_->upperCaption.PixelRect(border, border).isEmpty())
     return;
   const platform::Image& inner = d_->surface.Inner();
   painter.setClipRect(QRect(border, border, inner.width, inner.height));
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  d_->label1.Draw(painter, border, border);
-  d_->label2.Draw(painter, border, border);
+  d_->lowerCaption.Draw(painter, border, border);
+  d_->upperCaption.Draw(painter, border, border);
 }
 
 // ---- Input ------------------------------------------------------------------------

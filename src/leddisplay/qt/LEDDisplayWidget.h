@@ -67,7 +67,7 @@ class LEDDisplayWidget : public QWidget {
   Q_PROPERTY(int digitUpperMargin READ digitUpperMargin WRITE setDigitUpperMargin)
   Q_PROPERTY(int digitSpacing READ digitSpacing WRITE setDigitSpacing)
   Q_PROPERTY(int segmentWidth READ segmentWidth WRITE setSegmentWidth)
-  Q_PROPERTY(int segmentSeperation READ segmentSeperation WRITE setSegmentSeperation)
+  Q_PROPERTY(int segmentSeparation READ segmentSeparation WRITE setSegmentSeparation)
   Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros)
   Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus)
   Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
@@ -160,8 +160,8 @@ class LEDDisplayWidget : public QWidget {
   void setDigitSpacing(int spacing);
   int segmentWidth() const;
   void setSegmentWidth(int width);
-  int segmentSeperation() const;
-  void setSegmentSeperation(int seperation);
+  int segmentSeparation() const;
+  void setSegmentSeparation(int separation);
   bool leadingZeros() const;
   void setLeadingZeros(bool on);
   bool leadingPlusMinus() const;

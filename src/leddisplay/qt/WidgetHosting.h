@@ -65,8 +65,8 @@ struct LEDDisplayWidget::Hosting {
 
   LEDDisplayWidget& widget;
   WidgetSurface surface;
-  WidgetLabel label1;  // lower caption
-  WidgetLabel label2;  // upper caption
+  WidgetLabel lowerCaption;
+  WidgetLabel upperCaption;
   WidgetContainer container;
   host::Host host;
   control::LEDDisplay control;

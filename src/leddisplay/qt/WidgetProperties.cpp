@@ -135,7 +135,7 @@ void LEDDisplayWidget::setBorderStyle(BorderStyle style) {
   d_->Put("BorderStyle", Long(style));
 }
 QString LEDDisplayWidget::captionLow() const {
-  return QString::fromStdString(d_->label1.Caption());
+  return QString::fromStdString(d_->lowerCaption.Caption());
 }
 void LEDDisplayWidget::setCaptionLow(const QString& caption) {
   d_->Put("CaptionLow", Text(caption));
@@ -159,7 +159,7 @@ void LEDDisplayWidget::setCaptionLowFont(const QFont& font) {
   d_->Put("CaptionLowFont", Font(font));
 }
 QString LEDDisplayWidget::captionUpper() const {
-  return QString::fromStdString(d_->label2.Caption());
+  return QString::fromStdString(d_->upperCaption.Caption());
 }
 void LEDDisplayWidget::setCaptionUpper(const QString& caption) {
   d_->Put("CaptionUpper", Text(caption));
@@ -263,11 +263,11 @@ int LEDDisplayWidget::segmentWidth() const {
 void LEDDisplayWidget::setSegmentWidth(int width) {
   d_->Put("SegmentWidth", Long(width));
 }
-int LEDDisplayWidget::segmentSeperation() const {
+int LEDDisplayWidget::segmentSeparation() const {
   return AsInt(d_->Get("SegmentSeperation"));
 }
-void LEDDisplayWidget::setSegmentSeperation(int seperation) {
-  d_->Put("SegmentSeperation", Long(seperation));
+void LEDDisplayWidget::setSegmentSeparation(int separation) {
+  d_->Put("SegmentSeperation", Long(separation));
 }
 bool LEDDisplayWidget::leadingZeros() const {
   return AsBool(d_->Get("LeadingZeros"));
@@ -336,12 +336,12 @@ QString LEDDisplayWidget::shownText() const {
 
 QRect LEDDisplayWidget::captionLowRect() const {
   const int border = d_->surface.BorderThickness();
-  return d_->label1.PixelRect(border, border);
+  return d_->lowerCaption.PixelRect(border, border);
 }
 
 QRect LEDDisplayWidget::captionUpperRect() const {
   const int border = d_->surface.BorderThickness();
-  return d_->label2.PixelRect(border, border);
+  return d_->upperCaption.PixelRect(border, border);
 }
 
 // ---- The property file -------------------------------------------------------------

@@ -31,11 +31,11 @@ host::PicturePtr ContainerPicture(host::Container& container) {
 
 }  // namespace
 
-void FillGradient(host::Gdi& gdi, int32_t dc, const model::GradientRectangle& rect,
+void FillGradient(host::Gdi& gdi, int32_t dc, const model::GradientArea& rect,
                   const ColorComponents& first, const ColorComponents& second, uint32_t mode) {
   const std::array<host::TriVertex, 2> vertices = {Vertex(rect.Left, rect.Top, first),
                                                    Vertex(rect.Right, rect.Bottom, second)};
-  const std::array<host::GradientRect, 1> mesh = {host::GradientRect{0, 1}};
+  const std::array<host::GradientMeshRect, 1> mesh = {host::GradientMeshRect{0, 1}};
   gdi.GradientFill(dc, vertices, mesh, mode);
 }
 
@@ -48,8 +48,8 @@ void PaintBackground(Display& display) {
     return;
   }
 
-  s.GradientRect = {0, 0, core::Round32(surface.ScaleWidth()),
-                    core::Round32(surface.ScaleHeight())};
+  s.GradientBounds = {0, 0, core::Round32(surface.ScaleWidth()),
+                      core::Round32(surface.ScaleHeight())};
 
   const bool vertical = s.StoredBackGroundStyle == model::Gradient_V;
   const bool horizontal = s.StoredBackGroundStyle == model::Gradient_H;
@@ -65,9 +65,9 @@ void PaintBackground(Display& display) {
   if (!converted) return;
 
   if (vertical)
-    FillGradient(gdi, surface.hDC(), s.GradientRect, c2, c1, host::kGradientFillRectV);
+    FillGradient(gdi, surface.hDC(), s.GradientBounds, c2, c1, host::kGradientFillRectV);
   else
-    FillGradient(gdi, surface.hDC(), s.GradientRect, c1, c2, host::kGradientFillRectH);
+    FillGradient(gdi, surface.hDC(), s.GradientBounds, c1, c2, host::kGradientFillRectH);
 }
 
 void CopyContainerBackground(Display& display) {

@@ -12,7 +12,7 @@
 
 namespace led::render {
 
-// Transparent: CopyContainerBackground only. Otherwise refreshes GradientRect to the
+// Transparent: CopyContainerBackground only. Otherwise refreshes GradientBounds to the
 // surface's inner size in pixels (0, 0, ScaleWidth, ScaleHeight, rounded half to even),
 // then for Gradient_V fills from BackGroundG2 at the top to BackGroundG1 at the bottom,
 // for Gradient_H from BackGroundG1 at the left to BackGroundG2 at the right. The
@@ -24,7 +24,7 @@ void PaintBackground(Display& display);
 // One GradientFill over `rect` on device context `dc`: `first` at the top-left vertex,
 // `second` at the bottom-right one; mode 0 shades across x, 1 across y. The result of
 // the fill is not examined.
-void FillGradient(host::Gdi& gdi, int32_t dc, const model::GradientRectangle& rect,
+void FillGradient(host::Gdi& gdi, int32_t dc, const model::GradientArea& rect,
                   const ColorComponents& first, const ColorComponents& second, uint32_t mode);
 
 // Copies the part of the container's picture that lies under the control (from the

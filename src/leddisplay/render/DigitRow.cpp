@@ -7,7 +7,7 @@
 namespace led::render {
 
 int16_t DigitTop(Display& display) {
-  host::Label& upper = display.host.label2;
+  host::Label& upper = display.host.upperCaption;
   const std::string caption = upper.Caption();
   // The height is read whether or not it is used, so that a failing label ends the
   // pass the same way with or without a caption.

@@ -60,8 +60,8 @@ double CaptionShare(host::Label& label, double twipsPerPixel, int16_t margin) {
 void ResizeHandling(Display& display) {
   model::ControlState& s = display.state;
   host::Surface& surface = display.host.surface;
-  host::Label& lower = display.host.label1;
-  host::Label& upper = display.host.label2;
+  host::Label& lower = display.host.lowerCaption;
+  host::Label& upper = display.host.upperCaption;
 
   core::TryStep(
       [&] { PlaceCaption(surface, lower, s.StoredCaptionLowPosition, s.StoredDigitLeftMargin); });
@@ -99,8 +99,8 @@ void AutoSizeHeight(Display& display) {
   const SizingScope sizing(s);
 
   const double t = surface.TwipsPerPixelY();
-  surface.SetHeight(
-      static_cast<float>(AutoSizeContentHeight(s, display.host.label1, display.host.label2, t)));
+  surface.SetHeight(static_cast<float>(
+      AutoSizeContentHeight(s, display.host.lowerCaption, display.host.upperCaption, t)));
   if (const int allowance = AutoSizeAllowance(s); allowance != 0) {
     const float height = surface.Height();
     surface.SetHeight(static_cast<float>(height + allowance * t));
