@@ -27,6 +27,10 @@ namespace led::render {
 
 using nlohmann::json;
 
+// A new control's lit and unlit segment colours.
+inline constexpr core::OleColor kOn = model::kFirstOnColor;
+inline constexpr core::OleColor kOff = model::kFirstOffColor;
+
 inline json LineCall(double x1, double y1, double x2, double y2, core::OleColor color) {
   return {{"call", "Line"}, {"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2}, {"color", color}};
 }

@@ -15,9 +15,6 @@
 namespace led::render {
 namespace {
 
-constexpr core::OleColor kOn = model::kFirstOnColor;
-constexpr core::OleColor kOff = model::kFirstOffColor;
-
 class RenderPassTest : public RenderTest {
  protected:
   // The left edge of every glyph cell: where its top bar, a level line at digitTop

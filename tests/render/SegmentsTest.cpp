@@ -11,8 +11,6 @@
 namespace led::render {
 namespace {
 
-constexpr core::OleColor kOn = model::kFirstOnColor;
-constexpr core::OleColor kOff = model::kFirstOffColor;
 // The sign mark where it works out DigitTop itself.
 constexpr void (*kSignMark)(Display&) = DrawPlusMinusSign;
 
