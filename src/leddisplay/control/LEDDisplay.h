@@ -139,8 +139,8 @@ class LEDDisplay {
   // --- Read-outs: what a host shows, by the control's own rules ------------------
   // The extent AutoSize would set now, in twips, sizing nothing: only the reads a
   // measure needs (the cells, the captions' texts and heights, the twips per pixel).
-  // Empty when nothing is drawn or a sum overflows. A host turns it into its own
-  // units as its surface turns an extent set in twips.
+  // Empty when nothing is drawn or a step raises (a sum that overflows 16 bits). A
+  // host turns it into its own units as its surface turns an extent set in twips.
   std::optional<core::TwipsExtent> AutoSizeExtent();
   // The text the cells show: sign and decimal points as displayed, blanked leading
   // zeros left out, "over range" for the over-range mark; empty when nothing is drawn.
