@@ -68,10 +68,13 @@ int16_t BorderWidth(const model::ControlState& state) {
   return state.StoredAppearance == model::Flat ? 1 : 0;
 }
 
+int16_t NextCellLeft(const model::ControlState& s, int16_t cellLeft) {
+  return core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
+}
+
 int16_t RowEnd(const model::ControlState& s, size_t cells) {
   int16_t end = s.StoredDigitLeftMargin;
-  for (size_t i = 0; i < cells; ++i)
-    end = core::Add16(core::Add16(s.StoredDigitSpacing, end), s.StoredDigitWidth);
+  for (size_t i = 0; i < cells; ++i) end = NextCellLeft(s, end);
   return end;
 }
 

@@ -28,7 +28,9 @@ namespace led::render {
 // value outside those known, is 0.
 int16_t BorderWidth(const model::ControlState& state);
 
-// Where a row of `cells` cells ends, in pixels.
+// The left edge of the cell after the one at `cellLeft` (its spacing, then its width),
+// as the render pass places them; and where a row of `cells` cells ends, both in pixels.
+int16_t NextCellLeft(const model::ControlState& s, int16_t cellLeft);
 int16_t RowEnd(const model::ControlState& s, size_t cells);
 
 // Sets the control's Width for a row ending at `rowEnd`, then clears SizingInProgress.

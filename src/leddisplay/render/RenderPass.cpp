@@ -47,7 +47,7 @@ void Pass(Display& display) {
       DrawPlusMinusSign(display, digitTop);
     else
       DrawGlyphCell(display, cell, cellLeft, digitTop, halfHeight);
-    cellLeft = core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
+    cellLeft = NextCellLeft(s, cellLeft);
   }
 
   if (core::IsTrue(s.StoredAutoSize)) AutoSizeWidth(display, cellLeft);
