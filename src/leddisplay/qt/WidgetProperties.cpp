@@ -60,8 +60,10 @@ void LEDDisplayWidget::setValue(double value) {
 LEDDisplayWidget::Appearance LEDDisplayWidget::appearance() const {
   return Appearance(d_->Get([&] { return d_->control.Appearance(); }));
 }
+// An enumeration setter reads the Qt enumeration's value once, as an int32_t, and the
+// guarded work captures that: a value outside the members is the control's to refuse.
 void LEDDisplayWidget::setAppearance(Appearance a) {
-  d_->Guard([&] { d_->control.SetAppearance(a); });
+  d_->Guard([&, value = int32_t(a)] { d_->control.SetAppearance(value); });
 }
 bool LEDDisplayWidget::autoSize() const {
   return d_->Get([&] { return core::IsTrue(d_->control.AutoSize()); });
@@ -73,7 +75,7 @@ LEDDisplayWidget::BackGroundStyle LEDDisplayWidget::backGroundStyle() const {
   return BackGroundStyle(d_->Get([&] { return d_->control.BackGroundStyle(); }));
 }
 void LEDDisplayWidget::setBackGroundStyle(BackGroundStyle style) {
-  d_->Guard([&] { d_->control.SetBackGroundStyle(style); });
+  d_->Guard([&, value = int32_t(style)] { d_->control.SetBackGroundStyle(value); });
 }
 QColor LEDDisplayWidget::backGroundG1() const {
   return d_->Get([&] { return ToQColor(d_->control.BackGroundG1()); });
@@ -91,7 +93,7 @@ LEDDisplayWidget::BorderStyle LEDDisplayWidget::borderStyle() const {
   return BorderStyle(d_->Get([&] { return d_->control.BorderStyle(); }));
 }
 void LEDDisplayWidget::setBorderStyle(BorderStyle style) {
-  d_->Guard([&] { d_->control.SetBorderStyle(style); });
+  d_->Guard([&, value = int32_t(style)] { d_->control.SetBorderStyle(value); });
 }
 QString LEDDisplayWidget::captionLow() const {
   return d_->Get([&] { return QString::fromStdString(d_->control.CaptionLow()); });
@@ -109,7 +111,7 @@ LEDDisplayWidget::Position LEDDisplayWidget::captionLowPosition() const {
   return Position(d_->Get([&] { return d_->control.CaptionLowPosition(); }));
 }
 void LEDDisplayWidget::setCaptionLowPosition(Position position) {
-  d_->Guard([&] { d_->control.SetCaptionLowPosition(position); });
+  d_->Guard([&, value = int32_t(position)] { d_->control.SetCaptionLowPosition(value); });
 }
 QFont LEDDisplayWidget::captionLowFont() const {
   return d_->Get([&] { return QFontOf(d_->control.CaptionLowFont()); });
@@ -133,7 +135,7 @@ LEDDisplayWidget::Position LEDDisplayWidget::captionUpperPosition() const {
   return Position(d_->Get([&] { return d_->control.CaptionUpperPosition(); }));
 }
 void LEDDisplayWidget::setCaptionUpperPosition(Position position) {
-  d_->Guard([&] { d_->control.SetCaptionUpperPosition(position); });
+  d_->Guard([&, value = int32_t(position)] { d_->control.SetCaptionUpperPosition(value); });
 }
 QFont LEDDisplayWidget::captionUpperFont() const {
   return d_->Get([&] { return QFontOf(d_->control.CaptionUpperFont()); });
@@ -274,18 +276,22 @@ bool LEDDisplayWidget::overRange() const {
   return d_->control.OverRange();
 }
 
+// The colour's index is read once, as an int: the guarded work captures the int, not the
+// enumeration, which may hold a value outside its members.
 quint32 LEDDisplayWidget::oleColor(ColorProperty which) const {
-  if (which < BackColor || which > CaptionUpperForeColor) return 0;
-  return d_->Get([&] { return kColors[which].get(d_->control); });
+  const int index = which;
+  if (index < BackColor || index > CaptionUpperForeColor) return 0;
+  return d_->Get([&] { return kColors[index].get(d_->control); });
 }
 
 bool LEDDisplayWidget::setOleColor(ColorProperty which, quint32 color) {
-  if (which < BackColor || which > CaptionUpperForeColor) {
+  const int index = which;
+  if (index < BackColor || index > CaptionUpperForeColor) {
     emit errorOccurred(core::kInvalidCall, QStringLiteral("Invalid procedure call or argument: "
                                                           "no such colour property"));
     return false;
   }
-  return d_->Guard([&] { kColors[which].set(d_->control, color); });
+  return d_->Guard([&] { kColors[index].set(d_->control, color); });
 }
 
 QString LEDDisplayWidget::shownText() const {
