@@ -6,10 +6,11 @@
 // width, as the pass places them) plus the border on both sides (BorderWidth), in
 // pixels, times TwipsPerPixelX as a float.
 // Height: each caption with text adds its label's Height (pixels) times TwipsPerPixelY
-// and the upper margin in twips; one without text the margin alone; then the digit
-// height. With a border allowance (9 pixels for 3D and Fixed Single, 6 flat and Fixed
-// Single, 5 without a border; none for a value outside those known) that height is set,
-// read back as the surface keeps it, and set again with the allowance added.
+// and the upper margin in twips (rounded, halves to even); one without text the margin
+// alone; then the digit height times TwipsPerPixelY. With a border allowance (9 pixels
+// for 3D and Fixed Single, 6 flat and Fixed Single, 5 without a border; none for a
+// value outside those known) that height is set, read back as the surface keeps it,
+// and set again with the allowance added.
 // A sum that leaves 16 bits raises 6.
 //
 // Example: the starting state (4 digits, 3 decimals, sign; margins 3, cells 24 + 10, 3D
