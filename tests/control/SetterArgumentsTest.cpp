@@ -1,8 +1,10 @@
-// C++ arguments of the typed setters: wider integers are range-checked instead of
+// C++ arguments of the typed setters: integers of any type are range-checked instead of
 // wrapping, bool becomes the control's True and False.
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +27,8 @@ static_assert(requires(LEDDisplay & c, int16_t i16, core::Boolean b, long l, uns
   c.SetAutoSize(core::kTrue);
   c.SetAutoSize(-1);
   c.SetLeadingZeros(0);
+  c.SetAppearance(model::Flat);
+  c.SetOnColor(0x80000005);
 });
 
 struct Integer16Property {
@@ -65,6 +69,41 @@ TEST_F(SetterArguments, WideIntegersAreStoredInRangeAndOverflowOutsideIt) {
       EXPECT_TRUE(recorder.Calls().empty());  // nothing notified or drawn
     }
   }
+}
+
+// Enumerations are 32-bit signed, colours 32-bit unsigned: a 64-bit argument beyond
+// that does not wrap into a valid value.
+TEST_F(SetterArguments, ThirtyTwoBitArgumentsOverflowOutsideTheirRange) {
+  constexpr int64_t kWrapsToZero = int64_t{1} << 32;
+  constexpr int64_t kLowest = std::numeric_limits<int64_t>::min();
+  const struct {
+    const char* name;
+    std::function<void(LEDDisplay&, int64_t)> set;
+    std::vector<int64_t> bad;
+  } rows[] = {
+      {"Appearance", [](LEDDisplay& c, int64_t v) { c.SetAppearance(v); }, {kWrapsToZero, kLowest}},
+      {"BackGroundStyle",
+       [](LEDDisplay& c, int64_t v) { c.SetBackGroundStyle(v); },
+       {kWrapsToZero, kLowest}},
+      {"CaptionLowPosition",
+       [](LEDDisplay& c, int64_t v) { c.SetCaptionLowPosition(v); },
+       {kWrapsToZero + 2}},
+      {"OnColor", [](LEDDisplay& c, int64_t v) { c.SetOnColor(v); }, {kWrapsToZero + 0xFF, -1}},
+      {"BackColor", [](LEDDisplay& c, int64_t v) { c.SetBackColor(v); }, {kWrapsToZero, kLowest}},
+      {"CaptionUpperForeColor",
+       [](LEDDisplay& c, int64_t v) { c.SetCaptionUpperForeColor(v); },
+       {-2}},
+  };
+  for (const auto& row : rows) {
+    for (const int64_t bad : row.bad) {
+      SCOPED_TRACE(std::string(row.name) + " " + std::to_string(bad));
+      recorder.Clear();
+      EXPECT_RUNTIME_ERROR(row.set(control, bad), core::kOverflow);
+      EXPECT_TRUE(recorder.Calls().empty());  // nothing stored, notified or drawn
+    }
+  }
+  EXPECT_EQ(control.State().StoredBackGroundStyle, model::Standard);
+  EXPECT_EQ(control.OnColor(), model::kFirstOnColor);
 }
 
 TEST_F(SetterArguments, EveryIntegerTypeIsChecked) {

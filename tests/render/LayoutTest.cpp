@@ -1,9 +1,11 @@
 // Caption layout, the automatic extent in twips, and the container's notifications.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "RenderFixture.h"
+#include "leddisplay/render/AutoSize.h"
 #include "leddisplay/render/RenderPass.h"
 #include "support/ExpectRuntimeError.h"
 
@@ -97,6 +99,47 @@ TEST_F(LayoutTest, AutoSizedStartingStateEndsAt177By63Pixels) {
   // AutoSizeHeight only move the labels.
   EXPECT_EQ(Calls("Cls").size(), 2u);
   EXPECT_FALSE(core::IsTrue(state.SizingInProgress));
+}
+
+// The reckoned extent is the one AutoSize then sets, also where the twips per pixel
+// make the surface round the first height; reckoning sets nothing.
+TEST_F(LayoutTest, ReckonedExtentIsWhatAutoSizeSets) {
+  struct Case {
+    float twipsPerPixel;
+    float captionHeight;  // 0: no caption
+    int32_t appearance;
+    int32_t borderStyle;
+    int16_t digits;
+  };
+  const Case cases[] = {
+      {15, 13, model::ThreeD, model::FixedSingle, 4},
+      {12.7f, 13.4f, model::ThreeD, model::FixedSingle, 7},
+      {9.3f, 17.6f, model::Flat, model::BorderNone, 3},
+      {11.1f, 0, 2, model::FixedSingle, 5},  // no allowance: one height
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.twipsPerPixel);
+    form.SetTwipsPerPixel(c.twipsPerPixel);
+    lowerCaption.caption = c.captionHeight > 0 ? "low" : "";
+    lowerCaption.height = c.captionHeight;
+    state.StoredAppearance = c.appearance;
+    state.StoredBorderStyle = c.borderStyle;
+    state.StoredDigits = c.digits;
+    state.StoredAutoSize = core::kTrue;
+    recorder.Clear();
+    const std::optional<core::TwipsExtent> reckoned = ReckonAutoSize(display);
+    EXPECT_TRUE(Calls().empty());
+    ASSERT_TRUE(reckoned.has_value());
+    RenderDisplay(display);
+    AutoSizeHeight(display);
+    EXPECT_EQ(float(Values(Calls("Width")).back()), reckoned->width);
+    EXPECT_EQ(float(Values(Calls("Height")).back()), reckoned->height);
+  }
+  state.StoredDigitWidth = 32000;  // the row overflows
+  EXPECT_FALSE(ReckonAutoSize(display).has_value());
+  state.StoredSegmentWidth = 0;  // nothing is drawn
+  state.StoredDigitWidth = 24;
+  EXPECT_FALSE(ReckonAutoSize(display).has_value());
 }
 
 TEST_F(LayoutTest, CaptionPlaces) {

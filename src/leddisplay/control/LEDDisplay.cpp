@@ -1,18 +1,36 @@
-// LEDDisplay: the property accessors, Refresh and the container's notifications.
-// Each setter runs its steps in a fixed order (store, host property, notify, render
-// or resize); nothing compares with the old value, so setting the current value
-// repeats every step.
+// LEDDisplay: the property accessors, the read-outs, Refresh and the container's
+// notifications. Each setter stores its value or hands it to the host, then runs its
+// steps as data, in a fixed order; nothing compares with the old value, so setting the
+// current value repeats every step.
 #include "leddisplay/control/LEDDisplay.h"
 
 #include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/render/AutoSize.h"
 #include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/Layout.h"
 #include "leddisplay/render/RenderPass.h"
+#include "leddisplay/render/ShownText.h"
 
 namespace led::control {
 
+// What a setter does after storing its value: the property's notification, the render
+// pass, the resize handling (caption layout and its render), the control's back colour
+// put on the surface again, the height fitted when AutoSize is on.
+enum class SetterStep : uint8_t { Notify, Render, Layout, BackColor, FitHeight };
+
 namespace {
+
+using enum SetterStep;
+
+// The shapes the setters take, named by their steps.
+constexpr SetterStep kRenderNotify[] = {Render, Notify};
+constexpr SetterStep kNotifyRender[] = {Notify, Render};
+constexpr SetterStep kNotifyRenderFitHeight[] = {Notify, Render, FitHeight};
+constexpr SetterStep kNotifyRenderLayout[] = {Notify, Render, Layout};
+constexpr SetterStep kNotifyBackColorRender[] = {Notify, BackColor, Render};
+constexpr SetterStep kLayoutNotify[] = {Layout, Notify};
+constexpr SetterStep kNotify[] = {Notify};
 
 // Stores `value` in `member`, then hands it to the host object through `apply`. A
 // host object that refuses the value (or a value that does not fit its 16 bits)
@@ -47,74 +65,87 @@ LEDDisplay::LEDDisplay(host::Host& host)
 
 LEDDisplay::~LEDDisplay() = default;
 
-void LEDDisplay::Notify(const char* name) {
-  host_.container.PropertyChanged(name);
-}
-void LEDDisplay::Render() {
-  render::Display view{state_, host_, cells_.get()};
-  render::RenderDisplay(view);
-}
-void LEDDisplay::ResizeLayout() {
-  render::Display view{state_, host_, cells_.get()};
-  render::ResizeHandling(view);
+render::Display LEDDisplay::View() {
+  return {state_, host_, cells_.get()};
 }
 
+void LEDDisplay::Render() {
+  render::Display view = View();
+  render::RenderDisplay(view);
+}
+
+void LEDDisplay::Apply(const char* name, std::span<const SetterStep> steps) {
+  for (const SetterStep step : steps) {
+    switch (step) {
+      case SetterStep::Notify:
+        host_.container.PropertyChanged(name);
+        break;
+      case SetterStep::Render:
+        Render();
+        break;
+      case SetterStep::Layout:
+        Resize();
+        break;
+      case SetterStep::BackColor:
+        host_.surface.SetBackColor(state_.StoredBackColor);
+        break;
+      case SetterStep::FitHeight:
+        if (core::IsTrue(state_.StoredAutoSize)) {
+          render::Display view = View();
+          render::AutoSizeHeight(view);
+        }
+        break;
+    }
+  }
+}
+
+template <class T>
+void LEDDisplay::Store(T& member, std::type_identity_t<T> value, const char* name,
+                       std::span<const SetterStep> steps) {
+  member = value;
+  Apply(name, steps);
+}
+
+// ---- Properties ----------------------------------------------------------------------
+
 void LEDDisplay::SetValue(double value) {
-  state_.StoredValue = value;
-  Render();
-  Notify("Value");
+  Store(state_.StoredValue, value, "Value", kRenderNotify);
 }
 
 int32_t LEDDisplay::Appearance() {
   return host_.surface.Appearance();
 }
 
-void LEDDisplay::SetAppearance(int32_t appearance) {
-  StoreUnlessRefused(state_.StoredAppearance, appearance,
-                     [&](int32_t v) { host_.surface.SetAppearance(core::Narrow16(v)); });
-  Notify("Appearance");
-  host_.surface.SetBackColor(state_.StoredBackColor);
-  Render();
+void LEDDisplay::SetAppearance(core::Int32Arg appearance) {
+  StoreUnlessRefused<int32_t>(state_.StoredAppearance, appearance,
+                              [&](int32_t v) { host_.surface.SetAppearance(core::Narrow16(v)); });
+  Apply("Appearance", kNotifyBackColorRender);
 }
 
-void LEDDisplay::SetAutoSize(core::Boolean autoSize) {
-  state_.StoredAutoSize = autoSize;
-  Notify("AutoSize");
-  Render();
-  if (core::IsTrue(state_.StoredAutoSize)) {
-    render::Display view{state_, host_, cells_.get()};
-    render::AutoSizeHeight(view);
-  }
+void LEDDisplay::SetAutoSize(core::BooleanArg autoSize) {
+  Store(state_.StoredAutoSize, autoSize, "AutoSize", kNotifyRenderFitHeight);
 }
 
-void LEDDisplay::SetBackGroundStyle(int32_t style) {
-  state_.StoredBackGroundStyle = style;
-  Notify("BackGroundStyle");
-  Render();
+void LEDDisplay::SetBackGroundStyle(core::Int32Arg style) {
+  Store(state_.StoredBackGroundStyle, style, "BackGroundStyle", kNotifyRender);
 }
 
-void LEDDisplay::SetBackGroundG1(core::OleColor color) {
-  state_.StoredBackGroundG1 = color;
-  Render();
-  Notify("BackGroundG1");
+void LEDDisplay::SetBackGroundG1(core::ColorArg color) {
+  Store(state_.StoredBackGroundG1, color, "BackGroundG1", kRenderNotify);
 }
 
-void LEDDisplay::SetBackGroundG2(core::OleColor color) {
-  state_.StoredBackGroundG2 = color;
-  Render();
-  Notify("BackGroundG2");
+void LEDDisplay::SetBackGroundG2(core::ColorArg color) {
+  Store(state_.StoredBackGroundG2, color, "BackGroundG2", kRenderNotify);
 }
 
 int32_t LEDDisplay::BorderStyle() {
   return host_.surface.BorderStyle();
 }
 
-void LEDDisplay::SetBorderStyle(int32_t style) {
-  StoreUnlessRefused(state_.StoredBorderStyle, style,
-                     [&](int32_t v) { host_.surface.SetBorderStyle(core::Narrow16(v)); });
-  Notify("BorderStyle");
-  host_.surface.SetBackColor(state_.StoredBackColor);
-  Render();
+void LEDDisplay::SetBorderStyle(core::Int32Arg style) {
+  StoreUnlessRefused<int32_t>(state_.StoredBorderStyle, style,
+                              [&](int32_t v) { host_.surface.SetBorderStyle(core::Narrow16(v)); });
+  Apply("BorderStyle", kNotifyBackColorRender);
 }
 
 std::string LEDDisplay::CaptionLow() {
@@ -123,31 +154,29 @@ std::string LEDDisplay::CaptionLow() {
 
 void LEDDisplay::SetCaptionLow(const std::string& caption) {
   host_.lowerCaption.SetCaption(caption);
-  ResizeLayout();
-  Notify("CaptionLow");
+  Apply("CaptionLow", kLayoutNotify);
 }
 
 core::OleColor LEDDisplay::CaptionLowForeColor() {
   return host_.lowerCaption.ForeColor();
 }
 
-void LEDDisplay::SetCaptionLowForeColor(core::OleColor color) {
+void LEDDisplay::SetCaptionLowForeColor(core::ColorArg color) {
   host_.lowerCaption.SetForeColor(color);
-  Notify("CaptionLowForeColor");
+  Apply("CaptionLowForeColor", kNotify);
 }
 
-void LEDDisplay::SetCaptionLowPosition(int32_t position) {
-  StoreUnlessRefused(state_.StoredCaptionLowPosition, position,
-                     [&](int32_t v) { host_.lowerCaption.SetAlignment(core::Narrow16(v)); });
-  ResizeLayout();
-  Notify("CaptionLowPosition");
+void LEDDisplay::SetCaptionLowPosition(core::Int32Arg position) {
+  StoreUnlessRefused<int32_t>(state_.StoredCaptionLowPosition, position, [&](int32_t v) {
+    host_.lowerCaption.SetAlignment(core::Narrow16(v));
+  });
+  Apply("CaptionLowPosition", kLayoutNotify);
 }
 
 void LEDDisplay::SetCaptionLowFont(host::FontPtr font) {
   CopyFontAttributes(font, lowerCaptionFont_);
   host_.lowerCaption.SetFont(lowerCaptionFont_);
-  ResizeLayout();
-  Notify("CaptionLowFont");
+  Apply("CaptionLowFont", kLayoutNotify);
 }
 
 std::string LEDDisplay::CaptionUpper() {
@@ -156,43 +185,37 @@ std::string LEDDisplay::CaptionUpper() {
 
 void LEDDisplay::SetCaptionUpper(const std::string& caption) {
   host_.upperCaption.SetCaption(caption);
-  ResizeLayout();
-  Notify("CaptionUpper");
+  Apply("CaptionUpper", kLayoutNotify);
 }
 
 core::OleColor LEDDisplay::CaptionUpperForeColor() {
   return host_.upperCaption.ForeColor();
 }
 
-void LEDDisplay::SetCaptionUpperForeColor(core::OleColor color) {
+void LEDDisplay::SetCaptionUpperForeColor(core::ColorArg color) {
   host_.upperCaption.SetForeColor(color);
-  Notify("CaptionUpperForeColor");
+  Apply("CaptionUpperForeColor", kNotify);
 }
 
-void LEDDisplay::SetCaptionUpperPosition(int32_t position) {
-  StoreUnlessRefused(state_.StoredCaptionUpperPosition, position,
-                     [&](int32_t v) { host_.upperCaption.SetAlignment(core::Narrow16(v)); });
-  ResizeLayout();
-  Notify("CaptionUpperPosition");
+void LEDDisplay::SetCaptionUpperPosition(core::Int32Arg position) {
+  StoreUnlessRefused<int32_t>(state_.StoredCaptionUpperPosition, position, [&](int32_t v) {
+    host_.upperCaption.SetAlignment(core::Narrow16(v));
+  });
+  Apply("CaptionUpperPosition", kLayoutNotify);
 }
 
 void LEDDisplay::SetCaptionUpperFont(host::FontPtr font) {
   CopyFontAttributes(font, upperCaptionFont_);
   host_.upperCaption.SetFont(upperCaptionFont_);
-  ResizeLayout();
-  Notify("CaptionUpperFont");
+  Apply("CaptionUpperFont", kLayoutNotify);
 }
 
-void LEDDisplay::SetDecimals(int16_t decimals) {
-  state_.StoredDecimals = decimals;
-  Notify("Decimals");
-  Render();
+void LEDDisplay::SetDecimals(core::Int16Arg decimals) {
+  Store(state_.StoredDecimals, decimals, "Decimals", kNotifyRender);
 }
 
-void LEDDisplay::SetDecimalPointSize(int16_t size) {
-  state_.StoredDecimalPointSize = size;
-  Notify("DecimalPointSize");
-  Render();
+void LEDDisplay::SetDecimalPointSize(core::Int16Arg size) {
+  Store(state_.StoredDecimalPointSize, size, "DecimalPointSize", kNotifyRender);
 }
 
 int32_t LEDDisplay::hWnd() {
@@ -203,9 +226,9 @@ int32_t LEDDisplay::MousePointer() {
   return host_.surface.MousePointer();
 }
 
-void LEDDisplay::SetMousePointer(int32_t pointer) {
+void LEDDisplay::SetMousePointer(core::Int32Arg pointer) {
   host_.surface.SetMousePointer(core::Narrow16(pointer));
-  Notify("MousePointer");
+  Apply("MousePointer", kNotify);
 }
 
 host::PicturePtr LEDDisplay::MouseIcon() {
@@ -214,7 +237,7 @@ host::PicturePtr LEDDisplay::MouseIcon() {
 
 void LEDDisplay::SetMouseIcon(host::PicturePtr icon) {
   host_.surface.SetMouseIcon(std::move(icon));
-  Notify("MouseIcon");
+  Apply("MouseIcon", kNotify);
 }
 
 host::PicturePtr LEDDisplay::PictureBackGround() {
@@ -223,132 +246,116 @@ host::PicturePtr LEDDisplay::PictureBackGround() {
 
 void LEDDisplay::SetPictureBackGround(host::PicturePtr picture) {
   host_.surface.SetPicture(std::move(picture));
-  Notify("PictureBackGround");
-  Render();
+  Apply("PictureBackGround", kNotifyRender);
 }
 
-void LEDDisplay::SetShowAllDecimalPoints(core::Boolean show) {
-  state_.StoredShowAllDecimalPoints = show;
-  Notify("ShowAllDecimalPoints");
-  Render();
+void LEDDisplay::SetShowAllDecimalPoints(core::BooleanArg show) {
+  Store(state_.StoredShowAllDecimalPoints, show, "ShowAllDecimalPoints", kNotifyRender);
 }
 
-void LEDDisplay::SetDigits(int16_t digits) {
-  state_.StoredDigits = digits;
-  Notify("Digits");
-  Render();
+void LEDDisplay::SetDigits(core::Int16Arg digits) {
+  Store(state_.StoredDigits, digits, "Digits", kNotifyRender);
 }
 
-void LEDDisplay::SetDigitWidth(int16_t width) {
-  state_.StoredDigitWidth = width;
-  Notify("DigitWidth");
-  Render();
+void LEDDisplay::SetDigitWidth(core::Int16Arg width) {
+  Store(state_.StoredDigitWidth, width, "DigitWidth", kNotifyRender);
 }
 
-void LEDDisplay::SetDigitHeight(int16_t height) {
-  state_.StoredDigitHeight = height;
-  Notify("DigitHeight");
-  Render();
-  ResizeLayout();
+void LEDDisplay::SetDigitHeight(core::Int16Arg height) {
+  Store(state_.StoredDigitHeight, height, "DigitHeight", kNotifyRenderLayout);
 }
 
-void LEDDisplay::SetDigitLeftMargin(int16_t margin) {
-  state_.StoredDigitLeftMargin = margin;
-  Notify("DigitLeftMargin");
-  Render();
+void LEDDisplay::SetDigitLeftMargin(core::Int16Arg margin) {
+  Store(state_.StoredDigitLeftMargin, margin, "DigitLeftMargin", kNotifyRender);
 }
 
-void LEDDisplay::SetDigitUpperMargin(int16_t margin) {
-  state_.StoredDigitUpperMargin = margin;
-  ResizeLayout();
-  Notify("DigitUpperMargin");
+void LEDDisplay::SetDigitUpperMargin(core::Int16Arg margin) {
+  Store(state_.StoredDigitUpperMargin, margin, "DigitUpperMargin", kLayoutNotify);
 }
 
-void LEDDisplay::SetDigitSpacing(int16_t spacing) {
-  state_.StoredDigitSpacing = spacing;
-  ResizeLayout();
-  Notify("DigitSpacing");
+void LEDDisplay::SetDigitSpacing(core::Int16Arg spacing) {
+  Store(state_.StoredDigitSpacing, spacing, "DigitSpacing", kLayoutNotify);
 }
 
-void LEDDisplay::SetSegmentWidth(int16_t width) {
-  state_.StoredSegmentWidth = width;
-  ResizeLayout();
-  Notify("SegmentWidth");
+void LEDDisplay::SetSegmentWidth(core::Int16Arg width) {
+  Store(state_.StoredSegmentWidth, width, "SegmentWidth", kLayoutNotify);
 }
 
-void LEDDisplay::SetSegmentSeperation(int16_t seperation) {
-  state_.StoredSegmentSeperation = seperation;
-  ResizeLayout();
-  Notify("SegmentSeperation");
+void LEDDisplay::SetSegmentSeperation(core::Int16Arg seperation) {
+  Store(state_.StoredSegmentSeperation, seperation, "SegmentSeperation", kLayoutNotify);
 }
 
-void LEDDisplay::SetLeadingZeros(core::Boolean on) {
-  state_.StoredLeadingZeros = on;
-  Notify("LeadingZeros");
-  Render();
+void LEDDisplay::SetLeadingZeros(core::BooleanArg on) {
+  Store(state_.StoredLeadingZeros, on, "LeadingZeros", kNotifyRender);
 }
 
-void LEDDisplay::SetLeadingPlusMinus(core::Boolean on) {
-  state_.StoredLeadingPlusMinus = on;
-  Notify("LeadingPlusMinus");
-  Render();
+void LEDDisplay::SetLeadingPlusMinus(core::BooleanArg on) {
+  Store(state_.StoredLeadingPlusMinus, on, "LeadingPlusMinus", kNotifyRender);
 }
 
 core::Boolean LEDDisplay::Enabled() {
   return host_.surface.Enabled();
 }
 
-void LEDDisplay::SetEnabled(core::Boolean enabled) {
+void LEDDisplay::SetEnabled(core::BooleanArg enabled) {
   host_.surface.SetEnabled(enabled);
-  Notify("Enabled");
+  Apply("Enabled", kNotify);
 }
 
-void LEDDisplay::SetBackColor(core::OleColor color) {
-  StoreUnlessRefused(state_.StoredBackColor, color,
-                     [&](core::OleColor c) { host_.surface.SetBackColor(c); });
-  Notify("BackColor");
-  Render();
+void LEDDisplay::SetBackColor(core::ColorArg color) {
+  StoreUnlessRefused<core::OleColor>(state_.StoredBackColor, color,
+                                     [&](core::OleColor c) { host_.surface.SetBackColor(c); });
+  Apply("BackColor", kNotifyRender);
 }
 
-void LEDDisplay::SetOnColor(core::OleColor color) {
-  state_.StoredOnColor = color;
-  Notify("OnColor");
-  Render();
+void LEDDisplay::SetOnColor(core::ColorArg color) {
+  Store(state_.StoredOnColor, color, "OnColor", kNotifyRender);
 }
 
-void LEDDisplay::SetOffColor(core::OleColor color) {
-  state_.StoredOffColor = color;
-  Notify("OffColor");
-  Render();
+void LEDDisplay::SetOffColor(core::ColorArg color) {
+  Store(state_.StoredOffColor, color, "OffColor", kNotifyRender);
 }
 
-void LEDDisplay::SetTransparent(core::Boolean on) {
-  state_.StoredTransparent = on;
-  Notify("Transparent");
-  Render();
+void LEDDisplay::SetTransparent(core::BooleanArg on) {
+  Store(state_.StoredTransparent, on, "Transparent", kNotifyRender);
 }
 
-void LEDDisplay::SetUseOverRange(core::Boolean on) {
-  state_.StoredUseOverRange = on;
-  Notify("UseOverRange");
-  Render();
+void LEDDisplay::SetUseOverRange(core::BooleanArg on) {
+  Store(state_.StoredUseOverRange, on, "UseOverRange", kNotifyRender);
 }
+
+// ---- Read-outs -----------------------------------------------------------------------
+
+std::optional<core::TwipsExtent> LEDDisplay::AutoSizeExtent() {
+  render::Display view = View();
+  return render::ReckonAutoSize(view);
+}
+
+std::string LEDDisplay::ShownText() const {
+  return render::ShownText(state_, *cells_);
+}
+
+bool LEDDisplay::OverRange() const {
+  return render::IsOverRange(state_);
+}
+
+// ---- Refresh and the container's notifications ------------------------------------
 
 void LEDDisplay::Refresh() {
-  render::Display view{state_, host_, cells_.get()};
+  render::Display view = View();
   render::Refresh(view);
 }
 
 void LEDDisplay::Resize() {
-  render::Display view{state_, host_, cells_.get()};
+  render::Display view = View();
   render::ResizeHandling(view);
 }
 void LEDDisplay::Show() {
-  render::Display view{state_, host_, cells_.get()};
+  render::Display view = View();
   render::ShowHandling(view);
 }
 void LEDDisplay::Paint() {
-  render::Display view{state_, host_, cells_.get()};
+  render::Display view = View();
   render::PaintHandling(view);
 }
 

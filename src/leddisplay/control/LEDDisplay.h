@@ -8,19 +8,22 @@
 // value outside -32768..32767 for a 16-bit host property raises 6 "Overflow"; a
 // refused value leaves the control's copy unchanged.
 //
-// C++ arguments: a setter of a 16-bit number also takes any other integer type, and
-// a value outside -32768..32767 raises 6 "Overflow" before anything changes (as the
-// late-bound interface does) instead of wrapping. A Boolean setter also takes bool:
-// true is stored as -1, false as 0.
-#include <concepts>
+// C++ arguments (core/SetterArguments.h): each setter takes any integer type and
+// raises 6 "Overflow" before anything changes for a value outside its property's range
+// (as the late-bound interface does) instead of wrapping; a Boolean setter also takes
+// bool, true stored as -1 and false as 0.
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
-#include <utility>
+#include <type_traits>
 
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/OleColor.h"
 #include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/core/SetterArguments.h"
+#include "leddisplay/core/TwipsExtent.h"
 #include "leddisplay/host/Font.h"
 #include "leddisplay/host/Host.h"
 #include "leddisplay/host/Picture.h"
@@ -29,33 +32,12 @@
 
 namespace led::render {
 class CellCache;
+struct Display;
 }  // namespace led::render
 
 namespace led::control {
 
-// An integer argument other than the setter's own int16_t (and other than bool, which
-// is only a Boolean's).
-template <class T>
-concept WiderInteger = std::integral<T> && !std::same_as<T, bool> && !std::same_as<T, int16_t> &&
-                       sizeof(T) <= sizeof(int64_t);
-// A Boolean setter's other arguments: bool, or an integer to be kept as given.
-template <class T>
-concept BooleanArgument = std::same_as<T, bool> || WiderInteger<T>;
-
-// The value as a 16-bit number; 6 "Overflow" outside -32768..32767.
-template <WiderInteger T>
-int16_t CheckedInteger16(T value) {
-  if (!std::in_range<int16_t>(value)) throw core::RuntimeError(core::kOverflow);
-  return static_cast<int16_t>(value);
-}
-
-template <BooleanArgument T>
-core::Boolean CheckedBoolean(T value) {
-  if constexpr (std::same_as<T, bool>)
-    return core::ToBoolean(value);
-  else
-    return CheckedInteger16(value);
-}
+enum class SetterStep : uint8_t;
 
 class LEDDisplay {
  public:
@@ -71,29 +53,25 @@ class LEDDisplay {
   double Value() const { return state_.StoredValue; }
   void SetValue(double value);
   int32_t Appearance();  // the base object's, widened
-  void SetAppearance(int32_t appearance);
+  void SetAppearance(core::Int32Arg appearance);
   core::Boolean AutoSize() const { return state_.StoredAutoSize; }
   // Turning it on also recomputes the height; that step's error reaches the caller.
-  void SetAutoSize(core::Boolean autoSize);
-  template <BooleanArgument T>
-  void SetAutoSize(T autoSize) {
-    SetAutoSize(CheckedBoolean(autoSize));
-  }
+  void SetAutoSize(core::BooleanArg autoSize);
   int32_t BackGroundStyle() const { return state_.StoredBackGroundStyle; }
-  void SetBackGroundStyle(int32_t style);
+  void SetBackGroundStyle(core::Int32Arg style);
   core::OleColor BackGroundG1() const { return state_.StoredBackGroundG1; }
-  void SetBackGroundG1(core::OleColor color);
+  void SetBackGroundG1(core::ColorArg color);
   core::OleColor BackGroundG2() const { return state_.StoredBackGroundG2; }
-  void SetBackGroundG2(core::OleColor color);
+  void SetBackGroundG2(core::ColorArg color);
   int32_t BorderStyle();  // the base object's, widened
-  void SetBorderStyle(int32_t style);
+  void SetBorderStyle(core::Int32Arg style);
 
   std::string CaptionLow();
   void SetCaptionLow(const std::string& caption);
   core::OleColor CaptionLowForeColor();
-  void SetCaptionLowForeColor(core::OleColor color);
+  void SetCaptionLowForeColor(core::ColorArg color);
   int32_t CaptionLowPosition() const { return state_.StoredCaptionLowPosition; }
-  void SetCaptionLowPosition(int32_t position);
+  void SetCaptionLowPosition(core::Int32Arg position);
   // The held caption font itself; changing it changes the caption's font object.
   host::FontPtr CaptionLowFont() const { return lowerCaptionFont_; }
   // Copies name, size, bold, italic, underline and strikethrough of `font` into the
@@ -102,125 +80,74 @@ class LEDDisplay {
   std::string CaptionUpper();
   void SetCaptionUpper(const std::string& caption);
   core::OleColor CaptionUpperForeColor();
-  void SetCaptionUpperForeColor(core::OleColor color);
+  void SetCaptionUpperForeColor(core::ColorArg color);
   int32_t CaptionUpperPosition() const { return state_.StoredCaptionUpperPosition; }
-  void SetCaptionUpperPosition(int32_t position);
+  void SetCaptionUpperPosition(core::Int32Arg position);
   host::FontPtr CaptionUpperFont() const { return upperCaptionFont_; }
   void SetCaptionUpperFont(host::FontPtr font);
 
   int16_t Decimals() const { return state_.StoredDecimals; }
-  void SetDecimals(int16_t decimals);
-  template <WiderInteger T>
-  void SetDecimals(T decimals) {
-    SetDecimals(CheckedInteger16(decimals));
-  }
+  void SetDecimals(core::Int16Arg decimals);
   int16_t DecimalPointSize() const { return state_.StoredDecimalPointSize; }
-  void SetDecimalPointSize(int16_t size);
-  template <WiderInteger T>
-  void SetDecimalPointSize(T size) {
-    SetDecimalPointSize(CheckedInteger16(size));
-  }
+  void SetDecimalPointSize(core::Int16Arg size);
   int32_t hWnd();
   int32_t MousePointer();  // the base object's, widened
-  void SetMousePointer(int32_t pointer);
+  void SetMousePointer(core::Int32Arg pointer);
   host::PicturePtr MouseIcon();
   void SetMouseIcon(host::PicturePtr icon);
   host::PicturePtr PictureBackGround();
   void SetPictureBackGround(host::PicturePtr picture);
   core::Boolean ShowAllDecimalPoints() const { return state_.StoredShowAllDecimalPoints; }
-  void SetShowAllDecimalPoints(core::Boolean show);
-  template <BooleanArgument T>
-  void SetShowAllDecimalPoints(T show) {
-    SetShowAllDecimalPoints(CheckedBoolean(show));
-  }
+  void SetShowAllDecimalPoints(core::BooleanArg show);
   int16_t Digits() const { return state_.StoredDigits; }
-  void SetDigits(int16_t digits);
-  template <WiderInteger T>
-  void SetDigits(T digits) {
-    SetDigits(CheckedInteger16(digits));
-  }
+  void SetDigits(core::Int16Arg digits);
   int16_t DigitWidth() const { return state_.StoredDigitWidth; }
-  void SetDigitWidth(int16_t width);
-  template <WiderInteger T>
-  void SetDigitWidth(T width) {
-    SetDigitWidth(CheckedInteger16(width));
-  }
+  void SetDigitWidth(core::Int16Arg width);
   int16_t DigitHeight() const { return state_.StoredDigitHeight; }
-  void SetDigitHeight(int16_t height);
-  template <WiderInteger T>
-  void SetDigitHeight(T height) {
-    SetDigitHeight(CheckedInteger16(height));
-  }
+  void SetDigitHeight(core::Int16Arg height);
   int16_t DigitLeftMargin() const { return state_.StoredDigitLeftMargin; }
-  void SetDigitLeftMargin(int16_t margin);
-  template <WiderInteger T>
-  void SetDigitLeftMargin(T margin) {
-    SetDigitLeftMargin(CheckedInteger16(margin));
-  }
+  void SetDigitLeftMargin(core::Int16Arg margin);
   int16_t DigitUpperMargin() const { return state_.StoredDigitUpperMargin; }
-  void SetDigitUpperMargin(int16_t margin);
-  template <WiderInteger T>
-  void SetDigitUpperMargin(T margin) {
-    SetDigitUpperMargin(CheckedInteger16(margin));
-  }
+  void SetDigitUpperMargin(core::Int16Arg margin);
   int16_t DigitSpacing() const { return state_.StoredDigitSpacing; }
-  void SetDigitSpacing(int16_t spacing);
-  template <WiderInteger T>
-  void SetDigitSpacing(T spacing) {
-    SetDigitSpacing(CheckedInteger16(spacing));
-  }
+  void SetDigitSpacing(core::Int16Arg spacing);
   int16_t SegmentWidth() const { return state_.StoredSegmentWidth; }
-  void SetSegmentWidth(int16_t width);
-  template <WiderInteger T>
-  void SetSegmentWidth(T width) {
-    SetSegmentWidth(CheckedInteger16(width));
-  }
+  void SetSegmentWidth(core::Int16Arg width);
   int16_t SegmentSeperation() const { return state_.StoredSegmentSeperation; }
-  void SetSegmentSeperation(int16_t seperation);
-  template <WiderInteger T>
-  void SetSegmentSeperation(T seperation) {
-    SetSegmentSeperation(CheckedInteger16(seperation));
-  }
+  void SetSegmentSeperation(core::Int16Arg seperation);
   core::Boolean LeadingZeros() const { return state_.StoredLeadingZeros; }
-  void SetLeadingZeros(core::Boolean on);
-  template <BooleanArgument T>
-  void SetLeadingZeros(T on) {
-    SetLeadingZeros(CheckedBoolean(on));
-  }
+  void SetLeadingZeros(core::BooleanArg on);
   core::Boolean LeadingPlusMinus() const { return state_.StoredLeadingPlusMinus; }
-  void SetLeadingPlusMinus(core::Boolean on);
-  template <BooleanArgument T>
-  void SetLeadingPlusMinus(T on) {
-    SetLeadingPlusMinus(CheckedBoolean(on));
-  }
+  void SetLeadingPlusMinus(core::BooleanArg on);
   core::Boolean Enabled();  // the base object's
-  void SetEnabled(core::Boolean enabled);
-  template <BooleanArgument T>
-  void SetEnabled(T enabled) {
-    SetEnabled(CheckedBoolean(enabled));
-  }
+  void SetEnabled(core::BooleanArg enabled);
   // The control's own copy, not the base object's (which its appearance may change).
   core::OleColor BackColor() const { return state_.StoredBackColor; }
-  void SetBackColor(core::OleColor color);
+  void SetBackColor(core::ColorArg color);
   core::OleColor OnColor() const { return state_.StoredOnColor; }
-  void SetOnColor(core::OleColor color);
+  void SetOnColor(core::ColorArg color);
   core::OleColor OffColor() const { return state_.StoredOffColor; }
-  void SetOffColor(core::OleColor color);
+  void SetOffColor(core::ColorArg color);
   core::Boolean Transparent() const { return state_.StoredTransparent; }
-  void SetTransparent(core::Boolean on);
-  template <BooleanArgument T>
-  void SetTransparent(T on) {
-    SetTransparent(CheckedBoolean(on));
-  }
+  void SetTransparent(core::BooleanArg on);
   core::Boolean UseOverRange() const { return state_.StoredUseOverRange; }
-  void SetUseOverRange(core::Boolean on);
-  template <BooleanArgument T>
-  void SetUseOverRange(T on) {
-    SetUseOverRange(CheckedBoolean(on));
-  }
+  void SetUseOverRange(core::BooleanArg on);
 
   // Turns the surface's AutoRedraw on (its error reaches the caller), then renders.
   void Refresh();
+
+  // --- Read-outs: what a host shows, by the control's own rules ------------------
+  // The extent AutoSize would set now, in twips, sizing nothing: only the reads a
+  // measure needs (the cells, the captions' texts and heights, the twips per pixel).
+  // Empty when nothing is drawn or a step raises (a sum that overflows 16 bits). A
+  // host turns it into its own units as its surface turns an extent set in twips.
+  std::optional<core::TwipsExtent> AutoSizeExtent();
+  // The text the cells show: sign and decimal points as displayed, blanked leading
+  // zeros left out, "over range" for the over-range mark; empty when nothing is drawn.
+  // Example: -12.5 on 4 digits with 1 decimal and LeadingZeros off shows "-12.5".
+  std::string ShownText() const;
+  // The value does not fit the digits (or is not finite), whatever UseOverRange says.
+  bool OverRange() const;
 
   // --- The container's notifications ---------------------------------------------
   void Resize();
@@ -251,9 +178,16 @@ class LEDDisplay {
   void MouseUp(int16_t& button, int16_t& shift, float& x, float& y);
 
  private:
-  void Notify(const char* name);
+  // A setter's steps after it stored its value (LEDDisplay.cpp lists the shapes), run
+  // in order; `name` is the property's, for the notification.
+  void Apply(const char* name, std::span<const SetterStep> steps);
+  // Stores `value` in `member`, then applies the steps.
+  template <class T>
+  void Store(T& member, std::type_identity_t<T> value, const char* name,
+             std::span<const SetterStep> steps);
+  // The state, host and cells as the render layer takes them.
+  render::Display View();
   void Render();
-  void ResizeLayout();
   void RaiseKeyEvent(int index, int16_t& keyCode, int16_t& shift);
   void RaiseMouseEvent(int index, int16_t& button, int16_t& shift, float& x, float& y);
 

@@ -253,27 +253,26 @@ constexpr LoadStep kLoadSteps[] = {
 // --- Handlers ------------------------------------------------------------------------
 
 void LEDDisplay::InitProperties() {
+  // Every stored member takes its first value at once; the render pass's working
+  // members stay as they are. Then the host's objects take theirs, in order.
   const model::ControlState first = model::FirstValues();
+  model::ControlState next = first;
+  next.GradientBounds = state_.GradientBounds;
+  next.SizingInProgress = state_.SizingInProgress;
+  next.LastChangeValue = state_.LastChangeValue;
+  state_ = next;
+
   host::Surface& surface = host_.surface;
   surface.SetAppearance(static_cast<int16_t>(first.StoredAppearance));
-  state_.StoredAppearance = first.StoredAppearance;
-  state_.StoredAutoSize = first.StoredAutoSize;
   surface.SetBorderStyle(static_cast<int16_t>(first.StoredBorderStyle));
-  state_.StoredBorderStyle = first.StoredBorderStyle;
-  state_.StoredBackColor = first.StoredBackColor;
   surface.SetBackColor(first.StoredBackColor);
-  state_.StoredBackGroundStyle = first.StoredBackGroundStyle;
-  state_.StoredBackGroundG1 = first.StoredBackGroundG1;
-  state_.StoredBackGroundG2 = first.StoredBackGroundG2;
 
   host_.lowerCaption.SetCaption(std::string(model::kFirstCaption));
   host_.lowerCaption.SetAlignment(static_cast<int16_t>(first.StoredCaptionLowPosition));
   host_.lowerCaption.SetForeColor(model::kFirstCaptionForeColor);
-  state_.StoredCaptionLowPosition = first.StoredCaptionLowPosition;
   host_.upperCaption.SetCaption(std::string(model::kFirstCaption));
   host_.upperCaption.SetAlignment(static_cast<int16_t>(first.StoredCaptionUpperPosition));
   host_.upperCaption.SetForeColor(model::kFirstCaptionForeColor);
-  state_.StoredCaptionUpperPosition = first.StoredCaptionUpperPosition;
 
   // Four separate requests: the labels and the held fonts each get their own object.
   host_.lowerCaption.SetFont(host_.container.AmbientFont());
@@ -281,27 +280,7 @@ void LEDDisplay::InitProperties() {
   lowerCaptionFont_ = host_.container.AmbientFont();
   upperCaptionFont_ = host_.container.AmbientFont();
 
-  state_.StoredOnColor = first.StoredOnColor;
-  state_.StoredOffColor = first.StoredOffColor;
-  state_.StoredDecimals = first.StoredDecimals;
-  state_.StoredDecimalPointSize = first.StoredDecimalPointSize;
-  state_.StoredShowAllDecimalPoints = first.StoredShowAllDecimalPoints;
-  state_.StoredDigits = first.StoredDigits;
-  state_.StoredLeadingZeros = first.StoredLeadingZeros;
-  state_.StoredLeadingPlusMinus = first.StoredLeadingPlusMinus;
-  state_.StoredDigitWidth = first.StoredDigitWidth;
-  state_.StoredDigitHeight = first.StoredDigitHeight;
-  state_.StoredDigitLeftMargin = first.StoredDigitLeftMargin;
-  state_.StoredDigitUpperMargin = first.StoredDigitUpperMargin;
-  state_.StoredDigitSpacing = first.StoredDigitSpacing;
-
   surface.SetPicture(nullptr);
-
-  state_.StoredSegmentSeperation = first.StoredSegmentSeperation;
-  state_.StoredSegmentWidth = first.StoredSegmentWidth;
-  state_.StoredTransparent = first.StoredTransparent;
-  state_.StoredUseOverRange = first.StoredUseOverRange;
-  state_.StoredValue = first.StoredValue;
 }
 
 void LEDDisplay::ReadProperties(host::PropertyBag& bag) {

@@ -24,30 +24,36 @@ Variant Get(LEDDisplay& control) {
   if constexpr (T == Font || T == Picture) return Variant::FromObject(value);
 }
 
-// The argument each published type's setter takes. The setter is named by this
-// signature, which picks the interface's own overload where C++ callers have more.
+// The published type of a setter's argument; any other argument type does not compile.
+template <class Arg>
+struct Published;
 template <PropertyType T>
-struct SetterArgument;
+using Is = std::integral_constant<PropertyType, T>;
 template <>
-struct SetterArgument<Double> : std::type_identity<double> {};
+struct Published<double> : Is<Double> {};
 template <>
-struct SetterArgument<Integer> : std::type_identity<int16_t> {};
+struct Published<core::Int16Arg> : Is<Integer> {};
 template <>
-struct SetterArgument<Long> : std::type_identity<int32_t> {};
+struct Published<core::Int32Arg> : Is<Long> {};
 template <>
-struct SetterArgument<Boolean> : std::type_identity<core::Boolean> {};
+struct Published<core::BooleanArg> : Is<Boolean> {};
 template <>
-struct SetterArgument<Color> : std::type_identity<core::OleColor> {};
+struct Published<core::ColorArg> : Is<Color> {};
 template <>
-struct SetterArgument<String> : std::type_identity<const std::string&> {};
+struct Published<const std::string&> : Is<String> {};
 template <>
-struct SetterArgument<Font> : std::type_identity<host::FontPtr> {};
+struct Published<host::FontPtr> : Is<Font> {};
 template <>
-struct SetterArgument<Picture> : std::type_identity<host::PicturePtr> {};
-template <PropertyType T>
-using SetterOf = void (LEDDisplay::*)(typename SetterArgument<T>::type);
+struct Published<host::PicturePtr> : Is<Picture> {};
 
-template <PropertyType T, SetterOf<T> Setter>
+template <class Setter>
+struct ArgumentOf;
+template <class Arg>
+struct ArgumentOf<void (LEDDisplay::*)(Arg)> : std::type_identity<Arg> {};
+template <auto Setter>
+constexpr PropertyType kTypeOf = Published<typename ArgumentOf<decltype(Setter)>::type>::value;
+
+template <PropertyType T, auto Setter>
 void Set(LEDDisplay& control, const Variant& value) {
   if constexpr (T == Double) (control.*Setter)(value.ToDouble());
   if constexpr (T == Integer) (control.*Setter)(value.ToInteger());
@@ -59,9 +65,11 @@ void Set(LEDDisplay& control, const Variant& value) {
   if constexpr (T == Picture) (control.*Setter)(ToPicture(value));
 }
 
-template <PropertyType T, auto Getter, SetterOf<T> Setter>
+// A property whose published type is its setter's argument's.
+template <auto Getter, auto Setter>
 constexpr PropertyDescription Prop(std::string_view name, int32_t dispid, std::string_view typeName,
                                    bool byRef) {
+  constexpr PropertyType T = kTypeOf<Setter>;
   return {name, dispid, T, typeName, byRef, &Get<T, Getter>, &Set<T, Setter>};
 }
 
@@ -70,70 +78,59 @@ constexpr bool kByRef = true;
 constexpr bool kByVal = false;
 
 constexpr PropertyDescription kProperties[] = {
-    Prop<Double, &C::Value, &C::SetValue>("Value", 0x68030025, "Double", kByRef),
-    Prop<Long, &C::Appearance, &C::SetAppearance>("Appearance", 0x68030024, "AppearanceCts",
-                                                  kByVal),
-    Prop<Boolean, &C::AutoSize, &C::SetAutoSize>("AutoSize", 0x68030023, "Boolean", kByRef),
-    Prop<Long, &C::BackGroundStyle, &C::SetBackGroundStyle>("BackGroundStyle", 0x68030022,
-                                                            "BackGroundStyleCts", kByVal),
-    Prop<Color, &C::BackGroundG1, &C::SetBackGroundG1>("BackGroundG1", 0x68030021, "OLE_COLOR",
-                                                       kByVal),
-    Prop<Color, &C::BackGroundG2, &C::SetBackGroundG2>("BackGroundG2", 0x68030020, "OLE_COLOR",
-                                                       kByVal),
-    Prop<Long, &C::BorderStyle, &C::SetBorderStyle>("BorderStyle", 0x6803001F, "BorderStyleCts",
+    Prop<&C::Value, &C::SetValue>("Value", 0x68030025, "Double", kByRef),
+    Prop<&C::Appearance, &C::SetAppearance>("Appearance", 0x68030024, "AppearanceCts", kByVal),
+    Prop<&C::AutoSize, &C::SetAutoSize>("AutoSize", 0x68030023, "Boolean", kByRef),
+    Prop<&C::BackGroundStyle, &C::SetBackGroundStyle>("BackGroundStyle", 0x68030022,
+                                                      "BackGroundStyleCts", kByVal),
+    Prop<&C::BackGroundG1, &C::SetBackGroundG1>("BackGroundG1", 0x68030021, "OLE_COLOR", kByVal),
+    Prop<&C::BackGroundG2, &C::SetBackGroundG2>("BackGroundG2", 0x68030020, "OLE_COLOR", kByVal),
+    Prop<&C::BorderStyle, &C::SetBorderStyle>("BorderStyle", 0x6803001F, "BorderStyleCts", kByVal),
+    Prop<&C::CaptionLow, &C::SetCaptionLow>("CaptionLow", 0x6803001E, "String", kByVal),
+    Prop<&C::CaptionLowForeColor, &C::SetCaptionLowForeColor>("CaptionLowForeColor", 0x6803001D,
+                                                              "OLE_COLOR", kByVal),
+    Prop<&C::CaptionLowPosition, &C::SetCaptionLowPosition>("CaptionLowPosition", 0x6803001C,
+                                                            "PositionCts", kByVal),
+    Prop<&C::CaptionLowFont, &C::SetCaptionLowFont>("CaptionLowFont", 0x6803001B, "StdFont",
                                                     kByVal),
-    Prop<String, &C::CaptionLow, &C::SetCaptionLow>("CaptionLow", 0x6803001E, "String", kByVal),
-    Prop<Color, &C::CaptionLowForeColor, &C::SetCaptionLowForeColor>(
-        "CaptionLowForeColor", 0x6803001D, "OLE_COLOR", kByVal),
-    Prop<Long, &C::CaptionLowPosition, &C::SetCaptionLowPosition>("CaptionLowPosition", 0x6803001C,
-                                                                  "PositionCts", kByVal),
-    Prop<Font, &C::CaptionLowFont, &C::SetCaptionLowFont>("CaptionLowFont", 0x6803001B, "StdFont",
-                                                          kByVal),
-    Prop<String, &C::CaptionUpper, &C::SetCaptionUpper>("CaptionUpper", 0x6803001A, "String",
+    Prop<&C::CaptionUpper, &C::SetCaptionUpper>("CaptionUpper", 0x6803001A, "String", kByVal),
+    Prop<&C::CaptionUpperForeColor, &C::SetCaptionUpperForeColor>("CaptionUpperForeColor",
+                                                                  0x68030019, "OLE_COLOR", kByVal),
+    Prop<&C::CaptionUpperPosition, &C::SetCaptionUpperPosition>("CaptionUpperPosition", 0x68030018,
+                                                                "PositionCts", kByVal),
+    Prop<&C::CaptionUpperFont, &C::SetCaptionUpperFont>("CaptionUpperFont", 0x68030017, "StdFont",
                                                         kByVal),
-    Prop<Color, &C::CaptionUpperForeColor, &C::SetCaptionUpperForeColor>(
-        "CaptionUpperForeColor", 0x68030019, "OLE_COLOR", kByVal),
-    Prop<Long, &C::CaptionUpperPosition, &C::SetCaptionUpperPosition>(
-        "CaptionUpperPosition", 0x68030018, "PositionCts", kByVal),
-    Prop<Font, &C::CaptionUpperFont, &C::SetCaptionUpperFont>("CaptionUpperFont", 0x68030017,
-                                                              "StdFont", kByVal),
-    Prop<Integer, &C::Decimals, &C::SetDecimals>("Decimals", 0x68030016, "Integer", kByRef),
-    Prop<Integer, &C::DecimalPointSize, &C::SetDecimalPointSize>("DecimalPointSize", 0x68030015,
-                                                                 "Integer", kByRef),
+    Prop<&C::Decimals, &C::SetDecimals>("Decimals", 0x68030016, "Integer", kByRef),
+    Prop<&C::DecimalPointSize, &C::SetDecimalPointSize>("DecimalPointSize", 0x68030015, "Integer",
+                                                        kByRef),
     {"hWnd", 0x68030014, Long, "Long", kByVal, &Get<Long, &C::hWnd>, nullptr},
-    Prop<Long, &C::MousePointer, &C::SetMousePointer>("MousePointer", 0x68030013,
-                                                      "MousePointerConstants", kByVal),
-    Prop<Picture, &C::MouseIcon, &C::SetMouseIcon>("MouseIcon", 0x68030012, "StdPicture", kByVal),
-    Prop<Picture, &C::PictureBackGround, &C::SetPictureBackGround>("PictureBackGround", 0x68030011,
-                                                                   "StdPicture", kByRef),
-    Prop<Boolean, &C::ShowAllDecimalPoints, &C::SetShowAllDecimalPoints>(
-        "ShowAllDecimalPoints", 0x68030010, "Boolean", kByRef),
-    Prop<Integer, &C::Digits, &C::SetDigits>("Digits", 0x6803000F, "Integer", kByRef),
-    Prop<Integer, &C::DigitWidth, &C::SetDigitWidth>("DigitWidth", 0x6803000E, "Integer", kByRef),
-    Prop<Integer, &C::DigitHeight, &C::SetDigitHeight>("DigitHeight", 0x6803000D, "Integer",
-                                                       kByRef),
-    Prop<Integer, &C::DigitLeftMargin, &C::SetDigitLeftMargin>("DigitLeftMargin", 0x6803000C,
-                                                               "Integer", kByRef),
-    Prop<Integer, &C::DigitUpperMargin, &C::SetDigitUpperMargin>("DigitUpperMargin", 0x6803000B,
-                                                                 "Integer", kByRef),
-    Prop<Integer, &C::DigitSpacing, &C::SetDigitSpacing>("DigitSpacing", 0x6803000A, "Integer",
-                                                         kByRef),
-    Prop<Integer, &C::SegmentWidth, &C::SetSegmentWidth>("SegmentWidth", 0x68030009, "Integer",
-                                                         kByRef),
-    Prop<Integer, &C::SegmentSeperation, &C::SetSegmentSeperation>("SegmentSeperation", 0x68030008,
-                                                                   "Integer", kByRef),
-    Prop<Boolean, &C::LeadingZeros, &C::SetLeadingZeros>("LeadingZeros", 0x68030007, "Boolean",
-                                                         kByRef),
-    Prop<Boolean, &C::LeadingPlusMinus, &C::SetLeadingPlusMinus>("LeadingPlusMinus", 0x68030006,
-                                                                 "Boolean", kByRef),
-    Prop<Boolean, &C::Enabled, &C::SetEnabled>("Enabled", 0x68030005, "Boolean", kByRef),
-    Prop<Color, &C::BackColor, &C::SetBackColor>("BackColor", 0x68030004, "OLE_COLOR", kByVal),
-    Prop<Color, &C::OnColor, &C::SetOnColor>("OnColor", 0x68030003, "OLE_COLOR", kByVal),
-    Prop<Color, &C::OffColor, &C::SetOffColor>("OffColor", 0x68030002, "OLE_COLOR", kByVal),
-    Prop<Boolean, &C::Transparent, &C::SetTransparent>("Transparent", 0x68030001, "Boolean",
-                                                       kByVal),
-    Prop<Boolean, &C::UseOverRange, &C::SetUseOverRange>("UseOverRange", 0x68030000, "Boolean",
-                                                         kByRef),
+    Prop<&C::MousePointer, &C::SetMousePointer>("MousePointer", 0x68030013, "MousePointerConstants",
+                                                kByVal),
+    Prop<&C::MouseIcon, &C::SetMouseIcon>("MouseIcon", 0x68030012, "StdPicture", kByVal),
+    Prop<&C::PictureBackGround, &C::SetPictureBackGround>("PictureBackGround", 0x68030011,
+                                                          "StdPicture", kByRef),
+    Prop<&C::ShowAllDecimalPoints, &C::SetShowAllDecimalPoints>("ShowAllDecimalPoints", 0x68030010,
+                                                                "Boolean", kByRef),
+    Prop<&C::Digits, &C::SetDigits>("Digits", 0x6803000F, "Integer", kByRef),
+    Prop<&C::DigitWidth, &C::SetDigitWidth>("DigitWidth", 0x6803000E, "Integer", kByRef),
+    Prop<&C::DigitHeight, &C::SetDigitHeight>("DigitHeight", 0x6803000D, "Integer", kByRef),
+    Prop<&C::DigitLeftMargin, &C::SetDigitLeftMargin>("DigitLeftMargin", 0x6803000C, "Integer",
+                                                      kByRef),
+    Prop<&C::DigitUpperMargin, &C::SetDigitUpperMargin>("DigitUpperMargin", 0x6803000B, "Integer",
+                                                        kByRef),
+    Prop<&C::DigitSpacing, &C::SetDigitSpacing>("DigitSpacing", 0x6803000A, "Integer", kByRef),
+    Prop<&C::SegmentWidth, &C::SetSegmentWidth>("SegmentWidth", 0x68030009, "Integer", kByRef),
+    Prop<&C::SegmentSeperation, &C::SetSegmentSeperation>("SegmentSeperation", 0x68030008,
+                                                          "Integer", kByRef),
+    Prop<&C::LeadingZeros, &C::SetLeadingZeros>("LeadingZeros", 0x68030007, "Boolean", kByRef),
+    Prop<&C::LeadingPlusMinus, &C::SetLeadingPlusMinus>("LeadingPlusMinus", 0x68030006, "Boolean",
+                                                        kByRef),
+    Prop<&C::Enabled, &C::SetEnabled>("Enabled", 0x68030005, "Boolean", kByRef),
+    Prop<&C::BackColor, &C::SetBackColor>("BackColor", 0x68030004, "OLE_COLOR", kByVal),
+    Prop<&C::OnColor, &C::SetOnColor>("OnColor", 0x68030003, "OLE_COLOR", kByVal),
+    Prop<&C::OffColor, &C::SetOffColor>("OffColor", 0x68030002, "OLE_COLOR", kByVal),
+    Prop<&C::Transparent, &C::SetTransparent>("Transparent", 0x68030001, "Boolean", kByVal),
+    Prop<&C::UseOverRange, &C::SetUseOverRange>("UseOverRange", 0x68030000, "Boolean", kByRef),
 };
 
 constexpr MethodDescription kMethods[] = {

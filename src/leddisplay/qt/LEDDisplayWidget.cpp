@@ -11,10 +11,7 @@
 #include "leddisplay/platform/GdiTable.h"
 #include "leddisplay/qt/Accessible.h"
 #include "leddisplay/qt/Input.h"
-#include "leddisplay/qt/ShownText.h"
 #include "leddisplay/qt/WidgetHosting.h"
-#include "leddisplay/render/Layout.h"
-#include "leddisplay/render/RenderPass.h"
 
 namespace led::qt {
 
@@ -68,18 +65,10 @@ void LEDDisplayWidget::Hosting::SyncGeometry() {
 }
 
 std::optional<QSize> LEDDisplayWidget::Hosting::ReckonAutoExtent() {
-  const model::ControlState& s = control.State();
-  if (s.StoredDigits == 0 || s.StoredSegmentWidth == 0) return std::nullopt;
+  const std::optional<core::TwipsExtent> extent = control.AutoSizeExtent();
+  if (!extent) return std::nullopt;
   try {
-    const int16_t end = render::RowEnd(s, hintCells.CellsFor(s).size());
-    const double tx = surface.TwipsPerPixelX(), ty = surface.TwipsPerPixelY();
-    const int32_t width =
-        surface.PixelsFromTwipsX(float(render::AutoSizeWidthPixels(s, end)) * float(tx));
-    int32_t height = surface.PixelsFromTwipsY(
-        float(render::AutoSizeContentHeight(s, lowerCaption, upperCaption, ty)));
-    if (const int allowance = render::AutoSizeAllowance(s); allowance != 0)
-      height = surface.PixelsFromTwipsY(float(float(height * ty) + allowance * ty));
-    return QSize(width, height);
+    return QSize(surface.PixelsFromTwipsX(extent->width), surface.PixelsFromTwipsY(extent->height));
   } catch (const core::RuntimeError&) {
     return std::nullopt;
   }
@@ -96,7 +85,7 @@ void LEDDisplayWidget::Hosting::FollowSizeHint() {
 void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
   widget.update();
   FollowSizeHint();
-  const bool now = IsOverRange(control.State());
+  const bool now = control.OverRange();
   const bool newlyOver = now && (!overRange || name == "Value");
   overRange = now;
   if (name == "AutoSize") SyncGeometry();
@@ -187,7 +176,7 @@ LEDDisplayWidget::LEDDisplayWidget(QWidget* parent)
     d_->control.InitProperties();
     d_->control.Show();
   });
-  d_->overRange = IsOverRange(d_->control.State());
+  d_->overRange = d_->control.OverRange();
 }
 
 LEDDisplayWidget::~LEDDisplayWidget() {

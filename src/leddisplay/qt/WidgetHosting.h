@@ -5,17 +5,14 @@
 #include <QSize>
 #include <new>
 #include <optional>
-#include <string_view>
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/core/Variant.h"
 #include "leddisplay/host/Host.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 #include "leddisplay/qt/WidgetContainer.h"
 #include "leddisplay/qt/WidgetLabel.h"
 #include "leddisplay/qt/WidgetSurface.h"
-#include "leddisplay/render/CellCache.h"
 
 namespace led::qt {
 
@@ -39,15 +36,14 @@ struct LEDDisplayWidget::Hosting {
     return false;
   }
 
-  // A property by its published name through the control's property table; a failed
-  // read gives an empty value (and errorOccurred).
-  core::Variant Get(std::string_view name);
-  // Sets a property to the value `make` returns; a failure in either becomes errorOccurred.
-  template <class Make>
-  bool Put(std::string_view name, Make&& make) {
-    return Guard([&] { Set(name, make()); });
+  // What `read` gives (a control getter's value, converted for Qt); a default value,
+  // and errorOccurred, when it fails.
+  template <class Read>
+  auto Get(Read&& read) -> decltype(read()) {
+    decltype(read()) value{};
+    Guard([&] { value = read(); });
+    return value;
   }
-  void Set(std::string_view name, const core::Variant& value);
 
   // Follows the surface's extent: fixed size with AutoSize, else a plain resize.
   void SyncGeometry();
@@ -57,8 +53,8 @@ struct LEDDisplayWidget::Hosting {
   // A point of the widget in the control's scale (the inner area's corner is 0, 0).
   float ControlX(double x);
   float ControlY(double y);
-  // The extent AutoSize would give now, reckoned by its rules without sizing anything;
-  // none for a state it cannot size (no digits, or a row beyond 16 bits).
+  // The extent AutoSize would give now (the control's AutoSizeExtent) in the widget's
+  // pixels; none when the control has none or the surface would refuse it.
   std::optional<QSize> ReckonAutoExtent();
   // While AutoSize is off, tells the layout when that extent (the size hint) changed.
   void FollowSizeHint();
@@ -75,7 +71,6 @@ struct LEDDisplayWidget::Hosting {
   bool fixedSize = false;
   QSize autoExtent;  // the last extent AutoSize gave
   QSize reckonedHint;
-  render::CellCache hintCells;
 };
 
 }  // namespace led::qt

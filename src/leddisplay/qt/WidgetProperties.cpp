@@ -1,92 +1,51 @@
-// LEDDisplayWidget's properties: each goes through the control's property table by its
-// published name, so conversions and refusals are the control's own.
-#include "leddisplay/control/Dispatch.h"
-#include "leddisplay/control/PropertyTable.h"
-#include "leddisplay/control/ValueConversions.h"
+// LEDDisplayWidget's properties: each calls the control's typed getter or setter inside
+// the widget's guard, so conversions and refusals are the control's own.
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/platform/MemoryPropertyBag.h"
 #include "leddisplay/platform/PropertyFile.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
-#include "leddisplay/qt/ShownText.h"
 #include "leddisplay/qt/WidgetHosting.h"
 
 namespace led::qt {
 
 namespace {
 
-using core::Variant;
+using control::LEDDisplay;
 
-const control::PropertyDescription& Property(std::string_view name) {
-  const control::PropertyDescription* property = control::FindProperty(control::GetIDOfName(name));
-  if (!property) throw core::RuntimeError(core::kNotSupported);
-  return *property;
-}
-
-constexpr std::string_view kColorNames[] = {"BackColor",
-                                            "OnColor",
-                                            "OffColor",
-                                            "BackGroundG1",
-                                            "BackGroundG2",
-                                            "CaptionLowForeColor",
-                                            "CaptionUpperForeColor"};
-
-}  // namespace
-
-// ---- Access through the table ------------------------------------------------------
-
-Variant LEDDisplayWidget::Hosting::Get(std::string_view name) {
-  Variant value;
-  Guard([&] { value = Property(name).get(control); });
-  return value;
-}
-
-void LEDDisplayWidget::Hosting::Set(std::string_view name, const Variant& value) {
-  const control::PropertyDescription& property = Property(name);
-  if (!property.set) throw core::RuntimeError(core::kNotSupported);
-  property.set(control, value);
-}
-
-namespace {
-
-// Typed reads of a Variant the table gave; an empty one (a failed read) reads as 0.
-int AsInt(const Variant& v) {
-  return v.IsEmpty() ? 0 : v.ToLong();
-}
-bool AsBool(const Variant& v) {
-  return !v.IsEmpty() && core::IsTrue(v.ToBoolean());
-}
-QColor AsColor(const Variant& v) {
-  return v.IsEmpty() ? QColor() : ToQColor(control::ToColor(v));
-}
-QFont AsFont(const Variant& v) {
-  const host::FontPtr font = v.IsEmpty() ? nullptr : control::ToFont(v);
+QFont QFontOf(const host::FontPtr& font) {
   return font ? ToQFont(*font) : QFont();
 }
-QPixmap AsPixmap(const Variant& v) {
-  const QImage image = v.IsEmpty() ? QImage() : ToQImage(control::ToPicture(v));
+QPixmap QPixmapOf(const host::PicturePtr& picture) {
+  const QImage image = ToQImage(picture);
   return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
+host::PicturePtr PictureOf(const QPixmap& pixmap) {
+  return pixmap.isNull() ? nullptr : PictureFromImage(pixmap.toImage());
+}
 
-auto Long(int v) {
-  return [v] { return Variant::FromLong(v); };
-}
-auto Bool(bool v) {
-  return [v] { return Variant::FromBoolean(core::ToBoolean(v)); };
-}
-auto Color(const QColor& c) {
-  return [c] { return control::FromColor(FromQColor(c)); };
-}
-auto Font(const QFont& f) {
-  return [f] { return Variant::FromObject(FontFromQFont(f)); };
-}
-auto Picture(const QPixmap& p) {
-  return [p] { return Variant::FromObject(p.isNull() ? nullptr : PictureFromImage(p.toImage())); };
-}
-auto Text(const QString& s) {
-  return [s] { return Variant::FromString(s.toStdString()); };
-}
+// The colour properties in the order of ColorProperty.
+struct ColorAccess {
+  core::OleColor (*get)(LEDDisplay&);
+  void (*set)(LEDDisplay&, core::OleColor);
+};
+constexpr ColorAccess kColors[] = {
+    {[](LEDDisplay& c) { return c.BackColor(); },
+     [](LEDDisplay& c, core::OleColor v) { c.SetBackColor(v); }},
+    {[](LEDDisplay& c) { return c.OnColor(); },
+     [](LEDDisplay& c, core::OleColor v) { c.SetOnColor(v); }},
+    {[](LEDDisplay& c) { return c.OffColor(); },
+     [](LEDDisplay& c, core::OleColor v) { c.SetOffColor(v); }},
+    {[](LEDDisplay& c) { return c.BackGroundG1(); },
+     [](LEDDisplay& c, core::OleColor v) { c.SetBackGroundG1(v); }},
+    {[](LEDDisplay& c) { return c.BackGroundG2(); },
+     [](LEDDisplay& c, core::OleColor v) { c.SetBackGroundG2(v); }},
+    {[](LEDDisplay& c) { return c.CaptionLowForeColor(); },
+     [](LEDDisplay& c, core::OleColor v) { c.SetCaptionLowForeColor(v); }},
+    {[](LEDDisplay& c) { return c.CaptionUpperForeColor(); },
+     [](LEDDisplay& c, core::OleColor v) { c.SetCaptionUpperForeColor(v); }},
+};
 
 }  // namespace
 
@@ -99,239 +58,244 @@ void LEDDisplayWidget::setValue(double value) {
   d_->Guard([&] { d_->control.SetValue(value); });
 }
 LEDDisplayWidget::Appearance LEDDisplayWidget::appearance() const {
-  return Appearance(AsInt(d_->Get("Appearance")));
+  return Appearance(d_->Get([&] { return d_->control.Appearance(); }));
 }
+// An enumeration setter reads the Qt enumeration's value once, as an int32_t, and the
+// guarded work captures that: a value outside the members is the control's to refuse.
 void LEDDisplayWidget::setAppearance(Appearance a) {
-  d_->Put("Appearance", Long(a));
+  d_->Guard([&, value = int32_t(a)] { d_->control.SetAppearance(value); });
 }
 bool LEDDisplayWidget::autoSize() const {
-  return AsBool(d_->Get("AutoSize"));
+  return d_->Get([&] { return core::IsTrue(d_->control.AutoSize()); });
 }
 void LEDDisplayWidget::setAutoSize(bool on) {
-  d_->Put("AutoSize", Bool(on));
+  d_->Guard([&] { d_->control.SetAutoSize(on); });
 }
 LEDDisplayWidget::BackGroundStyle LEDDisplayWidget::backGroundStyle() const {
-  return BackGroundStyle(AsInt(d_->Get("BackGroundStyle")));
+  return BackGroundStyle(d_->Get([&] { return d_->control.BackGroundStyle(); }));
 }
 void LEDDisplayWidget::setBackGroundStyle(BackGroundStyle style) {
-  d_->Put("BackGroundStyle", Long(style));
+  d_->Guard([&, value = int32_t(style)] { d_->control.SetBackGroundStyle(value); });
 }
 QColor LEDDisplayWidget::backGroundG1() const {
-  return AsColor(d_->Get("BackGroundG1"));
+  return d_->Get([&] { return ToQColor(d_->control.BackGroundG1()); });
 }
 void LEDDisplayWidget::setBackGroundG1(const QColor& color) {
-  d_->Put("BackGroundG1", Color(color));
+  d_->Guard([&] { d_->control.SetBackGroundG1(FromQColor(color)); });
 }
 QColor LEDDisplayWidget::backGroundG2() const {
-  return AsColor(d_->Get("BackGroundG2"));
+  return d_->Get([&] { return ToQColor(d_->control.BackGroundG2()); });
 }
 void LEDDisplayWidget::setBackGroundG2(const QColor& color) {
-  d_->Put("BackGroundG2", Color(color));
+  d_->Guard([&] { d_->control.SetBackGroundG2(FromQColor(color)); });
 }
 LEDDisplayWidget::BorderStyle LEDDisplayWidget::borderStyle() const {
-  return BorderStyle(AsInt(d_->Get("BorderStyle")));
+  return BorderStyle(d_->Get([&] { return d_->control.BorderStyle(); }));
 }
 void LEDDisplayWidget::setBorderStyle(BorderStyle style) {
-  d_->Put("BorderStyle", Long(style));
+  d_->Guard([&, value = int32_t(style)] { d_->control.SetBorderStyle(value); });
 }
 QString LEDDisplayWidget::captionLow() const {
-  return QString::fromStdString(d_->lowerCaption.Caption());
+  return d_->Get([&] { return QString::fromStdString(d_->control.CaptionLow()); });
 }
 void LEDDisplayWidget::setCaptionLow(const QString& caption) {
-  d_->Put("CaptionLow", Text(caption));
+  d_->Guard([&] { d_->control.SetCaptionLow(caption.toStdString()); });
 }
 QColor LEDDisplayWidget::captionLowForeColor() const {
-  return AsColor(d_->Get("CaptionLowForeColor"));
+  return d_->Get([&] { return ToQColor(d_->control.CaptionLowForeColor()); });
 }
 void LEDDisplayWidget::setCaptionLowForeColor(const QColor& color) {
-  d_->Put("CaptionLowForeColor", Color(color));
+  d_->Guard([&] { d_->control.SetCaptionLowForeColor(FromQColor(color)); });
 }
 LEDDisplayWidget::Position LEDDisplayWidget::captionLowPosition() const {
-  return Position(AsInt(d_->Get("CaptionLowPosition")));
+  return Position(d_->Get([&] { return d_->control.CaptionLowPosition(); }));
 }
 void LEDDisplayWidget::setCaptionLowPosition(Position position) {
-  d_->Put("CaptionLowPosition", Long(position));
+  d_->Guard([&, value = int32_t(position)] { d_->control.SetCaptionLowPosition(value); });
 }
 QFont LEDDisplayWidget::captionLowFont() const {
-  return AsFont(d_->Get("CaptionLowFont"));
+  return d_->Get([&] { return QFontOf(d_->control.CaptionLowFont()); });
 }
 void LEDDisplayWidget::setCaptionLowFont(const QFont& font) {
-  d_->Put("CaptionLowFont", Font(font));
+  d_->Guard([&] { d_->control.SetCaptionLowFont(FontFromQFont(font)); });
 }
 QString LEDDisplayWidget::captionUpper() const {
-  return QString::fromStdString(d_->upperCaption.Caption());
+  return d_->Get([&] { return QString::fromStdString(d_->control.CaptionUpper()); });
 }
 void LEDDisplayWidget::setCaptionUpper(const QString& caption) {
-  d_->Put("CaptionUpper", Text(caption));
+  d_->Guard([&] { d_->control.SetCaptionUpper(caption.toStdString()); });
 }
 QColor LEDDisplayWidget::captionUpperForeColor() const {
-  return AsColor(d_->Get("CaptionUpperForeColor"));
+  return d_->Get([&] { return ToQColor(d_->control.CaptionUpperForeColor()); });
 }
 void LEDDisplayWidget::setCaptionUpperForeColor(const QColor& color) {
-  d_->Put("CaptionUpperForeColor", Color(color));
+  d_->Guard([&] { d_->control.SetCaptionUpperForeColor(FromQColor(color)); });
 }
 LEDDisplayWidget::Position LEDDisplayWidget::captionUpperPosition() const {
-  return Position(AsInt(d_->Get("CaptionUpperPosition")));
+  return Position(d_->Get([&] { return d_->control.CaptionUpperPosition(); }));
 }
 void LEDDisplayWidget::setCaptionUpperPosition(Position position) {
-  d_->Put("CaptionUpperPosition", Long(position));
+  d_->Guard([&, value = int32_t(position)] { d_->control.SetCaptionUpperPosition(value); });
 }
 QFont LEDDisplayWidget::captionUpperFont() const {
-  return AsFont(d_->Get("CaptionUpperFont"));
+  return d_->Get([&] { return QFontOf(d_->control.CaptionUpperFont()); });
 }
 void LEDDisplayWidget::setCaptionUpperFont(const QFont& font) {
-  d_->Put("CaptionUpperFont", Font(font));
+  d_->Guard([&] { d_->control.SetCaptionUpperFont(FontFromQFont(font)); });
 }
 int LEDDisplayWidget::decimals() const {
-  return AsInt(d_->Get("Decimals"));
+  return d_->Get([&] { return int(d_->control.Decimals()); });
 }
 void LEDDisplayWidget::setDecimals(int decimals) {
-  d_->Put("Decimals", Long(decimals));
+  d_->Guard([&] { d_->control.SetDecimals(decimals); });
 }
 int LEDDisplayWidget::decimalPointSize() const {
-  return AsInt(d_->Get("DecimalPointSize"));
+  return d_->Get([&] { return int(d_->control.DecimalPointSize()); });
 }
 void LEDDisplayWidget::setDecimalPointSize(int size) {
-  d_->Put("DecimalPointSize", Long(size));
+  d_->Guard([&] { d_->control.SetDecimalPointSize(size); });
 }
 int LEDDisplayWidget::hWnd() const {
-  return AsInt(d_->Get("hWnd"));
+  return d_->Get([&] { return int(d_->control.hWnd()); });
 }
 int LEDDisplayWidget::mousePointer() const {
-  return AsInt(d_->Get("MousePointer"));
+  return d_->Get([&] { return int(d_->control.MousePointer()); });
 }
 void LEDDisplayWidget::setMousePointer(int pointer) {
-  d_->Put("MousePointer", Long(pointer));
+  d_->Guard([&] { d_->control.SetMousePointer(pointer); });
 }
 QPixmap LEDDisplayWidget::mouseIcon() const {
-  return AsPixmap(d_->Get("MouseIcon"));
+  return d_->Get([&] { return QPixmapOf(d_->control.MouseIcon()); });
 }
 void LEDDisplayWidget::setMouseIcon(const QPixmap& icon) {
-  d_->Put("MouseIcon", Picture(icon));
+  d_->Guard([&] { d_->control.SetMouseIcon(PictureOf(icon)); });
 }
 QPixmap LEDDisplayWidget::pictureBackGround() const {
-  return AsPixmap(d_->Get("PictureBackGround"));
+  return d_->Get([&] { return QPixmapOf(d_->control.PictureBackGround()); });
 }
 void LEDDisplayWidget::setPictureBackGround(const QPixmap& picture) {
-  d_->Put("PictureBackGround", Picture(picture));
+  d_->Guard([&] { d_->control.SetPictureBackGround(PictureOf(picture)); });
 }
 bool LEDDisplayWidget::showAllDecimalPoints() const {
-  return AsBool(d_->Get("ShowAllDecimalPoints"));
+  return d_->Get([&] { return core::IsTrue(d_->control.ShowAllDecimalPoints()); });
 }
 void LEDDisplayWidget::setShowAllDecimalPoints(bool show) {
-  d_->Put("ShowAllDecimalPoints", Bool(show));
+  d_->Guard([&] { d_->control.SetShowAllDecimalPoints(show); });
 }
 int LEDDisplayWidget::digits() const {
-  return AsInt(d_->Get("Digits"));
+  return d_->Get([&] { return int(d_->control.Digits()); });
 }
 void LEDDisplayWidget::setDigits(int digits) {
-  d_->Put("Digits", Long(digits));
+  d_->Guard([&] { d_->control.SetDigits(digits); });
 }
 int LEDDisplayWidget::digitWidth() const {
-  return AsInt(d_->Get("DigitWidth"));
+  return d_->Get([&] { return int(d_->control.DigitWidth()); });
 }
 void LEDDisplayWidget::setDigitWidth(int width) {
-  d_->Put("DigitWidth", Long(width));
+  d_->Guard([&] { d_->control.SetDigitWidth(width); });
 }
 int LEDDisplayWidget::digitHeight() const {
-  return AsInt(d_->Get("DigitHeight"));
+  return d_->Get([&] { return int(d_->control.DigitHeight()); });
 }
 void LEDDisplayWidget::setDigitHeight(int height) {
-  d_->Put("DigitHeight", Long(height));
+  d_->Guard([&] { d_->control.SetDigitHeight(height); });
 }
 int LEDDisplayWidget::digitLeftMargin() const {
-  return AsInt(d_->Get("DigitLeftMargin"));
+  return d_->Get([&] { return int(d_->control.DigitLeftMargin()); });
 }
 void LEDDisplayWidget::setDigitLeftMargin(int margin) {
-  d_->Put("DigitLeftMargin", Long(margin));
+  d_->Guard([&] { d_->control.SetDigitLeftMargin(margin); });
 }
 int LEDDisplayWidget::digitUpperMargin() const {
-  return AsInt(d_->Get("DigitUpperMargin"));
+  return d_->Get([&] { return int(d_->control.DigitUpperMargin()); });
 }
 void LEDDisplayWidget::setDigitUpperMargin(int margin) {
-  d_->Put("DigitUpperMargin", Long(margin));
+  d_->Guard([&] { d_->control.SetDigitUpperMargin(margin); });
 }
 int LEDDisplayWidget::digitSpacing() const {
-  return AsInt(d_->Get("DigitSpacing"));
+  return d_->Get([&] { return int(d_->control.DigitSpacing()); });
 }
 void LEDDisplayWidget::setDigitSpacing(int spacing) {
-  d_->Put("DigitSpacing", Long(spacing));
+  d_->Guard([&] { d_->control.SetDigitSpacing(spacing); });
 }
 int LEDDisplayWidget::segmentWidth() const {
-  return AsInt(d_->Get("SegmentWidth"));
+  return d_->Get([&] { return int(d_->control.SegmentWidth()); });
 }
 void LEDDisplayWidget::setSegmentWidth(int width) {
-  d_->Put("SegmentWidth", Long(width));
+  d_->Guard([&] { d_->control.SetSegmentWidth(width); });
 }
 int LEDDisplayWidget::segmentSeparation() const {
-  return AsInt(d_->Get("SegmentSeperation"));
+  return d_->Get([&] { return int(d_->control.SegmentSeperation()); });
 }
 void LEDDisplayWidget::setSegmentSeparation(int separation) {
-  d_->Put("SegmentSeperation", Long(separation));
+  d_->Guard([&] { d_->control.SetSegmentSeperation(separation); });
 }
 bool LEDDisplayWidget::leadingZeros() const {
-  return AsBool(d_->Get("LeadingZeros"));
+  return d_->Get([&] { return core::IsTrue(d_->control.LeadingZeros()); });
 }
 void LEDDisplayWidget::setLeadingZeros(bool on) {
-  d_->Put("LeadingZeros", Bool(on));
+  d_->Guard([&] { d_->control.SetLeadingZeros(on); });
 }
 bool LEDDisplayWidget::leadingPlusMinus() const {
-  return AsBool(d_->Get("LeadingPlusMinus"));
+  return d_->Get([&] { return core::IsTrue(d_->control.LeadingPlusMinus()); });
 }
 void LEDDisplayWidget::setLeadingPlusMinus(bool on) {
-  d_->Put("LeadingPlusMinus", Bool(on));
+  d_->Guard([&] { d_->control.SetLeadingPlusMinus(on); });
 }
 QColor LEDDisplayWidget::backColor() const {
-  return AsColor(d_->Get("BackColor"));
+  return d_->Get([&] { return ToQColor(d_->control.BackColor()); });
 }
 void LEDDisplayWidget::setBackColor(const QColor& color) {
-  d_->Put("BackColor", Color(color));
+  d_->Guard([&] { d_->control.SetBackColor(FromQColor(color)); });
 }
 QColor LEDDisplayWidget::onColor() const {
-  return AsColor(d_->Get("OnColor"));
+  return d_->Get([&] { return ToQColor(d_->control.OnColor()); });
 }
 void LEDDisplayWidget::setOnColor(const QColor& color) {
-  d_->Put("OnColor", Color(color));
+  d_->Guard([&] { d_->control.SetOnColor(FromQColor(color)); });
 }
 QColor LEDDisplayWidget::offColor() const {
-  return AsColor(d_->Get("OffColor"));
+  return d_->Get([&] { return ToQColor(d_->control.OffColor()); });
 }
 void LEDDisplayWidget::setOffColor(const QColor& color) {
-  d_->Put("OffColor", Color(color));
+  d_->Guard([&] { d_->control.SetOffColor(FromQColor(color)); });
 }
 bool LEDDisplayWidget::transparent() const {
-  return AsBool(d_->Get("Transparent"));
+  return d_->Get([&] { return core::IsTrue(d_->control.Transparent()); });
 }
 void LEDDisplayWidget::setTransparent(bool on) {
-  d_->Put("Transparent", Bool(on));
+  d_->Guard([&] { d_->control.SetTransparent(on); });
 }
 bool LEDDisplayWidget::useOverRange() const {
-  return AsBool(d_->Get("UseOverRange"));
+  return d_->Get([&] { return core::IsTrue(d_->control.UseOverRange()); });
 }
 void LEDDisplayWidget::setUseOverRange(bool on) {
-  d_->Put("UseOverRange", Bool(on));
+  d_->Guard([&] { d_->control.SetUseOverRange(on); });
 }
 bool LEDDisplayWidget::overRange() const {
-  return IsOverRange(d_->control.State());
+  return d_->control.OverRange();
 }
 
+// The colour's index is read once, as an int: the guarded work captures the int, not the
+// enumeration, which may hold a value outside its members.
 quint32 LEDDisplayWidget::oleColor(ColorProperty which) const {
-  if (which < BackColor || which > CaptionUpperForeColor) return 0;
-  const Variant v = d_->Get(kColorNames[which]);
-  return v.IsEmpty() ? 0 : control::ToColor(v);
+  const int index = which;
+  if (index < BackColor || index > CaptionUpperForeColor) return 0;
+  return d_->Get([&] { return kColors[index].get(d_->control); });
 }
 
 bool LEDDisplayWidget::setOleColor(ColorProperty which, quint32 color) {
-  if (which < BackColor || which > CaptionUpperForeColor) {
+  const int index = which;
+  if (index < BackColor || index > CaptionUpperForeColor) {
     emit errorOccurred(core::kInvalidCall, QStringLiteral("Invalid procedure call or argument: "
                                                           "no such colour property"));
     return false;
   }
-  return d_->Put(kColorNames[which], [color] { return control::FromColor(color); });
+  return d_->Guard([&] { kColors[index].set(d_->control, color); });
 }
 
 QString LEDDisplayWidget::shownText() const {
-  return QString::fromStdString(ShownText(d_->control.State()));
+  return QString::fromStdString(d_->control.ShownText());
 }
 
 QRect LEDDisplayWidget::captionLowRect() const {

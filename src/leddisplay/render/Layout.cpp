@@ -1,10 +1,8 @@
 #include "leddisplay/render/Layout.h"
 
-#include <string>
-
-#include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/ErrorRegimes.h"
+#include "leddisplay/render/AutoSize.h"
 #include "leddisplay/render/RenderPass.h"
 
 namespace led::render {
@@ -37,24 +35,6 @@ void PlaceCaption(host::Surface& surface, host::Label& label, int32_t position,
     label.SetLeft(left);
 }
 
-// Clears SizingInProgress when AutoSizeHeight ends, normally or on an error, so that an
-// error cannot leave later resizes without layout and redraw.
-struct SizingScope {
-  model::ControlState& state;
-  explicit SizingScope(model::ControlState& s) : state(s) { state.SizingInProgress = core::kTrue; }
-  ~SizingScope() { state.SizingInProgress = core::kFalse; }
-  SizingScope(const SizingScope&) = delete;
-  SizingScope& operator=(const SizingScope&) = delete;
-};
-
-// A caption's share of the height in twips: its label's height plus the margin when it
-// has text, the margin alone otherwise.
-double CaptionShare(host::Label& label, double twipsPerPixel, int16_t margin) {
-  const std::string caption = label.Caption();
-  const float height = label.Height();
-  return caption.empty() ? margin : height * twipsPerPixel + margin;
-}
-
 }  // namespace
 
 void ResizeHandling(Display& display) {
@@ -74,43 +54,6 @@ void ResizeHandling(Display& display) {
   });
   core::TryStep([&] { lower.SetTop(surface.ScaleHeight() - lower.Height()); });
   if (!core::IsTrue(s.SizingInProgress)) RenderDisplay(display);
-}
-
-double AutoSizeContentHeight(const model::ControlState& s, host::Label& lower, host::Label& upper,
-                             double twipsPerPixel) {
-  const int16_t margin = core::Round16(s.StoredDigitUpperMargin * twipsPerPixel);
-  const double lowerShare = CaptionShare(lower, twipsPerPixel, margin);
-  const double upperShare = CaptionShare(upper, twipsPerPixel, margin);
-  return (upperShare + lowerShare) + s.StoredDigitHeight * twipsPerPixel;
-}
-
-int AutoSizeAllowance(const model::ControlState& s) {
-  const bool threeD = s.StoredAppearance == model::ThreeD;
-  const bool flat = s.StoredAppearance == model::Flat;
-  const bool single = s.StoredBorderStyle == model::FixedSingle;
-  const bool none = s.StoredBorderStyle == model::BorderNone;
-  if (!(threeD || flat) || !(single || none)) return 0;
-  return single ? (threeD ? 9 : 6) : 5;
-}
-
-void AutoSizeHeight(Display& display) {
-  model::ControlState& s = display.state;
-  host::Surface& surface = display.host.surface;
-  const SizingScope sizing(s);
-
-  const double t = surface.TwipsPerPixelY();
-  surface.SetHeight(static_cast<float>(
-      AutoSizeContentHeight(s, display.host.lowerCaption, display.host.upperCaption, t)));
-  if (const int allowance = AutoSizeAllowance(s); allowance != 0) {
-    const float height = surface.Height();
-    surface.SetHeight(static_cast<float>(height + allowance * t));
-  }
-}
-
-int16_t BorderWidth(const model::ControlState& state) {
-  if (state.StoredBorderStyle != model::FixedSingle) return 0;
-  if (state.StoredAppearance == model::ThreeD) return 2;
-  return state.StoredAppearance == model::Flat ? 1 : 0;
 }
 
 void ShowHandling(Display& display) {

@@ -7,11 +7,11 @@
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/ErrorRegimes.h"
 #include "leddisplay/model/EventSet.h"
+#include "leddisplay/render/AutoSize.h"
 #include "leddisplay/render/Background.h"
 #include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/DigitRow.h"
 #include "leddisplay/render/Glyphs.h"
-#include "leddisplay/render/Layout.h"
 #include "leddisplay/render/Segments.h"
 
 namespace led::render {
@@ -47,7 +47,7 @@ void Pass(Display& display) {
       DrawPlusMinusSign(display, digitTop);
     else
       DrawGlyphCell(display, cell, cellLeft, digitTop, halfHeight);
-    cellLeft = core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
+    cellLeft = NextCellLeft(s, cellLeft);
   }
 
   if (core::IsTrue(s.StoredAutoSize)) AutoSizeWidth(display, cellLeft);
@@ -64,28 +64,12 @@ void Pass(Display& display) {
 }  // namespace
 
 void RenderDisplay(Display& display) {
-  if (display.state.StoredDigits == 0 || display.state.StoredSegmentWidth == 0) return;
+  if (DrawsNothing(display.state)) return;
   core::EndQuietly([&] { Pass(display); });
 }
 
-int16_t RowEnd(const model::ControlState& s, size_t cells) {
-  int16_t end = s.StoredDigitLeftMargin;
-  for (size_t i = 0; i < cells; ++i)
-    end = core::Add16(core::Add16(s.StoredDigitSpacing, end), s.StoredDigitWidth);
-  return end;
-}
-
-// The border takes its width from the extent on both sides, so the row of cells, the
-// last decimal point included, fits inside the inner image.
-int32_t AutoSizeWidthPixels(const model::ControlState& s, int16_t x) {
-  return int32_t{x} + 2 * int32_t{BorderWidth(s)};
-}
-
-void AutoSizeWidth(Display& display, int16_t x) {
-  host::Surface& surface = display.host.surface;
-  const int32_t pixels = AutoSizeWidthPixels(display.state, x);
-  surface.SetWidth(static_cast<float>(pixels) * surface.TwipsPerPixelX());
-  display.state.SizingInProgress = core::kFalse;
+bool DrawsNothing(const model::ControlState& state) {
+  return state.StoredDigits == 0 || state.StoredSegmentWidth == 0;
 }
 
 }  // namespace led::render

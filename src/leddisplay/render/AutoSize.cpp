@@ -1,0 +1,114 @@
+#include "leddisplay/render/AutoSize.h"
+
+#include <string>
+
+#include "leddisplay/core/Arithmetic.h"
+#include "leddisplay/core/Boolean.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/render/CellCache.h"
+#include "leddisplay/render/RenderPass.h"
+
+namespace led::render {
+
+namespace {
+
+float WidthTwips(const model::ControlState& s, int16_t rowEnd, float twipsPerPixel) {
+  const int32_t pixels = int32_t{rowEnd} + 2 * int32_t{BorderWidth(s)};
+  return static_cast<float>(pixels) * twipsPerPixel;
+}
+
+// A caption's share of the height in twips: its label's height plus the margin when it
+// has text, the margin alone otherwise.
+double CaptionShare(host::Label& label, double twipsPerPixel, int16_t margin) {
+  const std::string caption = label.Caption();
+  const float height = label.Height();
+  return caption.empty() ? margin : height * twipsPerPixel + margin;
+}
+
+int Allowance(const model::ControlState& s) {
+  const bool threeD = s.StoredAppearance == model::ThreeD;
+  const bool flat = s.StoredAppearance == model::Flat;
+  const bool single = s.StoredBorderStyle == model::FixedSingle;
+  const bool none = s.StoredBorderStyle == model::BorderNone;
+  if (!(threeD || flat) || !(single || none)) return 0;
+  return single ? (threeD ? 9 : 6) : 5;
+}
+
+// The height steps: `set` takes each height AutoSize sets, `held` gives back the height
+// the surface keeps after the first.
+template <class Set, class Held>
+void HeightSteps(Display& display, double twipsPerPixel, Set&& set, Held&& held) {
+  const model::ControlState& s = display.state;
+  const double t = twipsPerPixel;
+  const int16_t margin = core::Round16(s.StoredDigitUpperMargin * t);
+  const double lowerShare = CaptionShare(display.host.lowerCaption, t, margin);
+  const double upperShare = CaptionShare(display.host.upperCaption, t, margin);
+  set(static_cast<float>((upperShare + lowerShare) + s.StoredDigitHeight * t));
+  if (const int allowance = Allowance(s); allowance != 0) {
+    const float height = held();
+    set(static_cast<float>(height + allowance * t));
+  }
+}
+
+// Clears SizingInProgress when AutoSizeHeight ends, normally or on an error, so that an
+// error cannot leave later resizes without layout and redraw.
+struct SizingScope {
+  model::ControlState& state;
+  explicit SizingScope(model::ControlState& s) : state(s) { state.SizingInProgress = core::kTrue; }
+  ~SizingScope() { state.SizingInProgress = core::kFalse; }
+  SizingScope(const SizingScope&) = delete;
+  SizingScope& operator=(const SizingScope&) = delete;
+};
+
+}  // namespace
+
+int16_t BorderWidth(const model::ControlState& state) {
+  if (state.StoredBorderStyle != model::FixedSingle) return 0;
+  if (state.StoredAppearance == model::ThreeD) return 2;
+  return state.StoredAppearance == model::Flat ? 1 : 0;
+}
+
+int16_t NextCellLeft(const model::ControlState& s, int16_t cellLeft) {
+  return core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
+}
+
+int16_t RowEnd(const model::ControlState& s, size_t cells) {
+  int16_t end = s.StoredDigitLeftMargin;
+  for (size_t i = 0; i < cells; ++i) end = NextCellLeft(s, end);
+  return end;
+}
+
+void AutoSizeWidth(Display& display, int16_t rowEnd) {
+  host::Surface& surface = display.host.surface;
+  surface.SetWidth(WidthTwips(display.state, rowEnd, surface.TwipsPerPixelX()));
+  display.state.SizingInProgress = core::kFalse;
+}
+
+void AutoSizeHeight(Display& display) {
+  host::Surface& surface = display.host.surface;
+  const SizingScope sizing(display.state);
+  HeightSteps(
+      display, surface.TwipsPerPixelY(), [&](float twips) { surface.SetHeight(twips); },
+      [&] { return surface.Height(); });
+}
+
+std::optional<core::TwipsExtent> ReckonAutoSize(Display& display) {
+  const model::ControlState& s = display.state;
+  if (DrawsNothing(s)) return std::nullopt;
+  host::Surface& surface = display.host.surface;
+  try {
+    CellCache passCells;
+    CellCache& cache = display.cells != nullptr ? *display.cells : passCells;
+    core::TwipsExtent extent;
+    extent.width = WidthTwips(s, RowEnd(s, cache.CellsFor(s).size()), surface.TwipsPerPixelX());
+    const double t = surface.TwipsPerPixelY();
+    HeightSteps(
+        display, t, [&](float twips) { extent.height = twips; },
+        [&] { return static_cast<float>(core::RoundHalfEven(double{extent.height} / t) * t); });
+    return extent;
+  } catch (const core::RuntimeError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace led::render

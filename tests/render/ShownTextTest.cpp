@@ -1,0 +1,50 @@
+// The text the cells show, and the over-range test that ignores UseOverRange.
+#include "leddisplay/render/ShownText.h"
+
+#include <limits>
+
+#include <gtest/gtest.h>
+
+namespace led::render {
+namespace {
+
+using core::kFalse;
+using core::kTrue;
+
+TEST(ShownText, SignDigitsAndPointsAsDrawn) {
+  const struct {
+    double value;
+    int16_t digits;
+    int16_t decimals;
+    core::Boolean sign;
+    core::Boolean leadingZeros;
+    core::Boolean useOverRange;
+    const char* shown;
+    bool overRange;
+  } cases[] = {
+      {-12.5, 4, 1, kTrue, kFalse, kFalse, "-12.5", false},  // a blanked zero left out
+      {12.5, 4, 1, kTrue, kTrue, kFalse, "+012.5", false},   // leading zeros shown
+      {7, 3, 0, kFalse, kFalse, kFalse, "007", false},       // no point: no zero is blanked
+      {12345, 3, 0, kFalse, kFalse, kTrue, "over range", true},
+      {12345, 3, 0, kFalse, kFalse, kFalse, "12345", true},  // the mark off: all digits
+      {std::numeric_limits<double>::quiet_NaN(), 3, 0, kFalse, kFalse, kFalse, "over range", true},
+      {5, 0, 0, kFalse, kFalse, kFalse, "", true},      // no digits: nothing is drawn
+      {5, 3, -32768, kTrue, kFalse, kFalse, "", true},  // a pattern beyond 16 bits
+  };
+  CellCache cache;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    model::ControlState s = model::FirstValues();
+    s.StoredValue = c.value;
+    s.StoredDigits = c.digits;
+    s.StoredDecimals = c.decimals;
+    s.StoredLeadingPlusMinus = c.sign;
+    s.StoredLeadingZeros = c.leadingZeros;
+    s.StoredUseOverRange = c.useOverRange;
+    EXPECT_EQ(ShownText(s, cache), c.shown);
+    EXPECT_EQ(IsOverRange(s), c.overRange);
+  }
+}
+
+}  // namespace
+}  // namespace led::render
