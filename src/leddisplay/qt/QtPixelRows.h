@@ -4,7 +4,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "leddisplay/platform/Image.h"
+#include "leddisplay/platform/raster/Image.h"
 
 namespace led::qt {
 

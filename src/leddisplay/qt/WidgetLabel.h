@@ -11,8 +11,8 @@
 #include <string>
 
 #include "leddisplay/host/Surface.h"
-#include "leddisplay/platform/PlacedLabel.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/raster/PlacedLabel.h"
+#include "leddisplay/platform/raster/StdFont.h"
 
 namespace led::qt {
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace led::qt {
 
