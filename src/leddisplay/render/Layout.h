@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Caption layout, automatic height and the container's notifications.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Base64 (RFC 4648, standard alphabet, with padding) for binary data inside JSON.
 #include <cstdint>

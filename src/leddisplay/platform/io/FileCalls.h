@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The system calls that file reads and writes make, as replaceable function pointers,
 // so that tests can make a write, fsync or rename fail. Each behaves as the POSIX call

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The wording of file errors, the same for pictures, property files and snapshots:
 //   53 (core::kFileNotFound)  File not found: "<path>"

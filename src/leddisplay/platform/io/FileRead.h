@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Reads a whole regular file into memory. Errors (core::RuntimeError, worded as in
 // FileErrors.h): 53 when nothing is at `path`; 75 when it is a folder, a device, FIFO or

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Writes a whole file without harming what the path names:
 // - a regular file, or none yet, is replaced atomically: the bytes go to a temporary

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // JSON forms shared by the recorder, the property file and the command-line tool.
 //   font:    {"name":..,"size":8.25,"bold":false,"italic":false,"underline":false,

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // libpng's error handling made safe for C++. libpng leaves a failing call by longjmp.
 // Every call into libpng that can fail is made from a small function whose frame, like

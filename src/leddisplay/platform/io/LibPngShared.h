@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // What reading and writing PNG data with libpng share: the error for bad data and the
 // layout of our pixels in memory.

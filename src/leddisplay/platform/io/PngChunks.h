@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The chunk list of PNG data, walked before libpng sees it: every chunk must lie wholly
 // within the data and be under 2^31 bytes, and the first must be a 13-byte IHDR. A

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The process-wide table of device contexts and bitmaps behind host::Gdi. Handles are
 // positive, never 0, and never reused while the process runs (until the 31-bit counter

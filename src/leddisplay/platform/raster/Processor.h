@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // What the processor running the program offers beyond the instruction set the library
 // is compiled for, asked once and kept.

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Text measured and drawn with FreeType, font files found with fontconfig. A family
 // that is not installed falls back to DejaVu Sans. Family lookups (64) and open faces

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // A map of at most `capacity` entries (at least 1) that drops the least recently used
 // entry to make room. Find and Insert mark an entry as used. Not thread-safe.
