@@ -1,17 +1,18 @@
 #pragma once
-// The seven-segment LED number display control. It holds its host by reference (the
-// host outlives it) and its own state record. Every setter passes errors to its
-// caller; the render pass and the resize handling it triggers report none.
-//
-// Units: the 16-bit sizes are pixels or counts and are never validated; colours are
-// 32-bit OLE colours; Booleans are 16-bit and kept as given. A 32-bit enumeration
-// value outside -32768..32767 for a 16-bit host property raises 6 "Overflow"; a
-// refused value leaves the control's copy unchanged.
-//
-// C++ arguments: a setter of a 16-bit number also takes any other integer type, and
-// a value outside -32768..32767 raises 6 "Overflow" before anything changes (as the
-// late-bound interface does) instead of wrapping. A Boolean setter also takes bool:
-// true is stored as -1, false as 0.
+/// @file
+/// The seven-segment LED number display control. It holds its host by reference (the
+/// host outlives it) and its own state record. Every setter passes errors to its
+/// caller; the render pass and the resize handling it triggers report none.
+///
+/// Units: the 16-bit sizes are pixels or counts and are never validated; colours are
+/// 32-bit OLE colours; Booleans are 16-bit and kept as given. A 32-bit enumeration
+/// value outside -32768..32767 for a 16-bit host property raises 6 "Overflow"; a
+/// refused value leaves the control's copy unchanged.
+///
+/// C++ arguments: a setter of a 16-bit number also takes any other integer type, and
+/// a value outside -32768..32767 raises 6 "Overflow" before anything changes (as the
+/// late-bound interface does) instead of wrapping. A Boolean setter also takes bool:
+/// true is stored as -1, false as 0.
 #include <concepts>
 #include <cstdint>
 #include <memory>
@@ -33,16 +34,16 @@ class CellCache;
 
 namespace led::control {
 
-// An integer argument other than the setter's own int16_t (and other than bool, which
-// is only a Boolean's).
+/// An integer argument other than the setter's own int16_t (and other than bool, which
+/// is only a Boolean's).
 template <class T>
 concept WiderInteger = std::integral<T> && !std::same_as<T, bool> && !std::same_as<T, int16_t> &&
                        sizeof(T) <= sizeof(int64_t);
-// A Boolean setter's other arguments: bool, or an integer to be kept as given.
+/// A Boolean setter's other arguments: bool, or an integer to be kept as given.
 template <class T>
 concept BooleanArgument = std::same_as<T, bool> || WiderInteger<T>;
 
-// The value as a 16-bit number; 6 "Overflow" outside -32768..32767.
+/// The value as a 16-bit number; 6 "Overflow" outside -32768..32767.
 template <WiderInteger T>
 int16_t CheckedInteger16(T value) {
   if (!std::in_range<int16_t>(value)) throw core::RuntimeError(core::kOverflow);
@@ -64,16 +65,16 @@ class LEDDisplay {
   LEDDisplay(const LEDDisplay&) = delete;
   LEDDisplay& operator=(const LEDDisplay&) = delete;
 
-  // The state record, for tests and tools.
+  /// The state record, for tests and tools.
   const model::ControlState& State() const { return state_; }
 
   // --- Properties --------------------------------------------------------------
   double Value() const { return state_.StoredValue; }
   void SetValue(double value);
-  int32_t Appearance();  // the base object's, widened
+  int32_t Appearance();  ///< the base object's, widened
   void SetAppearance(int32_t appearance);
   core::Boolean AutoSize() const { return state_.StoredAutoSize; }
-  // Turning it on also recomputes the height; that step's error reaches the caller.
+  /// Turning it on also recomputes the height; that step's error reaches the caller.
   void SetAutoSize(core::Boolean autoSize);
   template <BooleanArgument T>
   void SetAutoSize(T autoSize) {
@@ -85,7 +86,7 @@ class LEDDisplay {
   void SetBackGroundG1(core::OleColor color);
   core::OleColor BackGroundG2() const { return state_.StoredBackGroundG2; }
   void SetBackGroundG2(core::OleColor color);
-  int32_t BorderStyle();  // the base object's, widened
+  int32_t BorderStyle();  ///< the base object's, widened
   void SetBorderStyle(int32_t style);
 
   std::string CaptionLow();
@@ -94,10 +95,10 @@ class LEDDisplay {
   void SetCaptionLowForeColor(core::OleColor color);
   int32_t CaptionLowPosition() const { return state_.StoredCaptionLowPosition; }
   void SetCaptionLowPosition(int32_t position);
-  // The held caption font itself; changing it changes the caption's font object.
+  /// The held caption font itself; changing it changes the caption's font object.
   host::FontPtr CaptionLowFont() const { return lowerCaptionFont_; }
-  // Copies name, size, bold, italic, underline and strikethrough of `font` into the
-  // held caption font; no font gives 91 before anything changes.
+  /// Copies name, size, bold, italic, underline and strikethrough of `font` into the
+  /// held caption font; no font gives 91 before anything changes.
   void SetCaptionLowFont(host::FontPtr font);
   std::string CaptionUpper();
   void SetCaptionUpper(const std::string& caption);
@@ -121,7 +122,7 @@ class LEDDisplay {
     SetDecimalPointSize(CheckedInteger16(size));
   }
   int32_t hWnd();
-  int32_t MousePointer();  // the base object's, widened
+  int32_t MousePointer();  ///< the base object's, widened
   void SetMousePointer(int32_t pointer);
   host::PicturePtr MouseIcon();
   void SetMouseIcon(host::PicturePtr icon);
@@ -193,13 +194,13 @@ class LEDDisplay {
   void SetLeadingPlusMinus(T on) {
     SetLeadingPlusMinus(CheckedBoolean(on));
   }
-  core::Boolean Enabled();  // the base object's
+  core::Boolean Enabled();  ///< the base object's
   void SetEnabled(core::Boolean enabled);
   template <BooleanArgument T>
   void SetEnabled(T enabled) {
     SetEnabled(CheckedBoolean(enabled));
   }
-  // The control's own copy, not the base object's (which its appearance may change).
+  /// The control's own copy, not the base object's (which its appearance may change).
   core::OleColor BackColor() const { return state_.StoredBackColor; }
   void SetBackColor(core::OleColor color);
   core::OleColor OnColor() const { return state_.StoredOnColor; }
@@ -219,7 +220,7 @@ class LEDDisplay {
     SetUseOverRange(CheckedBoolean(on));
   }
 
-  // Turns the surface's AutoRedraw on (its error reaches the caller), then renders.
+  /// Turns the surface's AutoRedraw on (its error reaches the caller), then renders.
   void Refresh();
 
   // --- The container's notifications ---------------------------------------------
@@ -228,19 +229,19 @@ class LEDDisplay {
   void Paint();
 
   // --- Lifecycle (Persistence.cpp) -----------------------------------------------
-  // A newly placed control: every member and host property takes its first value.
+  /// A newly placed control: every member and host property takes its first value.
   void InitProperties();
-  // A saved control: 42 reads, each applied at once; the first failing one ends the
-  // load with everything before it applied.
+  /// A saved control: 42 reads, each applied at once; the first failing one ends the
+  /// load with everything before it applied.
   void ReadProperties(host::PropertyBag& bag);
-  // The 37 saved keys with their defaults; changes nothing.
+  /// The 37 saved keys with their defaults; changes nothing.
   void WriteProperties(host::PropertyBag& bag);
-  // Releases the background picture and the two caption fonts.
+  /// Releases the background picture and the two caption fonts.
   void Terminate();
 
   // --- Input (InputEvents.cpp) ---------------------------------------------------
-  // Each raises its event at once; a value the host's handler changes is written
-  // back into the argument.
+  /// Each raises its event at once; a value the host's handler changes is written
+  /// back into the argument.
   void Click();
   void DblClick();
   void KeyDown(int16_t& keyCode, int16_t& shift);
@@ -261,8 +262,8 @@ class LEDDisplay {
   model::ControlState state_;
   host::FontPtr lowerCaptionFont_;
   host::FontPtr upperCaptionFont_;
-  // The digit cells kept between render passes, so that a redraw of an unchanged value
-  // formats nothing.
+  /// The digit cells kept between render passes, so that a redraw of an unchanged value
+  /// formats nothing.
   std::unique_ptr<render::CellCache> cells_;
 };
 

@@ -1,8 +1,9 @@
 #pragma once
-// One container window holding one control: the control's raster surface, its two
-// caption labels (the lower, traced as "Label1", and the upper, "Label2") and
-// the container. Host() bundles them with the process-wide GDI table. The snapshot is
-// the whole control as seen on screen: border, kept image and both labels on top.
+/// @file
+/// One container window holding one control: the control's raster surface, its two
+/// caption labels (the lower, traced as "Label1", and the upper, "Label2") and
+/// the container. Host() bundles them with the process-wide GDI table. The snapshot is
+/// the whole control as seen on screen: border, kept image and both labels on top.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -17,6 +18,7 @@
 
 namespace led::platform {
 
+/// A headless form with one control's host: draw, resize, snapshot, all in memory.
 class Form {
  public:
   Form();
@@ -24,26 +26,31 @@ class Form {
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  host::Host& Host() { return *host_; }
-  RasterSurface& Surface() { return *surface_; }
-  TextLabel& LowerCaption() { return *lowerCaption_; }
-  TextLabel& UpperCaption() { return *upperCaption_; }
-  FormContainer& Container() { return container_; }
+  host::Host& Host() { return *host_; }                 ///< The bundle to hand to the control.
+  RasterSurface& Surface() { return *surface_; }        ///< The control's surface.
+  TextLabel& LowerCaption() { return *lowerCaption_; }  ///< "Label1".
+  TextLabel& UpperCaption() { return *upperCaption_; }  ///< "Label2".
+  FormContainer& Container() { return container_; }     ///< The control's container.
 
-  // Called inside every extent change of the surface (the container's Resize).
+  /// Called inside every extent change of the surface (the container's Resize).
   void OnResize(std::function<void()> handler);
+  /// As FormContainer::OnPropertyChanged.
   void OnPropertyChanged(FormContainer::PropertyChangedHandler handler);
+  /// As FormContainer::OnEvent.
   void OnEvent(FormContainer::EventHandler handler);
 
+  /// The container's picture (its parent property "Picture"); null for none.
   void SetContainerPicture(host::PicturePtr picture);
+  /// The container's scale mode (its parent property "ScaleMode").
   void SetContainerScaleMode(int16_t mode);
-  // The control's place in the container's scale (the extender's Left and Top).
+  /// The control's place in the container's scale (the extender's Left and Top).
   void SetPlace(float left, float top);
-  // Screen metrics of both axes.
+  /// Screen metrics of both axes.
   void SetTwipsPerPixel(float twipsPerPixel);
 
+  /// The control as seen on screen: border, kept image and both labels.
   Image Snapshot() const;
-  // Writes the snapshot as PNG, as WritePngFile does (errors 75 and 481 as it raises them).
+  /// Writes the snapshot as PNG, as WritePngFile does (errors 75 and 481 as it raises them).
   void WriteSnapshotPng(const std::string& path) const;
 
  private:
