@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "leddisplay/platform/Image.h"
-#include "leddisplay/platform/RasterSurface.h"
-#include "leddisplay/platform/StdFont.h"
-#include "leddisplay/platform/TextLabel.h"
+#include "leddisplay/platform/raster/Image.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/raster/StdFont.h"
+#include "leddisplay/platform/text/TextLabel.h"
 
 namespace {
 

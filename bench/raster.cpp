@@ -5,7 +5,7 @@
 
 #include <cwchar>
 
-#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace {
 

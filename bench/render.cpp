@@ -14,10 +14,10 @@
 #include <nlohmann/json.hpp>
 
 #include "leddisplay/model/ControlState.h"
-#include "leddisplay/platform/Form.h"
-#include "leddisplay/platform/Image.h"
-#include "leddisplay/platform/RasterSurface.h"
-#include "leddisplay/platform/Recorder.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/form/Recorder.h"
+#include "leddisplay/platform/raster/Image.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/Display.h"
 #include "leddisplay/render/Layout.h"

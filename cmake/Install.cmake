@@ -11,19 +11,21 @@ set(LEDDISPLAY_PUBLIC_HEADERS
   host/Container.h host/Font.h host/Gdi.h host/Host.h host/Label.h host/Picture.h
   host/PropertyBag.h host/Surface.h
   control/Dispatch.h control/LEDDisplay.h control/PropertyTable.h control/TypeLibrary.h
-  platform/BitmapPicture.h platform/Form.h platform/FormContainer.h platform/Image.h
-  platform/MemoryPropertyBag.h platform/Png.h platform/PropertyFile.h
-  platform/PlacedLabel.h platform/RasterSurface.h platform/Recorder.h platform/StdFont.h
-  platform/SystemColors.h platform/TextLabel.h)
+  platform/raster/Image.h platform/raster/PlacedLabel.h platform/raster/RasterSurface.h
+  platform/raster/StdFont.h platform/raster/SystemColors.h
+  platform/text/TextLabel.h
+  platform/io/BitmapPicture.h platform/io/MemoryPropertyBag.h platform/io/Png.h
+  platform/io/PropertyFile.h
+  platform/form/Form.h platform/form/FormContainer.h platform/form/Recorder.h)
 foreach(header ${LEDDISPLAY_PUBLIC_HEADERS})
   get_filename_component(dir ${header} DIRECTORY)
   install(FILES src/leddisplay/${header}
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/${dir})
 endforeach()
 
-install(TARGETS led_core led_model led_host led_render led_control led_platform leddisplay
-  EXPORT leddisplayTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS leddisplay EXPORT leddisplayTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(EXPORT leddisplayTargets NAMESPACE leddisplay::
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
 configure_package_config_file(cmake/leddisplayConfig.cmake.in
@@ -56,6 +58,13 @@ else()
   set(LEDDISPLAY_PC_PREFIX "\${pcfiledir}/${_led_pc_up}")
   set(LEDDISPLAY_PC_LIBDIR "\${prefix}/${CMAKE_INSTALL_LIBDIR}")
   set(LEDDISPLAY_PC_INCLUDEDIR "\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}")
+endif()
+# A static library's users link its dependencies themselves, so pkg-config names them
+# for plain --libs; a shared library carries them, so they are needed with --static only.
+if(BUILD_SHARED_LIBS)
+  set(LEDDISPLAY_PC_REQUIRES "Requires.private")
+else()
+  set(LEDDISPLAY_PC_REQUIRES "Requires")
 endif()
 configure_file(cmake/leddisplay.pc.in ${PROJECT_BINARY_DIR}/leddisplay.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/leddisplay.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

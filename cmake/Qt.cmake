@@ -20,7 +20,12 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
   target_include_directories(led_qt PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
     $<INSTALL_INTERFACE:include>)
-  target_link_libraries(led_qt PUBLIC led_control Qt6::Widgets PRIVATE led_platform)
+  # In our build the widget links the folders it uses (the control, the raster and io
+  # rooms: no FreeType, no fontconfig); installed, it links the one library.
+  target_link_libraries(led_qt
+    PUBLIC Qt6::Widgets $<BUILD_INTERFACE:led_control>
+           $<INSTALL_INTERFACE:leddisplay::leddisplay>
+    PRIVATE $<BUILD_INTERFACE:led_platform_raster> $<BUILD_INTERFACE:led_platform_io>)
   led_warnings(led_qt)
   add_library(leddisplay::qt ALIAS led_qt)
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "leddisplay/control/LEDDisplay.h"
-#include "leddisplay/platform/Form.h"
-#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 
 int main(int argc, char** argv) {
   const std::string out = argc > 1 ? argv[1] : "place_control.png";

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "leddisplay/platform/PropertyFile.h"
+#include "leddisplay/platform/io/PropertyFile.h"
 
 namespace led::fuzz {
 

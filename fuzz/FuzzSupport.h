@@ -9,7 +9,7 @@
 
 #include "apps/leddisplay/HostedControl.h"
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/MemoryPropertyBag.h"
+#include "leddisplay/platform/io/MemoryPropertyBag.h"
 
 namespace led::fuzz {
 

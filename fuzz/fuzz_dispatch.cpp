@@ -12,8 +12,8 @@
 #include "FuzzSupport.h"
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/StdFont.h"
 
 using namespace led;
 using core::Variant;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "leddisplay/platform/Png.h"
-#include "leddisplay/platform/PngChunks.h"
+#include "leddisplay/platform/io/Png.h"
+#include "leddisplay/platform/io/PngChunks.h"
 
 using namespace led;
 

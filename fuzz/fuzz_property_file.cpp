@@ -2,7 +2,7 @@
 // file, loaded into a fresh control and saved again, must come out the same, and the
 // file layer alone must write back what it read.
 #include "FuzzSupport.h"
-#include "leddisplay/platform/PropertyFile.h"
+#include "leddisplay/platform/io/PropertyFile.h"
 
 using namespace led;
 

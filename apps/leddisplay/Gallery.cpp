@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "apps/leddisplay/RenderCommand.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/FileErrors.h"
-#include "leddisplay/platform/FontRenderer.h"
-#include "leddisplay/platform/Png.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/io/FileErrors.h"
+#include "leddisplay/platform/io/Png.h"
+#include "leddisplay/platform/text/FontRenderer.h"
 
 namespace led::apps {
 

@@ -1,8 +1,8 @@
 #include "apps/leddisplay/HostedControl.h"
 
-#include "leddisplay/platform/MemoryPropertyBag.h"
-#include "leddisplay/platform/PropertyFile.h"
-#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/io/MemoryPropertyBag.h"
+#include "leddisplay/platform/io/PropertyFile.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace led::apps {
 

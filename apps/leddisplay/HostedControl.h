@@ -8,8 +8,8 @@
 #include <string>
 
 #include "leddisplay/control/LEDDisplay.h"
-#include "leddisplay/platform/Form.h"
-#include "leddisplay/platform/Recorder.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/form/Recorder.h"
 
 namespace led::apps {
 

@@ -3,7 +3,7 @@
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/JsonValues.h"
+#include "leddisplay/platform/io/JsonValues.h"
 
 namespace led::apps {
 

@@ -8,10 +8,10 @@
 #include "apps/leddisplay/PropertyValue.h"
 #include "apps/leddisplay/ScriptValue.h"
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/FileErrors.h"
-#include "leddisplay/platform/Png.h"
-#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/io/FileErrors.h"
+#include "leddisplay/platform/io/Png.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace led::apps {
 

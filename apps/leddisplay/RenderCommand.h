@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "leddisplay/host/Picture.h"
-#include "leddisplay/platform/Image.h"
+#include "leddisplay/platform/raster/Image.h"
 
 namespace led::apps {
 

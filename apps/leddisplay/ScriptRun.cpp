@@ -6,10 +6,10 @@
 #include "apps/leddisplay/PropertyAccess.h"
 #include "apps/leddisplay/Script.h"
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/JsonValues.h"
-#include "leddisplay/platform/RasterSurface.h"
-#include "leddisplay/platform/TextLabel.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/io/JsonValues.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/text/TextLabel.h"
 
 namespace led::apps {
 

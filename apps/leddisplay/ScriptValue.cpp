@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "leddisplay/core/Text.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/StdFont.h"
 
 namespace led::apps {
 

@@ -11,7 +11,7 @@
 
 #include "alloc/CountingNew.h"
 #include "leddisplay/control/LEDDisplay.h"
-#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/form/Form.h"
 
 namespace led::test {
 namespace {

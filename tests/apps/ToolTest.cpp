@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "leddisplay/platform/Png.h"
+#include "leddisplay/platform/io/Png.h"
 #include "support/FileContents.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"

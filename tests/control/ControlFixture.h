@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "leddisplay/control/LEDDisplay.h"
-#include "leddisplay/platform/Form.h"
-#include "leddisplay/platform/Recorder.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/form/Recorder.h"
 #include "support/RecordedCalls.h"
 
 namespace led::test {

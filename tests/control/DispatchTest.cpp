@@ -11,8 +11,8 @@
 #include "ControlFixture.h"
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/StdFont.h"
 #include "support/ExpectRuntimeError.h"
 
 namespace led::control {

@@ -11,11 +11,11 @@
 
 #include "ControlFixture.h"
 #include "leddisplay/control/PropertyTable.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/MemoryPropertyBag.h"
-#include "leddisplay/platform/PropertyFile.h"
-#include "leddisplay/platform/StdFont.h"
-#include "leddisplay/platform/TextLabel.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/io/MemoryPropertyBag.h"
+#include "leddisplay/platform/io/PropertyFile.h"
+#include "leddisplay/platform/raster/StdFont.h"
+#include "leddisplay/platform/text/TextLabel.h"
 #include "support/ExpectRuntimeError.h"
 #include "support/ScratchFolder.h"
 

@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "ControlFixture.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/FormContainer.h"
-#include "leddisplay/platform/GdiTable.h"
-#include "leddisplay/platform/MemoryPropertyBag.h"
-#include "leddisplay/platform/RasterSurface.h"
-#include "leddisplay/platform/StdFont.h"
-#include "leddisplay/platform/TextLabel.h"
+#include "leddisplay/platform/form/FormContainer.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/io/MemoryPropertyBag.h"
+#include "leddisplay/platform/raster/GdiTable.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/raster/StdFont.h"
+#include "leddisplay/platform/text/TextLabel.h"
 #include "support/ExpectRuntimeError.h"
 
 namespace led::control {

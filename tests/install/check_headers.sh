@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the built project into a scratch prefix and checks its headers: the tree
-# holds exactly the public list, a public header includes no header that is not
-# installed and no third-party header, and each compiles on its own (twice included).
-#   check_headers.sh BUILD_DIR PUBLIC_HEADER_LIST CXX
+# holds exactly the public list, the source tree marks every other header internal
+# (first line "// Internal: not installed.") and no listed one, a public header
+# includes no header that is not installed and no third-party header, and each
+# compiles on its own (twice included).
+#   check_headers.sh BUILD_DIR PUBLIC_HEADER_LIST CXX SOURCE_DIR
 set -euo pipefail
 build=$1
 list=$2
 cxx=$3
+sources=$4/src/leddisplay
 source "$(dirname "$0")/scratch.sh"
 include=$scratch/prefix/include
 failures=0
@@ -21,6 +24,18 @@ if [ "$installed" != "$expected" ]; then
   fail "the installed headers differ from the public list (< installed, > list):"
   diff <(echo "$installed") <(echo "$expected") >&2 || true
 fi
+
+# The Qt widget's folder is in the list only when the widget is built.
+marker='// Internal: not installed.'
+while read -r header; do
+  case "$header" in qt/*) grep -q '^qt/' <<<"$expected" || continue ;; esac
+  if grep -qxF "$header" <<<"$expected"; then
+    [ "$(head -n 1 "$sources/$header")" != "$marker" ] || fail "$header is installed but marked internal"
+  else
+    [ "$(head -n 1 "$sources/$header")" = "$marker" ] ||
+      fail "$header is not installed; its first line should be: $marker"
+  fi
+done < <(cd "$sources" && find . -name '*.h' | sed 's|^\./||' | LC_ALL=C sort)
 
 for header in $installed; do
   path=$include/leddisplay/$header

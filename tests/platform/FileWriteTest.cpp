@@ -16,11 +16,11 @@
 #include <unistd.h>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/FileCalls.h"
-#include "leddisplay/platform/FileWrite.h"
-#include "leddisplay/platform/Form.h"
-#include "leddisplay/platform/Png.h"
-#include "leddisplay/platform/PropertyFile.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/io/FileCalls.h"
+#include "leddisplay/platform/io/FileWrite.h"
+#include "leddisplay/platform/io/Png.h"
+#include "leddisplay/platform/io/PropertyFile.h"
 #include "support/ExpectRuntimeError.h"
 #include "support/FileContents.h"
 #include "support/ScratchFolder.h"

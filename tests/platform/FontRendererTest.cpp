@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "leddisplay/platform/FontRenderer.h"
+#include "leddisplay/platform/text/FontRenderer.h"
 
 namespace led::platform {
 namespace {

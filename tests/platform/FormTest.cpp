@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/Form.h"
-#include "leddisplay/platform/GdiTable.h"
-#include "leddisplay/platform/Png.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/io/Png.h"
+#include "leddisplay/platform/raster/GdiTable.h"
+#include "leddisplay/platform/raster/StdFont.h"
 #include "support/ExpectRuntimeError.h"
 #include "support/ScratchFolder.h"
 

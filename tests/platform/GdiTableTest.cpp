@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/GdiTable.h"
-#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/raster/GdiTable.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 #include "support/ExpectRuntimeError.h"
 
 namespace led::platform {

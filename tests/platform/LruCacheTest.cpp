@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "leddisplay/platform/LruCache.h"
+#include "leddisplay/platform/text/LruCache.h"
 
 namespace led::platform {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "PngChunks.h"
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/Png.h"
+#include "leddisplay/platform/io/Png.h"
 #include "support/ExpectRuntimeError.h"
 #include "support/FileContents.h"
 #include "support/ScratchFolder.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/MemoryPropertyBag.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/io/MemoryPropertyBag.h"
+#include "leddisplay/platform/raster/StdFont.h"
 
 namespace led::platform {
 namespace {

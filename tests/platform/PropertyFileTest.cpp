@@ -13,9 +13,9 @@
 #include <tuple>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/PropertyFile.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/io/PropertyFile.h"
+#include "leddisplay/platform/raster/StdFont.h"
 #include "support/ExpectRuntimeError.h"
 #include "support/FileContents.h"
 #include "support/ScratchFolder.h"

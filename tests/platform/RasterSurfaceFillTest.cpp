@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace led::platform {
 namespace {

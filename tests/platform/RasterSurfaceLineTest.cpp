@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/RasterSurface.h"
-#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 #include "support/ExpectRuntimeError.h"
 
 namespace led::platform {

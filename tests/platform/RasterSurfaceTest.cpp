@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/GdiTable.h"
-#include "leddisplay/platform/RasterSurface.h"
-#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/GdiTable.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 #include "support/ExpectRuntimeError.h"
 
 namespace led::platform {

@@ -5,10 +5,10 @@
 #include <nlohmann/json.hpp>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/Form.h"
-#include "leddisplay/platform/Recorder.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/form/Recorder.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/StdFont.h"
 #include "support/ExpectRuntimeError.h"
 #include "support/RecordedCalls.h"
 

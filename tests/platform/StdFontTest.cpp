@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/raster/StdFont.h"
 #include "support/ExpectRuntimeError.h"
 
 namespace led::platform {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/RasterSurface.h"
-#include "leddisplay/platform/StdFont.h"
-#include "leddisplay/platform/SystemColors.h"
-#include "leddisplay/platform/TextLabel.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/raster/StdFont.h"
+#include "leddisplay/platform/raster/SystemColors.h"
+#include "leddisplay/platform/text/TextLabel.h"
 #include "support/ExpectRuntimeError.h"
 
 namespace led::platform {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "QtTestSupport.h"
-#include "leddisplay/platform/TextLabel.h"
+#include "leddisplay/platform/text/TextLabel.h"
 
 namespace led::qt {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "QtTestSupport.h"
 #include "leddisplay/core/OleColor.h"
-#include "leddisplay/platform/Png.h"
-#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/io/Png.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
 

@@ -11,8 +11,8 @@
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/Variant.h"
-#include "leddisplay/platform/Form.h"
-#include "leddisplay/platform/Image.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/raster/Image.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace led::test {

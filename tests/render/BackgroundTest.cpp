@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "RenderFixture.h"
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 #include "leddisplay/render/Background.h"
 #include "leddisplay/render/RenderPass.h"
 

@@ -3,8 +3,8 @@
 
 #include "HostDoubles.h"
 #include "RenderFixture.h"
-#include "leddisplay/platform/GdiTable.h"
-#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/raster/GdiTable.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 #include "leddisplay/render/ColorConversion.h"
 #include "support/ExpectRuntimeError.h"
 

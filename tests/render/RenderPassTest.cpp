@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "RenderFixture.h"
-#include "leddisplay/platform/BitmapPicture.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
 #include "leddisplay/render/RenderPass.h"
 
 namespace led::render {

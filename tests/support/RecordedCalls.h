@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "leddisplay/platform/Recorder.h"
+#include "leddisplay/platform/form/Recorder.h"
 
 namespace led::test {
 

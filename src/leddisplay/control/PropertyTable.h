@@ -1,8 +1,9 @@
 #pragma once
-// The programmable interface of LEDDisplay as data: every property with its fixed
-// dispatch identifier, published type, whether its setter takes the argument by
-// reference, and its accessors over Variant; and the one method. Dispatch and the
-// type library both read these tables.
+/// @file
+/// The programmable interface of LEDDisplay as data: every property with its fixed
+/// dispatch identifier, published type, whether its setter takes the argument by
+/// reference, and its accessors over Variant; and the one method. Dispatch and the
+/// type library both read these tables.
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -13,18 +14,18 @@ namespace led::control {
 
 class LEDDisplay;
 
-// How a property's value crosses the interface. Object types are set by reference
-// (PropertyPutRef), the others by value (PropertyPut).
+/// How a property's value crosses the interface. Object types are set by reference
+/// (PropertyPutRef), the others by value (PropertyPut).
 enum class PropertyType { Double, Integer, Long, Boolean, Color, String, Font, Picture };
 
 struct PropertyDescription {
   std::string_view name;
   int32_t dispid;
   PropertyType type;
-  std::string_view typeName;  // as published: "Double", "OLE_COLOR", "PositionCts", ...
-  bool setterByRef;           // the setter's argument is in/out
+  std::string_view typeName;  ///< as published: "Double", "OLE_COLOR", "PositionCts", ...
+  bool setterByRef;           ///< the setter's argument is in/out
   core::Variant (*get)(LEDDisplay&);
-  void (*set)(LEDDisplay&, const core::Variant&);  // null when read-only
+  void (*set)(LEDDisplay&, const core::Variant&);  ///< null when read-only
 };
 
 struct MethodDescription {
@@ -36,10 +37,10 @@ struct MethodDescription {
 inline constexpr std::string_view kClassName = "LEDDisplay";
 inline constexpr std::string_view kInterfaceName = "_LEDDisplay";
 
-// The 38 properties in published order, and the method Refresh.
+/// The 38 properties in published order, and the method Refresh.
 std::span<const PropertyDescription> PropertyTable();
 std::span<const MethodDescription> MethodTable();
-// The property with that dispatch identifier, or null.
+/// The property with that dispatch identifier, or null.
 const PropertyDescription* FindProperty(int32_t dispid);
 
 constexpr bool IsObjectType(PropertyType type) {

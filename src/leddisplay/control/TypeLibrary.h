@@ -1,7 +1,8 @@
 #pragma once
-// The type-library description of the control as data: the class, its programmable
-// interface (properties and method), its event interface, the published
-// enumerations and the property pages its descriptor names, with a readable listing.
+/// @file
+/// The type-library description of the control as data: the class, its programmable
+/// interface (properties and method), its event interface, the published
+/// enumerations and the property pages its descriptor names, with a readable listing.
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,12 +21,12 @@ struct TypeLibraryDescription {
   std::string_view eventInterfaceName;
   std::span<const model::EventDescription> events;
   std::span<const model::EnumDescription> enums;
-  std::span<const std::string_view> propertyPages;  // in the order a design tool shows them
+  std::span<const std::string_view> propertyPages;  ///< in the order a design tool shows them
 };
 
 TypeLibraryDescription TypeLibrary();
 
-// One line per member, e.g. "  [id(0x68030025)] property Value As Double (put ByRef)".
+/// One line per member, e.g. "  [id(0x68030025)] property Value As Double (put ByRef)".
 std::string TypeLibraryListing();
 
 }  // namespace led::control

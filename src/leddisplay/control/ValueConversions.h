@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Conversions between Variant and the control's typed values that the core does not
 // provide: colours (a 32-bit signed Long on the wire) and the host's font and picture

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Checked 16-bit signed arithmetic and the rounding conversions of the control.
 // Every function throws RuntimeError(6, "Overflow") when its result leaves the

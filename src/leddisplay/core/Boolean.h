@@ -1,6 +1,7 @@
 #pragma once
-// The 16-bit Boolean of the control: 0 is False, -1 True; any non-zero value reads
-// as True and is kept as given.
+/// @file
+/// The 16-bit Boolean of the control: 0 is False, -1 True; any non-zero value reads
+/// as True and is kept as given.
 #include <cstdint>
 
 namespace led::core {

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The control's three ways of meeting a run-time error, written once each:
 //  - pass on: setters and lifecycle handlers simply let RuntimeError propagate;

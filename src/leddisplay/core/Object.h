@@ -1,6 +1,7 @@
 #pragma once
-// Base of every object a Variant can hold (the host's fonts and pictures), so that
-// core needs nothing of the host.
+/// @file
+/// Base of every object a Variant can hold (the host's fonts and pictures), so that
+/// core needs nothing of the host.
 #include <memory>
 
 namespace led::core {

@@ -1,6 +1,7 @@
 #pragma once
-// A 32-bit colour: with bit 31 clear, red in bits 0-7, green 8-15, blue 16-23; with
-// bit 31 set, the low 31 bits index a system colour.
+/// @file
+/// A 32-bit colour: with bit 31 clear, red in bits 0-7, green 8-15, blue 16-23; with
+/// bit 31 set, the low 31 bits index a system colour.
 #include <cstdint>
 
 namespace led::core {

@@ -1,12 +1,13 @@
 #pragma once
-// The arguments of the control's typed setters. Each converts implicitly from what a
-// program writes and checks it there, so a value outside the property's range raises
-// 6 "Overflow" (RuntimeError) before the setter changes anything, instead of wrapping.
-//   Int16Arg    any integer type, -32768..32767
-//   Int32Arg    any integer type or unscoped enumeration, -2^31..2^31-1
-//   ColorArg    any integer type, 0..2^32-1 (an OleColor)
-//   BooleanArg  bool (true is -1, false 0), or any integer type in -32768..32767, kept
-//               as given (1 stays 1)
+/// @file
+/// The arguments of the control's typed setters. Each converts implicitly from what a
+/// program writes and checks it there, so a value outside the property's range raises
+/// 6 "Overflow" (RuntimeError) before the setter changes anything, instead of wrapping.
+///   Int16Arg    any integer type, -32768..32767
+///   Int32Arg    any integer type or unscoped enumeration, -2^31..2^31-1
+///   ColorArg    any integer type, 0..2^32-1 (an OleColor)
+///   BooleanArg  bool (true is -1, false 0), or any integer type in -32768..32767, kept
+///               as given (1 stays 1)
 #include <concepts>
 #include <cstdint>
 #include <type_traits>
@@ -18,7 +19,7 @@
 
 namespace led::core {
 
-// An integer type other than bool, which only a Boolean argument takes.
+/// An integer type other than bool, which only a Boolean argument takes.
 template <class T>
 concept IntegerArgument = std::integral<T> && !std::same_as<T, bool>;
 

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Text helpers: names compared the way the control's hosts compare them (without
 // regard to ASCII letter case, independent of the process locale), blank trimming,

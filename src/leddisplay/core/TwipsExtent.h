@@ -1,5 +1,6 @@
 #pragma once
-// A control's extent, width and height, in twips.
+/// @file
+/// A control's extent, width and height, in twips.
 namespace led::core {
 
 struct TwipsExtent {

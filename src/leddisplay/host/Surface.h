@@ -1,7 +1,8 @@
 #pragma once
-// The control's base object: its window and drawing surface. Every operation may
-// fail by throwing core::RuntimeError. Coordinates and inner sizes are in the current
-// scale mode; the extent (Width, Height) is in twips.
+/// @file
+/// The control's base object: its window and drawing surface. Every operation may
+/// fail by throwing core::RuntimeError. Coordinates and inner sizes are in the current
+/// scale mode; the extent (Width, Height) is in twips.
 #include <cstdint>
 
 #include "leddisplay/core/Boolean.h"
@@ -16,24 +17,24 @@ class Surface {
  public:
   virtual ~Surface() = default;
 
-  // Pen width in pixels for later lines.
+  /// Pen width in pixels for later lines.
   virtual void SetDrawWidth(int16_t width) = 0;
   virtual int16_t ScaleMode() = 0;
   virtual void SetScaleMode(int16_t mode) = 0;
-  // Inner size in the current scale.
+  /// Inner size in the current scale.
   virtual float ScaleWidth() = 0;
   virtual float ScaleHeight() = 0;
-  // A horizontal / vertical length converted from scale mode `from` to `to`.
+  /// A horizontal / vertical length converted from scale mode `from` to `to`.
   virtual float ScaleX(float value, int16_t from, int16_t to) = 0;
   virtual float ScaleY(float value, int16_t from, int16_t to) = 0;
 
-  // A line between absolute points of the current scale, either order.
+  /// A line between absolute points of the current scale, either order.
   virtual void Line(float x1, float y1, float x2, float y2, core::OleColor color) = 0;
-  // Erases all drawing: the back colour shows and, when set, the picture.
+  /// Erases all drawing: the back colour shows and, when set, the picture.
   virtual void Cls() = 0;
   virtual core::Boolean AutoRedraw() = 0;
   virtual void SetAutoRedraw(core::Boolean on) = 0;
-  // Device context of the kept image, for the Gdi subset.
+  /// Device context of the kept image, for the Gdi subset.
   virtual int32_t hDC() = 0;
 
   virtual int16_t Appearance() = 0;
@@ -52,8 +53,8 @@ class Surface {
   virtual void SetPicture(PicturePtr picture) = 0;
   virtual int32_t hWnd() = 0;
 
-  // The control's extent in twips. Setting a new value delivers the container's
-  // Resize notification before returning; setting the current value delivers none.
+  /// The control's extent in twips. Setting a new value delivers the container's
+  /// Resize notification before returning; setting the current value delivers none.
   virtual float Width() = 0;
   virtual void SetWidth(float twips) = 0;
   virtual float Height() = 0;

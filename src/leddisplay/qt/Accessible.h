@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Assistive tools see a LEDDisplayWidget as static text: its name is the widget's
 // accessible name when set, else its captions (upper, then lower, joined by a space);

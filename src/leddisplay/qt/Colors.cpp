@@ -1,7 +1,7 @@
 #include "leddisplay/qt/Colors.h"
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 
 namespace led::qt {
 

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Colours between the control's 32-bit OLE colours and QColor. A plain colour (bit 31
 // clear) is the opaque QColor of its red, green and blue; a system colour reads as its

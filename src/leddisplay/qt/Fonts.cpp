@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/raster/StdFont.h"
 
 namespace led::qt {
 

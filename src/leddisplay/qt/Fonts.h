@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Font objects between the control and Qt. Name is the family, Size (points x 10000)
 // the point size, Weight the weight (both on the 1..1000 scale; 0 reads as 1), and

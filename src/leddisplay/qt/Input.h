@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Qt input as the control's input arguments: buttons 1 left, 2 right, 4 middle;
 // shift 1 Shift, 2 Ctrl, 4 Alt; key codes as the classic virtual-key codes (letters and

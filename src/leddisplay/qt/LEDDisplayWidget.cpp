@@ -8,7 +8,7 @@
 #include <QPainter>
 
 #include "leddisplay/model/EventSet.h"
-#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/raster/GdiTable.h"
 #include "leddisplay/qt/Accessible.h"
 #include "leddisplay/qt/Input.h"
 #include "leddisplay/qt/WidgetHosting.h"

@@ -1,29 +1,30 @@
 #pragma once
-// LEDDisplayWidget: a QWidget holding one control::LEDDisplay, with Qt's text for the
-// captions. Every control property is a Q_PROPERTY of a Qt type, named in lower camel
-// case ("digitWidth" for DigitWidth); the control's own Enabled is the widget's
-// `enabled`. A value the control refuses leaves the property as it was and emits
-// errorOccurred(number, description); no exception leaves the widget.
-//
-// Colours: a QColor property reads as the colour drawn: a plain colour exactly as set,
-// a system colour (&H80000005, high bit set) through the system colour table. Setting
-// one takes an opaque QColor (others are refused with 380). The raw 32-bit value,
-// system colours included, is read and written with oleColor()/setOleColor().
-//
-// Sizing: the extent starts at 177 x 63 pixels. With autoSize on the widget's size
-// follows what it shows (fixed size policy); off, whoever sizes the widget (a layout,
-// resize()) sizes the control. sizeHint() is the extent autoSize gives, reckoned from
-// what the display shows now while it is off (a layout is told when that changes); 177 x
-// 63 when nothing could be reckoned yet. Units: pixels of the widget; twips are 15 per
-// pixel.
-//
-// Transparent: the parent widget's window brush texture at the widget's place shows
-// behind the digits; without a texture the cleared surface shows.
-//
-// Events are signals with the control's arguments by reference: a slot connected
-// directly may change them (keyAscii set to 0 swallows the key; the key event then
-// goes no further). Mouse buttons are 1 left, 2 right, 4 middle; shift 1 Shift,
-// 2 Ctrl, 4 Alt; coordinates in the control's scale (pixels inside the border).
+/// @file
+/// LEDDisplayWidget: a QWidget holding one control::LEDDisplay, with Qt's text for the
+/// captions. Every control property is a Q_PROPERTY of a Qt type, named in lower camel
+/// case ("digitWidth" for DigitWidth); the control's own Enabled is the widget's
+/// `enabled`. A value the control refuses leaves the property as it was and emits
+/// errorOccurred(number, description); no exception leaves the widget.
+///
+/// Colours: a QColor property reads as the colour drawn: a plain colour exactly as set,
+/// a system colour (&H80000005, high bit set) through the system colour table. Setting
+/// one takes an opaque QColor (others are refused with 380). The raw 32-bit value,
+/// system colours included, is read and written with oleColor()/setOleColor().
+///
+/// Sizing: the extent starts at 177 x 63 pixels. With autoSize on the widget's size
+/// follows what it shows (fixed size policy); off, whoever sizes the widget (a layout,
+/// resize()) sizes the control. sizeHint() is the extent autoSize gives, reckoned from
+/// what the display shows now while it is off (a layout is told when that changes); 177 x
+/// 63 when nothing could be reckoned yet. Units: pixels of the widget; twips are 15 per
+/// pixel.
+///
+/// Transparent: the parent widget's window brush texture at the widget's place shows
+/// behind the digits; without a texture the cleared surface shows.
+///
+/// Events are signals with the control's arguments by reference: a slot connected
+/// directly may change them (keyAscii set to 0 swallows the key; the key event then
+/// goes no further). Mouse buttons are 1 left, 2 right, 4 middle; shift 1 Shift,
+/// 2 Ctrl, 4 Alt; coordinates in the control's scale (pixels inside the border).
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -86,7 +87,7 @@ class LEDDisplayWidget : public QWidget {
   Q_ENUM(Position)
   enum BackGroundStyle { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
   Q_ENUM(BackGroundStyle)
-  // The colour properties, for oleColor()/setOleColor().
+  /// The colour properties, for oleColor()/setOleColor().
   enum ColorProperty {
     BackColor,
     OnColor,
@@ -176,23 +177,23 @@ class LEDDisplayWidget : public QWidget {
   void setTransparent(bool on);
   bool useOverRange() const;
   void setUseOverRange(bool on);
-  // Whether the value needs more digits than shown (or is not a finite number),
-  // whatever useOverRange says.
+  /// Whether the value needs more digits than shown (or is not a finite number),
+  /// whatever useOverRange says.
   bool overRange() const;
 
-  // The raw 32-bit colour (system colours keep their high bit); setting returns false
-  // and emits errorOccurred when refused.
+  /// The raw 32-bit colour (system colours keep their high bit); setting returns false
+  /// and emits errorOccurred when refused.
   Q_INVOKABLE quint32 oleColor(ColorProperty which) const;
   Q_INVOKABLE bool setOleColor(ColorProperty which, quint32 color);
 
-  // The text the display shows (sign, digits and lit point; "over range" for the mark).
+  /// The text the display shows (sign, digits and lit point; "over range" for the mark).
   QString shownText() const;
-  // Where each caption's text sits, in widget pixels; empty without a caption.
+  /// Where each caption's text sits, in widget pixels; empty without a caption.
   QRect captionLowRect() const;
   QRect captionUpperRect() const;
 
-  // The properties in our property file; false (and errorOccurred, naming the file and
-  // the problem) on failure. A failed load applies the values read before the fault.
+  /// The properties in our property file; false (and errorOccurred, naming the file and
+  /// the problem) on failure. A failed load applies the values read before the fault.
   bool saveProperties(const QString& path);
   bool loadProperties(const QString& path);
 
@@ -200,7 +201,7 @@ class LEDDisplayWidget : public QWidget {
   QSize minimumSizeHint() const override;
 
  public slots:
-  // Redraws the display (the control's Refresh).
+  /// Redraws the display (the control's Refresh).
   void refresh();
 
  signals:
@@ -214,8 +215,8 @@ class LEDDisplayWidget : public QWidget {
   void mouseDown(int& button, int& shift, double& x, double& y);
   void mouseMove(int& button, int& shift, double& x, double& y);
   void mouseUp(int& button, int& shift, double& x, double& y);
-  // The value stopped fitting the digits (emitted again for each new value that does
-  // not fit).
+  /// The value stopped fitting the digits (emitted again for each new value that does
+  /// not fit).
   void overflow();
 
  protected:

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "leddisplay/platform/BitmapPicture.h"
-#include "leddisplay/platform/GdiTable.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/GdiTable.h"
 
 namespace led::qt {
 

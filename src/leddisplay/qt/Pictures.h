@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Pictures between the control and Qt: a picture object is a bitmap of the platform's
 // GDI table, so the control's drawing and copying read it like any other.

@@ -4,7 +4,7 @@
 #include <immintrin.h>
 #endif
 
-#include "leddisplay/platform/Processor.h"
+#include "leddisplay/platform/raster/Processor.h"
 
 namespace led::qt {
 

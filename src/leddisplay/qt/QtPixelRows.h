@@ -1,10 +1,11 @@
+// Internal: not installed.
 #pragma once
 // Our pixels (bytes R, G, B, A in memory) as Qt's native 0xAARRGGBB words
 // (QImage::Format_RGB32, which Qt draws by plain copies), alpha set to opaque.
 #include <QImage>
 #include <cstdint>
 
-#include "leddisplay/platform/Image.h"
+#include "leddisplay/platform/raster/Image.h"
 
 namespace led::qt {
 

@@ -2,7 +2,7 @@
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/core/Text.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/raster/StdFont.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
 

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The container a widget gives its control. PropertyChanged and RaiseEvent reach the
 // widget through callbacks, synchronously, with event arguments by reference. The

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // What a LEDDisplayWidget holds: its host (surface, captions, container, the GDI table)
 // and the control on it, with the one place where the control's errors become the

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // A caption label drawn with Qt's own text: its font object is shown as a QFont and
 // measured with QFontMetrics on the widget, so the label is as wide as its text and as
@@ -11,8 +12,8 @@
 #include <string>
 
 #include "leddisplay/host/Surface.h"
-#include "leddisplay/platform/PlacedLabel.h"
-#include "leddisplay/platform/StdFont.h"
+#include "leddisplay/platform/raster/PlacedLabel.h"
+#include "leddisplay/platform/raster/StdFont.h"
 
 namespace led::qt {
 

@@ -1,8 +1,8 @@
 // LEDDisplayWidget's properties: each calls the control's typed getter or setter inside
 // the widget's guard, so conversions and refusals are the control's own.
 #include "leddisplay/core/Boolean.h"
-#include "leddisplay/platform/MemoryPropertyBag.h"
-#include "leddisplay/platform/PropertyFile.h"
+#include "leddisplay/platform/io/MemoryPropertyBag.h"
+#include "leddisplay/platform/io/PropertyFile.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"

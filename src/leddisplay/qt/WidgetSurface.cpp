@@ -6,7 +6,7 @@
 #include <array>
 #include <cstring>
 
-#include "leddisplay/platform/SystemColors.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 #include "leddisplay/qt/Pictures.h"
 #include "leddisplay/qt/QtPixelRows.h"
 

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The widget's drawing surface: a platform::RasterSurface (same kept image, pixel rules,
 // scales and limits), whose changes also reach the widget: Cls schedules a repaint,
@@ -9,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-#include "leddisplay/platform/RasterSurface.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace led::qt {
 

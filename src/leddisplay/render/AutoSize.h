@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // AutoSize: the extent that fits the digit row and the captions. One rule, used by the
 // render pass's width step, by AutoSizeHeight and by the control's read-out.

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The background behind the digits, painted once per render pass after the surface
 // has been cleared: a copy of the container's picture for a transparent control, a

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The row of cells of the last render pass, kept by the control between passes: a
 // redraw whose value and display settings are unchanged formats nothing and touches

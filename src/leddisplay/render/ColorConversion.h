@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Turning a gradient colour into the 16-bit vertex channels of a gradient fill.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The top edge of the digit row, in pixels: DigitUpperMargin, plus the height of the
 // upper caption label (Label2) when its caption is not empty, summed in single

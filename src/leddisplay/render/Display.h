@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // What every render routine works on: the control's state record and its host, and the
 // cells kept between passes (none: every pass formats the value anew).

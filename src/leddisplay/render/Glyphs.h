@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The seven-segment glyphs and the geometry of one cell, kept as data: which
 // segments of "0"-"9", "O" and "R" are lit, and where each segment of a cell lies.

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Caption layout and the container's notifications.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The render pass: clears the surface, paints the background, draws every cell,
 // fits the width when AutoSize is on (AutoSize.h) and raises Change (event 6) once per

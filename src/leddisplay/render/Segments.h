@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // The drawing primitives of one seven-segment cell. Coordinates are surface pixels
 // (16-bit signed), colours are handed to the surface's Line unchanged. Bars are made

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // What the display shows, as text (for assistive tools and hosts): the sign as lit ("+"
 // or "-" when the sign cell is shown), the digits with blanked leading zeros left out,

@@ -1,3 +1,4 @@
+// Internal: not installed.
 #pragma once
 // Turning the value and its display settings into the row of character cells:
 // the number pattern, the formatted text, over range, leading-zero blanking and the

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "leddisplay/control/LEDDisplay.h"
-#include "leddisplay/platform/Form.h"
+#include "leddisplay/platform/form/Form.h"
 
 int main() {
   led::platform::Form form;

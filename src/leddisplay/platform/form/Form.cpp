@@ -1,0 +1,63 @@
+#include "leddisplay/platform/form/Form.h"
+
+#include "leddisplay/platform/io/Png.h"
+#include "leddisplay/platform/raster/GdiTable.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/text/TextLabel.h"
+
+namespace led::platform {
+
+Form::Form()
+    : surface_(std::make_unique<RasterSurface>()),
+      lowerCaption_(std::make_unique<TextLabel>(*surface_, "Label1")),
+      upperCaption_(std::make_unique<TextLabel>(*surface_, "Label2")),
+      host_(std::make_unique<host::Host>(host::Host{*surface_, *lowerCaption_, *upperCaption_,
+                                                    container_, GdiTable::Instance()})) {}
+
+Form::~Form() = default;
+
+void Form::OnResize(std::function<void()> handler) {
+  surface_->SetResizeHandler(std::move(handler));
+}
+
+void Form::OnPropertyChanged(FormContainer::PropertyChangedHandler handler) {
+  container_.OnPropertyChanged(std::move(handler));
+}
+
+void Form::OnEvent(FormContainer::EventHandler handler) {
+  container_.OnEvent(std::move(handler));
+}
+
+void Form::SetContainerPicture(host::PicturePtr picture) {
+  container_.SetPicture(std::move(picture));
+}
+
+void Form::SetContainerScaleMode(int16_t mode) {
+  container_.SetScaleMode(mode);
+}
+
+void Form::SetPlace(float left, float top) {
+  container_.SetPlace(left, top);
+}
+
+void Form::SetTwipsPerPixel(float twipsPerPixel) {
+  surface_->SetTwipsPerPixel(twipsPerPixel, twipsPerPixel);
+}
+
+// Labels are children of the surface: they are drawn into its inner area (inside the
+// border), clipped by it, straight onto the composed image.
+Image Form::Snapshot() const {
+  Image image = surface_->Compose();
+  const int32_t border = surface_->BorderThickness();
+  const Image& inner = surface_->Inner();
+  const PixelRect innerArea{border, border, border + inner.width, border + inner.height};
+  lowerCaption_->DrawOnto(image, border, border, innerArea);
+  upperCaption_->DrawOnto(image, border, border, innerArea);
+  return image;
+}
+
+void Form::WriteSnapshotPng(const std::string& path) const {
+  WritePngFile(path, Snapshot());
+}
+
+}  // namespace led::platform

@@ -1,0 +1,64 @@
+#pragma once
+/// @file
+/// One container window holding one control: the control's raster surface, its two
+/// caption labels (the lower, traced as "Label1", and the upper, "Label2") and
+/// the container. Host() bundles them with the process-wide GDI table. The snapshot is
+/// the whole control as seen on screen: border, kept image and both labels on top.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "leddisplay/host/Host.h"
+#include "leddisplay/platform/form/FormContainer.h"
+#include "leddisplay/platform/raster/Image.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/text/TextLabel.h"
+
+namespace led::platform {
+
+/// A headless form with one control's host: draw, resize, snapshot, all in memory.
+class Form {
+ public:
+  Form();
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  host::Host& Host() { return *host_; }                 ///< The bundle to hand to the control.
+  RasterSurface& Surface() { return *surface_; }        ///< The control's surface.
+  TextLabel& LowerCaption() { return *lowerCaption_; }  ///< "Label1".
+  TextLabel& UpperCaption() { return *upperCaption_; }  ///< "Label2".
+  FormContainer& Container() { return container_; }     ///< The control's container.
+
+  /// Called inside every extent change of the surface (the container's Resize).
+  void OnResize(std::function<void()> handler);
+  /// As FormContainer::OnPropertyChanged.
+  void OnPropertyChanged(FormContainer::PropertyChangedHandler handler);
+  /// As FormContainer::OnEvent.
+  void OnEvent(FormContainer::EventHandler handler);
+
+  /// The container's picture (its parent property "Picture"); null for none.
+  void SetContainerPicture(host::PicturePtr picture);
+  /// The container's scale mode (its parent property "ScaleMode").
+  void SetContainerScaleMode(int16_t mode);
+  /// The control's place in the container's scale (the extender's Left and Top).
+  void SetPlace(float left, float top);
+  /// Screen metrics of both axes.
+  void SetTwipsPerPixel(float twipsPerPixel);
+
+  /// The control as seen on screen: border, kept image and both labels.
+  Image Snapshot() const;
+  /// Writes the snapshot as PNG, as WritePngFile does (errors 75 and 481 as it raises them).
+  void WriteSnapshotPng(const std::string& path) const;
+
+ private:
+  std::unique_ptr<RasterSurface> surface_;
+  std::unique_ptr<TextLabel> lowerCaption_;
+  std::unique_ptr<TextLabel> upperCaption_;
+  FormContainer container_;
+  std::unique_ptr<host::Host> host_;
+};
+
+}  // namespace led::platform

@@ -1,0 +1,198 @@
+#include "leddisplay/platform/raster/GdiTable.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "leddisplay/platform/raster/SystemColors.h"
+
+namespace led::platform {
+namespace {
+
+constexpr int32_t kFirstHandle = 0x100;
+
+bool IsConsistent(const Image& image) {
+  return image.width >= 0 && image.height >= 0 &&
+         image.pixels.size() == size_t(image.width) * size_t(image.height);
+}
+
+// One 16-bit channel at step k of n, as an 8-bit value (see the header).
+uint8_t Channel(uint16_t c0, uint16_t c1, int64_t k, int64_t n) {
+  if (n == 0) return uint8_t(c0 >> 8);
+  const int64_t twice = 2 * (int64_t{c0} * n + (int64_t{c1} - c0) * k) + n;
+  const int64_t value = twice / (2 * n);  // non-negative, so truncation is floor
+  return uint8_t(value >> 8);
+}
+
+Pixel VertexPixel(const host::TriVertex& a, const host::TriVertex& b, int64_t k, int64_t n) {
+  return MakePixel(Channel(a.red, b.red, k, n), Channel(a.green, b.green, k, n),
+                   Channel(a.blue, b.blue, k, n));
+}
+
+}  // namespace
+
+GdiTable& GdiTable::Instance() {
+  static GdiTable table;
+  return table;
+}
+
+GdiTable::GdiTable() {
+  stockBitmap_ = NextHandle();
+  bitmaps_[stockBitmap_] = std::make_shared<Image>(1, 1, MakePixel(0, 0, 0));
+}
+
+int32_t GdiTable::NextHandle() {
+  for (;;) {
+    const int32_t handle = nextHandle_;
+    nextHandle_ =
+        nextHandle_ == std::numeric_limits<int32_t>::max() ? kFirstHandle : nextHandle_ + 1;
+    if (!bitmaps_.contains(handle) && !contexts_.contains(handle)) return handle;
+  }
+}
+
+int32_t GdiTable::RegisterBitmap(std::shared_ptr<Image> image) {
+  if (!image) return 0;
+  std::lock_guard lock(mutex_);
+  const int32_t handle = NextHandle();
+  bitmaps_[handle] = std::move(image);
+  return handle;
+}
+
+void GdiTable::ReleaseBitmap(int32_t handle) {
+  std::lock_guard lock(mutex_);
+  if (handle != stockBitmap_) bitmaps_.erase(handle);
+}
+
+std::shared_ptr<Image> GdiTable::BitmapOf(int32_t handle) {
+  std::lock_guard lock(mutex_);
+  const auto it = bitmaps_.find(handle);
+  return it == bitmaps_.end() ? nullptr : it->second;
+}
+
+int32_t GdiTable::CreateBitmapDC(int32_t bitmap) {
+  std::lock_guard lock(mutex_);
+  if (!bitmaps_.contains(bitmap)) return 0;
+  const int32_t hdc = NextHandle();
+  contexts_[hdc] = bitmap;
+  return hdc;
+}
+
+int32_t GdiTable::SelectedBitmap(int32_t hdc) {
+  std::lock_guard lock(mutex_);
+  const auto it = contexts_.find(hdc);
+  return it == contexts_.end() ? 0 : it->second;
+}
+
+int32_t GdiTable::CreateCompatibleDC(int32_t hdc) {
+  std::lock_guard lock(mutex_);
+  if (hdc != 0 && !contexts_.contains(hdc)) return 0;
+  const int32_t created = NextHandle();
+  contexts_[created] = stockBitmap_;
+  return created;
+}
+
+int32_t GdiTable::SelectObject(int32_t hdc, int32_t object) {
+  std::lock_guard lock(mutex_);
+  const auto context = contexts_.find(hdc);
+  if (context == contexts_.end() || !bitmaps_.contains(object)) return 0;
+  return std::exchange(context->second, object);
+}
+
+int32_t GdiTable::DeleteDC(int32_t hdc) {
+  std::lock_guard lock(mutex_);
+  return contexts_.erase(hdc) ? 1 : 0;
+}
+
+Image* GdiTable::TargetOf(int32_t hdc) {
+  const auto context = contexts_.find(hdc);
+  if (context == contexts_.end()) return nullptr;
+  const auto bitmap = bitmaps_.find(context->second);
+  if (bitmap == bitmaps_.end() || !IsConsistent(*bitmap->second)) return nullptr;
+  return bitmap->second.get();
+}
+
+int32_t GdiTable::BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, int32_t height,
+                         int32_t hdcSrc, int32_t xSrc, int32_t ySrc, uint32_t rop) {
+  std::lock_guard lock(mutex_);
+  if (rop != host::kSrcCopy || width < 0 || height < 0) return 0;
+  Image* dest = TargetOf(hdcDest);
+  const Image* src = TargetOf(hdcSrc);
+  if (!dest || !src) return 0;
+
+  // Clip the block so that both its destination and its source lie inside their images;
+  // 64-bit, so that no offset overflows.
+  int64_t left = 0, top = 0, right = width, bottom = height;  // block-relative
+  left = std::max({left, -int64_t{x}, -int64_t{xSrc}});
+  top = std::max({top, -int64_t{y}, -int64_t{ySrc}});
+  right = std::min({right, int64_t{dest->width} - x, int64_t{src->width} - xSrc});
+  bottom = std::min({bottom, int64_t{dest->height} - y, int64_t{src->height} - ySrc});
+  if (left >= right || top >= bottom) return 1;
+
+  const size_t span = size_t(right - left);
+  const auto copyRow = [&](const Pixel* from, int64_t row) {
+    std::copy_n(from, span, &dest->at(int32_t(x + left), int32_t(y + row)));
+  };
+  if (dest == src) {
+    // Same image: copy the block out first so overlapping areas read the old pixels.
+    std::vector<Pixel> block;
+    block.reserve(span * size_t(bottom - top));
+    for (int64_t row = top; row < bottom; ++row) {
+      const Pixel* from =
+          src->pixels.data() + (size_t(ySrc + row) * size_t(src->width) + size_t(xSrc + left));
+      block.insert(block.end(), from, from + span);
+    }
+    for (int64_t row = top; row < bottom; ++row)
+      copyRow(block.data() + size_t(row - top) * span, row);
+  } else {
+    for (int64_t row = top; row < bottom; ++row)
+      copyRow(src->pixels.data() + (size_t(ySrc + row) * size_t(src->width) + size_t(xSrc + left)),
+              row);
+  }
+  return 1;
+}
+
+int32_t GdiTable::GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
+                               std::span<const host::GradientMeshRect> mesh, uint32_t mode) {
+  std::lock_guard lock(mutex_);
+  if (mode != host::kGradientFillRectH && mode != host::kGradientFillRectV) return 0;
+  Image* image = TargetOf(hdc);
+  if (!image) return 0;
+  for (const host::GradientMeshRect& rect : mesh)
+    if (rect.upperLeft >= vertices.size() || rect.lowerRight >= vertices.size()) return 0;
+
+  const bool horizontal = mode == host::kGradientFillRectH;
+  for (const host::GradientMeshRect& rect : mesh) {
+    const host::TriVertex* a = &vertices[rect.upperLeft];
+    const host::TriVertex* b = &vertices[rect.lowerRight];
+    // The vertex nearer the origin along the shading axis gives the first colour.
+    if (horizontal ? b->x < a->x : b->y < a->y) std::swap(a, b);
+    const int64_t left = std::min(a->x, b->x), right = std::max(a->x, b->x);
+    const int64_t top = std::min(a->y, b->y), bottom = std::max(a->y, b->y);
+    const int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(right, image->width);
+    const int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(bottom, image->height);
+    if (x0 >= x1 || y0 >= y1) continue;
+
+    if (horizontal) {
+      // Every row is the same: build one, copy it down.
+      const int64_t n = right - left - 1;
+      Pixel* first = &image->at(int32_t(x0), int32_t(y0));
+      for (int64_t px = x0; px < x1; ++px) first[px - x0] = VertexPixel(*a, *b, px - left, n);
+      for (int64_t py = y0 + 1; py < y1; ++py)
+        std::copy_n(first, size_t(x1 - x0), &image->at(int32_t(x0), int32_t(py)));
+    } else {
+      const int64_t n = bottom - top - 1;
+      for (int64_t py = y0; py < y1; ++py) {
+        Pixel* row = &image->at(int32_t(x0), int32_t(py));
+        std::fill_n(row, size_t(x1 - x0), VertexPixel(*a, *b, py - top, n));
+      }
+    }
+  }
+  return 1;
+}
+
+core::OleColor GdiTable::GetSysColor(int32_t index) {
+  return SystemColor(index);
+}
+
+}  // namespace led::platform

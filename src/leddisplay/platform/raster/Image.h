@@ -1,0 +1,45 @@
+#pragma once
+/// @file
+/// An RGBA raster image: one 32-bit word per pixel, rows top to bottom, red in the
+/// low byte and alpha in the high byte (so the bytes in memory are R, G, B, A).
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace led::platform {
+
+using Pixel = uint32_t;
+
+constexpr Pixel MakePixel(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
+  return Pixel{r} | (Pixel{g} << 8) | (Pixel{b} << 16) | (Pixel{a} << 24);
+}
+/// An RGB colour (red in bits 0-7) as an opaque pixel.
+constexpr Pixel OpaquePixel(uint32_t rgb) {
+  return (rgb & 0xFFFFFFu) | 0xFF000000u;
+}
+
+/// A rectangle of pixels: columns left to right - 1, rows top to bottom - 1.
+struct PixelRect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t right = 0;
+  int32_t bottom = 0;
+};
+/// Every pixel there is; drawing clips it to the image.
+inline constexpr PixelRect kAnywhere{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+
+struct Image {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<Pixel> pixels;  ///< width * height
+
+  Image() = default;
+  Image(int32_t w, int32_t h, Pixel fill = 0)
+      : width(w), height(h), pixels(std::size_t(w) * h, fill) {}
+  Pixel& at(int32_t x, int32_t y) { return pixels[std::size_t(y) * width + x]; }
+  Pixel at(int32_t x, int32_t y) const { return pixels[std::size_t(y) * width + x]; }
+  bool Contains(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+};
+
+}  // namespace led::platform

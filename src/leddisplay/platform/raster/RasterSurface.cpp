@@ -1,0 +1,469 @@
+// RasterSurface: scale conversions, the extent and border, drawing (lines, Cls), and
+// composition of the whole control.
+#include "leddisplay/platform/raster/RasterSurface.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cmath>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "leddisplay/core/Arithmetic.h"
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/raster/GdiTable.h"
+#include "leddisplay/platform/raster/Processor.h"
+#include "leddisplay/platform/raster/SystemColors.h"
+
+namespace led::platform {
+namespace {
+
+constexpr int16_t kScaleCharacters = 4, kScaleInches = 5, kScaleMillimetres = 6,
+                  kScaleCentimetres = 7, kScaleHimetric = 8;
+
+std::atomic<int32_t> nextWindow{0x10000};
+
+[[noreturn]] void ThrowInvalidValue() {
+  throw core::RuntimeError(core::kInvalidPropertyValue);
+}
+
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowOverflow() {
+  throw core::RuntimeError(core::kOverflow);
+}
+
+// A run of pixels set to one value. The library is compiled for the baseline
+// instruction set, whose widest store is 16 bytes; where the processor has AVX2 the run
+// is written 32 bytes at a time, which halves the stores of a Cls.
+#if defined(__x86_64__)
+[[gnu::target("avx2")]] void FillPixelsAvx2(Pixel* p, size_t n, Pixel value) {
+  const __m256i v = _mm256_set1_epi32(static_cast<int>(value));
+  size_t i = 0;
+  for (; i + 32 <= n; i += 32) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 8), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 16), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 24), v);
+  }
+  for (; i + 8 <= n; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), v);
+  if (i == n) return;
+  if (n >= 8) {  // the last 8, overlapping pixels already written
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + n - 8), v);
+    return;
+  }
+  for (; i < n; ++i) p[i] = value;
+}
+
+#endif
+
+inline void FillPixels(Pixel* p, size_t n, Pixel value) {
+#if defined(__x86_64__)
+  if (HasAvx2()) return FillPixelsAvx2(p, n, value);
+#endif
+  for (size_t i = 0; i < n; ++i) p[i] = value;
+}
+
+// Ends beyond +-2^31 pixels (or NaN) cannot be rounded to a pixel.
+inline bool Representable(double v) {
+  return v >= -2147483648.0 && v <= 2147483647.0;
+}
+
+// A line end in pixels, rounded to nearest with halves to even as core::RoundHalfEven
+// does, but inline: lines are short and many, so the call would cost as much as the
+// pixels. The conversion instruction rounds by the current mode, nearest-even by default.
+inline int64_t RoundToPixel(double value) {
+#if defined(__SSE2__)
+  return _mm_cvtsd_si64(_mm_set_sd(value));
+#else
+  return int64_t(core::RoundHalfEven(value));
+#endif
+}
+
+// Four line ends in pixels, rounded; false when one is not representable.
+inline bool RoundEnds(const double (&e)[4], std::array<int32_t, 4>& ends) {
+  for (double v : e)
+    if (!Representable(v)) return false;
+  for (int i = 0; i < 4; ++i) ends[i] = int32_t(RoundToPixel(e[i]));
+  return true;
+}
+
+// The ends of a line given in pixels, rounded to pixels; false when one is not
+// representable. All four are checked and converted at once: lines are many and short,
+// and a conversion through double would cost as much as the pixels.
+inline bool PixelEnds(float x1, float y1, float x2, float y2, std::array<int32_t, 4>& ends) {
+#if defined(__SSE2__)
+  // Floats below 2^31 are at most 2^31 - 128, so the float bounds are the double ones.
+  const __m128 v = _mm_setr_ps(x1, y1, x2, y2);
+  const __m128 inRange = _mm_and_ps(_mm_cmpge_ps(v, _mm_set1_ps(-2147483648.0f)),
+                                    _mm_cmplt_ps(v, _mm_set1_ps(2147483648.0f)));
+  if (_mm_movemask_ps(inRange) != 0xF) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(ends.data()), _mm_cvtps_epi32(v));
+  return true;
+#else
+  const double e[4] = {x1, y1, x2, y2};
+  return RoundEnds(e, ends);
+#endif
+}
+
+// Walks the line between two pixel ends (see the header for the rule) and calls
+// plot(x, y) for each pixel inside the inclusive clip ranges.
+template <class Plot>
+void Rasterize(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t clipX0, int64_t clipX1,
+               int64_t clipY0, int64_t clipY1, Plot&& plot) {
+  const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
+  int64_t a0 = xMajor ? x0 : y0, b0 = xMajor ? y0 : x0;
+  int64_t a1 = xMajor ? x1 : y1, b1 = xMajor ? y1 : x1;
+  const int64_t aLow = xMajor ? clipX0 : clipY0, aHigh = xMajor ? clipX1 : clipY1;
+  const int64_t bLow = xMajor ? clipY0 : clipX0, bHigh = xMajor ? clipY1 : clipX1;
+  if (a1 < a0) {
+    std::swap(a0, a1);
+    std::swap(b0, b1);
+  }
+  const int64_t n = a1 - a0, d = b1 - b0;
+  const int64_t start = std::max(a0, aLow), end = std::min(a1, aHigh);
+  if (start > end) return;
+  if (n == 0) {
+    if (b0 >= bLow && b0 <= bHigh) plot(x0, y0);
+    return;
+  }
+  // b at step i is b0 + floor((2 i d + n) / 2n); q and r hold that quotient and its
+  // remainder for the current step, updated by 2d per step (|2d| <= 2n).
+  const int64_t den = 2 * n;
+  const __int128 num = __int128{2} * (start - a0) * d + n;
+  __int128 q = num / den, r = num % den;
+  if (r < 0) {
+    r += den;
+    --q;
+  }
+  int64_t b = b0 + int64_t(q), rem = int64_t(r);
+  for (int64_t a = start; a <= end; ++a) {
+    if (b >= bLow && b <= bHigh) {
+      if (xMajor)
+        plot(a, b);
+      else
+        plot(b, a);
+    }
+    rem += 2 * d;
+    if (rem >= den) {
+      rem -= den;
+      ++b;
+    } else if (rem < 0) {
+      rem += den;
+      --b;
+    }
+  }
+}
+
+// Sloped lines and wide pens stay out of Line, so that its common straight one-pixel
+// case remains small.
+[[gnu::noinline]] void DrawThinLine(Image& image, int64_t ax, int64_t ay, int64_t bx, int64_t by,
+                                    Pixel pixel) {
+  Rasterize(ax, ay, bx, by, 0, image.width - 1, 0, image.height - 1,
+            [&](int64_t x, int64_t y) { image.at(int32_t(x), int32_t(y)) = pixel; });
+}
+
+// A square pen of side pw whose top-left corner lies `offset` pixels before the centre.
+[[gnu::noinline]] void DrawWideLine(Image& image, int64_t ax, int64_t ay, int64_t bx, int64_t by,
+                                    int64_t pw, Pixel pixel) {
+  const int64_t w = image.width, h = image.height, offset = (pw - 1) / 2;
+  Rasterize(ax, ay, bx, by, offset - pw + 1, w - 1 + offset, offset - pw + 1, h - 1 + offset,
+            [&](int64_t x, int64_t y) {
+              const int64_t left = std::max<int64_t>(x - offset, 0);
+              const int64_t right = std::min<int64_t>(x - offset + pw, w);
+              const int64_t top = std::max<int64_t>(y - offset, 0);
+              const int64_t bottom = std::min<int64_t>(y - offset + pw, h);
+              for (int64_t row = top; row < bottom; ++row)
+                std::fill_n(&image.at(int32_t(left), int32_t(row)), right - left, pixel);
+            });
+}
+
+Pixel Blend(Pixel src, Pixel dst) {
+  const uint32_t a = src >> 24;
+  if (a == 255) return src;
+  if (a == 0) return dst | 0xFF000000u;
+  Pixel out = 0xFF000000u;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const uint32_t s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
+    out |= ((s * a + d * (255 - a) + 127) / 255) << shift;
+  }
+  return out;
+}
+
+void CheckInner(int64_t width, int64_t height) {
+  if (width > kMaxInnerSide || height > kMaxInnerSide || width * height > kMaxInnerPixels)
+    ThrowInvalidValue();
+}
+
+int32_t Thickness(int16_t appearance, int16_t borderStyle) {
+  return borderStyle == 0 ? 0 : (appearance == 0 ? 1 : 2);
+}
+
+}  // namespace
+
+// ---- Construction -------------------------------------------------------------------
+
+RasterSurface::RasterSurface()
+    : inner_(std::make_shared<Image>()),
+      bitmap_(GdiTable::Instance().RegisterBitmap(inner_)),
+      hdc_(GdiTable::Instance().CreateBitmapDC(bitmap_)),
+      hWnd_(nextWindow.fetch_add(1)) {}
+
+RasterSurface::~RasterSurface() {
+  GdiTable::Instance().DeleteDC(hdc_);
+  GdiTable::Instance().ReleaseBitmap(bitmap_);
+}
+
+void RasterSurface::SetResizeHandler(std::function<void()> handler) {
+  resizeHandler_ = std::move(handler);
+}
+
+void RasterSurface::SetTwipsPerPixel(float x, float y) {
+  if (!(std::isfinite(x) && x > 0 && std::isfinite(y) && y > 0)) ThrowInvalidValue();
+  twipsPerPixelX_ = x;
+  twipsPerPixelY_ = y;
+}
+
+// ---- Scale --------------------------------------------------------------------------
+
+double RasterSurface::PixelsPerUnit(int16_t mode, bool vertical) const {
+  const double twipsPerPixel = vertical ? twipsPerPixelY_ : twipsPerPixelX_;
+  double twipsPerUnit = 0;
+  switch (mode) {
+    case host::kScaleUser:
+    case host::kScalePixels:
+      return 1.0;
+    case host::kScaleTwips:
+      twipsPerUnit = 1;
+      break;
+    case host::kScalePoints:
+      twipsPerUnit = 20;
+      break;
+    case kScaleCharacters:
+      twipsPerUnit = vertical ? 240 : 120;
+      break;
+    case kScaleInches:
+      twipsPerUnit = 1440;
+      break;
+    case kScaleMillimetres:
+      twipsPerUnit = 1440 / 25.4;
+      break;
+    case kScaleCentimetres:
+      twipsPerUnit = 1440 / 2.54;
+      break;
+    case kScaleHimetric:
+      twipsPerUnit = 1440 / 2540.0;
+      break;
+    default:
+      throw core::RuntimeError(core::kInvalidCall);
+  }
+  return twipsPerUnit / twipsPerPixel;
+}
+
+void RasterSurface::SetScaleMode(int16_t mode) {
+  if (mode < 0 || mode > kScaleCentimetres) ThrowInvalidValue();
+  scaleMode_ = mode;
+}
+
+float RasterSurface::ScaleWidth() {
+  return float(inner_->width / PixelsPerUnit(scaleMode_, false));
+}
+float RasterSurface::ScaleHeight() {
+  return float(inner_->height / PixelsPerUnit(scaleMode_, true));
+}
+
+float RasterSurface::ScaleX(float value, int16_t from, int16_t to) {
+  const double ratio = PixelsPerUnit(from, false) / PixelsPerUnit(to, false);
+  return from == to ? value : float(value * ratio);
+}
+
+float RasterSurface::ScaleY(float value, int16_t from, int16_t to) {
+  const double ratio = PixelsPerUnit(from, true) / PixelsPerUnit(to, true);
+  return from == to ? value : float(value * ratio);
+}
+
+// ---- Extent and border --------------------------------------------------------------
+
+int32_t RasterSurface::BorderThickness() const {
+  return Thickness(appearance_, borderStyle_);
+}
+
+int32_t RasterSurface::ExtentFromTwips(float twips, float twipsPerPixel) const {
+  if (!(twips >= 0)) ThrowInvalidValue();  // negative or NaN
+  const double pixels = core::RoundHalfEven(double(twips) / twipsPerPixel);
+  if (!(pixels <= double(kMaxInnerSide + 4))) ThrowInvalidValue();  // beyond any border
+  return int32_t(pixels);
+}
+
+float RasterSurface::Width() {
+  return float(extentX_ * double(twipsPerPixelX_));
+}
+float RasterSurface::Height() {
+  return float(extentY_ * double(twipsPerPixelY_));
+}
+
+void RasterSurface::SetWidth(float twips) {
+  ApplyExtent(ExtentFromTwips(twips, twipsPerPixelX_), extentY_);
+}
+
+void RasterSurface::SetHeight(float twips) {
+  ApplyExtent(extentX_, ExtentFromTwips(twips, twipsPerPixelY_));
+}
+
+void RasterSurface::SetExtentPixels(int32_t width, int32_t height) {
+  if (width < 0 || height < 0) ThrowInvalidValue();
+  ApplyExtent(width, height);
+}
+
+void RasterSurface::ApplyExtent(int32_t width, int32_t height) {
+  const int32_t t = BorderThickness();
+  CheckInner(std::max(0, width - 2 * t), std::max(0, height - 2 * t));
+  if (width == extentX_ && height == extentY_) return;
+  extentX_ = width;
+  extentY_ = height;
+  ResizeInner();
+  // A copy, so that a handler replacing itself does not destroy the running call.
+  if (const std::function<void()> handler = resizeHandler_) handler();
+}
+
+void RasterSurface::ResizeInner() {
+  const int32_t t = BorderThickness();
+  const int32_t width = std::max(0, extentX_ - 2 * t), height = std::max(0, extentY_ - 2 * t);
+  if (width == inner_->width && height == inner_->height) return;
+  Image resized(width, height, OpaquePixel(ResolveColor(backColor_)));
+  const int32_t keepX = std::min(width, inner_->width), keepY = std::min(height, inner_->height);
+  if (keepX > 0)
+    for (int32_t y = 0; y < keepY; ++y) std::copy_n(&inner_->at(0, y), keepX, &resized.at(0, y));
+  *inner_ = std::move(resized);  // same object: the bitmap handle and hDC stay valid
+}
+
+void RasterSurface::SetAppearance(int16_t appearance) {
+  SetEdge(appearance, borderStyle_);
+}
+
+void RasterSurface::SetBorderStyle(int16_t style) {
+  SetEdge(appearance_, style);
+}
+
+void RasterSurface::SetEdge(int16_t appearance, int16_t style) {
+  if (appearance < 0 || appearance > 1 || style < 0 || style > 1) ThrowInvalidValue();
+  const int32_t t = Thickness(appearance, style);
+  CheckInner(std::max(0, extentX_ - 2 * t), std::max(0, extentY_ - 2 * t));
+  appearance_ = appearance;
+  borderStyle_ = style;
+  ResizeInner();
+}
+
+// ---- Other properties ---------------------------------------------------------------
+
+void RasterSurface::SetDrawWidth(int16_t width) {
+  if (width < 1) ThrowInvalidValue();
+  drawWidth_ = width;
+}
+
+void RasterSurface::SetMousePointer(int16_t pointer) {
+  if (!((pointer >= 0 && pointer <= 15) || pointer == 99)) ThrowInvalidValue();
+  mousePointer_ = pointer;
+}
+
+void RasterSurface::SetBackColor(core::OleColor color) {
+  backColor_ = color;
+  Cls();
+}
+
+void RasterSurface::SetPicture(host::PicturePtr picture) {
+  picture_ = std::move(picture);
+  Cls();
+}
+
+// ---- Drawing ------------------------------------------------------------------------
+
+bool RasterSurface::ScaledEnds(float x1, float y1, float x2, float y2,
+                               std::array<int32_t, 4>& ends) const {
+  const double kx = PixelsPerUnit(scaleMode_, false), ky = PixelsPerUnit(scaleMode_, true);
+  const double e[4] = {x1 * kx, y1 * ky, x2 * kx, y2 * ky};
+  return RoundEnds(e, ends);
+}
+
+void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
+  // The colour first (it cannot fail): then no end has to survive the lookup's call.
+  const Pixel pixel = OpaquePixel(core::IsSystemColor(color) ? ResolveColor(color) : color);
+  std::array<int32_t, 4> ends;  // ax, ay, bx, by in pixels
+  const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
+  if (!(pixels ? PixelEnds(x1, y1, x2, y2, ends) : ScaledEnds(x1, y1, x2, y2, ends)))
+    ThrowOverflow();
+  const int64_t ax = ends[0], ay = ends[1], bx = ends[2], by = ends[3];
+  Image& image = *inner_;
+  const int64_t w = image.width, h = image.height;
+  if (w == 0 || h == 0) return;
+  if (drawWidth_ != 1) return DrawWideLine(image, ax, ay, bx, by, drawWidth_, pixel);
+
+  if (ay == by) {  // horizontal: one span
+    if (ay < 0 || ay >= h) return;
+    const int64_t left = std::max<int64_t>(std::min(ax, bx), 0);
+    const int64_t right = std::min<int64_t>(std::max(ax, bx), w - 1);
+    if (left > right) return;
+    return FillPixels(image.pixels.data() + ay * w + left, size_t(right - left + 1), pixel);
+  }
+  if (ax == bx) {  // vertical: one column
+    if (ax < 0 || ax >= w) return;
+    const int64_t top = std::max<int64_t>(std::min(ay, by), 0);
+    const int64_t bottom = std::min<int64_t>(std::max(ay, by), h - 1);
+    if (top > bottom) return;  // wholly above or below: no pointer into the rows
+    Pixel* p = image.pixels.data() + top * w + ax;
+    for (int64_t n = bottom - top + 1; n > 0; --n, p += w) *p = pixel;
+    return;
+  }
+  DrawThinLine(image, ax, ay, bx, by, pixel);
+}
+
+void RasterSurface::Cls() {
+  Image& image = *inner_;
+  FillPixels(image.pixels.data(), image.pixels.size(), OpaquePixel(ResolveColor(backColor_)));
+  if (!picture_ || picture_->Handle() == 0) return;
+  const std::shared_ptr<Image> bitmap = GdiTable::Instance().BitmapOf(picture_->Handle());
+  if (!bitmap || bitmap->pixels.size() != size_t(bitmap->width) * size_t(bitmap->height)) return;
+  const int32_t width = std::min(image.width, bitmap->width);
+  const int32_t height = width > 0 ? std::min(image.height, bitmap->height) : 0;
+  for (int32_t y = 0; y < height; ++y) {
+    const Pixel* src = &bitmap->at(0, y);
+    Pixel* dst = &image.at(0, y);
+    for (int32_t x = 0; x < width; ++x) dst[x] = Blend(src[x], dst[x]);
+  }
+}
+
+// ---- Composition --------------------------------------------------------------------
+
+Image RasterSurface::Compose() const {
+  Image out(extentX_, extentY_, OpaquePixel(ResolveColor(backColor_)));
+  const auto put = [&](int32_t x, int32_t y, Pixel p) {
+    if (out.Contains(x, y)) out.at(x, y) = p;
+  };
+  // One ring of the border, inset by r: the upper-left sides end before the far
+  // corners, which belong to the lower-right sides.
+  const auto ring = [&](int32_t r, core::OleColor upperLeft, core::OleColor lowerRight) {
+    const Pixel ul = OpaquePixel(ResolveColor(upperLeft));
+    const Pixel lr = OpaquePixel(ResolveColor(lowerRight));
+    const int32_t right = extentX_ - 1 - r, bottom = extentY_ - 1 - r;
+    for (int32_t x = r; x < right; ++x) put(x, r, ul);
+    for (int32_t y = r; y < bottom; ++y) put(r, y, ul);
+    for (int32_t x = r; x <= right; ++x) put(x, bottom, lr);
+    for (int32_t y = r; y <= bottom; ++y) put(right, y, lr);
+  };
+  const core::OleColor system = core::kSystemColorBit;
+  if (borderStyle_ == 1 && appearance_ == 0) {
+    ring(0, system | kColorWindowFrame, system | kColorWindowFrame);
+  } else if (borderStyle_ == 1) {  // sunken edge
+    ring(0, system | kColorButtonShadow, system | kColorButtonHighlight);
+    ring(1, system | kColor3DDarkShadow, system | kColor3DLight);
+  }
+  const int32_t t = BorderThickness();
+  if (inner_->width > 0)
+    for (int32_t y = 0; y < inner_->height; ++y)
+      std::copy_n(&inner_->at(0, y), inner_->width, &out.at(t, t + y));
+  return out;
+}
+
+}  // namespace led::platform

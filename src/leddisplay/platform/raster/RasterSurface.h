@@ -1,0 +1,152 @@
+#pragma once
+/// @file
+/// A drawing surface kept as an RGBA image of its inner area, with the border drawn
+/// around it on composition.
+///
+/// Extent: kept in whole pixels. A width or height set in twips becomes
+/// twips / TwipsPerPixel rounded to nearest (halves to even); the getter gives
+/// pixels * TwipsPerPixel. A set that lands on the current pixel count changes nothing
+/// and calls no resize handler; any other calls it synchronously before returning. NaN,
+/// negative values and extents whose inner image would exceed 32767 pixels on a side or
+/// 64 Mi pixels in all are refused with error 380 and change nothing. Changing the twips
+/// per pixel keeps the pixel extent.
+///
+/// Border: BorderStyle 0 draws none; 1 draws a 1-pixel frame line (Appearance 0, flat)
+/// or a 2-pixel sunken edge (Appearance 1, 3D). Inner size = extent - 2 * thickness,
+/// never below 0. When the inner size changes the kept image keeps its top-left content;
+/// new area shows the back colour.
+///
+/// Line: end points are converted to pixels and rounded to nearest, halves to even; both
+/// end pixels are painted. Between them, along the longer axis a (the x axis on a tie),
+/// walking from the end with the smaller a, the other coordinate is
+/// b0 + floor((2 * i * (b1 - b0) + n) / (2 * n)) at step i of n, so a line and its
+/// reverse paint the same pixels. Pixels outside the image are clipped. A pen wider than
+/// one pixel paints a w x w square for each pixel, offset by -(w - 1) / 2. Coordinates
+/// that are not finite or lie beyond +-2^31 pixels give error 6.
+///
+/// Colours: a system colour (bit 31) is looked up in SystemColors; otherwise the low 24
+/// bits are used. Cls fills with the back colour and draws the picture 1:1 at (0, 0),
+/// blended by its alpha. Setting BackColor or Picture clears as Cls does. The image is
+/// kept whatever AutoRedraw says (there is no window to draw onto directly).
+///
+/// Scale modes: 0 user (as pixels), 1 twips, 2 points, 3 pixels, 4 characters (120 x 240
+/// twips), 5 inches, 6 millimetres, 7 centimetres; ScaleX/ScaleY also take 8 (himetric).
+/// Starting state: extent 0 x 0, pixels, AutoRedraw True, DrawWidth 1, BackColor 0
+/// (black), Appearance 1, BorderStyle 0, Enabled True, MousePointer 0, 15 twips per pixel.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "leddisplay/host/Surface.h"
+#include "leddisplay/platform/raster/Image.h"
+
+namespace led::platform {
+
+/// The largest inner image: pixels on a side, and pixels in all.
+inline constexpr int64_t kMaxInnerSide = 32767;
+inline constexpr int64_t kMaxInnerPixels = int64_t{64} * 1024 * 1024;
+
+class RasterSurface : public host::Surface {
+ public:
+  RasterSurface();
+  ~RasterSurface() override;
+  RasterSurface(const RasterSurface&) = delete;
+  RasterSurface& operator=(const RasterSurface&) = delete;
+
+  /// Called inside SetWidth/SetHeight when the extent changes.
+  void SetResizeHandler(std::function<void()> handler);
+  /// Screen metrics; both must be finite and positive (380 otherwise).
+  void SetTwipsPerPixel(float x, float y);
+
+  const Image& Inner() const { return *inner_; }
+  int32_t BorderThickness() const;
+  /// The whole control: border plus inner image, extent-sized.
+  Image Compose() const;
+  /// The pixels a width or height set in twips would give (the rule above); what the
+  /// setters refuse raises 380 here too.
+  int32_t PixelsFromTwipsX(float twips) const { return ExtentFromTwips(twips, twipsPerPixelX_); }
+  int32_t PixelsFromTwipsY(float twips) const { return ExtentFromTwips(twips, twipsPerPixelY_); }
+  int32_t ExtentPixelsX() const { return extentX_; }
+  int32_t ExtentPixelsY() const { return extentY_; }
+  /// Sets the extent in pixels, with the same checks and notification as SetWidth/SetHeight.
+  void SetExtentPixels(int32_t width, int32_t height);
+
+  int16_t DrawWidth() const { return drawWidth_; }
+  /// 1..32767; other values give 380.
+  void SetDrawWidth(int16_t width) override;
+  int16_t ScaleMode() override { return scaleMode_; }
+  /// 0..7; other values give 380.
+  void SetScaleMode(int16_t mode) override;
+  float ScaleWidth() override;
+  float ScaleHeight() override;
+  /// Modes 0..8; others give 5.
+  float ScaleX(float value, int16_t from, int16_t to) override;
+  float ScaleY(float value, int16_t from, int16_t to) override;
+
+  void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
+  void Cls() override;
+  core::Boolean AutoRedraw() override { return autoRedraw_; }
+  void SetAutoRedraw(core::Boolean on) override { autoRedraw_ = on; }
+  int32_t hDC() override { return hdc_; }
+
+  int16_t Appearance() override { return appearance_; }
+  void SetAppearance(int16_t appearance) override;  ///< 0..1, else 380
+  int16_t BorderStyle() override { return borderStyle_; }
+  void SetBorderStyle(int16_t style) override;  ///< 0..1, else 380
+  core::OleColor BackColor() override { return backColor_; }
+  void SetBackColor(core::OleColor color) override;
+  core::Boolean Enabled() override { return enabled_; }
+  void SetEnabled(core::Boolean enabled) override { enabled_ = enabled; }
+  int16_t MousePointer() override { return mousePointer_; }
+  void SetMousePointer(int16_t pointer) override;  ///< 0..15 or 99, else 380
+  host::PicturePtr MouseIcon() override { return mouseIcon_; }
+  void SetMouseIcon(host::PicturePtr icon) override { mouseIcon_ = std::move(icon); }
+  host::PicturePtr Picture() override { return picture_; }
+  void SetPicture(host::PicturePtr picture) override;
+  int32_t hWnd() override { return hWnd_; }
+
+  float Width() override;
+  void SetWidth(float twips) override;
+  float Height() override;
+  void SetHeight(float twips) override;
+  float TwipsPerPixelX() override { return twipsPerPixelX_; }
+  float TwipsPerPixelY() override { return twipsPerPixelY_; }
+
+ private:
+  /// Pixels per unit of a scale mode along one axis.
+  double PixelsPerUnit(int16_t mode, bool vertical) const;
+  int32_t ExtentFromTwips(float twips, float twipsPerPixel) const;
+  void ApplyExtent(int32_t width, int32_t height);
+  void ResizeInner();
+  /// Takes a new appearance and border style together; refused (380) when either is out
+  /// of range or the inner image they leave would be too large.
+  void SetEdge(int16_t appearance, int16_t style);
+  void PaintSpan(int64_t x, int64_t y, Pixel pixel);
+  /// The ends of a line in the current scale mode, in pixels; false when one lies beyond
+  /// +-2^31 pixels or is not finite.
+  [[gnu::noinline]] bool ScaledEnds(float x1, float y1, float x2, float y2,
+                                    std::array<int32_t, 4>& ends) const;
+
+  std::shared_ptr<Image> inner_;
+  int32_t bitmap_ = 0;
+  int32_t hdc_ = 0;
+  int32_t hWnd_ = 0;
+  int32_t extentX_ = 0;
+  int32_t extentY_ = 0;
+  float twipsPerPixelX_ = 15.0f;
+  float twipsPerPixelY_ = 15.0f;
+  int16_t drawWidth_ = 1;
+  int16_t scaleMode_ = host::kScalePixels;
+  core::Boolean autoRedraw_ = core::kTrue;
+  int16_t appearance_ = 1;
+  int16_t borderStyle_ = 0;
+  core::OleColor backColor_ = 0;
+  core::Boolean enabled_ = core::kTrue;
+  int16_t mousePointer_ = 0;
+  host::PicturePtr mouseIcon_;
+  host::PicturePtr picture_;
+  std::function<void()> resizeHandler_;
+};
+
+}  // namespace led::platform

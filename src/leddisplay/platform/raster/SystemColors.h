@@ -1,0 +1,38 @@
+#pragma once
+/// @file
+/// The system colour table: the classic default colours for the standard indices 0
+/// (scroll bar) to 30 (menu bar), as RGB values (red in bits 0-7). Process wide and safe
+/// to read from any thread; tests may replace entries and reset them.
+#include <cstdint>
+
+#include "leddisplay/core/OleColor.h"
+
+namespace led::platform {
+
+/// The number of entries: indices 0 to 30.
+inline constexpr int32_t kSystemColorCount = 31;
+
+/// Standard indices used by the platform itself.
+enum SystemColorIndex : int32_t {
+  kColorWindowFrame = 6,
+  kColorButtonFace = 15,
+  kColorButtonShadow = 16,
+  kColorButtonText = 18,
+  kColorButtonHighlight = 20,
+  kColor3DDarkShadow = 21,
+  kColor3DLight = 22,
+};
+
+/// The current RGB value of a system colour; 0 for an index outside 0..30.
+core::OleColor SystemColor(int32_t index);
+/// Replaces one entry. An index outside 0..30 or a colour above 0xFFFFFF gives
+/// core::RuntimeError 5 and changes nothing.
+void SetSystemColor(int32_t index, core::OleColor rgb);
+/// Restores every entry to its classic default.
+void ResetSystemColors();
+
+/// A colour as drawn: a system colour (bit 31 set) is looked up, otherwise the low
+/// 24 bits are the RGB value.
+core::OleColor ResolveColor(core::OleColor color);
+
+}  // namespace led::platform

@@ -1,0 +1,56 @@
+#include "leddisplay/platform/text/TextLabel.h"
+
+#include <cmath>
+
+#include "leddisplay/platform/raster/SystemColors.h"
+#include "leddisplay/platform/text/FontRenderer.h"
+
+namespace led::platform {
+
+namespace {
+
+TextStyle StyleOf(const host::Font& font) {
+  TextStyle style;
+  style.family = font.Name();
+  style.points = static_cast<double>(font.Size()) / 10000.0;
+  style.bold = core::IsTrue(font.Bold());
+  style.italic = core::IsTrue(font.Italic());
+  style.underline = core::IsTrue(font.Underline());
+  style.strikethrough = core::IsTrue(font.Strikethrough());
+  return style;
+}
+
+}  // namespace
+
+TextLabel::TextLabel(host::Surface& surface, std::string caption)
+    : PlacedLabel(surface, std::move(caption)) {}
+
+// Text is laid out at the surface's resolution: 1440 twips make an inch.
+double TextLabel::Dpi() {
+  const float tpp = surface_.TwipsPerPixelY();
+  return (std::isfinite(tpp) && tpp > 0) ? 1440.0 / tpp : 96.0;
+}
+
+int32_t TextLabel::PixelWidth() {
+  return FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).width;
+}
+
+int32_t TextLabel::PixelHeight() {
+  return FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).height;
+}
+
+void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip) {
+  // Places far outside any image are skipped rather than overflowing the arithmetic.
+  constexpr float kFar = 1.0e9f;
+  if (std::fabs(leftPx_) > kFar || std::fabs(topPx_) > kFar) return;
+  const auto x = static_cast<int64_t>(std::nearbyint(leftPx_)) + originX;
+  const auto y = static_cast<int64_t>(std::nearbyint(topPx_)) + originY;
+  const TextStyle style = StyleOf(*font_);
+  const double dpi = Dpi();
+  const TextSize size = FontRenderer::Instance().Measure(style, caption_, dpi);
+  if (x >= image.width || y >= image.height || x + size.width < 0 || y + size.height < 0) return;
+  FontRenderer::Instance().Draw(image, static_cast<int32_t>(x), static_cast<int32_t>(y), size.width,
+                                alignment_, style, caption_, dpi, ResolveColor(foreColor_), clip);
+}
+
+}  // namespace led::platform

@@ -1,0 +1,36 @@
+#pragma once
+/// @file
+/// A caption label on a surface (a PlacedLabel): transparent, sized to its text as
+/// FreeType measures it at 1440 / TwipsPerPixel dots per inch of the surface. An empty
+/// caption keeps the height of one line and has width 0; "\n" starts a new line and
+/// Alignment (0 left, 1 right, 2 centre) places each line inside the label's width.
+#include <cstdint>
+#include <string>
+
+#include "leddisplay/host/Surface.h"
+#include "leddisplay/platform/raster/Image.h"
+#include "leddisplay/platform/raster/PlacedLabel.h"
+
+namespace led::platform {
+
+/// The platform's caption label: text drawn with FreeType into the surface's image.
+class TextLabel : public PlacedLabel {
+ public:
+  /// `surface` must outlive the label.
+  TextLabel(host::Surface& surface, std::string caption);
+
+  /// The text's size in pixels, as measured for the current caption and font.
+  ///@{
+  int32_t PixelWidth() override;
+  int32_t PixelHeight() override;
+  ///@}
+
+  /// Draws the text, anti-aliased in ForeColor (system colours resolved), at its place
+  /// (rounded to whole pixels) plus the origin offset; clipped to the image and `clip`.
+  void DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip = kAnywhere);
+
+ private:
+  double Dpi();
+};
+
+}  // namespace led::platform
