@@ -36,6 +36,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/Image.h"
@@ -83,7 +84,10 @@ class RasterSurface : public host::Surface {
   float ScaleX(float value, int16_t from, int16_t to) override;
   float ScaleY(float value, int16_t from, int16_t to) override;
 
-  void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
+  // A batch is drawn as its Line calls would draw it, without calling Line: both are
+  // final, so they cannot disagree.
+  void Line(float x1, float y1, float x2, float y2, core::OleColor color) final;
+  void Lines(std::span<const host::LineCall> lines) final;
   void Cls() override;
   core::Boolean AutoRedraw() override { return autoRedraw_; }
   void SetAutoRedraw(core::Boolean on) override { autoRedraw_ = on; }
@@ -121,11 +125,6 @@ class RasterSurface : public host::Surface {
   // Takes a new appearance and border style together; refused (380) when either is out
   // of range or the inner image they leave would be too large.
   void SetEdge(int16_t appearance, int16_t style);
-  void PaintSpan(int64_t x, int64_t y, Pixel pixel);
-  // The ends of a line in the current scale mode, in pixels; false when one lies beyond
-  // +-2^31 pixels or is not finite.
-  [[gnu::noinline]] bool ScaledEnds(float x1, float y1, float x2, float y2,
-                                    std::array<int32_t, 4>& ends) const;
 
   std::shared_ptr<Image> inner_;
   int32_t bitmap_ = 0;

@@ -111,13 +111,11 @@ constexpr size_t kSymCount = static_cast<size_t>(Sym::Four) + 1;
 // wide: 2 * SegmentSeperation may leave 16 bits, and raises only when a coordinate
 // uses it, as the point's does.
 struct CellFrame {
-  Display& display;
   std::array<int32_t, kSymCount> values;
 };
 
-CellFrame FrameOf(Display& display, int16_t x, int16_t y, int16_t half) {
-  const model::ControlState& st = display.state;
-  CellFrame frame{display, {}};
+CellFrame FrameOf(const model::ControlState& st, int16_t x, int16_t y, int16_t half) {
+  CellFrame frame{};
   const auto set = [&](Sym sym, int32_t value) { frame.values[static_cast<size_t>(sym)] = value; };
   set(Sym::X, x);
   set(Sym::Y, y);
@@ -145,12 +143,11 @@ int16_t Evaluate(const CellFrame& frame, const Expr& expr) {
   return total;
 }
 
-void Draw(const CellFrame& frame, const Placement& placement, core::OleColor color) {
+void Draw(LineBatch& d, const CellFrame& frame, const Placement& placement, core::OleColor color) {
   // All three coordinates are computed before the first line is drawn.
   const int16_t a = Evaluate(frame, placement.args[0]);
   const int16_t b = Evaluate(frame, placement.args[1]);
   const int16_t c = Evaluate(frame, placement.args[2]);
-  Display& d = frame.display;
   switch (placement.primitive) {
     case Primitive::Top:
       return DrawSegmentTop(d, a, b, c, color);
@@ -178,14 +175,16 @@ void DrawGlyphCell(Display& display, const DisplayCell& cell, int16_t left, int1
   const Glyph* glyph = FindGlyph(cell.Character);
   if (glyph == nullptr) return;
   const model::ControlState& st = display.state;
-  const CellFrame frame = FrameOf(display, left, top, halfHeight);
-  for (int i = 0; i < kSegments; ++i) {
-    const Lamp lamp = glyph->lamps[i];
-    const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
-    Draw(frame, kCell[i], lit ? st.StoredOnColor : st.StoredOffColor);
-  }
-  if (cell.Point == PointState::Lit) Draw(frame, kPoint, st.StoredOnColor);
-  if (cell.Point == PointState::Unlit) Draw(frame, kPoint, st.StoredOffColor);
+  const CellFrame frame = FrameOf(st, left, top, halfHeight);
+  DrawLines(display, [&](LineBatch& lines) {
+    for (int i = 0; i < kSegments; ++i) {
+      const Lamp lamp = glyph->lamps[i];
+      const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
+      Draw(lines, frame, kCell[i], lit ? st.StoredOnColor : st.StoredOffColor);
+    }
+    if (cell.Point == PointState::Lit) Draw(lines, frame, kPoint, st.StoredOnColor);
+    if (cell.Point == PointState::Unlit) Draw(lines, frame, kPoint, st.StoredOffColor);
+  });
 }
 
 }  // namespace led::render
