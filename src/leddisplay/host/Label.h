@@ -14,6 +14,8 @@ class Label {
   virtual ~Label() = default;
 
   virtual std::string Caption() = 0;
+  // Whether Caption() has any text; a host that keeps the text answers without copying it.
+  virtual bool HasCaption() { return !Caption().empty(); }
   virtual void SetCaption(const std::string& caption) = 0;
   virtual core::OleColor ForeColor() = 0;
   virtual void SetForeColor(core::OleColor color) = 0;

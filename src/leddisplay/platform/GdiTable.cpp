@@ -74,7 +74,7 @@ int32_t GdiTable::CreateBitmapDC(int32_t bitmap) {
   std::lock_guard lock(mutex_);
   if (!bitmaps_.contains(bitmap)) return 0;
   const int32_t hdc = NextHandle();
-  contexts_[hdc] = bitmap;
+  AddContext(hdc, bitmap);
   return hdc;
 }
 
@@ -88,7 +88,7 @@ int32_t GdiTable::CreateCompatibleDC(int32_t hdc) {
   std::lock_guard lock(mutex_);
   if (hdc != 0 && !contexts_.contains(hdc)) return 0;
   const int32_t created = NextHandle();
-  contexts_[created] = stockBitmap_;
+  AddContext(created, stockBitmap_);
   return created;
 }
 
@@ -101,7 +101,20 @@ int32_t GdiTable::SelectObject(int32_t hdc, int32_t object) {
 
 int32_t GdiTable::DeleteDC(int32_t hdc) {
   std::lock_guard lock(mutex_);
-  return contexts_.erase(hdc) ? 1 : 0;
+  auto entry = contexts_.extract(hdc);
+  if (entry.empty()) return 0;
+  spareContext_ = std::move(entry);
+  return 1;
+}
+
+void GdiTable::AddContext(int32_t hdc, int32_t bitmap) {
+  if (spareContext_.empty()) {
+    contexts_.emplace(hdc, bitmap);
+    return;
+  }
+  spareContext_.key() = hdc;
+  spareContext_.mapped() = bitmap;
+  contexts_.insert(std::move(spareContext_));
 }
 
 Image* GdiTable::TargetOf(int32_t hdc) {
