@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "leddisplay/core/Arithmetic.h"
+#include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/render/Segments.h"
 
 namespace led::render {
@@ -130,17 +130,20 @@ CellFrame FrameOf(const model::ControlState& st, int16_t x, int16_t y, int16_t h
   return frame;
 }
 
-int16_t Value(const CellFrame& frame, Sym sym) {
-  return core::Narrow16(frame.values[static_cast<size_t>(sym)]);
-}
-
-// The end marker's sign 0 adds nothing, so every expression takes the same four steps
-// and the partial sums are those of the terms alone.
+// Every value a coordinate uses and every partial sum must fit 16 bits (6 otherwise).
+// The sum is kept wide and checked once at the end, as it nearly always fits; the end
+// marker's sign 0 adds nothing, so every expression takes the same four steps.
 int16_t Evaluate(const CellFrame& frame, const Expr& expr) {
-  int16_t total = Value(frame, expr[0].sym);
-  for (size_t i = 1; i < expr.size(); ++i)
-    total = core::Add16(total, expr[i].sign * int32_t{Value(frame, expr[i].sym)});
-  return total;
+  const auto fits = [](int32_t v) { return uint32_t(v + 32768) <= 0xFFFFu; };
+  int32_t total = frame.values[static_cast<size_t>(expr[0].sym)];
+  bool inRange = fits(total);
+  for (size_t i = 1; i < expr.size(); ++i) {
+    const int32_t value = frame.values[static_cast<size_t>(expr[i].sym)];
+    total += expr[i].sign * value;
+    inRange &= fits(value) & fits(total);
+  }
+  if (!inRange) throw core::RuntimeError(core::kOverflow);
+  return static_cast<int16_t>(total);
 }
 
 void Draw(LineBatch& d, const CellFrame& frame, const Placement& placement, core::OleColor color) {
