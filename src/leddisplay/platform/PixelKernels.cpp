@@ -40,7 +40,7 @@ bool HasAvx2() {
 
 }  // namespace
 
-void FillPixels(Pixel* p, size_t n, Pixel value) {
+void FillLongRun(Pixel* p, size_t n, Pixel value) {
 #if defined(__x86_64__)
   if (HasAvx2()) return FillPixelsAvx2(p, n, value);
 #endif

@@ -1,6 +1,7 @@
 // Sections: the glyph table; the cell geometry table; evaluating and drawing a cell.
 #include "leddisplay/render/Glyphs.h"
 
+#include <algorithm>
 #include <array>
 
 #include "leddisplay/core/RuntimeError.h"
@@ -112,6 +113,7 @@ constexpr size_t kSymCount = static_cast<size_t>(Sym::Four) + 1;
 // uses it, as the point's does.
 struct CellFrame {
   std::array<int32_t, kSymCount> values;
+  bool small;  // every value within +-8191: no sum of four can leave 16 bits
 };
 
 CellFrame FrameOf(const model::ControlState& st, int16_t x, int16_t y, int16_t half) {
@@ -127,22 +129,24 @@ CellFrame FrameOf(const model::ControlState& st, int16_t x, int16_t y, int16_t h
   set(Sym::PointSize, st.StoredDecimalPointSize);
   set(Sym::One, 1);
   set(Sym::Four, 4);
+  frame.small =
+      std::ranges::all_of(frame.values, [](int32_t v) { return v >= -8191 && v <= 8191; });
   return frame;
 }
 
 // Every value a coordinate uses and every partial sum must fit 16 bits (6 otherwise).
-// The sum is kept wide and checked once at the end, as it nearly always fits; the end
-// marker's sign 0 adds nothing, so every expression takes the same four steps.
+// The end marker's sign 0 adds nothing, so every expression takes the same four steps.
+// A frame whose values are all small cannot overflow in four terms and is not checked.
 int16_t Evaluate(const CellFrame& frame, const Expr& expr) {
-  const auto fits = [](int32_t v) { return uint32_t(v + 32768) <= 0xFFFFu; };
-  int32_t total = frame.values[static_cast<size_t>(expr[0].sym)];
-  bool inRange = fits(total);
-  for (size_t i = 1; i < expr.size(); ++i) {
-    const int32_t value = frame.values[static_cast<size_t>(expr[i].sym)];
-    total += expr[i].sign * value;
-    inRange &= fits(value) & fits(total);
+  const auto value = [&](size_t i) { return frame.values[static_cast<size_t>(expr[i].sym)]; };
+  const int32_t v0 = value(0), v1 = value(1), v2 = value(2), v3 = value(3);
+  const int32_t s1 = v0 + expr[1].sign * v1, s2 = s1 + expr[2].sign * v2;
+  const int32_t total = s2 + expr[3].sign * v3;
+  if (!frame.small) {
+    const auto fits = [](int32_t v) { return uint32_t(v + 32768) <= 0xFFFFu; };
+    if (!(fits(v0) && fits(v1) && fits(v2) && fits(v3) && fits(s1) && fits(s2) && fits(total)))
+      throw core::RuntimeError(core::kOverflow);
   }
-  if (!inRange) throw core::RuntimeError(core::kOverflow);
   return static_cast<int16_t>(total);
 }
 
