@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstddef>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -60,17 +61,22 @@ inline bool RoundEnds(const double (&e)[4], std::array<int32_t, 4>& ends) {
 // The ends of a line given in pixels, rounded to pixels; false when one is not
 // representable. All four are checked and converted at once: lines are many and short,
 // and a conversion through double would cost as much as the pixels.
-inline bool PixelEnds(float x1, float y1, float x2, float y2, std::array<int32_t, 4>& ends) {
+inline bool PixelEnds(const host::LineCall& l, std::array<int32_t, 4>& ends) {
 #if defined(__SSE2__)
-  // Floats below 2^31 are at most 2^31 - 128, so the float bounds are the double ones.
-  const __m128 v = _mm_setr_ps(x1, y1, x2, y2);
+  // The four ends lie side by side: one load. Floats below 2^31 are at most
+  // 2^31 - 128, so the float bounds are the double ones.
+  static_assert(offsetof(host::LineCall, y2) == 3 * sizeof(float));
+  const __m128 v = _mm_loadu_ps(&l.x1);
   const __m128 inRange = _mm_and_ps(_mm_cmpge_ps(v, _mm_set1_ps(-2147483648.0f)),
                                     _mm_cmplt_ps(v, _mm_set1_ps(2147483648.0f)));
   if (_mm_movemask_ps(inRange) != 0xF) return false;
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(ends.data()), _mm_cvtps_epi32(v));
+  // Taken out of the register one by one: a store and four loads would wait on the store.
+  const __m128i e = _mm_cvtps_epi32(v);
+  ends = {_mm_cvtsi128_si32(e), _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 1)),
+          _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 2)), _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 3))};
   return true;
 #else
-  const double e[4] = {x1, y1, x2, y2};
+  const double e[4] = {l.x1, l.y1, l.x2, l.y2};
   return RoundEnds(e, ends);
 #endif
 }
@@ -384,8 +390,7 @@ void RasterSurface::Lines(std::span<const host::LineCall> lines) {
       pixel = PixelOf(color);
     }
     std::array<int32_t, 4> ends;  // ax, ay, bx, by in pixels
-    if (!(pixels ? PixelEnds(l.x1, l.y1, l.x2, l.y2, ends) : ScaledEnds(l, kx, ky, ends)))
-      ThrowOverflow();
+    if (!(pixels ? PixelEnds(l, ends) : ScaledEnds(l, kx, ky, ends))) ThrowOverflow();
     if (empty) continue;
     const int64_t ax = ends[0], ay = ends[1], bx = ends[2], by = ends[3];
     if (drawWidth_ != 1) {
