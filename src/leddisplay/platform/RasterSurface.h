@@ -1,6 +1,6 @@
 #pragma once
-// A drawing surface kept as an RGBA image of its inner area, with the border drawn
-// around it on composition.
+// A drawing surface kept as an image of its inner area (0xAARRGGBB words, always
+// opaque where the surface itself paints), with the border drawn around it on composition.
 //
 // Extent: kept in whole pixels. A width or height set in twips becomes
 // twips / TwipsPerPixel rounded to nearest (halves to even); the getter gives
@@ -21,7 +21,8 @@
 // b0 + floor((2 * i * (b1 - b0) + n) / (2 * n)) at step i of n, so a line and its
 // reverse paint the same pixels. Pixels outside the image are clipped. A pen wider than
 // one pixel paints a w x w square for each pixel, offset by -(w - 1) / 2. Coordinates
-// that are not finite or lie beyond +-2^31 pixels give error 6.
+// that are not finite or lie beyond +-2^31 pixels give error 6. Lines draws a batch as
+// its Line calls would: a refused line ends it after the lines before it.
 //
 // Colours: a system colour (bit 31) is looked up in SystemColors; otherwise the low 24
 // bits are used. Cls fills with the back colour and draws the picture 1:1 at (0, 0),
