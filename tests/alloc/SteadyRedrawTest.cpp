@@ -1,7 +1,6 @@
 // A steady redraw (Refresh of a control whose value and settings have not changed)
 // must not touch the heap: a display refreshed many times a second would otherwise
-// churn the allocator on every frame. Captions are kept short here: the host hands a
-// caption over as a string, which allocates once it outgrows the string's own buffer.
+// churn the allocator on every frame.
 #include <cmath>
 #include <functional>
 #include <string>
@@ -80,6 +79,13 @@ TEST(SteadyRedraw, AllocatesNothing) {
          c.SetValue(0.1 + 0.2);
        }},
       {"over range", [](control::LEDDisplay& c) { c.SetValue(std::nextafter(1e300, 0.0)); }},
+      {"auto-sized with captions longer than a string keeps in place",
+       [](control::LEDDisplay& c) {
+         c.SetAutoSize(kTrue);
+         c.SetCaptionUpper("Supply voltage of the second rail");
+         c.SetCaptionLow("volts, measured at the load");
+       }},
+      {"transparent", [](control::LEDDisplay& c) { c.SetTransparent(kTrue); }},
       {"vertical gradient",
        [](control::LEDDisplay& c) {
          c.SetBackGroundStyle(model::Gradient_V);

@@ -146,8 +146,8 @@ TEST(GdiTable, GradientFillEndsExactlyOnTheVertexColours) {
     // Halfway the channels lie between the ends, falling red and rising blue.
     const Pixel mid = img.at(5, 5);
     const Pixel before = h ? img.at(4, 5) : img.at(5, 4);
-    EXPECT_LT(mid & 0xFF, before & 0xFF);
-    EXPECT_GT((mid >> 16) & 0xFF, (before >> 16) & 0xFF);
+    EXPECT_LT((mid >> 16) & 0xFF, (before >> 16) & 0xFF);
+    EXPECT_GT(mid & 0xFF, before & 0xFF);
   }
 }
 

@@ -139,6 +139,11 @@ TEST(RasterSurfaceLine, NonFiniteOrHugeCoordinatesOverflow) {
   // Far but representable ends are clipped, not refused.
   surface.Line(-2e9f, 1, 2e9f, 1, kWhite);
   EXPECT_EQ(Painted(surface.Inner()).size(), 4u);
+  // In a batch the lines before a refused one are drawn and those after it are not.
+  const host::LineCall batch[] = {
+      {0, 3, 0, 3, kWhite}, {0, 0, bad[0], 1, kWhite}, {3, 3, 3, 3, kWhite}};
+  EXPECT_RUNTIME_ERROR(surface.Lines(batch), core::kOverflow);
+  EXPECT_EQ(Painted(surface.Inner()), (PixelSet{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {0, 3}}));
 }
 
 }  // namespace

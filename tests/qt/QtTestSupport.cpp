@@ -114,12 +114,9 @@ QImage FormControl::Snapshot() const {
 }
 
 QImage QImageOf(const platform::Image& image) {
-  QImage out(image.width, image.height, QImage::Format_RGBA8888);
+  QImage out(image.width, image.height, QImage::Format_RGB32);
   for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) {
-      const platform::Pixel p = image.at(x, y);
-      out.setPixelColor(x, y, QColor(p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF));
-    }
+    for (int x = 0; x < image.width; ++x) out.setPixel(x, y, image.at(x, y) | 0xFF000000u);
   return out;
 }
 

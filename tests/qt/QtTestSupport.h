@@ -56,7 +56,7 @@ class FormControl {
 // Applies the sets through the widget's Qt properties.
 void Apply(LEDDisplayWidget& widget, const PropertySets& sets);
 
-// The platform image as an opaque RGBA8888 QImage, converted here rather than by the
+// The platform image as an opaque QImage, built pixel by pixel here rather than by the
 // widget's own code so that a comparison with the widget's pixels checks that code.
 QImage QImageOf(const platform::Image& image);
 // The key of an enumeration property's current value ("Gradient_V").

@@ -20,29 +20,34 @@ struct PrimitiveCase {
   std::vector<json> lines;
 };
 
+// A primitive drawn as the render pass draws it: its lines as one batch.
+std::function<void(Display&)> Batched(void (*gather)(LineBatch&)) {
+  return [gather](Display& d) { DrawLines(d, gather); };
+}
+
 class SegmentsTest : public RenderTest {};
 
 TEST_F(SegmentsTest, EachPrimitiveDrawsItsLinesInOrder) {
   // SegmentWidth 3 and DecimalPointSize 3, the first cell of a newly placed control.
   const PrimitiveCase cases[] = {
       {"top",
-       [](Display& d) { DrawSegmentTop(d, 3, 27, 3, kOn); },
+       Batched([](LineBatch& b) { DrawSegmentTop(b, 3, 27, 3, kOn); }),
        {LineCall(3, 3, 27, 3, kOn), LineCall(4, 4, 26, 4, kOn), LineCall(5, 5, 25, 5, kOn)}},
       {"bottom",
-       [](Display& d) { DrawSegmentBottom(d, 3, 27, 51, kOn); },
+       Batched([](LineBatch& b) { DrawSegmentBottom(b, 3, 27, 51, kOn); }),
        {LineCall(3, 51, 27, 51, kOn), LineCall(4, 50, 26, 50, kOn), LineCall(5, 49, 25, 49, kOn)}},
       {"left",
-       [](Display& d) { DrawSegmentLeft(d, 3, 5, 25, kOff); },
+       Batched([](LineBatch& b) { DrawSegmentLeft(b, 3, 5, 25, kOff); }),
        {LineCall(3, 5, 3, 25, kOff), LineCall(4, 6, 4, 24, kOff), LineCall(5, 7, 5, 23, kOff)}},
       {"right",
-       [](Display& d) { DrawSegmentRight(d, 27, 4, 26, kOn); },
+       Batched([](LineBatch& b) { DrawSegmentRight(b, 27, 4, 26, kOn); }),
        {LineCall(27, 4, 27, 26, kOn), LineCall(26, 5, 26, 25, kOn), LineCall(25, 6, 25, 24, kOn)}},
       {"middle",
-       [](Display& d) { DrawSegmentMiddle(d, 3, 27, 27, kOff); },
+       Batched([](LineBatch& b) { DrawSegmentMiddle(b, 3, 27, 27, kOff); }),
        {LineCall(3, 27, 27, 27, kOff), LineCall(4, 26, 26, 26, kOff),
         LineCall(4, 28, 26, 28, kOff)}},
       {"point",
-       [](Display& d) { DrawDecimalPoint(d, 31, 55, 34, kOn); },
+       Batched([](LineBatch& b) { DrawDecimalPoint(b, 31, 55, 34, kOn); }),
        {LineCall(31, 55, 34, 55, kOn), LineCall(31, 54, 34, 54, kOn),
         LineCall(31, 53, 34, 53, kOn)}},
   };
@@ -60,20 +65,24 @@ TEST_F(SegmentsTest, LineCountsFollowSegmentWidth) {
   };
   // An even width gives the middle bar one line more, so that it stays symmetric about
   // its centre line and is never thinner than the other bars.
-  const Case cases[] = {{1, 1, 1}, {2, 2, 3},  {3, 3, 3}, {4, 4, 5},
-                        {5, 5, 5}, {-2, 0, 1}, {-1, 0, 1}};
+  // 200 lines outgrow a batch's buffer, which is then drawn before it takes more.
+  const Case cases[] = {{1, 1, 1}, {2, 2, 3},  {3, 3, 3},  {4, 4, 5},
+                        {5, 5, 5}, {-2, 0, 1}, {-1, 0, 1}, {200, 200, 201}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.segmentWidth);
     state.StoredSegmentWidth = c.segmentWidth;
-    EXPECT_EQ(Recorded([](Display& d) { DrawSegmentTop(d, 0, 40, 0, kOn); }).size(), c.bar);
-    EXPECT_EQ(Recorded([](Display& d) { DrawSegmentLeft(d, 0, 0, 40, kOn); }).size(), c.bar);
-    EXPECT_EQ(Recorded([](Display& d) { DrawSegmentMiddle(d, 0, 40, 20, kOn); }).size(), c.middle);
+    EXPECT_EQ(Recorded(Batched([](LineBatch& b) { DrawSegmentTop(b, 0, 40, 0, kOn); })).size(),
+              c.bar);
+    EXPECT_EQ(Recorded(Batched([](LineBatch& b) { DrawSegmentLeft(b, 0, 0, 40, kOn); })).size(),
+              c.bar);
+    EXPECT_EQ(Recorded(Batched([](LineBatch& b) { DrawSegmentMiddle(b, 0, 40, 20, kOn); })).size(),
+              c.middle);
   }
 }
 
 TEST_F(SegmentsTest, EvenMiddleBarIsSymmetricAboutItsCentre) {
   state.StoredSegmentWidth = 4;
-  DrawSegmentMiddle(display, 0, 40, 20, kOn);
+  DrawLines(display, [](LineBatch& b) { DrawSegmentMiddle(b, 0, 40, 20, kOn); });
   EXPECT_EQ(Calls(), (std::vector<json>{LineCall(0, 20, 40, 20, kOn), LineCall(1, 19, 39, 19, kOn),
                                         LineCall(2, 18, 38, 18, kOn), LineCall(1, 21, 39, 21, kOn),
                                         LineCall(2, 22, 38, 22, kOn)}));
@@ -81,7 +90,7 @@ TEST_F(SegmentsTest, EvenMiddleBarIsSymmetricAboutItsCentre) {
 
 TEST_F(SegmentsTest, ThickBarGoesOnWithReversedLines) {
   state.StoredSegmentWidth = 5;
-  DrawSegmentLeft(display, 0, 10, 14, kOn);
+  DrawLines(display, [](LineBatch& b) { DrawSegmentLeft(b, 0, 10, 14, kOn); });
   const std::vector<json> lines = Calls();
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[2], LineCall(2, 12, 2, 12, kOn));
@@ -91,17 +100,21 @@ TEST_F(SegmentsTest, ThickBarGoesOnWithReversedLines) {
 TEST_F(SegmentsTest, NoPointForSizeZeroOrLess) {
   for (int16_t size : {0, -1, -300}) {
     state.StoredDecimalPointSize = size;
-    DrawDecimalPoint(display, 31, 55, 34, kOn);
+    DrawLines(display, [](LineBatch& b) { DrawDecimalPoint(b, 31, 55, 34, kOn); });
   }
   EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(SegmentsTest, OverflowStopsAfterTheLinesAlreadyDrawn) {
-  EXPECT_RUNTIME_ERROR(DrawSegmentTop(display, 0, 10, 32766, kOn), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(
+      DrawLines(display, [](LineBatch& b) { DrawSegmentTop(b, 0, 10, 32766, kOn); }),
+      core::kOverflow);
   EXPECT_EQ(Calls(), (std::vector<json>{LineCall(0, 32766, 10, 32766, kOn),
                                         LineCall(1, 32767, 9, 32767, kOn)}));
   recorder.Clear();
-  EXPECT_RUNTIME_ERROR(DrawSegmentRight(display, -32767, 0, 10, kOn), core::kOverflow);
+  EXPECT_RUNTIME_ERROR(
+      DrawLines(display, [](LineBatch& b) { DrawSegmentRight(b, -32767, 0, 10, kOn); }),
+      core::kOverflow);
   EXPECT_EQ(Calls().size(), 2u);
 }
 

@@ -18,6 +18,8 @@ class Label {
   /// The text shown.
   ///@{
   virtual std::string Caption() = 0;
+  /// Whether Caption() has any text; a host that keeps the text answers without copying it.
+  virtual bool HasCaption() { return !Caption().empty(); }
   virtual void SetCaption(const std::string& caption) = 0;
   ///@}
   /// The text colour (an OLE colour; system colours allowed).

@@ -4,12 +4,19 @@
 /// fail by throwing core::RuntimeError. Coordinates and inner sizes are in the current
 /// scale mode; the extent (Width, Height) is in twips.
 #include <cstdint>
+#include <span>
 
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/OleColor.h"
 #include "leddisplay/host/Picture.h"
 
 namespace led::host {
+
+/// One Line call, for the batched form Lines.
+struct LineCall {
+  float x1, y1, x2, y2;
+  core::OleColor color;
+};
 
 enum ScaleModes : int16_t { kScaleUser = 0, kScaleTwips = 1, kScalePoints = 2, kScalePixels = 3 };
 
@@ -30,6 +37,11 @@ class Surface {
 
   /// A line between absolute points of the current scale, either order.
   virtual void Line(float x1, float y1, float x2, float y2, core::OleColor color) = 0;
+  /// The lines in order, drawn as that many Line calls would draw them: an error ends the
+  /// batch after the lines before it. The default makes those Line calls.
+  virtual void Lines(std::span<const LineCall> lines) {
+    for (const LineCall& l : lines) Line(l.x1, l.y1, l.x2, l.y2, l.color);
+  }
   /// Erases all drawing: the back colour shows and, when set, the picture.
   virtual void Cls() = 0;
   virtual core::Boolean AutoRedraw() = 0;

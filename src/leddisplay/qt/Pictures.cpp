@@ -9,10 +9,11 @@ namespace led::qt {
 
 host::PicturePtr PictureFromImage(const QImage& image) {
   if (image.isNull()) return nullptr;
-  const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-  platform::Image pixels(rgba.width(), rgba.height());
-  for (int y = 0; y < rgba.height(); ++y)
-    std::memcpy(&pixels.at(0, y), rgba.constScanLine(y), size_t(rgba.width()) * 4);
+  // Format_ARGB32 holds our pixel words, unpremultiplied: rows are copied as they are.
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  platform::Image pixels(argb.width(), argb.height());
+  for (int y = 0; y < argb.height(); ++y)
+    std::memcpy(&pixels.at(0, y), argb.constScanLine(y), size_t(argb.width()) * 4);
   return platform::BitmapPicture::FromImage(std::move(pixels));
 }
 
@@ -22,7 +23,7 @@ QImage ToQImage(const host::PicturePtr& picture) {
   if (!bitmap || bitmap->width == 0 || bitmap->height == 0 ||
       bitmap->pixels.size() != size_t(bitmap->width) * size_t(bitmap->height))
     return {};
-  QImage image(bitmap->width, bitmap->height, QImage::Format_RGBA8888);
+  QImage image(bitmap->width, bitmap->height, QImage::Format_ARGB32);
   for (int y = 0; y < bitmap->height; ++y)
     std::memcpy(image.scanLine(y), &bitmap->at(0, y), size_t(bitmap->width) * 4);
   return image;

@@ -4,11 +4,9 @@
 #include <QPixmap>
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "leddisplay/platform/raster/SystemColors.h"
 #include "leddisplay/qt/Pictures.h"
-#include "leddisplay/qt/QtPixelRows.h"
 
 namespace led::qt {
 
@@ -22,25 +20,10 @@ constexpr std::array<Qt::CursorShape, 16> kPointers = {
     Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
 };
 
-// The border of `from` (t pixels on each side) into the same place of `to`. The sides
-// are a few pixels a row: copied in place rather than by a library call each.
-void CopyBorder(const QImage& from, QImage& to, int32_t t) {
-  const int32_t w = from.width(), h = from.height();
-  if (t <= 0) return;
-  const int32_t side = std::min(t, w);
-  const auto* in = reinterpret_cast<const uint32_t*>(from.constBits());
-  auto* out = reinterpret_cast<uint32_t*>(to.bits());
-  const qsizetype inStride = from.bytesPerLine() / 4, outStride = to.bytesPerLine() / 4;
-  for (int32_t y = 0; y < h; ++y, in += inStride, out += outStride) {
-    if (y < t || y >= h - t) {
-      std::memcpy(out, in, size_t(w) * 4);
-      continue;
-    }
-    for (int32_t x = 0; x < side; ++x) {
-      out[x] = in[x];
-      out[w - 1 - x] = in[w - 1 - x];
-    }
-  }
+// The rows of an image as a QImage that refers to them, without a copy.
+QImage RowsOf(const platform::Image& image) {
+  return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                qsizetype(image.width) * 4, QImage::Format_RGB32);
 }
 
 QRgb OpaquePixelColor(core::OleColor rgb) {
@@ -84,13 +67,12 @@ void WidgetSurface::ApplyCursor() {
     widget_.setCursor(kPointers[size_t(pointer)]);
 }
 
-// The widget is drawn from one image in Qt's pixel order, made again at each paint from
-// the kept border and the kept image. That image is shared by the thread's widgets: a
-// panel of many displays then keeps one image per display, not two, which is what
-// bounds its repaint once the images no longer fit the processor's caches.
+// The kept image is drawn where it lies, straight from its pixels (they are Qt's
+// Format_RGB32 words); the border around it comes from an image composed only when its
+// size, style or colours change.
 void WidgetSurface::Paint(QPainter& painter) {
   const int32_t t = BorderThickness(), w = ExtentPixelsX(), h = ExtentPixelsY();
-  if (w > 0 && h > 0) {
+  if (w > 0 && h > 0 && t > 0) {
     const std::array<uint32_t, 10> key = {uint32_t(w),
                                           uint32_t(h),
                                           uint32_t(Appearance()),
@@ -103,20 +85,22 @@ void WidgetSurface::Paint(QPainter& painter) {
                                           platform::SystemColor(platform::kColor3DLight)};
     if (frame_.isNull() || key != frameKey_) {
       const platform::Image whole = Compose();
-      frame_ = QImage(whole.width, whole.height, QImage::Format_RGB32);
-      CopyToQtRows(whole, frame_, 0, 0);
+      frame_ = RowsOf(whole).copy();
       frameKey_ = key;
     }
-    constexpr int64_t kSharedPixels = 1 << 20;  // larger ones get an image of their own
-    static thread_local QImage shared;
-    QImage own;
-    QImage& shown = int64_t(w) * h <= kSharedPixels ? shared : own;
-    if (shown.width() < w || shown.height() < h)
-      shown = QImage(std::max(w, shown.width()), std::max(h, shown.height()), QImage::Format_RGB32);
-    CopyBorder(frame_, shown, t);
-    CopyToQtRows(Inner(), shown, t, t);
-    painter.drawImage(QPoint(0, 0), shown, QRect(0, 0, w, h));
+    // The four sides: the top and bottom rows whole, the left and right columns between.
+    const int32_t rows = std::min(t, h), sides = h - 2 * t;
+    const auto side = [&](int32_t x, int32_t y, int32_t width, int32_t height) {
+      if (width > 0 && height > 0)
+        painter.drawImage(QPoint(x, y), frame_, QRect(x, y, width, height));
+    };
+    side(0, 0, w, rows);
+    side(0, h - rows, w, rows);
+    side(0, t, std::min(t, w), sides);
+    side(w - std::min(t, w), t, std::min(t, w), sides);
   }
+  const platform::Image& inner = Inner();
+  if (inner.width > 0 && inner.height > 0) painter.drawImage(QPoint(t, t), RowsOf(inner));
   // A widget larger than the extent it could be given shows the back colour beyond it.
   const QColor back(OpaquePixelColor(platform::ResolveColor(BackColor())));
   if (widget_.width() > w)

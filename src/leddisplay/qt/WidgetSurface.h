@@ -33,7 +33,7 @@ class WidgetSurface : public platform::RasterSurface {
 
   QWidget& widget_;
   std::array<uint32_t, 10> frameKey_{};
-  QImage frame_;  // the composed control in QImage::Format_RGB32; its border is used
+  QImage frame_;  // the composed control; its border is drawn
 };
 
 }  // namespace led::qt

@@ -1,19 +1,17 @@
 #include "leddisplay/render/DigitRow.h"
 
-#include <string>
-
 #include "leddisplay/core/Arithmetic.h"
 
 namespace led::render {
 
 int16_t DigitTop(Display& display) {
   host::Label& upper = display.host.upperCaption;
-  const std::string caption = upper.Caption();
+  const bool caption = upper.HasCaption();
   // The height is read whether or not it is used, so that a failing label ends the
   // pass the same way with or without a caption.
   const float height = upper.Height();
   const int16_t margin = display.state.StoredDigitUpperMargin;
-  if (caption.empty()) return margin;
+  if (!caption) return margin;
   const float sum = static_cast<float>(margin) + height;
   return core::Round16(sum);
 }

@@ -1,9 +1,10 @@
 // Sections: the glyph table; the cell geometry table; evaluating and drawing a cell.
 #include "leddisplay/render/Glyphs.h"
 
+#include <algorithm>
 #include <array>
 
-#include "leddisplay/core/Arithmetic.h"
+#include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/render/Segments.h"
 
 namespace led::render {
@@ -111,13 +112,12 @@ constexpr size_t kSymCount = static_cast<size_t>(Sym::Four) + 1;
 // wide: 2 * SegmentSeperation may leave 16 bits, and raises only when a coordinate
 // uses it, as the point's does.
 struct CellFrame {
-  Display& display;
   std::array<int32_t, kSymCount> values;
+  bool small;  // every value within +-8191: no sum of four can leave 16 bits
 };
 
-CellFrame FrameOf(Display& display, int16_t x, int16_t y, int16_t half) {
-  const model::ControlState& st = display.state;
-  CellFrame frame{display, {}};
+CellFrame FrameOf(const model::ControlState& st, int16_t x, int16_t y, int16_t half) {
+  CellFrame frame{};
   const auto set = [&](Sym sym, int32_t value) { frame.values[static_cast<size_t>(sym)] = value; };
   set(Sym::X, x);
   set(Sym::Y, y);
@@ -129,28 +129,32 @@ CellFrame FrameOf(Display& display, int16_t x, int16_t y, int16_t half) {
   set(Sym::PointSize, st.StoredDecimalPointSize);
   set(Sym::One, 1);
   set(Sym::Four, 4);
+  frame.small =
+      std::ranges::all_of(frame.values, [](int32_t v) { return v >= -8191 && v <= 8191; });
   return frame;
 }
 
-int16_t Value(const CellFrame& frame, Sym sym) {
-  return core::Narrow16(frame.values[static_cast<size_t>(sym)]);
-}
-
-// The end marker's sign 0 adds nothing, so every expression takes the same four steps
-// and the partial sums are those of the terms alone.
+// Every value a coordinate uses and every partial sum must fit 16 bits (6 otherwise).
+// The end marker's sign 0 adds nothing, so every expression takes the same four steps.
+// A frame whose values are all small cannot overflow in four terms and is not checked.
 int16_t Evaluate(const CellFrame& frame, const Expr& expr) {
-  int16_t total = Value(frame, expr[0].sym);
-  for (size_t i = 1; i < expr.size(); ++i)
-    total = core::Add16(total, expr[i].sign * int32_t{Value(frame, expr[i].sym)});
-  return total;
+  const auto value = [&](size_t i) { return frame.values[static_cast<size_t>(expr[i].sym)]; };
+  const int32_t v0 = value(0), v1 = value(1), v2 = value(2), v3 = value(3);
+  const int32_t s1 = v0 + expr[1].sign * v1, s2 = s1 + expr[2].sign * v2;
+  const int32_t total = s2 + expr[3].sign * v3;
+  if (!frame.small) {
+    const auto fits = [](int32_t v) { return uint32_t(v + 32768) <= 0xFFFFu; };
+    if (!(fits(v0) && fits(v1) && fits(v2) && fits(v3) && fits(s1) && fits(s2) && fits(total)))
+      throw core::RuntimeError(core::kOverflow);
+  }
+  return static_cast<int16_t>(total);
 }
 
-void Draw(const CellFrame& frame, const Placement& placement, core::OleColor color) {
+void Draw(LineBatch& d, const CellFrame& frame, const Placement& placement, core::OleColor color) {
   // All three coordinates are computed before the first line is drawn.
   const int16_t a = Evaluate(frame, placement.args[0]);
   const int16_t b = Evaluate(frame, placement.args[1]);
   const int16_t c = Evaluate(frame, placement.args[2]);
-  Display& d = frame.display;
   switch (placement.primitive) {
     case Primitive::Top:
       return DrawSegmentTop(d, a, b, c, color);
@@ -178,14 +182,16 @@ void DrawGlyphCell(Display& display, const DisplayCell& cell, int16_t left, int1
   const Glyph* glyph = FindGlyph(cell.Character);
   if (glyph == nullptr) return;
   const model::ControlState& st = display.state;
-  const CellFrame frame = FrameOf(display, left, top, halfHeight);
-  for (int i = 0; i < kSegments; ++i) {
-    const Lamp lamp = glyph->lamps[i];
-    const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
-    Draw(frame, kCell[i], lit ? st.StoredOnColor : st.StoredOffColor);
-  }
-  if (cell.Point == PointState::Lit) Draw(frame, kPoint, st.StoredOnColor);
-  if (cell.Point == PointState::Unlit) Draw(frame, kPoint, st.StoredOffColor);
+  const CellFrame frame = FrameOf(st, left, top, halfHeight);
+  DrawLines(display, [&](LineBatch& lines) {
+    for (int i = 0; i < kSegments; ++i) {
+      const Lamp lamp = glyph->lamps[i];
+      const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
+      Draw(lines, frame, kCell[i], lit ? st.StoredOnColor : st.StoredOffColor);
+    }
+    if (cell.Point == PointState::Lit) Draw(lines, frame, kPoint, st.StoredOnColor);
+    if (cell.Point == PointState::Unlit) Draw(lines, frame, kPoint, st.StoredOffColor);
+  });
 }
 
 }  // namespace led::render

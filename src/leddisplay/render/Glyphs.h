@@ -14,7 +14,8 @@ bool HasGlyph(char character);
 
 // Draws the glyph of `cell` with its left edge `left` and top edge `top`: the segments a, f, b, g,
 // e, c, d in that order, each in OnColor or OffColor, then the decimal point when the
-// cell has one. halfHeight is DigitHeight \ 2. Nothing for a character without glyph.
+// cell has one, as one batch of lines. halfHeight is DigitHeight \ 2. Nothing for a
+// character without glyph.
 // Raises 6 when a coordinate leaves 16 bits, after the lines drawn so far.
 void DrawGlyphCell(Display& display, const DisplayCell& cell, int16_t left, int16_t top,
                    int16_t halfHeight);

@@ -10,22 +10,22 @@ namespace {
 using core::Add16;
 using core::Sub16;
 
-void Line(Display& display, double x1, double y1, double x2, double y2, core::OleColor color) {
-  display.host.surface.Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-                            static_cast<float>(y2), color);
+void Line(LineBatch& lines, double x1, double y1, double x2, double y2, core::OleColor color) {
+  lines.Add(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+            static_cast<float>(y2), color);
 }
 
 // A line between whole pixels (every 16-bit value is exact in single precision).
-void PixelLine(Display& display, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
+void PixelLine(LineBatch& lines, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
                core::OleColor color) {
-  display.host.surface.Line(x1, y1, x2, y2, color);
+  lines.Add(x1, y1, x2, y2, color);
 }
 
 // One stroke of the sign mark: a single line, or three side by side (offsets -1, 0, +1
 // across the stroke) when the segments are thicker than one pixel.
 template <class DrawAt>
-void SignStroke(Display& display, DrawAt drawAt) {
-  if (display.state.StoredSegmentWidth > 1) {
+void SignStroke(const model::ControlState& state, DrawAt drawAt) {
+  if (state.StoredSegmentWidth > 1) {
     drawAt(-1);
     drawAt(0);
     drawAt(1);
@@ -34,63 +34,9 @@ void SignStroke(Display& display, DrawAt drawAt) {
   }
 }
 
-}  // namespace
-
-void DrawSegmentTop(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
-  for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
-    const int16_t row = Add16(y, i);
-    PixelLine(display, Add16(x1, i), row, Sub16(x2, i), row, color);
-  }
-}
-
-void DrawSegmentBottom(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
-  for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
-    const int16_t row = Sub16(y, i);
-    PixelLine(display, Add16(x1, i), row, Sub16(x2, i), row, color);
-  }
-}
-
-void DrawSegmentLeft(Display& display, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
-  for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
-    const int16_t column = Add16(x, i);
-    PixelLine(display, column, Add16(y1, i), column, Sub16(y2, i), color);
-  }
-}
-
-void DrawSegmentRight(Display& display, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
-  for (int16_t i = 0; i < display.state.StoredSegmentWidth; ++i) {
-    const int16_t column = Sub16(x, i);
-    PixelLine(display, column, Add16(y1, i), column, Sub16(y2, i), color);
-  }
-}
-
-void DrawSegmentMiddle(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
-  const int16_t width = display.state.StoredSegmentWidth;
-  const int16_t k = width > 1 ? width / 2 : 0;
-  PixelLine(display, x1, y, x2, y, color);
-  for (int16_t i = 1; i <= k; ++i) {
-    const int16_t row = Sub16(y, i);
-    PixelLine(display, Add16(x1, i), row, Sub16(x2, i), row, color);
-  }
-  for (int16_t i = 1; i <= k; ++i) {
-    const int16_t row = Add16(y, i);
-    PixelLine(display, Add16(x1, i), row, Sub16(x2, i), row, color);
-  }
-}
-
-void DrawDecimalPoint(Display& display, int16_t x1, int16_t y, int16_t x2, core::OleColor color) {
-  for (int16_t i = 0; i < display.state.StoredDecimalPointSize; ++i) {
-    const int16_t row = Sub16(y, i);
-    PixelLine(display, x1, row, x2, row, color);
-  }
-}
-
-void DrawPlusMinusSign(Display& display) {
-  DrawPlusMinusSign(display, DigitTop(display));
-}
-
-void DrawPlusMinusSign(Display& display, int16_t top) {
-  const model::ControlState& s = display.state;
+// The sign mark's three strokes: minus, plus bar, plus stem.
+void DrawSignLines(LineBatch& lines, int16_t top) {
+  const model::ControlState& s = lines.State();
   const double height = s.StoredDigitHeight;
   const double left = s.StoredDigitLeftMargin;
   const double right = left + 0.75 * s.StoredDigitWidth;
@@ -99,20 +45,78 @@ void DrawPlusMinusSign(Display& display, int16_t top) {
   const core::OleColor plusColor = negative ? s.StoredOffColor : s.StoredOnColor;
 
   const double minusY = top + (height / 2 + height / 4);
-  SignStroke(display,
-             [&](int d) { Line(display, left, minusY + d, right, minusY + d, minusColor); });
+  SignStroke(s, [&](int d) { Line(lines, left, minusY + d, right, minusY + d, minusColor); });
 
   const double plusY = top + (height / 2 - height / 4);
-  SignStroke(display, [&](int d) { Line(display, left, plusY + d, right, plusY + d, plusColor); });
+  SignStroke(s, [&](int d) { Line(lines, left, plusY + d, right, plusY + d, plusColor); });
 
   const int16_t stemX =
       Add16(s.StoredDigitLeftMargin, core::Round16(s.StoredDigitWidth * 0.75 * 0.5));
   const int16_t stemTop = Add16(top, 2);
   const double stemBottom = top + height / 2;
-  SignStroke(display, [&](int d) {
+  SignStroke(s, [&](int d) {
     const int16_t x = Add16(stemX, d);
-    Line(display, x, stemTop, x, stemBottom, plusColor);
+    Line(lines, x, stemTop, x, stemBottom, plusColor);
   });
+}
+
+}  // namespace
+
+void DrawSegmentTop(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
+  for (int16_t i = 0; i < lines.State().StoredSegmentWidth; ++i) {
+    const int16_t row = Add16(y, i);
+    PixelLine(lines, Add16(x1, i), row, Sub16(x2, i), row, color);
+  }
+}
+
+void DrawSegmentBottom(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
+  for (int16_t i = 0; i < lines.State().StoredSegmentWidth; ++i) {
+    const int16_t row = Sub16(y, i);
+    PixelLine(lines, Add16(x1, i), row, Sub16(x2, i), row, color);
+  }
+}
+
+void DrawSegmentLeft(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
+  for (int16_t i = 0; i < lines.State().StoredSegmentWidth; ++i) {
+    const int16_t column = Add16(x, i);
+    PixelLine(lines, column, Add16(y1, i), column, Sub16(y2, i), color);
+  }
+}
+
+void DrawSegmentRight(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
+  for (int16_t i = 0; i < lines.State().StoredSegmentWidth; ++i) {
+    const int16_t column = Sub16(x, i);
+    PixelLine(lines, column, Add16(y1, i), column, Sub16(y2, i), color);
+  }
+}
+
+void DrawSegmentMiddle(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
+  const int16_t width = lines.State().StoredSegmentWidth;
+  const int16_t k = width > 1 ? width / 2 : 0;
+  PixelLine(lines, x1, y, x2, y, color);
+  for (int16_t i = 1; i <= k; ++i) {
+    const int16_t row = Sub16(y, i);
+    PixelLine(lines, Add16(x1, i), row, Sub16(x2, i), row, color);
+  }
+  for (int16_t i = 1; i <= k; ++i) {
+    const int16_t row = Add16(y, i);
+    PixelLine(lines, Add16(x1, i), row, Sub16(x2, i), row, color);
+  }
+}
+
+void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core::OleColor color) {
+  for (int16_t i = 0; i < lines.State().StoredDecimalPointSize; ++i) {
+    const int16_t row = Sub16(y, i);
+    PixelLine(lines, x1, row, x2, row, color);
+  }
+}
+
+void DrawPlusMinusSign(Display& display) {
+  DrawPlusMinusSign(display, DigitTop(display));
+}
+
+void DrawPlusMinusSign(Display& display, int16_t top) {
+  DrawLines(display, [&](LineBatch& lines) { DrawSignLines(lines, top); });
 }
 
 }  // namespace led::render

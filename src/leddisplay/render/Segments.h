@@ -1,37 +1,40 @@
 // Internal: not installed.
 #pragma once
 // The drawing primitives of one seven-segment cell. Coordinates are surface pixels
-// (16-bit signed), colours are handed to the surface's Line unchanged. Bars are made
-// of StoredSegmentWidth one-pixel lines, the decimal point of StoredDecimalPointSize
-// lines; nothing is filled. Every coordinate sum is checked 16-bit arithmetic: an
-// overflow raises 6 after the lines already drawn, as does any failure of the surface.
+// (16-bit signed), colours are handed to the surface unchanged. Bars are made of
+// StoredSegmentWidth one-pixel lines, the decimal point of StoredDecimalPointSize
+// lines; nothing is filled. The primitives add their lines to a batch (drawn by
+// DrawLines); every coordinate sum is checked 16-bit arithmetic: an overflow raises 6
+// after the lines already added.
 #include <cstdint>
 
 #include "leddisplay/core/OleColor.h"
 #include "leddisplay/render/Display.h"
+#include "leddisplay/render/LineBatch.h"
 
 namespace led::render {
 
 // Bevelled bars. Line 0 lies on the given outer edge; line i moves i pixels inward and
 // loses i pixels at both ends (not clamped: a bar thicker than half its length is
 // drawn on with reversed lines).
-void DrawSegmentTop(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color);
-void DrawSegmentBottom(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color);
-void DrawSegmentLeft(Display& display, int16_t x, int16_t y1, int16_t y2, core::OleColor color);
-void DrawSegmentRight(Display& display, int16_t x, int16_t y1, int16_t y2, core::OleColor color);
+void DrawSegmentTop(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color);
+void DrawSegmentBottom(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color);
+void DrawSegmentLeft(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color);
+void DrawSegmentRight(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color);
 
 // The middle bar, symmetric about its centre line y: the centre line, then k lines
 // above and k below, each shortened by its distance at both ends. k = SegmentWidth / 2
 // (0 below 2), so an even SegmentWidth gives one line more than the other bars: the
 // middle bar never looks thinner than its neighbours.
-void DrawSegmentMiddle(Display& display, int16_t x1, int16_t x2, int16_t y, core::OleColor color);
+void DrawSegmentMiddle(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color);
 
 // A block of DecimalPointSize lines from x1 to x2, growing upward from its bottom y.
-void DrawDecimalPoint(Display& display, int16_t x1, int16_t y, int16_t x2, core::OleColor color);
+void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core::OleColor color);
 
 // The sign mark in the first cell (DigitLeftMargin, DigitTop): a minus in the lower
 // half, a plus in the upper half; the plus lit while Value >= 0, else the minus.
 // Strokes are three lines when SegmentWidth > 1, else one; ends may be fractional.
+// Its lines are drawn as one batch.
 void DrawPlusMinusSign(Display& display);
 // The same with the DigitTop the caller has already worked out.
 void DrawPlusMinusSign(Display& display, int16_t top);

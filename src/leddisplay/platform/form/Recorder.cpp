@@ -126,6 +126,7 @@ class RecordingLabel : public host::Label {
       : log_(log), inner_(inner), prefix_(std::move(name) + ".") {}
 
   std::string Caption() override { return inner_.Caption(); }
+  bool HasCaption() override { return inner_.HasCaption(); }
   void SetCaption(const std::string& caption) override {
     log_.Set(prefix_ + "Caption", caption);
     inner_.SetCaption(caption);

@@ -16,13 +16,13 @@ namespace led::platform {
   throw core::RuntimeError(core::kInvalidPicture, "Invalid picture: " + source + ": " + problem);
 }
 
-// Makes libpng's rows our Pixel layout, R in the low byte: in memory R, G, B, A on a
-// little-endian machine, A, B, G, R on a big-endian one.
+// Makes libpng's rows (R, G, B, A bytes in the file) our Pixel layout, 0xAARRGGBB
+// words: in memory B, G, R, A on a little-endian machine, A, R, G, B on a big-endian one.
 inline void UsePixelLayout(png_structp png) {
-  if constexpr (std::endian::native == std::endian::big) {
+  if constexpr (std::endian::native == std::endian::big)
     png_set_swap_alpha(png);
+  else
     png_set_bgr(png);
-  }
 }
 
 }  // namespace led::platform

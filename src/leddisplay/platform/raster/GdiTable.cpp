@@ -1,10 +1,12 @@
 #include "leddisplay/platform/raster/GdiTable.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <utility>
 #include <vector>
 
+#include "leddisplay/platform/raster/PixelKernels.h"
 #include "leddisplay/platform/raster/SystemColors.h"
 
 namespace led::platform {
@@ -17,18 +19,55 @@ bool IsConsistent(const Image& image) {
          image.pixels.size() == size_t(image.width) * size_t(image.height);
 }
 
-// One 16-bit channel at step k of n, as an 8-bit value (see the header).
-uint8_t Channel(uint16_t c0, uint16_t c1, int64_t k, int64_t n) {
-  if (n == 0) return uint8_t(c0 >> 8);
-  const int64_t twice = 2 * (int64_t{c0} * n + (int64_t{c1} - c0) * k) + n;
-  const int64_t value = twice / (2 * n);  // non-negative, so truncation is floor
-  return uint8_t(value >> 8);
-}
+// The colour between two vertices at steps k, k + 1, ... of n (see the header): each
+// channel is floor((2 (c0 n + (c1 - c0) k) + n) / 2n), kept as quotient and remainder
+// and advanced by adding, so that a row or column costs no division.
+class GradientSteps {
+ public:
+  GradientSteps(const host::TriVertex& a, const host::TriVertex& b, int64_t k, int64_t n)
+      : den_(n == 0 ? 1 : 2 * n) {
+    const uint16_t from[3] = {a.red, a.green, a.blue}, to[3] = {b.red, b.green, b.blue};
+    for (int i = 0; i < 3; ++i) {
+      Channel& c = channels_[i];
+      if (n == 0) {  // one line: the first colour
+        c = {from[i], 0, 0, 0};
+        continue;
+      }
+      // 0 <= k <= n, so the numerator is not negative; the step may be.
+      const int64_t num = 2 * (int64_t{from[i]} * n + (int64_t{to[i]} - from[i]) * k) + n;
+      const int64_t step = 2 * (int64_t{to[i]} - from[i]);
+      int64_t dq = step / den_, dr = step % den_;
+      if (dr < 0) {
+        dr += den_;
+        --dq;
+      }
+      c = {num / den_, num % den_, dq, dr};
+    }
+  }
 
-Pixel VertexPixel(const host::TriVertex& a, const host::TriVertex& b, int64_t k, int64_t n) {
-  return MakePixel(Channel(a.red, b.red, k, n), Channel(a.green, b.green, k, n),
-                   Channel(a.blue, b.blue, k, n));
-}
+  Pixel Current() const {
+    return MakePixel(uint8_t(channels_[0].q >> 8), uint8_t(channels_[1].q >> 8),
+                     uint8_t(channels_[2].q >> 8));
+  }
+
+  void Next() {
+    for (Channel& c : channels_) {
+      c.q += c.dq;
+      c.r += c.dr;
+      if (c.r >= den_) {
+        c.r -= den_;
+        ++c.q;
+      }
+    }
+  }
+
+ private:
+  struct Channel {
+    int64_t q, r, dq, dr;  // value and remainder; their change per step
+  };
+  int64_t den_;
+  std::array<Channel, 3> channels_;
+};
 
 }  // namespace
 
@@ -74,7 +113,7 @@ int32_t GdiTable::CreateBitmapDC(int32_t bitmap) {
   std::lock_guard lock(mutex_);
   if (!bitmaps_.contains(bitmap)) return 0;
   const int32_t hdc = NextHandle();
-  contexts_[hdc] = bitmap;
+  AddContext(hdc, bitmap);
   return hdc;
 }
 
@@ -88,7 +127,7 @@ int32_t GdiTable::CreateCompatibleDC(int32_t hdc) {
   std::lock_guard lock(mutex_);
   if (hdc != 0 && !contexts_.contains(hdc)) return 0;
   const int32_t created = NextHandle();
-  contexts_[created] = stockBitmap_;
+  AddContext(created, stockBitmap_);
   return created;
 }
 
@@ -101,7 +140,20 @@ int32_t GdiTable::SelectObject(int32_t hdc, int32_t object) {
 
 int32_t GdiTable::DeleteDC(int32_t hdc) {
   std::lock_guard lock(mutex_);
-  return contexts_.erase(hdc) ? 1 : 0;
+  auto entry = contexts_.extract(hdc);
+  if (entry.empty()) return 0;
+  spareContext_ = std::move(entry);
+  return 1;
+}
+
+void GdiTable::AddContext(int32_t hdc, int32_t bitmap) {
+  if (spareContext_.empty()) {
+    contexts_.emplace(hdc, bitmap);
+    return;
+  }
+  spareContext_.key() = hdc;
+  spareContext_.mapped() = bitmap;
+  contexts_.insert(std::move(spareContext_));
 }
 
 Image* GdiTable::TargetOf(int32_t hdc) {
@@ -177,15 +229,15 @@ int32_t GdiTable::GradientFill(int32_t hdc, std::span<const host::TriVertex> ver
       // Every row is the same: build one, copy it down.
       const int64_t n = right - left - 1;
       Pixel* first = &image->at(int32_t(x0), int32_t(y0));
-      for (int64_t px = x0; px < x1; ++px) first[px - x0] = VertexPixel(*a, *b, px - left, n);
+      GradientSteps colour(*a, *b, x0 - left, n);
+      for (int64_t px = x0; px < x1; ++px, colour.Next()) first[px - x0] = colour.Current();
       for (int64_t py = y0 + 1; py < y1; ++py)
         std::copy_n(first, size_t(x1 - x0), &image->at(int32_t(x0), int32_t(py)));
     } else {
       const int64_t n = bottom - top - 1;
-      for (int64_t py = y0; py < y1; ++py) {
-        Pixel* row = &image->at(int32_t(x0), int32_t(py));
-        std::fill_n(row, size_t(x1 - x0), VertexPixel(*a, *b, py - top, n));
-      }
+      GradientSteps colour(*a, *b, y0 - top, n);
+      for (int64_t py = y0; py < y1; ++py, colour.Next())
+        FillPixels(&image->at(int32_t(x0), int32_t(py)), size_t(x1 - x0), colour.Current());
     }
   }
   return 1;

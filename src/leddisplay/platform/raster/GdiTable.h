@@ -55,14 +55,18 @@ class GdiTable : public host::Gdi {
 
  private:
   GdiTable();
-  int32_t NextHandle();          // caller holds mutex_
-  Image* TargetOf(int32_t hdc);  // caller holds mutex_; null if unusable
+  int32_t NextHandle();                          // caller holds mutex_
+  Image* TargetOf(int32_t hdc);                  // caller holds mutex_; null if unusable
+  void AddContext(int32_t hdc, int32_t bitmap);  // caller holds mutex_
 
   std::mutex mutex_;
   int32_t nextHandle_ = 0x100;
   int32_t stockBitmap_ = 0;
   std::unordered_map<int32_t, std::shared_ptr<Image>> bitmaps_;
   std::unordered_map<int32_t, int32_t> contexts_;  // context -> selected bitmap
+  // The entry of the last deleted context, taken by the next new one: a context made
+  // and deleted on every redraw (a transparent control's) then touches no heap.
+  std::unordered_map<int32_t, int32_t>::node_type spareContext_;
 };
 
 }  // namespace led::platform

@@ -1,7 +1,9 @@
 #pragma once
 /// @file
-/// An RGBA raster image: one 32-bit word per pixel, rows top to bottom, red in the
-/// low byte and alpha in the high byte (so the bytes in memory are R, G, B, A).
+/// A raster image: one native-endian 32-bit word per pixel, 0xAARRGGBB (alpha in the
+/// high byte, blue in the low one), rows top to bottom. This is the pixel of Qt's
+/// Format_RGB32 and ARGB32 (unpremultiplied), Cairo and pixman, so those draw the rows
+/// as they are; PNG files are converted at reading and writing.
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -12,11 +14,11 @@ namespace led::platform {
 using Pixel = uint32_t;
 
 constexpr Pixel MakePixel(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
-  return Pixel{r} | (Pixel{g} << 8) | (Pixel{b} << 16) | (Pixel{a} << 24);
+  return (Pixel{a} << 24) | (Pixel{r} << 16) | (Pixel{g} << 8) | Pixel{b};
 }
-/// An RGB colour (red in bits 0-7) as an opaque pixel.
+/// A colour as stored in an OleColor (red in bits 0-7, blue in 16-23) as an opaque pixel.
 constexpr Pixel OpaquePixel(uint32_t rgb) {
-  return (rgb & 0xFFFFFFu) | 0xFF000000u;
+  return 0xFF000000u | ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
 }
 
 /// A rectangle of pixels: columns left to right - 1, rows top to bottom - 1.

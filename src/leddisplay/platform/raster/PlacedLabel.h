@@ -23,6 +23,7 @@ class PlacedLabel : public host::Label {
   PlacedLabel(host::Surface& surface, std::string caption);
 
   std::string Caption() override { return caption_; }
+  bool HasCaption() override { return !caption_.empty(); }
   void SetCaption(const std::string& caption) override;
   core::OleColor ForeColor() override { return foreColor_; }
   void SetForeColor(core::OleColor color) override;

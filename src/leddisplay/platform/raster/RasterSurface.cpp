@@ -6,17 +6,16 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstddef>
 
-#if defined(__x86_64__)
-#include <immintrin.h>
-#elif defined(__SSE2__)
+#if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 #include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/raster/GdiTable.h"
-#include "leddisplay/platform/raster/Processor.h"
+#include "leddisplay/platform/raster/PixelKernels.h"
 #include "leddisplay/platform/raster/SystemColors.h"
 
 namespace led::platform {
@@ -33,37 +32,6 @@ std::atomic<int32_t> nextWindow{0x10000};
 
 [[noreturn, gnu::cold, gnu::noinline]] void ThrowOverflow() {
   throw core::RuntimeError(core::kOverflow);
-}
-
-// A run of pixels set to one value. The library is compiled for the baseline
-// instruction set, whose widest store is 16 bytes; where the processor has AVX2 the run
-// is written 32 bytes at a time, which halves the stores of a Cls.
-#if defined(__x86_64__)
-[[gnu::target("avx2")]] void FillPixelsAvx2(Pixel* p, size_t n, Pixel value) {
-  const __m256i v = _mm256_set1_epi32(static_cast<int>(value));
-  size_t i = 0;
-  for (; i + 32 <= n; i += 32) {
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), v);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 8), v);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 16), v);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i + 24), v);
-  }
-  for (; i + 8 <= n; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), v);
-  if (i == n) return;
-  if (n >= 8) {  // the last 8, overlapping pixels already written
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + n - 8), v);
-    return;
-  }
-  for (; i < n; ++i) p[i] = value;
-}
-
-#endif
-
-inline void FillPixels(Pixel* p, size_t n, Pixel value) {
-#if defined(__x86_64__)
-  if (HasAvx2()) return FillPixelsAvx2(p, n, value);
-#endif
-  for (size_t i = 0; i < n; ++i) p[i] = value;
 }
 
 // Ends beyond +-2^31 pixels (or NaN) cannot be rounded to a pixel.
@@ -93,19 +61,32 @@ inline bool RoundEnds(const double (&e)[4], std::array<int32_t, 4>& ends) {
 // The ends of a line given in pixels, rounded to pixels; false when one is not
 // representable. All four are checked and converted at once: lines are many and short,
 // and a conversion through double would cost as much as the pixels.
-inline bool PixelEnds(float x1, float y1, float x2, float y2, std::array<int32_t, 4>& ends) {
+inline bool PixelEnds(const host::LineCall& l, std::array<int32_t, 4>& ends) {
 #if defined(__SSE2__)
-  // Floats below 2^31 are at most 2^31 - 128, so the float bounds are the double ones.
-  const __m128 v = _mm_setr_ps(x1, y1, x2, y2);
+  // The four ends lie side by side: one load. Floats below 2^31 are at most
+  // 2^31 - 128, so the float bounds are the double ones.
+  static_assert(offsetof(host::LineCall, y2) == 3 * sizeof(float));
+  const __m128 v = _mm_loadu_ps(&l.x1);
   const __m128 inRange = _mm_and_ps(_mm_cmpge_ps(v, _mm_set1_ps(-2147483648.0f)),
                                     _mm_cmplt_ps(v, _mm_set1_ps(2147483648.0f)));
   if (_mm_movemask_ps(inRange) != 0xF) return false;
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(ends.data()), _mm_cvtps_epi32(v));
+  // Taken out of the register one by one: a store and four loads would wait on the store.
+  const __m128i e = _mm_cvtps_epi32(v);
+  ends = {_mm_cvtsi128_si32(e), _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 1)),
+          _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 2)), _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 3))};
   return true;
 #else
-  const double e[4] = {x1, y1, x2, y2};
+  const double e[4] = {l.x1, l.y1, l.x2, l.y2};
   return RoundEnds(e, ends);
 #endif
+}
+
+// The ends of a line in a scale of kx by ky pixels per unit, rounded to pixels; false
+// when one is not representable.
+[[gnu::noinline]] bool ScaledEnds(const host::LineCall& l, double kx, double ky,
+                                  std::array<int32_t, 4>& ends) {
+  const double e[4] = {l.x1 * kx, l.y1 * ky, l.x2 * kx, l.y2 * ky};
+  return RoundEnds(e, ends);
 }
 
 // Walks the line between two pixel ends (see the header for the rule) and calls
@@ -157,8 +138,8 @@ void Rasterize(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t clipX0, i
   }
 }
 
-// Sloped lines and wide pens stay out of Line, so that its common straight one-pixel
-// case remains small.
+// Sloped lines and wide pens stay out of the loop over a batch, so that its common
+// straight one-pixel case remains small.
 [[gnu::noinline]] void DrawThinLine(Image& image, int64_t ax, int64_t ay, int64_t bx, int64_t by,
                                     Pixel pixel) {
   Rasterize(ax, ay, bx, by, 0, image.width - 1, 0, image.height - 1,
@@ -178,6 +159,11 @@ void Rasterize(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t clipX0, i
               for (int64_t row = top; row < bottom; ++row)
                 std::fill_n(&image.at(int32_t(left), int32_t(row)), right - left, pixel);
             });
+}
+
+// A colour as the pixel a line paints: a system colour is looked up first.
+inline Pixel PixelOf(core::OleColor color) {
+  return OpaquePixel(core::IsSystemColor(color) ? ResolveColor(color) : color);
 }
 
 Pixel Blend(Pixel src, Pixel dst) {
@@ -380,43 +366,61 @@ void RasterSurface::SetPicture(host::PicturePtr picture) {
 
 // ---- Drawing ------------------------------------------------------------------------
 
-bool RasterSurface::ScaledEnds(float x1, float y1, float x2, float y2,
-                               std::array<int32_t, 4>& ends) const {
-  const double kx = PixelsPerUnit(scaleMode_, false), ky = PixelsPerUnit(scaleMode_, true);
-  const double e[4] = {x1 * kx, y1 * ky, x2 * kx, y2 * ky};
-  return RoundEnds(e, ends);
+void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
+  const host::LineCall line{x1, y1, x2, y2, color};
+  RasterSurface::Lines(std::span(&line, 1));
 }
 
-void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
-  // The colour first (it cannot fail): then no end has to survive the lookup's call.
-  const Pixel pixel = OpaquePixel(core::IsSystemColor(color) ? ResolveColor(color) : color);
-  std::array<int32_t, 4> ends;  // ax, ay, bx, by in pixels
+void RasterSurface::Lines(std::span<const host::LineCall> lines) {
+  if (lines.empty()) return;
+  // What every line shares is worked out once: the scale, the pen and the image.
   const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
-  if (!(pixels ? PixelEnds(x1, y1, x2, y2, ends) : ScaledEnds(x1, y1, x2, y2, ends)))
-    ThrowOverflow();
-  const int64_t ax = ends[0], ay = ends[1], bx = ends[2], by = ends[3];
+  const double kx = pixels ? 1.0 : PixelsPerUnit(scaleMode_, false);
+  const double ky = pixels ? 1.0 : PixelsPerUnit(scaleMode_, true);
   Image& image = *inner_;
   const int64_t w = image.width, h = image.height;
-  if (w == 0 || h == 0) return;
-  if (drawWidth_ != 1) return DrawWideLine(image, ax, ay, bx, by, drawWidth_, pixel);
-
-  if (ay == by) {  // horizontal: one span
-    if (ay < 0 || ay >= h) return;
-    const int64_t left = std::max<int64_t>(std::min(ax, bx), 0);
-    const int64_t right = std::min<int64_t>(std::max(ax, bx), w - 1);
-    if (left > right) return;
-    return FillPixels(image.pixels.data() + ay * w + left, size_t(right - left + 1), pixel);
+  const bool empty = w == 0 || h == 0;
+  Pixel* const data = image.pixels.data();
+  const int64_t pen = drawWidth_;  // a local: pixel stores could otherwise change it
+  // Colours are resolved when they change: a cell's lines come in runs of one colour.
+  core::OleColor color = lines.front().color;
+  Pixel pixel = PixelOf(color);
+  for (const host::LineCall& l : lines) {
+    if (l.color != color) {
+      color = l.color;
+      pixel = PixelOf(color);
+    }
+    std::array<int32_t, 4> ends;  // ax, ay, bx, by in pixels
+    if (!(pixels ? PixelEnds(l, ends) : ScaledEnds(l, kx, ky, ends))) ThrowOverflow();
+    if (empty) continue;
+    const int64_t ax = ends[0], ay = ends[1], bx = ends[2], by = ends[3];
+    if (pen != 1) {
+      DrawWideLine(image, ax, ay, bx, by, pen, pixel);
+    } else if (ay == by) {  // horizontal: one span
+      if (ay < 0 || ay >= h) continue;
+      const int64_t left = std::max<int64_t>(std::min(ax, bx), 0);
+      const int64_t right = std::min<int64_t>(std::max(ax, bx), w - 1);
+      if (left <= right) FillPixels(data + ay * w + left, size_t(right - left + 1), pixel);
+    } else if (ax == bx) {  // vertical: one column
+      if (ax < 0 || ax >= w) continue;
+      const int64_t top = std::max<int64_t>(std::min(ay, by), 0);
+      const int64_t bottom = std::min<int64_t>(std::max(ay, by), h - 1);
+      // Four rows a step (bars are tall and thin); rows are reached from the column's
+      // top, so that no pointer goes beyond the image.
+      Pixel* p = data + ax;
+      int64_t y = top;
+      for (; y + 3 <= bottom; y += 4) {
+        Pixel* q = p + y * w;
+        q[0] = pixel;
+        q[w] = pixel;
+        q[2 * w] = pixel;
+        q[3 * w] = pixel;
+      }
+      for (; y <= bottom; ++y) p[y * w] = pixel;
+    } else {
+      DrawThinLine(image, ax, ay, bx, by, pixel);
+    }
   }
-  if (ax == bx) {  // vertical: one column
-    if (ax < 0 || ax >= w) return;
-    const int64_t top = std::max<int64_t>(std::min(ay, by), 0);
-    const int64_t bottom = std::min<int64_t>(std::max(ay, by), h - 1);
-    if (top > bottom) return;  // wholly above or below: no pointer into the rows
-    Pixel* p = image.pixels.data() + top * w + ax;
-    for (int64_t n = bottom - top + 1; n > 0; --n, p += w) *p = pixel;
-    return;
-  }
-  DrawThinLine(image, ax, ay, bx, by, pixel);
 }
 
 void RasterSurface::Cls() {

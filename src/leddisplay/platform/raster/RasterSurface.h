@@ -1,7 +1,7 @@
 #pragma once
 /// @file
-/// A drawing surface kept as an RGBA image of its inner area, with the border drawn
-/// around it on composition.
+/// A drawing surface kept as an image of its inner area (0xAARRGGBB words, always
+/// opaque where the surface itself paints), with the border drawn around it on composition.
 ///
 /// Extent: kept in whole pixels. A width or height set in twips becomes
 /// twips / TwipsPerPixel rounded to nearest (halves to even); the getter gives
@@ -22,7 +22,8 @@
 /// b0 + floor((2 * i * (b1 - b0) + n) / (2 * n)) at step i of n, so a line and its
 /// reverse paint the same pixels. Pixels outside the image are clipped. A pen wider than
 /// one pixel paints a w x w square for each pixel, offset by -(w - 1) / 2. Coordinates
-/// that are not finite or lie beyond +-2^31 pixels give error 6.
+/// that are not finite or lie beyond +-2^31 pixels give error 6. Lines draws a batch as
+/// its Line calls would: a refused line ends it after the lines before it.
 ///
 /// Colours: a system colour (bit 31) is looked up in SystemColors; otherwise the low 24
 /// bits are used. Cls fills with the back colour and draws the picture 1:1 at (0, 0),
@@ -37,6 +38,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/raster/Image.h"
@@ -84,7 +86,10 @@ class RasterSurface : public host::Surface {
   float ScaleX(float value, int16_t from, int16_t to) override;
   float ScaleY(float value, int16_t from, int16_t to) override;
 
-  void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
+  /// A batch is drawn as its Line calls would draw it, without calling Line: both are
+  /// final, so they cannot disagree.
+  void Line(float x1, float y1, float x2, float y2, core::OleColor color) final;
+  void Lines(std::span<const host::LineCall> lines) final;
   void Cls() override;
   core::Boolean AutoRedraw() override { return autoRedraw_; }
   void SetAutoRedraw(core::Boolean on) override { autoRedraw_ = on; }
@@ -122,11 +127,6 @@ class RasterSurface : public host::Surface {
   /// Takes a new appearance and border style together; refused (380) when either is out
   /// of range or the inner image they leave would be too large.
   void SetEdge(int16_t appearance, int16_t style);
-  void PaintSpan(int64_t x, int64_t y, Pixel pixel);
-  /// The ends of a line in the current scale mode, in pixels; false when one lies beyond
-  /// +-2^31 pixels or is not finite.
-  [[gnu::noinline]] bool ScaledEnds(float x1, float y1, float x2, float y2,
-                                    std::array<int32_t, 4>& ends) const;
 
   std::shared_ptr<Image> inner_;
   int32_t bitmap_ = 0;

@@ -14,6 +14,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string_view>
+#include <tuple>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/core/Text.h"
@@ -90,16 +92,30 @@ struct FontRenderer::Impl {
   LruCache<std::string, FacePtr> faces{kMaxFaces};         // file#index
   // Recent measurements: labels are measured on every size request, with the same
   // text most of the time.
-  struct MeasureKey {
+  // A measurement's key, with the strings it names; the map is searched with one that
+  // only refers to them, so that finding a long caption copies nothing.
+  template <class String>
+  struct Key {
     double points;
     double dpi;
     bool bold;
     bool italic;
-    std::string family;
-    std::string text;
-    auto operator<=>(const MeasureKey&) const = default;
+    String family;
+    String text;
+    auto View() const {
+      return std::tuple(points, dpi, bold, italic, std::string_view(family),
+                        std::string_view(text));
+    }
   };
-  std::map<MeasureKey, TextSize> measured;
+  using MeasureKey = Key<std::string>;
+  struct KeyLess {
+    using is_transparent = void;
+    template <class A, class B>
+    bool operator()(const Key<A>& a, const Key<B>& b) const {
+      return a.View() < b.View();
+    }
+  };
+  std::map<MeasureKey, TextSize, KeyLess> measured;
   static constexpr size_t kMaxMeasured = 512;
 
   Impl() {
@@ -239,8 +255,9 @@ std::string FontRenderer::ResolvedFamily(const std::string& family, bool bold, b
 
 TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, double dpi) {
   std::lock_guard lock(impl_->mutex);
-  Impl::MeasureKey key{style.points, dpi, style.bold, style.italic, style.family, text};
-  if (const auto it = impl_->measured.find(key); it != impl_->measured.end()) return it->second;
+  const Impl::Key<std::string_view> probe{style.points, dpi,          style.bold,
+                                          style.italic, style.family, text};
+  if (const auto it = impl_->measured.find(probe); it != impl_->measured.end()) return it->second;
 
   const auto face = impl_->Open(style, dpi);
   TextSize size;
@@ -251,7 +268,8 @@ TextSize FontRenderer::Measure(const TextStyle& style, const std::string& text, 
   size.height = static_cast<int32_t>(
       std::min<int64_t>(int64_t{size.lineHeight} * static_cast<int64_t>(lines.size()), INT32_MAX));
   if (impl_->measured.size() >= Impl::kMaxMeasured) impl_->measured.clear();
-  impl_->measured.emplace(std::move(key), size);
+  impl_->measured.emplace(
+      Impl::MeasureKey{style.points, dpi, style.bold, style.italic, style.family, text}, size);
   return size;
 }
 
@@ -263,10 +281,11 @@ struct Area {
   bool Empty() const { return left >= right || top >= bottom; }
 };
 
-void Blend(Pixel& p, uint8_t coverage, uint32_t rgb) {
+// Mixes `ink` over p by coverage, channel by channel; alpha grows by the coverage.
+void Blend(Pixel& p, uint8_t coverage, Pixel ink) {
   const uint32_t c = coverage, inv = 255 - coverage;
   auto mix = [&](int shift) {
-    const uint32_t src = (rgb >> shift) & 0xFF, dst = (p >> shift) & 0xFF;
+    const uint32_t src = (ink >> shift) & 0xFF, dst = (p >> shift) & 0xFF;
     return ((src * c + dst * inv + 127) / 255) << shift;
   };
   const uint32_t alpha = c + (((p >> 24) & 0xFF) * inv + 127) / 255;
@@ -275,24 +294,24 @@ void Blend(Pixel& p, uint8_t coverage, uint32_t rgb) {
 
 // Positions are 64-bit: a text's far lines and glyphs may lie beyond 32-bit pixels.
 void FillRows(Image& image, const Area& area, int64_t x0, int64_t x1, int64_t y, int32_t thickness,
-              uint32_t rgb) {
+              Pixel ink) {
   x0 = std::max(x0, area.left);
   x1 = std::min(x1, area.right);
   const int64_t y1 = std::min(y + thickness, area.bottom);
   for (int64_t row = std::max(y, area.top); row < y1; ++row)
-    for (int64_t x = x0; x < x1; ++x) Blend(image.at(int32_t(x), int32_t(row)), 255, rgb);
+    for (int64_t x = x0; x < x1; ++x) Blend(image.at(int32_t(x), int32_t(row)), 255, ink);
 }
 
 // Blends a rendered glyph whose top-left pixel is at (gx, gy), only where it meets `area`.
 void BlendBitmap(Image& image, const Area& area, const FT_Bitmap& bm, int64_t gx, int64_t gy,
-                 uint32_t rgb) {
+                 Pixel ink) {
   const int64_t x0 = std::max(gx, area.left), x1 = std::min(gx + int64_t{bm.width}, area.right);
   const int64_t y0 = std::max(gy, area.top), y1 = std::min(gy + int64_t{bm.rows}, area.bottom);
   for (int64_t y = y0; y < y1; ++y) {
     const unsigned char* src = bm.buffer + (y - gy) * bm.pitch;
     Pixel* row = &image.at(0, int32_t(y));
     for (int64_t x = x0; x < x1; ++x)
-      if (const uint8_t coverage = src[x - gx]) Blend(row[x], coverage, rgb);
+      if (const uint8_t coverage = src[x - gx]) Blend(row[x], coverage, ink);
   }
 }
 
@@ -301,6 +320,7 @@ void BlendBitmap(Image& image, const Area& area, const FT_Bitmap& bm, int64_t gx
 void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, int alignment,
                         const TextStyle& style, const std::string& text, double dpi, uint32_t rgb,
                         const PixelRect& clip) {
+  const Pixel ink = OpaquePixel(rgb);
   const Area area{std::max<int64_t>(clip.left, 0), std::max<int64_t>(clip.top, 0),
                   std::min<int64_t>(clip.right, image.width),
                   std::min<int64_t>(clip.bottom, image.height)};
@@ -350,12 +370,12 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
       if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
       const FT_Bitmap& bm = slot->bitmap;
       if (bm.pixel_mode != FT_PIXEL_MODE_GRAY) continue;
-      BlendBitmap(image, area, bm, pen + slot->bitmap_left, baseline - slot->bitmap_top, rgb);
+      BlendBitmap(image, area, bm, pen + slot->bitmap_left, baseline - slot->bitmap_top, ink);
     }
     if (style.underline)
-      FillRows(image, area, left, left + lineWidth, baseline + underlineOffset, thickness, rgb);
+      FillRows(image, area, left, left + lineWidth, baseline + underlineOffset, thickness, ink);
     if (style.strikethrough)
-      FillRows(image, area, left, left + lineWidth, baseline - strikeOffset, thickness, rgb);
+      FillRows(image, area, left, left + lineWidth, baseline - strikeOffset, thickness, ink);
   }
 }
 

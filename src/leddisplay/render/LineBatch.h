@@ -1,0 +1,57 @@
+// Internal: not installed.
+#pragma once
+// The lines of one cell, gathered in a fixed buffer and handed to the surface's Lines in
+// one call: a cell costs one call of the host rather than one per line, and no heap.
+// A full buffer is handed over before the next line is added, so any number of lines
+// keeps its order. DrawLines draws what a step gathered as if each line had been drawn
+// when it was gathered: when the step raises (a coordinate leaving 16 bits), the lines
+// gathered before are drawn first and then its error passes on, unless drawing them
+// fails first, as that failure would have come first.
+#include <array>
+#include <cstddef>
+
+#include "leddisplay/host/Surface.h"
+#include "leddisplay/render/Display.h"
+
+namespace led::render {
+
+class LineBatch {
+ public:
+  static constexpr size_t kCapacity = 128;
+
+  explicit LineBatch(Display& display) : display_(display) {}
+  LineBatch(const LineBatch&) = delete;
+  LineBatch& operator=(const LineBatch&) = delete;
+
+  const model::ControlState& State() const { return display_.state; }
+
+  void Add(float x1, float y1, float x2, float y2, core::OleColor color) {
+    if (count_ == kCapacity) Draw();
+    lines_[count_++] = {x1, y1, x2, y2, color};
+  }
+  // Hands the gathered lines to the surface (its errors pass on) and empties the batch.
+  void Draw() {
+    const size_t n = count_;
+    count_ = 0;
+    if (n > 0) display_.host.surface.Lines(std::span(lines_.data(), n));
+  }
+
+ private:
+  Display& display_;
+  size_t count_ = 0;
+  std::array<host::LineCall, kCapacity> lines_;  // the first count_ are gathered
+};
+
+template <class Gather>
+void DrawLines(Display& display, Gather&& gather) {
+  LineBatch batch(display);
+  try {
+    gather(batch);
+  } catch (...) {
+    batch.Draw();
+    throw;
+  }
+  batch.Draw();
+}
+
+}  // namespace led::render
