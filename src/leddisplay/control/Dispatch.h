@@ -16,8 +16,10 @@ namespace led::control {
 
 class LEDDisplay;
 
+/// The kind of call: a method call, a property get, a put by value, a put by reference.
 enum class InvokeKind { Method, PropertyGet, PropertyPut, PropertyPutRef };
 
+/// The dispatch identifier of the property or method named `name`; 438 when none is.
 int32_t GetIDOfName(std::string_view name);
 
 /// Gets (no arguments), puts (one argument) or calls (no arguments) the member

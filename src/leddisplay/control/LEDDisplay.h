@@ -40,8 +40,12 @@ namespace led::control {
 
 enum class SetterStep : uint8_t;
 
+/// One control on its host: the properties, the read-outs, Refresh, the container's
+/// notifications, persistence and input, as described above.
 class LEDDisplay {
  public:
+  /// A control on `host`; its state record is all zero until InitProperties or
+  /// ReadProperties.
   explicit LEDDisplay(host::Host& host);
   ~LEDDisplay();
   LEDDisplay(const LEDDisplay&) = delete;
@@ -51,88 +55,219 @@ class LEDDisplay {
   const model::ControlState& State() const { return state_; }
 
   // --- Properties --------------------------------------------------------------
+  // Each setter stores its value (or hands it to the host object that holds it), then
+  // runs the steps its comment names, in order: "notifies" is the container's
+  // PropertyChanged, "renders" the render pass, "lays out" the resize handling (see
+  // Resize). Setting the current value repeats every step.
+
+  /// The number shown. Setting renders, then notifies.
+  ///@{
   double Value() const { return state_.StoredValue; }
   void SetValue(double value);
+  ///@}
+  /// Flat (0) or ThreeD (1), held by the base object (16-bit). Setting notifies, puts
+  /// the control's BackColor on the surface again, then renders.
+  ///@{
   int32_t Appearance();  ///< the base object's, widened
   void SetAppearance(core::Int32Arg appearance);
+  ///@}
+  /// While on, the extent fits the digit row and captions. Setting notifies, then renders.
+  ///@{
   core::Boolean AutoSize() const { return state_.StoredAutoSize; }
   /// Turning it on also recomputes the height; that step's error reaches the caller.
   void SetAutoSize(core::BooleanArg autoSize);
+  ///@}
+  /// Standard (0, the back colour), Gradient_V (1) or Gradient_H (2). Setting notifies,
+  /// then renders.
+  ///@{
   int32_t BackGroundStyle() const { return state_.StoredBackGroundStyle; }
   void SetBackGroundStyle(core::Int32Arg style);
+  ///@}
+  /// The gradient's two colours: G1 at the bottom (Gradient_V) or left (Gradient_H),
+  /// G2 at the other end. Setting renders, then notifies.
+  ///@{
   core::OleColor BackGroundG1() const { return state_.StoredBackGroundG1; }
   void SetBackGroundG1(core::ColorArg color);
   core::OleColor BackGroundG2() const { return state_.StoredBackGroundG2; }
   void SetBackGroundG2(core::ColorArg color);
+  ///@}
+  /// BorderNone (0) or FixedSingle (1), held by the base object (16-bit). Setting
+  /// notifies, puts the control's BackColor on the surface again, then renders.
+  ///@{
   int32_t BorderStyle();  ///< the base object's, widened
   void SetBorderStyle(core::Int32Arg style);
+  ///@}
 
+  /// The text of the caption below the digits, held by its label. Setting lays out,
+  /// then notifies.
+  ///@{
   std::string CaptionLow();
   void SetCaptionLow(const std::string& caption);
+  ///@}
+  /// The lower caption's text colour, held by its label. Setting notifies.
+  ///@{
   core::OleColor CaptionLowForeColor();
   void SetCaptionLowForeColor(core::ColorArg color);
+  ///@}
+  /// Where the lower caption sits: left 0, right 1, centre 2 (PositionCts), also handed
+  /// to its label as the alignment (16-bit). Setting lays out, then notifies.
+  ///@{
   int32_t CaptionLowPosition() const { return state_.StoredCaptionLowPosition; }
   void SetCaptionLowPosition(core::Int32Arg position);
+  ///@}
+  /// The lower caption's font. Setting lays out, then notifies.
+  ///@{
   /// The held caption font itself; changing it changes the caption's font object.
   host::FontPtr CaptionLowFont() const { return lowerCaptionFont_; }
   /// Copies name, size, bold, italic, underline and strikethrough of `font` into the
   /// held caption font; no font gives 91 before anything changes.
   void SetCaptionLowFont(host::FontPtr font);
+  ///@}
+  /// The text of the caption above the digits, held by its label. Setting lays out,
+  /// then notifies.
+  ///@{
   std::string CaptionUpper();
   void SetCaptionUpper(const std::string& caption);
+  ///@}
+  /// The upper caption's text colour, held by its label. Setting notifies.
+  ///@{
   core::OleColor CaptionUpperForeColor();
   void SetCaptionUpperForeColor(core::ColorArg color);
+  ///@}
+  /// Where the upper caption sits, as CaptionLowPosition. Setting lays out, then
+  /// notifies.
+  ///@{
   int32_t CaptionUpperPosition() const { return state_.StoredCaptionUpperPosition; }
   void SetCaptionUpperPosition(core::Int32Arg position);
+  ///@}
+  /// The upper caption's font, held and copied into as CaptionLowFont. Setting lays
+  /// out, then notifies.
+  ///@{
   host::FontPtr CaptionUpperFont() const { return upperCaptionFont_; }
   void SetCaptionUpperFont(host::FontPtr font);
+  ///@}
 
+  /// Digits after the decimal point. Setting notifies, then renders.
+  ///@{
   int16_t Decimals() const { return state_.StoredDecimals; }
   void SetDecimals(core::Int16Arg decimals);
+  ///@}
+  /// The decimal point's height in one-pixel lines. Setting notifies, then renders.
+  ///@{
   int16_t DecimalPointSize() const { return state_.StoredDecimalPointSize; }
   void SetDecimalPointSize(core::Int16Arg size);
+  ///@}
+  /// The surface's window handle; read-only.
   int32_t hWnd();
+  /// The pointer shape over the control, held by the base object. Setting notifies.
+  ///@{
   int32_t MousePointer();  ///< the base object's, widened
   void SetMousePointer(core::Int32Arg pointer);
+  ///@}
+  /// The custom pointer picture, held by the base object. Setting notifies.
+  ///@{
   host::PicturePtr MouseIcon();
   void SetMouseIcon(host::PicturePtr icon);
+  ///@}
+  /// The picture behind the digits, held by the base object. Setting notifies, then
+  /// renders.
+  ///@{
   host::PicturePtr PictureBackGround();
   void SetPictureBackGround(host::PicturePtr picture);
+  ///@}
+  /// Every digit shows its point, unlit where it is not the decimal point. Setting
+  /// notifies, then renders.
+  ///@{
   core::Boolean ShowAllDecimalPoints() const { return state_.StoredShowAllDecimalPoints; }
   void SetShowAllDecimalPoints(core::BooleanArg show);
+  ///@}
+  /// The number of digit cells. Setting notifies, then renders.
+  ///@{
   int16_t Digits() const { return state_.StoredDigits; }
   void SetDigits(core::Int16Arg digits);
+  ///@}
+  /// A cell's width in pixels. Setting notifies, then renders.
+  ///@{
   int16_t DigitWidth() const { return state_.StoredDigitWidth; }
   void SetDigitWidth(core::Int16Arg width);
+  ///@}
+  /// A cell's height in pixels. Setting notifies, renders, then lays out.
+  ///@{
   int16_t DigitHeight() const { return state_.StoredDigitHeight; }
   void SetDigitHeight(core::Int16Arg height);
+  ///@}
+  /// The first cell's left edge in pixels. Setting notifies, then renders.
+  ///@{
   int16_t DigitLeftMargin() const { return state_.StoredDigitLeftMargin; }
   void SetDigitLeftMargin(core::Int16Arg margin);
+  ///@}
+  /// The digit row's top margin in pixels, below the upper caption when it has text.
+  /// Setting lays out, then notifies.
+  ///@{
   int16_t DigitUpperMargin() const { return state_.StoredDigitUpperMargin; }
   void SetDigitUpperMargin(core::Int16Arg margin);
+  ///@}
+  /// The gap between cells in pixels. Setting lays out, then notifies.
+  ///@{
   int16_t DigitSpacing() const { return state_.StoredDigitSpacing; }
   void SetDigitSpacing(core::Int16Arg spacing);
+  ///@}
+  /// A bar's thickness in one-pixel lines. Setting lays out, then notifies.
+  ///@{
   int16_t SegmentWidth() const { return state_.StoredSegmentWidth; }
   void SetSegmentWidth(core::Int16Arg width);
+  ///@}
+  /// The gap in pixels at each end of the upright bars. Setting lays out, then
+  /// notifies.
+  ///@{
   int16_t SegmentSeperation() const { return state_.StoredSegmentSeperation; }
   void SetSegmentSeperation(core::Int16Arg seperation);
+  ///@}
+  /// Zeros before the units digit are lit, not blanked. Setting notifies, then renders.
+  ///@{
   core::Boolean LeadingZeros() const { return state_.StoredLeadingZeros; }
   void SetLeadingZeros(core::BooleanArg on);
+  ///@}
+  /// The first cell shows the sign: plus for zero and up, minus below. Setting
+  /// notifies, then renders.
+  ///@{
   core::Boolean LeadingPlusMinus() const { return state_.StoredLeadingPlusMinus; }
   void SetLeadingPlusMinus(core::BooleanArg on);
+  ///@}
+  /// Held by the base object. Setting notifies.
+  ///@{
   core::Boolean Enabled();  ///< the base object's
   void SetEnabled(core::BooleanArg enabled);
+  ///@}
+  /// The colour the cleared surface shows, also handed to the base object. Setting
+  /// notifies, then renders.
+  ///@{
   /// The control's own copy, not the base object's (which its appearance may change).
   core::OleColor BackColor() const { return state_.StoredBackColor; }
   void SetBackColor(core::ColorArg color);
+  ///@}
+  /// The colour of lit segments. Setting notifies, then renders.
+  ///@{
   core::OleColor OnColor() const { return state_.StoredOnColor; }
   void SetOnColor(core::ColorArg color);
+  ///@}
+  /// The colour of unlit segments. Setting notifies, then renders.
+  ///@{
   core::OleColor OffColor() const { return state_.StoredOffColor; }
   void SetOffColor(core::ColorArg color);
+  ///@}
+  /// The container's picture shows behind the digits instead of the background.
+  /// Setting notifies, then renders.
+  ///@{
   core::Boolean Transparent() const { return state_.StoredTransparent; }
   void SetTransparent(core::BooleanArg on);
+  ///@}
+  /// A value too long for the digits shows the over-range mark "OR". Setting notifies,
+  /// then renders.
+  ///@{
   core::Boolean UseOverRange() const { return state_.StoredUseOverRange; }
   void SetUseOverRange(core::BooleanArg on);
+  ///@}
 
   /// Turns the surface's AutoRedraw on (its error reaches the caller), then renders.
   void Refresh();
@@ -151,8 +286,12 @@ class LEDDisplay {
   bool OverRange() const;
 
   // --- The container's notifications ---------------------------------------------
+  /// Places the captions, fits the height when AutoSize is on, then renders (not while
+  /// that fitting resizes); a failing step is skipped and nothing raises.
   void Resize();
+  /// Renders.
   void Show();
+  /// Does nothing: the surface keeps its image.
   void Paint();
 
   // --- Lifecycle (Persistence.cpp) -----------------------------------------------
@@ -169,6 +308,7 @@ class LEDDisplay {
   // --- Input (InputEvents.cpp) ---------------------------------------------------
   /// Each raises its event at once; a value the host's handler changes is written
   /// back into the argument.
+  ///@{
   void Click();
   void DblClick();
   void KeyDown(int16_t& keyCode, int16_t& shift);
@@ -177,6 +317,7 @@ class LEDDisplay {
   void MouseDown(int16_t& button, int16_t& shift, float& x, float& y);
   void MouseMove(int16_t& button, int16_t& shift, float& x, float& y);
   void MouseUp(int16_t& button, int16_t& shift, float& x, float& y);
+  ///@}
 
  private:
   /// A setter's steps after it stored its value (LEDDisplay.cpp lists the shapes), run

@@ -18,31 +18,39 @@ class LEDDisplay;
 /// (PropertyPutRef), the others by value (PropertyPut).
 enum class PropertyType { Double, Integer, Long, Boolean, Color, String, Font, Picture };
 
+/// One property of the programmable interface.
 struct PropertyDescription {
-  std::string_view name;
-  int32_t dispid;
-  PropertyType type;
-  std::string_view typeName;  ///< as published: "Double", "OLE_COLOR", "PositionCts", ...
-  bool setterByRef;           ///< the setter's argument is in/out
-  core::Variant (*get)(LEDDisplay&);
+  std::string_view name;              ///< as published, e.g. "DigitWidth"
+  int32_t dispid;                     ///< its fixed dispatch identifier
+  PropertyType type;                  ///< how its value crosses the interface
+  std::string_view typeName;          ///< as published: "Double", "OLE_COLOR", "PositionCts", ...
+  bool setterByRef;                   ///< the setter's argument is in/out
+  core::Variant (*get)(LEDDisplay&);  ///< reads the property as a Variant of its type
   void (*set)(LEDDisplay&, const core::Variant&);  ///< null when read-only
 };
 
+/// One method of the programmable interface.
 struct MethodDescription {
-  std::string_view name;
-  int32_t dispid;
-  void (*call)(LEDDisplay&);
+  std::string_view name;      ///< as published
+  int32_t dispid;             ///< its fixed dispatch identifier
+  void (*call)(LEDDisplay&);  ///< calls it on the control
 };
 
+/// The published names of the class and of its programmable interface.
+///@{
 inline constexpr std::string_view kClassName = "LEDDisplay";
 inline constexpr std::string_view kInterfaceName = "_LEDDisplay";
+///@}
 
 /// The 38 properties in published order, and the method Refresh.
+///@{
 std::span<const PropertyDescription> PropertyTable();
 std::span<const MethodDescription> MethodTable();
+///@}
 /// The property with that dispatch identifier, or null.
 const PropertyDescription* FindProperty(int32_t dispid);
 
+/// Font and Picture: the types set by reference.
 constexpr bool IsObjectType(PropertyType type) {
   return type == PropertyType::Font || type == PropertyType::Picture;
 }

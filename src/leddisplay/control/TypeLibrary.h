@@ -13,17 +13,19 @@
 
 namespace led::control {
 
+/// The whole type library; every part points at the tables the control runs on.
 struct TypeLibraryDescription {
-  std::string_view className;
-  std::string_view interfaceName;
-  std::span<const PropertyDescription> properties;
-  std::span<const MethodDescription> methods;
-  std::string_view eventInterfaceName;
-  std::span<const model::EventDescription> events;
-  std::span<const model::EnumDescription> enums;
+  std::string_view className;                       ///< kClassName
+  std::string_view interfaceName;                   ///< kInterfaceName
+  std::span<const PropertyDescription> properties;  ///< PropertyTable()
+  std::span<const MethodDescription> methods;       ///< MethodTable()
+  std::string_view eventInterfaceName;              ///< model::kEventInterfaceName
+  std::span<const model::EventDescription> events;  ///< model::EventSet()
+  std::span<const model::EnumDescription> enums;    ///< model::PublishedEnums()
   std::span<const std::string_view> propertyPages;  ///< in the order a design tool shows them
 };
 
+/// The description above, built from those tables.
 TypeLibraryDescription TypeLibrary();
 
 /// One line per member, e.g. "  [id(0x68030025)] property Value As Double (put ByRef)".

@@ -6,11 +6,13 @@
 
 namespace led::core {
 
+/// Polymorphic base so a Variant can hold and release any host object.
 class Object {
  public:
   virtual ~Object() = default;
 };
 
+/// A shared object reference; null is the object "none".
 using ObjectPtr = std::shared_ptr<Object>;
 
 }  // namespace led::core

@@ -8,6 +8,7 @@
 
 namespace led::core {
 
+/// The run-time error numbers the control raises, with their standard descriptions.
 enum ErrorNumber : int32_t {
   kInvalidCall = 5,             ///< "Invalid procedure call or argument"
   kOverflow = 6,                ///< "Overflow"
@@ -22,6 +23,7 @@ enum ErrorNumber : int32_t {
   kInvalidPicture = 481,        ///< "Invalid picture"
 };
 
+/// A run-time error: its number and description; what() is the description.
 class RuntimeError : public std::runtime_error {
  public:
   /// A known number with its standard description.
@@ -30,7 +32,9 @@ class RuntimeError : public std::runtime_error {
   /// the file and key).
   RuntimeError(int32_t number, std::string description);
 
+  /// The error number (an ErrorNumber or the caller's own).
   int32_t number() const { return number_; }
+  /// The standard description, or the caller's.
   const std::string& description() const { return description_; }
 
   /// The standard description of a known number; "Application-defined or

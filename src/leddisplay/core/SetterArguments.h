@@ -23,16 +23,22 @@ namespace led::core {
 template <class T>
 concept IntegerArgument = std::integral<T> && !std::same_as<T, bool>;
 
+/// An argument of integer type T: converts from any integer (or unscoped enumeration)
+/// and raises 6 "Overflow" when the value is outside T's range.
 template <std::integral T>
 class CheckedArg {
  public:
+  /// Checks `value` against T's range; 6 "Overflow" outside it.
+  ///@{
   template <IntegerArgument From>
   CheckedArg(From value) : value_(Checked(value)) {}  // NOLINT: implicit by design
   template <class Enum>
   requires std::is_enum_v<Enum> && std::is_convertible_v<Enum, std::underlying_type_t<Enum>>
   CheckedArg(Enum value)
       : value_(Checked(static_cast<std::underlying_type_t<Enum>>(value))) {}  // NOLINT
+  ///@}
 
+  /// The checked value.
   operator T() const { return value_; }  // NOLINT: implicit by design
 
  private:
@@ -44,16 +50,23 @@ class CheckedArg {
   T value_;
 };
 
+/// The checked arguments of 16-bit, 32-bit and colour properties (ranges above).
+///@{
 using Int16Arg = CheckedArg<int16_t>;
 using Int32Arg = CheckedArg<int32_t>;
 using ColorArg = CheckedArg<OleColor>;
+///@}
 
+/// The argument of a Boolean property: a bool, or an integer kept as given.
 class BooleanArg {
  public:
+  /// true as -1, false as 0.
   BooleanArg(bool value) : value_(ToBoolean(value)) {}  // NOLINT: implicit by design
+  /// Kept as given; 6 "Overflow" outside -32768..32767.
   template <IntegerArgument From>
   BooleanArg(From value) : value_(Int16Arg(value)) {}  // NOLINT
 
+  /// The 16-bit Boolean.
   operator Boolean() const { return value_; }  // NOLINT
 
  private:

@@ -14,32 +14,42 @@
 
 namespace led::core {
 
+/// What a Variant holds.
 enum class VariantType { Empty, Integer, Long, Single, Double, Boolean, String, Object };
 
+/// A value of one of the types above; default-constructed it is Empty.
 class Variant {
  public:
   Variant() = default;
+  /// A Variant of that type holding `v`.
+  ///@{
   static Variant FromInteger(int16_t v);
   static Variant FromLong(int32_t v);
   static Variant FromSingle(float v);
   static Variant FromDouble(double v);
   static Variant FromBoolean(Boolean v);
   static Variant FromString(std::string v);
+  ///@}
   /// An object reference; a null pointer is the object "none".
   static Variant FromObject(ObjectPtr v);
 
+  /// The type held.
   VariantType type() const { return type_; }
+  /// Holds nothing (type Empty).
   bool IsEmpty() const { return type_ == VariantType::Empty; }
   /// The name of the type as a late-bound host shows it ("Integer", "Long", ...).
   const char* TypeName() const;
 
-  /// Conversions; each throws RuntimeError 13 or 6 as described above.
+  /// Conversions; each throws RuntimeError 13 or 6 as described above. ToString writes
+  /// Booleans as "True"/"False" and Empty as ""; an object raises 13.
+  ///@{
   int16_t ToInteger() const;
   int32_t ToLong() const;
   float ToSingle() const;
   double ToDouble() const;
   Boolean ToBoolean() const;
   std::string ToString() const;
+  ///@}
   /// The object held; 13 when the Variant holds no object reference (an empty
   /// Variant converts to none).
   ObjectPtr ToObject() const;
