@@ -21,6 +21,7 @@
 
 namespace led::platform {
 
+/// The widest and tallest image, in pixels, that decoding and encoding take.
 inline constexpr int32_t kMaxPngSide = 16384;
 
 /// Decodes PNG bytes of any colour type into RGBA; `source` names the data in errors.

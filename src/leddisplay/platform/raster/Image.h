@@ -11,8 +11,10 @@
 
 namespace led::platform {
 
+/// One pixel, 0xAARRGGBB.
 using Pixel = uint32_t;
 
+/// A pixel from its channels, 0..255 each; opaque unless `a` says otherwise.
 constexpr Pixel MakePixel(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
   return (Pixel{a} << 24) | (Pixel{r} << 16) | (Pixel{g} << 8) | Pixel{b};
 }
@@ -23,24 +25,36 @@ constexpr Pixel OpaquePixel(uint32_t rgb) {
 
 /// A rectangle of pixels: columns left to right - 1, rows top to bottom - 1.
 struct PixelRect {
+  /// The edges: left and top inside, right and bottom just past the rectangle.
+  ///@{
   int32_t left = 0;
   int32_t top = 0;
   int32_t right = 0;
   int32_t bottom = 0;
+  ///@}
 };
 /// Every pixel there is; drawing clips it to the image.
 inline constexpr PixelRect kAnywhere{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
 
+/// A width x height image owning its pixels, rows top to bottom.
 struct Image {
+  /// The size in pixels.
+  ///@{
   int32_t width = 0;
   int32_t height = 0;
+  ///@}
   std::vector<Pixel> pixels;  ///< width * height
 
   Image() = default;
+  /// A w x h image (neither negative) with every pixel `fill`.
   Image(int32_t w, int32_t h, Pixel fill = 0)
       : width(w), height(h), pixels(std::size_t(w) * h, fill) {}
+  /// The pixel at column x, row y, which must lie in the image (unchecked).
+  ///@{
   Pixel& at(int32_t x, int32_t y) { return pixels[std::size_t(y) * width + x]; }
   Pixel at(int32_t x, int32_t y) const { return pixels[std::size_t(y) * width + x]; }
+  ///@}
+  /// Whether column x, row y lies in the image.
   bool Contains(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 

@@ -46,9 +46,13 @@
 namespace led::platform {
 
 /// The largest inner image: pixels on a side, and pixels in all.
+///@{
 inline constexpr int64_t kMaxInnerSide = 32767;
 inline constexpr int64_t kMaxInnerPixels = int64_t{64} * 1024 * 1024;
+///@}
 
+/// A host::Surface with no window of its own: it draws into a kept image by the rules
+/// in this file's description; a host that shows it paints Compose() onto its window.
 class RasterSurface : public host::Surface {
  public:
   RasterSurface();
@@ -61,19 +65,28 @@ class RasterSurface : public host::Surface {
   /// Screen metrics; both must be finite and positive (380 otherwise).
   void SetTwipsPerPixel(float x, float y);
 
+  /// The kept image of the inner area; the same object for the surface's lifetime,
+  /// resized with the inner size.
   const Image& Inner() const { return *inner_; }
+  /// Pixels of border on each side: 0, 1 (flat) or 2 (3D).
   int32_t BorderThickness() const;
   /// The whole control: border plus inner image, extent-sized.
   Image Compose() const;
   /// The pixels a width or height set in twips would give (the rule above); what the
   /// setters refuse raises 380 here too.
+  ///@{
   int32_t PixelsFromTwipsX(float twips) const { return ExtentFromTwips(twips, twipsPerPixelX_); }
   int32_t PixelsFromTwipsY(float twips) const { return ExtentFromTwips(twips, twipsPerPixelY_); }
+  ///@}
+  /// The extent in whole pixels, border included.
+  ///@{
   int32_t ExtentPixelsX() const { return extentX_; }
   int32_t ExtentPixelsY() const { return extentY_; }
+  ///@}
   /// Sets the extent in pixels, with the same checks and notification as SetWidth/SetHeight.
   void SetExtentPixels(int32_t width, int32_t height);
 
+  /// Pen width in pixels for later lines.
   int16_t DrawWidth() const { return drawWidth_; }
   /// 1..32767; other values give 380.
   void SetDrawWidth(int16_t width) override;
@@ -88,8 +101,10 @@ class RasterSurface : public host::Surface {
 
   /// A batch is drawn as its Line calls would draw it, without calling Line: both are
   /// final, so they cannot disagree.
+  ///@{
   void Line(float x1, float y1, float x2, float y2, core::OleColor color) final;
   void Lines(std::span<const host::LineCall> lines) final;
+  ///@}
   void Cls() override;
   core::Boolean AutoRedraw() override { return autoRedraw_; }
   void SetAutoRedraw(core::Boolean on) override { autoRedraw_ = on; }
