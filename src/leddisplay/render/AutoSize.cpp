@@ -1,7 +1,5 @@
 #include "leddisplay/render/AutoSize.h"
 
-#include <string>
-
 #include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/RuntimeError.h"
@@ -20,9 +18,9 @@ float WidthTwips(const model::ControlState& s, int16_t rowEnd, float twipsPerPix
 // A caption's share of the height in twips: its label's height plus the margin when it
 // has text, the margin alone otherwise.
 double CaptionShare(host::Label& label, double twipsPerPixel, int16_t margin) {
-  const std::string caption = label.Caption();
+  const bool caption = label.HasCaption();
   const float height = label.Height();
-  return caption.empty() ? margin : height * twipsPerPixel + margin;
+  return caption ? height * twipsPerPixel + margin : margin;
 }
 
 int Allowance(const model::ControlState& s) {
@@ -98,9 +96,9 @@ std::optional<core::TwipsExtent> ReckonAutoSize(Display& display) {
   host::Surface& surface = display.host.surface;
   try {
     CellCache passCells;
-    CellCache& cache = display.cells != nullptr ? *display.cells : passCells;
     core::TwipsExtent extent;
-    extent.width = WidthTwips(s, RowEnd(s, cache.CellsFor(s).size()), surface.TwipsPerPixelX());
+    extent.width =
+        WidthTwips(s, RowEnd(s, CellsOf(display, passCells).size()), surface.TwipsPerPixelX());
     const double t = surface.TwipsPerPixelY();
     HeightSteps(
         display, t, [&](float twips) { extent.height = twips; },

@@ -22,4 +22,8 @@ const std::vector<DisplayCell>& CellCache::CellsFor(const model::ControlState& s
   return cells_;
 }
 
+const std::vector<DisplayCell>& CellsOf(Display& display, CellCache& scratch) {
+  return (display.cells != nullptr ? *display.cells : scratch).CellsFor(display.state);
+}
+
 }  // namespace led::render

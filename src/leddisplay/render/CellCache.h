@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "leddisplay/model/ControlState.h"
+#include "leddisplay/render/Display.h"
 #include "leddisplay/render/ValueFormat.h"
 
 namespace led::render {
@@ -35,5 +36,9 @@ class CellCache {
   Inputs inputs_;
   std::vector<DisplayCell> cells_;
 };
+
+// The display's cells for its state: through its kept cache, or through `scratch` when
+// it keeps none. Raises as CellsFor does.
+const std::vector<DisplayCell>& CellsOf(Display& display, CellCache& scratch);
 
 }  // namespace led::render

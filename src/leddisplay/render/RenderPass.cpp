@@ -39,8 +39,7 @@ void Pass(Display& display) {
   const int16_t digitTop = DigitTop(display);
 
   CellCache passCells;
-  CellCache& cache = display.cells != nullptr ? *display.cells : passCells;
-  const std::vector<DisplayCell>& cells = cache.CellsFor(s);
+  const std::vector<DisplayCell>& cells = CellsOf(display, passCells);
 
   for (const DisplayCell& cell : cells) {
     if (cell.Character == '+' || cell.Character == '-')
