@@ -143,13 +143,36 @@ TEST_F(ControlFixture, AutoSizeOnFitsTheExtentAndOffLeavesIt) {
   ASSERT_GE(steps.size(), 3u);
   EXPECT_EQ(steps[0], "notify:AutoSize");
   EXPECT_EQ(steps[1], "render");
-  EXPECT_EQ(steps.back(), "layout");  // the setter ends with the height computation
+  // The height computation (its first, lower height cuts the picture), then a pass at
+  // the height it left, whose width step changes nothing.
+  EXPECT_EQ(StepList(steps.end() - 3, steps.end()), (StepList{"layout", "render", "Width"}));
 
   recorder.Clear();
   control.SetAutoSize(core::kFalse);
   EXPECT_EQ(Steps(), (StepList{"notify:AutoSize", "render"}));
   EXPECT_EQ(form.Surface().ExtentPixelsX(), 177);
   EXPECT_EQ(form.Surface().ExtentPixelsY(), 63);
+}
+
+// With a caption the height AutoSize fits differs from the one the picture was drawn
+// at; the setter draws once more at the fitted height, so the picture matches a fresh
+// pass.
+TEST_F(ControlFixture, AutoSizeThatChangesTheHeightDrawsAgain) {
+  form.SetTwipsPerPixel(15);
+  control.SetCaptionUpper("X");
+  recorder.Clear();
+  control.SetAutoSize(core::kTrue);
+  const StepList steps = Steps();
+  ASSERT_GE(steps.size(), 4u);
+  EXPECT_EQ(steps[0], "notify:AutoSize");
+  EXPECT_EQ(steps[1], "render");
+  EXPECT_EQ(StepList(steps.end() - 3, steps.end()), (StepList{"layout", "render", "Width"}));
+
+  const platform::Image shown = form.Snapshot();
+  control.Refresh();
+  const platform::Image fresh = form.Snapshot();
+  EXPECT_EQ(shown.height, fresh.height);
+  EXPECT_EQ(shown.pixels, fresh.pixels);
 }
 
 TEST_F(ControlFixture, FontSetterCopiesSixAttributesIntoTheHeldFont) {

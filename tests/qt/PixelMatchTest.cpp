@@ -97,6 +97,18 @@ TEST(PixelMatchSizes, DisplaysPaintedInTurnEachShowTheirOwnPixels) {
   }
 }
 
+// Turning AutoSize on after a caption changes the height: what the widget shows then is
+// what a redraw at that height shows, not the picture cut at the old height.
+TEST(PixelMatchAutoSize, TurnedOnAfterACaptionShowsAFreshPicture) {
+  LEDDisplayWidget widget;
+  widget.setCaptionUpper(QStringLiteral("X"));
+  widget.setAutoSize(true);
+  const QImage shown = widget.grab().toImage();
+  widget.refresh();
+  std::string report;
+  EXPECT_EQ(Differences(shown, widget.grab().toImage(), {}, report), 0) << report;
+}
+
 std::string TitleOf(const ::testing::TestParamInfo<size_t>& info) {
   std::string name;
   for (char c : Configurations()[info.param].title)

@@ -16,7 +16,8 @@ namespace led::control {
 
 // What a setter does after storing its value: the property's notification, the render
 // pass, the resize handling (caption layout and its render), the control's back colour
-// put on the surface again, the height fitted when AutoSize is on.
+// put on the surface again, the height fitted when AutoSize is on (and the display drawn
+// again when that changed the height).
 enum class SetterStep : uint8_t { Notify, Render, Layout, BackColor, FitHeight };
 
 namespace {
@@ -91,8 +92,13 @@ void LEDDisplay::Apply(const char* name, std::span<const SetterStep> steps) {
         break;
       case SetterStep::FitHeight:
         if (core::IsTrue(state_.StoredAutoSize)) {
+          // The resizes its height steps raise only move the labels, so a picture drawn
+          // before them (or cut by the first, lower step) would stay; drawn again, its
+          // nested width step changes nothing.
+          const uint64_t resizesBefore = resizes_;
           render::Display view = View();
           render::AutoSizeHeight(view);
+          if (resizes_ != resizesBefore) Render();
         }
         break;
     }
@@ -347,6 +353,7 @@ void LEDDisplay::Refresh() {
 }
 
 void LEDDisplay::Resize() {
+  ++resizes_;
   render::Display view = View();
   render::ResizeHandling(view);
 }

@@ -340,6 +340,9 @@ class LEDDisplay {
   /// The digit cells kept between render passes, so that a redraw of an unchanged value
   /// formats nothing.
   std::unique_ptr<render::CellCache> cells_;
+  /// The container's Resize notifications so far, to see whether fitting the height
+  /// resized the surface.
+  uint64_t resizes_ = 0;
 };
 
 }  // namespace led::control
