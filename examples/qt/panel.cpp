@@ -1,9 +1,12 @@
 // A small instrument panel: a counter that runs into over range, a voltmeter with
 // captions on a gradient, and a set point driven by a slider (its panel comes from a
-// .ui file). `panel --grab FILE` writes the panel's picture as PNG and exits.
+// .ui file). `panel --grab FILE` writes the panel's picture as PNG and exits; `panel
+// --dark` shows it in the Fusion style with a dark palette, which the displays' borders
+// and system colours follow.
 #include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
@@ -49,6 +52,36 @@ LEDDisplayWidget* Voltmeter() {
   return meter;
 }
 
+// A dark palette; the shades of 3D edges (Light, Midlight, Mid, Dark, Shadow) step
+// around the button colour.
+QPalette DarkPalette() {
+  const QColor button(60, 63, 65), window(45, 47, 49), text(220, 220, 220);
+  QPalette palette(button, window);
+  const std::pair<QPalette::ColorRole, QColor> roles[] = {
+      {QPalette::Light, QColor(92, 96, 99)},
+      {QPalette::Midlight, QColor(76, 80, 82)},
+      {QPalette::Mid, QColor(45, 47, 49)},
+      {QPalette::Dark, QColor(30, 31, 33)},
+      {QPalette::Shadow, QColor(12, 12, 13)},
+      {QPalette::WindowText, text},
+      {QPalette::Text, text},
+      {QPalette::ButtonText, text},
+      {QPalette::Base, QColor(30, 31, 33)},
+      {QPalette::AlternateBase, window},
+      {QPalette::ToolTipBase, button},
+      {QPalette::ToolTipText, text},
+      {QPalette::Highlight, QColor(42, 130, 218)},
+      {QPalette::HighlightedText, Qt::white},
+      {QPalette::Link, QColor(90, 160, 255)},
+      {QPalette::BrightText, QColor(255, 90, 90)},
+  };
+  for (const auto& [role, color] : roles) palette.setColor(role, color);
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+  return palette;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,6 +89,10 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments();
   const qsizetype grabAt = args.indexOf("--grab");
   const QString grabPath = grabAt > 0 && grabAt + 1 < args.size() ? args[grabAt + 1] : QString();
+  if (args.contains("--dark")) {
+    QApplication::setStyle("Fusion");
+    QApplication::setPalette(DarkPalette());
+  }
 
   QWidget window;
   window.setWindowTitle("leddisplay instrument panel");

@@ -1,5 +1,5 @@
 // The widget as assistive tools and layouts see it: name and value, value-change
-// events, automatic and layout-driven sizing, and the parent's picture behind a
+// events, automatic and layout-driven sizing, and what the parent shows behind a
 // transparent display.
 #include <gtest/gtest.h>
 
@@ -194,19 +194,24 @@ TEST(Sizing, ALayoutSizesTheControl) {
   EXPECT_EQ(image.pixelColor(310, 130), QColor(0, 0, 0));  // back colour out to the edge
 }
 
-TEST(Sizing, ATransparentDisplayShowsTheParentsPictureElseTheBackColour) {
+// The parent's new palette reaches the widget, which redraws without being asked.
+TEST(Sizing, ATransparentDisplayShowsTheParentsPictureElseItsWindowColour) {
   QWidget parent;
   parent.resize(300, 200);
+  QPalette palette = parent.palette();
+  palette.setColor(QPalette::Window, QColor(30, 60, 90));
+  parent.setPalette(palette);
   QImage texture(300, 200, QImage::Format_RGB32);
   texture.fill(QColor(200, 100, 50));
   auto* widget = new LEDDisplayWidget(&parent);
-  widget->move(20, 10);
+  widget->move(200, 150);  // reaching beyond the parent's lower right corner
   widget->setTransparent(true);
-  EXPECT_EQ(widget->grab().toImage().pixelColor(170, 60), QColor(0, 0, 0));
-  QPalette palette = parent.palette();
+  const QImage behind = widget->grab().toImage();
+  EXPECT_EQ(behind.pixelColor(170, 60), QColor(30, 60, 90));  // beyond the parent too
+  EXPECT_EQ(behind.pixelColor(3, 3), QColor(30, 60, 90));
+  widget->move(20, 10);
   palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(texture)));
   parent.setPalette(palette);
-  widget->refresh();
   EXPECT_EQ(widget->grab().toImage().pixelColor(170, 60), QColor(200, 100, 50));
 }
 

@@ -1,6 +1,6 @@
-// The widget draws what the raster form draws: pixel for pixel without captions,
-// outside the caption text with them, and at a device pixel ratio of 2 each pixel as a
-// 2 x 2 block.
+// The widget given the classic palette draws what the raster form draws: pixel for
+// pixel without captions, outside the caption text with them, and at a device pixel
+// ratio of 2 each pixel as a 2 x 2 block.
 #include <gtest/gtest.h>
 
 #include <QPalette>
@@ -26,6 +26,7 @@ struct PlacedWidget {
       parent->setPalette(palette);
     }
     widget = new LEDDisplayWidget(parent.get());
+    widget->setPalette(ClassicPalette());
     if (!parent) owned.reset(widget);
     if (configuration.overPicture) widget->move(40, 30);
     Apply(*widget, configuration.sets);
@@ -85,6 +86,7 @@ TEST(PixelMatchSizes, DisplaysPaintedInTurnEachShowTheirOwnPixels) {
     forms.push_back(std::make_unique<FormControl>(plain));
     forms.back()->Form().Surface().SetExtentPixels(size.width(), size.height());
     widgets.push_back(std::make_unique<LEDDisplayWidget>());
+    widgets.back()->setPalette(ClassicPalette());
     Apply(*widgets.back(), plain.sets);
     widgets.back()->resize(size);
   }

@@ -5,7 +5,6 @@
 #include "QtTestSupport.h"
 #include "leddisplay/core/OleColor.h"
 #include "leddisplay/platform/io/Png.h"
-#include "leddisplay/platform/raster/SystemColors.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
 
@@ -89,15 +88,16 @@ TEST(Properties, FontsAndPicturesCrossAsQtTypes) {
   EXPECT_TRUE(widget.pictureBackGround().isNull());
 }
 
-TEST(Properties, SystemColoursReadThroughTheTableAndKeepTheirRawValue) {
+TEST(Properties, SystemColoursReadThroughThePaletteAndKeepTheirRawValue) {
   LEDDisplayWidget widget;
   ASSERT_TRUE(widget.setOleColor(LEDDisplayWidget::BackColor, 0x8000000F));  // button face
   EXPECT_EQ(widget.oleColor(LEDDisplayWidget::BackColor), 0x8000000Fu);
-  const core::OleColor face = platform::SystemColor(15);
-  EXPECT_EQ(widget.backColor(), QColor(core::RedOf(face), core::GreenOf(face), core::BlueOf(face)));
+  const QColor face = widget.palette().color(QPalette::Button);
+  EXPECT_EQ(widget.backColor(), face);
   // Writing back what was read gives a plain colour of the same look.
   widget.setBackColor(widget.backColor());
-  EXPECT_EQ(widget.oleColor(LEDDisplayWidget::BackColor), face);
+  EXPECT_EQ(widget.oleColor(LEDDisplayWidget::BackColor),
+            core::Rgb(uint8_t(face.red()), uint8_t(face.green()), uint8_t(face.blue())));
 
   widget.setOnColor(QColor(0xAB, 0xCD, 0xEF));
   EXPECT_EQ(widget.oleColor(LEDDisplayWidget::OnColor), 0xEFCDABu);
@@ -124,6 +124,7 @@ TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {
   test::ScratchFolder folder;
   const QString file = QString::fromStdString(folder.Path("panel.json"));
   LEDDisplayWidget widget;
+  widget.setPalette(test::ClassicPalette());  // the tool draws the classic border
   widget.setDigits(5);
   widget.setDecimals(2);
   widget.setValue(-42.17);

@@ -83,6 +83,31 @@ const std::vector<Configuration>& Configurations() {
   return all;
 }
 
+QPalette ClassicPalette() {
+  const QColor face(212, 208, 200), black(0, 0, 0), white(255, 255, 255);
+  const std::pair<QPalette::ColorRole, QColor> roles[] = {
+      {QPalette::Window, face},
+      {QPalette::WindowText, black},
+      {QPalette::Base, white},
+      {QPalette::Text, black},
+      {QPalette::Button, face},
+      {QPalette::ButtonText, black},
+      {QPalette::Light, white},
+      {QPalette::Midlight, face},
+      {QPalette::Dark, QColor(128, 128, 128)},
+      {QPalette::Shadow, QColor(64, 64, 64)},
+      {QPalette::Highlight, QColor(10, 36, 106)},
+      {QPalette::HighlightedText, white},
+      {QPalette::ToolTipBase, QColor(255, 255, 225)},
+      {QPalette::ToolTipText, black},
+      {QPalette::Link, QColor(0, 0, 128)},
+  };
+  QPalette palette;
+  for (const auto& [role, color] : roles) palette.setColor(role, color);
+  palette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+  return palette;
+}
+
 QImage BandPicture(int width, int height) {
   QImage image(width, height, QImage::Format_RGBA8888);
   for (int y = 0; y < height; ++y)
@@ -144,7 +169,9 @@ void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
           widget.setOleColor(LEDDisplayWidget::ColorProperty(index), control::ToColor(value));
           continue;
         }
-        qtValue = qt::ToQColor(control::ToColor(value));
+        qtValue =
+            QColor(core::RedOf(control::ToColor(value)), core::GreenOf(control::ToColor(value)),
+                   core::BlueOf(control::ToColor(value)));
         break;
       case control::PropertyType::Font:
         qtValue = qt::ToQFont(*control::ToFont(value));

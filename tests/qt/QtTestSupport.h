@@ -4,6 +4,7 @@
 // widget (its Qt properties), and pixel comparison with a mask.
 #include <QImage>
 #include <QObject>
+#include <QPalette>
 #include <QRect>
 #include <string>
 #include <utility>
@@ -36,6 +37,10 @@ struct Configuration {
 // Every set but the first starts with AutoSize True. Caption fonts are DejaVu Sans in
 // sizes whose line height FreeType and Qt measure alike, so both hosts size the same.
 const std::vector<Configuration>& Configurations();
+
+// A palette whose roles hold the classic system colours, so that a widget given it
+// draws as the raster form (which keeps the classic table) does.
+QPalette ClassicPalette();
 
 // A container picture of diagonal colour bands.
 QImage BandPicture(int width, int height);

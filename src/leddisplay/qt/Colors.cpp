@@ -1,12 +1,11 @@
 #include "leddisplay/qt/Colors.h"
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/platform/raster/SystemColors.h"
 
 namespace led::qt {
 
-QColor ToQColor(core::OleColor color) {
-  const core::OleColor rgb = platform::ResolveColor(color);
+QColor ToQColor(core::OleColor color, const platform::RasterSurface& surface) {
+  const core::OleColor rgb = surface.Resolve(color);
   return QColor(core::RedOf(rgb), core::GreenOf(rgb), core::BlueOf(rgb));
 }
 

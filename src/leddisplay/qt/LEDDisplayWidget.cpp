@@ -8,9 +8,11 @@
 #include <QPainter>
 
 #include "leddisplay/model/EventSet.h"
-#include "leddisplay/platform/raster/GdiTable.h"
 #include "leddisplay/qt/Accessible.h"
+#include "leddisplay/qt/DisabledLook.h"
+#include "leddisplay/qt/FocusFrame.h"
 #include "leddisplay/qt/Input.h"
+#include "leddisplay/qt/PaletteColors.h"
 #include "leddisplay/qt/WidgetHosting.h"
 
 namespace led::qt {
@@ -30,11 +32,17 @@ int16_t IntegerArg(std::span<host::EventArg> args, size_t i) {
 LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
     : widget(owner),
       surface(owner),
+      gdi(surface),
       lowerCaption(owner, surface, "Label1"),
       upperCaption(owner, surface, "Label2"),
       container(owner, [this] { return surface.TwipsPerPixelX(); }),
-      host{surface, lowerCaption, upperCaption, container, platform::GdiTable::Instance()},
+      host{surface, lowerCaption, upperCaption, container, gdi},
       control(host) {
+  surface.SetSystemColors(SystemColorsOf(owner.palette()));
+  // The disabled look (DisabledLook.h), toward the unlit colour of the moment.
+  surface.SetLineColorMap([this](core::OleColor rgb) {
+    return widget.isEnabled() ? rgb : DisabledLineColor(rgb, surface.Resolve(control.OffColor()));
+  });
   surface.SetExtentPixels(kStartWidth, kStartHeight);
   surface.SetResizeHandler([this] {
     control.Resize();
@@ -80,6 +88,11 @@ void LEDDisplayWidget::Hosting::FollowSizeHint() {
   if (hint == reckonedHint) return;
   reckonedHint = hint;
   widget.updateGeometry();
+}
+
+void LEDDisplayWidget::Hosting::ApplyPalette() {
+  surface.SetSystemColors(SystemColorsOf(widget.palette()));
+  Guard([&] { control.Refresh(); });
 }
 
 void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
@@ -167,7 +180,9 @@ float LEDDisplayWidget::Hosting::ControlY(double y) {
 LEDDisplayWidget::LEDDisplayWidget(QWidget* parent)
     : QWidget(parent), d_(std::make_unique<Hosting>(*this)) {
   InstallAccessibleFactory();
-  setFocusPolicy(Qt::StrongFocus);
+  // A read-only display, like QLCDNumber: no Tab stop, no focus taken on a click. A
+  // program that wants its key events gives it a focus policy.
+  setFocusPolicy(Qt::NoFocus);
   // The kept image covers the widget, so Qt need not clear it first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -229,10 +244,13 @@ bool LEDDisplayWidget::event(QEvent* event) {
 
 void LEDDisplayWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) d_->ApplyPalette();
   if (event->type() != QEvent::EnabledChange) return;
   const core::Boolean own = core::ToBoolean(!testAttribute(Qt::WA_ForceDisabled));
   if (core::IsTrue(d_->control.Enabled()) != core::IsTrue(own))
     d_->Guard([&] { d_->control.SetEnabled(own); });
+  // The disabled look comes or goes with a new pass.
+  d_->Guard([&] { d_->control.Refresh(); });
 }
 
 // ---- Painting ---------------------------------------------------------------------
@@ -240,20 +258,23 @@ void LEDDisplayWidget::changeEvent(QEvent* event) {
 // The kept image is drawn one image pixel per widget pixel; at a device pixel ratio
 // above 1 each grows to a block without smoothing, so segments stay crisp. Captions are
 // Qt text at the device's resolution, clipped to the inner area as the raster form's
-// labels are.
+// labels are. The focus frame comes last, over everything.
 void LEDDisplayWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   d_->surface.Paint(painter);
   const int border = d_->surface.BorderThickness();
-  if (d_->lowerCaption.PixelRect(border, border).isEmpty() &&
-      d_->upperCaption.PixelRect(border, border).isEmpty())
-    return;
-  const platform::Image& inner = d_->surface.Inner();
-  painter.setClipRect(QRect(border, border, inner.width, inner.height));
-  painter.setRenderHint(QPainter::TextAntialiasing, true);
-  d_->lowerCaption.Draw(painter, border, border);
-  d_->upperCaption.Draw(painter, border, border);
+  if (!d_->lowerCaption.PixelRect(border, border).isEmpty() ||
+      !d_->upperCaption.PixelRect(border, border).isEmpty()) {
+    const platform::Image& inner = d_->surface.Inner();
+    painter.save();
+    painter.setClipRect(QRect(border, border, inner.width, inner.height));
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    d_->lowerCaption.Draw(painter, border, border);
+    d_->upperCaption.Draw(painter, border, border);
+    painter.restore();
+  }
+  if (hasFocus()) DrawFocusFrame(painter, rect(), palette());
 }
 
 // ---- Input ------------------------------------------------------------------------

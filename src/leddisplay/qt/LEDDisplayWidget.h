@@ -7,9 +7,16 @@
 /// errorOccurred(number, description); no exception leaves the widget.
 ///
 /// Colours: a QColor property reads as the colour drawn: a plain colour exactly as set,
-/// a system colour (&H80000005, high bit set) through the system colour table. Setting
-/// one takes an opaque QColor (others are refused with 380). The raw 32-bit value,
-/// system colours included, is read and written with oleColor()/setOleColor().
+/// a system colour (&H8000000F, high bit set) as the widget's palette gives it (button
+/// face is Button, window Base, 3D shadow Dark, ...). Setting one takes an opaque QColor
+/// (others are refused with 380). The raw 32-bit value, system colours included, is read
+/// and written with oleColor()/setOleColor(). The border and 3D edge take the palette's
+/// colours as a sunken QFrame does (Dark and Light outside, Shadow and Midlight inside; a
+/// flat border WindowText). A palette change redraws.
+///
+/// Disabled (setEnabled(false), or a disabled parent): lit segments are drawn halfway
+/// toward the unlit colour (each channel (lit + unlit + 1) / 2) and captions in the
+/// palette's disabled WindowText; the background and border stay as they are.
 ///
 /// Sizing: the extent starts at 177 x 63 pixels. With autoSize on the widget's size
 /// follows what it shows (fixed size policy); off, whoever sizes the widget (a layout,
@@ -18,8 +25,14 @@
 /// 63 when nothing could be reckoned yet. Units: pixels of the widget; twips are 15 per
 /// pixel.
 ///
-/// Transparent: the parent widget's window brush texture at the widget's place shows
-/// behind the digits; without a texture the cleared surface shows.
+/// Transparent: what the parent widget shows at the widget's place shows behind the
+/// digits: its window brush texture, or without one its window colour (the palette's
+/// Window role). A widget without a parent shows the cleared surface.
+///
+/// Focus: the policy is Qt::NoFocus, as QLCDNumber's: a read-only display takes no Tab
+/// stop and no focus on a click. Key events (keyDown, keyPress, keyUp) need focus: give
+/// the widget a policy, e.g. setFocusPolicy(Qt::StrongFocus). With focus it shows a
+/// 1-pixel frame in the palette's Highlight colour along its edge.
 ///
 /// Events are signals with the control's arguments by reference: a slot connected
 /// directly may change them (keyAscii set to 0 swallows the key; the key event then

@@ -1,7 +1,11 @@
 #include "leddisplay/qt/WidgetContainer.h"
 
+#include <algorithm>
+
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/core/Text.h"
+#include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/raster/StdFont.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
@@ -46,14 +50,32 @@ core::Variant WidgetContainer::ParentProperty(const std::string& name) {
 
 host::PicturePtr WidgetContainer::ParentPicture() {
   const QWidget* parent = widget_.parentWidget();
-  const QPixmap texture = parent ? parent->palette().window().texture() : QPixmap();
-  if (texture.isNull()) {
-    pictureKey_ = 0;
+  if (!parent) {
+    pictureKey_ = {};
     picture_ = nullptr;
-  } else if (texture.cacheKey() != pictureKey_ || !picture_) {
-    picture_ = PictureFromImage(texture.toImage());
-    pictureKey_ = texture.cacheKey();
+    return picture_;
   }
+  const QBrush window = parent->palette().window();
+  const QPixmap texture = window.texture();
+  PictureKey key;
+  if (!texture.isNull()) {
+    key.texture = texture.cacheKey();
+  } else {
+    const QRect place = widget_.geometry();
+    key.color = window.color().rgb();
+    key.size = QSize(std::max(parent->width(), place.right() + 1),
+                     std::max(parent->height(), place.bottom() + 1));
+  }
+  if (key == pictureKey_ && picture_) return picture_;
+  pictureKey_ = key;
+  if (!texture.isNull())
+    picture_ = PictureFromImage(texture.toImage());
+  else if (key.size.isEmpty() ||
+           qint64(key.size.width()) * key.size.height() > platform::kMaxInnerPixels)
+    picture_ = nullptr;
+  else
+    picture_ = platform::BitmapPicture::FromImage(
+        platform::Image(key.size.width(), key.size.height(), 0xFF000000u | key.color));
   return picture_;
 }
 

@@ -5,8 +5,10 @@
 // ambient font is the widget's font(), a new object on every request (DejaVu Sans 8 pt
 // when that font cannot be a font object). The extender's
 // Left and Top are the widget's place in its parent in twips (the parent's ScaleMode
-// is 1, twips); the parent's Picture is the texture of the parent widget's window
-// brush, or none. Names match without regard to case; others raise 438.
+// is 1, twips); the parent's Picture is what the parent shows behind the widget: the
+// texture of its window brush, else a picture of its window colour covering the parent
+// and the widget's place in it (none when that would pass 64 Mi pixels); none without a
+// parent widget. Names match without regard to case; others raise 438.
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -42,8 +44,15 @@ class WidgetContainer : public host::Container {
   std::function<float()> twipsPerPixel_;
   PropertyChangedHandler propertyChanged_;
   EventHandler event_;
-  // The parent's texture as last converted, kept while the texture stays the same.
-  qint64 pictureKey_ = 0;
+  // The parent's picture as last made, kept while its texture (or, without one, its
+  // colour and size) stays the same.
+  struct PictureKey {
+    qint64 texture = 0;
+    QRgb color = 0;
+    QSize size;
+    bool operator==(const PictureKey&) const = default;
+  };
+  PictureKey pictureKey_;
   host::PicturePtr picture_;
 };
 

@@ -10,6 +10,7 @@
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/host/Host.h"
+#include "leddisplay/platform/raster/SurfaceGdi.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 #include "leddisplay/qt/WidgetContainer.h"
 #include "leddisplay/qt/WidgetLabel.h"
@@ -59,9 +60,12 @@ struct LEDDisplayWidget::Hosting {
   std::optional<QSize> ReckonAutoExtent();
   // While AutoSize is off, tells the layout when that extent (the size hint) changed.
   void FollowSizeHint();
+  // Takes the widget's palette as the surface's system colours and redraws.
+  void ApplyPalette();
 
   LEDDisplayWidget& widget;
   WidgetSurface surface;
+  platform::SurfaceGdi gdi;
   WidgetLabel lowerCaption;
   WidgetLabel upperCaption;
   WidgetContainer container;

@@ -4,12 +4,13 @@
 #include <cmath>
 
 #include "leddisplay/qt/Colors.h"
+#include "leddisplay/qt/DisabledLook.h"
 #include "leddisplay/qt/Fonts.h"
 
 namespace led::qt {
 
-WidgetLabel::WidgetLabel(QWidget& widget, host::Surface& surface, std::string caption)
-    : PlacedLabel(surface, std::move(caption)), widget_(widget) {}
+WidgetLabel::WidgetLabel(QWidget& widget, platform::RasterSurface& surface, std::string caption)
+    : PlacedLabel(surface, std::move(caption)), widget_(widget), colors_(surface) {}
 
 // The control asks for the height on every drawing pass; measuring builds a QFont and
 // its metrics, which costs more than the rest of the pass, so the measure is kept.
@@ -43,7 +44,8 @@ void WidgetLabel::Draw(QPainter& painter, int originX, int originY) {
   if (box.isEmpty()) return;
   static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
   painter.setFont(ToQFont(*font_));
-  painter.setPen(ToQColor(foreColor_));
+  painter.setPen(widget_.isEnabled() ? ToQColor(foreColor_, colors_)
+                                     : DisabledCaptionColor(widget_.palette()));
   painter.drawText(box, int(kAlign[alignment_] | Qt::AlignTop | Qt::TextSingleLine),
                    QString::fromStdString(caption_));
 }

@@ -4,29 +4,30 @@
 // measured with QFontMetrics on the widget, so the label is as wide as its text and as
 // high as a line of it (whole pixels, rounded up). The measure is kept until the caption
 // or the font's values change, or Remeasure() says the screen did. Every change repaints
-// the widget.
+// the widget. The text colour is ForeColor as the surface draws it; while the widget is
+// disabled, the disabled look's caption colour (DisabledLook.h).
 #include <QPainter>
 #include <QWidget>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/raster/PlacedLabel.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/raster/StdFont.h"
 
 namespace led::qt {
 
 class WidgetLabel : public platform::PlacedLabel {
  public:
-  WidgetLabel(QWidget& widget, host::Surface& surface, std::string caption);
+  WidgetLabel(QWidget& widget, platform::RasterSurface& surface, std::string caption);
 
   int32_t PixelWidth() override { return PixelSize().width(); }
   int32_t PixelHeight() override { return PixelSize().height(); }
 
   // The text's box in the widget's pixels, offset by the origin (the inner area's corner).
   QRect PixelRect(int originX, int originY);
-  // Draws the text in ForeColor (system colours resolved) at its place.
+  // Draws the text at its place.
   void Draw(QPainter& painter, int originX, int originY);
   // Forgets the kept measure (the widget moved to a screen of another resolution).
   void Remeasure() { measured_.reset(); }
@@ -36,6 +37,7 @@ class WidgetLabel : public platform::PlacedLabel {
   void Changed() override;
 
   QWidget& widget_;
+  const platform::RasterSurface& colors_;  // resolves ForeColor as the surface does
   std::optional<QSize> measured_;
   std::shared_ptr<platform::StdFont> measuredFont_;  // the font's attributes when measured
 };

@@ -78,13 +78,13 @@ void LEDDisplayWidget::setBackGroundStyle(BackGroundStyle style) {
   d_->Guard([&, value = int32_t(style)] { d_->control.SetBackGroundStyle(value); });
 }
 QColor LEDDisplayWidget::backGroundG1() const {
-  return d_->Get([&] { return ToQColor(d_->control.BackGroundG1()); });
+  return d_->Get([&] { return ToQColor(d_->control.BackGroundG1(), d_->surface); });
 }
 void LEDDisplayWidget::setBackGroundG1(const QColor& color) {
   d_->Guard([&] { d_->control.SetBackGroundG1(FromQColor(color)); });
 }
 QColor LEDDisplayWidget::backGroundG2() const {
-  return d_->Get([&] { return ToQColor(d_->control.BackGroundG2()); });
+  return d_->Get([&] { return ToQColor(d_->control.BackGroundG2(), d_->surface); });
 }
 void LEDDisplayWidget::setBackGroundG2(const QColor& color) {
   d_->Guard([&] { d_->control.SetBackGroundG2(FromQColor(color)); });
@@ -102,7 +102,7 @@ void LEDDisplayWidget::setCaptionLow(const QString& caption) {
   d_->Guard([&] { d_->control.SetCaptionLow(caption.toStdString()); });
 }
 QColor LEDDisplayWidget::captionLowForeColor() const {
-  return d_->Get([&] { return ToQColor(d_->control.CaptionLowForeColor()); });
+  return d_->Get([&] { return ToQColor(d_->control.CaptionLowForeColor(), d_->surface); });
 }
 void LEDDisplayWidget::setCaptionLowForeColor(const QColor& color) {
   d_->Guard([&] { d_->control.SetCaptionLowForeColor(FromQColor(color)); });
@@ -126,7 +126,7 @@ void LEDDisplayWidget::setCaptionUpper(const QString& caption) {
   d_->Guard([&] { d_->control.SetCaptionUpper(caption.toStdString()); });
 }
 QColor LEDDisplayWidget::captionUpperForeColor() const {
-  return d_->Get([&] { return ToQColor(d_->control.CaptionUpperForeColor()); });
+  return d_->Get([&] { return ToQColor(d_->control.CaptionUpperForeColor(), d_->surface); });
 }
 void LEDDisplayWidget::setCaptionUpperForeColor(const QColor& color) {
   d_->Guard([&] { d_->control.SetCaptionUpperForeColor(FromQColor(color)); });
@@ -243,19 +243,19 @@ void LEDDisplayWidget::setLeadingPlusMinus(bool on) {
   d_->Guard([&] { d_->control.SetLeadingPlusMinus(on); });
 }
 QColor LEDDisplayWidget::backColor() const {
-  return d_->Get([&] { return ToQColor(d_->control.BackColor()); });
+  return d_->Get([&] { return ToQColor(d_->control.BackColor(), d_->surface); });
 }
 void LEDDisplayWidget::setBackColor(const QColor& color) {
   d_->Guard([&] { d_->control.SetBackColor(FromQColor(color)); });
 }
 QColor LEDDisplayWidget::onColor() const {
-  return d_->Get([&] { return ToQColor(d_->control.OnColor()); });
+  return d_->Get([&] { return ToQColor(d_->control.OnColor(), d_->surface); });
 }
 void LEDDisplayWidget::setOnColor(const QColor& color) {
   d_->Guard([&] { d_->control.SetOnColor(FromQColor(color)); });
 }
 QColor LEDDisplayWidget::offColor() const {
-  return d_->Get([&] { return ToQColor(d_->control.OffColor()); });
+  return d_->Get([&] { return ToQColor(d_->control.OffColor(), d_->surface); });
 }
 void LEDDisplayWidget::setOffColor(const QColor& color) {
   d_->Guard([&] { d_->control.SetOffColor(FromQColor(color)); });

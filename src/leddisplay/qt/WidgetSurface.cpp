@@ -77,12 +77,12 @@ void WidgetSurface::Paint(QPainter& painter) {
                                           uint32_t(h),
                                           uint32_t(Appearance()),
                                           uint32_t(BorderStyle()),
-                                          platform::ResolveColor(BackColor()),
-                                          platform::SystemColor(platform::kColorWindowFrame),
-                                          platform::SystemColor(platform::kColorButtonShadow),
-                                          platform::SystemColor(platform::kColorButtonHighlight),
-                                          platform::SystemColor(platform::kColor3DDarkShadow),
-                                          platform::SystemColor(platform::kColor3DLight)};
+                                          Resolve(BackColor()),
+                                          SystemColor(platform::kColorWindowFrame),
+                                          SystemColor(platform::kColorButtonShadow),
+                                          SystemColor(platform::kColorButtonHighlight),
+                                          SystemColor(platform::kColor3DDarkShadow),
+                                          SystemColor(platform::kColor3DLight)};
     if (frame_.isNull() || key != frameKey_) {
       const platform::Image whole = Compose();
       frame_ = RowsOf(whole).copy();
@@ -102,7 +102,7 @@ void WidgetSurface::Paint(QPainter& painter) {
   const platform::Image& inner = Inner();
   if (inner.width > 0 && inner.height > 0) painter.drawImage(QPoint(t, t), RowsOf(inner));
   // A widget larger than the extent it could be given shows the back colour beyond it.
-  const QColor back(OpaquePixelColor(platform::ResolveColor(BackColor())));
+  const QColor back(OpaquePixelColor(Resolve(BackColor())));
   if (widget_.width() > w)
     painter.fillRect(QRect(w, 0, widget_.width() - w, widget_.height()), back);
   if (widget_.height() > h) painter.fillRect(QRect(0, h, w, widget_.height() - h), back);

@@ -3,7 +3,8 @@
 // The widget's drawing surface: a platform::RasterSurface (same kept image, pixel rules,
 // scales and limits), whose changes also reach the widget: Cls schedules a repaint,
 // setting Enabled enables or disables the widget, MousePointer (0..15, or 99 with
-// MouseIcon) sets its cursor.
+// MouseIcon) sets its cursor. The widget gives it its palette's system colours
+// (PaletteColors.h), so the border and 3D edge follow the palette.
 #include <QImage>
 #include <QPainter>
 #include <QWidget>

@@ -16,7 +16,6 @@
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/raster/GdiTable.h"
 #include "leddisplay/platform/raster/PixelKernels.h"
-#include "leddisplay/platform/raster/SystemColors.h"
 
 namespace led::platform {
 namespace {
@@ -159,11 +158,6 @@ void Rasterize(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t clipX0, i
               for (int64_t row = top; row < bottom; ++row)
                 std::fill_n(&image.at(int32_t(left), int32_t(row)), right - left, pixel);
             });
-}
-
-// A colour as the pixel a line paints: a system colour is looked up first.
-inline Pixel PixelOf(core::OleColor color) {
-  return OpaquePixel(core::IsSystemColor(color) ? ResolveColor(color) : color);
 }
 
 Pixel Blend(Pixel src, Pixel dst) {
@@ -318,7 +312,7 @@ void RasterSurface::ResizeInner() {
   const int32_t t = BorderThickness();
   const int32_t width = std::max(0, extentX_ - 2 * t), height = std::max(0, extentY_ - 2 * t);
   if (width == inner_->width && height == inner_->height) return;
-  Image resized(width, height, OpaquePixel(ResolveColor(backColor_)));
+  Image resized(width, height, OpaquePixel(Resolve(backColor_)));
   const int32_t keepX = std::min(width, inner_->width), keepY = std::min(height, inner_->height);
   if (keepX > 0)
     for (int32_t y = 0; y < keepY; ++y) std::copy_n(&inner_->at(0, y), keepX, &resized.at(0, y));
@@ -340,6 +334,31 @@ void RasterSurface::SetEdge(int16_t appearance, int16_t style) {
   appearance_ = appearance;
   borderStyle_ = style;
   ResizeInner();
+}
+
+// ---- Colours -------------------------------------------------------------------------
+
+void RasterSurface::SetSystemColors(const SystemColorSet& table) {
+  systemColors_ = table;
+}
+
+core::OleColor RasterSurface::SystemColor(int32_t index) const {
+  if (!systemColors_) return platform::SystemColor(index);
+  return index >= 0 && index < kSystemColorCount ? (*systemColors_)[size_t(index)] : 0;
+}
+
+core::OleColor RasterSurface::Resolve(core::OleColor color) const {
+  if (!core::IsSystemColor(color)) return color & 0xFFFFFFu;
+  return systemColors_ ? ResolveColor(color, *systemColors_) : ResolveColor(color);
+}
+
+void RasterSurface::SetLineColorMap(std::function<core::OleColor(core::OleColor)> map) {
+  lineColorMap_ = std::move(map);
+}
+
+Pixel RasterSurface::LinePixel(core::OleColor color) const {
+  const core::OleColor rgb = Resolve(color);
+  return OpaquePixel(lineColorMap_ ? lineColorMap_(rgb) : rgb);
 }
 
 // ---- Other properties ---------------------------------------------------------------
@@ -384,11 +403,11 @@ void RasterSurface::Lines(std::span<const host::LineCall> lines) {
   const int64_t pen = drawWidth_;  // a local: pixel stores could otherwise change it
   // Colours are resolved when they change: a cell's lines come in runs of one colour.
   core::OleColor color = lines.front().color;
-  Pixel pixel = PixelOf(color);
+  Pixel pixel = LinePixel(color);
   for (const host::LineCall& l : lines) {
     if (l.color != color) {
       color = l.color;
-      pixel = PixelOf(color);
+      pixel = LinePixel(color);
     }
     std::array<int32_t, 4> ends;  // ax, ay, bx, by in pixels
     if (!(pixels ? PixelEnds(l, ends) : ScaledEnds(l, kx, ky, ends))) ThrowOverflow();
@@ -425,7 +444,7 @@ void RasterSurface::Lines(std::span<const host::LineCall> lines) {
 
 void RasterSurface::Cls() {
   Image& image = *inner_;
-  FillPixels(image.pixels.data(), image.pixels.size(), OpaquePixel(ResolveColor(backColor_)));
+  FillPixels(image.pixels.data(), image.pixels.size(), OpaquePixel(Resolve(backColor_)));
   if (!picture_ || picture_->Handle() == 0) return;
   const std::shared_ptr<Image> bitmap = GdiTable::Instance().BitmapOf(picture_->Handle());
   if (!bitmap || bitmap->pixels.size() != size_t(bitmap->width) * size_t(bitmap->height)) return;
@@ -441,15 +460,15 @@ void RasterSurface::Cls() {
 // ---- Composition --------------------------------------------------------------------
 
 Image RasterSurface::Compose() const {
-  Image out(extentX_, extentY_, OpaquePixel(ResolveColor(backColor_)));
+  Image out(extentX_, extentY_, OpaquePixel(Resolve(backColor_)));
   const auto put = [&](int32_t x, int32_t y, Pixel p) {
     if (out.Contains(x, y)) out.at(x, y) = p;
   };
   // One ring of the border, inset by r: the upper-left sides end before the far
   // corners, which belong to the lower-right sides.
   const auto ring = [&](int32_t r, core::OleColor upperLeft, core::OleColor lowerRight) {
-    const Pixel ul = OpaquePixel(ResolveColor(upperLeft));
-    const Pixel lr = OpaquePixel(ResolveColor(lowerRight));
+    const Pixel ul = OpaquePixel(Resolve(upperLeft));
+    const Pixel lr = OpaquePixel(Resolve(lowerRight));
     const int32_t right = extentX_ - 1 - r, bottom = extentY_ - 1 - r;
     for (int32_t x = r; x < right; ++x) put(x, r, ul);
     for (int32_t y = r; y < bottom; ++y) put(r, y, ul);

@@ -25,10 +25,12 @@
 /// that are not finite or lie beyond +-2^31 pixels give error 6. Lines draws a batch as
 /// its Line calls would: a refused line ends it after the lines before it.
 ///
-/// Colours: a system colour (bit 31) is looked up in SystemColors; otherwise the low 24
-/// bits are used. Cls fills with the back colour and draws the picture 1:1 at (0, 0),
-/// blended by its alpha. Setting BackColor or Picture clears as Cls does. The image is
-/// kept whatever AutoRedraw says (there is no window to draw onto directly).
+/// Colours: a system colour (bit 31) is looked up in the surface's system colour table
+/// (SystemColors' process-wide one, read at each use, until SetSystemColors gives it one
+/// of its own); otherwise the low 24 bits are used. A line colour map, when set, maps
+/// each line's resolved colour before it is painted. Cls fills with the back colour and draws the
+/// picture 1:1 at (0, 0), blended by its alpha. Setting BackColor or Picture clears as Cls does.
+/// The image is kept whatever AutoRedraw says (there is no window to draw onto directly).
 ///
 /// Scale modes: 0 user (as pixels), 1 twips, 2 points, 3 pixels, 4 characters (120 x 240
 /// twips), 5 inches, 6 millimetres, 7 centimetres; ScaleX/ScaleY also take 8 (himetric).
@@ -38,10 +40,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/raster/Image.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 
 namespace led::platform {
 
@@ -85,6 +89,16 @@ class RasterSurface : public host::Surface {
   ///@}
   /// Sets the extent in pixels, with the same checks and notification as SetWidth/SetHeight.
   void SetExtentPixels(int32_t width, int32_t height);
+
+  /// The system colours this surface draws with from now on. Changes nothing drawn.
+  void SetSystemColors(const SystemColorSet& table);
+  /// The RGB value of system colour `index` on this surface; 0 outside 0..30.
+  core::OleColor SystemColor(int32_t index) const;
+  /// A colour as this surface draws it (see Colours above), as an RGB value.
+  core::OleColor Resolve(core::OleColor color) const;
+  /// Lines are painted in map(their resolved colour) from now on; an empty map paints
+  /// the resolved colour (the starting state). Changes nothing drawn.
+  void SetLineColorMap(std::function<core::OleColor(core::OleColor rgb)> map);
 
   /// Pen width in pixels for later lines.
   int16_t DrawWidth() const { return drawWidth_; }
@@ -137,6 +151,8 @@ class RasterSurface : public host::Surface {
   /// Pixels per unit of a scale mode along one axis.
   double PixelsPerUnit(int16_t mode, bool vertical) const;
   int32_t ExtentFromTwips(float twips, float twipsPerPixel) const;
+  /// The pixel a line of `color` paints: resolved, then mapped.
+  Pixel LinePixel(core::OleColor color) const;
   void ApplyExtent(int32_t width, int32_t height);
   void ResizeInner();
   /// Takes a new appearance and border style together; refused (380) when either is out
@@ -162,6 +178,8 @@ class RasterSurface : public host::Surface {
   host::PicturePtr mouseIcon_;
   host::PicturePtr picture_;
   std::function<void()> resizeHandler_;
+  std::optional<SystemColorSet> systemColors_;  // none: the process-wide table
+  std::function<core::OleColor(core::OleColor)> lineColorMap_;
 };
 
 }  // namespace led::platform

@@ -74,10 +74,24 @@ void ResetSystemColors() {
   for (int32_t i = 0; i < kSystemColorCount; ++i) Table()[i].store(kDefaults[i]);
 }
 
+SystemColorSet CurrentSystemColors() {
+  SystemColorSet set;
+  for (int32_t i = 0; i < kSystemColorCount; ++i) set[i] = SystemColor(i);
+  return set;
+}
+
 core::OleColor ResolveColor(core::OleColor color) {
   if (core::IsSystemColor(color)) {
     const uint32_t index = core::SystemColorIndex(color);
     return index < uint32_t(kSystemColorCount) ? SystemColor(int32_t(index)) : 0;
+  }
+  return color & 0xFFFFFFu;
+}
+
+core::OleColor ResolveColor(core::OleColor color, const SystemColorSet& table) {
+  if (core::IsSystemColor(color)) {
+    const uint32_t index = core::SystemColorIndex(color);
+    return index < uint32_t(kSystemColorCount) ? table[index] : 0;
   }
   return color & 0xFFFFFFu;
 }

@@ -2,7 +2,9 @@
 /// @file
 /// The system colour table: the classic default colours for the standard indices 0
 /// (scroll bar) to 30 (menu bar), as RGB values (red in bits 0-7). Process wide and safe
-/// to read from any thread; tests may replace entries and reset them.
+/// to read from any thread; tests may replace entries and reset them. A host whose
+/// toolkit has colours of its own gives a surface a SystemColorSet instead.
+#include <array>
 #include <cstdint>
 
 #include "leddisplay/core/OleColor.h"
@@ -11,6 +13,9 @@ namespace led::platform {
 
 /// The number of entries: indices 0 to 30.
 inline constexpr int32_t kSystemColorCount = 31;
+
+/// A system colour table of one's own: the RGB value of each index 0..30.
+using SystemColorSet = std::array<core::OleColor, kSystemColorCount>;
 
 /// Standard indices used by the platform itself.
 enum SystemColorIndex : int32_t {
@@ -30,9 +35,14 @@ core::OleColor SystemColor(int32_t index);
 void SetSystemColor(int32_t index, core::OleColor rgb);
 /// Restores every entry to its classic default.
 void ResetSystemColors();
+/// Every entry's current value.
+SystemColorSet CurrentSystemColors();
 
 /// A colour as drawn: a system colour (bit 31 set) is looked up, otherwise the low
 /// 24 bits are the RGB value.
 core::OleColor ResolveColor(core::OleColor color);
+/// A colour as drawn with `table` as the system colours: as above, with an index
+/// outside 0..30 giving 0.
+core::OleColor ResolveColor(core::OleColor color, const SystemColorSet& table);
 
 }  // namespace led::platform
