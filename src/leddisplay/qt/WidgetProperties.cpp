@@ -356,8 +356,16 @@ bool LEDDisplayWidget::loadProperties(const QString& path) {
     platform::MemoryPropertyBag bag = platform::LoadPropertyFile(path.toStdString());
     d_->control.ReadProperties(bag);
   });
-  // The load sets the control's members without naming them: each is compared, also
-  // after a failed load, which keeps the values read before the fault.
+  // The load sets the control's members without laying out, drawing or naming them. As a
+  // container does after a load, the layout (and the auto-size fit) runs, then a show;
+  // each property is compared. Also after a failed load, which keeps the values read
+  // before the fault.
+  d_->Guard([&] {
+    d_->control.Resize();
+    d_->control.Show();
+  });
+  d_->SyncGeometry();
+  d_->FollowSizeHint();
   d_->NotifyChanges();
   return loaded;
 }
