@@ -87,21 +87,23 @@ class LEDDisplayWidget : public QWidget {
   ///@}
 
  public:
+  // The enumerations hold any int (a fixed underlying type): a number from a .ui file or
+  // setProperty() that names no member reaches the control, whose rule takes or refuses it.
   /// The values of appearance, as the control's.
-  enum Appearance { Flat = 0, ThreeD = 1 };
+  enum Appearance : int { Flat = 0, ThreeD = 1 };
   Q_ENUM(Appearance)
   /// The values of borderStyle, as the control's.
-  enum BorderStyle { BorderNone = 0, FixedSingle = 1 };
+  enum BorderStyle : int { BorderNone = 0, FixedSingle = 1 };
   Q_ENUM(BorderStyle)
   /// Where a caption sits: left, right or centre, as the control's.
-  enum Position { LeftPosition = 0, RightPosition = 1, CenterPosition = 2 };
+  enum Position : int { LeftPosition = 0, RightPosition = 1, CenterPosition = 2 };
   Q_ENUM(Position)
   /// The values of backGroundStyle: the back colour, a vertical or a horizontal
   /// gradient, as the control's.
-  enum BackGroundStyle { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
+  enum BackGroundStyle : int { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
   Q_ENUM(BackGroundStyle)
   /// The colour properties, for oleColor()/setOleColor().
-  enum ColorProperty {
+  enum ColorProperty : int {
     BackColor,
     OnColor,
     OffColor,
