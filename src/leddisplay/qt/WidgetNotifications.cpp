@@ -93,8 +93,11 @@ void LEDDisplayWidget::Hosting::StartNotifying() {
 
 void LEDDisplayWidget::Hosting::NotifyChange(const std::string& name) {
   if (told.empty()) return;  // the control's start: nothing told yet
-  for (size_t i = 0; i < kWatchedCount; ++i)
-    if (name == kWatched[i].name) kWatched[i].follow(widget, told[i], true);
+  for (size_t i = 0; i < kWatchedCount; ++i) {
+    if (name != kWatched[i].name) continue;
+    kWatched[i].follow(widget, told[i], true);
+    break;
+  }
   FollowOverRange(name == "Value");
 }
 
