@@ -72,7 +72,7 @@ TEST(Events, AHandlerValueTheControlCannotTakeIsReportedNotThrown) {
                    [&](int number, const QString&) { errors.push_back(number); });
   QObject::connect(&widget, &LEDDisplayWidget::keyPress, [](int& ascii) { ascii = 1 << 20; });
   Press(widget, Qt::Key_Q, Qt::NoModifier, "q");
-  EXPECT_EQ(errors, std::vector<int>{6});
+  EXPECT_EQ(errors, std::vector<int>{LEDDisplayWidget::Overflow});
 }
 
 TEST(Events, MouseButtonsShiftAndPointsInsideTheBorder) {
@@ -107,8 +107,11 @@ TEST(Events, MouseButtonsShiftAndPointsInsideTheBorder) {
 TEST(Events, ChangeAndOverflowFollowTheValue) {
   LEDDisplayWidget widget;  // 4 digits, 3 decimals: one integer place
   int changes = 0, overflows = 0;
+  std::vector<bool> overRange;  // overRangeChanged's arguments
   QObject::connect(&widget, &LEDDisplayWidget::changed, [&] { ++changes; });
   QObject::connect(&widget, &LEDDisplayWidget::overflow, [&] { ++overflows; });
+  QObject::connect(&widget, &LEDDisplayWidget::overRangeChanged,
+                   [&](bool over) { overRange.push_back(over); });
   widget.setValue(1.5);
   widget.setValue(1.5);
   EXPECT_EQ(changes, 1);
@@ -124,6 +127,7 @@ TEST(Events, ChangeAndOverflowFollowTheValue) {
   widget.setValue(std::numeric_limits<double>::quiet_NaN());
   EXPECT_TRUE(widget.overRange());
   EXPECT_EQ(changes, 4);
+  EXPECT_EQ(overRange, (std::vector<bool>{true, false, true}));
 }
 
 }  // namespace

@@ -1,6 +1,13 @@
 // The widget's Qt properties: round trips, enumeration keys, colours (plain and
-// system), refusals as errorOccurred, and the property file shared with the tool.
+// system), refusals as errorOccurred, NOTIFY signals, the cursor, QLCDNumber's calls, and
+// the property file shared with the tool.
 #include <gtest/gtest.h>
+
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <algorithm>
+#include <limits>
+#include <memory>
 
 #include "QtTestSupport.h"
 #include "leddisplay/core/OleColor.h"
@@ -114,10 +121,162 @@ TEST(Properties, ARefusedValueLeavesThePropertyAndReportsTheError) {
   widget.setOnColor(QColor(1, 2, 3, 128));
   EXPECT_EQ(widget.onColor(), QColor(0xC0, 0xC0, 0xFF));
   widget.setCaptionLowFont(QFont(""));
-  EXPECT_EQ(errors.numbers, (std::vector<int>{6, 380, 380, 380}));
+  EXPECT_EQ(errors.numbers,
+            (std::vector<int>{LEDDisplayWidget::Overflow, LEDDisplayWidget::InvalidPropertyValue,
+                              LEDDisplayWidget::InvalidPropertyValue,
+                              LEDDisplayWidget::InvalidPropertyValue}));
   EXPECT_NE(errors.texts[2].find("not opaque"), std::string::npos);
   EXPECT_FALSE(widget.setOleColor(LEDDisplayWidget::ColorProperty(99), 0));
-  EXPECT_EQ(errors.numbers.back(), 5);
+  EXPECT_EQ(errors.numbers.back(), LEDDisplayWidget::InvalidCall);
+}
+
+// Each writable property: a value it changes to and, where one exists, a value it refuses.
+struct NotifyRow {
+  const char* name;
+  QVariant changed;
+  QVariant refused;
+};
+
+std::vector<NotifyRow> NotifyRows() {
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(QColor(9, 99, 199));
+  const QPixmap pixmap = QPixmap::fromImage(picture);
+  QFont serif("DejaVu Serif");
+  serif.setPointSizeF(11);
+  const QColor colour(1, 2, 3), translucent(1, 2, 3, 128);
+  const int beyond16Bits = 70000;
+  // clang-format off
+  return {
+      {"value", 2.5, {}}, {"value", std::numeric_limits<double>::quiet_NaN(), {}},
+      {"appearance", QVariant::fromValue(LEDDisplayWidget::Flat), 2},
+      {"autoSize", true, {}},
+      {"backGroundStyle", QVariant::fromValue(LEDDisplayWidget::Gradient_V), {}},
+      {"backGroundG1", colour, translucent}, {"backGroundG2", colour, translucent},
+      {"borderStyle", QVariant::fromValue(LEDDisplayWidget::BorderNone), 2},
+      {"captionLow", "volts", {}}, {"captionLowForeColor", colour, translucent},
+      {"captionLowPosition", QVariant::fromValue(LEDDisplayWidget::LeftPosition), 3},
+      {"captionLowFont", serif, QFont("")},
+      {"captionUpper", "Supply", {}}, {"captionUpperForeColor", colour, translucent},
+      {"captionUpperPosition", QVariant::fromValue(LEDDisplayWidget::RightPosition), 3},
+      {"captionUpperFont", serif, QFont("")},
+      {"decimals", 1, beyond16Bits}, {"decimalPointSize", 4, beyond16Bits},
+      {"mousePointer", 2, 16}, {"mouseIcon", pixmap, {}}, {"pictureBackGround", pixmap, {}},
+      {"showAllDecimalPoints", false, {}},
+      {"digits", 6, beyond16Bits}, {"digitWidth", 30, beyond16Bits},
+      {"digitHeight", 50, beyond16Bits}, {"digitLeftMargin", 5, beyond16Bits},
+      {"digitUpperMargin", 6, beyond16Bits}, {"digitSpacing", 8, beyond16Bits},
+      {"segmentWidth", 4, beyond16Bits}, {"segmentSeparation", 1, beyond16Bits},
+      {"leadingZeros", false, {}}, {"leadingPlusMinus", false, {}},
+      {"backColor", colour, translucent}, {"onColor", colour, translucent},
+      {"offColor", colour, translucent},
+      {"transparent", true, {}}, {"useOverRange", true, {}}};
+  // clang-format on
+}
+
+QMetaProperty PropertyNamed(const QObject& object, const char* name) {
+  const QMetaObject* meta = object.metaObject();
+  return meta->property(meta->indexOfProperty(name));
+}
+
+// Records each emission of the property's NOTIFY signal.
+std::unique_ptr<QSignalSpy> SpyOn(const QObject& object, const QMetaProperty& property) {
+  return std::make_unique<QSignalSpy>(&object, property.notifySignal());
+}
+
+TEST(Properties, EveryPropertyHasANotifySignalAndARowBelow) {
+  LEDDisplayWidget widget;
+  const QMetaObject* meta = widget.metaObject();
+  const std::vector<NotifyRow> rows = NotifyRows();
+  for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+    const QMetaProperty property = meta->property(i);
+    EXPECT_TRUE(property.hasNotifySignal()) << property.name();
+    // overRange is read-only; its signal follows the value (Events tests).
+    if (!property.isWritable()) continue;
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const NotifyRow& row) {
+      return qstrcmp(row.name, property.name()) == 0;
+    })) << property.name();
+  }
+}
+
+TEST(Properties, ANotifySignalFiresOnceOnAChangeNotOnARefusalNorOnTheSameValueAgain) {
+  for (const NotifyRow& row : NotifyRows()) {
+    SCOPED_TRACE(row.name);
+    LEDDisplayWidget widget;
+    ErrorLog errors(widget);
+    const QMetaProperty property = PropertyNamed(widget, row.name);
+    const auto spy = SpyOn(widget, property);
+    ASSERT_TRUE(spy->isValid());
+    if (row.refused.isValid()) {
+      widget.setProperty(row.name, row.refused);
+      EXPECT_EQ(errors.numbers.size(), 1u);
+      EXPECT_EQ(spy->count(), 0);
+    }
+    widget.setProperty(row.name, row.changed);
+    ASSERT_EQ(spy->count(), 1);
+    EXPECT_EQ(spy->at(0).at(0).toString(), widget.property(row.name).toString());
+    widget.setProperty(row.name, row.changed);
+    EXPECT_EQ(spy->count(), 1);
+  }
+}
+
+TEST(Properties, ASetterCalledOnTheControlNotifiesToo) {
+  LEDDisplayWidget widget;
+  QSignalSpy digits(&widget, &LEDDisplayWidget::digitsChanged);
+  widget.control().SetDigits(6);
+  widget.control().SetDigits(6);
+  ASSERT_EQ(digits.count(), 1);
+  EXPECT_EQ(digits.at(0).at(0).toInt(), 6);
+}
+
+TEST(Properties, TheCursorFollowsMousePointerAndMouseIcon) {
+  QWidget parent;  // a window keeps a cursor once set; a child gives it back
+  LEDDisplayWidget widget(&parent);
+  EXPECT_FALSE(widget.testAttribute(Qt::WA_SetCursor));  // 0: the parent's cursor shows
+  const std::pair<int, Qt::CursorShape> shapes[] = {
+      {1, Qt::ArrowCursor},      {2, Qt::CrossCursor},   {3, Qt::IBeamCursor},
+      {6, Qt::SizeBDiagCursor},  {7, Qt::SizeVerCursor}, {11, Qt::WaitCursor},
+      {12, Qt::ForbiddenCursor}, {15, Qt::SizeAllCursor}};
+  for (const auto& [pointer, shape] : shapes) {
+    widget.setMousePointer(pointer);
+    EXPECT_EQ(widget.cursor().shape(), shape) << pointer;
+  }
+  widget.setMousePointer(99);  // no icon yet: none of its own
+  EXPECT_FALSE(widget.testAttribute(Qt::WA_SetCursor));
+  QImage icon(8, 6, QImage::Format_RGB32);
+  icon.fill(Qt::red);
+  widget.setMouseIcon(QPixmap::fromImage(icon));
+  EXPECT_EQ(widget.cursor().shape(), Qt::BitmapCursor);
+  EXPECT_EQ(widget.cursor().pixmap().size(), QSize(8, 6));
+  widget.setMousePointer(0);
+  EXPECT_FALSE(widget.testAttribute(Qt::WA_SetCursor));
+}
+
+TEST(Properties, QLCDNumbersCallsAnswerAsTheDisplayShows) {
+  LEDDisplayWidget widget;  // 4 digits, 3 of them decimals: one integer place
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+  const struct {
+    double value;
+    bool overflows;
+    int intValue;
+  } cases[] = {
+      {9.9994, false, 10}, {9.9996, true, 10},  // rounded to three places: 10.000
+      {-2.5, false, -3},   {1e12, true, most}, {-1e12, true, least}, {nan, true, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    const double before = widget.value();
+    EXPECT_EQ(widget.checkOverflow(c.value), c.overflows);
+    EXPECT_EQ(widget.value(), before);  // asking changes nothing
+    widget.display(c.value);
+    EXPECT_EQ(widget.overRange(), c.overflows);
+    EXPECT_EQ(widget.intValue(), c.intValue);
+  }
+  widget.display(7);
+  EXPECT_EQ(widget.value(), 7.0);
+  EXPECT_TRUE(widget.checkOverflow(10));
+  widget.setDecimals(1);
+  EXPECT_FALSE(widget.checkOverflow(999));
 }
 
 TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {
@@ -133,12 +292,29 @@ TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {
   widget.setLeadingZeros(false);
   ASSERT_TRUE(widget.saveProperties(file));
 
+  // The load notifies each property whose value it changed, once, and draws the loaded
+  // display.
   LEDDisplayWidget loaded;
+  const QMetaObject* meta = loaded.metaObject();
+  std::vector<std::pair<QMetaProperty, QString>> before;
+  std::vector<std::unique_ptr<QSignalSpy>> spies;
+  for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+    before.emplace_back(meta->property(i), meta->property(i).read(&loaded).toString());
+    spies.push_back(SpyOn(loaded, meta->property(i)));
+  }
   ASSERT_TRUE(loaded.loadProperties(file));
+  for (size_t i = 0; i < before.size(); ++i) {
+    const bool changed = before[i].first.read(&loaded).toString() != before[i].second;
+    EXPECT_EQ(spies[i]->count(), changed ? 1 : 0) << before[i].first.name();
+  }
+  EXPECT_EQ(spies[size_t(meta->indexOfProperty("digits") - meta->propertyOffset())]->count(), 1);
   EXPECT_EQ(loaded.digits(), 5);
   EXPECT_EQ(loaded.value(), -42.17);
   EXPECT_EQ(loaded.onColor(), QColor(0, 255, 128));
   EXPECT_EQ(loaded.shownText(), widget.shownText());
+  std::string report;
+  EXPECT_EQ(test::Differences(loaded.grab().toImage(), widget.grab().toImage(), {}, report), 0)
+      << report;
 
   const std::string png = folder.Path("tool.png");
   const std::string command =
@@ -147,7 +323,6 @@ TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {
   const QImage drawn = test::QImageOf(platform::ReadPngFile(png));
   const QImage grabbed = widget.grab().toImage();
   ASSERT_EQ(grabbed.size(), drawn.size());
-  std::string report;
   EXPECT_EQ(test::Differences(grabbed, drawn, {}, report), 0) << report;
 }
 
@@ -155,7 +330,7 @@ TEST(Properties, AFileThatCannotBeReadChangesNothing) {
   LEDDisplayWidget widget;
   ErrorLog errors(widget);
   EXPECT_FALSE(widget.loadProperties("/nonexistent/panel.json"));
-  ASSERT_EQ(errors.numbers, std::vector<int>{53});
+  ASSERT_EQ(errors.numbers, std::vector<int>{LEDDisplayWidget::FileNotFound});
   EXPECT_NE(errors.texts[0].find("/nonexistent/panel.json"), std::string::npos);
   EXPECT_EQ(widget.digits(), 4);
 }

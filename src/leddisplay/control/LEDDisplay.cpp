@@ -345,6 +345,12 @@ bool LEDDisplay::OverRange() const {
   return render::IsOverRange(state_);
 }
 
+bool LEDDisplay::OverRangeFor(double value) const {
+  model::ControlState asked = state_;
+  asked.StoredValue = value;
+  return render::IsOverRange(asked);
+}
+
 // ---- Refresh and the container's notifications ------------------------------------
 
 void LEDDisplay::Refresh() {

@@ -284,6 +284,9 @@ class LEDDisplay {
   std::string ShownText() const;
   /// The value does not fit the digits (or is not finite), whatever UseOverRange says.
   bool OverRange() const;
+  /// Whether `value` would be over range, as OverRange, with the other properties as
+  /// they are now; changes nothing.
+  bool OverRangeFor(double value) const;
 
   // --- The container's notifications ---------------------------------------------
   /// Places the captions, fits the height when AutoSize is on, then renders (not while

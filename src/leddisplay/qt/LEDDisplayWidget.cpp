@@ -98,11 +98,8 @@ void LEDDisplayWidget::Hosting::ApplyPalette() {
 void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
   widget.update();
   FollowSizeHint();
-  const bool now = control.OverRange();
-  const bool newlyOver = now && (!overRange || name == "Value");
-  overRange = now;
   if (name == "AutoSize") SyncGeometry();
-  if (newlyOver) emit widget.overflow();
+  NotifyChange(name);
 }
 
 void LEDDisplayWidget::Hosting::OnEvent(int32_t dispid, std::span<host::EventArg> args) {
@@ -191,7 +188,7 @@ LEDDisplayWidget::LEDDisplayWidget(QWidget* parent)
     d_->control.InitProperties();
     d_->control.Show();
   });
-  d_->overRange = d_->control.OverRange();
+  d_->StartNotifying();
 }
 
 LEDDisplayWidget::~LEDDisplayWidget() {

@@ -2,9 +2,11 @@
 /// @file
 /// LEDDisplayWidget: a QWidget holding one control::LEDDisplay, with Qt's text for the
 /// captions. Every control property is a Q_PROPERTY of a Qt type, named in lower camel
-/// case ("digitWidth" for DigitWidth); the control's own Enabled is the widget's
-/// `enabled`. A value the control refuses leaves the property as it was and emits
-/// errorOccurred(number, description); no exception leaves the widget.
+/// case ("digitWidth" for DigitWidth), with a NOTIFY signal and its setter a slot; the
+/// control's own Enabled is the widget's `enabled`, and hWnd, which means nothing to Qt,
+/// is only control().hWnd(). A value the control refuses leaves the property as it was
+/// and emits errorOccurred(number, description); no exception leaves the widget. For a
+/// switch from QLCDNumber: display(), intValue() and checkOverflow().
 ///
 /// Colours: a QColor property reads as the colour drawn: a plain colour exactly as set,
 /// a system colour (&H8000000F, high bit set) as the widget's palette gives it (button
@@ -56,62 +58,65 @@ class LEDDisplayWidget : public QWidget {
   /// The control's properties in Qt types; each is described at its getter. An int
   /// outside -32768..32767 is refused with 6 "Overflow".
   ///@{
-  Q_PROPERTY(double value READ value WRITE setValue)
-  Q_PROPERTY(Appearance appearance READ appearance WRITE setAppearance)
-  Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
-  Q_PROPERTY(BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle)
-  Q_PROPERTY(QColor backGroundG1 READ backGroundG1 WRITE setBackGroundG1)
-  Q_PROPERTY(QColor backGroundG2 READ backGroundG2 WRITE setBackGroundG2)
-  Q_PROPERTY(BorderStyle borderStyle READ borderStyle WRITE setBorderStyle)
-  Q_PROPERTY(QString captionLow READ captionLow WRITE setCaptionLow)
-  Q_PROPERTY(QColor captionLowForeColor READ captionLowForeColor WRITE setCaptionLowForeColor)
-  Q_PROPERTY(Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition)
-  Q_PROPERTY(QFont captionLowFont READ captionLowFont WRITE setCaptionLowFont)
-  Q_PROPERTY(QString captionUpper READ captionUpper WRITE setCaptionUpper)
-  Q_PROPERTY(QColor captionUpperForeColor READ captionUpperForeColor WRITE setCaptionUpperForeColor)
-  Q_PROPERTY(Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition)
-  Q_PROPERTY(QFont captionUpperFont READ captionUpperFont WRITE setCaptionUpperFont)
-  Q_PROPERTY(int decimals READ decimals WRITE setDecimals)
-  Q_PROPERTY(int decimalPointSize READ decimalPointSize WRITE setDecimalPointSize)
-  Q_PROPERTY(int hWnd READ hWnd)
-  Q_PROPERTY(int mousePointer READ mousePointer WRITE setMousePointer)
-  Q_PROPERTY(QPixmap mouseIcon READ mouseIcon WRITE setMouseIcon)
-  Q_PROPERTY(QPixmap pictureBackGround READ pictureBackGround WRITE setPictureBackGround)
-  Q_PROPERTY(bool showAllDecimalPoints READ showAllDecimalPoints WRITE setShowAllDecimalPoints)
-  Q_PROPERTY(int digits READ digits WRITE setDigits)
-  Q_PROPERTY(int digitWidth READ digitWidth WRITE setDigitWidth)
-  Q_PROPERTY(int digitHeight READ digitHeight WRITE setDigitHeight)
-  Q_PROPERTY(int digitLeftMargin READ digitLeftMargin WRITE setDigitLeftMargin)
-  Q_PROPERTY(int digitUpperMargin READ digitUpperMargin WRITE setDigitUpperMargin)
-  Q_PROPERTY(int digitSpacing READ digitSpacing WRITE setDigitSpacing)
-  Q_PROPERTY(int segmentWidth READ segmentWidth WRITE setSegmentWidth)
-  Q_PROPERTY(int segmentSeparation READ segmentSeparation WRITE setSegmentSeparation)
-  Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros)
-  Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus)
-  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
-  Q_PROPERTY(QColor onColor READ onColor WRITE setOnColor)
-  Q_PROPERTY(QColor offColor READ offColor WRITE setOffColor)
-  Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
-  Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange)
-  Q_PROPERTY(bool overRange READ overRange)
+  // clang-format off
+  Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
+  Q_PROPERTY(Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged)
+  Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize NOTIFY autoSizeChanged)
+  Q_PROPERTY(BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle NOTIFY backGroundStyleChanged)
+  Q_PROPERTY(QColor backGroundG1 READ backGroundG1 WRITE setBackGroundG1 NOTIFY backGroundG1Changed)
+  Q_PROPERTY(QColor backGroundG2 READ backGroundG2 WRITE setBackGroundG2 NOTIFY backGroundG2Changed)
+  Q_PROPERTY(BorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged)
+  Q_PROPERTY(QString captionLow READ captionLow WRITE setCaptionLow NOTIFY captionLowChanged)
+  Q_PROPERTY(QColor captionLowForeColor READ captionLowForeColor WRITE setCaptionLowForeColor NOTIFY captionLowForeColorChanged)
+  Q_PROPERTY(Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition NOTIFY captionLowPositionChanged)
+  Q_PROPERTY(QFont captionLowFont READ captionLowFont WRITE setCaptionLowFont NOTIFY captionLowFontChanged)
+  Q_PROPERTY(QString captionUpper READ captionUpper WRITE setCaptionUpper NOTIFY captionUpperChanged)
+  Q_PROPERTY(QColor captionUpperForeColor READ captionUpperForeColor WRITE setCaptionUpperForeColor NOTIFY captionUpperForeColorChanged)
+  Q_PROPERTY(Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition NOTIFY captionUpperPositionChanged)
+  Q_PROPERTY(QFont captionUpperFont READ captionUpperFont WRITE setCaptionUpperFont NOTIFY captionUpperFontChanged)
+  Q_PROPERTY(int decimals READ decimals WRITE setDecimals NOTIFY decimalsChanged)
+  Q_PROPERTY(int decimalPointSize READ decimalPointSize WRITE setDecimalPointSize NOTIFY decimalPointSizeChanged)
+  Q_PROPERTY(int mousePointer READ mousePointer WRITE setMousePointer NOTIFY mousePointerChanged)
+  Q_PROPERTY(QPixmap mouseIcon READ mouseIcon WRITE setMouseIcon NOTIFY mouseIconChanged)
+  Q_PROPERTY(QPixmap pictureBackGround READ pictureBackGround WRITE setPictureBackGround NOTIFY pictureBackGroundChanged)
+  Q_PROPERTY(bool showAllDecimalPoints READ showAllDecimalPoints WRITE setShowAllDecimalPoints NOTIFY showAllDecimalPointsChanged)
+  Q_PROPERTY(int digits READ digits WRITE setDigits NOTIFY digitsChanged)
+  Q_PROPERTY(int digitWidth READ digitWidth WRITE setDigitWidth NOTIFY digitWidthChanged)
+  Q_PROPERTY(int digitHeight READ digitHeight WRITE setDigitHeight NOTIFY digitHeightChanged)
+  Q_PROPERTY(int digitLeftMargin READ digitLeftMargin WRITE setDigitLeftMargin NOTIFY digitLeftMarginChanged)
+  Q_PROPERTY(int digitUpperMargin READ digitUpperMargin WRITE setDigitUpperMargin NOTIFY digitUpperMarginChanged)
+  Q_PROPERTY(int digitSpacing READ digitSpacing WRITE setDigitSpacing NOTIFY digitSpacingChanged)
+  Q_PROPERTY(int segmentWidth READ segmentWidth WRITE setSegmentWidth NOTIFY segmentWidthChanged)
+  Q_PROPERTY(int segmentSeparation READ segmentSeparation WRITE setSegmentSeparation NOTIFY segmentSeparationChanged)
+  Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros NOTIFY leadingZerosChanged)
+  Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus NOTIFY leadingPlusMinusChanged)
+  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
+  Q_PROPERTY(QColor onColor READ onColor WRITE setOnColor NOTIFY onColorChanged)
+  Q_PROPERTY(QColor offColor READ offColor WRITE setOffColor NOTIFY offColorChanged)
+  Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged)
+  Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged)
+  Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged)
+  // clang-format on
   ///@}
 
  public:
+  // The enumerations hold any int (a fixed underlying type): a number from a .ui file or
+  // setProperty() that names no member reaches the control, whose rule takes or refuses it.
   /// The values of appearance, as the control's.
-  enum Appearance { Flat = 0, ThreeD = 1 };
+  enum Appearance : int { Flat = 0, ThreeD = 1 };
   Q_ENUM(Appearance)
   /// The values of borderStyle, as the control's.
-  enum BorderStyle { BorderNone = 0, FixedSingle = 1 };
+  enum BorderStyle : int { BorderNone = 0, FixedSingle = 1 };
   Q_ENUM(BorderStyle)
   /// Where a caption sits: left, right or centre, as the control's.
-  enum Position { LeftPosition = 0, RightPosition = 1, CenterPosition = 2 };
+  enum Position : int { LeftPosition = 0, RightPosition = 1, CenterPosition = 2 };
   Q_ENUM(Position)
   /// The values of backGroundStyle: the back colour, a vertical or a horizontal
   /// gradient, as the control's.
-  enum BackGroundStyle { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
+  enum BackGroundStyle : int { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
   Q_ENUM(BackGroundStyle)
   /// The colour properties, for oleColor()/setOleColor().
-  enum ColorProperty {
+  enum ColorProperty : int {
     BackColor,
     OnColor,
     OffColor,
@@ -122,6 +127,20 @@ class LEDDisplayWidget : public QWidget {
   };
   Q_ENUM(ColorProperty)
 
+  /// The error numbers errorOccurred reports, as the control's run-time errors.
+  enum ErrorNumber {
+    InvalidCall = 5,             ///< "Invalid procedure call or argument"
+    Overflow = 6,                ///< "Overflow": an int beyond 16 bits, say
+    OutOfMemory = 7,             ///< "Out of memory"
+    TypeMismatch = 13,           ///< "Type mismatch": a loaded value of the wrong type
+    InternalError = 51,          ///< "Internal error": a fault in the widget
+    FileNotFound = 53,           ///< "File not found"
+    PathFileAccessError = 75,    ///< "Path/File access error"
+    InvalidPropertyValue = 380,  ///< "Invalid property value": a refused value
+    InvalidPicture = 481,        ///< "Invalid picture": a loaded picture that cannot be read
+  };
+  Q_ENUM(ErrorNumber)
+
   /// A control with its first values, 177 x 63 pixels, rendered at once.
   explicit LEDDisplayWidget(QWidget* parent = nullptr);
   ~LEDDisplayWidget() override;
@@ -130,198 +149,105 @@ class LEDDisplayWidget : public QWidget {
   /// reach the caller as core::RuntimeError, not errorOccurred.
   control::LEDDisplay& control();
 
+  /// The properties' getters; their setters are the slots below.
+  ///@{
   /// The number shown (control::LEDDisplay::Value).
-  ///@{
   double value() const;
-  void setValue(double value);
-  ///@}
   /// Flat or ThreeD (control::LEDDisplay::Appearance).
-  ///@{
   Appearance appearance() const;
-  void setAppearance(Appearance appearance);
-  ///@}
   /// While on, the widget takes the extent that fits the digits and captions
   /// (control::LEDDisplay::AutoSize).
-  ///@{
   bool autoSize() const;
-  void setAutoSize(bool on);
-  ///@}
   /// The back colour or a gradient (control::LEDDisplay::BackGroundStyle).
-  ///@{
   BackGroundStyle backGroundStyle() const;
-  void setBackGroundStyle(BackGroundStyle style);
-  ///@}
   /// The gradient's colour at the bottom or left (control::LEDDisplay::BackGroundG1).
-  ///@{
   QColor backGroundG1() const;
-  void setBackGroundG1(const QColor& color);
-  ///@}
   /// The gradient's colour at the top or right (control::LEDDisplay::BackGroundG2).
-  ///@{
   QColor backGroundG2() const;
-  void setBackGroundG2(const QColor& color);
-  ///@}
   /// No border or a single line (control::LEDDisplay::BorderStyle).
-  ///@{
   BorderStyle borderStyle() const;
-  void setBorderStyle(BorderStyle style);
-  ///@}
   /// The text below the digits (control::LEDDisplay::CaptionLow).
-  ///@{
   QString captionLow() const;
-  void setCaptionLow(const QString& caption);
-  ///@}
   /// The lower caption's text colour (control::LEDDisplay::CaptionLowForeColor).
-  ///@{
   QColor captionLowForeColor() const;
-  void setCaptionLowForeColor(const QColor& color);
-  ///@}
   /// Where the lower caption sits (control::LEDDisplay::CaptionLowPosition).
-  ///@{
   Position captionLowPosition() const;
-  void setCaptionLowPosition(Position position);
-  ///@}
   /// The lower caption's font: name, size, bold, italic, underline and strikethrough
   /// (control::LEDDisplay::CaptionLowFont).
-  ///@{
   QFont captionLowFont() const;
-  void setCaptionLowFont(const QFont& font);
-  ///@}
   /// The text above the digits (control::LEDDisplay::CaptionUpper).
-  ///@{
   QString captionUpper() const;
-  void setCaptionUpper(const QString& caption);
-  ///@}
   /// The upper caption's text colour (control::LEDDisplay::CaptionUpperForeColor).
-  ///@{
   QColor captionUpperForeColor() const;
-  void setCaptionUpperForeColor(const QColor& color);
-  ///@}
   /// Where the upper caption sits (control::LEDDisplay::CaptionUpperPosition).
-  ///@{
   Position captionUpperPosition() const;
-  void setCaptionUpperPosition(Position position);
-  ///@}
   /// The upper caption's font, as captionLowFont (control::LEDDisplay::CaptionUpperFont).
-  ///@{
   QFont captionUpperFont() const;
-  void setCaptionUpperFont(const QFont& font);
-  ///@}
   /// Digits after the decimal point (control::LEDDisplay::Decimals).
-  ///@{
   int decimals() const;
-  void setDecimals(int decimals);
-  ///@}
   /// The decimal point's height in pixels (control::LEDDisplay::DecimalPointSize).
-  ///@{
   int decimalPointSize() const;
-  void setDecimalPointSize(int size);
-  ///@}
-  /// The window handle (control::LEDDisplay::hWnd); read-only.
-  int hWnd() const;
-  /// The pointer shape over the widget (control::LEDDisplay::MousePointer).
-  ///@{
+  /// The cursor over the widget (control::LEDDisplay::MousePointer): 0 none of its own
+  /// (the parent's shows), 1 and 4 Qt::ArrowCursor, 2 Cross, 3 IBeam, 5 and 15 SizeAll,
+  /// 6 SizeBDiag, 7 SizeVer, 8 SizeFDiag, 9 SizeHor, 10 UpArrow, 11 Wait, 12 Forbidden,
+  /// 13 Busy, 14 WhatsThis, 99 mouseIcon as the cursor (none of its own without one).
   int mousePointer() const;
-  void setMousePointer(int pointer);
-  ///@}
-  /// The custom pointer picture; a null pixmap is none (control::LEDDisplay::MouseIcon).
-  ///@{
+  /// The picture mousePointer 99 shows as the cursor, its hot spot in the middle; a null
+  /// pixmap is none (control::LEDDisplay::MouseIcon).
   QPixmap mouseIcon() const;
-  void setMouseIcon(const QPixmap& icon);
-  ///@}
   /// The picture behind the digits; a null pixmap is none
   /// (control::LEDDisplay::PictureBackGround).
-  ///@{
   QPixmap pictureBackGround() const;
-  void setPictureBackGround(const QPixmap& picture);
-  ///@}
   /// Every digit shows its point, unlit but the decimal one
   /// (control::LEDDisplay::ShowAllDecimalPoints).
-  ///@{
   bool showAllDecimalPoints() const;
-  void setShowAllDecimalPoints(bool show);
-  ///@}
   /// The number of digit cells (control::LEDDisplay::Digits).
-  ///@{
   int digits() const;
-  void setDigits(int digits);
-  ///@}
   /// A cell's width in pixels (control::LEDDisplay::DigitWidth).
-  ///@{
   int digitWidth() const;
-  void setDigitWidth(int width);
-  ///@}
   /// A cell's height in pixels (control::LEDDisplay::DigitHeight).
-  ///@{
   int digitHeight() const;
-  void setDigitHeight(int height);
-  ///@}
   /// The first cell's left edge in pixels (control::LEDDisplay::DigitLeftMargin).
-  ///@{
   int digitLeftMargin() const;
-  void setDigitLeftMargin(int margin);
-  ///@}
   /// The digit row's top margin in pixels (control::LEDDisplay::DigitUpperMargin).
-  ///@{
   int digitUpperMargin() const;
-  void setDigitUpperMargin(int margin);
-  ///@}
   /// The gap between cells in pixels (control::LEDDisplay::DigitSpacing).
-  ///@{
   int digitSpacing() const;
-  void setDigitSpacing(int spacing);
-  ///@}
   /// A bar's thickness in pixels (control::LEDDisplay::SegmentWidth).
-  ///@{
   int segmentWidth() const;
-  void setSegmentWidth(int width);
-  ///@}
   /// The gap in pixels at each end of the upright bars
   /// (control::LEDDisplay::SegmentSeperation).
-  ///@{
   int segmentSeparation() const;
-  void setSegmentSeparation(int separation);
-  ///@}
   /// Zeros before the units digit are lit (control::LEDDisplay::LeadingZeros).
-  ///@{
   bool leadingZeros() const;
-  void setLeadingZeros(bool on);
-  ///@}
   /// The first cell shows the sign (control::LEDDisplay::LeadingPlusMinus).
-  ///@{
   bool leadingPlusMinus() const;
-  void setLeadingPlusMinus(bool on);
-  ///@}
   /// The colour behind the digits (control::LEDDisplay::BackColor).
-  ///@{
   QColor backColor() const;
-  void setBackColor(const QColor& color);
-  ///@}
   /// The colour of lit segments (control::LEDDisplay::OnColor).
-  ///@{
   QColor onColor() const;
-  void setOnColor(const QColor& color);
-  ///@}
   /// The colour of unlit segments (control::LEDDisplay::OffColor).
-  ///@{
   QColor offColor() const;
-  void setOffColor(const QColor& color);
-  ///@}
   /// The parent's window texture shows behind the digits
   /// (control::LEDDisplay::Transparent).
-  ///@{
   bool transparent() const;
-  void setTransparent(bool on);
-  ///@}
   /// A value too long for the digits shows the over-range mark
   /// (control::LEDDisplay::UseOverRange).
-  ///@{
   bool useOverRange() const;
-  void setUseOverRange(bool on);
-  ///@}
   /// Whether the value needs more digits than shown (or is not a finite number),
   /// whatever useOverRange says.
   bool overRange() const;
+  ///@}
+
+  /// As QLCDNumber's: the value rounded half away from zero, held to int's range; 0 for
+  /// NaN.
+  int intValue() const;
+  /// As QLCDNumber's: whether `value` would be over range (see overRange) with the
+  /// digits, decimals and sign cell set now. Changes nothing.
+  ///@{
+  bool checkOverflow(double value) const;
+  bool checkOverflow(int value) const;
+  ///@}
 
   /// The raw 32-bit colour (system colours keep their high bit); setting returns false
   /// and emits errorOccurred when refused.
@@ -351,12 +277,105 @@ class LEDDisplayWidget : public QWidget {
   QSize minimumSizeHint() const override;
 
  public slots:
+  /// The properties' setters, slots so that a signal drives them, also by name (a .ui
+  /// file's connection, SIGNAL/SLOT). A refused value changes nothing and emits
+  /// errorOccurred: an int beyond -32768..32767 (Overflow); appearance or borderStyle
+  /// beyond 0..1, a position beyond 0..2, a mousePointer other than 0..15 and 99, a
+  /// colour not opaque, a font without a family or beyond 2048 points
+  /// (InvalidPropertyValue).
+  ///@{
+  void setValue(double value);
+  void setAppearance(Appearance appearance);
+  void setAutoSize(bool on);
+  void setBackGroundStyle(BackGroundStyle style);
+  void setBackGroundG1(const QColor& color);
+  void setBackGroundG2(const QColor& color);
+  void setBorderStyle(BorderStyle style);
+  void setCaptionLow(const QString& caption);
+  void setCaptionLowForeColor(const QColor& color);
+  void setCaptionLowPosition(Position position);
+  void setCaptionLowFont(const QFont& font);
+  void setCaptionUpper(const QString& caption);
+  void setCaptionUpperForeColor(const QColor& color);
+  void setCaptionUpperPosition(Position position);
+  void setCaptionUpperFont(const QFont& font);
+  void setDecimals(int decimals);
+  void setDecimalPointSize(int size);
+  void setMousePointer(int pointer);
+  void setMouseIcon(const QPixmap& icon);
+  void setPictureBackGround(const QPixmap& picture);
+  void setShowAllDecimalPoints(bool show);
+  void setDigits(int digits);
+  void setDigitWidth(int width);
+  void setDigitHeight(int height);
+  void setDigitLeftMargin(int margin);
+  void setDigitUpperMargin(int margin);
+  void setDigitSpacing(int spacing);
+  void setSegmentWidth(int width);
+  void setSegmentSeparation(int separation);
+  void setLeadingZeros(bool on);
+  void setLeadingPlusMinus(bool on);
+  void setBackColor(const QColor& color);
+  void setOnColor(const QColor& color);
+  void setOffColor(const QColor& color);
+  void setTransparent(bool on);
+  void setUseOverRange(bool on);
+  ///@}
+  /// As QLCDNumber's: shows `value` (setValue). There is no display(QString): the
+  /// display shows numbers only.
+  ///@{
+  void display(double value);
+  void display(int value);
+  ///@}
   /// Redraws the display (the control's Refresh).
   void refresh();
 
  signals:
-  /// A call into the control failed: the run-time error's number and description.
+  /// A call into the control failed: the run-time error's number (an ErrorNumber) and
+  /// description.
   void errorOccurred(int number, const QString& description);
+  /// The properties' NOTIFY signals, with the new value: emitted once when the value
+  /// changed, whether by its setter, by a setter called on control() or by
+  /// loadProperties; not for a refused value nor for a set to the value it had.
+  ///@{
+  void valueChanged(double value);
+  void appearanceChanged(Appearance appearance);
+  void autoSizeChanged(bool on);
+  void backGroundStyleChanged(BackGroundStyle style);
+  void backGroundG1Changed(const QColor& color);
+  void backGroundG2Changed(const QColor& color);
+  void borderStyleChanged(BorderStyle style);
+  void captionLowChanged(const QString& caption);
+  void captionLowForeColorChanged(const QColor& color);
+  void captionLowPositionChanged(Position position);
+  void captionLowFontChanged(const QFont& font);
+  void captionUpperChanged(const QString& caption);
+  void captionUpperForeColorChanged(const QColor& color);
+  void captionUpperPositionChanged(Position position);
+  void captionUpperFontChanged(const QFont& font);
+  void decimalsChanged(int decimals);
+  void decimalPointSizeChanged(int size);
+  void mousePointerChanged(int pointer);
+  void mouseIconChanged(const QPixmap& icon);
+  void pictureBackGroundChanged(const QPixmap& picture);
+  void showAllDecimalPointsChanged(bool show);
+  void digitsChanged(int digits);
+  void digitWidthChanged(int width);
+  void digitHeightChanged(int height);
+  void digitLeftMarginChanged(int margin);
+  void digitUpperMarginChanged(int margin);
+  void digitSpacingChanged(int spacing);
+  void segmentWidthChanged(int width);
+  void segmentSeparationChanged(int separation);
+  void leadingZerosChanged(bool on);
+  void leadingPlusMinusChanged(bool on);
+  void backColorChanged(const QColor& color);
+  void onColorChanged(const QColor& color);
+  void offColorChanged(const QColor& color);
+  void transparentChanged(bool on);
+  void useOverRangeChanged(bool on);
+  void overRangeChanged(bool overRange);
+  ///@}
   /// The control's Change event: a render pass showed a value other than the last.
   void changed();
   /// A left press and release over the widget (not the release ending a double click).

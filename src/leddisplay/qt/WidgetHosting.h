@@ -4,8 +4,10 @@
 // and the control on it, with the one place where the control's errors become the
 // errorOccurred signal. Internal to the widget's sources.
 #include <QSize>
+#include <QVariant>
 #include <new>
 #include <optional>
+#include <vector>
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/RuntimeError.h"
@@ -30,9 +32,9 @@ struct LEDDisplayWidget::Hosting {
     } catch (const core::RuntimeError& e) {
       emit widget.errorOccurred(e.number(), QString::fromStdString(e.description()));
     } catch (const std::bad_alloc&) {
-      emit widget.errorOccurred(7, QStringLiteral("Out of memory"));
+      emit widget.errorOccurred(OutOfMemory, QStringLiteral("Out of memory"));
     } catch (const std::exception& e) {
-      emit widget.errorOccurred(51,
+      emit widget.errorOccurred(InternalError,
                                 QStringLiteral("Internal error: ") + QString::fromUtf8(e.what()));
     }
     return false;
@@ -52,6 +54,16 @@ struct LEDDisplayWidget::Hosting {
   // The control's events as the widget's signals; arguments written back.
   void OnEvent(int32_t dispid, std::span<host::EventArg> args);
   void OnPropertyChanged(const std::string& name);
+  // The NOTIFY signals (WidgetNotifications.cpp). StartNotifying records the values as
+  // they are; NotifyChange emits the signal of the property the control named, when its
+  // value differs from the one last told; NotifyChanges does so for every property, for
+  // changes the control does not name (a load). Both then follow overRange.
+  void StartNotifying();
+  void NotifyChange(const std::string& name);
+  void NotifyChanges();
+  // overRangeChanged when it changed; overflow when it became true, or stays true for a
+  // value set anew.
+  void FollowOverRange(bool valueSet);
   // A point of the widget in the control's scale (the inner area's corner is 0, 0).
   float ControlX(double x);
   float ControlY(double y);
@@ -72,6 +84,7 @@ struct LEDDisplayWidget::Hosting {
   host::Host host;
   control::LEDDisplay control;
   bool overRange = false;
+  std::vector<QVariant> told;  // per watched property, the value its signal last gave
   bool afterDoubleClick = false;
   bool fixedSize = false;
   QSize autoExtent;  // the last extent AutoSize gave

@@ -1,5 +1,9 @@
 // LEDDisplayWidget's properties: each calls the control's typed getter or setter inside
 // the widget's guard, so conversions and refusals are the control's own.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/platform/io/MemoryPropertyBag.h"
 #include "leddisplay/platform/io/PropertyFile.h"
@@ -13,6 +17,15 @@ namespace led::qt {
 namespace {
 
 using control::LEDDisplay;
+
+// The widget's error numbers are the control's.
+static_assert(int(LEDDisplayWidget::InvalidCall) == int(core::kInvalidCall));
+static_assert(int(LEDDisplayWidget::Overflow) == int(core::kOverflow));
+static_assert(int(LEDDisplayWidget::TypeMismatch) == int(core::kTypeMismatch));
+static_assert(int(LEDDisplayWidget::FileNotFound) == int(core::kFileNotFound));
+static_assert(int(LEDDisplayWidget::PathFileAccessError) == int(core::kFileAccess));
+static_assert(int(LEDDisplayWidget::InvalidPropertyValue) == int(core::kInvalidPropertyValue));
+static_assert(int(LEDDisplayWidget::InvalidPicture) == int(core::kInvalidPicture));
 
 QFont QFontOf(const host::FontPtr& font) {
   return font ? ToQFont(*font) : QFont();
@@ -155,9 +168,6 @@ int LEDDisplayWidget::decimalPointSize() const {
 void LEDDisplayWidget::setDecimalPointSize(int size) {
   d_->Guard([&] { d_->control.SetDecimalPointSize(size); });
 }
-int LEDDisplayWidget::hWnd() const {
-  return d_->Get([&] { return int(d_->control.hWnd()); });
-}
 int LEDDisplayWidget::mousePointer() const {
   return d_->Get([&] { return int(d_->control.MousePointer()); });
 }
@@ -276,6 +286,29 @@ bool LEDDisplayWidget::overRange() const {
   return d_->control.OverRange();
 }
 
+// ---- As QLCDNumber's ---------------------------------------------------------------
+
+int LEDDisplayWidget::intValue() const {
+  const double v = std::round(value());
+  if (std::isnan(v)) return 0;
+  return int(
+      std::clamp<double>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+bool LEDDisplayWidget::checkOverflow(double value) const {
+  return d_->control.OverRangeFor(value);
+}
+bool LEDDisplayWidget::checkOverflow(int value) const {
+  return checkOverflow(double(value));
+}
+
+void LEDDisplayWidget::display(double value) {
+  setValue(value);
+}
+void LEDDisplayWidget::display(int value) {
+  setValue(value);
+}
+
 // The colour's index is read once, as an int: the guarded work captures the int, not the
 // enumeration, which may hold a value outside its members.
 quint32 LEDDisplayWidget::oleColor(ColorProperty which) const {
@@ -287,8 +320,8 @@ quint32 LEDDisplayWidget::oleColor(ColorProperty which) const {
 bool LEDDisplayWidget::setOleColor(ColorProperty which, quint32 color) {
   const int index = which;
   if (index < BackColor || index > CaptionUpperForeColor) {
-    emit errorOccurred(core::kInvalidCall, QStringLiteral("Invalid procedure call or argument: "
-                                                          "no such colour property"));
+    emit errorOccurred(InvalidCall, QStringLiteral("Invalid procedure call or argument: "
+                                                   "no such colour property"));
     return false;
   }
   return d_->Guard([&] { kColors[index].set(d_->control, color); });
@@ -319,10 +352,22 @@ bool LEDDisplayWidget::saveProperties(const QString& path) {
 }
 
 bool LEDDisplayWidget::loadProperties(const QString& path) {
-  return d_->Guard([&] {
+  const bool loaded = d_->Guard([&] {
     platform::MemoryPropertyBag bag = platform::LoadPropertyFile(path.toStdString());
     d_->control.ReadProperties(bag);
   });
+  // The load sets the control's members without laying out, drawing or naming them. As a
+  // container does after a load, the layout (and the auto-size fit) runs, then a show;
+  // each property is compared. Also after a failed load, which keeps the values read
+  // before the fault.
+  d_->Guard([&] {
+    d_->control.Resize();
+    d_->control.Show();
+  });
+  d_->SyncGeometry();
+  d_->FollowSizeHint();
+  d_->NotifyChanges();
+  return loaded;
 }
 
 }  // namespace led::qt
