@@ -295,6 +295,7 @@ TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {
   // The load notifies each property whose value it changed, once, and draws the loaded
   // display.
   LEDDisplayWidget loaded;
+  loaded.setPalette(test::ClassicPalette());
   const QMetaObject* meta = loaded.metaObject();
   std::vector<std::pair<QMetaProperty, QString>> before;
   std::vector<std::unique_ptr<QSignalSpy>> spies;
