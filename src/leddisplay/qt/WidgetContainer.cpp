@@ -32,9 +32,9 @@ host::FontPtr WidgetContainer::AmbientFont() {
 
 core::Variant WidgetContainer::ExtenderProperty(const std::string& name) {
   if (core::EqualsIgnoringCase(name, "Left"))
-    return core::Variant::FromSingle(float(widget_.x()) * twipsPerPixel_());
+    return core::Variant::FromSingle(float(widget_.x() + origin_.x() / ratio_) * twipsPerPixel_());
   if (core::EqualsIgnoringCase(name, "Top"))
-    return core::Variant::FromSingle(float(widget_.y()) * twipsPerPixel_());
+    return core::Variant::FromSingle(float(widget_.y() + origin_.y() / ratio_) * twipsPerPixel_());
   throw core::RuntimeError(core::kNotSupported);
 }
 
@@ -44,6 +44,13 @@ core::Variant WidgetContainer::ParentProperty(const std::string& name) {
   throw core::RuntimeError(core::kNotSupported);
 }
 
+void WidgetContainer::SetBox(double ratio, QPoint origin) {
+  origin_ = origin;
+  if (ratio == ratio_) return;
+  ratio_ = ratio;
+  picture_ = nullptr;  // converted again at the new ratio
+}
+
 host::PicturePtr WidgetContainer::ParentPicture() {
   const QWidget* parent = widget_.parentWidget();
   const QPixmap texture = parent ? parent->palette().window().texture() : QPixmap();
@@ -51,7 +58,12 @@ host::PicturePtr WidgetContainer::ParentPicture() {
     pictureKey_ = 0;
     picture_ = nullptr;
   } else if (texture.cacheKey() != pictureKey_ || !picture_) {
-    picture_ = PictureFromImage(texture.toImage());
+    QImage image = texture.toImage();
+    const double scale = ratio_ / texture.devicePixelRatio();
+    if (scale != 1)
+      image = image.scaled(QSize(qRound(image.width() * scale), qRound(image.height() * scale)),
+                           Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    picture_ = PictureFromImage(image);
     pictureKey_ = texture.cacheKey();
   }
   return picture_;
