@@ -37,10 +37,10 @@ void LEDDisplayWidget::Hosting::FitSurface() {
   const QPoint keptOrigin = origin;
   origin = QPoint();
   container.SetBox(ratio, origin);
+  control.SetZoom(ratio);
   if (!core::IsTrue(control.AutoSize())) {
     const QSize area = DeviceSize(widget.size());
     QSize box = area;
-    control.SetZoom(ratio);
     if (fitToSize) {
       const core::TwipsExtent available{float(area.width()) * surface.TwipsPerPixelX(),
                                         float(area.height()) * surface.TwipsPerPixelY()};
