@@ -1,7 +1,6 @@
 // LEDDisplayWidget's sizing in the screen's pixels: the device pixel ratio, the fit of
 // the display box into the widget, and the fitToSize property.
 #include <QtMath>
-#include <cmath>
 
 #include "leddisplay/qt/WidgetHosting.h"
 
