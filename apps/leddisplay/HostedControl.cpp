@@ -15,6 +15,14 @@ HostedControl::HostedControl() : recorder_(form_.Host()), control_(recorder_.Hos
   });
 }
 
+void HostedControl::SetZoom(double zoom) {
+  // The twips per pixel first: the surface refuses every zoom the control would (and
+  // those too small or large for a float), before anything changes.
+  form_.SetTwipsPerPixel(static_cast<float>(kTwipsPerPixel / zoom));
+  control_.SetZoom(zoom);
+  control_.Resize();
+}
+
 void HostedControl::LoadPropertyFile(const std::string& path) {
   platform::MemoryPropertyBag bag = platform::LoadPropertyFile(path);
   control_.ReadProperties(bag);

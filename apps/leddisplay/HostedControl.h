@@ -28,12 +28,18 @@ class HostedControl {
   // logged the event.
   void OnEvent(EventHandler handler) { handler_ = std::move(handler); }
 
+  // Draws the control at `zoom` (LEDDisplay::SetZoom), as on a screen of `zoom` times the
+  // pixel density: the form's twips per pixel become 15 / zoom, so the captions' fonts
+  // and an extent set in twips grow with it; then lays out. 380 for a zoom not above 0.
+  void SetZoom(double zoom);
+
   // The control's properties read from, or written to, a property file.
   void LoadPropertyFile(const std::string& path);
   void SavePropertyFile(const std::string& path);
 
   static constexpr float kStartWidth = 2595;
   static constexpr float kStartHeight = 945;
+  static constexpr float kTwipsPerPixel = 15;  // at zoom 1
 
  private:
   platform::Form form_;

@@ -17,22 +17,6 @@ namespace led::apps {
 
 namespace {
 
-// Refuses, before allocating anything, an enlargement that no PNG could hold.
-platform::Image Enlarge(platform::Image image, int32_t factor) {
-  if (factor <= 1) return image;  // moved, not copied
-  const int64_t width = int64_t{image.width} * factor, height = int64_t{image.height} * factor;
-  if (width > platform::kMaxPngSide || height > platform::kMaxPngSide)
-    throw core::RuntimeError(core::kInvalidCall,
-                             "--scale " + std::to_string(factor) + ": the picture would be " +
-                                 std::to_string(width) + " x " + std::to_string(height) +
-                                 " pixels, more than " + std::to_string(platform::kMaxPngSide) +
-                                 " on a side");
-  platform::Image big(image.width * factor, image.height * factor);
-  for (int32_t y = 0; y < big.height; ++y)
-    for (int32_t x = 0; x < big.width; ++x) big.at(x, y) = image.at(x / factor, y / factor);
-  return big;
-}
-
 // Prefixes a run-time error's description with what it concerns.
 [[noreturn]] void Rethrow(const core::RuntimeError& e, const std::string& what) {
   throw core::RuntimeError(e.number(), what + ": " + e.description());
@@ -43,6 +27,7 @@ platform::Image Enlarge(platform::Image image, int32_t factor) {
 platform::Image RenderImage(const RenderOptions& options) {
   HostedControl hosted;
   hosted.Recorder().SetEnabled(false);
+  if (options.scale != 1) hosted.SetZoom(options.scale);
   platform::Form& form = hosted.Form();
   control::LEDDisplay& display = hosted.Control();
   if (options.containerImage) {
@@ -64,14 +49,16 @@ platform::Image RenderImage(const RenderOptions& options) {
   } else {
     display.InitProperties();
   }
-  const float tppX = form.Surface().TwipsPerPixelX(), tppY = form.Surface().TwipsPerPixelY();
+  // The size is in pixels at scale 1: in twips it is the same at every scale.
+  const std::string scaled =
+      options.scale != 1 ? " at --scale " + std::to_string(options.scale) : std::string();
   try {
-    form.Surface().SetWidth(static_cast<float>(options.width) * tppX);
-    form.Surface().SetHeight(static_cast<float>(options.height) * tppY);
+    form.Surface().SetWidth(static_cast<float>(options.width) * HostedControl::kTwipsPerPixel);
+    form.Surface().SetHeight(static_cast<float>(options.height) * HostedControl::kTwipsPerPixel);
   } catch (const core::RuntimeError& e) {
     throw core::RuntimeError(
         e.number(), "--size " + std::to_string(options.width) + "x" +
-                        std::to_string(options.height) + ": " + e.description() +
+                        std::to_string(options.height) + scaled + ": " + e.description() +
                         " (the inside of the border holds at most " +
                         std::to_string(platform::kMaxInnerSide) + " pixels on a side and " +
                         std::to_string(platform::kMaxInnerPixels) + " in all)");
@@ -86,7 +73,15 @@ platform::Image RenderImage(const RenderOptions& options) {
     }
   }
   display.Show();
-  platform::Image image = Enlarge(form.Snapshot(), options.scale);
+  // Refused before the picture is made and anything is saved: a PNG no reader takes.
+  const int32_t wide = form.Surface().ExtentPixelsX(), high = form.Surface().ExtentPixelsY();
+  if (wide > platform::kMaxPngSide || high > platform::kMaxPngSide)
+    throw core::RuntimeError(
+        core::kInvalidCall,
+        "--size " + std::to_string(options.width) + "x" + std::to_string(options.height) + scaled +
+            ": the picture would be " + std::to_string(wide) + " x " + std::to_string(high) +
+            " pixels, more than " + std::to_string(platform::kMaxPngSide) + " on a side");
+  platform::Image image = form.Snapshot();
   if (options.save) {
     hosted.SavePropertyFile(*options.save);
   }

@@ -17,12 +17,12 @@ struct RenderOptions {
   std::optional<std::string> containerPicture;            // PNG behind the control
   host::PicturePtr containerImage;                        // or a picture already made
   float left = 0, top = 0;                                // place in the container
-  int32_t scale = 1;                                      // enlargement, no smoothing
+  int32_t scale = 1;                                      // zoom of the geometry and fonts
   std::optional<std::string> save;                        // property file to write
   std::string output;                                     // PNG to write, "-": stdout
 };
 
-// The composed control, enlarged; errors as for RunRender.
+// The composed control, drawn at the scale; errors as for RunRender.
 platform::Image RenderImage(const RenderOptions& options);
 
 // Renders and writes the output; throws core::RuntimeError or ParseError with a

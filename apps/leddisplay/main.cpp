@@ -87,7 +87,11 @@ int main(int argc, char** argv) {
   renderCmd->add_option("--container-picture", render.containerPicture,
                         "A PNG as the container's background picture");
   renderCmd->add_option("--place", place, "The control's place on the container, LEFT,TOP (twips)");
-  renderCmd->add_option("--scale", render.scale, "Enlarge the picture N times without smoothing")
+  renderCmd
+      ->add_option("--scale", render.scale,
+                   "Draw N times larger, as on a screen of N times the pixel density: "
+                   "digits and captions drawn at that size, the border and the "
+                   "AutoSize allowance kept; --size stays in pixels at scale 1")
       ->check(CLI::Range(1, 64));
   renderCmd->add_option("--save", render.save, "Write the control's properties to FILE");
   renderCmd->add_option("-o,--output", render.output, "The PNG to write, or - for standard output")

@@ -1,8 +1,8 @@
 // A small instrument panel: a counter that runs into over range, a voltmeter with
-// captions on a gradient, and a set point driven by a slider (its panel comes from a
-// .ui file). `panel --grab FILE` writes the panel's picture as PNG and exits; `panel
-// --dark` shows it in the Fusion style with a dark palette, which the displays' borders
-// and system colours follow.
+// captions on a gradient whose digits grow with the window (fitToSize), and a set point
+// driven by a slider (its panel comes from a .ui file). `panel --grab FILE` writes the
+// panel's picture as PNG and exits; `panel --dark` shows it in the Fusion style with a
+// dark palette, which the displays' borders and system colours follow.
 #include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,10 +18,14 @@ using led::qt::LEDDisplayWidget;
 
 namespace {
 
-QGroupBox* Framed(const QString& title, QWidget* content) {
+// `content` in a titled frame: centred at its own size, or filling the frame.
+QGroupBox* Framed(const QString& title, QWidget* content, bool fill = false) {
   auto* box = new QGroupBox(title);
   auto* layout = new QVBoxLayout(box);
-  layout->addWidget(content, 0, Qt::AlignCenter);
+  if (fill)
+    layout->addWidget(content);
+  else
+    layout->addWidget(content, 0, Qt::AlignCenter);
   return box;
 }
 
@@ -48,7 +52,9 @@ LEDDisplayWidget* Voltmeter() {
   meter->setCaptionLow("volts DC");
   meter->setCaptionUpperForeColor(QColor(200, 220, 255));
   meter->setCaptionLowForeColor(QColor(200, 220, 255));
-  meter->setAutoSize(true);
+  // The digits and captions fit whatever room the layout gives, centred in it.
+  meter->setFitToSize(true);
+  meter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   return meter;
 }
 
@@ -101,7 +107,7 @@ int main(int argc, char** argv) {
   LEDDisplayWidget* counter = Counter();
   row->addWidget(Framed("Counter", counter));
   LEDDisplayWidget* meter = Voltmeter();
-  row->addWidget(Framed("Voltmeter", meter));
+  row->addWidget(Framed("Voltmeter", meter, true), 1);
 
   auto* setPoint = new QGroupBox;
   Ui::SliderPanel ui;
@@ -121,6 +127,8 @@ int main(int argc, char** argv) {
   counter->setValue(1015);  // over range: the display shows "OR"
   meter->setValue(12.47);
 
+  // Some room to spare, which the voltmeter's digits take.
+  window.resize(window.sizeHint() + QSize(160, 60));
   if (!grabPath.isEmpty()) {
     window.show();
     QApplication::processEvents();

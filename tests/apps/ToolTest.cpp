@@ -47,6 +47,22 @@ TEST_F(Tool, RenderWritesAPngOfTheControlsSize) {
   EXPECT_EQ(enlarged.height, 120);
 }
 
+TEST_F(Tool, ScaleDrawsTheLengthsLargerRatherThanThePixels) {
+  const auto scaled = Path("s.png"), doubled = Path("d.png");
+  ASSERT_EQ(RunTool("render --scale 2 --set Value=-1.5 -o " + scaled).code, 0);
+  ASSERT_EQ(RunTool("render --size 354x126 --set Value=-1.5 --set DigitWidth=48 "
+                    "--set DigitHeight=96 --set SegmentWidth=6 --set SegmentSeperation=4 "
+                    "--set DigitLeftMargin=6 --set DigitUpperMargin=6 --set DigitSpacing=20 "
+                    "--set DecimalPointSize=6 -o " +
+                    doubled)
+                .code,
+            0);
+  const auto a = led::platform::ReadPngFile(scaled), b = led::platform::ReadPngFile(doubled);
+  ASSERT_EQ(a.width, b.width);
+  ASSERT_EQ(a.height, b.height);
+  EXPECT_TRUE(a.pixels == b.pixels);
+}
+
 TEST_F(Tool, RenderSavesAPropertyFileThatLoadsBack) {
   const auto saved = Path("p.json");
   ASSERT_EQ(RunTool("render --set Digits=6 --set \"CaptionLow=\\\"rpm\\\"\" --save " + saved +

@@ -101,20 +101,27 @@ TEST(Sizing, AutoSizeFixesTheSizeToWhatIsShown) {
   EXPECT_EQ(widget.size(), QSize(300, 120));
 }
 
-// Without AutoSize the hint is the extent AutoSize would give: another widget with the
-// same settings and AutoSize on takes exactly that size.
+// Without AutoSize the hint is the extent AutoSize would give, also while the digits
+// are zoomed to fit a larger widget: another widget with the same settings and AutoSize
+// on takes exactly that size, as the fitted one does when AutoSize is turned on.
 TEST(Sizing, WithoutAutoSizeTheHintIsWhatAutoSizeWouldGive) {
-  for (const char* sets : {"", "Digits=10", "Digits=3; LeadingPlusMinus=True; BorderStyle=0",
-                           "CaptionUpper=\"Supply\"; CaptionLow=\"volts\"; Appearance=0",
-                           "DigitHeight=80; DigitWidth=40; DigitSpacing=9"}) {
-    SCOPED_TRACE(sets);
-    LEDDisplayWidget off, on;
-    Apply(off, Sets(sets));
-    Apply(on, Sets(sets));
-    on.setAutoSize(true);
-    off.resize(40, 20);  // the hint does not follow the size a layout gave
-    EXPECT_EQ(off.sizeHint(), on.size());
-    EXPECT_EQ(off.size(), QSize(40, 20));
+  for (const bool fit : {false, true}) {
+    for (const char* sets : {"", "Digits=10", "Digits=3; LeadingPlusMinus=True; BorderStyle=0",
+                             "CaptionUpper=\"Supply\"; CaptionLow=\"volts\"; Appearance=0",
+                             "DigitHeight=80; DigitWidth=40; DigitSpacing=9"}) {
+      SCOPED_TRACE(::testing::Message() << sets << (fit ? ", fitting" : ""));
+      LEDDisplayWidget off, on;
+      Apply(off, Sets(sets));
+      Apply(on, Sets(sets));
+      on.setAutoSize(true);
+      off.setFitToSize(fit);
+      const QSize given = fit ? QSize(900, 400) : QSize(40, 20);
+      off.resize(given);  // the hint does not follow the size a layout gave
+      EXPECT_EQ(off.sizeHint(), on.size());
+      EXPECT_EQ(off.size(), given);
+      off.setAutoSize(true);
+      EXPECT_EQ(off.size(), on.size());
+    }
   }
 }
 

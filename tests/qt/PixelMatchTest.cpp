@@ -1,13 +1,15 @@
 // The widget given the classic palette draws what the raster form draws: pixel for
 // pixel without captions, outside the caption text with them, and at a device pixel
-// ratio of 2 each pixel as a 2 x 2 block.
+// ratio of 2 as the form draws the control at zoom 2.
 #include <gtest/gtest.h>
 
 #include <QPalette>
 #include <QPixmap>
 #include <memory>
+#include <optional>
 
 #include "QtTestSupport.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/text/TextLabel.h"
 
 namespace led::qt {
@@ -36,8 +38,11 @@ struct PlacedWidget {
   LEDDisplayWidget* widget = nullptr;
 };
 
-// The caption boxes of both hosts, widened by a pixel for anti-aliased edges.
-std::vector<QRect> CaptionMask(LEDDisplayWidget& widget, platform::Form& form) {
+// The caption boxes of both hosts in device pixels of the form (the widget's times
+// `ratio`, less the display box's corner `origin`), widened by a pixel for anti-aliased
+// edges.
+std::vector<QRect> CaptionMask(LEDDisplayWidget& widget, platform::Form& form, int ratio,
+                               QPoint origin = QPoint()) {
   std::vector<QRect> mask;
   const int border = form.Surface().BorderThickness();
   for (platform::TextLabel* label : {&form.LowerCaption(), &form.UpperCaption()})
@@ -45,33 +50,83 @@ std::vector<QRect> CaptionMask(LEDDisplayWidget& widget, platform::Form& form) {
       mask.push_back(QRect(int(label->PixelLeft()) + border, int(label->PixelTop()) + border,
                            label->PixelWidth(), label->PixelHeight()));
   for (const QRect& r : {widget.captionLowRect(), widget.captionUpperRect()})
-    if (!r.isEmpty()) mask.push_back(r);
+    if (!r.isEmpty()) mask.push_back(QRect(r.topLeft() * ratio - origin, r.size() * ratio));
   for (QRect& r : mask) r.adjust(-1, -1, 1, 1);
   return mask;
 }
 
 // Without scaling the grab equals the snapshot pixel for pixel; run a second time with
-// QT_SCALE_FACTOR=2 (the qt.hidpi test), each pixel becomes a block of the device ratio.
+// QT_SCALE_FACTOR=2 (the qt.hidpi test), it equals the form's at zoom 2 in device pixels.
 class PixelMatch : public ::testing::TestWithParam<size_t> {};
 
 TEST_P(PixelMatch, GrabEqualsTheRasterFormsSnapshotAlsoAtHiDpi) {
   const Configuration& configuration = Configurations()[GetParam()];
-  FormControl form(configuration);
   PlacedWidget placed(configuration);
   QImage grabbed = placed.widget->grab().toImage();
   const int ratio = int(grabbed.devicePixelRatio());
   grabbed.setDevicePixelRatio(1);
-  const QImage expected = Enlarged(form.Snapshot(), ratio);
-  ASSERT_EQ(grabbed.size(), expected.size()) << configuration.title;
+  FormControl form(configuration, ratio);
+  const QImage expected = form.Snapshot();
+  // A widget is whole widget pixels: an extent of an odd number of device pixels
+  // (AutoSize's allowance is not zoomed) leaves it one device pixel larger.
+  const QSize spare = grabbed.size() - expected.size();
+  ASSERT_TRUE(spare.width() >= 0 && spare.width() < ratio && spare.height() >= 0 &&
+              spare.height() < ratio)
+      << configuration.title;
+  grabbed = grabbed.copy(QRect(QPoint(), expected.size()));
   std::vector<QRect> mask;
   if (configuration.captions) {
     EXPECT_FALSE(placed.widget->captionUpperRect().isEmpty());
-    for (const QRect& r : CaptionMask(*placed.widget, form.Form()))
-      mask.push_back(QRect(r.topLeft() * ratio, r.size() * ratio));
+    mask = CaptionMask(*placed.widget, form.Form(), ratio);
   }
   std::string report;
   EXPECT_EQ(Differences(grabbed, expected, mask, report), 0)
       << configuration.title << " at ratio " << ratio << ": " << report;
+}
+
+// Fitting: a widget larger than its display shows the form's picture at FitZoom's answer
+// for the widget's extent, centred, with the palette's window colour around it.
+TEST_P(PixelMatch, FittedGrabIsTheFormAtTheFitZoomCentredAlsoAtHiDpi) {
+  const Configuration& configuration = Configurations()[GetParam()];
+  const QSize size(800, 160);
+  PlacedWidget placed(configuration);
+  placed.widget->setAutoSize(false);
+  placed.widget->setFitToSize(true);
+  placed.widget->resize(size);
+  QImage grabbed = placed.widget->grab().toImage();
+  const int ratio = int(grabbed.devicePixelRatio());
+  grabbed.setDevicePixelRatio(1);
+
+  FormControl form(configuration, ratio);
+  control::LEDDisplay& control = form.Control();
+  control.SetAutoSize(false);
+  const std::optional<double> fit =
+      control.FitZoom({float(size.width() * 15), float(size.height() * 15)});
+  ASSERT_TRUE(fit.has_value());
+  EXPECT_GT(*fit, ratio);
+  control.SetZoom(*fit);
+  const core::TwipsExtent extent = control.AutoSizeExtent().value();
+  platform::RasterSurface& surface = form.Form().Surface();
+  const QSize box(surface.PixelsFromTwipsX(extent.width), surface.PixelsFromTwipsY(extent.height));
+  const QPoint origin((grabbed.width() - box.width()) / 2, (grabbed.height() - box.height()) / 2);
+  if (configuration.overPicture)
+    form.Form().SetPlace(40 * 15 + origin.x() * 15.0f / ratio,
+                         30 * 15 + origin.y() * 15.0f / ratio);
+  surface.SetExtentPixels(box.width(), box.height());
+  control.Show();
+
+  const QImage expected = form.Snapshot();
+  std::vector<QRect> mask;
+  if (configuration.captions) mask = CaptionMask(*placed.widget, form.Form(), ratio, origin);
+  std::string report;
+  EXPECT_EQ(Differences(grabbed.copy(QRect(origin, box)), expected, mask, report), 0)
+      << configuration.title << " at ratio " << ratio << ": " << report;
+  ASSERT_GT(origin.x(), 0) << configuration.title;  // the box is narrower than the widget
+  if (!configuration.overPicture) {
+    const QColor window = placed.widget->palette().window().color();
+    for (const QPoint corner : {QPoint(0, 0), QPoint(grabbed.width() - 1, grabbed.height() - 1)})
+      EXPECT_EQ(grabbed.pixelColor(corner), window) << configuration.title;
+  }
 }
 
 // Displays of many sizes painted in turn share one image to paint from (the largest,

@@ -169,7 +169,7 @@ std::vector<NotifyRow> NotifyRows() {
       {"leadingZeros", false, {}}, {"leadingPlusMinus", false, {}},
       {"backColor", colour, translucent}, {"onColor", colour, translucent},
       {"offColor", colour, translucent},
-      {"transparent", true, {}}, {"useOverRange", true, {}}};
+      {"transparent", true, {}}, {"useOverRange", true, {}}, {"fitToSize", true, {}}};
   // clang-format on
 }
 

@@ -1,5 +1,7 @@
 #include "QtTestSupport.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 #include <QColor>
 #include <QMetaEnum>
@@ -121,11 +123,15 @@ QImage BandPicture(int width, int height) {
   return image;
 }
 
-FormControl::FormControl(const Configuration& configuration) : control_(form_.Host()) {
-  form_.Surface().SetExtentPixels(177, 63);
+FormControl::FormControl(const Configuration& configuration, double zoom) : control_(form_.Host()) {
+  form_.SetTwipsPerPixel(float(15 / zoom));
+  control_.SetZoom(zoom);
+  form_.Surface().SetExtentPixels(int(std::lround(177 * zoom)), int(std::lround(63 * zoom)));
   form_.OnResize([this] { control_.Resize(); });
   if (configuration.overPicture) {
-    form_.SetContainerPicture(qt::PictureFromImage(BandPicture(400, 200)));
+    const QImage bands = BandPicture(400, 200);
+    form_.SetContainerPicture(qt::PictureFromImage(
+        bands.scaled(bands.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     form_.SetPlace(40 * 15, 30 * 15);
   }
   control_.InitProperties();
@@ -191,14 +197,6 @@ void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
       ADD_FAILURE() << "the widget has no property " << qtName;
     widget.setProperty(qtName.c_str(), qtValue);
   }
-}
-
-QImage Enlarged(const QImage& image, int factor) {
-  const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-  QImage out(rgba.width() * factor, rgba.height() * factor, QImage::Format_RGBA8888);
-  for (int y = 0; y < out.height(); ++y)
-    for (int x = 0; x < out.width(); ++x) out.setPixel(x, y, rgba.pixel(x / factor, y / factor));
-  return out;
 }
 
 int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask,

@@ -46,12 +46,15 @@ QPalette ClassicPalette();
 QImage BandPicture(int width, int height);
 
 // The control on a raster form, placed like a new widget: 177 x 63 pixels, first
-// values, then the sets, then Show.
+// values, then the sets, then Show. At a zoom the form is a screen of that many pixels
+// to the widget's: the extent, the control's zoom and the captions' resolution grow
+// with it (twips per pixel 15 / zoom).
 class FormControl {
  public:
-  explicit FormControl(const Configuration& configuration);
+  explicit FormControl(const Configuration& configuration, double zoom = 1);
   QImage Snapshot() const;
   platform::Form& Form() { return form_; }
+  control::LEDDisplay& Control() { return control_; }
 
  private:
   platform::Form form_;
@@ -67,8 +70,6 @@ QImage QImageOf(const platform::Image& image);
 // The key of an enumeration property's current value ("Gradient_V").
 std::string EnumKey(const QObject& object, const char* property);
 
-// The image in RGBA8888, each pixel enlarged `factor` times.
-QImage Enlarged(const QImage& image, int factor);
 // Pixels that differ outside the mask rectangles (in `a`'s pixels); sizes must agree.
 // Describes the first few differences in `report`.
 int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask,

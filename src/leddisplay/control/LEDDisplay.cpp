@@ -4,6 +4,8 @@
 // current value repeats every step.
 #include "leddisplay/control/LEDDisplay.h"
 
+#include <cmath>
+
 #include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/render/AutoSize.h"
@@ -67,7 +69,7 @@ LEDDisplay::LEDDisplay(host::Host& host)
 LEDDisplay::~LEDDisplay() = default;
 
 render::Display LEDDisplay::View() {
-  return {state_, host_, cells_.get()};
+  return {state_, host_, cells_.get(), zoom_};
 }
 
 void LEDDisplay::Render() {
@@ -349,6 +351,36 @@ bool LEDDisplay::OverRangeFor(double value) const {
   model::ControlState asked = state_;
   asked.StoredValue = value;
   return render::IsOverRange(asked);
+}
+
+// ---- The host's zoom -----------------------------------------------------------------
+
+void LEDDisplay::SetZoom(double zoom) {
+  if (!(std::isfinite(zoom) && zoom > 0)) throw core::RuntimeError(core::kInvalidPropertyValue);
+  zoom_ = zoom;
+}
+
+// Searched over whole steps k: k = 1 must fit, then k doubles until it does not (an
+// extent that overflows does not fit, and every length that is not zero grows without
+// bound with the zoom), then the interval between the last fit and the first miss halves.
+std::optional<double> LEDDisplay::FitZoom(core::TwipsExtent available) {
+  const auto fits = [&](int64_t steps) {
+    render::Display view = View();
+    view.zoom = static_cast<double>(steps) * kFitZoomStep;
+    const std::optional<core::TwipsExtent> extent = render::ReckonAutoSize(view);
+    return extent && extent->width <= available.width && extent->height <= available.height;
+  };
+  if (!fits(1)) return std::nullopt;
+  int64_t fit = 1, miss = 2;
+  while (fits(miss)) {
+    fit = miss;
+    miss *= 2;
+  }
+  while (miss - fit > 1) {
+    const int64_t middle = fit + (miss - fit) / 2;
+    (fits(middle) ? fit : miss) = middle;
+  }
+  return static_cast<double>(fit) * kFitZoomStep;
 }
 
 // ---- Refresh and the container's notifications ------------------------------------

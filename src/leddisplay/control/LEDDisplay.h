@@ -288,6 +288,31 @@ class LEDDisplay {
   /// they are now; changes nothing.
   bool OverRangeFor(double value) const;
 
+  // --- The host's zoom (not a property: never notified, saved or listed) -----------
+  /// The zoom the control draws its pixel geometry at: it draws exactly as a control
+  /// whose DigitWidth, DigitHeight, SegmentWidth, SegmentSeperation, DigitLeftMargin,
+  /// DigitUpperMargin, DigitSpacing and DecimalPointSize were each the stored value
+  /// times the zoom, rounded to the nearest integer with halves away from zero, a value
+  /// that is not zero staying at least 1 in magnitude. The stored properties, the border,
+  /// the captions' fonts and the extent keep their values; AutoSize and AutoSizeExtent
+  /// fit the zoomed lengths. A zoomed length that leaves 16 bits raises 6 where the
+  /// stored one would be used (the render pass then ends quietly). Zoom 1, the first
+  /// value, draws the stored lengths call for call.
+  ///@{
+  double Zoom() const { return zoom_; }
+  /// Stores the zoom and draws nothing: the host lays out (Resize) when its surface is
+  /// ready. A zoom that is not finite or not above 0 raises 380 and changes nothing.
+  void SetZoom(double zoom);
+  ///@}
+  /// The largest zoom, a whole multiple of 1/64 (kFitZoomStep), at which AutoSizeExtent
+  /// fits `available` (neither side larger), found by a search over AutoSizeExtent at
+  /// trial zooms (doubling, then halving the interval) that assumes the extent grows with
+  /// the zoom, as it does for lengths that are not negative. Empty when nothing is drawn
+  /// or not even 1/64 fits. The control's zoom is not changed.
+  std::optional<double> FitZoom(core::TwipsExtent available);
+  /// The step of FitZoom's answers.
+  static constexpr double kFitZoomStep = 1.0 / 64;
+
   // --- The container's notifications ---------------------------------------------
   /// Places the captions, fits the height when AutoSize is on, then renders (not while
   /// that fitting resizes); a failing step is skipped and nothing raises.
@@ -346,6 +371,7 @@ class LEDDisplay {
   /// The container's Resize notifications so far, to see whether fitting the height
   /// resized the surface.
   uint64_t resizes_ = 0;
+  double zoom_ = 1;
 };
 
 }  // namespace led::control

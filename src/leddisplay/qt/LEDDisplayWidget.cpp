@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
+#include <QtMath>
 
 #include "leddisplay/model/EventSet.h"
 #include "leddisplay/qt/Accessible.h"
@@ -35,7 +37,7 @@ LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
       gdi(surface),
       lowerCaption(owner, surface, "Label1"),
       upperCaption(owner, surface, "Label2"),
-      container(owner, [this] { return surface.TwipsPerPixelX(); }),
+      container(owner, [this] { return surface.TwipsPerPixelX() * float(ratio); }),
       host{surface, lowerCaption, upperCaption, container, gdi},
       control(host) {
   surface.SetSystemColors(SystemColorsOf(owner.palette()));
@@ -43,7 +45,9 @@ LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
   surface.SetLineColorMap([this](core::OleColor rgb) {
     return widget.isEnabled() ? rgb : DisabledLineColor(rgb, surface.Resolve(control.OffColor()));
   });
-  surface.SetExtentPixels(kStartWidth, kStartHeight);
+  ApplyRatio(owner.devicePixelRatioF());
+  const QSize start = DeviceSize(QSize(kStartWidth, kStartHeight));
+  surface.SetExtentPixels(start.width(), start.height());
   surface.SetResizeHandler([this] {
     control.Resize();
     SyncGeometry();
@@ -54,7 +58,7 @@ LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
 }
 
 void LEDDisplayWidget::Hosting::SyncGeometry() {
-  const QSize extent(surface.ExtentPixelsX(), surface.ExtentPixelsY());
+  const QSize extent = WidgetSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
   if (core::IsTrue(control.AutoSize())) {
     autoExtent = extent;
     fixedSize = true;
@@ -67,16 +71,22 @@ void LEDDisplayWidget::Hosting::SyncGeometry() {
       widget.setMinimumSize(0, 0);
       widget.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
-    if (widget.size() != extent) widget.resize(extent);
+    // While fitting the extent is the display box inside the widget, not its size.
+    if (!fitToSize && widget.size() != extent) widget.resize(extent);
   }
   widget.updateGeometry();
 }
 
 std::optional<QSize> LEDDisplayWidget::Hosting::ReckonAutoExtent() {
+  // At the device's zoom, not a fitted one: the display's own size.
+  const double kept = control.Zoom();
+  control.SetZoom(ratio);
   const std::optional<core::TwipsExtent> extent = control.AutoSizeExtent();
+  control.SetZoom(kept);
   if (!extent) return std::nullopt;
   try {
-    return QSize(surface.PixelsFromTwipsX(extent->width), surface.PixelsFromTwipsY(extent->height));
+    return WidgetSize(
+        QSize(surface.PixelsFromTwipsX(extent->width), surface.PixelsFromTwipsY(extent->height)));
   } catch (const core::RuntimeError&) {
     return std::nullopt;
   }
@@ -99,6 +109,8 @@ void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
   widget.update();
   FollowSizeHint();
   if (name == "AutoSize") SyncGeometry();
+  // What is shown may need another zoom to fit (a caption, the digits, the lengths).
+  if (name == "AutoSize" || Fitting()) Guard([&] { FitSurface(); });
   NotifyChange(name);
 }
 
@@ -163,13 +175,13 @@ void LEDDisplayWidget::Hosting::OnEvent(int32_t dispid, std::span<host::EventArg
 }
 
 float LEDDisplayWidget::Hosting::ControlX(double x) {
-  return surface.ScaleX(float(x - surface.BorderThickness()), host::kScalePixels,
-                        surface.ScaleMode());
+  return surface.ScaleX(float(x * ratio - origin.x() - surface.BorderThickness()),
+                        host::kScalePixels, surface.ScaleMode());
 }
 
 float LEDDisplayWidget::Hosting::ControlY(double y) {
-  return surface.ScaleY(float(y - surface.BorderThickness()), host::kScalePixels,
-                        surface.ScaleMode());
+  return surface.ScaleY(float(y * ratio - origin.y() - surface.BorderThickness()),
+                        host::kScalePixels, surface.ScaleMode());
 }
 
 // ---- Construction -----------------------------------------------------------------
@@ -218,7 +230,7 @@ QSize LEDDisplayWidget::minimumSizeHint() const {
 
 void LEDDisplayWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  d_->Guard([&] { d_->surface.SetExtentPixels(width(), height()); });
+  d_->Guard([&] { d_->FitSurface(); });
 }
 
 void LEDDisplayWidget::moveEvent(QMoveEvent* event) {
@@ -228,13 +240,16 @@ void LEDDisplayWidget::moveEvent(QMoveEvent* event) {
 }
 
 // On a screen of another resolution the captions measure differently: they are measured
-// again and placed anew.
+// again and placed anew; on one of another device pixel ratio the surface follows it.
 bool LEDDisplayWidget::event(QEvent* event) {
   const bool handled = QWidget::event(event);
   if (event->type() == QEvent::ScreenChangeInternal) {
     d_->lowerCaption.Remeasure();
     d_->upperCaption.Remeasure();
-    d_->Guard([&] { d_->control.Resize(); });
+    d_->Guard([&] {
+      d_->control.Resize();
+      d_->FitSurface();
+    });
   }
   return handled;
 }
@@ -252,23 +267,44 @@ void LEDDisplayWidget::changeEvent(QEvent* event) {
 
 // ---- Painting ---------------------------------------------------------------------
 
-// The kept image is drawn one image pixel per widget pixel; at a device pixel ratio
-// above 1 each grows to a block without smoothing, so segments stay crisp. Captions are
-// Qt text at the device's resolution, clipped to the inner area as the raster form's
-// labels are. The focus frame comes last, over everything.
+// The kept image is drawn one image pixel per device pixel (its pixels are the
+// device's), at the display box's place; while fitting, the palette's window brush
+// (the parent's texture, when it has one) lies around the box. Captions are Qt text at
+// the device's resolution, clipped to the inner area as the raster form's labels are.
+// The focus frame comes last, over everything.
 void LEDDisplayWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  d_->surface.Paint(painter);
+  const QPoint origin = d_->origin;
+  const QSize box(d_->surface.ExtentPixelsX(), d_->surface.ExtentPixelsY());
+  const bool fitting = d_->Fitting();
+  if (fitting) {
+    // The box's widget pixels rounded inward: the box itself covers the seam.
+    const double r = d_->ratio;
+    const QRect inside(QPoint(qCeil(origin.x() / r), qCeil(origin.y() / r)),
+                       QPoint(qFloor((origin.x() + box.width()) / r) - 1,
+                              qFloor((origin.y() + box.height()) / r) - 1));
+    painter.save();
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(inside)));
+    painter.setBrushOrigin(-pos());
+    painter.fillRect(rect(), palette().window());
+    painter.restore();
+  }
+  painter.save();
+  painter.scale(1 / d_->ratio, 1 / d_->ratio);
+  painter.translate(origin);
+  d_->surface.Paint(painter, fitting ? box : d_->DeviceSize(size()));
+  painter.restore();
   const int border = d_->surface.BorderThickness();
   if (!d_->lowerCaption.PixelRect(border, border).isEmpty() ||
       !d_->upperCaption.PixelRect(border, border).isEmpty()) {
     const platform::Image& inner = d_->surface.Inner();
+    const QRectF clip(QRect(origin + QPoint(border, border), QSize(inner.width, inner.height)));
     painter.save();
-    painter.setClipRect(QRect(border, border, inner.width, inner.height));
+    painter.setClipRect(QRectF(clip.topLeft() / d_->ratio, clip.size() / d_->ratio));
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    d_->lowerCaption.Draw(painter, border, border);
-    d_->upperCaption.Draw(painter, border, border);
+    d_->lowerCaption.Draw(painter, origin.x() + border, origin.y() + border);
+    d_->upperCaption.Draw(painter, origin.x() + border, origin.y() + border);
     painter.restore();
   }
   if (hasFocus()) DrawFocusFrame(painter, rect(), palette());

@@ -25,7 +25,14 @@
 /// resize()) sizes the control. sizeHint() is the extent autoSize gives, reckoned from
 /// what the display shows now while it is off (a layout is told when that changes); 177 x
 /// 63 when nothing could be reckoned yet. Units: pixels of the widget; twips are 15 per
-/// pixel.
+/// pixel. With fitToSize on (and autoSize off) the digits and captions are drawn at the
+/// largest zoom that fits them into the widget (control::LEDDisplay::FitZoom), the
+/// display box centred and the palette's window brush around it.
+///
+/// Device pixels: at a device pixel ratio d the control draws d times larger into d
+/// times the pixels (its zoom, control::LEDDisplay::SetZoom), so bevels, points and
+/// captions are as fine as the screen; the border keeps its 1 or 2 device pixels, and
+/// sizes in widget pixels and twips are those at ratio 1.
 ///
 /// Transparent: what the parent widget shows at the widget's place shows behind the
 /// digits: its window brush texture, or without one its window colour (the palette's
@@ -96,6 +103,7 @@ class LEDDisplayWidget : public QWidget {
   Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged)
   Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged)
   Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged)
+  Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged)
   // clang-format on
   ///@}
 
@@ -271,6 +279,13 @@ class LEDDisplayWidget : public QWidget {
   bool loadProperties(const QString& path);
   ///@}
 
+  /// Digits and captions zoomed to fit the widget while autoSize is off (see Sizing
+  /// above); off by default. The widget's own setting: not a control property, not saved.
+  ///@{
+  bool fitToSize() const;
+  void setFitToSize(bool on);
+  ///@}
+
   /// The extent autoSize gives, in pixels (see Sizing above).
   QSize sizeHint() const override;
   /// sizeHint() while autoSize is on (the size is fixed), else 0 x 0.
@@ -395,13 +410,16 @@ class LEDDisplayWidget : public QWidget {
   /// The value stopped fitting the digits (emitted again for each new value that does
   /// not fit).
   void overflow();
+  /// fitToSize changed.
+  void fitToSizeChanged(bool on);
 
  protected:
-  /// On a change of screen, measures the captions again and runs the control's Resize.
+  /// On a change of screen, measures the captions again, follows the screen's device
+  /// pixel ratio and runs the control's Resize.
   bool event(QEvent* event) override;
   /// Draws the control's kept image, then the captions as Qt text.
   void paintEvent(QPaintEvent* event) override;
-  /// Gives the control the widget's new extent.
+  /// Gives the control the widget's new extent (or, fitting, the zoom and box that fit).
   void resizeEvent(QResizeEvent* event) override;
   /// A transparent display is shown again over its new part of the parent.
   void moveEvent(QMoveEvent* event) override;

@@ -1,5 +1,6 @@
 #include "leddisplay/qt/WidgetContainer.h"
 
+#include <QtMath>
 #include <algorithm>
 
 #include "leddisplay/core/RuntimeError.h"
@@ -36,9 +37,9 @@ host::FontPtr WidgetContainer::AmbientFont() {
 
 core::Variant WidgetContainer::ExtenderProperty(const std::string& name) {
   if (core::EqualsIgnoringCase(name, "Left"))
-    return core::Variant::FromSingle(float(widget_.x()) * twipsPerPixel_());
+    return core::Variant::FromSingle(float(widget_.x() + origin_.x() / ratio_) * twipsPerPixel_());
   if (core::EqualsIgnoringCase(name, "Top"))
-    return core::Variant::FromSingle(float(widget_.y()) * twipsPerPixel_());
+    return core::Variant::FromSingle(float(widget_.y() + origin_.y() / ratio_) * twipsPerPixel_());
   throw core::RuntimeError(core::kNotSupported);
 }
 
@@ -46,6 +47,13 @@ core::Variant WidgetContainer::ParentProperty(const std::string& name) {
   if (core::EqualsIgnoringCase(name, "ScaleMode")) return core::Variant::FromInteger(1);
   if (core::EqualsIgnoringCase(name, "Picture")) return core::Variant::FromObject(ParentPicture());
   throw core::RuntimeError(core::kNotSupported);
+}
+
+void WidgetContainer::SetBox(double ratio, QPoint origin) {
+  origin_ = origin;
+  if (ratio == ratio_) return;
+  ratio_ = ratio;
+  picture_ = nullptr;  // converted again at the new ratio
 }
 
 host::PicturePtr WidgetContainer::ParentPicture() {
@@ -63,19 +71,26 @@ host::PicturePtr WidgetContainer::ParentPicture() {
   } else {
     const QRect place = widget_.geometry();
     key.color = window.color().rgb();
-    key.size = QSize(std::max(parent->width(), place.right() + 1),
-                     std::max(parent->height(), place.bottom() + 1));
+    key.size = QSize(qCeil(std::max(parent->width(), place.right() + 1) * ratio_),
+                     qCeil(std::max(parent->height(), place.bottom() + 1) * ratio_));
   }
   if (key == pictureKey_ && picture_) return picture_;
   pictureKey_ = key;
-  if (!texture.isNull())
-    picture_ = PictureFromImage(texture.toImage());
-  else if (key.size.isEmpty() ||
-           qint64(key.size.width()) * key.size.height() > platform::kMaxInnerPixels)
+  if (!texture.isNull()) {
+    // At the surface's pixels: enlarged without smoothing, as the parent paints it.
+    QImage image = texture.toImage();
+    const double scale = ratio_ / texture.devicePixelRatio();
+    if (scale != 1)
+      image = image.scaled(QSize(qRound(image.width() * scale), qRound(image.height() * scale)),
+                           Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    picture_ = PictureFromImage(image);
+  } else if (key.size.isEmpty() ||
+             qint64(key.size.width()) * key.size.height() > platform::kMaxInnerPixels) {
     picture_ = nullptr;
-  else
+  } else {
     picture_ = platform::BitmapPicture::FromImage(
         platform::Image(key.size.width(), key.size.height(), 0xFF000000u | key.color));
+  }
   return picture_;
 }
 

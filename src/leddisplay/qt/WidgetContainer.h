@@ -4,10 +4,12 @@
 // widget through callbacks, synchronously, with event arguments by reference. The
 // ambient font is the widget's font(), a new object on every request (DejaVu Sans 8 pt
 // when that font cannot be a font object). The extender's
-// Left and Top are the widget's place in its parent in twips (the parent's ScaleMode
-// is 1, twips); the parent's Picture is what the parent shows behind the widget: the
-// texture of its window brush, else a picture of its window colour covering the parent
-// and the widget's place in it (none when that would pass 64 Mi pixels); none without a
+// Left and Top are the display box's place in the widget's parent in twips (the
+// widget's place plus the box's corner, SetBox; the parent's ScaleMode is 1, twips). The
+// parent's Picture is what the parent shows behind the widget, at the surface's pixels:
+// the texture of its window brush (enlarged without smoothing to the device pixel ratio,
+// as the parent paints it), else a picture of its window colour covering the parent and
+// the widget's place in it (none when that would pass 64 Mi pixels); none without a
 // parent widget. Names match without regard to case; others raise 438.
 #include <QPixmap>
 #include <QWidget>
@@ -34,6 +36,10 @@ class WidgetContainer : public host::Container {
   core::Variant ExtenderProperty(const std::string& name) override;
   core::Variant ParentProperty(const std::string& name) override;
 
+  // The surface's pixels per widget pixel, and the display box's corner in the widget
+  // in surface pixels.
+  void SetBox(double ratio, QPoint origin);
+
   void OnPropertyChanged(PropertyChangedHandler handler) { propertyChanged_ = std::move(handler); }
   void OnEvent(EventHandler handler) { event_ = std::move(handler); }
 
@@ -44,8 +50,10 @@ class WidgetContainer : public host::Container {
   std::function<float()> twipsPerPixel_;
   PropertyChangedHandler propertyChanged_;
   EventHandler event_;
+  double ratio_ = 1;
+  QPoint origin_;
   // The parent's picture as last made, kept while its texture (or, without one, its
-  // colour and size) stays the same.
+  // colour and size) and the ratio stay the same.
   struct PictureKey {
     qint64 texture = 0;
     QRgb color = 0;

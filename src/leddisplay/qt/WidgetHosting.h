@@ -3,6 +3,8 @@
 // What a LEDDisplayWidget holds: its host (surface, captions, container, the GDI table)
 // and the control on it, with the one place where the control's errors become the
 // errorOccurred signal. Internal to the widget's sources.
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QVariant>
 #include <new>
@@ -75,6 +77,21 @@ struct LEDDisplayWidget::Hosting {
   // Takes the widget's palette as the surface's system colours and redraws.
   void ApplyPalette();
 
+  // Sizing in the screen's pixels (WidgetSizing.cpp). The surface's pixels are the
+  // device's: `ratio` of them to a widget pixel, at 15 / ratio twips each (so twips stay
+  // the widget's), and the control draws at zoom `ratio`, or while fitting at FitZoom's.
+  // FitSurface brings ratio, zoom, the surface's extent and `origin` (the display box's
+  // corner in the widget, in surface pixels) up to date with the widget's size and
+  // screen, and redraws what changed. Errors pass to the caller.
+  void ApplyRatio(double deviceRatio);
+  void FitSurface();
+  QSize DeviceSize(QSize widgetSize) const;
+  QSize WidgetSize(QSize deviceSize) const;
+  // A box in surface pixels relative to the display box, in the widget's pixels.
+  QRect WidgetRect(QRect deviceRect) const;
+  // Whether the display box is fitted into the widget now (fitToSize, autoSize off).
+  bool Fitting();
+
   LEDDisplayWidget& widget;
   WidgetSurface surface;
   platform::SurfaceGdi gdi;
@@ -89,6 +106,9 @@ struct LEDDisplayWidget::Hosting {
   bool fixedSize = false;
   QSize autoExtent;  // the last extent AutoSize gave
   QSize reckonedHint;
+  double ratio = 1;
+  bool fitToSize = false;
+  QPoint origin;
 };
 
 }  // namespace led::qt

@@ -19,10 +19,16 @@ QSize WidgetLabel::PixelSize() {
   if (measured_ && platform::StdFont::SameAttributes(font, *measuredFont_)) return *measured_;
   const QFontMetricsF metrics(ToQFont(font), &widget_);
   const QString text = QString::fromStdString(caption_);
-  measured_ =
-      QSize(int(std::ceil(metrics.horizontalAdvance(text))), int(std::ceil(metrics.lineSpacing())));
+  measured_ = QSize(int(std::ceil(metrics.horizontalAdvance(text) * ratio_)),
+                    int(std::ceil(metrics.lineSpacing() * ratio_)));
   measuredFont_ = platform::StdFont::CopyOf(font);
   return *measured_;
+}
+
+void WidgetLabel::SetDeviceRatio(double ratio) {
+  if (ratio == ratio_) return;
+  ratio_ = ratio;
+  measured_.reset();
 }
 
 void WidgetLabel::Changed() {
@@ -46,7 +52,8 @@ void WidgetLabel::Draw(QPainter& painter, int originX, int originY) {
   painter.setFont(ToQFont(*font_));
   painter.setPen(widget_.isEnabled() ? ToQColor(foreColor_, colors_)
                                      : DisabledCaptionColor(widget_.palette()));
-  painter.drawText(box, int(kAlign[alignment_] | Qt::AlignTop | Qt::TextSingleLine),
+  const QRectF logical(QPointF(box.topLeft()) / ratio_, QSizeF(box.size()) / ratio_);
+  painter.drawText(logical, int(kAlign[alignment_] | Qt::AlignTop | Qt::TextSingleLine),
                    QString::fromStdString(caption_));
 }
 

@@ -2,7 +2,8 @@
 #pragma once
 // A caption label drawn with Qt's own text: its font object is shown as a QFont and
 // measured with QFontMetrics on the widget, so the label is as wide as its text and as
-// high as a line of it (whole pixels, rounded up). The measure is kept until the caption
+// high as a line of it, in the surface's pixels: the widget's pixels times the device
+// pixel ratio (SetDeviceRatio), rounded up. The measure is kept until the caption
 // or the font's values change, or Remeasure() says the screen did. Every change repaints
 // the widget. The text colour is ForeColor as the surface draws it; while the widget is
 // disabled, the disabled look's caption colour (DisabledLook.h).
@@ -25,10 +26,13 @@ class WidgetLabel : public platform::PlacedLabel {
   int32_t PixelWidth() override { return PixelSize().width(); }
   int32_t PixelHeight() override { return PixelSize().height(); }
 
-  // The text's box in the widget's pixels, offset by the origin (the inner area's corner).
+  // The text's box in the surface's pixels, offset by the origin (the inner area's corner).
   QRect PixelRect(int originX, int originY);
-  // Draws the text at its place.
+  // Draws the text at its place, on a painter in the widget's pixels: the box divided by
+  // the device pixel ratio.
   void Draw(QPainter& painter, int originX, int originY);
+  // The surface's pixels per widget pixel; a change forgets the kept measure.
+  void SetDeviceRatio(double ratio);
   // Forgets the kept measure (the widget moved to a screen of another resolution).
   void Remeasure() { measured_.reset(); }
 
@@ -38,6 +42,7 @@ class WidgetLabel : public platform::PlacedLabel {
 
   QWidget& widget_;
   const platform::RasterSurface& colors_;  // resolves ForeColor as the surface does
+  double ratio_ = 1;
   std::optional<QSize> measured_;
   std::shared_ptr<platform::StdFont> measuredFont_;  // the font's attributes when measured
 };

@@ -333,12 +333,12 @@ QString LEDDisplayWidget::shownText() const {
 
 QRect LEDDisplayWidget::captionLowRect() const {
   const int border = d_->surface.BorderThickness();
-  return d_->lowerCaption.PixelRect(border, border);
+  return d_->WidgetRect(d_->lowerCaption.PixelRect(border, border));
 }
 
 QRect LEDDisplayWidget::captionUpperRect() const {
   const int border = d_->surface.BorderThickness();
-  return d_->upperCaption.PixelRect(border, border);
+  return d_->WidgetRect(d_->upperCaption.PixelRect(border, border));
 }
 
 // ---- The property file -------------------------------------------------------------

@@ -70,7 +70,7 @@ void WidgetSurface::ApplyCursor() {
 // The kept image is drawn where it lies, straight from its pixels (they are Qt's
 // Format_RGB32 words); the border around it comes from an image composed only when its
 // size, style or colours change.
-void WidgetSurface::Paint(QPainter& painter) {
+void WidgetSurface::Paint(QPainter& painter, QSize area) {
   const int32_t t = BorderThickness(), w = ExtentPixelsX(), h = ExtentPixelsY();
   if (w > 0 && h > 0 && t > 0) {
     const std::array<uint32_t, 10> key = {uint32_t(w),
@@ -103,9 +103,8 @@ void WidgetSurface::Paint(QPainter& painter) {
   if (inner.width > 0 && inner.height > 0) painter.drawImage(QPoint(t, t), RowsOf(inner));
   // A widget larger than the extent it could be given shows the back colour beyond it.
   const QColor back(OpaquePixelColor(Resolve(BackColor())));
-  if (widget_.width() > w)
-    painter.fillRect(QRect(w, 0, widget_.width() - w, widget_.height()), back);
-  if (widget_.height() > h) painter.fillRect(QRect(0, h, w, widget_.height() - h), back);
+  if (area.width() > w) painter.fillRect(QRect(w, 0, area.width() - w, area.height()), back);
+  if (area.height() > h) painter.fillRect(QRect(0, h, w, area.height() - h), back);
 }
 
 }  // namespace led::qt

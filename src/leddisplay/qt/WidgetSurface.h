@@ -25,9 +25,9 @@ class WidgetSurface : public platform::RasterSurface {
   void SetMouseIcon(host::PicturePtr icon) override;
 
   // Paints the whole control (border and kept image) at (0, 0), one image pixel per
-  // logical pixel of the painter. The border is composed again only when its size,
-  // style or colours change.
-  void Paint(QPainter& painter);
+  // pixel of the painter, and the back colour over the rest of `area` (in the same
+  // pixels). The border is composed again only when its size, style or colours change.
+  void Paint(QPainter& painter, QSize area);
 
  private:
   void ApplyCursor();

@@ -36,13 +36,13 @@ int Allowance(const model::ControlState& s) {
 // the surface keeps after the first.
 template <class Set, class Held>
 void HeightSteps(Display& display, double twipsPerPixel, Set&& set, Held&& held) {
-  const model::ControlState& s = display.state;
+  const Geometry lengths = GeometryOf(display);
   const double t = twipsPerPixel;
-  const int16_t margin = core::Round16(s.StoredDigitUpperMargin * t);
+  const int16_t margin = core::Round16(lengths.digitUpperMargin * t);
   const double lowerShare = CaptionShare(display.host.lowerCaption, t, margin);
   const double upperShare = CaptionShare(display.host.upperCaption, t, margin);
-  set(static_cast<float>((upperShare + lowerShare) + s.StoredDigitHeight * t));
-  if (const int allowance = Allowance(s); allowance != 0) {
+  set(static_cast<float>((upperShare + lowerShare) + lengths.digitHeight * t));
+  if (const int allowance = Allowance(display.state); allowance != 0) {
     const float height = held();
     set(static_cast<float>(height + allowance * t));
   }
@@ -66,13 +66,13 @@ int16_t BorderWidth(const model::ControlState& state) {
   return state.StoredAppearance == model::Flat ? 1 : 0;
 }
 
-int16_t NextCellLeft(const model::ControlState& s, int16_t cellLeft) {
-  return core::Add16(core::Add16(s.StoredDigitSpacing, cellLeft), s.StoredDigitWidth);
+int16_t NextCellLeft(const Geometry& lengths, int16_t cellLeft) {
+  return core::Add16(core::Add16(lengths.digitSpacing, cellLeft), lengths.digitWidth);
 }
 
-int16_t RowEnd(const model::ControlState& s, size_t cells) {
-  int16_t end = s.StoredDigitLeftMargin;
-  for (size_t i = 0; i < cells; ++i) end = NextCellLeft(s, end);
+int16_t RowEnd(const Geometry& lengths, size_t cells) {
+  int16_t end = lengths.digitLeftMargin;
+  for (size_t i = 0; i < cells; ++i) end = NextCellLeft(lengths, end);
   return end;
 }
 
@@ -97,8 +97,8 @@ std::optional<core::TwipsExtent> ReckonAutoSize(Display& display) {
   try {
     CellCache passCells;
     core::TwipsExtent extent;
-    extent.width =
-        WidthTwips(s, RowEnd(s, CellsOf(display, passCells).size()), surface.TwipsPerPixelX());
+    const int16_t rowEnd = RowEnd(GeometryOf(display), CellsOf(display, passCells).size());
+    extent.width = WidthTwips(s, rowEnd, surface.TwipsPerPixelX());
     const double t = surface.TwipsPerPixelY();
     HeightSteps(
         display, t, [&](float twips) { extent.height = twips; },

@@ -1,7 +1,9 @@
 // Internal: not installed.
 #pragma once
 // AutoSize: the extent that fits the digit row and the captions. One rule, used by the
-// render pass's width step, by AutoSizeHeight and by the control's read-out.
+// render pass's width step, by AutoSizeHeight and by the control's read-out. The lengths
+// below are the display's geometry (Geometry.h: zoomed); the border, the allowance and
+// the captions' heights are not zoomed.
 //
 // Width: where the row of cells ends (the left margin, then each cell's spacing and
 // width, as the pass places them) plus the border on both sides (BorderWidth), in
@@ -22,6 +24,7 @@
 
 #include "leddisplay/core/TwipsExtent.h"
 #include "leddisplay/render/Display.h"
+#include "leddisplay/render/Geometry.h"
 
 namespace led::render {
 
@@ -32,8 +35,8 @@ int16_t BorderWidth(const model::ControlState& state);
 
 // The left edge of the cell after the one at `cellLeft` (its spacing, then its width),
 // as the render pass places them; and where a row of `cells` cells ends, both in pixels.
-int16_t NextCellLeft(const model::ControlState& s, int16_t cellLeft);
-int16_t RowEnd(const model::ControlState& s, size_t cells);
+int16_t NextCellLeft(const Geometry& lengths, int16_t cellLeft);
+int16_t RowEnd(const Geometry& lengths, size_t cells);
 
 // Sets the control's Width for a row ending at `rowEnd`, then clears SizingInProgress.
 void AutoSizeWidth(Display& display, int16_t rowEnd);

@@ -116,17 +116,17 @@ struct CellFrame {
   bool small;  // every value within +-8191: no sum of four can leave 16 bits
 };
 
-CellFrame FrameOf(const model::ControlState& st, int16_t x, int16_t y, int16_t half) {
+CellFrame FrameOf(const Geometry& g, int16_t x, int16_t y, int16_t half) {
   CellFrame frame{};
   const auto set = [&](Sym sym, int32_t value) { frame.values[static_cast<size_t>(sym)] = value; };
   set(Sym::X, x);
   set(Sym::Y, y);
-  set(Sym::W, st.StoredDigitWidth);
-  set(Sym::H, st.StoredDigitHeight);
+  set(Sym::W, g.digitWidth);
+  set(Sym::H, g.digitHeight);
   set(Sym::Half, half);
-  set(Sym::Sep, st.StoredSegmentSeperation);
-  set(Sym::TwoSep, 2 * int32_t{st.StoredSegmentSeperation});
-  set(Sym::PointSize, st.StoredDecimalPointSize);
+  set(Sym::Sep, g.segmentSeperation);
+  set(Sym::TwoSep, 2 * int32_t{g.segmentSeperation});
+  set(Sym::PointSize, g.decimalPointSize);
   set(Sym::One, 1);
   set(Sym::Four, 4);
   frame.small =
@@ -177,13 +177,13 @@ bool HasGlyph(char character) {
   return FindGlyph(character) != nullptr;
 }
 
-void DrawGlyphCell(Display& display, const DisplayCell& cell, int16_t left, int16_t top,
-                   int16_t halfHeight) {
+void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
+                   int16_t top, int16_t halfHeight) {
   const Glyph* glyph = FindGlyph(cell.Character);
   if (glyph == nullptr) return;
   const model::ControlState& st = display.state;
-  const CellFrame frame = FrameOf(st, left, top, halfHeight);
-  DrawLines(display, [&](LineBatch& lines) {
+  const CellFrame frame = FrameOf(lengths, left, top, halfHeight);
+  DrawLines(display, lengths, [&](LineBatch& lines) {
     for (int i = 0; i < kSegments; ++i) {
       const Lamp lamp = glyph->lamps[i];
       const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);

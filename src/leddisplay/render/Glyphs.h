@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "leddisplay/render/Display.h"
+#include "leddisplay/render/Geometry.h"
 #include "leddisplay/render/ValueFormat.h"
 
 namespace led::render {
@@ -12,12 +13,12 @@ namespace led::render {
 // True for the characters that have a seven-segment glyph: "0"-"9", "O", "R".
 bool HasGlyph(char character);
 
-// Draws the glyph of `cell` with its left edge `left` and top edge `top`: the segments a, f, b, g,
-// e, c, d in that order, each in OnColor or OffColor, then the decimal point when the
-// cell has one, as one batch of lines. halfHeight is DigitHeight \ 2. Nothing for a
-// character without glyph.
+// Draws the glyph of `cell` with its left edge `left` and top edge `top` in the lengths
+// of `lengths` (the display's geometry): the segments a, f, b, g, e, c, d in that order,
+// each in OnColor or OffColor, then the decimal point when the cell has one, as one
+// batch of lines. halfHeight is DigitHeight \ 2. Nothing for a character without glyph.
 // Raises 6 when a coordinate leaves 16 bits, after the lines drawn so far.
-void DrawGlyphCell(Display& display, const DisplayCell& cell, int16_t left, int16_t top,
-                   int16_t halfHeight);
+void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
+                   int16_t top, int16_t halfHeight);
 
 }  // namespace led::render

@@ -3,6 +3,7 @@
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/ErrorRegimes.h"
 #include "leddisplay/render/AutoSize.h"
+#include "leddisplay/render/Geometry.h"
 #include "leddisplay/render/RenderPass.h"
 
 namespace led::render {
@@ -43,8 +44,9 @@ void ResizeHandling(Display& display) {
   host::Label& lower = display.host.lowerCaption;
   host::Label& upper = display.host.upperCaption;
 
-  core::TryStep(
-      [&] { PlaceCaption(surface, lower, s.StoredCaptionLowPosition, s.StoredDigitLeftMargin); });
+  core::TryStep([&] {
+    PlaceCaption(surface, lower, s.StoredCaptionLowPosition, GeometryOf(display).digitLeftMargin);
+  });
   core::TryStep([&] { PlaceCaption(surface, upper, s.StoredCaptionUpperPosition, 1.0f); });
   core::TryStep([&] { upper.SetTop(0); });
   core::TryStep([&] {

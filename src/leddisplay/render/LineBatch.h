@@ -9,9 +9,11 @@
 // fails first, as that failure would have come first.
 #include <array>
 #include <cstddef>
+#include <utility>
 
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/render/Display.h"
+#include "leddisplay/render/Geometry.h"
 
 namespace led::render {
 
@@ -19,11 +21,13 @@ class LineBatch {
  public:
   static constexpr size_t kCapacity = 128;
 
-  explicit LineBatch(Display& display) : display_(display) {}
+  // `lengths` is the display's geometry (GeometryOf), worked out once by the caller.
+  LineBatch(Display& display, const Geometry& lengths) : display_(display), lengths_(lengths) {}
   LineBatch(const LineBatch&) = delete;
   LineBatch& operator=(const LineBatch&) = delete;
 
   const model::ControlState& State() const { return display_.state; }
+  const Geometry& Lengths() const { return lengths_; }
 
   void Add(float x1, float y1, float x2, float y2, core::OleColor color) {
     if (count_ == kCapacity) Draw();
@@ -38,13 +42,14 @@ class LineBatch {
 
  private:
   Display& display_;
+  const Geometry& lengths_;
   size_t count_ = 0;
   std::array<host::LineCall, kCapacity> lines_;  // the first count_ are gathered
 };
 
 template <class Gather>
-void DrawLines(Display& display, Gather&& gather) {
-  LineBatch batch(display);
+void DrawLines(Display& display, const Geometry& lengths, Gather&& gather) {
+  LineBatch batch(display, lengths);
   try {
     gather(batch);
   } catch (...) {
@@ -52,6 +57,13 @@ void DrawLines(Display& display, Gather&& gather) {
     throw;
   }
   batch.Draw();
+}
+
+// The same with the display's geometry worked out here.
+template <class Gather>
+void DrawLines(Display& display, Gather&& gather) {
+  const Geometry lengths = GeometryOf(display);
+  DrawLines(display, lengths, std::forward<Gather>(gather));
 }
 
 }  // namespace led::render

@@ -11,6 +11,7 @@
 #include "leddisplay/render/Background.h"
 #include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/DigitRow.h"
+#include "leddisplay/render/Geometry.h"
 #include "leddisplay/render/Glyphs.h"
 #include "leddisplay/render/Segments.h"
 
@@ -34,19 +35,20 @@ void Pass(Display& display) {
   const host::PicturePtr picture = surface.Picture();
   if (picture == nullptr || picture->Handle() == 0) PaintBackground(display);
 
-  const int16_t halfHeight = core::Div16(s.StoredDigitHeight, 2);
-  int16_t cellLeft = s.StoredDigitLeftMargin;
-  const int16_t digitTop = DigitTop(display);
+  const Geometry lengths = GeometryOf(display);
+  const int16_t halfHeight = core::Div16(lengths.digitHeight, 2);
+  int16_t cellLeft = lengths.digitLeftMargin;
+  const int16_t digitTop = DigitTop(display, lengths);
 
   CellCache passCells;
   const std::vector<DisplayCell>& cells = CellsOf(display, passCells);
 
   for (const DisplayCell& cell : cells) {
     if (cell.Character == '+' || cell.Character == '-')
-      DrawPlusMinusSign(display, digitTop);
+      DrawPlusMinusSign(display, lengths, digitTop);
     else
-      DrawGlyphCell(display, cell, cellLeft, digitTop, halfHeight);
-    cellLeft = NextCellLeft(s, cellLeft);
+      DrawGlyphCell(display, lengths, cell, cellLeft, digitTop, halfHeight);
+    cellLeft = NextCellLeft(lengths, cellLeft);
   }
 
   if (core::IsTrue(s.StoredAutoSize)) AutoSizeWidth(display, cellLeft);

@@ -24,8 +24,8 @@ void PixelLine(LineBatch& lines, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
 // One stroke of the sign mark: a single line, or three side by side (offsets -1, 0, +1
 // across the stroke) when the segments are thicker than one pixel.
 template <class DrawAt>
-void SignStroke(const model::ControlState& state, DrawAt drawAt) {
-  if (state.StoredSegmentWidth > 1) {
+void SignStroke(const Geometry& lengths, DrawAt drawAt) {
+  if (lengths.segmentWidth > 1) {
     drawAt(-1);
     drawAt(0);
     drawAt(1);
@@ -37,24 +37,24 @@ void SignStroke(const model::ControlState& state, DrawAt drawAt) {
 // The sign mark's three strokes: minus, plus bar, plus stem.
 void DrawSignLines(LineBatch& lines, int16_t top) {
   const model::ControlState& s = lines.State();
-  const double height = s.StoredDigitHeight;
-  const double left = s.StoredDigitLeftMargin;
-  const double right = left + 0.75 * s.StoredDigitWidth;
+  const Geometry& g = lines.Lengths();
+  const double height = g.digitHeight;
+  const double left = g.digitLeftMargin;
+  const double right = left + 0.75 * g.digitWidth;
   const bool negative = s.StoredValue < 0;
   const core::OleColor minusColor = negative ? s.StoredOnColor : s.StoredOffColor;
   const core::OleColor plusColor = negative ? s.StoredOffColor : s.StoredOnColor;
 
   const double minusY = top + (height / 2 + height / 4);
-  SignStroke(s, [&](int d) { Line(lines, left, minusY + d, right, minusY + d, minusColor); });
+  SignStroke(g, [&](int d) { Line(lines, left, minusY + d, right, minusY + d, minusColor); });
 
   const double plusY = top + (height / 2 - height / 4);
-  SignStroke(s, [&](int d) { Line(lines, left, plusY + d, right, plusY + d, plusColor); });
+  SignStroke(g, [&](int d) { Line(lines, left, plusY + d, right, plusY + d, plusColor); });
 
-  const int16_t stemX =
-      Add16(s.StoredDigitLeftMargin, core::Round16(s.StoredDigitWidth * 0.75 * 0.5));
+  const int16_t stemX = Add16(g.digitLeftMargin, core::Round16(g.digitWidth * 0.75 * 0.5));
   const int16_t stemTop = Add16(top, 2);
   const double stemBottom = top + height / 2;
-  SignStroke(s, [&](int d) {
+  SignStroke(g, [&](int d) {
     const int16_t x = Add16(stemX, d);
     Line(lines, x, stemTop, x, stemBottom, plusColor);
   });
@@ -63,35 +63,35 @@ void DrawSignLines(LineBatch& lines, int16_t top) {
 }  // namespace
 
 void DrawSegmentTop(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
-  for (int16_t i = 0; i < lines.State().StoredSegmentWidth; ++i) {
+  for (int16_t i = 0; i < lines.Lengths().segmentWidth; ++i) {
     const int16_t row = Add16(y, i);
     PixelLine(lines, Add16(x1, i), row, Sub16(x2, i), row, color);
   }
 }
 
 void DrawSegmentBottom(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
-  for (int16_t i = 0; i < lines.State().StoredSegmentWidth; ++i) {
+  for (int16_t i = 0; i < lines.Lengths().segmentWidth; ++i) {
     const int16_t row = Sub16(y, i);
     PixelLine(lines, Add16(x1, i), row, Sub16(x2, i), row, color);
   }
 }
 
 void DrawSegmentLeft(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
-  for (int16_t i = 0; i < lines.State().StoredSegmentWidth; ++i) {
+  for (int16_t i = 0; i < lines.Lengths().segmentWidth; ++i) {
     const int16_t column = Add16(x, i);
     PixelLine(lines, column, Add16(y1, i), column, Sub16(y2, i), color);
   }
 }
 
 void DrawSegmentRight(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
-  for (int16_t i = 0; i < lines.State().StoredSegmentWidth; ++i) {
+  for (int16_t i = 0; i < lines.Lengths().segmentWidth; ++i) {
     const int16_t column = Sub16(x, i);
     PixelLine(lines, column, Add16(y1, i), column, Sub16(y2, i), color);
   }
 }
 
 void DrawSegmentMiddle(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
-  const int16_t width = lines.State().StoredSegmentWidth;
+  const int16_t width = lines.Lengths().segmentWidth;
   const int16_t k = width > 1 ? width / 2 : 0;
   PixelLine(lines, x1, y, x2, y, color);
   for (int16_t i = 1; i <= k; ++i) {
@@ -105,18 +105,19 @@ void DrawSegmentMiddle(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core
 }
 
 void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core::OleColor color) {
-  for (int16_t i = 0; i < lines.State().StoredDecimalPointSize; ++i) {
+  for (int16_t i = 0; i < lines.Lengths().decimalPointSize; ++i) {
     const int16_t row = Sub16(y, i);
     PixelLine(lines, x1, row, x2, row, color);
   }
 }
 
 void DrawPlusMinusSign(Display& display) {
-  DrawPlusMinusSign(display, DigitTop(display));
+  const Geometry lengths = GeometryOf(display);
+  DrawPlusMinusSign(display, lengths, DigitTop(display, lengths));
 }
 
-void DrawPlusMinusSign(Display& display, int16_t top) {
-  DrawLines(display, [&](LineBatch& lines) { DrawSignLines(lines, top); });
+void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top) {
+  DrawLines(display, lengths, [&](LineBatch& lines) { DrawSignLines(lines, top); });
 }
 
 }  // namespace led::render

@@ -2,10 +2,10 @@
 #pragma once
 // The drawing primitives of one seven-segment cell. Coordinates are surface pixels
 // (16-bit signed), colours are handed to the surface unchanged. Bars are made of
-// StoredSegmentWidth one-pixel lines, the decimal point of StoredDecimalPointSize
-// lines; nothing is filled. The primitives add their lines to a batch (drawn by
-// DrawLines); every coordinate sum is checked 16-bit arithmetic: an overflow raises 6
-// after the lines already added.
+// SegmentWidth one-pixel lines, the decimal point of DecimalPointSize lines, both as
+// the batch's geometry gives them (zoomed); nothing is filled. The primitives add their lines to a
+// batch (drawn by DrawLines); every coordinate sum is checked 16-bit arithmetic: an overflow raises
+// 6 after the lines already added.
 #include <cstdint>
 
 #include "leddisplay/core/OleColor.h"
@@ -36,7 +36,7 @@ void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core:
 // Strokes are three lines when SegmentWidth > 1, else one; ends may be fractional.
 // Its lines are drawn as one batch.
 void DrawPlusMinusSign(Display& display);
-// The same with the DigitTop the caller has already worked out.
-void DrawPlusMinusSign(Display& display, int16_t top);
+// The same with the geometry and DigitTop the caller has already worked out.
+void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top);
 
 }  // namespace led::render

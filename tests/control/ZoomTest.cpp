@@ -1,0 +1,210 @@
+// The host's zoom: a zoomed control draws, pixel for pixel, as one whose lengths were
+// set to the zoomed values; bad zooms are refused; FitZoom finds the largest that fits.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/raster/Image.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "support/ExpectRuntimeError.h"
+
+namespace led::control {
+namespace {
+
+// A new control on a form of its own, its resize wired as a container wires it.
+struct Placed {
+  Placed() {
+    form.OnResize([this] { control.Resize(); });
+    control.InitProperties();
+    form.Surface().SetWidth(2655);
+    form.Surface().SetHeight(945);
+  }
+  platform::Image Shown() {
+    control.Refresh();
+    return form.Snapshot();
+  }
+  platform::Form form;
+  LEDDisplay control{form.Host()};
+};
+
+// The eight lengths, in the order of the starting state: 24, 48, 3, 2, 3, 3, 10, 3.
+struct Lengths {
+  int16_t digitWidth, digitHeight, segmentWidth, segmentSeperation, digitLeftMargin,
+      digitUpperMargin, digitSpacing, decimalPointSize;
+};
+
+void SetLengths(LEDDisplay& c, const Lengths& l) {
+  c.SetDigitWidth(l.digitWidth);
+  c.SetDigitHeight(l.digitHeight);
+  c.SetSegmentWidth(l.segmentWidth);
+  c.SetSegmentSeperation(l.segmentSeperation);
+  c.SetDigitLeftMargin(l.digitLeftMargin);
+  c.SetDigitUpperMargin(l.digitUpperMargin);
+  c.SetDigitSpacing(l.digitSpacing);
+  c.SetDecimalPointSize(l.decimalPointSize);
+}
+
+struct ZoomCase {
+  const char* name;
+  std::function<void(LEDDisplay&)> configure;  // anything but the lengths
+  Lengths stored;
+  double zoom;
+  Lengths zoomed;  // the stored lengths by the rounding rule, worked out by hand
+};
+
+constexpr Lengths kStarting{24, 48, 3, 2, 3, 3, 10, 3};
+constexpr Lengths kDoubled{48, 96, 6, 4, 6, 6, 20, 6};
+
+TEST(Zoom, DrawsAsTheZoomedLengthsWould) {
+  const ZoomCase cases[] = {
+      {"3D, sign, three decimals", [](LEDDisplay& c) { c.SetValue(-1.5); }, kStarting, 2, kDoubled},
+      {"flat, no sign",
+       [](LEDDisplay& c) {
+         c.SetAppearance(0);
+         c.SetLeadingPlusMinus(false);
+         c.SetDecimals(1);
+         c.SetValue(42.5);
+       },
+       kStarting, 2, kDoubled},
+      {"all points, leading zeros",
+       [](LEDDisplay& c) {
+         c.SetShowAllDecimalPoints(true);
+         c.SetLeadingZeros(true);
+         c.SetDigits(6);
+         c.SetValue(7.25);
+       },
+       kStarting, 2, kDoubled},
+      {"over range",
+       [](LEDDisplay& c) {
+         c.SetUseOverRange(true);
+         c.SetValue(123456);
+       },
+       kStarting, 2, kDoubled},
+      {"vertical gradient, no border",
+       [](LEDDisplay& c) {
+         c.SetBorderStyle(0);
+         c.SetBackGroundStyle(1);
+         c.SetBackGroundG1(0x0000FF);
+         c.SetBackGroundG2(0xFF0000);
+         c.SetValue(3.142);
+       },
+       kStarting, 2, kDoubled},
+      {"captions above and below",
+       [](LEDDisplay& c) {
+         c.SetCaptionUpper("Upper");
+         c.SetCaptionLow("Lower");
+         c.SetCaptionLowPosition(0);
+         c.SetValue(1.5);
+       },
+       kStarting, 2, kDoubled},
+      // Halves go away from zero, and nothing that is not zero shrinks below 1.
+      {"zoom 1.5",
+       [](LEDDisplay& c) { c.SetValue(-8.8); },
+       kStarting,
+       1.5,
+       {36, 72, 5, 3, 5, 5, 15, 5}},
+      {"zoom 0.25",
+       [](LEDDisplay& c) { c.SetValue(8.8); },
+       {24, 48, 3, 1, 3, 3, 10, 2},
+       0.25,
+       {6, 12, 1, 1, 1, 1, 3, 1}},
+      {"negative spacing at 1.5",
+       [](LEDDisplay& c) { c.SetValue(8.8); },
+       {24, 48, 3, 2, 3, 3, -3, 3},
+       1.5,
+       {36, 72, 5, 3, 5, 5, -5, 5}},
+  };
+  for (const bool autoSize : {true, false}) {
+    for (const ZoomCase& c : cases) {
+      SCOPED_TRACE(::testing::Message() << c.name << (autoSize ? ", AutoSize" : ""));
+      Placed zoomed, reference;
+      for (Placed* p : {&zoomed, &reference}) {
+        p->control.SetAutoSize(autoSize);
+        c.configure(p->control);
+      }
+      SetLengths(zoomed.control, c.stored);
+      zoomed.control.SetZoom(c.zoom);
+      zoomed.control.Resize();
+      SetLengths(reference.control, c.zoomed);
+
+      const platform::Image shown = zoomed.Shown(), expected = reference.Shown();
+      ASSERT_EQ(shown.width, expected.width);
+      ASSERT_EQ(shown.height, expected.height);
+      EXPECT_TRUE(shown.pixels == expected.pixels);
+      EXPECT_EQ(zoomed.control.AutoSizeExtent(), reference.control.AutoSizeExtent());
+      // The stored lengths are the user's: the zoom changes none of them.
+      EXPECT_EQ(zoomed.control.DigitWidth(), c.stored.digitWidth);
+    }
+  }
+}
+
+TEST(Zoom, RefusesAZoomThatIsNotFiniteAndPositive) {
+  Placed placed;
+  placed.control.SetZoom(2);
+  for (const double bad : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity()}) {
+    EXPECT_RUNTIME_ERROR(placed.control.SetZoom(bad), core::kInvalidPropertyValue) << bad;
+    EXPECT_EQ(placed.control.Zoom(), 2);
+  }
+}
+
+TEST(Zoom, ALengthBeyondSixteenBitsDrawsNothingAndHasNoExtent) {
+  Placed placed;
+  placed.control.SetAutoSize(true);
+  placed.control.SetZoom(2000);  // DigitWidth 48000
+  EXPECT_FALSE(placed.control.AutoSizeExtent().has_value());
+  EXPECT_RUNTIME_ERROR(placed.control.SetAutoSize(true), core::kOverflow);
+  EXPECT_NO_THROW(placed.control.Refresh());
+}
+
+TEST(Zoom, FitZoomIsTheLargestStepThatFits) {
+  struct FitCase {
+    const char* name;
+    std::function<void(LEDDisplay&)> configure;
+    core::TwipsExtent available;
+  };
+  const FitCase cases[] = {
+      {"starting state, wide", [](LEDDisplay&) {}, {20000, 3000}},
+      {"starting state, tall", [](LEDDisplay&) {}, {6000, 20000}},
+      {"captions do not grow", [](LEDDisplay& c) { c.SetCaptionUpper("Pressure"); }, {9000, 4000}},
+      {"six digits, no border",
+       [](LEDDisplay& c) {
+         c.SetDigits(6);
+         c.SetBorderStyle(0);
+       },
+       {3000, 900}},
+  };
+  for (const FitCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Placed placed;
+    c.configure(placed.control);
+    const std::optional<double> fit = placed.control.FitZoom(c.available);
+    ASSERT_TRUE(fit.has_value());
+    EXPECT_EQ(placed.control.Zoom(), 1);
+    const auto extentAt = [&](double zoom) {
+      placed.control.SetZoom(zoom);
+      return placed.control.AutoSizeExtent().value();
+    };
+    const core::TwipsExtent at = extentAt(*fit);
+    EXPECT_LE(at.width, c.available.width);
+    EXPECT_LE(at.height, c.available.height);
+    const core::TwipsExtent above = extentAt(*fit + LEDDisplay::kFitZoomStep);
+    EXPECT_TRUE(above.width > c.available.width || above.height > c.available.height);
+  }
+}
+
+TEST(Zoom, FitZoomIsEmptyWhenNothingFitsOrNothingIsDrawn) {
+  Placed placed;
+  EXPECT_FALSE(placed.control.FitZoom({100, 100}).has_value());
+  placed.control.SetDigits(0);
+  EXPECT_FALSE(placed.control.FitZoom({20000, 20000}).has_value());
+}
+
+}  // namespace
+}  // namespace led::control
