@@ -72,3 +72,28 @@ install(FILES ${PROJECT_BINARY_DIR}/leddisplay.pc DESTINATION ${CMAKE_INSTALL_LI
 
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# What `cmake --install` copies from the build: target installed_parts builds it alone
+# (a partial build, such as scripts/demo's, may lack some), and the install stops at
+# once, naming what to build, when a part is missing.
+set(_led_installed_parts)
+foreach(part leddisplay led_qt leddisplay_designer leddisplay_tool)
+  if(TARGET ${part})
+    list(APPEND _led_installed_parts ${part})
+  endif()
+endforeach()
+add_custom_target(installed_parts)
+add_dependencies(installed_parts ${_led_installed_parts})
+list(TRANSFORM _led_installed_parts REPLACE "(.+)" "\"$<TARGET_FILE:\\1>\"")
+string(JOIN " " _led_installed_files ${_led_installed_parts})
+file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/leddisplay-install-check-$<CONFIG>.cmake
+  CONTENT "set(missing)
+foreach(file ${_led_installed_files})
+  if(NOT EXISTS \"\${file}\")
+    string(APPEND missing \"\\n  \${file}\")
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR \"Not built yet, so not installed:\${missing}\\nBuild them first: \"
+    \"cmake --build ${PROJECT_BINARY_DIR} --target installed_parts (or the whole build).\")
+endif()
+")
