@@ -37,11 +37,11 @@ install(FILES ${PROJECT_BINARY_DIR}/leddisplayConfig.cmake
   ${PROJECT_BINARY_DIR}/leddisplayConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
 
-# The install checks compare the installed tree with this list; the Qt widget's header
-# is installed by cmake/Qt.cmake when the widget is built.
+# The install checks compare the installed tree with this list; the Qt widget's
+# headers are installed by cmake/Qt.cmake when the widget is built.
 set(_led_checked_headers ${LEDDISPLAY_PUBLIC_HEADERS})
 if(TARGET led_qt)
-  list(APPEND _led_checked_headers qt/LEDDisplayWidget.h)
+  list(APPEND _led_checked_headers qt/Export.h qt/LEDDisplayWidget.h)
 endif()
 string(REPLACE ";" "\n" _led_header_lines "${_led_checked_headers}")
 file(WRITE ${PROJECT_BINARY_DIR}/leddisplay-public-headers.txt "${_led_header_lines}\n")
@@ -61,7 +61,8 @@ else()
 endif()
 # A static library's users link its dependencies themselves, so pkg-config names them
 # for plain --libs; a shared library carries them, so they are needed with --static only.
-if(BUILD_SHARED_LIBS)
+get_target_property(_led_type leddisplay TYPE)
+if(_led_type STREQUAL "SHARED_LIBRARY")
   set(LEDDISPLAY_PC_REQUIRES "Requires.private")
 else()
   set(LEDDISPLAY_PC_REQUIRES "Requires")
@@ -70,3 +71,29 @@ configure_file(cmake/leddisplay.pc.in ${PROJECT_BINARY_DIR}/leddisplay.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/leddisplay.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# What `cmake --install` copies from the build: target installed_parts builds it alone
+# (a partial build, such as scripts/demo's, may lack some), and the install stops at
+# once, naming what to build, when a part is missing.
+set(_led_installed_parts)
+foreach(part leddisplay led_qt leddisplay_designer leddisplay_tool)
+  if(TARGET ${part})
+    list(APPEND _led_installed_parts ${part})
+  endif()
+endforeach()
+add_custom_target(installed_parts)
+add_dependencies(installed_parts ${_led_installed_parts})
+list(TRANSFORM _led_installed_parts REPLACE "(.+)" "\"$<TARGET_FILE:\\1>\"")
+string(JOIN " " _led_installed_files ${_led_installed_parts})
+file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/leddisplay-install-check-$<CONFIG>.cmake
+  CONTENT "set(missing)
+foreach(file ${_led_installed_files})
+  if(NOT EXISTS \"\${file}\")
+    string(APPEND missing \"\\n  \${file}\")
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR \"Not built yet, so not installed:\${missing}\\nBuild them first: \"
+    \"cmake --build ${PROJECT_BINARY_DIR} --target installed_parts (or the whole build).\")
+endif()
+")

@@ -1,6 +1,12 @@
 # The Qt 6 widget (led_qt), its Designer plugin and its example. LEDDISPLAY_QT is AUTO
-# (build when Qt 6 Widgets is found), ON (Qt 6 is required) or OFF.
-set(LEDDISPLAY_QT AUTO CACHE STRING "Build the Qt 6 widget: AUTO, ON or OFF")
+# (build when Qt 6 Widgets is found), ON (Qt 6 is required) or OFF; inside another
+# project's build it is OFF unless given, as the tests and tools are.
+if(LEDDISPLAY_TOP_LEVEL)
+  set(_led_qt_default AUTO)
+else()
+  set(_led_qt_default OFF)
+endif()
+set(LEDDISPLAY_QT ${_led_qt_default} CACHE STRING "Build the Qt 6 widget: AUTO, ON or OFF")
 set_property(CACHE LEDDISPLAY_QT PROPERTY STRINGS AUTO ON OFF)
 
 if(LEDDISPLAY_QT STREQUAL "ON")
@@ -12,21 +18,32 @@ elseif(NOT LEDDISPLAY_QT STREQUAL "OFF")
 endif()
 
 if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
+  # The widget's objects, compiled once with hidden visibility: the shared library
+  # exports what is marked LEDDISPLAY_QT_EXPORT; our Qt tests link the same objects
+  # statically, with the folders, to reach the widget's internal parts too.
   file(GLOB led_qt_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/leddisplay/qt/*.cpp
     ${PROJECT_SOURCE_DIR}/src/leddisplay/qt/*.h)
-  add_library(led_qt STATIC ${led_qt_sources})
-  set_target_properties(led_qt PROPERTIES AUTOMOC ON POSITION_INDEPENDENT_CODE ON EXPORT_NAME qt)
+  add_library(led_qt_objects OBJECT ${led_qt_sources})
+  set_target_properties(led_qt_objects PROPERTIES AUTOMOC ON POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_compile_features(led_qt_objects PUBLIC cxx_std_20)
+  target_link_libraries(led_qt_objects PUBLIC Qt6::Widgets led_control
+    PRIVATE led_platform_raster led_platform_io)
+  led_warnings(led_qt_objects)
+
+  # libleddisplay_qt, shared as Qt's own libraries are, so that a program and the
+  # Designer plugin it loads (through QUiLoader) share one widget class. It links the
+  # control from libleddisplay, which is then shared too (CMakeLists.txt): one copy of
+  # the control and its globals (the system colour table) in a process.
+  add_library(led_qt SHARED $<TARGET_OBJECTS:led_qt_objects>)
+  set_target_properties(led_qt PROPERTIES EXPORT_NAME qt OUTPUT_NAME leddisplay_qt
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
+    INSTALL_RPATH "$ORIGIN")
   target_compile_features(led_qt PUBLIC cxx_std_20)
   target_include_directories(led_qt PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
     $<INSTALL_INTERFACE:include>)
-  # In our build the widget links the folders it uses (the control, the raster and io
-  # rooms: no FreeType, no fontconfig); installed, it links the one library.
-  target_link_libraries(led_qt
-    PUBLIC Qt6::Widgets $<BUILD_INTERFACE:led_control>
-           $<INSTALL_INTERFACE:leddisplay::leddisplay>
-    PRIVATE $<BUILD_INTERFACE:led_platform_raster> $<BUILD_INTERFACE:led_platform_io>)
-  led_warnings(led_qt)
+  target_link_libraries(led_qt PUBLIC Qt6::Widgets leddisplay)
   add_library(leddisplay::qt ALIAS led_qt)
 
   find_package(Qt6 QUIET COMPONENTS UiPlugin)
@@ -39,9 +56,10 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
 
   if(LEDDISPLAY_INSTALL)
     include(GNUInstallDirs)
-    install(FILES src/leddisplay/qt/LEDDisplayWidget.h
+    install(FILES src/leddisplay/qt/Export.h src/leddisplay/qt/LEDDisplayWidget.h
       DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/qt)
-    install(TARGETS led_qt EXPORT leddisplayQtTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+    install(TARGETS led_qt EXPORT leddisplayQtTargets
+      LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
     install(EXPORT leddisplayQtTargets NAMESPACE leddisplay::
       DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
   endif()

@@ -1,7 +1,11 @@
 #include "LEDDisplayPlugin.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
@@ -31,16 +35,38 @@ QString LEDDisplayPlugin::includeFile() const {
   return QStringLiteral("leddisplay/qt/LEDDisplayWidget.h");
 }
 
-// The icon is the widget showing "8.8", so it looks like what it places.
+// The icon is the widget showing "8.8", so it looks like what it places, on a plate of
+// the widget's back colour with a grey rim, so that it reads in light and dark widget
+// boxes alike; drawn at each size rather than scaled by the widget box.
 QIcon LEDDisplayPlugin::icon() const {
   LEDDisplayWidget sample;
   sample.setDigits(2);
   sample.setDecimals(1);
   sample.setLeadingPlusMinus(false);
   sample.setBorderStyle(LEDDisplayWidget::BorderNone);
+  sample.setSegmentWidth(5);  // wider than at first: the segments stay lit at 16 pixels
+  sample.setSegmentSeparation(1);
   sample.setAutoSize(true);
   sample.setValue(8.8);
-  return QIcon(sample.grab().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  const QImage face = sample.grab().toImage();
+  QIcon icon;
+  for (const int side : {16, 24, 32, 48, 64}) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal rim = std::max(1.0, side / 24.0);
+    painter.setPen(QPen(QColor(160, 160, 160), rim));
+    painter.setBrush(sample.backColor());
+    const QRectF plate = QRectF(0, 0, side, side).adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2);
+    painter.drawRoundedRect(plate, side / 8.0, side / 8.0);
+    const int inner = side - 2 * static_cast<int>(std::ceil(rim)) - std::max(2, side / 8);
+    const QImage digits = face.scaled(inner, inner, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    painter.drawImage((side - digits.width()) / 2, (side - digits.height()) / 2, digits);
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
 }
 
 bool LEDDisplayPlugin::isContainer() const {
@@ -66,7 +92,7 @@ QString LEDDisplayPlugin::domXml() const {
       "  <property name=\"geometry\">\n"
       "   <rect><x>0</x><y>0</y><width>177</width><height>63</height></rect>\n"
       "  </property>\n"
-      "  <property name=\"toolTip\"><string>Seven-segment LED number display</string></property>\n"
+      "  <property name=\"autoSize\"><bool>true</bool></property>\n"
       " </widget>\n"
       "</ui>\n");
 }

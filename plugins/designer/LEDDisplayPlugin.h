@@ -1,7 +1,7 @@
 #pragma once
 // Qt Designer's entry for LEDDisplayWidget: in the "Display Widgets" group, with an
-// icon drawn by the widget itself, a tooltip, and a new widget's default size of
-// 177 x 63 pixels.
+// icon drawn by the widget itself and a tooltip in the widget box. A dropped widget
+// starts with autoSize on (177 x 63 pixels for the first values) and no tooltip.
 #include <QObject>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 

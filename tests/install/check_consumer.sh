@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built project into a scratch prefix, then configures, builds and runs a
-# small project that finds it with find_package(leddisplay).
+# small project that finds it with find_package(leddisplay), and runs it (with the
+# installed plugin folder on QT_PLUGIN_PATH when a Designer plugin was installed).
 #   check_consumer.sh BUILD_DIR CONSUMER_SOURCE_DIR CXX
 set -euo pipefail
 build=$1
@@ -10,4 +11,15 @@ source "$(dirname "$0")/scratch.sh"
 quiet cmake -S "$consumer" -B "$scratch/build" -DCMAKE_CXX_COMPILER="$cxx" \
   -DCMAKE_PREFIX_PATH="$scratch/prefix"
 quiet cmake --build "$scratch/build"
-"$scratch/build/consumer"
+# An installed Designer plugin is found as a user finds it: through QT_PLUGIN_PATH.
+designer=$(find "$scratch/prefix" -type d -path '*/plugins/designer' -print -quit)
+if [ -n "$designer" ]; then
+  # Designer itself links none of our libraries: the plugin finds them by its run path.
+  if missing=$(ldd "$designer"/*.so | grep 'not found'); then
+    echo "check_consumer: the installed Designer plugin does not find: $missing" >&2
+    exit 1
+  fi
+  QT_PLUGIN_PATH=$(dirname "$designer") "$scratch/build/consumer"
+else
+  "$scratch/build/consumer"
+fi

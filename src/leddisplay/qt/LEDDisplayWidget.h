@@ -53,6 +53,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "leddisplay/qt/Export.h"
+
 namespace led::control {
 class LEDDisplay;
 }
@@ -60,7 +62,7 @@ class LEDDisplay;
 namespace led::qt {
 
 /// The control as a Qt widget, as described above.
-class LEDDisplayWidget : public QWidget {
+class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   Q_OBJECT
   /// The control's properties in Qt types; each is described at its getter. An int
   /// outside -32768..32767 is refused with 6 "Overflow".

@@ -1,7 +1,12 @@
 // A program that finds the installed widget with find_package(leddisplay COMPONENTS Qt)
-// and shows a value with it.
+// and shows a value with it; with the installed Designer plugin on QT_PLUGIN_PATH, the
+// widget QUiLoader makes through the plugin is of the same class.
 #include <QApplication>
 #include <cstdio>
+#include <memory>
+#ifdef CONSUMER_UITOOLS
+#include <QUiLoader>
+#endif
 
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
@@ -15,6 +20,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "consumer: shows \"%s\"\n", qPrintable(display.shownText()));
     return 1;
   }
+#ifdef CONSUMER_UITOOLS
+  if (!qEnvironmentVariableIsEmpty("QT_PLUGIN_PATH")) {
+    QUiLoader loader;
+    std::unique_ptr<QWidget> made(loader.createWidget("led::qt::LEDDisplayWidget"));
+    if (!qobject_cast<led::qt::LEDDisplayWidget*>(made.get())) {
+      std::fprintf(stderr, "consumer: the Designer plugin gives %s\n",
+                   made ? made->metaObject()->className() : "no widget");
+      return 1;
+    }
+    std::printf("consumer: the Designer plugin's widget is ours\n");
+  }
+#endif
   std::printf("consumer: %s\n", qPrintable(display.shownText()));
   return 0;
 }
