@@ -33,10 +33,11 @@ int16_t IntegerArg(std::span<host::EventArg> args, size_t i) {
 
 LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
     : widget(owner),
-      surface(owner),
+      view(owner),
+      surface(view),
       gdi(surface),
-      lowerCaption(owner, surface, "Label1"),
-      upperCaption(owner, surface, "Label2"),
+      lowerCaption(view, surface, "Label1"),
+      upperCaption(view, surface, "Label2"),
       container(owner, [this] { return surface.TwipsPerPixelX() * float(ratio); }),
       host{surface, lowerCaption, upperCaption, container, gdi},
       control(host) {

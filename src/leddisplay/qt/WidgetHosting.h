@@ -19,6 +19,7 @@
 #include "leddisplay/qt/WidgetContainer.h"
 #include "leddisplay/qt/WidgetLabel.h"
 #include "leddisplay/qt/WidgetSurface.h"
+#include "leddisplay/qt/WidgetView.h"
 
 namespace led::qt {
 
@@ -93,6 +94,7 @@ struct LEDDisplayWidget::Hosting {
   bool Fitting();
 
   LEDDisplayWidget& widget;
+  WidgetView view;
   WidgetSurface surface;
   platform::SurfaceGdi gdi;
   WidgetLabel lowerCaption;

@@ -9,15 +9,15 @@
 
 namespace led::qt {
 
-WidgetLabel::WidgetLabel(QWidget& widget, platform::RasterSurface& surface, std::string caption)
-    : PlacedLabel(surface, std::move(caption)), widget_(widget), colors_(surface) {}
+WidgetLabel::WidgetLabel(HostView& view, platform::RasterSurface& surface, std::string caption)
+    : PlacedLabel(surface, std::move(caption)), view_(view), colors_(surface) {}
 
 // The control asks for the height on every drawing pass; measuring builds a QFont and
 // its metrics, which costs more than the rest of the pass, so the measure is kept.
 QSize WidgetLabel::PixelSize() {
   const host::Font& font = *font_;
   if (measured_ && platform::StdFont::SameAttributes(font, *measuredFont_)) return *measured_;
-  const QFontMetricsF metrics(ToQFont(font), &widget_);
+  const QFontMetricsF metrics(ToQFont(font), view_.FontDevice());
   const QString text = QString::fromStdString(caption_);
   measured_ = QSize(int(std::ceil(metrics.horizontalAdvance(text) * ratio_)),
                     int(std::ceil(metrics.lineSpacing() * ratio_)));
@@ -33,7 +33,7 @@ void WidgetLabel::SetDeviceRatio(double ratio) {
 
 void WidgetLabel::Changed() {
   measured_.reset();
-  widget_.update();
+  view_.Repaint();
 }
 
 QRect WidgetLabel::PixelRect(int originX, int originY) {
@@ -50,8 +50,8 @@ void WidgetLabel::Draw(QPainter& painter, int originX, int originY) {
   if (box.isEmpty()) return;
   static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
   painter.setFont(ToQFont(*font_));
-  painter.setPen(widget_.isEnabled() ? ToQColor(foreColor_, colors_)
-                                     : DisabledCaptionColor(widget_.palette()));
+  painter.setPen(view_.IsEnabled() ? ToQColor(foreColor_, colors_)
+                                   : DisabledCaptionColor(view_.Palette()));
   const QRectF logical(QPointF(box.topLeft()) / ratio_, QSizeF(box.size()) / ratio_);
   painter.drawText(logical, int(kAlign[alignment_] | Qt::AlignTop | Qt::TextSingleLine),
                    QString::fromStdString(caption_));

@@ -1,14 +1,13 @@
 // Internal: not installed.
 #pragma once
 // A caption label drawn with Qt's own text: its font object is shown as a QFont and
-// measured with QFontMetrics on the widget, so the label is as wide as its text and as
-// high as a line of it, in the surface's pixels: the widget's pixels times the device
-// pixel ratio (SetDeviceRatio), rounded up. The measure is kept until the caption
+// measured with QFontMetrics on its view (HostView.h), so the label is as wide as its
+// text and as high as a line of it, in the surface's pixels: the view's pixels times the
+// device pixel ratio (SetDeviceRatio), rounded up. The measure is kept until the caption
 // or the font's values change, or Remeasure() says the screen did. Every change repaints
-// the widget. The text colour is ForeColor as the surface draws it; while the widget is
+// the view. The text colour is ForeColor as the surface draws it; while the view is
 // disabled, the disabled look's caption colour (DisabledLook.h).
 #include <QPainter>
-#include <QWidget>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,12 +15,13 @@
 #include "leddisplay/platform/raster/PlacedLabel.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/raster/StdFont.h"
+#include "leddisplay/qt/HostView.h"
 
 namespace led::qt {
 
 class WidgetLabel : public platform::PlacedLabel {
  public:
-  WidgetLabel(QWidget& widget, platform::RasterSurface& surface, std::string caption);
+  WidgetLabel(HostView& view, platform::RasterSurface& surface, std::string caption);
 
   int32_t PixelWidth() override { return PixelSize().width(); }
   int32_t PixelHeight() override { return PixelSize().height(); }
@@ -40,7 +40,7 @@ class WidgetLabel : public platform::PlacedLabel {
   QSize PixelSize();
   void Changed() override;
 
-  QWidget& widget_;
+  HostView& view_;
   const platform::RasterSurface& colors_;  // resolves ForeColor as the surface does
   double ratio_ = 1;
   std::optional<QSize> measured_;

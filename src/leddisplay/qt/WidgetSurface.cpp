@@ -34,12 +34,12 @@ QRgb OpaquePixelColor(core::OleColor rgb) {
 
 void WidgetSurface::Cls() {
   RasterSurface::Cls();
-  widget_.update();
+  view_.Repaint();
 }
 
 void WidgetSurface::SetEnabled(core::Boolean enabled) {
   RasterSurface::SetEnabled(enabled);
-  widget_.setEnabled(core::IsTrue(enabled));
+  view_.SetEnabled(core::IsTrue(enabled));
 }
 
 void WidgetSurface::SetMousePointer(int16_t pointer) {
@@ -57,14 +57,17 @@ void WidgetSurface::ApplyCursor() {
   if (pointer == 99) {
     const QImage icon = ToQImage(MouseIcon());
     if (!icon.isNull()) {
-      widget_.setCursor(QCursor(QPixmap::fromImage(icon)));
+      const QCursor cursor(QPixmap::fromImage(icon));
+      view_.SetCursor(&cursor);
       return;
     }
   }
-  if (pointer == 0 || pointer == 99)
-    widget_.unsetCursor();
-  else
-    widget_.setCursor(kPointers[size_t(pointer)]);
+  if (pointer == 0 || pointer == 99) {
+    view_.SetCursor(nullptr);
+  } else {
+    const QCursor cursor(kPointers[size_t(pointer)]);
+    view_.SetCursor(&cursor);
+  }
 }
 
 // The kept image is drawn where it lies, straight from its pixels (they are Qt's

@@ -1,23 +1,23 @@
 // Internal: not installed.
 #pragma once
-// The widget's drawing surface: a platform::RasterSurface (same kept image, pixel rules,
-// scales and limits), whose changes also reach the widget: Cls schedules a repaint,
-// setting Enabled enables or disables the widget, MousePointer (0..15, or 99 with
-// MouseIcon) sets its cursor. The widget gives it its palette's system colours
+// The Qt drawing surface of a widget or item: a platform::RasterSurface (same kept image,
+// pixel rules, scales and limits), whose changes also reach its view (HostView.h): Cls
+// schedules a repaint, setting Enabled enables or disables the view, MousePointer (0..15,
+// or 99 with MouseIcon) sets its cursor. The host gives it its palette's system colours
 // (PaletteColors.h), so the border and 3D edge follow the palette.
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 #include <array>
 #include <cstdint>
 
 #include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/qt/HostView.h"
 
 namespace led::qt {
 
 class WidgetSurface : public platform::RasterSurface {
  public:
-  explicit WidgetSurface(QWidget& widget) : widget_(widget) {}
+  explicit WidgetSurface(HostView& view) : view_(view) {}
 
   void Cls() override;
   void SetEnabled(core::Boolean enabled) override;
@@ -32,7 +32,7 @@ class WidgetSurface : public platform::RasterSurface {
  private:
   void ApplyCursor();
 
-  QWidget& widget_;
+  HostView& view_;
   std::array<uint32_t, 10> frameKey_{};
   QImage frame_;  // the composed control; its border is drawn
 };

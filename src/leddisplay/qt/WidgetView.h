@@ -1,0 +1,30 @@
+// Internal: not installed.
+#pragma once
+// A QWidget as the view of the Qt surface and captions (HostView.h).
+#include <QWidget>
+
+#include "leddisplay/qt/HostView.h"
+
+namespace led::qt {
+
+class WidgetView : public HostView {
+ public:
+  explicit WidgetView(QWidget& widget) : widget_(widget) {}
+
+  void Repaint() override { widget_.update(); }
+  bool IsEnabled() const override { return widget_.isEnabled(); }
+  void SetEnabled(bool enabled) override { widget_.setEnabled(enabled); }
+  void SetCursor(const QCursor* cursor) override {
+    if (cursor)
+      widget_.setCursor(*cursor);
+    else
+      widget_.unsetCursor();
+  }
+  QPalette Palette() const override { return widget_.palette(); }
+  QPaintDevice* FontDevice() override { return &widget_; }
+
+ private:
+  QWidget& widget_;
+};
+
+}  // namespace led::qt
