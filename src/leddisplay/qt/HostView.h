@@ -1,11 +1,16 @@
 // Internal: not installed.
 #pragma once
-// What the Qt surface and caption labels need of the thing they show on (a widget or a
-// Qt Quick item): a repaint, its enabled state, its cursor, its palette, and a paint
-// device whose resolution measures fonts. WidgetView (WidgetView.h) gives a QWidget's.
+// What the Qt surface, caption labels and container need of the thing they show on (a
+// widget or a Qt Quick item): a repaint, its enabled state, its cursor, its palette and
+// font, a paint device whose resolution measures fonts, its place and size in its parent
+// and what the parent shows. WidgetView (WidgetView.h) gives a QWidget's.
+#include <QBrush>
 #include <QCursor>
+#include <QFont>
 #include <QPaintDevice>
 #include <QPalette>
+#include <QRect>
+#include <optional>
 
 namespace led::qt {
 
@@ -20,6 +25,16 @@ class HostView {
   virtual QPalette Palette() const = 0;
   // Null: the screen's default resolution.
   virtual QPaintDevice* FontDevice() = 0;
+  virtual QFont Font() const = 0;
+  // The view's box in its parent, in the view's pixels.
+  virtual QRect Geometry() const = 0;
+  // What the parent paints behind its children (its window brush) and its size; none
+  // without a parent that paints one.
+  struct Backdrop {
+    QBrush window;
+    QSize size;
+  };
+  virtual std::optional<Backdrop> ParentBackdrop() const = 0;
 };
 
 }  // namespace led::qt

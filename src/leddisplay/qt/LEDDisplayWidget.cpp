@@ -38,7 +38,7 @@ LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
       gdi(surface),
       lowerCaption(view, surface, "Label1"),
       upperCaption(view, surface, "Label2"),
-      container(owner, [this] { return surface.TwipsPerPixelX() * float(ratio); }),
+      container(view, [this] { return surface.TwipsPerPixelX() * float(ratio); }),
       host{surface, lowerCaption, upperCaption, container, gdi},
       control(host) {
   surface.SetSystemColors(SystemColorsOf(owner.palette()));

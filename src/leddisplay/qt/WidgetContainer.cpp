@@ -13,8 +13,8 @@
 
 namespace led::qt {
 
-WidgetContainer::WidgetContainer(QWidget& widget, std::function<float()> twipsPerPixel)
-    : widget_(widget), twipsPerPixel_(std::move(twipsPerPixel)) {}
+WidgetContainer::WidgetContainer(HostView& view, std::function<float()> twipsPerPixel)
+    : view_(view), twipsPerPixel_(std::move(twipsPerPixel)) {}
 
 void WidgetContainer::PropertyChanged(const std::string& name) {
   if (propertyChanged_) propertyChanged_(name);
@@ -29,7 +29,7 @@ void WidgetContainer::RaiseEvent(int32_t dispid, const std::string&,
 // control's start: the platform's first font serves instead.
 host::FontPtr WidgetContainer::AmbientFont() {
   try {
-    return FontFromQFont(widget_.font());
+    return FontFromQFont(view_.Font());
   } catch (const core::RuntimeError&) {
     return std::make_shared<platform::StdFont>();
   }
@@ -37,9 +37,11 @@ host::FontPtr WidgetContainer::AmbientFont() {
 
 core::Variant WidgetContainer::ExtenderProperty(const std::string& name) {
   if (core::EqualsIgnoringCase(name, "Left"))
-    return core::Variant::FromSingle(float(widget_.x() + origin_.x() / ratio_) * twipsPerPixel_());
+    return core::Variant::FromSingle(float(view_.Geometry().x() + origin_.x() / ratio_) *
+                                     twipsPerPixel_());
   if (core::EqualsIgnoringCase(name, "Top"))
-    return core::Variant::FromSingle(float(widget_.y() + origin_.y() / ratio_) * twipsPerPixel_());
+    return core::Variant::FromSingle(float(view_.Geometry().y() + origin_.y() / ratio_) *
+                                     twipsPerPixel_());
   throw core::RuntimeError(core::kNotSupported);
 }
 
@@ -57,22 +59,22 @@ void WidgetContainer::SetBox(double ratio, QPoint origin) {
 }
 
 host::PicturePtr WidgetContainer::ParentPicture() {
-  const QWidget* parent = widget_.parentWidget();
+  const std::optional<HostView::Backdrop> parent = view_.ParentBackdrop();
   if (!parent) {
     pictureKey_ = {};
     picture_ = nullptr;
     return picture_;
   }
-  const QBrush window = parent->palette().window();
+  const QBrush& window = parent->window;
   const QPixmap texture = window.texture();
   PictureKey key;
   if (!texture.isNull()) {
     key.texture = texture.cacheKey();
   } else {
-    const QRect place = widget_.geometry();
+    const QRect place = view_.Geometry();
     key.color = window.color().rgb();
-    key.size = QSize(qCeil(std::max(parent->width(), place.right() + 1) * ratio_),
-                     qCeil(std::max(parent->height(), place.bottom() + 1) * ratio_));
+    key.size = QSize(qCeil(std::max(parent->size.width(), place.right() + 1) * ratio_),
+                     qCeil(std::max(parent->size.height(), place.bottom() + 1) * ratio_));
   }
   if (key == pictureKey_ && picture_) return picture_;
   pictureKey_ = key;

@@ -22,6 +22,13 @@ class WidgetView : public HostView {
   }
   QPalette Palette() const override { return widget_.palette(); }
   QPaintDevice* FontDevice() override { return &widget_; }
+  QFont Font() const override { return widget_.font(); }
+  QRect Geometry() const override { return widget_.geometry(); }
+  std::optional<Backdrop> ParentBackdrop() const override {
+    const QWidget* parent = widget_.parentWidget();
+    if (!parent) return std::nullopt;
+    return Backdrop{parent->palette().window(), parent->size()};
+  }
 
  private:
   QWidget& widget_;
