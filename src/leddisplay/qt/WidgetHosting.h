@@ -7,7 +7,6 @@
 #include <QRect>
 #include <QSize>
 #include <QVariant>
-#include <new>
 #include <optional>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/host/Host.h"
 #include "leddisplay/platform/raster/SurfaceGdi.h"
+#include "leddisplay/qt/Guarded.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 #include "leddisplay/qt/WidgetContainer.h"
 #include "leddisplay/qt/WidgetLabel.h"
@@ -29,18 +29,9 @@ struct LEDDisplayWidget::Hosting {
   // Runs `work`; an error it raises becomes errorOccurred. True when it completed.
   template <class Work>
   bool Guard(Work&& work) {
-    try {
-      work();
-      return true;
-    } catch (const core::RuntimeError& e) {
-      emit widget.errorOccurred(e.number(), QString::fromStdString(e.description()));
-    } catch (const std::bad_alloc&) {
-      emit widget.errorOccurred(OutOfMemory, QStringLiteral("Out of memory"));
-    } catch (const std::exception& e) {
-      emit widget.errorOccurred(InternalError,
-                                QStringLiteral("Internal error: ") + QString::fromUtf8(e.what()));
-    }
-    return false;
+    return Guarded(std::forward<Work>(work), [this](int number, const QString& description) {
+      emit widget.errorOccurred(number, description);
+    });
   }
 
   // What `read` gives (a control getter's value, converted for Qt); a default value,

@@ -26,6 +26,8 @@ static_assert(int(LEDDisplayWidget::FileNotFound) == int(core::kFileNotFound));
 static_assert(int(LEDDisplayWidget::PathFileAccessError) == int(core::kFileAccess));
 static_assert(int(LEDDisplayWidget::InvalidPropertyValue) == int(core::kInvalidPropertyValue));
 static_assert(int(LEDDisplayWidget::InvalidPicture) == int(core::kInvalidPicture));
+static_assert(int(LEDDisplayWidget::OutOfMemory) == kOutOfMemoryNumber);
+static_assert(int(LEDDisplayWidget::InternalError) == kInternalErrorNumber);
 
 QFont QFontOf(const host::FontPtr& font) {
   return font ? ToQFont(*font) : QFont();
