@@ -6,9 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QVariant>
 #include <optional>
-#include <vector>
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/RuntimeError.h"
@@ -16,6 +14,7 @@
 #include "leddisplay/platform/raster/SurfaceGdi.h"
 #include "leddisplay/qt/Guarded.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/qt/Notifications.h"
 #include "leddisplay/qt/WidgetContainer.h"
 #include "leddisplay/qt/WidgetLabel.h"
 #include "leddisplay/qt/WidgetSurface.h"
@@ -48,16 +47,10 @@ struct LEDDisplayWidget::Hosting {
   // The control's events as the widget's signals; arguments written back.
   void OnEvent(int32_t dispid, std::span<host::EventArg> args);
   void OnPropertyChanged(const std::string& name);
-  // The NOTIFY signals (WidgetNotifications.cpp). StartNotifying records the values as
-  // they are; NotifyChange emits the signal of the property the control named, when its
-  // value differs from the one last told; NotifyChanges does so for every property, for
-  // changes the control does not name (a load). Both then follow overRange.
+  // The NOTIFY signals (Notifications.h, as Start, Change and ChangeAll).
   void StartNotifying();
   void NotifyChange(const std::string& name);
   void NotifyChanges();
-  // overRangeChanged when it changed; overflow when it became true, or stays true for a
-  // value set anew.
-  void FollowOverRange(bool valueSet);
   // A point of the widget in the control's scale (the inner area's corner is 0, 0).
   float ControlX(double x);
   float ControlY(double y);
@@ -93,8 +86,7 @@ struct LEDDisplayWidget::Hosting {
   WidgetContainer container;
   host::Host host;
   control::LEDDisplay control;
-  bool overRange = false;
-  std::vector<QVariant> told;  // per watched property, the value its signal last gave
+  Notifications<LEDDisplayWidget> notifications;
   bool afterDoubleClick = false;
   bool fixedSize = false;
   QSize autoExtent;  // the last extent AutoSize gave
