@@ -11,11 +11,11 @@
 
 #include "leddisplay/model/EventSet.h"
 #include "leddisplay/qt/Accessible.h"
-#include "leddisplay/qt/DisabledLook.h"
 #include "leddisplay/qt/FocusFrame.h"
 #include "leddisplay/qt/Input.h"
 #include "leddisplay/qt/PaletteColors.h"
 #include "leddisplay/qt/WidgetHosting.h"
+#include "leddisplay/qt/WidgetView.h"
 
 namespace led::qt {
 
@@ -32,20 +32,7 @@ int16_t IntegerArg(std::span<host::EventArg> args, size_t i) {
 // ---- The host ---------------------------------------------------------------------
 
 LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
-    : widget(owner),
-      view(owner),
-      surface(view),
-      gdi(surface),
-      lowerCaption(view, surface, "Label1"),
-      upperCaption(view, surface, "Label2"),
-      container(view, [this] { return surface.TwipsPerPixelX() * float(ratio); }),
-      host{surface, lowerCaption, upperCaption, container, gdi},
-      control(host) {
-  surface.SetSystemColors(SystemColorsOf(owner.palette()));
-  // The disabled look (DisabledLook.h), toward the unlit colour of the moment.
-  surface.SetLineColorMap([this](core::OleColor rgb) {
-    return widget.isEnabled() ? rgb : DisabledLineColor(rgb, surface.Resolve(control.OffColor()));
-  });
+    : ControlHost(std::make_unique<WidgetView>(owner)), widget(owner) {
   ApplyRatio(owner.devicePixelRatioF());
   const QSize start = DeviceSize(QSize(kStartWidth, kStartHeight));
   surface.SetExtentPixels(start.width(), start.height());
@@ -59,7 +46,7 @@ LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
 }
 
 void LEDDisplayWidget::Hosting::SyncGeometry() {
-  const QSize extent = WidgetSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+  const QSize extent = ViewSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
   if (core::IsTrue(control.AutoSize())) {
     autoExtent = extent;
     fixedSize = true;
@@ -76,21 +63,6 @@ void LEDDisplayWidget::Hosting::SyncGeometry() {
     if (!fitToSize && widget.size() != extent) widget.resize(extent);
   }
   widget.updateGeometry();
-}
-
-std::optional<QSize> LEDDisplayWidget::Hosting::ReckonAutoExtent() {
-  // At the device's zoom, not a fitted one: the display's own size.
-  const double kept = control.Zoom();
-  control.SetZoom(ratio);
-  const std::optional<core::TwipsExtent> extent = control.AutoSizeExtent();
-  control.SetZoom(kept);
-  if (!extent) return std::nullopt;
-  try {
-    return WidgetSize(
-        QSize(surface.PixelsFromTwipsX(extent->width), surface.PixelsFromTwipsY(extent->height)));
-  } catch (const core::RuntimeError&) {
-    return std::nullopt;
-  }
 }
 
 void LEDDisplayWidget::Hosting::FollowSizeHint() {
@@ -173,16 +145,6 @@ void LEDDisplayWidget::Hosting::OnEvent(int32_t dispid, std::span<host::EventArg
     default:
       break;
   }
-}
-
-float LEDDisplayWidget::Hosting::ControlX(double x) {
-  return surface.ScaleX(float(x * ratio - origin.x() - surface.BorderThickness()),
-                        host::kScalePixels, surface.ScaleMode());
-}
-
-float LEDDisplayWidget::Hosting::ControlY(double y) {
-  return surface.ScaleY(float(y * ratio - origin.y() - surface.BorderThickness()),
-                        host::kScalePixels, surface.ScaleMode());
 }
 
 // ---- Construction -----------------------------------------------------------------
@@ -291,23 +253,7 @@ void LEDDisplayWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().window());
     painter.restore();
   }
-  painter.save();
-  painter.scale(1 / d_->ratio, 1 / d_->ratio);
-  painter.translate(origin);
-  d_->surface.Paint(painter, fitting ? box : d_->DeviceSize(size()));
-  painter.restore();
-  const int border = d_->surface.BorderThickness();
-  if (!d_->lowerCaption.PixelRect(border, border).isEmpty() ||
-      !d_->upperCaption.PixelRect(border, border).isEmpty()) {
-    const platform::Image& inner = d_->surface.Inner();
-    const QRectF clip(QRect(origin + QPoint(border, border), QSize(inner.width, inner.height)));
-    painter.save();
-    painter.setClipRect(QRectF(clip.topLeft() / d_->ratio, clip.size() / d_->ratio));
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    d_->lowerCaption.Draw(painter, origin.x() + border, origin.y() + border);
-    d_->upperCaption.Draw(painter, origin.x() + border, origin.y() + border);
-    painter.restore();
-  }
+  d_->Paint(painter, size());
   if (hasFocus()) DrawFocusFrame(painter, rect(), palette());
 }
 

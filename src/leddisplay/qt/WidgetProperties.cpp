@@ -334,13 +334,11 @@ QString LEDDisplayWidget::shownText() const {
 }
 
 QRect LEDDisplayWidget::captionLowRect() const {
-  const int border = d_->surface.BorderThickness();
-  return d_->WidgetRect(d_->lowerCaption.PixelRect(border, border));
+  return d_->CaptionRect(d_->lowerCaption);
 }
 
 QRect LEDDisplayWidget::captionUpperRect() const {
-  const int border = d_->surface.BorderThickness();
-  return d_->WidgetRect(d_->upperCaption.PixelRect(border, border));
+  return d_->CaptionRect(d_->upperCaption);
 }
 
 // ---- The property file -------------------------------------------------------------
