@@ -10,7 +10,6 @@
 
 #include "QtTestSupport.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
-#include "leddisplay/platform/text/TextLabel.h"
 
 namespace led::qt {
 namespace {
@@ -37,23 +36,6 @@ struct PlacedWidget {
   std::unique_ptr<LEDDisplayWidget> owned;
   LEDDisplayWidget* widget = nullptr;
 };
-
-// The caption boxes of both hosts in device pixels of the form (the widget's times
-// `ratio`, less the display box's corner `origin`), widened by a pixel for anti-aliased
-// edges.
-std::vector<QRect> CaptionMask(LEDDisplayWidget& widget, platform::Form& form, int ratio,
-                               QPoint origin = QPoint()) {
-  std::vector<QRect> mask;
-  const int border = form.Surface().BorderThickness();
-  for (platform::TextLabel* label : {&form.LowerCaption(), &form.UpperCaption()})
-    if (!label->Caption().empty())
-      mask.push_back(QRect(int(label->PixelLeft()) + border, int(label->PixelTop()) + border,
-                           label->PixelWidth(), label->PixelHeight()));
-  for (const QRect& r : {widget.captionLowRect(), widget.captionUpperRect()})
-    if (!r.isEmpty()) mask.push_back(QRect(r.topLeft() * ratio - origin, r.size() * ratio));
-  for (QRect& r : mask) r.adjust(-1, -1, 1, 1);
-  return mask;
-}
 
 // Without scaling the grab equals the snapshot pixel for pixel; run a second time with
 // QT_SCALE_FACTOR=2 (the qt.hidpi test), it equals the form's at zoom 2 in device pixels.

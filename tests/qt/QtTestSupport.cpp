@@ -14,6 +14,7 @@
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/control/ValueConversions.h"
+#include "leddisplay/platform/text/TextLabel.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
@@ -157,7 +158,8 @@ std::string EnumKey(const QObject& object, const char* property) {
   return p.enumerator().valueToKey(p.read(&object).toInt());
 }
 
-void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
+std::vector<QtSet> QtSets(const QMetaObject& meta, const PropertySets& sets) {
+  std::vector<QtSet> qtSets;
   for (const auto& [name, value] : sets) {
     QVariant qtValue;
     switch (control::FindProperty(control::GetIDOfName(name))->type) {
@@ -170,9 +172,9 @@ void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
       case control::PropertyType::Color:
         if (core::IsSystemColor(control::ToColor(value))) {
           // A system colour has no QColor of its own: it goes in as the raw value.
-          const int index =
-              QMetaEnum::fromType<LEDDisplayWidget::ColorProperty>().keyToValue(name.c_str());
-          widget.setOleColor(LEDDisplayWidget::ColorProperty(index), control::ToColor(value));
+          const QMetaEnum colors = meta.enumerator(meta.indexOfEnumerator("ColorProperty"));
+          qtSets.push_back(
+              {name, QVariant(), colors.keyToValue(name.c_str()), control::ToColor(value)});
           continue;
         }
         qtValue =
@@ -192,11 +194,23 @@ void Apply(LEDDisplayWidget& widget, const PropertySets& sets) {
     std::string qtName = name;  // "DigitWidth" -> "digitWidth"
     qtName[0] = char(std::tolower(qtName[0]));
     if (qtName == "segmentSeperation") qtName = "segmentSeparation";  // Qt spells it right
-    // setProperty on a name the widget lacks adds a dynamic property and changes nothing.
-    if (widget.metaObject()->indexOfProperty(qtName.c_str()) < 0)
-      ADD_FAILURE() << "the widget has no property " << qtName;
-    widget.setProperty(qtName.c_str(), qtValue);
+    // setProperty on a name the host lacks adds a dynamic property and changes nothing.
+    if (meta.indexOfProperty(qtName.c_str()) < 0)
+      ADD_FAILURE() << meta.className() << " has no property " << qtName;
+    qtSets.push_back({qtName, qtValue});
   }
+  return qtSets;
+}
+
+std::vector<QRect> FormCaptionBoxes(platform::Form& form) {
+  std::vector<QRect> boxes;
+  const int border = form.Surface().BorderThickness();
+  for (platform::TextLabel* label : {&form.LowerCaption(), &form.UpperCaption()})
+    if (!label->Caption().empty())
+      boxes.push_back(QRect(int(label->PixelLeft()) + border - 1,
+                            int(label->PixelTop()) + border - 1, label->PixelWidth() + 2,
+                            label->PixelHeight() + 2));
+  return boxes;
 }
 
 int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask,

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPalette>
 #include <QRect>
+#include <QVariant>
 #include <string>
 #include <utility>
 #include <vector>
@@ -61,14 +62,49 @@ class FormControl {
   control::LEDDisplay control_;
 };
 
-// Applies the sets through the widget's Qt properties.
-void Apply(LEDDisplayWidget& widget, const PropertySets& sets);
+// The sets as a Qt host's (the widget's, the item's) properties: the Qt name and value,
+// or for a system colour, which has no QColor, the ColorProperty and raw value for
+// setOleColor. A name the host's meta-object lacks is a test failure.
+struct QtSet {
+  std::string name;
+  QVariant value;
+  int colorProperty = -1;
+  quint32 oleColor = 0;
+};
+std::vector<QtSet> QtSets(const QMetaObject& meta, const PropertySets& sets);
+
+// Applies the sets through a Qt host's properties.
+template <class Host>
+void Apply(Host& host, const PropertySets& sets) {
+  for (const QtSet& set : QtSets(*host.metaObject(), sets)) {
+    if (set.colorProperty >= 0)
+      host.setOleColor(typename Host::ColorProperty(set.colorProperty), set.oleColor);
+    else
+      host.setProperty(set.name.c_str(), set.value);
+  }
+}
 
 // The platform image as an opaque QImage, built pixel by pixel here rather than by the
 // widget's own code so that a comparison with the widget's pixels checks that code.
 QImage QImageOf(const platform::Image& image);
 // The key of an enumeration property's current value ("Gradient_V").
 std::string EnumKey(const QObject& object, const char* property);
+
+// The form's caption boxes in its pixels, widened by a pixel for anti-aliased edges.
+std::vector<QRect> FormCaptionBoxes(platform::Form& form);
+
+// The caption boxes of both hosts in device pixels of the form (the Qt host's times
+// `ratio`, less the display box's corner `origin`), widened by a pixel for anti-aliased
+// edges.
+template <class Host>
+std::vector<QRect> CaptionMask(Host& host, platform::Form& form, int ratio,
+                               QPoint origin = QPoint()) {
+  std::vector<QRect> mask = FormCaptionBoxes(form);
+  for (const QRect& r : {host.captionLowRect(), host.captionUpperRect()})
+    if (!r.isEmpty())
+      mask.push_back(QRect(r.topLeft() * ratio - origin, r.size() * ratio).adjusted(-1, -1, 1, 1));
+  return mask;
+}
 
 // Pixels that differ outside the mask rectangles (in `a`'s pixels); sizes must agree.
 // Describes the first few differences in `report`.
