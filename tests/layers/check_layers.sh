@@ -19,6 +19,7 @@ declare -A allowed=(
   [platform/io]="platform/raster host core"
   [platform/form]="platform/text platform/io platform/raster host core"
   [qt]="control model host core platform/raster platform/io"
+  [quick]="qt control host core"
 )
 # The control's layers run on any host: the standard library's headers only.
 standard_only=" core model host render control "
