@@ -37,11 +37,14 @@ install(FILES ${PROJECT_BINARY_DIR}/leddisplayConfig.cmake
   ${PROJECT_BINARY_DIR}/leddisplayConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
 
-# The install checks compare the installed tree with this list; the Qt widget's
-# headers are installed by cmake/Qt.cmake when the widget is built.
+# The install checks compare the installed tree with this list; the Qt widget's and Qt
+# Quick item's headers are installed by cmake/Qt.cmake and cmake/Quick.cmake when built.
 set(_led_checked_headers ${LEDDISPLAY_PUBLIC_HEADERS})
 if(TARGET led_qt)
   list(APPEND _led_checked_headers qt/Export.h qt/LEDDisplayWidget.h)
+endif()
+if(TARGET led_quick)
+  list(APPEND _led_checked_headers quick/LEDDisplayItem.h)
 endif()
 string(REPLACE ";" "\n" _led_header_lines "${_led_checked_headers}")
 file(WRITE ${PROJECT_BINARY_DIR}/leddisplay-public-headers.txt "${_led_header_lines}\n")
@@ -76,7 +79,7 @@ install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # (a partial build, such as scripts/demo's, may lack some), and the install stops at
 # once, naming what to build, when a part is missing.
 set(_led_installed_parts)
-foreach(part leddisplay led_qt leddisplay_designer leddisplay_tool)
+foreach(part leddisplay led_qt leddisplay_designer led_quick led_quickplugin leddisplay_tool)
   if(TARGET ${part})
     list(APPEND _led_installed_parts ${part})
   endif()

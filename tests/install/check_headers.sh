@@ -25,10 +25,13 @@ if [ "$installed" != "$expected" ]; then
   diff <(echo "$installed") <(echo "$expected") >&2 || true
 fi
 
-# The Qt widget's folder is in the list only when the widget is built.
+# The Qt widget's and Qt Quick item's folders are in the list only when they are built.
 marker='// Internal: not installed.'
 while read -r header; do
-  case "$header" in qt/*) grep -q '^qt/' <<<"$expected" || continue ;; esac
+  case "$header" in
+    qt/*) grep -q '^qt/' <<<"$expected" || continue ;;
+    quick/*) grep -q '^quick/' <<<"$expected" || continue ;;
+  esac
   if grep -qxF "$header" <<<"$expected"; then
     [ "$(head -n 1 "$sources/$header")" != "$marker" ] || fail "$header is installed but marked internal"
   else
@@ -44,10 +47,12 @@ for header in $installed; do
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$path")
   # The standard library's headers have plain names; anything with a folder or an
   # extension belongs to another package a user would have to install. The Qt widget's
-  # headers are the exception: a widget is Qt's to declare, and compiles with Qt's flags.
+  # and Qt Quick item's headers are the exception: they are Qt's to declare, and compile
+  # with Qt's flags.
   flags=()
   case "$header" in
     qt/*) read -r -a flags < <(pkg-config --cflags Qt6Widgets) && flags+=(-fPIC) ;;
+    quick/*) read -r -a flags < <(pkg-config --cflags Qt6Quick) && flags+=(-fPIC) ;;
   esac
   [ ${#flags[@]} -gt 0 ] || while read -r included; do
     case "$included" in

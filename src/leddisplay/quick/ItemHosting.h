@@ -1,0 +1,52 @@
+// Internal: not installed.
+#pragma once
+// What a LEDDisplayItem holds: the shared Qt host (ControlHost.h) on the item, with the
+// one place where the control's errors become the errorOccurred signal. Internal to the
+// item's sources.
+#include <QUrl>
+#include <string>
+
+#include "leddisplay/qt/ControlHost.h"
+#include "leddisplay/qt/Guarded.h"
+#include "leddisplay/qt/Notifications.h"
+#include "leddisplay/quick/ItemView.h"
+#include "leddisplay/quick/LEDDisplayItem.h"
+
+namespace led::quick {
+
+struct LEDDisplayItem::Hosting : qt::ControlHost {
+  explicit Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView> view);
+
+  // Runs `work`; an error it raises becomes errorOccurred. True when it completed.
+  template <class Work>
+  bool Guard(Work&& work) {
+    return qt::Guarded(std::forward<Work>(work), [this](int number, const QString& description) {
+      emit item.errorOccurred(number, description);
+    });
+  }
+
+  // What `read` gives; a default value, and errorOccurred, when it fails.
+  template <class Read>
+  auto Get(Read&& read) -> decltype(read()) {
+    decltype(read()) value{};
+    Guard([&] { value = read(); });
+    return value;
+  }
+
+  // The item's device pixel ratio: its window's, 1 without one.
+  double DeviceRatio() const;
+  // FitSurface at the item's device pixel ratio, guarded.
+  void Fit();
+  // With AutoSize the item's size (and implicit size) is the surface's extent; without,
+  // the implicit size is the extent AutoSize would give (the start size when none).
+  void SyncGeometry();
+  void OnPropertyChanged(const std::string& name);
+
+  LEDDisplayItem& item;
+  ItemView& itemView;  // owned by ControlHost::view
+  qt::Notifications<LEDDisplayItem> notifications;
+  QUrl mouseIcon;          // the URL the mouse icon was read from
+  QUrl pictureBackGround;  // the URL the background picture was read from
+};
+
+}  // namespace led::quick

@@ -1,0 +1,142 @@
+// LEDDisplayItem: the host it gives its control, sizing, and the scene graph's texture.
+// The properties are in ItemProperties.cpp.
+#include "leddisplay/quick/LEDDisplayItem.h"
+
+#include <QPainter>
+#include <QQuickWindow>
+#include <QSGSimpleTextureNode>
+
+#include "leddisplay/quick/ItemHosting.h"
+
+namespace led::quick {
+
+namespace {
+
+constexpr int kStartWidth = 177, kStartHeight = 63;
+
+}  // namespace
+
+// ---- The host ---------------------------------------------------------------------
+
+LEDDisplayItem::Hosting::Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView> view)
+    : ControlHost(std::move(view)), item(owner), itemView(static_cast<ItemView&>(*this->view)) {
+  ApplyRatio(1);
+  surface.SetExtentPixels(kStartWidth, kStartHeight);
+  surface.SetResizeHandler([this] {
+    control.Resize();
+    SyncGeometry();
+  });
+  container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
+}
+
+double LEDDisplayItem::Hosting::DeviceRatio() const {
+  return item.window() ? item.window()->effectiveDevicePixelRatio() : 1.0;
+}
+
+void LEDDisplayItem::Hosting::Fit() {
+  Guard([&] { FitSurface(DeviceRatio()); });
+}
+
+void LEDDisplayItem::Hosting::SyncGeometry() {
+  if (core::IsTrue(control.AutoSize())) {
+    const QSize extent = ViewSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+    item.setImplicitSize(extent.width(), extent.height());
+    item.setSize(extent);
+  } else {
+    const QSize hint = ReckonAutoExtent().value_or(QSize(kStartWidth, kStartHeight));
+    item.setImplicitSize(hint.width(), hint.height());
+  }
+}
+
+void LEDDisplayItem::Hosting::OnPropertyChanged(const std::string& name) {
+  itemView.Repaint();
+  SyncGeometry();
+  // What is shown may need another zoom to fit (a caption, the digits, the lengths).
+  if (name == "AutoSize" || Fitting()) Fit();
+  notifications.Change(item, name, control.OverRange());
+}
+
+// ---- Construction -----------------------------------------------------------------
+
+LEDDisplayItem::LEDDisplayItem(QQuickItem* parent)
+    : QQuickItem(parent), d_(std::make_unique<Hosting>(*this, std::make_unique<ItemView>(*this))) {
+  setFlag(ItemHasContents);
+  d_->Guard([&] {
+    d_->control.InitProperties();
+    d_->control.Show();
+  });
+  d_->notifications.Start(*this, d_->control.OverRange());
+  d_->SyncGeometry();
+}
+
+LEDDisplayItem::~LEDDisplayItem() {
+  d_->Guard([&] { d_->control.Terminate(); });
+}
+
+control::LEDDisplay& LEDDisplayItem::control() {
+  return d_->control;
+}
+
+// ---- Sizing -----------------------------------------------------------------------
+
+void LEDDisplayItem::componentComplete() {
+  QQuickItem::componentComplete();
+  d_->Fit();
+}
+
+// With autoSize on the item follows the control (SyncGeometry), not the other way.
+void LEDDisplayItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) {
+  QQuickItem::geometryChange(newGeometry, oldGeometry);
+  if (newGeometry.size() != oldGeometry.size() && !core::IsTrue(d_->control.AutoSize())) d_->Fit();
+}
+
+// In another window, or on a screen of another resolution, the captions measure anew and
+// the surface follows the device pixel ratio.
+void LEDDisplayItem::itemChange(ItemChange change, const ItemChangeData& value) {
+  QQuickItem::itemChange(change, value);
+  if (change != ItemSceneChange && change != ItemDevicePixelRatioHasChanged) return;
+  d_->lowerCaption.Remeasure();
+  d_->upperCaption.Remeasure();
+  d_->Guard([&] {
+    d_->control.Resize();
+    d_->FitSurface(d_->DeviceRatio());
+  });
+}
+
+// ---- The scene graph --------------------------------------------------------------
+
+// The display box and captions are drawn into one picture of the item's device pixels,
+// transparent around a fitted box, and uploaded as the node's texture only when the
+// control drew since the last upload or the item's device size changed. The texture is
+// sampled without smoothing: one texel per device pixel.
+QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
+  auto* node = static_cast<QSGSimpleTextureNode*>(old);
+  const QSize viewSize = size().toSize();
+  const QSize device = d_->DeviceSize(viewSize);
+  if (device.isEmpty() || !window()) {
+    delete node;
+    return nullptr;
+  }
+  if (!node) {
+    node = new QSGSimpleTextureNode;
+    node->setOwnsTexture(true);
+    node->setFiltering(QSGTexture::Nearest);
+    d_->itemView.stale = true;
+  }
+  if (d_->itemView.stale || !node->texture() || node->texture()->textureSize() != device) {
+    QImage picture(device, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(d_->ratio);
+    picture.fill(Qt::transparent);
+    {
+      QPainter painter(&picture);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+      d_->Paint(painter, viewSize);
+    }
+    node->setTexture(window()->createTextureFromImage(picture));
+    d_->itemView.stale = false;
+  }
+  node->setRect(QRectF(QPointF(), QSizeF(device) / d_->ratio));
+  return node;
+}
+
+}  // namespace led::quick

@@ -1,0 +1,279 @@
+#pragma once
+/// @file
+/// LEDDisplayItem: the display as a Qt Quick item, the QML type `LEDDisplay` of the module
+/// `LedDisplay` (`import LedDisplay`). It holds one control::LEDDisplay, as
+/// qt::LEDDisplayWidget does, with the widget's properties (same names, types and NOTIFY
+/// signals; pictures as local file URLs), errors and sizing: implicitWidth and
+/// implicitHeight are the extent autoSize gives; with autoSize on the item's size follows
+/// what it shows, off the control follows the item's size, and fitToSize zooms the digits
+/// to fill it. At a device pixel ratio d the control draws at zoom d. The kept image and
+/// the captions (Qt text) are drawn into one picture, uploaded as a texture only after
+/// the control drew.
+#include <QtQml/qqmlregistration.h>
+#include <QColor>
+#include <QFont>
+#include <QQuickItem>
+#include <QRect>
+#include <QUrl>
+#include <memory>
+
+namespace led::control {
+class LEDDisplay;
+}
+
+namespace led::quick {
+
+/// The control as a Qt Quick item, as described above.
+class LEDDisplayItem : public QQuickItem {
+  Q_OBJECT
+  QML_NAMED_ELEMENT(LEDDisplay)
+  /// The widget's properties (qt::LEDDisplayWidget), pictures as local file URLs.
+  ///@{
+  // clang-format off
+  Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
+  Q_PROPERTY(Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged)
+  Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize NOTIFY autoSizeChanged)
+  Q_PROPERTY(BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle NOTIFY backGroundStyleChanged)
+  Q_PROPERTY(QColor backGroundG1 READ backGroundG1 WRITE setBackGroundG1 NOTIFY backGroundG1Changed)
+  Q_PROPERTY(QColor backGroundG2 READ backGroundG2 WRITE setBackGroundG2 NOTIFY backGroundG2Changed)
+  Q_PROPERTY(BorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged)
+  Q_PROPERTY(QString captionLow READ captionLow WRITE setCaptionLow NOTIFY captionLowChanged)
+  Q_PROPERTY(QColor captionLowForeColor READ captionLowForeColor WRITE setCaptionLowForeColor NOTIFY captionLowForeColorChanged)
+  Q_PROPERTY(Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition NOTIFY captionLowPositionChanged)
+  Q_PROPERTY(QFont captionLowFont READ captionLowFont WRITE setCaptionLowFont NOTIFY captionLowFontChanged)
+  Q_PROPERTY(QString captionUpper READ captionUpper WRITE setCaptionUpper NOTIFY captionUpperChanged)
+  Q_PROPERTY(QColor captionUpperForeColor READ captionUpperForeColor WRITE setCaptionUpperForeColor NOTIFY captionUpperForeColorChanged)
+  Q_PROPERTY(Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition NOTIFY captionUpperPositionChanged)
+  Q_PROPERTY(QFont captionUpperFont READ captionUpperFont WRITE setCaptionUpperFont NOTIFY captionUpperFontChanged)
+  Q_PROPERTY(int decimals READ decimals WRITE setDecimals NOTIFY decimalsChanged)
+  Q_PROPERTY(int decimalPointSize READ decimalPointSize WRITE setDecimalPointSize NOTIFY decimalPointSizeChanged)
+  Q_PROPERTY(int mousePointer READ mousePointer WRITE setMousePointer NOTIFY mousePointerChanged)
+  Q_PROPERTY(QUrl mouseIcon READ mouseIcon WRITE setMouseIcon NOTIFY mouseIconChanged)
+  Q_PROPERTY(QUrl pictureBackGround READ pictureBackGround WRITE setPictureBackGround NOTIFY pictureBackGroundChanged)
+  Q_PROPERTY(bool showAllDecimalPoints READ showAllDecimalPoints WRITE setShowAllDecimalPoints NOTIFY showAllDecimalPointsChanged)
+  Q_PROPERTY(int digits READ digits WRITE setDigits NOTIFY digitsChanged)
+  Q_PROPERTY(int digitWidth READ digitWidth WRITE setDigitWidth NOTIFY digitWidthChanged)
+  Q_PROPERTY(int digitHeight READ digitHeight WRITE setDigitHeight NOTIFY digitHeightChanged)
+  Q_PROPERTY(int digitLeftMargin READ digitLeftMargin WRITE setDigitLeftMargin NOTIFY digitLeftMarginChanged)
+  Q_PROPERTY(int digitUpperMargin READ digitUpperMargin WRITE setDigitUpperMargin NOTIFY digitUpperMarginChanged)
+  Q_PROPERTY(int digitSpacing READ digitSpacing WRITE setDigitSpacing NOTIFY digitSpacingChanged)
+  Q_PROPERTY(int segmentWidth READ segmentWidth WRITE setSegmentWidth NOTIFY segmentWidthChanged)
+  Q_PROPERTY(int segmentSeparation READ segmentSeparation WRITE setSegmentSeparation NOTIFY segmentSeparationChanged)
+  Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros NOTIFY leadingZerosChanged)
+  Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus NOTIFY leadingPlusMinusChanged)
+  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
+  Q_PROPERTY(QColor onColor READ onColor WRITE setOnColor NOTIFY onColorChanged)
+  Q_PROPERTY(QColor offColor READ offColor WRITE setOffColor NOTIFY offColorChanged)
+  Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged)
+  Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged)
+  Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged)
+  Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged)
+  // clang-format on
+  ///@}
+
+ public:
+  // The enumerations hold any int (a fixed underlying type): a number from a .ui file or
+  // setProperty() that names no member reaches the control, whose rule takes or refuses it.
+  /// The values of appearance, as the control's.
+  enum Appearance : int { Flat = 0, ThreeD = 1 };
+  Q_ENUM(Appearance)
+  /// The values of borderStyle, as the control's.
+  enum BorderStyle : int { BorderNone = 0, FixedSingle = 1 };
+  Q_ENUM(BorderStyle)
+  /// Where a caption sits: left, right or centre, as the control's.
+  enum Position : int { LeftPosition = 0, RightPosition = 1, CenterPosition = 2 };
+  Q_ENUM(Position)
+  /// The values of backGroundStyle: the back colour, a vertical or a horizontal
+  /// gradient, as the control's.
+  enum BackGroundStyle : int { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
+  Q_ENUM(BackGroundStyle)
+  /// The colour properties, for oleColor()/setOleColor().
+  enum ColorProperty : int {
+    BackColor,
+    OnColor,
+    OffColor,
+    BackGroundG1,
+    BackGroundG2,
+    CaptionLowForeColor,
+    CaptionUpperForeColor
+  };
+  Q_ENUM(ColorProperty)
+
+  /// The error numbers errorOccurred reports, as the control's run-time errors.
+  enum ErrorNumber {
+    InvalidCall = 5,             ///< "Invalid procedure call or argument"
+    Overflow = 6,                ///< "Overflow": an int beyond 16 bits, say
+    OutOfMemory = 7,             ///< "Out of memory"
+    TypeMismatch = 13,           ///< "Type mismatch": a loaded value of the wrong type
+    InternalError = 51,          ///< "Internal error": a fault in the widget
+    FileNotFound = 53,           ///< "File not found"
+    PathFileAccessError = 75,    ///< "Path/File access error"
+    InvalidPropertyValue = 380,  ///< "Invalid property value": a refused value
+    InvalidPicture = 481,        ///< "Invalid picture": a loaded picture that cannot be read
+  };
+  Q_ENUM(ErrorNumber)
+
+  /// A control with its first values, rendered at once.
+  explicit LEDDisplayItem(QQuickItem* parent = nullptr);
+  /// Ends the control.
+  ~LEDDisplayItem() override;
+
+  /// The control itself; errors of calls made on it reach the caller as exceptions.
+  control::LEDDisplay& control();
+
+  /// The properties' getters and setters, as the widget's; a refused value changes
+  /// nothing and emits errorOccurred. A picture URL is a local file or a qrc: resource.
+  ///@{
+  double value() const;
+  Appearance appearance() const;
+  bool autoSize() const;
+  BackGroundStyle backGroundStyle() const;
+  QColor backGroundG1() const;
+  QColor backGroundG2() const;
+  BorderStyle borderStyle() const;
+  QString captionLow() const;
+  QColor captionLowForeColor() const;
+  Position captionLowPosition() const;
+  QFont captionLowFont() const;
+  QString captionUpper() const;
+  QColor captionUpperForeColor() const;
+  Position captionUpperPosition() const;
+  QFont captionUpperFont() const;
+  int decimals() const;
+  int decimalPointSize() const;
+  int mousePointer() const;
+  QUrl mouseIcon() const;
+  QUrl pictureBackGround() const;
+  bool showAllDecimalPoints() const;
+  int digits() const;
+  int digitWidth() const;
+  int digitHeight() const;
+  int digitLeftMargin() const;
+  int digitUpperMargin() const;
+  int digitSpacing() const;
+  int segmentWidth() const;
+  int segmentSeparation() const;
+  bool leadingZeros() const;
+  bool leadingPlusMinus() const;
+  QColor backColor() const;
+  QColor onColor() const;
+  QColor offColor() const;
+  bool transparent() const;
+  bool useOverRange() const;
+  bool overRange() const;
+  bool fitToSize() const;
+  void setValue(double value);
+  void setAppearance(Appearance value);
+  void setAutoSize(bool value);
+  void setBackGroundStyle(BackGroundStyle value);
+  void setBackGroundG1(const QColor& value);
+  void setBackGroundG2(const QColor& value);
+  void setBorderStyle(BorderStyle value);
+  void setCaptionLow(const QString& value);
+  void setCaptionLowForeColor(const QColor& value);
+  void setCaptionLowPosition(Position value);
+  void setCaptionLowFont(const QFont& value);
+  void setCaptionUpper(const QString& value);
+  void setCaptionUpperForeColor(const QColor& value);
+  void setCaptionUpperPosition(Position value);
+  void setCaptionUpperFont(const QFont& value);
+  void setDecimals(int value);
+  void setDecimalPointSize(int value);
+  void setMousePointer(int value);
+  void setMouseIcon(const QUrl& value);
+  void setPictureBackGround(const QUrl& value);
+  void setShowAllDecimalPoints(bool value);
+  void setDigits(int value);
+  void setDigitWidth(int value);
+  void setDigitHeight(int value);
+  void setDigitLeftMargin(int value);
+  void setDigitUpperMargin(int value);
+  void setDigitSpacing(int value);
+  void setSegmentWidth(int value);
+  void setSegmentSeparation(int value);
+  void setLeadingZeros(bool value);
+  void setLeadingPlusMinus(bool value);
+  void setBackColor(const QColor& value);
+  void setOnColor(const QColor& value);
+  void setOffColor(const QColor& value);
+  void setTransparent(bool value);
+  void setUseOverRange(bool value);
+  void setFitToSize(bool value);
+  ///@}
+
+  /// The raw 32-bit colour, as the widget's.
+  ///@{
+  Q_INVOKABLE quint32 oleColor(ColorProperty which) const;
+  Q_INVOKABLE bool setOleColor(ColorProperty which, quint32 color);
+  ///@}
+  /// The text the display shows.
+  Q_INVOKABLE QString shownText() const;
+  /// Where each caption's text sits, in item pixels; empty without a caption.
+  ///@{
+  Q_INVOKABLE QRect captionLowRect() const;
+  Q_INVOKABLE QRect captionUpperRect() const;
+  ///@}
+
+ signals:
+  /// A call into the control failed: the run-time error's number and description.
+  void errorOccurred(int number, const QString& description);
+  /// The NOTIFY signals, as the widget's: emitted once when the value changed.
+  ///@{
+  void valueChanged(double value);
+  void appearanceChanged(Appearance value);
+  void autoSizeChanged(bool value);
+  void backGroundStyleChanged(BackGroundStyle value);
+  void backGroundG1Changed(const QColor& value);
+  void backGroundG2Changed(const QColor& value);
+  void borderStyleChanged(BorderStyle value);
+  void captionLowChanged(const QString& value);
+  void captionLowForeColorChanged(const QColor& value);
+  void captionLowPositionChanged(Position value);
+  void captionLowFontChanged(const QFont& value);
+  void captionUpperChanged(const QString& value);
+  void captionUpperForeColorChanged(const QColor& value);
+  void captionUpperPositionChanged(Position value);
+  void captionUpperFontChanged(const QFont& value);
+  void decimalsChanged(int value);
+  void decimalPointSizeChanged(int value);
+  void mousePointerChanged(int value);
+  void mouseIconChanged(const QUrl& value);
+  void pictureBackGroundChanged(const QUrl& value);
+  void showAllDecimalPointsChanged(bool value);
+  void digitsChanged(int value);
+  void digitWidthChanged(int value);
+  void digitHeightChanged(int value);
+  void digitLeftMarginChanged(int value);
+  void digitUpperMarginChanged(int value);
+  void digitSpacingChanged(int value);
+  void segmentWidthChanged(int value);
+  void segmentSeparationChanged(int value);
+  void leadingZerosChanged(bool value);
+  void leadingPlusMinusChanged(bool value);
+  void backColorChanged(const QColor& value);
+  void onColorChanged(const QColor& value);
+  void offColorChanged(const QColor& value);
+  void transparentChanged(bool value);
+  void useOverRangeChanged(bool value);
+  void overRangeChanged(bool value);
+  void fitToSizeChanged(bool value);
+  ///@}
+  /// The value stopped fitting the digits (again for each new value that does not fit).
+  void overflow();
+
+ protected:
+  /// Uploads the display's picture as the node's texture when the control drew.
+  QSGNode* updatePaintNode(QSGNode* node, UpdatePaintNodeData* data) override;
+  /// The control follows the item's size while autoSize is off.
+  void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
+  /// A new window or device pixel ratio measures the captions and sizes the display anew.
+  void itemChange(ItemChange change, const ItemChangeData& value) override;
+  /// Fits the display to the size QML gave the item.
+  void componentComplete() override;
+
+ private:
+  struct Hosting;
+  std::unique_ptr<Hosting> d_;
+};
+
+}  // namespace led::quick

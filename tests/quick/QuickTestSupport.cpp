@@ -1,0 +1,31 @@
+#include "QuickTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QQmlEngine>
+
+namespace led::test {
+
+ShownQml::ShownQml(const std::string& qml) {
+  QQmlComponent component(view_.engine());
+  component.setData(QByteArray::fromStdString(qml), QUrl());
+  if (component.isReady()) root_.reset(qobject_cast<QQuickItem*>(component.create()));
+  if (!root_) {
+    ADD_FAILURE() << component.errorString().toStdString();
+    root_ = std::make_unique<QQuickItem>();
+  }
+  root_->setParentItem(view_.contentItem());
+}
+
+quick::LEDDisplayItem* ShownQml::Display(const char* objectName) {
+  if (!objectName) return qobject_cast<quick::LEDDisplayItem*>(root_.get());
+  return root_->findChild<quick::LEDDisplayItem*>(QString::fromUtf8(objectName));
+}
+
+QImage ShownQml::Grab() {
+  view_.resize(root_->size().toSize());
+  view_.show();
+  return view_.grabWindow();
+}
+
+}  // namespace led::test

@@ -1,0 +1,28 @@
+#pragma once
+// The item as a QML program meets it: `import LedDisplay` in a QQuickView, the item
+// created from QML text and shown in the view at its own size.
+#include <QQmlComponent>
+#include <QQuickView>
+#include <memory>
+#include <string>
+
+#include "leddisplay/quick/LEDDisplayItem.h"
+
+namespace led::test {
+
+class ShownQml {
+ public:
+  // `qml` is a whole file: imports and one root item. A load error is a test failure.
+  explicit ShownQml(const std::string& qml);
+  // The root item, or a child with that objectName.
+  QQuickItem* Root() { return root_.get(); }
+  quick::LEDDisplayItem* Display(const char* objectName = nullptr);
+  // Sizes the window to the root item, shows it and returns its picture.
+  QImage Grab();
+
+ private:
+  QQuickView view_;
+  std::unique_ptr<QQuickItem> root_;
+};
+
+}  // namespace led::test
