@@ -19,6 +19,8 @@ class ShownQml {
   quick::LEDDisplayItem* Display(const char* objectName = nullptr);
   // Sizes the window to the root item, shows it and returns its picture.
   QImage Grab();
+  // The window's device pixels per item pixel.
+  double Ratio() const { return view_.effectiveDevicePixelRatio(); }
 
  private:
   QQuickView view_;
