@@ -148,14 +148,7 @@ TEST(PixelMatchAutoSize, TurnedOnAfterACaptionShowsAFreshPicture) {
   EXPECT_EQ(Differences(shown, widget.grab().toImage(), {}, report), 0) << report;
 }
 
-std::string TitleOf(const ::testing::TestParamInfo<size_t>& info) {
-  std::string name;
-  for (char c : Configurations()[info.param].title)
-    if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
-  return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 13), TitleOf);
+INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 13), ConfigurationName);
 
 TEST(PixelMatchSet, CoversADozenConfigurations) {
   EXPECT_EQ(Configurations().size(), 13u);

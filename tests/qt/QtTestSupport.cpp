@@ -86,6 +86,13 @@ const std::vector<Configuration>& Configurations() {
   return all;
 }
 
+std::string ConfigurationName(const ::testing::TestParamInfo<size_t>& info) {
+  std::string name;
+  for (char c : Configurations()[info.param].title)
+    if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
+  return name;
+}
+
 QPalette ClassicPalette() {
   const QColor face(212, 208, 200), black(0, 0, 0), white(255, 255, 255);
   const std::pair<QPalette::ColorRole, QColor> roles[] = {

@@ -2,6 +2,8 @@
 // Shared pieces of the Qt widget's tests: property sets written as text, a dozen of
 // them applied to the raster form's control (published names, table setters) or to a
 // widget (its Qt properties), and pixel comparison with a mask.
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QObject>
 #include <QPalette>
@@ -38,6 +40,9 @@ struct Configuration {
 // Every set but the first starts with AutoSize True. Caption fonts are DejaVu Sans in
 // sizes whose line height FreeType and Qt measure alike, so both hosts size the same.
 const std::vector<Configuration>& Configurations();
+
+// A configuration's title as a test name: its letters and digits.
+std::string ConfigurationName(const ::testing::TestParamInfo<size_t>& info);
 
 // A palette whose roles hold the classic system colours, so that a widget given it
 // draws as the raster form (which keeps the classic table) does.

@@ -45,15 +45,8 @@ TEST_P(ItemPixelMatch, GrabEqualsTheRasterFormsSnapshotAlsoAtHiDpi) {
       << configuration.title << " at ratio " << ratio << ": " << report;
 }
 
-std::string TitleOf(const ::testing::TestParamInfo<size_t>& info) {
-  std::string name;
-  for (char c : Configurations()[info.param].title)
-    if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-  return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Gallery, ItemPixelMatch,
-                         ::testing::Range<size_t>(0, Configurations().size()), TitleOf);
+                         ::testing::Range<size_t>(0, Configurations().size()), ConfigurationName);
 
 }  // namespace
 }  // namespace led::quick
