@@ -1,0 +1,82 @@
+// Four live displays: a set-point following a slider, a level swept by an animation,
+// a counter stepped by a timer, and a captioned voltmeter tracking the set-point.
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import LedDisplay
+
+Rectangle {
+    width: 620
+    height: 250
+    color: "#2b2b2b"
+
+    GridLayout {
+        anchors.fill: parent
+        anchors.margins: 12
+        columns: 2
+        rowSpacing: 10
+        columnSpacing: 12
+
+        Label { text: "Set-point"; color: "white" }
+        Label { text: "Voltmeter"; color: "white" }
+
+        ColumnLayout {
+            LEDDisplay {
+                id: setPoint
+                digits: 5
+                decimals: 2
+                onColor: "orange"
+                leadingZeros: false
+                leadingPlusMinus: false
+                value: slider.value
+            }
+            Slider {
+                id: slider
+                Layout.fillWidth: true
+                from: 0
+                to: 99.99
+                value: 42.5
+            }
+        }
+
+        LEDDisplay {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            fitToSize: true
+            digits: 5
+            decimals: 2
+            captionUpper: "Supply"
+            captionLow: "Volt"
+            value: setPoint.value * 0.9
+        }
+
+        LEDDisplay {
+            id: level
+            digits: 4
+            decimals: 1
+            onColor: "deepskyblue"
+            leadingZeros: false
+            leadingPlusMinus: false
+            NumberAnimation on value {
+                from: 0
+                to: 100
+                duration: 4000
+                loops: Animation.Infinite
+            }
+        }
+
+        LEDDisplay {
+            id: counter
+            digits: 6
+            leadingZeros: true
+            leadingPlusMinus: false
+            onColor: "lime"
+            Timer {
+                interval: 150
+                running: true
+                repeat: true
+                onTriggered: counter.value = (counter.value + 1) % 1000000
+            }
+        }
+    }
+}
