@@ -67,6 +67,7 @@ Rectangle {
 
         LEDDisplay {
             id: counter
+            decimals: 0
             digits: 6
             leadingZeros: true
             leadingPlusMinus: false
