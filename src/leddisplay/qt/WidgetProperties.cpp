@@ -7,6 +7,7 @@
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/platform/io/MemoryPropertyBag.h"
 #include "leddisplay/platform/io/PropertyFile.h"
+#include "leddisplay/qt/ColorProperties.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
@@ -39,28 +40,6 @@ QPixmap QPixmapOf(const host::PicturePtr& picture) {
 host::PicturePtr PictureOf(const QPixmap& pixmap) {
   return pixmap.isNull() ? nullptr : PictureFromImage(pixmap.toImage());
 }
-
-// The colour properties in the order of ColorProperty.
-struct ColorAccess {
-  core::OleColor (*get)(LEDDisplay&);
-  void (*set)(LEDDisplay&, core::OleColor);
-};
-constexpr ColorAccess kColors[] = {
-    {[](LEDDisplay& c) { return c.BackColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetBackColor(v); }},
-    {[](LEDDisplay& c) { return c.OnColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetOnColor(v); }},
-    {[](LEDDisplay& c) { return c.OffColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetOffColor(v); }},
-    {[](LEDDisplay& c) { return c.BackGroundG1(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetBackGroundG1(v); }},
-    {[](LEDDisplay& c) { return c.BackGroundG2(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetBackGroundG2(v); }},
-    {[](LEDDisplay& c) { return c.CaptionLowForeColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetCaptionLowForeColor(v); }},
-    {[](LEDDisplay& c) { return c.CaptionUpperForeColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetCaptionUpperForeColor(v); }},
-};
 
 }  // namespace
 
@@ -311,22 +290,26 @@ void LEDDisplayWidget::display(int value) {
   setValue(value);
 }
 
+static_assert(LEDDisplayWidget::BackColor == 0 &&
+                  LEDDisplayWidget::CaptionUpperForeColor + 1 == qt::kColorPropertyCount,
+              "ColorProperty follows the shared colour table's order");
+
 // The colour's index is read once, as an int: the guarded work captures the int, not the
 // enumeration, which may hold a value outside its members.
 quint32 LEDDisplayWidget::oleColor(ColorProperty which) const {
   const int index = which;
-  if (index < BackColor || index > CaptionUpperForeColor) return 0;
-  return d_->Get([&] { return kColors[index].get(d_->control); });
+  if (!qt::IsColorProperty(index)) return 0;
+  return d_->Get([&] { return qt::ReadColorProperty(d_->control, index); });
 }
 
 bool LEDDisplayWidget::setOleColor(ColorProperty which, quint32 color) {
   const int index = which;
-  if (index < BackColor || index > CaptionUpperForeColor) {
+  if (!qt::IsColorProperty(index)) {
     emit errorOccurred(InvalidCall, QStringLiteral("Invalid procedure call or argument: "
                                                    "no such colour property"));
     return false;
   }
-  return d_->Guard([&] { kColors[index].set(d_->control, color); });
+  return d_->Guard([&] { qt::WriteColorProperty(d_->control, index, color); });
 }
 
 QString LEDDisplayWidget::shownText() const {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "leddisplay/core/Boolean.h"
+#include "leddisplay/qt/ColorProperties.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
 #include "leddisplay/qt/Pictures.h"
@@ -32,28 +33,6 @@ host::PicturePtr PictureOf(const QUrl& url) {
   if (image.isNull()) throw core::RuntimeError(core::kInvalidPicture);
   return qt::PictureFromImage(image);
 }
-
-// The colour properties in the order of ColorProperty.
-struct ColorAccess {
-  core::OleColor (*get)(LEDDisplay&);
-  void (*set)(LEDDisplay&, core::OleColor);
-};
-constexpr ColorAccess kColors[] = {
-    {[](LEDDisplay& c) { return c.BackColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetBackColor(v); }},
-    {[](LEDDisplay& c) { return c.OnColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetOnColor(v); }},
-    {[](LEDDisplay& c) { return c.OffColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetOffColor(v); }},
-    {[](LEDDisplay& c) { return c.BackGroundG1(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetBackGroundG1(v); }},
-    {[](LEDDisplay& c) { return c.BackGroundG2(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetBackGroundG2(v); }},
-    {[](LEDDisplay& c) { return c.CaptionLowForeColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetCaptionLowForeColor(v); }},
-    {[](LEDDisplay& c) { return c.CaptionUpperForeColor(); },
-     [](LEDDisplay& c, core::OleColor v) { c.SetCaptionUpperForeColor(v); }},
-};
 
 }  // namespace
 
@@ -297,22 +276,26 @@ void LEDDisplayItem::setFitToSize(bool on) {
 
 // ---- Read-outs ---------------------------------------------------------------------
 
+static_assert(LEDDisplayItem::BackColor == 0 &&
+                  LEDDisplayItem::CaptionUpperForeColor + 1 == qt::kColorPropertyCount,
+              "ColorProperty follows the shared colour table's order");
+
 // The colour's index is read once, as an int: the guarded work captures the int, not the
 // enumeration, which may hold a value outside its members.
 quint32 LEDDisplayItem::oleColor(ColorProperty which) const {
   const int index = which;
-  if (index < BackColor || index > CaptionUpperForeColor) return 0;
-  return d_->Get([&] { return kColors[index].get(d_->control); });
+  if (!qt::IsColorProperty(index)) return 0;
+  return d_->Get([&] { return qt::ReadColorProperty(d_->control, index); });
 }
 
 bool LEDDisplayItem::setOleColor(ColorProperty which, quint32 color) {
   const int index = which;
-  if (index < BackColor || index > CaptionUpperForeColor) {
+  if (!qt::IsColorProperty(index)) {
     emit errorOccurred(InvalidCall, QStringLiteral("Invalid procedure call or argument: "
                                                    "no such colour property"));
     return false;
   }
-  return d_->Guard([&] { kColors[index].set(d_->control, color); });
+  return d_->Guard([&] { qt::WriteColorProperty(d_->control, index, color); });
 }
 
 QString LEDDisplayItem::shownText() const {
