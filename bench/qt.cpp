@@ -13,10 +13,10 @@
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
-#include <ctime>
 #include <memory>
 #include <vector>
 
+#include "Alternation.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace {
@@ -64,30 +64,6 @@ std::vector<std::unique_ptr<ImageWidget>> ImageWidgets(int count, QSize size) {
   return widgets;
 }
 
-// Processor time of this thread, in nanoseconds.
-double ThreadNanoseconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return double(t.tv_sec) * 1e9 + double(t.tv_nsec);
-}
-
-// The time of `step` over that of `floor`, in short turns of each in alternation, so
-// that a neighbour's load on the machine weighs on both alike.
-template <class Step, class FloorStep>
-double TimesOf(int perTurn, Step&& step, FloorStep&& floor) {
-  constexpr int kTurns = 40;
-  double measured = 0, floorTime = 0;
-  for (int turn = 0; turn < kTurns; ++turn) {
-    double start = ThreadNanoseconds();
-    for (int i = 0; i < perTurn; ++i) step();
-    measured += ThreadNanoseconds() - start;
-    start = ThreadNanoseconds();
-    for (int i = 0; i < perTurn; ++i) floor();
-    floorTime += ThreadNanoseconds() - start;
-  }
-  return measured / floorTime;
-}
-
 void BM_LEDDisplayWidget(benchmark::State& state) {
   const int displays = int(state.range(0));
   const auto widgets = LEDDisplays(displays);
@@ -105,7 +81,7 @@ void BM_LEDDisplayWidget(benchmark::State& state) {
   for (auto _ : state) update();
   state.SetItemsProcessed(state.iterations() * displays);
   const auto images = ImageWidgets(displays, widgets[0]->size());
-  state.counters["x_image_widget"] = TimesOf(std::max(1, 200 / displays), update, [&] {
+  state.counters["x_image_widget"] = led::bench::TimesOf(std::max(1, 200 / displays), update, [&] {
     for (int i = 0; i < displays; ++i) images[i]->render(&image);
   });
 }
