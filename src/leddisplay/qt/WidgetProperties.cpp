@@ -4,9 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "leddisplay/platform/io/MemoryPropertyBag.h"
-#include "leddisplay/platform/io/PropertyFile.h"
 #include "leddisplay/qt/HostAccessors.h"
+#include "leddisplay/qt/HostPropertyFile.h"
 #include "leddisplay/qt/Pictures.h"
 #include "leddisplay/qt/WidgetHosting.h"
 
@@ -80,26 +79,14 @@ void LEDDisplayWidget::display(int value) {
 // ---- The property file -------------------------------------------------------------
 
 bool LEDDisplayWidget::saveProperties(const QString& path) {
-  return d_->Guard([&] {
-    platform::MemoryPropertyBag bag;
-    d_->control.WriteProperties(bag);
-    platform::SavePropertyFile(path.toStdString(), bag);
-  });
+  return d_->Guard([&] { SaveHostProperties(d_->control, path); });
 }
 
+// Each property is compared after the load, also after a failed one, which keeps the
+// values read before the fault.
 bool LEDDisplayWidget::loadProperties(const QString& path) {
-  const bool loaded = d_->Guard([&] {
-    platform::MemoryPropertyBag bag = platform::LoadPropertyFile(path.toStdString());
-    d_->control.ReadProperties(bag);
-  });
-  // The load sets the control's members without laying out, drawing or naming them. As a
-  // container does after a load, the layout (and the auto-size fit) runs, then a show;
-  // each property is compared. Also after a failed load, which keeps the values read
-  // before the fault.
-  d_->Guard([&] {
-    d_->control.Resize();
-    d_->control.Show();
-  });
+  const bool loaded = d_->Guard([&] { LoadHostProperties(d_->control, path); });
+  d_->Guard([&] { ShowLoaded(d_->control); });
   d_->SyncGeometry();
   d_->FollowSizeHint();
   d_->NotifyChanges();

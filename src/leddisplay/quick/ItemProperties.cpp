@@ -1,9 +1,10 @@
 // LEDDisplayItem's properties: those it shares with the widget from one list
-// (HostAccessors.h), its pictures as URLs and fitToSize.
+// (HostAccessors.h), its pictures as URLs, fitToSize and the property file.
 #include <QImage>
 #include <utility>
 
 #include "leddisplay/qt/HostAccessors.h"
+#include "leddisplay/qt/HostPropertyFile.h"
 #include "leddisplay/qt/Pictures.h"
 #include "leddisplay/quick/ItemHosting.h"
 
@@ -20,6 +21,16 @@ host::PicturePtr PictureOf(const QUrl& url) {
   const QImage image(path.isEmpty() ? url.toString() : path);
   if (image.isNull()) throw core::RuntimeError(core::kInvalidPicture);
   return qt::PictureFromImage(image);
+}
+
+// The file a URL names: a local file URL or a plain path. Another kind of URL is refused
+// with a path/file access error (75).
+QString LocalFileOf(const QUrl& url) {
+  if (url.isLocalFile()) return url.toLocalFile();
+  if (url.scheme().isEmpty() && !url.path().isEmpty()) return url.path();
+  throw core::RuntimeError(
+      core::kFileAccess,
+      "Path/File access error: '" + url.toString().toStdString() + "' is not a local file");
 }
 
 }  // namespace
@@ -52,6 +63,29 @@ void LEDDisplayItem::setFitToSize(bool on) {
   d_->fitToSize = on;
   d_->Fit();
   emit fitToSizeChanged(on);
+}
+
+// ---- The property file -------------------------------------------------------------
+
+bool LEDDisplayItem::saveProperties(const QUrl& file) {
+  return d_->Guard([&] { qt::SaveHostProperties(d_->control, LocalFileOf(file)); });
+}
+
+// Each property is compared after the load, also after a failed one, which keeps the
+// values read before the fault.
+bool LEDDisplayItem::loadProperties(const QUrl& file) {
+  QString path;
+  if (!d_->Guard([&] { path = LocalFileOf(file); })) return false;
+  const host::PicturePtr icon = d_->control.MouseIcon();
+  const host::PicturePtr picture = d_->control.PictureBackGround();
+  const bool loaded = d_->Guard([&] { qt::LoadHostProperties(d_->control, path); });
+  if (d_->control.MouseIcon() != icon) d_->mouseIcon.clear();
+  if (d_->control.PictureBackGround() != picture) d_->pictureBackGround.clear();
+  d_->Guard([&] { qt::ShowLoaded(d_->control); });
+  d_->SyncGeometry();
+  d_->Fit();
+  d_->notifications.ChangeAll(*this, d_->control.OverRange());
+  return loaded;
 }
 
 }  // namespace led::quick

@@ -213,6 +213,15 @@ class LEDDisplayItem : public QQuickItem {
   Q_INVOKABLE QRect captionLowRect() const;
   Q_INVOKABLE QRect captionUpperRect() const;
   ///@}
+  /// The properties in our property file, as the widget's saveProperties and
+  /// loadProperties, at a local file URL (or a plain path); false, and errorOccurred
+  /// naming the file and the problem, on failure. Another kind of URL is refused with
+  /// PathFileAccessError and changes nothing. The load emits the NOTIFY signal of each
+  /// property it changed; a picture it replaced reads as an empty URL (it has none).
+  ///@{
+  Q_INVOKABLE bool saveProperties(const QUrl& file);
+  Q_INVOKABLE bool loadProperties(const QUrl& file);
+  ///@}
 
  signals:
   /// A call into the control failed: the run-time error's number and description.
