@@ -1,5 +1,6 @@
 // The item, grabbed from its window, draws what the raster form draws: pixel for pixel
-// without captions, outside the caption boxes with them. Run again on the software scene
+// without captions, outside the caption boxes with them, and a transparent one over a
+// picture shows the picture as the form's container picture. Run again on the software scene
 // graph (the quick.software test) and at a scale factor of 2 (quick.hidpi), where it
 // equals the form's at zoom 2 in device pixels.
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include "QtTestSupport.h"
 #include "QuickTestSupport.h"
+#include "support/ScratchFolder.h"
 
 namespace led::quick {
 namespace {
@@ -19,17 +21,36 @@ class ItemPixelMatch : public ::testing::TestWithParam<size_t> {};
 
 TEST_P(ItemPixelMatch, GrabEqualsTheRasterFormsSnapshotAlsoAtHiDpi) {
   const Configuration& configuration = Configurations()[GetParam()];
-  // What lies under a transparent item is the scene's, not a container picture.
-  if (configuration.overPicture) GTEST_SKIP() << "the form draws a container picture";
   QGuiApplication::setPalette(ClassicPalette());
-  ShownQml shown("import LedDisplay\nLEDDisplay { width: 177; height: 63 }");
-  LEDDisplayItem& item = *shown.Display();
+  // Over a picture: the band picture is an Image under the item, where the form has it
+  // as its container's picture; the scene blends what the transparent display leaves.
+  ScratchFolder folder;
+  const std::string bands = folder.Path("bands.png");
+  ASSERT_TRUE(BandPicture(400, 200).save(QString::fromStdString(bands)));
+  ShownQml shown(configuration.overPicture
+                     ? "import QtQuick\nimport LedDisplay\nItem { width: 400; height: 200\n"
+                       "Image { source: \"file://" +
+                           bands +
+                           "\"; smooth: false }\n"
+                           "LEDDisplay { objectName: \"display\"; x: 40; y: 30; width: 177; "
+                           "height: 63 } }"
+                     : "import LedDisplay\nLEDDisplay { width: 177; height: 63 }");
+  LEDDisplayItem& item = *shown.Display(configuration.overPicture ? "display" : nullptr);
   Apply(item, configuration.sets);
   QImage grabbed = shown.Grab().convertToFormat(QImage::Format_RGB32);
   // The grab's own device pixel ratio is not set: the window's is.
   const int ratio = int(std::lround(shown.Ratio()));
   grabbed.setDevicePixelRatio(1);
+  if (configuration.overPicture)
+    grabbed = grabbed.copy(QRect(QPoint(40, 30) * ratio, item.size().toSize() * ratio));
   FormControl form(configuration, ratio);
+  if (configuration.overPicture) {
+    // The form copies its container's picture from the control's place into the area
+    // inside the border; the scene shows what lies under each pixel, a border further on.
+    const float border = float(form.Form().Surface().BorderThickness()) * 15.0f / float(ratio);
+    form.Form().SetPlace(40 * 15 + border, 30 * 15 + border);
+    form.Control().Refresh();
+  }
   const QImage expected = form.Snapshot();
   // An item is whole item pixels: an extent of an odd number of device pixels leaves it
   // one device pixel larger.

@@ -273,6 +273,8 @@ class LEDDisplayItem : public QQuickItem {
  protected:
   /// Uploads the display's picture as the node's texture when the control drew.
   QSGNode* updatePaintNode(QSGNode* node, UpdatePaintNodeData* data) override;
+  /// Draws a transparent display's picture, with the alpha the scene blends.
+  void updatePolish() override;
   /// The control follows the item's size while autoSize is off.
   void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
   /// A new window or device pixel ratio measures the captions and sizes the display anew.
