@@ -10,6 +10,7 @@
 
 #include "QtTestSupport.h"
 #include "QuickTestSupport.h"
+#include "leddisplay/qt/PaletteColors.h"
 #include "support/ScratchFolder.h"
 
 namespace led::quick {
@@ -64,6 +65,42 @@ TEST_P(ItemPixelMatch, GrabEqualsTheRasterFormsSnapshotAlsoAtHiDpi) {
   std::string report;
   EXPECT_EQ(Differences(grabbed, expected, mask, report), 0)
       << configuration.title << " at ratio " << ratio << ": " << report;
+}
+
+// The border and 3D edge take the palette of the item's scene, as QML sets it on an item
+// above the display, also when it changes: a dark scene gets a dark edge.
+TEST(ItemPalette, TheEdgeFollowsThePaletteQmlGivesTheScene) {
+  QGuiApplication::setPalette(ClassicPalette());
+  ShownQml shown(R"(import QtQuick
+import LedDisplay
+Item {
+  property bool night: false
+  width: 177; height: 63
+  palette.light: night ? "#3c3c3c" : "#ffffff"
+  palette.midlight: night ? "#2a2a2a" : "#d4d0c8"
+  palette.dark: night ? "#0a0a0a" : "#808080"
+  palette.shadow: night ? "#000000" : "#404040"
+  LEDDisplay { objectName: "display"; width: 177; height: 63 }
+})");
+  for (const bool night : {false, true}) {
+    SCOPED_TRACE(night ? "night" : "day");
+    shown.Root()->setProperty("night", night);
+    QPalette palette = ClassicPalette();
+    if (night) {
+      palette.setColor(QPalette::Light, QColor("#3c3c3c"));
+      palette.setColor(QPalette::Midlight, QColor("#2a2a2a"));
+      palette.setColor(QPalette::Dark, QColor("#0a0a0a"));
+      palette.setColor(QPalette::Shadow, QColor("#000000"));
+    }
+    FormControl form(Configurations()[0]);
+    form.Form().Surface().SetSystemColors(qt::SystemColorsOf(palette));
+    form.Control().Refresh();
+    std::string report;
+    EXPECT_EQ(Differences(shown.Grab().convertToFormat(QImage::Format_RGB32), form.Snapshot(), {},
+                          report),
+              0)
+        << report;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Gallery, ItemPixelMatch,

@@ -42,6 +42,8 @@ struct LEDDisplayItem::Hosting : qt::ControlHost {
   // the implicit size is the extent AutoSize would give (the start size when none).
   void SyncGeometry();
   void OnPropertyChanged(const std::string& name);
+  // Takes the item's palette (ItemPalette.h) as the surface's system colours and redraws.
+  void ApplyPalette();
   // Transparent: the picture drawn over black and, after the control drew again over a
   // white backdrop, over white, then matted (ItemPicture.h); the control draws over
   // black again after.

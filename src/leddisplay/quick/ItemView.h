@@ -2,8 +2,8 @@
 #pragma once
 // A QQuickItem as the view of the Qt surface, captions and container (HostView.h). A
 // repaint marks the picture stale, so the item draws it again before its next sync
-// (polish) and uploads a new texture. Palette and font are the application's (an item
-// has no palette of its own to give). What lies under the item is the scene's, blended
+// (polish) and uploads a new texture. The palette is the item's (ItemPalette.h), the
+// font the application's. What lies under the item is the scene's, blended
 // there: the backdrop the control copies behind transparent digits is a plain colour
 // (black, or white while the item draws its second picture, ItemPicture.h) and the item
 // is its own container, at (0, 0), so the backdrop covers it whatever its place.
@@ -11,6 +11,7 @@
 #include <QQuickItem>
 
 #include "leddisplay/qt/HostView.h"
+#include "leddisplay/quick/ItemPalette.h"
 
 namespace led::quick {
 
@@ -32,7 +33,7 @@ class ItemView : public qt::HostView {
     else
       item_.unsetCursor();
   }
-  QPalette Palette() const override { return QGuiApplication::palette(); }
+  QPalette Palette() const override { return ItemPalette(item_); }
   QPaintDevice* FontDevice() override { return nullptr; }
   QFont Font() const override { return QGuiApplication::font(); }
   QRect Geometry() const override { return QRect(QPoint(), item_.size().toSize()); }

@@ -5,6 +5,7 @@
 #include <QQuickWindow>
 #include <QSGSimpleTextureNode>
 
+#include "leddisplay/qt/PaletteColors.h"
 #include "leddisplay/quick/ItemHosting.h"
 #include "leddisplay/quick/ItemPicture.h"
 
@@ -56,6 +57,11 @@ void LEDDisplayItem::Hosting::OnPropertyChanged(const std::string& name) {
   notifications.Change(item, name, control.OverRange());
 }
 
+void LEDDisplayItem::Hosting::ApplyPalette() {
+  surface.SetSystemColors(qt::SystemColorsOf(itemView.Palette()));
+  Guard([&] { control.Refresh(); });
+}
+
 QImage LEDDisplayItem::Hosting::TransparentPicture(QSize viewSize) {
   const QImage overBlack = DrawPicture(*this, viewSize, Qt::black);
   itemView.quiet = true;
@@ -79,6 +85,7 @@ LEDDisplayItem::LEDDisplayItem(QQuickItem* parent)
   });
   d_->notifications.Start(*this, d_->control.OverRange());
   d_->SyncGeometry();
+  connect(this, &QQuickItem::paletteChanged, this, [this] { d_->ApplyPalette(); });
 }
 
 LEDDisplayItem::~LEDDisplayItem() {
@@ -93,6 +100,7 @@ control::LEDDisplay& LEDDisplayItem::control() {
 
 void LEDDisplayItem::componentComplete() {
   QQuickItem::componentComplete();
+  d_->ApplyPalette();
   d_->Fit();
 }
 
@@ -107,6 +115,7 @@ void LEDDisplayItem::geometryChange(const QRectF& newGeometry, const QRectF& old
 void LEDDisplayItem::itemChange(ItemChange change, const ItemChangeData& value) {
   QQuickItem::itemChange(change, value);
   if (change != ItemSceneChange && change != ItemDevicePixelRatioHasChanged) return;
+  if (change == ItemSceneChange) d_->ApplyPalette();
   d_->lowerCaption.Remeasure();
   d_->upperCaption.Remeasure();
   d_->Guard([&] {

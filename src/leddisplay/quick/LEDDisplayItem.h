@@ -9,6 +9,14 @@
 /// to fill it. At a device pixel ratio d the control draws at zoom d. The kept image and
 /// the captions (Qt text) are drawn into one picture, uploaded as a texture only after
 /// the control drew.
+///
+/// System colours (the border and 3D edge, the focus colour, disabled captions) come from
+/// the item's `palette`, which it inherits from the items above it and its window: set
+/// `palette.dark`, `palette.light`, ... on the display or any item above it (roles as the
+/// widget reads them); roles set nowhere are the application's.
+///
+/// Transparent: what the scene has under the item (an Image, a Rectangle) shows behind
+/// the digits, blended by the scene graph; the border and digits stay opaque.
 #include <QtQml/qqmlregistration.h>
 #include <QColor>
 #include <QFont>
