@@ -18,6 +18,7 @@
 #include "leddisplay/qt/ColorProperties.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
+#include "leddisplay/qt/HostPropertyList.h"
 
 namespace led::qt {
 
@@ -75,46 +76,6 @@ template <class T>
 using HostParam = std::conditional_t<std::is_scalar_v<T>, T, const T&>;
 
 }  // namespace led::qt
-
-// Each row: the Qt type (an enumeration named as in the host class), the getter, the
-// setter and the control's name of the property.
-// clang-format off
-#define LEDDISPLAY_QT_HOST_PROPERTIES(X, Owner) \
-  X(Owner, double, value, setValue, Value) \
-  X(Owner, Appearance, appearance, setAppearance, Appearance) \
-  X(Owner, bool, autoSize, setAutoSize, AutoSize) \
-  X(Owner, BackGroundStyle, backGroundStyle, setBackGroundStyle, BackGroundStyle) \
-  X(Owner, QColor, backGroundG1, setBackGroundG1, BackGroundG1) \
-  X(Owner, QColor, backGroundG2, setBackGroundG2, BackGroundG2) \
-  X(Owner, BorderStyle, borderStyle, setBorderStyle, BorderStyle) \
-  X(Owner, QString, captionLow, setCaptionLow, CaptionLow) \
-  X(Owner, QColor, captionLowForeColor, setCaptionLowForeColor, CaptionLowForeColor) \
-  X(Owner, Position, captionLowPosition, setCaptionLowPosition, CaptionLowPosition) \
-  X(Owner, QFont, captionLowFont, setCaptionLowFont, CaptionLowFont) \
-  X(Owner, QString, captionUpper, setCaptionUpper, CaptionUpper) \
-  X(Owner, QColor, captionUpperForeColor, setCaptionUpperForeColor, CaptionUpperForeColor) \
-  X(Owner, Position, captionUpperPosition, setCaptionUpperPosition, CaptionUpperPosition) \
-  X(Owner, QFont, captionUpperFont, setCaptionUpperFont, CaptionUpperFont) \
-  X(Owner, int, decimals, setDecimals, Decimals) \
-  X(Owner, int, decimalPointSize, setDecimalPointSize, DecimalPointSize) \
-  X(Owner, int, mousePointer, setMousePointer, MousePointer) \
-  X(Owner, bool, showAllDecimalPoints, setShowAllDecimalPoints, ShowAllDecimalPoints) \
-  X(Owner, int, digits, setDigits, Digits) \
-  X(Owner, int, digitWidth, setDigitWidth, DigitWidth) \
-  X(Owner, int, digitHeight, setDigitHeight, DigitHeight) \
-  X(Owner, int, digitLeftMargin, setDigitLeftMargin, DigitLeftMargin) \
-  X(Owner, int, digitUpperMargin, setDigitUpperMargin, DigitUpperMargin) \
-  X(Owner, int, digitSpacing, setDigitSpacing, DigitSpacing) \
-  X(Owner, int, segmentWidth, setSegmentWidth, SegmentWidth) \
-  X(Owner, int, segmentSeparation, setSegmentSeparation, SegmentSeperation) \
-  X(Owner, bool, leadingZeros, setLeadingZeros, LeadingZeros) \
-  X(Owner, bool, leadingPlusMinus, setLeadingPlusMinus, LeadingPlusMinus) \
-  X(Owner, QColor, backColor, setBackColor, BackColor) \
-  X(Owner, QColor, onColor, setOnColor, OnColor) \
-  X(Owner, QColor, offColor, setOffColor, OffColor) \
-  X(Owner, bool, transparent, setTransparent, Transparent) \
-  X(Owner, bool, useOverRange, setUseOverRange, UseOverRange)
-// clang-format on
 
 // One row's getter and setter. The return type trails and the parameter follows the
 // class name, so a type such as Appearance is looked up in Owner.
