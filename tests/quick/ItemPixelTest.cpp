@@ -140,20 +140,10 @@ TEST_P(ItemPixelMatch, FittedToItsAnchorsItIsTheFormAtTheFitZoomCentredAlsoAtHiD
   const int ratio = scene.ratio;
 
   FormControl form(configuration, ratio);
-  control::LEDDisplay& control = form.Control();
-  control.SetAutoSize(false);
-  const std::optional<double> fit =
-      control.FitZoom({float(size.width() * 15), float(size.height() * 15)});
-  ASSERT_TRUE(fit.has_value());
-  EXPECT_GT(*fit, ratio);
-  control.SetZoom(*fit);
-  const core::TwipsExtent extent = control.AutoSizeExtent().value();
-  platform::RasterSurface& surface = form.Form().Surface();
-  const QSize box(surface.PixelsFromTwipsX(extent.width), surface.PixelsFromTwipsY(extent.height));
-  const QPoint origin((grabbed.width() - box.width()) / 2, (grabbed.height() - box.height()) / 2);
+  const auto [box, origin] = FitAsAQtHost(form, size, ratio);
+  ASSERT_FALSE(box.isEmpty());
   scene.Place(form, origin);
-  surface.SetExtentPixels(box.width(), box.height());
-  control.Show();
+  form.Control().Refresh();
 
   std::vector<QRect> mask;
   if (configuration.captions) mask = CaptionMask(item, form.Form(), ratio, origin);
