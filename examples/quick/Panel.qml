@@ -1,5 +1,6 @@
-// Four live displays: a set-point following a slider, a level swept by an animation,
-// a counter stepped by a timer, and a captioned voltmeter tracking the set-point.
+// Five live displays: a set-point following a slider, a level swept by an animation,
+// a counter stepped by a timer, a captioned voltmeter tracking the set-point, and a
+// transparent heading over a picture, which shows behind its digits.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -7,8 +8,13 @@ import LedDisplay
 
 Rectangle {
     width: 620
-    height: 250
+    height: 350
     color: "#2b2b2b"
+    // The displays' 3D edges take these roles, so that on a dark panel they are dark.
+    palette.light: "#5c5c5c"
+    palette.midlight: "#3c3c3c"
+    palette.dark: "#161616"
+    palette.shadow: "#000000"
 
     GridLayout {
         anchors.fill: parent
@@ -77,6 +83,33 @@ Rectangle {
                 running: true
                 repeat: true
                 onTriggered: counter.value = (counter.value + 1) % 1000000
+            }
+        }
+
+        Item {
+            Layout.columnSpan: 2
+            Layout.fillWidth: true
+            implicitHeight: heading.implicitHeight + 20
+
+            Image {
+                anchors.fill: parent
+                source: "Backdrop.png"
+                fillMode: Image.Tile
+            }
+            LEDDisplay {
+                id: heading
+                anchors.centerIn: parent
+                transparent: true
+                borderStyle: LEDDisplay.BorderNone
+                digits: 5
+                decimals: 1
+                onColor: "white"
+                offColor: "#3a4a70"
+                leadingZeros: false
+                leadingPlusMinus: false
+                captionUpper: "Heading"
+                captionUpperForeColor: "white"
+                value: slider.value * 3.6
             }
         }
     }

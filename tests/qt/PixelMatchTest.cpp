@@ -80,22 +80,13 @@ TEST_P(PixelMatch, FittedGrabIsTheFormAtTheFitZoomCentredAlsoAtHiDpi) {
   grabbed.setDevicePixelRatio(1);
 
   FormControl form(configuration, ratio);
-  control::LEDDisplay& control = form.Control();
-  control.SetAutoSize(false);
-  const std::optional<double> fit =
-      control.FitZoom({float(size.width() * 15), float(size.height() * 15)});
-  ASSERT_TRUE(fit.has_value());
-  EXPECT_GT(*fit, ratio);
-  control.SetZoom(*fit);
-  const core::TwipsExtent extent = control.AutoSizeExtent().value();
-  platform::RasterSurface& surface = form.Form().Surface();
-  const QSize box(surface.PixelsFromTwipsX(extent.width), surface.PixelsFromTwipsY(extent.height));
-  const QPoint origin((grabbed.width() - box.width()) / 2, (grabbed.height() - box.height()) / 2);
-  if (configuration.overPicture)
+  const auto [box, origin] = FitAsAQtHost(form, size, ratio);
+  ASSERT_FALSE(box.isEmpty());
+  if (configuration.overPicture) {
     form.Form().SetPlace(40 * 15 + origin.x() * 15.0f / ratio,
                          30 * 15 + origin.y() * 15.0f / ratio);
-  surface.SetExtentPixels(box.width(), box.height());
-  control.Show();
+    form.Control().Refresh();
+  }
 
   const QImage expected = form.Snapshot();
   std::vector<QRect> mask;

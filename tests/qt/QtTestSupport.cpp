@@ -9,11 +9,13 @@
 #include <QVariant>
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "apps/leddisplay/PropertyValue.h"
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/control/ValueConversions.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/text/TextLabel.h"
 #include "leddisplay/qt/Colors.h"
 #include "leddisplay/qt/Fonts.h"
@@ -150,6 +152,24 @@ FormControl::FormControl(const Configuration& configuration, double zoom) : cont
 
 QImage FormControl::Snapshot() const {
   return QImageOf(form_.Snapshot());
+}
+
+FittedBox FitAsAQtHost(FormControl& form, QSize size, int ratio) {
+  control::LEDDisplay& control = form.Control();
+  control.SetAutoSize(false);
+  const std::optional<double> fit =
+      control.FitZoom({float(size.width() * 15), float(size.height() * 15)});
+  EXPECT_TRUE(fit.has_value());
+  if (!fit) return {};
+  EXPECT_GT(*fit, ratio);
+  control.SetZoom(*fit);
+  const core::TwipsExtent extent = control.AutoSizeExtent().value();
+  platform::RasterSurface& surface = form.Form().Surface();
+  const QSize box(surface.PixelsFromTwipsX(extent.width), surface.PixelsFromTwipsY(extent.height));
+  const QSize device = size * ratio;
+  surface.SetExtentPixels(box.width(), box.height());
+  control.Show();
+  return {box, QPoint((device.width() - box.width()) / 2, (device.height() - box.height()) / 2)};
 }
 
 QImage QImageOf(const platform::Image& image) {

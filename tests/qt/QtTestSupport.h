@@ -67,6 +67,15 @@ class FormControl {
   control::LEDDisplay control_;
 };
 
+// The form's control drawn as a Qt host fits it into `size` host pixels at `ratio`:
+// autoSize off, at FitZoom's zoom (asserted above `ratio`), the extent the display box,
+// shown. Gives the box and its corner, centred in the host's device pixels.
+struct FittedBox {
+  QSize box;
+  QPoint origin;
+};
+FittedBox FitAsAQtHost(FormControl& form, QSize size, int ratio);
+
 // The sets as a Qt host's (the widget's, the item's) properties: the Qt name and value,
 // or for a system colour, which has no QColor, the ColorProperty and raw value for
 // setOleColor. A name the host's meta-object lacks is a test failure.

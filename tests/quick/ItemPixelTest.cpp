@@ -1,35 +1,91 @@
 // The item, grabbed from its window, draws what the raster form draws: pixel for pixel
-// without captions, outside the caption boxes with them. Run again on the software scene
+// without captions, outside the caption boxes with them, at the size QML gives it and
+// fitted to it; a transparent one over a picture shows the picture as the form's
+// container picture. Run again on the software scene
 // graph (the quick.software test) and at a scale factor of 2 (quick.hidpi), where it
 // equals the form's at zoom 2 in device pixels.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <cmath>
+#include <memory>
+#include <optional>
 
 #include "QtTestSupport.h"
 #include "QuickTestSupport.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/qt/PaletteColors.h"
+#include "support/ScratchFolder.h"
 
 namespace led::quick {
 namespace {
 
 using namespace led::test;
 
+// The display at (40, 30) in a 400 x 200 scene of a plain colour, with the band picture
+// as an Image under it for a configuration over a picture (where the form has the same
+// picture as its container's, at the same place).
+class Scene {
+ public:
+  // `display`: the display's properties in QML.
+  explicit Scene(const Configuration& configuration, const std::string& display) {
+    const std::string bands = folder_.Path("bands.png");
+    EXPECT_TRUE(BandPicture(400, 200).save(QString::fromStdString(bands)));
+    std::string qml =
+        "import QtQuick\nimport LedDisplay\n"
+        "Rectangle { width: 400; height: 200; color: \"#336699\"\n";
+    if (configuration.overPicture)
+      qml += "Image { source: \"file://" + bands + "\"; smooth: false }\n";
+    qml += "LEDDisplay { objectName: \"display\"; x: 40; y: 30; " + display + " } }";
+    shown_ = std::make_unique<ShownQml>(qml);
+  }
+  LEDDisplayItem& Display() { return *shown_->Display("display"); }
+  // The display's box in device pixels, and what lies around it.
+  QImage Grab() {
+    QImage grabbed = shown_->Grab().convertToFormat(QImage::Format_RGB32);
+    // The grab's own device pixel ratio is not set: the window's is.
+    ratio = int(std::lround(shown_->Ratio()));
+    grabbed.setDevicePixelRatio(1);
+    return grabbed.copy(QRect(QPoint(40, 30) * ratio, Display().size().toSize() * ratio));
+  }
+  // The form placed as the scene's display box, `origin` device pixels into the item:
+  // the form copies its container's picture from the control's place into the area
+  // inside the border, where the scene shows what lies under each pixel, a border on.
+  void Place(FormControl& form, QPoint origin = QPoint()) const {
+    const float twips = 15.0f / float(ratio);
+    const int border = form.Form().Surface().BorderThickness();
+    form.Form().SetPlace(float(40 * ratio + origin.x() + border) * twips,
+                         float(30 * ratio + origin.y() + border) * twips);
+  }
+
+  int ratio = 1;
+
+ private:
+  ScratchFolder folder_;
+  std::unique_ptr<ShownQml> shown_;
+};
+
+// The sets without AutoSize: a display QML sizes.
+PropertySets SizedByQml(const PropertySets& sets) {
+  PropertySets sized;
+  for (const auto& set : sets)
+    if (set.first != "AutoSize") sized.push_back(set);
+  return sized;
+}
+
 class ItemPixelMatch : public ::testing::TestWithParam<size_t> {};
 
 TEST_P(ItemPixelMatch, GrabEqualsTheRasterFormsSnapshotAlsoAtHiDpi) {
   const Configuration& configuration = Configurations()[GetParam()];
-  // What lies under a transparent item is the scene's, not a container picture.
-  if (configuration.overPicture) GTEST_SKIP() << "the form draws a container picture";
   QGuiApplication::setPalette(ClassicPalette());
-  ShownQml shown("import LedDisplay\nLEDDisplay { width: 177; height: 63 }");
-  LEDDisplayItem& item = *shown.Display();
+  Scene scene(configuration, "width: 177; height: 63");
+  LEDDisplayItem& item = scene.Display();
   Apply(item, configuration.sets);
-  QImage grabbed = shown.Grab().convertToFormat(QImage::Format_RGB32);
-  // The grab's own device pixel ratio is not set: the window's is.
-  const int ratio = int(std::lround(shown.Ratio()));
-  grabbed.setDevicePixelRatio(1);
+  QImage grabbed = scene.Grab();
+  const int ratio = scene.ratio;
   FormControl form(configuration, ratio);
+  scene.Place(form);
+  form.Control().Refresh();
   const QImage expected = form.Snapshot();
   // An item is whole item pixels: an extent of an odd number of device pixels leaves it
   // one device pixel larger.
@@ -43,6 +99,99 @@ TEST_P(ItemPixelMatch, GrabEqualsTheRasterFormsSnapshotAlsoAtHiDpi) {
   std::string report;
   EXPECT_EQ(Differences(grabbed, expected, mask, report), 0)
       << configuration.title << " at ratio " << ratio << ": " << report;
+}
+
+// Without autoSize, a display QML gives another size draws what the form draws at that
+// size.
+TEST_P(ItemPixelMatch, SizedByQmlItIsTheFormAtThatSizeAlsoAtHiDpi) {
+  const Configuration& configuration = Configurations()[GetParam()];
+  QGuiApplication::setPalette(ClassicPalette());
+  Scene scene(configuration, "width: 251; height: 97");
+  LEDDisplayItem& item = scene.Display();
+  Apply(item, SizedByQml(configuration.sets));
+  const QImage grabbed = scene.Grab();
+  const int ratio = scene.ratio;
+  FormControl form({configuration.title, SizedByQml(configuration.sets), configuration.overPicture,
+                    configuration.captions},
+                   ratio);
+  scene.Place(form);
+  form.Form().Surface().SetExtentPixels(251 * ratio, 97 * ratio);
+  form.Control().Refresh();
+  std::vector<QRect> mask;
+  if (configuration.captions) mask = CaptionMask(item, form.Form(), ratio);
+  std::string report;
+  EXPECT_EQ(Differences(grabbed, form.Snapshot(), mask, report), 0)
+      << configuration.title << " at ratio " << ratio << ": " << report;
+}
+
+// Fitting: a display QML sizes larger than its digits (anchors) shows the form's picture
+// at FitZoom's answer for the item's extent, centred, and the scene around it.
+TEST_P(ItemPixelMatch, FittedToItsAnchorsItIsTheFormAtTheFitZoomCentredAlsoAtHiDpi) {
+  const Configuration& configuration = Configurations()[GetParam()];
+  QGuiApplication::setPalette(ClassicPalette());
+  const QSize size(340, 150);
+  Scene scene(configuration,
+              "fitToSize: true; anchors { fill: parent; leftMargin: 40; topMargin: 30; "
+              "rightMargin: 20; bottomMargin: 20 }");
+  LEDDisplayItem& item = scene.Display();
+  Apply(item, SizedByQml(configuration.sets));
+  ASSERT_EQ(item.size().toSize(), size);
+  const QImage grabbed = scene.Grab();
+  const int ratio = scene.ratio;
+
+  FormControl form(configuration, ratio);
+  const auto [box, origin] = FitAsAQtHost(form, size, ratio);
+  ASSERT_FALSE(box.isEmpty());
+  scene.Place(form, origin);
+  form.Control().Refresh();
+
+  std::vector<QRect> mask;
+  if (configuration.captions) mask = CaptionMask(item, form.Form(), ratio, origin);
+  std::string report;
+  EXPECT_EQ(Differences(grabbed.copy(QRect(origin, box)), form.Snapshot(), mask, report), 0)
+      << configuration.title << " at ratio " << ratio << ": " << report;
+  // The box is narrower or lower than the item: there is scene around it.
+  ASSERT_TRUE(origin.x() > 0 || origin.y() > 0) << configuration.title;
+  if (!configuration.overPicture) {
+    for (const QPoint corner : {QPoint(0, 0), QPoint(grabbed.width() - 1, grabbed.height() - 1)})
+      EXPECT_EQ(grabbed.pixelColor(corner), QColor("#336699")) << configuration.title;
+  }
+}
+
+// The border and 3D edge take the palette of the item's scene, as QML sets it on an item
+// above the display, also when it changes: a dark scene gets a dark edge.
+TEST(ItemPalette, TheEdgeFollowsThePaletteQmlGivesTheScene) {
+  QGuiApplication::setPalette(ClassicPalette());
+  ShownQml shown(R"(import QtQuick
+import LedDisplay
+Item {
+  property bool night: false
+  width: 177; height: 63
+  palette.light: night ? "#3c3c3c" : "#ffffff"
+  palette.midlight: night ? "#2a2a2a" : "#d4d0c8"
+  palette.dark: night ? "#0a0a0a" : "#808080"
+  palette.shadow: night ? "#000000" : "#404040"
+  LEDDisplay { objectName: "display"; width: 177; height: 63 }
+})");
+  for (const bool night : {false, true}) {
+    SCOPED_TRACE(night ? "night" : "day");
+    shown.Root()->setProperty("night", night);
+    QPalette palette = ClassicPalette();
+    if (night) {
+      palette.setColor(QPalette::Light, QColor("#3c3c3c"));
+      palette.setColor(QPalette::Midlight, QColor("#2a2a2a"));
+      palette.setColor(QPalette::Dark, QColor("#0a0a0a"));
+      palette.setColor(QPalette::Shadow, QColor("#000000"));
+    }
+    FormControl form(Configurations()[0]);
+    form.Form().Surface().SetSystemColors(qt::SystemColorsOf(palette));
+    form.Control().Refresh();
+    std::string report;
+    EXPECT_EQ(Differences(shown.Grab().convertToFormat(QImage::Format_RGB32), form.Snapshot(), {},
+                          report),
+              0)
+        << report;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Gallery, ItemPixelMatch,

@@ -1,11 +1,16 @@
 // The item's properties as QML uses them: bindings follow through the NOTIFY signals,
-// which fire once per change and not for a refused value, and the implicit size is the
-// extent autoSize gives.
+// which fire once per change and not for a refused value, the implicit size is the
+// extent autoSize gives, and the property file saved from QML is the raster form's.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QSignalSpy>
+#include <fstream>
 
+#include "QtTestSupport.h"
 #include "QuickTestSupport.h"
+#include "leddisplay/platform/io/PropertyFile.h"
+#include "support/ScratchFolder.h"
 
 namespace led::quick {
 namespace {
@@ -73,6 +78,83 @@ Item {
   sized.setDigits(8);
   EXPECT_GT(free.width(), free.height());
   EXPECT_EQ(free.size(), sized.size());
+}
+
+// A panel saved by QML code loads into the raster form, which draws the same pixels, and
+// into another item, which notifies what the load changed, once.
+TEST(ItemPropertyFile, SavedFromQmlTheFormDrawsItAndAnotherItemLoadsIt) {
+  test::ScratchFolder folder;
+  const QString path = QString::fromStdString(folder.Path("panel.json"));
+  QGuiApplication::setPalette(test::ClassicPalette());  // the form's system colours
+  ShownQml shown(R"(import LedDisplay
+LEDDisplay {
+  autoSize: true; digits: 5; decimals: 2; value: -42.17; onColor: "#00ff80"
+  backGroundStyle: LEDDisplay.Gradient_H; leadingZeros: false
+  function save(file) { return saveProperties(file) }
+})");
+  LEDDisplayItem& item = *shown.Display();
+  QVariant saved;
+  ASSERT_TRUE(QMetaObject::invokeMethod(&item, "save", Q_RETURN_ARG(QVariant, saved),
+                                        Q_ARG(QVariant, QUrl::fromLocalFile(path))));
+  ASSERT_TRUE(saved.toBool());
+
+  test::FormControl form(test::Configurations()[0]);
+  platform::MemoryPropertyBag bag = platform::LoadPropertyFile(path.toStdString());
+  form.Control().ReadProperties(bag);
+  form.Control().Resize();
+  form.Control().Show();
+  const QImage grabbed = shown.Grab().convertToFormat(QImage::Format_RGB32);
+  std::string report;
+  EXPECT_EQ(test::Differences(grabbed, form.Snapshot(), {}, report), 0) << report;
+
+  ShownQml other("import LedDisplay\nLEDDisplay {}");
+  LEDDisplayItem& loaded = *other.Display();
+  QSignalSpy digits(&loaded, &LEDDisplayItem::digitsChanged);
+  QSignalSpy transparent(&loaded, &LEDDisplayItem::transparentChanged);
+  ASSERT_TRUE(loaded.loadProperties(QUrl::fromLocalFile(path)));
+  EXPECT_EQ(digits.count(), 1);
+  EXPECT_EQ(transparent.count(), 0);
+  EXPECT_EQ(loaded.shownText(), item.shownText());
+  EXPECT_EQ(loaded.size(), item.size());
+}
+
+// A file the item cannot use is an error that names it, and the properties stay as they
+// were.
+TEST(ItemPropertyFile, AnUnusableUrlOrFileIsAnErrorAndChangesNothing) {
+  test::ScratchFolder folder;
+  const std::string garbage = folder.Path("garbage.json");
+  std::ofstream(garbage) << "not a property file";
+  const struct {
+    bool save;
+    QUrl url;
+    int number;
+  } rows[] = {
+      {false, QUrl("https://example.com/panel.json"), LEDDisplayItem::PathFileAccessError},
+      {true, QUrl("https://example.com/panel.json"), LEDDisplayItem::PathFileAccessError},
+      {false, QUrl(), LEDDisplayItem::PathFileAccessError},
+      {false, QUrl::fromLocalFile(QString::fromStdString(folder.Path("missing.json"))),
+       LEDDisplayItem::FileNotFound},
+      {true, QUrl::fromLocalFile(QString::fromStdString(folder.Path("no/such/folder.json"))),
+       LEDDisplayItem::PathFileAccessError},
+      {false, QUrl::fromLocalFile(QString::fromStdString(garbage)),
+       LEDDisplayItem::InvalidPropertyValue},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.url.toString().toStdString());
+    ShownQml shown("import LedDisplay\nLEDDisplay { digits: 6; value: 12.5 }");
+    LEDDisplayItem& item = *shown.Display();
+    QSignalSpy errors(&item, &LEDDisplayItem::errorOccurred);
+    QSignalSpy digits(&item, &LEDDisplayItem::digitsChanged);
+    EXPECT_FALSE(row.save ? item.saveProperties(row.url) : item.loadProperties(row.url));
+    ASSERT_EQ(errors.count(), 1);
+    EXPECT_EQ(errors.at(0).at(0).toInt(), row.number);
+    const QString where = row.url.isLocalFile() ? row.url.toLocalFile() : row.url.toString();
+    EXPECT_TRUE(errors.at(0).at(1).toString().contains(where))
+        << errors.at(0).at(1).toString().toStdString();
+    EXPECT_EQ(item.digits(), 6);
+    EXPECT_EQ(item.value(), 12.5);
+    EXPECT_EQ(digits.count(), 0);
+  }
 }
 
 }  // namespace

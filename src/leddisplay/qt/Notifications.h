@@ -18,6 +18,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "leddisplay/qt/HostPropertyList.h"
+
 namespace led::qt {
 
 namespace notifications {
@@ -52,46 +54,18 @@ struct Watched {
   void (*follow)(W&, QVariant& told, bool tell);
 };
 
+// One row of the list (HostPropertyList.h): the control's name, the getter and its signal.
+#define LEDDISPLAY_QT_WATCHED(W, Type, getter, setter, Name) \
+  {#Name, Follow<W, &W::getter, &W::getter##Changed>},
+
 template <class W>
+// clang-format off
 constexpr Watched<W> kWatched[] = {
-    {"Value", Follow<W, &W::value, &W::valueChanged>},
-    {"Appearance", Follow<W, &W::appearance, &W::appearanceChanged>},
-    {"AutoSize", Follow<W, &W::autoSize, &W::autoSizeChanged>},
-    {"BackGroundStyle", Follow<W, &W::backGroundStyle, &W::backGroundStyleChanged>},
-    {"BackGroundG1", Follow<W, &W::backGroundG1, &W::backGroundG1Changed>},
-    {"BackGroundG2", Follow<W, &W::backGroundG2, &W::backGroundG2Changed>},
-    {"BorderStyle", Follow<W, &W::borderStyle, &W::borderStyleChanged>},
-    {"CaptionLow", Follow<W, &W::captionLow, &W::captionLowChanged>},
-    {"CaptionLowForeColor", Follow<W, &W::captionLowForeColor, &W::captionLowForeColorChanged>},
-    {"CaptionLowPosition", Follow<W, &W::captionLowPosition, &W::captionLowPositionChanged>},
-    {"CaptionLowFont", Follow<W, &W::captionLowFont, &W::captionLowFontChanged>},
-    {"CaptionUpper", Follow<W, &W::captionUpper, &W::captionUpperChanged>},
-    {"CaptionUpperForeColor",
-     Follow<W, &W::captionUpperForeColor, &W::captionUpperForeColorChanged>},
-    {"CaptionUpperPosition", Follow<W, &W::captionUpperPosition, &W::captionUpperPositionChanged>},
-    {"CaptionUpperFont", Follow<W, &W::captionUpperFont, &W::captionUpperFontChanged>},
-    {"Decimals", Follow<W, &W::decimals, &W::decimalsChanged>},
-    {"DecimalPointSize", Follow<W, &W::decimalPointSize, &W::decimalPointSizeChanged>},
-    {"MousePointer", Follow<W, &W::mousePointer, &W::mousePointerChanged>},
+    LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_WATCHED, W)
     {"MouseIcon", Follow<W, &W::mouseIcon, &W::mouseIconChanged>},
     {"PictureBackGround", Follow<W, &W::pictureBackGround, &W::pictureBackGroundChanged>},
-    {"ShowAllDecimalPoints", Follow<W, &W::showAllDecimalPoints, &W::showAllDecimalPointsChanged>},
-    {"Digits", Follow<W, &W::digits, &W::digitsChanged>},
-    {"DigitWidth", Follow<W, &W::digitWidth, &W::digitWidthChanged>},
-    {"DigitHeight", Follow<W, &W::digitHeight, &W::digitHeightChanged>},
-    {"DigitLeftMargin", Follow<W, &W::digitLeftMargin, &W::digitLeftMarginChanged>},
-    {"DigitUpperMargin", Follow<W, &W::digitUpperMargin, &W::digitUpperMarginChanged>},
-    {"DigitSpacing", Follow<W, &W::digitSpacing, &W::digitSpacingChanged>},
-    {"SegmentWidth", Follow<W, &W::segmentWidth, &W::segmentWidthChanged>},
-    {"SegmentSeperation", Follow<W, &W::segmentSeparation, &W::segmentSeparationChanged>},
-    {"LeadingZeros", Follow<W, &W::leadingZeros, &W::leadingZerosChanged>},
-    {"LeadingPlusMinus", Follow<W, &W::leadingPlusMinus, &W::leadingPlusMinusChanged>},
-    {"BackColor", Follow<W, &W::backColor, &W::backColorChanged>},
-    {"OnColor", Follow<W, &W::onColor, &W::onColorChanged>},
-    {"OffColor", Follow<W, &W::offColor, &W::offColorChanged>},
-    {"Transparent", Follow<W, &W::transparent, &W::transparentChanged>},
-    {"UseOverRange", Follow<W, &W::useOverRange, &W::useOverRangeChanged>},
 };
+// clang-format on
 }  // namespace notifications
 
 template <class Host>

@@ -3,6 +3,7 @@
 // What a LEDDisplayItem holds: the shared Qt host (ControlHost.h) on the item, with the
 // one place where the control's errors become the errorOccurred signal. Internal to the
 // item's sources.
+#include <QImage>
 #include <QUrl>
 #include <string>
 
@@ -41,12 +42,19 @@ struct LEDDisplayItem::Hosting : qt::ControlHost {
   // the implicit size is the extent AutoSize would give (the start size when none).
   void SyncGeometry();
   void OnPropertyChanged(const std::string& name);
+  // Takes the item's palette (ItemPalette.h) as the surface's system colours and redraws.
+  void ApplyPalette();
+  // Transparent: the picture drawn over black and, after the control drew again over a
+  // white backdrop, over white, then matted (ItemPicture.h); the control draws over
+  // black again after.
+  QImage TransparentPicture(QSize viewSize);
 
   LEDDisplayItem& item;
   ItemView& itemView;  // owned by ControlHost::view
   qt::Notifications<LEDDisplayItem> notifications;
   QUrl mouseIcon;          // the URL the mouse icon was read from
   QUrl pictureBackGround;  // the URL the background picture was read from
+  QImage matted;           // a transparent display's picture, drawn at the last polish
 };
 
 }  // namespace led::quick

@@ -1,13 +1,17 @@
 // Internal: not installed.
 #pragma once
 // A QQuickItem as the view of the Qt surface, captions and container (HostView.h). A
-// repaint marks the picture stale, so the item uploads a new texture at its next sync.
-// Palette and font are the application's (an item has no palette of its own to give);
-// what lies under the item is the scene's, blended there, so there is no backdrop.
+// repaint marks the picture stale, so the item draws it again before its next sync
+// (polish) and uploads a new texture. The palette is the item's (ItemPalette.h), the
+// font the application's. What lies under the item is the scene's, blended
+// there: the backdrop the control copies behind transparent digits is a plain colour
+// (black, or white while the item draws its second picture, ItemPicture.h) and the item
+// is its own container, at (0, 0), so the backdrop covers it whatever its place.
 #include <QGuiApplication>
 #include <QQuickItem>
 
 #include "leddisplay/qt/HostView.h"
+#include "leddisplay/quick/ItemPalette.h"
 
 namespace led::quick {
 
@@ -16,7 +20,9 @@ class ItemView : public qt::HostView {
   explicit ItemView(QQuickItem& item) : item_(item) {}
 
   void Repaint() override {
+    if (quiet) return;
     stale = true;
+    item_.polish();
     item_.update();
   }
   bool IsEnabled() const override { return item_.isEnabled(); }
@@ -27,15 +33,17 @@ class ItemView : public qt::HostView {
     else
       item_.unsetCursor();
   }
-  QPalette Palette() const override { return QGuiApplication::palette(); }
+  QPalette Palette() const override { return ItemPalette(item_); }
   QPaintDevice* FontDevice() override { return nullptr; }
   QFont Font() const override { return QGuiApplication::font(); }
-  QRect Geometry() const override {
-    return QRect(item_.position().toPoint(), item_.size().toSize());
+  QRect Geometry() const override { return QRect(QPoint(), item_.size().toSize()); }
+  std::optional<Backdrop> ParentBackdrop() const override {
+    return Backdrop{QBrush(backdrop), QSize()};
   }
-  std::optional<Backdrop> ParentBackdrop() const override { return std::nullopt; }
 
-  bool stale = true;  // the picture needs drawing and uploading again
+  bool stale = true;   // the picture needs drawing and uploading again
+  bool quiet = false;  // while set, a repaint is the item's own: nothing to schedule
+  QColor backdrop = Qt::black;
 
  private:
   QQuickItem& item_;

@@ -2,11 +2,12 @@
 // The properties are in ItemProperties.cpp.
 #include "leddisplay/quick/LEDDisplayItem.h"
 
-#include <QPainter>
 #include <QQuickWindow>
 #include <QSGSimpleTextureNode>
 
+#include "leddisplay/qt/PaletteColors.h"
 #include "leddisplay/quick/ItemHosting.h"
+#include "leddisplay/quick/ItemPicture.h"
 
 namespace led::quick {
 
@@ -56,6 +57,23 @@ void LEDDisplayItem::Hosting::OnPropertyChanged(const std::string& name) {
   notifications.Change(item, name, control.OverRange());
 }
 
+void LEDDisplayItem::Hosting::ApplyPalette() {
+  surface.SetSystemColors(qt::SystemColorsOf(itemView.Palette()));
+  Guard([&] { control.Refresh(); });
+}
+
+QImage LEDDisplayItem::Hosting::TransparentPicture(QSize viewSize) {
+  const QImage overBlack = DrawPicture(*this, viewSize, Qt::black);
+  itemView.quiet = true;
+  itemView.backdrop = Qt::white;
+  Guard([&] { control.Refresh(); });
+  const QImage overWhite = DrawPicture(*this, viewSize, Qt::white);
+  itemView.backdrop = Qt::black;
+  Guard([&] { control.Refresh(); });
+  itemView.quiet = false;
+  return Matte(overBlack, overWhite);
+}
+
 // ---- Construction -----------------------------------------------------------------
 
 LEDDisplayItem::LEDDisplayItem(QQuickItem* parent)
@@ -67,6 +85,7 @@ LEDDisplayItem::LEDDisplayItem(QQuickItem* parent)
   });
   d_->notifications.Start(*this, d_->control.OverRange());
   d_->SyncGeometry();
+  connect(this, &QQuickItem::paletteChanged, this, [this] { d_->ApplyPalette(); });
 }
 
 LEDDisplayItem::~LEDDisplayItem() {
@@ -81,6 +100,7 @@ control::LEDDisplay& LEDDisplayItem::control() {
 
 void LEDDisplayItem::componentComplete() {
   QQuickItem::componentComplete();
+  d_->ApplyPalette();
   d_->Fit();
 }
 
@@ -95,6 +115,7 @@ void LEDDisplayItem::geometryChange(const QRectF& newGeometry, const QRectF& old
 void LEDDisplayItem::itemChange(ItemChange change, const ItemChangeData& value) {
   QQuickItem::itemChange(change, value);
   if (change != ItemSceneChange && change != ItemDevicePixelRatioHasChanged) return;
+  if (change == ItemSceneChange) d_->ApplyPalette();
   d_->lowerCaption.Remeasure();
   d_->upperCaption.Remeasure();
   d_->Guard([&] {
@@ -107,8 +128,16 @@ void LEDDisplayItem::itemChange(ItemChange change, const ItemChangeData& value) 
 
 // The display box and captions are drawn into one picture of the item's device pixels,
 // transparent around a fitted box, and uploaded as the node's texture only when the
-// control drew since the last upload or the item's device size changed. The texture is
-// sampled without smoothing: one texel per device pixel.
+// control drew since the last upload or the item's device size changed. A transparent
+// display's picture is drawn before the sync (updatePolish), where the control may draw
+// again. The texture is sampled without smoothing: one texel per device pixel.
+void LEDDisplayItem::updatePolish() {
+  if (core::IsTrue(d_->control.Transparent()))
+    d_->matted = d_->TransparentPicture(size().toSize());
+  else
+    d_->matted = QImage();
+}
+
 QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
   auto* node = static_cast<QSGSimpleTextureNode*>(old);
   const QSize viewSize = size().toSize();
@@ -124,14 +153,8 @@ QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
     d_->itemView.stale = true;
   }
   if (d_->itemView.stale || !node->texture() || node->texture()->textureSize() != device) {
-    QImage picture(device, QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(d_->ratio);
-    picture.fill(Qt::transparent);
-    {
-      QPainter painter(&picture);
-      painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-      d_->Paint(painter, viewSize);
-    }
+    const QImage picture =
+        d_->matted.size() == device ? d_->matted : DrawPicture(*d_, viewSize, Qt::transparent);
     node->setTexture(window()->createTextureFromImage(picture));
     d_->itemView.stale = false;
   }

@@ -9,6 +9,14 @@
 /// to fill it. At a device pixel ratio d the control draws at zoom d. The kept image and
 /// the captions (Qt text) are drawn into one picture, uploaded as a texture only after
 /// the control drew.
+///
+/// System colours (the border and 3D edge, the focus colour, disabled captions) come from
+/// the item's `palette`, which it inherits from the items above it and its window: set
+/// `palette.dark`, `palette.light`, ... on the display or any item above it (roles as the
+/// widget reads them); roles set nowhere are the application's.
+///
+/// Transparent: what the scene has under the item (an Image, a Rectangle) shows behind
+/// the digits, blended by the scene graph; the border and digits stay opaque.
 #include <QtQml/qqmlregistration.h>
 #include <QColor>
 #include <QFont>
@@ -213,6 +221,15 @@ class LEDDisplayItem : public QQuickItem {
   Q_INVOKABLE QRect captionLowRect() const;
   Q_INVOKABLE QRect captionUpperRect() const;
   ///@}
+  /// The properties in our property file, as the widget's saveProperties and
+  /// loadProperties, at a local file URL (or a plain path); false, and errorOccurred
+  /// naming the file and the problem, on failure. Another kind of URL is refused with
+  /// PathFileAccessError and changes nothing. The load emits the NOTIFY signal of each
+  /// property it changed; a picture it replaced reads as an empty URL (it has none).
+  ///@{
+  Q_INVOKABLE bool saveProperties(const QUrl& file);
+  Q_INVOKABLE bool loadProperties(const QUrl& file);
+  ///@}
 
  signals:
   /// A call into the control failed: the run-time error's number and description.
@@ -264,6 +281,8 @@ class LEDDisplayItem : public QQuickItem {
  protected:
   /// Uploads the display's picture as the node's texture when the control drew.
   QSGNode* updatePaintNode(QSGNode* node, UpdatePaintNodeData* data) override;
+  /// Draws a transparent display's picture, with the alpha the scene blends.
+  void updatePolish() override;
   /// The control follows the item's size while autoSize is off.
   void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
   /// A new window or device pixel ratio measures the captions and sizes the display anew.

@@ -1,0 +1,123 @@
+// Internal: not installed.
+#pragma once
+// The accessors the Qt hosts (the widget, the Qt Quick item) share, from one list.
+// LEDDISPLAY_QT_DEFINE_HOST_ACCESSORS(Owner), in a source of the host class Owner,
+// defines the getter and setter of each property in LEDDISPLAY_QT_HOST_PROPERTIES, then
+// overRange, oleColor, setOleColor, shownText and the caption boxes. A getter runs the
+// control's typed getter inside the host's guard and converts the value to its Qt type
+// (HostValue); a setter converts and runs the control's typed setter inside the guard,
+// so the control takes or refuses the value and a refusal reaches errorOccurred. Owner's
+// d_ is a ControlHost with Get and Guard (as WidgetHosting.h and ItemHosting.h).
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <cstdint>
+#include <type_traits>
+
+#include "leddisplay/core/Boolean.h"
+#include "leddisplay/qt/ColorProperties.h"
+#include "leddisplay/qt/Colors.h"
+#include "leddisplay/qt/Fonts.h"
+#include "leddisplay/qt/HostPropertyList.h"
+
+namespace led::qt {
+
+// A Qt type's conversions each way: ToQt from the control getter's value (a colour as
+// `surface` draws it), FromQt to what the control's setter takes.
+template <class T>
+struct HostValue;
+template <>
+struct HostValue<double> {
+  static double ToQt(double v, const platform::RasterSurface&) { return v; }
+  static double FromQt(double v) { return v; }
+};
+template <>
+struct HostValue<int> {
+  static int ToQt(int32_t v, const platform::RasterSurface&) { return int(v); }
+  static int FromQt(int v) { return v; }
+};
+template <>
+struct HostValue<bool> {
+  static bool ToQt(core::Boolean v, const platform::RasterSurface&) { return core::IsTrue(v); }
+  static bool FromQt(bool v) { return v; }
+};
+// An enumeration holds any int (a fixed underlying type): the control refuses what names
+// no member.
+template <class E>
+requires std::is_enum_v<E>
+struct HostValue<E> {
+  static E ToQt(int32_t v, const platform::RasterSurface&) { return E(v); }
+  static int32_t FromQt(E v) { return int32_t(v); }
+};
+template <>
+struct HostValue<QColor> {
+  static QColor ToQt(core::OleColor v, const platform::RasterSurface& surface) {
+    return ToQColor(v, surface);
+  }
+  static core::OleColor FromQt(const QColor& v) { return FromQColor(v); }
+};
+template <>
+struct HostValue<QString> {
+  static QString ToQt(const std::string& v, const platform::RasterSurface&) {
+    return QString::fromStdString(v);
+  }
+  static std::string FromQt(const QString& v) { return v.toStdString(); }
+};
+template <>
+struct HostValue<QFont> {
+  static QFont ToQt(const host::FontPtr& v, const platform::RasterSurface&) {
+    return v ? ToQFont(*v) : QFont();
+  }
+  static host::FontPtr FromQt(const QFont& v) { return FontFromQFont(v); }
+};
+
+// A setter's parameter: scalars by value, others by const reference.
+template <class T>
+using HostParam = std::conditional_t<std::is_scalar_v<T>, T, const T&>;
+
+}  // namespace led::qt
+
+// One row's getter and setter. The return type trails and the parameter follows the
+// class name, so a type such as Appearance is looked up in Owner.
+#define LEDDISPLAY_QT_HOST_ACCESSOR(Owner, Type, getter, setter, Name)                      \
+  auto Owner::getter() const->Type {                                                        \
+    return d_->Get(                                                                         \
+        [&] { return ::led::qt::HostValue<Type>::ToQt(d_->control.Name(), d_->surface); }); \
+  }                                                                                         \
+  void Owner::setter(::led::qt::HostParam<Type> value) {                                    \
+    d_->Guard([&] { d_->control.Set##Name(::led::qt::HostValue<Type>::FromQt(value)); });   \
+  }
+
+// The colour's index is read once, as an int: the guarded work captures the int, not the
+// enumeration, which may hold a value outside its members.
+#define LEDDISPLAY_QT_DEFINE_HOST_ACCESSORS(Owner)                                                 \
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_HOST_ACCESSOR, Owner)                                \
+  bool Owner::overRange() const {                                                                  \
+    return d_->control.OverRange();                                                                \
+  }                                                                                                \
+  static_assert(                                                                                   \
+      Owner::BackColor == 0 && Owner::CaptionUpperForeColor + 1 == ::led::qt::kColorPropertyCount, \
+      "ColorProperty follows the shared colour table's order");                                    \
+  quint32 Owner::oleColor(ColorProperty which) const {                                             \
+    const int index = which;                                                                       \
+    if (!::led::qt::IsColorProperty(index)) return 0;                                              \
+    return d_->Get([&] { return ::led::qt::ReadColorProperty(d_->control, index); });              \
+  }                                                                                                \
+  bool Owner::setOleColor(ColorProperty which, quint32 color) {                                    \
+    const int index = which;                                                                       \
+    if (!::led::qt::IsColorProperty(index)) {                                                      \
+      emit errorOccurred(InvalidCall, QStringLiteral("Invalid procedure call or argument: "        \
+                                                     "no such colour property"));                  \
+      return false;                                                                                \
+    }                                                                                              \
+    return d_->Guard([&] { ::led::qt::WriteColorProperty(d_->control, index, color); });           \
+  }                                                                                                \
+  QString Owner::shownText() const {                                                               \
+    return QString::fromStdString(d_->control.ShownText());                                        \
+  }                                                                                                \
+  QRect Owner::captionLowRect() const {                                                            \
+    return d_->CaptionRect(d_->lowerCaption);                                                      \
+  }                                                                                                \
+  QRect Owner::captionUpperRect() const {                                                          \
+    return d_->CaptionRect(d_->upperCaption);                                                      \
+  }
