@@ -3,12 +3,19 @@
 #include <cmath>
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QColor>
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QVariant>
 #include <algorithm>
 #include <cctype>
+
+#if defined(LED_QPA_ACCESSIBILITY)
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#endif
 
 #include "apps/leddisplay/PropertyValue.h"
 #include "leddisplay/control/Dispatch.h"
@@ -236,6 +243,15 @@ int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask
                   QColor(rb.pixel(x, y)).name().toStdString() + "; ";
     }
   return count;
+}
+
+bool ListenLikeAnAssistiveTool(bool on) {
+#if defined(LED_QPA_ACCESSIBILITY)
+  if (QPlatformAccessibility* platform =
+          QGuiApplicationPrivate::platformIntegration()->accessibility())
+    platform->setActive(on);
+#endif
+  return QAccessible::isActive() == on;
 }
 
 }  // namespace led::test

@@ -7,8 +7,10 @@
 #include <string>
 
 #include "leddisplay/qt/ControlHost.h"
+#include "leddisplay/qt/ControlInput.h"
 #include "leddisplay/qt/Guarded.h"
 #include "leddisplay/qt/Notifications.h"
+#include "leddisplay/quick/ItemEvents.h"
 #include "leddisplay/quick/ItemView.h"
 #include "leddisplay/quick/LEDDisplayItem.h"
 
@@ -47,6 +49,8 @@ struct LEDDisplayItem::Hosting : qt::ControlHost {
   qt::Notifications<LEDDisplayItem> notifications;
   QUrl mouseIcon;          // the URL the mouse icon was read from
   QUrl pictureBackGround;  // the URL the background picture was read from
+  ItemEvents events{item};
+  qt::ControlInput input{*this};
 };
 
 }  // namespace led::quick

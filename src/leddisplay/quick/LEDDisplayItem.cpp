@@ -6,6 +6,8 @@
 #include <QQuickWindow>
 #include <QSGSimpleTextureNode>
 
+#include "leddisplay/qt/FocusFrame.h"
+#include "leddisplay/quick/ItemAccessible.h"
 #include "leddisplay/quick/ItemHosting.h"
 
 namespace led::quick {
@@ -27,6 +29,9 @@ LEDDisplayItem::Hosting::Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView
     SyncGeometry();
   });
   container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
+  container.OnEvent([this](int32_t dispid, std::span<host::EventArg> args) {
+    qt::RaiseEvent(events, dispid, args);
+  });
 }
 
 double LEDDisplayItem::Hosting::DeviceRatio() const {
@@ -61,6 +66,9 @@ void LEDDisplayItem::Hosting::OnPropertyChanged(const std::string& name) {
 LEDDisplayItem::LEDDisplayItem(QQuickItem* parent)
     : QQuickItem(parent), d_(std::make_unique<Hosting>(*this, std::make_unique<ItemView>(*this))) {
   setFlag(ItemHasContents);
+  setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
+  setAcceptHoverEvents(true);
+  StartAccessibility(*this);
   d_->Guard([&] {
     d_->control.InitProperties();
     d_->control.Show();
@@ -82,6 +90,7 @@ control::LEDDisplay& LEDDisplayItem::control() {
 void LEDDisplayItem::componentComplete() {
   QQuickItem::componentComplete();
   d_->Fit();
+  JoinAccessibleTree(*this);
 }
 
 // With autoSize on the item follows the control (SyncGeometry), not the other way.
@@ -131,6 +140,8 @@ QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
       QPainter painter(&picture);
       painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
       d_->Paint(painter, viewSize);
+      if (hasActiveFocus())
+        qt::DrawFocusFrame(painter, QRect(QPoint(), viewSize), d_->view->Palette());
     }
     node->setTexture(window()->createTextureFromImage(picture));
     d_->itemView.stale = false;
