@@ -22,6 +22,12 @@ QObject* AccessibleAttached(QQuickItem* item, bool create) {
   return qmlAttachedPropertiesObject(item, qmlAttachedPropertiesFunction(item, type), create);
 }
 
+// The name the QML author gave the item (`Accessible.name`); empty without one.
+QString GivenName(QQuickItem* item) {
+  const QObject* attached = AccessibleAttached(item, false);
+  return attached ? attached->property("name").toString() : QString();
+}
+
 class ItemAccessible : public QAccessibleObject {
  public:
   explicit ItemAccessible(LEDDisplayItem* item) : QAccessibleObject(item) {}
@@ -45,9 +51,7 @@ class ItemAccessible : public QAccessibleObject {
     LEDDisplayItem* item = Item();
     if (t == QAccessible::Value || t == QAccessible::Description) return item->shownText();
     if (t != QAccessible::Name) return QString();
-    QObject* attached = AccessibleAttached(item, false);
-    const QString given = attached ? attached->property("name").toString() : QString();
-    return qt::AccessibleName(given, item->captionUpper(), item->captionLow());
+    return qt::AccessibleName(GivenName(item), item->captionUpper(), item->captionLow());
   }
   void setText(QAccessible::Text, const QString&) override {}
 
@@ -103,7 +107,10 @@ void StartAccessibility(LEDDisplayItem& item) {
   }();
   (void)installed;
   LEDDisplayItem* shown = &item;
-  const auto nameChanged = [shown] { Announce(shown, QAccessible::NameChanged); };
+  // A caption names the item only when the author gave it no name.
+  const auto nameChanged = [shown] {
+    if (GivenName(shown).isEmpty()) Announce(shown, QAccessible::NameChanged);
+  };
   QObject::connect(shown, &LEDDisplayItem::captionUpperChanged, shown, nameChanged);
   QObject::connect(shown, &LEDDisplayItem::captionLowChanged, shown, nameChanged);
   // Qt Quick's Accessible object announces a new value itself (it follows valueChanged).
