@@ -165,7 +165,7 @@ TEST(ItemMouse, ATouchPointIsTheLeftButton) {
 
 // The frame is the palette's Highlight along the item's edge, over the border, while the
 // item has active focus, and goes when focus leaves.
-TEST(ItemFocus, TheFrameShowsWhileTheItemHasActiveFocus) {
+TEST(ItemFocus, FramePixelsShowWhileTheItemHasActiveFocus) {
   ShownQml shown(Logged("focus: true; width: 177; height: 63"));
   LEDDisplayItem& display = *shown.Display("display");
   ASSERT_TRUE(shown.ShowActive());

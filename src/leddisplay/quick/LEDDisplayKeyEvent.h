@@ -17,19 +17,26 @@ class LEDDisplayKeyEvent : public QObject {
   Q_OBJECT
   QML_NAMED_ELEMENT(LEDDisplayKeyEvent)
   QML_UNCREATABLE("LEDDisplay's key signals give it")
+  /// The key's code (keyDown, keyUp; 0 in keyPress), its character (keyPress; 0 in
+  /// keyDown and keyUp) and the shift state (keyDown, keyUp); a handler may set each.
+  ///@{
   Q_PROPERTY(int keyCode READ keyCode WRITE setKeyCode)
   Q_PROPERTY(int keyAscii READ keyAscii WRITE setKeyAscii)
   Q_PROPERTY(int shift READ shift WRITE setShift)
+  ///@}
 
  public:
   using QObject::QObject;
 
+  /// The properties' getters and setters.
+  ///@{
   int keyCode() const { return keyCode_; }
   int keyAscii() const { return keyAscii_; }
   int shift() const { return shift_; }
   void setKeyCode(int keyCode) { keyCode_ = keyCode; }
   void setKeyAscii(int keyAscii) { keyAscii_ = keyAscii; }
   void setShift(int shift) { shift_ = shift; }
+  ///@}
 
  private:
   int keyCode_ = 0;
