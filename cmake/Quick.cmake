@@ -34,7 +34,8 @@ if(NOT LEDDISPLAY_QUICK STREQUAL "OFF" AND TARGET Qt6::Quick AND TARGET led_qt)
   qt_add_library(led_quick SHARED $<TARGET_OBJECTS:led_qt_objects>)
   set_target_properties(led_quick PROPERTIES AUTOMOC ON)
   qt_add_qml_module(led_quick URI LedDisplay VERSION 1.0 SOURCES ${led_quick_sources}
-    OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/qml/LedDisplay PLUGIN_TARGET led_quickplugin)
+    OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/qml/LedDisplay PLUGIN_TARGET led_quickplugin
+    IMPORTS QtQuick)
   set_target_properties(led_quick PROPERTIES EXPORT_NAME quick
     OUTPUT_NAME leddisplay_quick VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR} INSTALL_RPATH "$ORIGIN")
@@ -59,6 +60,8 @@ if(TARGET led_quick AND LEDDISPLAY_INSTALL)
   include(GNUInstallDirs)
   set(LEDDISPLAY_QML_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/qml/LedDisplay)
   install(FILES src/leddisplay/quick/LEDDisplayItem.h
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/quick)
+  install(FILES src/leddisplay/quick/LEDDisplayKeyEvent.h
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/quick)
   install(TARGETS led_quick EXPORT leddisplayQuickTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})

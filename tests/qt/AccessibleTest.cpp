@@ -11,12 +11,6 @@
 #include <QWindow>
 #include <vector>
 
-#if defined(LED_QPA_ACCESSIBILITY)
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
-#endif
-
 #include "QtTestSupport.h"
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
@@ -25,6 +19,7 @@ namespace led::qt {
 namespace {
 
 using test::Apply;
+using test::ListenLikeAnAssistiveTool;
 using test::Sets;
 
 std::vector<QString> valueEvents;
@@ -50,17 +45,6 @@ TEST(Accessible, CaptionsNameTheDisplayAndTheShownTextIsItsValue) {
   EXPECT_EQ(face->text(QAccessible::Value), "over range");
   widget.setAccessibleName("Bus voltage");
   EXPECT_EQ(face->text(QAccessible::Name), "Bus voltage");
-}
-
-// Switches the platform's accessibility on or off, as an assistive tool that starts or
-// stops listening does; false when this build cannot.
-bool ListenLikeAnAssistiveTool(bool on) {
-#if defined(LED_QPA_ACCESSIBILITY)
-  if (QPlatformAccessibility* platform =
-          QGuiApplicationPrivate::platformIntegration()->accessibility())
-    platform->setActive(on);
-#endif
-  return QAccessible::isActive() == on;
 }
 
 TEST(Accessible, EachChangeOfValueIsAnnouncedWhileAToolListens) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QColor>
 #include <QMetaEnum>
 #include <QMetaProperty>
@@ -10,6 +11,12 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
+
+#if defined(LED_QPA_ACCESSIBILITY)
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#endif
 
 #include "apps/leddisplay/PropertyValue.h"
 #include "leddisplay/control/Dispatch.h"
@@ -256,6 +263,15 @@ int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask
                   QColor(rb.pixel(x, y)).name().toStdString() + "; ";
     }
   return count;
+}
+
+bool ListenLikeAnAssistiveTool(bool on) {
+#if defined(LED_QPA_ACCESSIBILITY)
+  if (QPlatformAccessibility* platform =
+          QGuiApplicationPrivate::platformIntegration()->accessibility())
+    platform->setActive(on);
+#endif
+  return QAccessible::isActive() == on;
 }
 
 }  // namespace led::test

@@ -125,4 +125,8 @@ std::vector<QRect> CaptionMask(Host& host, platform::Form& form, int ratio,
 int Differences(const QImage& a, const QImage& b, const std::vector<QRect>& mask,
                 std::string& report);
 
+// Switches the platform's accessibility on or off, as an assistive tool that starts or
+// stops listening does; false when this build cannot (without Qt's platform headers).
+bool ListenLikeAnAssistiveTool(bool on);
+
 }  // namespace led::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QQmlEngine>
+#include <QTest>
 
 namespace led::test {
 
@@ -26,6 +27,13 @@ QImage ShownQml::Grab() {
   view_.resize(root_->size().toSize());
   view_.show();
   return view_.grabWindow();
+}
+
+bool ShownQml::ShowActive() {
+  view_.resize(root_->size().toSize());
+  view_.show();
+  view_.requestActivate();
+  return QTest::qWaitForWindowActive(&view_);
 }
 
 }  // namespace led::test

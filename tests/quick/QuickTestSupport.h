@@ -19,6 +19,10 @@ class ShownQml {
   quick::LEDDisplayItem* Display(const char* objectName = nullptr);
   // Sizes the window to the root item, shows it and returns its picture.
   QImage Grab();
+  // Sizes the window to the root item, shows it and makes it the active window, where
+  // keys go; false when it did not become active.
+  bool ShowActive();
+  QQuickWindow& Window() { return view_; }
   // The window's device pixels per item pixel.
   double Ratio() const { return view_.effectiveDevicePixelRatio(); }
 

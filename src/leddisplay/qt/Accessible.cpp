@@ -17,13 +17,9 @@ class LEDDisplayAccessible : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     const auto* display = static_cast<const LEDDisplayWidget*>(widget());
     if (t == QAccessible::Value) return display->shownText();
-    if (t == QAccessible::Name) {
-      if (!display->accessibleName().isEmpty()) return display->accessibleName();
-      QStringList captions;
-      if (!display->captionUpper().isEmpty()) captions << display->captionUpper();
-      if (!display->captionLow().isEmpty()) captions << display->captionLow();
-      return captions.join(QLatin1Char(' '));
-    }
+    if (t == QAccessible::Name)
+      return AccessibleName(display->accessibleName(), display->captionUpper(),
+                            display->captionLow());
     return QAccessibleWidget::text(t);
   }
 };
@@ -35,6 +31,15 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
 }
 
 }  // namespace
+
+QString AccessibleName(const QString& given, const QString& captionUpper,
+                       const QString& captionLow) {
+  if (!given.isEmpty()) return given;
+  QStringList captions;
+  if (!captionUpper.isEmpty()) captions << captionUpper;
+  if (!captionLow.isEmpty()) captions << captionLow;
+  return captions.join(QLatin1Char(' '));
+}
 
 void InstallAccessibleFactory() {
   static const bool installed = [] {

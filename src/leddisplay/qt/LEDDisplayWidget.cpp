@@ -9,10 +9,8 @@
 #include <QRegion>
 #include <QtMath>
 
-#include "leddisplay/model/EventSet.h"
 #include "leddisplay/qt/Accessible.h"
 #include "leddisplay/qt/FocusFrame.h"
-#include "leddisplay/qt/Input.h"
 #include "leddisplay/qt/PaletteColors.h"
 #include "leddisplay/qt/WidgetHosting.h"
 #include "leddisplay/qt/WidgetView.h"
@@ -22,10 +20,6 @@ namespace led::qt {
 namespace {
 
 constexpr int kStartWidth = 177, kStartHeight = 63;
-
-int16_t IntegerArg(std::span<host::EventArg> args, size_t i) {
-  return args[i].value.ToInteger();
-}
 
 }  // namespace
 
@@ -41,7 +35,7 @@ LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
     SyncGeometry();
   });
   container.OnEvent(
-      [this](int32_t dispid, std::span<host::EventArg> args) { OnEvent(dispid, args); });
+      [this](int32_t dispid, std::span<host::EventArg> args) { RaiseEvent(*this, dispid, args); });
   container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
 }
 
@@ -87,64 +81,45 @@ void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
   NotifyChange(name);
 }
 
-void LEDDisplayWidget::Hosting::OnEvent(int32_t dispid, std::span<host::EventArg> args) {
-  const auto events = model::EventSet();
-  int index = -1;
-  for (size_t i = 0; i < events.size(); ++i)
-    if (events[i].dispid == dispid) index = int(i);
-  switch (index) {
-    case model::kClickEvent:
-      emit widget.clicked();
-      break;
-    case model::kDblClickEvent:
-      emit widget.doubleClicked();
-      break;
-    case model::kChangeEvent: {
-      emit widget.changed();
-      // Only a listening assistive tool needs the shown text worked out.
-      if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(&widget, widget.shownText());
-        QAccessible::updateAccessibility(&event);
-      }
-      break;
-    }
-    case model::kKeyPressEvent: {
-      int keyAscii = IntegerArg(args, 0);
-      emit widget.keyPress(keyAscii);
-      args[0].value = core::Variant::FromLong(keyAscii);
-      break;
-    }
-    case model::kKeyDownEvent:
-    case model::kKeyUpEvent: {
-      int keyCode = IntegerArg(args, 0), shift = IntegerArg(args, 1);
-      if (index == model::kKeyDownEvent)
-        emit widget.keyDown(keyCode, shift);
-      else
-        emit widget.keyUp(keyCode, shift);
-      args[0].value = core::Variant::FromLong(keyCode);
-      args[1].value = core::Variant::FromLong(shift);
-      break;
-    }
-    case model::kMouseDownEvent:
-    case model::kMouseMoveEvent:
-    case model::kMouseUpEvent: {
-      int button = IntegerArg(args, 0), shift = IntegerArg(args, 1);
-      double x = args[2].value.ToSingle(), y = args[3].value.ToSingle();
-      if (index == model::kMouseDownEvent)
-        emit widget.mouseDown(button, shift, x, y);
-      else if (index == model::kMouseMoveEvent)
-        emit widget.mouseMove(button, shift, x, y);
-      else
-        emit widget.mouseUp(button, shift, x, y);
-      args[0].value = core::Variant::FromLong(button);
-      args[1].value = core::Variant::FromLong(shift);
-      args[2].value = core::Variant::FromDouble(x);
-      args[3].value = core::Variant::FromDouble(y);
-      break;
-    }
-    default:
-      break;
+void LEDDisplayWidget::Hosting::Changed() {
+  emit widget.changed();
+  // Only a listening assistive tool needs the shown text worked out.
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent event(&widget, widget.shownText());
+    QAccessible::updateAccessibility(&event);
   }
+}
+
+void LEDDisplayWidget::Hosting::Clicked() {
+  emit widget.clicked();
+}
+
+void LEDDisplayWidget::Hosting::DoubleClicked() {
+  emit widget.doubleClicked();
+}
+
+void LEDDisplayWidget::Hosting::KeyDown(int& keyCode, int& shift) {
+  emit widget.keyDown(keyCode, shift);
+}
+
+void LEDDisplayWidget::Hosting::KeyPress(int& keyAscii) {
+  emit widget.keyPress(keyAscii);
+}
+
+void LEDDisplayWidget::Hosting::KeyUp(int& keyCode, int& shift) {
+  emit widget.keyUp(keyCode, shift);
+}
+
+void LEDDisplayWidget::Hosting::MouseDown(int& button, int& shift, double& x, double& y) {
+  emit widget.mouseDown(button, shift, x, y);
+}
+
+void LEDDisplayWidget::Hosting::MouseMove(int& button, int& shift, double& x, double& y) {
+  emit widget.mouseMove(button, shift, x, y);
+}
+
+void LEDDisplayWidget::Hosting::MouseUp(int& button, int& shift, double& x, double& y) {
+  emit widget.mouseUp(button, shift, x, y);
 }
 
 // ---- Construction -----------------------------------------------------------------
@@ -260,18 +235,8 @@ void LEDDisplayWidget::paintEvent(QPaintEvent*) {
 // ---- Input ------------------------------------------------------------------------
 
 void LEDDisplayWidget::keyPressEvent(QKeyEvent* event) {
-  int16_t keyCode = KeyCodeOf(event->key()), shift = ShiftOf(event->modifiers());
-  int16_t keyAscii = KeyAsciiOf(*event);
   bool swallowed = false;
-  d_->Guard([&] {
-    const bool hadCode = keyCode != 0;
-    d_->control.KeyDown(keyCode, shift);
-    swallowed = hadCode && keyCode == 0;
-    if (keyAscii != 0 && !swallowed) {
-      d_->control.KeyPress(keyAscii);
-      swallowed = keyAscii == 0;
-    }
-  });
+  d_->Guard([&] { swallowed = d_->input.KeyPress(*event); });
   if (swallowed)
     event->accept();
   else
@@ -279,46 +244,28 @@ void LEDDisplayWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void LEDDisplayWidget::keyReleaseEvent(QKeyEvent* event) {
-  int16_t keyCode = KeyCodeOf(event->key()), shift = ShiftOf(event->modifiers());
-  d_->Guard([&] { d_->control.KeyUp(keyCode, shift); });
+  d_->Guard([&] { d_->input.KeyRelease(*event); });
   QWidget::keyReleaseEvent(event);
 }
 
 void LEDDisplayWidget::mousePressEvent(QMouseEvent* event) {
-  int16_t button = ButtonOf(event->button()), shift = ShiftOf(event->modifiers());
-  d_->afterDoubleClick = false;
-  d_->Guard([&] {
-    float x = d_->ControlX(event->position().x()), y = d_->ControlY(event->position().y());
-    d_->control.MouseDown(button, shift, x, y);
-  });
+  d_->Guard([&] { d_->input.MousePress(event->button(), event->modifiers(), event->position()); });
 }
 
 void LEDDisplayWidget::mouseMoveEvent(QMouseEvent* event) {
-  int16_t button = ButtonsOf(event->buttons()), shift = ShiftOf(event->modifiers());
-  d_->Guard([&] {
-    float x = d_->ControlX(event->position().x()), y = d_->ControlY(event->position().y());
-    d_->control.MouseMove(button, shift, x, y);
-  });
+  d_->Guard([&] { d_->input.MouseMove(event->buttons(), event->modifiers(), event->position()); });
 }
 
-// A left press and release over the widget is a click, except the release that ends a
-// double click.
 void LEDDisplayWidget::mouseReleaseEvent(QMouseEvent* event) {
-  int16_t button = ButtonOf(event->button()), shift = ShiftOf(event->modifiers());
-  const bool click = event->button() == Qt::LeftButton && !d_->afterDoubleClick &&
-                     rect().contains(event->position().toPoint());
-  d_->afterDoubleClick = false;
+  const bool inside = rect().contains(event->position().toPoint());
   d_->Guard([&] {
-    float x = d_->ControlX(event->position().x()), y = d_->ControlY(event->position().y());
-    d_->control.MouseUp(button, shift, x, y);
-    if (click) d_->control.Click();
+    d_->input.MouseRelease(event->button(), event->modifiers(), event->position(), inside);
   });
 }
 
 void LEDDisplayWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return mousePressEvent(event);
-  d_->afterDoubleClick = true;
-  d_->Guard([&] { d_->control.DblClick(); });
+  d_->Guard(
+      [&] { d_->input.MouseDoubleClick(event->button(), event->modifiers(), event->position()); });
 }
 
 }  // namespace led::qt

@@ -5,17 +5,18 @@
 // the widget's sources.
 #include <QSize>
 #include <optional>
-#include <span>
 #include <string>
 
+#include "leddisplay/qt/ControlEvents.h"
 #include "leddisplay/qt/ControlHost.h"
+#include "leddisplay/qt/ControlInput.h"
 #include "leddisplay/qt/Guarded.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 #include "leddisplay/qt/Notifications.h"
 
 namespace led::qt {
 
-struct LEDDisplayWidget::Hosting : ControlHost {
+struct LEDDisplayWidget::Hosting : ControlHost, ControlEvents {
   explicit Hosting(LEDDisplayWidget& owner);
 
   // Runs `work`; an error it raises becomes errorOccurred. True when it completed.
@@ -37,8 +38,16 @@ struct LEDDisplayWidget::Hosting : ControlHost {
 
   // Follows the surface's extent: fixed size with AutoSize, else a plain resize.
   void SyncGeometry();
-  // The control's events as the widget's signals; arguments written back.
-  void OnEvent(int32_t dispid, std::span<host::EventArg> args);
+  // The control's events as the widget's signals (RaiseEvent writes the arguments back).
+  void Changed() override;
+  void Clicked() override;
+  void DoubleClicked() override;
+  void KeyDown(int& keyCode, int& shift) override;
+  void KeyPress(int& keyAscii) override;
+  void KeyUp(int& keyCode, int& shift) override;
+  void MouseDown(int& button, int& shift, double& x, double& y) override;
+  void MouseMove(int& button, int& shift, double& x, double& y) override;
+  void MouseUp(int& button, int& shift, double& x, double& y) override;
   void OnPropertyChanged(const std::string& name);
   // The NOTIFY signals (Notifications.h, as Start, Change and ChangeAll).
   void StartNotifying();
@@ -54,7 +63,7 @@ struct LEDDisplayWidget::Hosting : ControlHost {
 
   LEDDisplayWidget& widget;
   Notifications<LEDDisplayWidget> notifications;
-  bool afterDoubleClick = false;
+  ControlInput input{*this};
   bool fixedSize = false;
   QSize autoExtent;  // the last extent AutoSize gave
   QSize reckonedHint;

@@ -8,8 +8,10 @@
 #include <string>
 
 #include "leddisplay/qt/ControlHost.h"
+#include "leddisplay/qt/ControlInput.h"
 #include "leddisplay/qt/Guarded.h"
 #include "leddisplay/qt/Notifications.h"
+#include "leddisplay/quick/ItemEvents.h"
 #include "leddisplay/quick/ItemView.h"
 #include "leddisplay/quick/LEDDisplayItem.h"
 
@@ -55,6 +57,8 @@ struct LEDDisplayItem::Hosting : qt::ControlHost {
   QUrl mouseIcon;          // the URL the mouse icon was read from
   QUrl pictureBackGround;  // the URL the background picture was read from
   QImage matted;           // a transparent display's picture, drawn at the last polish
+  ItemEvents events{item};
+  qt::ControlInput input{*this};
 };
 
 }  // namespace led::quick

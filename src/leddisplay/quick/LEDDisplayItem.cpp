@@ -5,7 +5,9 @@
 #include <QQuickWindow>
 #include <QSGSimpleTextureNode>
 
+#include "leddisplay/qt/FocusFrame.h"
 #include "leddisplay/qt/PaletteColors.h"
+#include "leddisplay/quick/ItemAccessible.h"
 #include "leddisplay/quick/ItemHosting.h"
 #include "leddisplay/quick/ItemPicture.h"
 
@@ -28,6 +30,9 @@ LEDDisplayItem::Hosting::Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView
     SyncGeometry();
   });
   container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
+  container.OnEvent([this](int32_t dispid, std::span<host::EventArg> args) {
+    qt::RaiseEvent(events, dispid, args);
+  });
 }
 
 double LEDDisplayItem::Hosting::DeviceRatio() const {
@@ -79,6 +84,9 @@ QImage LEDDisplayItem::Hosting::TransparentPicture(QSize viewSize) {
 LEDDisplayItem::LEDDisplayItem(QQuickItem* parent)
     : QQuickItem(parent), d_(std::make_unique<Hosting>(*this, std::make_unique<ItemView>(*this))) {
   setFlag(ItemHasContents);
+  setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
+  setAcceptHoverEvents(true);
+  StartAccessibility(*this);
   d_->Guard([&] {
     d_->control.InitProperties();
     d_->control.Show();
@@ -102,6 +110,7 @@ void LEDDisplayItem::componentComplete() {
   QQuickItem::componentComplete();
   d_->ApplyPalette();
   d_->Fit();
+  JoinAccessibleTree(*this);
 }
 
 // With autoSize on the item follows the control (SyncGeometry), not the other way.
@@ -153,8 +162,12 @@ QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
     d_->itemView.stale = true;
   }
   if (d_->itemView.stale || !node->texture() || node->texture()->textureSize() != device) {
-    const QImage picture =
+    QImage picture =
         d_->matted.size() == device ? d_->matted : DrawPicture(*d_, viewSize, Qt::transparent);
+    if (hasActiveFocus()) {
+      QPainter painter(&picture);
+      qt::DrawFocusFrame(painter, QRect(QPoint(), viewSize), d_->view->Palette());
+    }
     node->setTexture(window()->createTextureFromImage(picture));
     d_->itemView.stale = false;
   }

@@ -17,6 +17,15 @@
 ///
 /// Transparent: what the scene has under the item (an Image, a Rectangle) shows behind
 /// the digits, blended by the scene graph; the border and digits stay opaque.
+///
+/// Events, focus and input as the widget's: the control's nine events are signals (keys
+/// in a LEDDisplayKeyEvent a handler may change; `onKeyPress: (event) => event.keyAscii =
+/// 0` swallows the key). The item takes no focus by default; given it (`focus: true`, or
+/// `activeFocusOnTab: true`, which also takes focus on a click), keys reach the control,
+/// and a 1-pixel frame in the palette's Highlight colour shows along its edge while it has
+/// active focus. Mouse presses, moves (also without a button), releases and double clicks,
+/// and a touch point as the left button, reach the control's input. Assistive tools see
+/// static text: named by `Accessible.name` or the captions, the shown text as its value.
 #include <QtQml/qqmlregistration.h>
 #include <QColor>
 #include <QFont>
@@ -24,6 +33,8 @@
 #include <QRect>
 #include <QUrl>
 #include <memory>
+
+#include "leddisplay/quick/LEDDisplayKeyEvent.h"
 
 namespace led::control {
 class LEDDisplay;
@@ -277,6 +288,27 @@ class LEDDisplayItem : public QQuickItem {
   ///@}
   /// The value stopped fitting the digits (again for each new value that does not fit).
   void overflow();
+  /// The control's Change event: a render pass showed a value other than the last.
+  void changed();
+  /// A left press and release over the item (not the release ending a double click).
+  void clicked();
+  /// A left double click.
+  void doubleClicked();
+  /// The control's key events; a handler sets the event's keyCode or keyAscii to 0 to
+  /// swallow the key.
+  ///@{
+  void keyDown(LEDDisplayKeyEvent* event);
+  void keyPress(LEDDisplayKeyEvent* event);
+  void keyUp(LEDDisplayKeyEvent* event);
+  ///@}
+  /// The control's mouse events: button 1 left, 2 right, 4 middle (held buttons for a
+  /// move); shift 1 Shift, 2 Ctrl, 4 Alt; x, y in the control's scale (pixels inside the
+  /// border).
+  ///@{
+  void mouseDown(int button, int shift, double x, double y);
+  void mouseMove(int button, int shift, double x, double y);
+  void mouseUp(int button, int shift, double x, double y);
+  ///@}
 
  protected:
   /// Uploads the display's picture as the node's texture when the control drew.
@@ -289,6 +321,22 @@ class LEDDisplayItem : public QQuickItem {
   void itemChange(ItemChange change, const ItemChangeData& value) override;
   /// Fits the display to the size QML gave the item.
   void componentComplete() override;
+  /// Keys and the mouse as the control's input (ItemInput.cpp); a key a handler swallowed
+  /// goes no further.
+  ///@{
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void hoverMoveEvent(QHoverEvent* event) override;
+  ///@}
+  /// The focus indicator comes and goes with active focus.
+  ///@{
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  ///@}
 
  private:
   struct Hosting;

@@ -1,0 +1,36 @@
+// Internal: not installed.
+#pragma once
+// Qt input on a host's view as the control's input calls, the same for every Qt host
+// (Input.h maps buttons, modifiers and keys; ControlHost places the points). A key press
+// raises KeyDown, then KeyPress when the key types a character; a key a handler swallowed
+// (its code or character set to 0) goes no further. A left press and release over the
+// view is a click, except the release that ends a double click; a double click with
+// another button acts as a press. Errors pass to the caller, which guards each call.
+#include <QKeyEvent>
+#include <QPointF>
+
+#include "leddisplay/qt/ControlHost.h"
+
+namespace led::qt {
+
+class ControlInput {
+ public:
+  explicit ControlInput(ControlHost& host) : host_(host) {}
+
+  // True when a handler swallowed the key.
+  bool KeyPress(const QKeyEvent& event);
+  void KeyRelease(const QKeyEvent& event);
+  // Points in the view's pixels.
+  void MousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
+  void MouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPointF at);
+  // `inside`: the release lies over the view.
+  void MouseRelease(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at,
+                    bool inside);
+  void MouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
+
+ private:
+  ControlHost& host_;
+  bool afterDoubleClick_ = false;
+};
+
+}  // namespace led::qt
