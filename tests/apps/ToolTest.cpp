@@ -91,6 +91,12 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
       {"render --size 2000x2000 --scale 64 --save " + Path("x.json") + " -o " + Path("x.png"),
        "--scale 64"},
       {"render --size 100000x100000 -o " + Path("x.png"), "at most 32767 pixels on a side"},
+      // SVG and PDF: the format by extension or name, the PDF page limit, the folder.
+      {"render -o " + Path("x.svgz"), "error 5: Invalid procedure call or argument: the extension"},
+      {"render --format tiff -o " + Path("x.png"), "\"tiff\" is not a picture format"},
+      {"render --size 20000x10 --save " + Path("x.json") + " -o " + Path("x.pdf"),
+       "error 481: Invalid picture: " + Path("x.pdf") + ": size 20000 x 10 is not 1 to 19200"},
+      {"render -o " + Path("none/x.svg"), "error 75"},
       {"render", "--output"},
       {"frobnicate", "unknown subcommand 'frobnicate'; use one of render, script"},
       {"--frobnicate", "unknown option '--frobnicate'"},
@@ -101,8 +107,8 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
     EXPECT_EQ(outcome.code, 2) << c.arguments;
     EXPECT_TRUE(Says(outcome, c.message)) << c.arguments;
   }
-  EXPECT_FALSE(fs::exists(Path("x.png")));
-  EXPECT_FALSE(fs::exists(Path("x.json")));
+  // Nothing is left behind: no picture, no property file, no temporary file.
+  EXPECT_TRUE(fs::is_empty(folder_.Root()));
 }
 
 TEST_F(Tool, ScriptExitCodes) {
@@ -131,6 +137,17 @@ TEST_F(Tool, GalleryWritesOneSheetOfTwelveExamples) {
   EXPECT_EQ(std::distance(fs::directory_iterator(Path("new/folder")), fs::directory_iterator()), 1);
 }
 
+TEST_F(Tool, GalleryAsSvgIsTheSameSheetInShapes) {
+  const auto png = Path("g.png"), svg = Path("g.svg");
+  ASSERT_EQ(RunTool("gallery -o " + png).code, 0);
+  const auto outcome = RunTool("gallery -o " + svg);
+  ASSERT_EQ(outcome.code, 0) << outcome.output;
+  const auto sheet = led::platform::ReadPngFile(png);
+  EXPECT_TRUE(Says(led::test::CommandOutcome{0, led::test::ReadFileText(svg)},
+                   "width=\"" + std::to_string(sheet.width) + "px\" height=\"" +
+                       std::to_string(sheet.height) + "px\""));
+}
+
 TEST_F(Tool, GalleryNamesAFolderItCannotCreate) {
   led::test::WriteFileText(Path("file"), "not a folder");
   const auto outcome = RunTool("gallery -o " + Path("file/gallery.png"));
@@ -157,7 +174,13 @@ TEST_F(Tool, RenderWritesToStandardOutputDevicesAndNeverOverAFolder) {
   EXPECT_EQ(image.width, 40);
   EXPECT_EQ(image.height, 20);
 
+  const auto svg = RunTool("render --size 40x20 --format svg -o -");
+  ASSERT_EQ(svg.code, 0);
+  EXPECT_EQ(svg.output.rfind("<?xml", 0), 0u);
+  EXPECT_TRUE(Says(svg, "width=\"40px\" height=\"20px\""));
+
   EXPECT_EQ(RunTool("render -o /dev/null").code, 0);
+  EXPECT_EQ(RunTool("render -o /dev/null --format pdf").code, 0);
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
 
   fs::create_directory(Path("folder"));

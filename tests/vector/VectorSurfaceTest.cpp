@@ -104,7 +104,7 @@ TEST(VectorSurface, ABevelIsOnePolygonWithSlantedEnds) {
   ASSERT_EQ(drawing.shapes.size(), 2u);
   const auto& bar = std::get<Polygon>(drawing.shapes[1].kind);
   // Through the ends of the rows at their centre lines, carried on by half a row.
-  const std::vector<std::pair<double, double>> corners = {{1.5, 5}, {5.5, 9}, {17.5, 9}, {21.5, 5}};
+  const std::vector<std::pair<double, double>> corners = {{21.5, 5}, {17.5, 9}, {5.5, 9}, {1.5, 5}};
   ASSERT_EQ(bar.points.size(), corners.size());
   for (size_t i = 0; i < corners.size(); ++i) {
     EXPECT_EQ(bar.points[i].x, corners[i].first);

@@ -6,8 +6,8 @@
 /// rectangle when it has one.
 ///
 /// A shape is one of:
-/// - Polygon: a closed outline filled (non-zero rule) in one opaque colour. The lines the
-///   control draws arrive here merged (ShapeRecorder.h says how).
+/// - Polygon: a closed outline filled (non-zero rule) in one opaque colour, clockwise on
+///   the page. The lines the control draws arrive here merged (ShapeRecorder.h says how).
 /// - Gradient: a rectangle shaded linearly from colour `first` at point `from` to `last`
 ///   at point `to`, each held beyond its end; the points lie on the centres of the first
 ///   and last pixel columns (or rows), where the raster gradient has exactly those colours.

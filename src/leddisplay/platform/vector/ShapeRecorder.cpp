@@ -146,8 +146,12 @@ Polygon ShapeRecorder::PolygonOf(const Piece& p) {
   };
   Polygon polygon{{}, p.color};
   polygon.points.reserve(low.size() + high.size());
-  for (const Point& e : low) polygon.points.push_back(place(e));
-  for (auto e = high.rbegin(); e != high.rend(); ++e) polygon.points.push_back(place(*e));
+  // Clockwise on the page (y down), as every polygon here is, so that overlapping
+  // polygons filled as one path add up rather than cancel.
+  const std::vector<Point>& forward = rows ? high : low;
+  const std::vector<Point>& backward = rows ? low : high;
+  for (const Point& e : forward) polygon.points.push_back(place(e));
+  for (auto e = backward.rbegin(); e != backward.rend(); ++e) polygon.points.push_back(place(*e));
   return polygon;
 }
 

@@ -21,6 +21,7 @@ namespace led::platform {
 /// A raster surface recording its drawing as shapes.
 class VectorSurface : public RasterSurface {
  public:
+  /// A surface in RasterSurface's starting state, with no shapes yet.
   VectorSurface();
 
   /// The device-context calls for this surface's host (see above).
