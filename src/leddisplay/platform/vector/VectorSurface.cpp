@@ -91,10 +91,16 @@ void VectorSurface::Record(std::span<const host::LineCall> lines) {
     return PixelRect{Near(x0 - offset), Near(y0 - offset), Near(x1 - offset + pen),
                      Near(y1 - offset + pen)};
   };
+  // Colours are resolved when they change, as the raster surface resolves them.
+  core::OleColor asked = lines.front().color;
+  Pixel color = LinePixel(asked);
   for (const host::LineCall& l : lines) {
     std::array<int32_t, 4> ends;
     if (!(pixels ? PixelEnds(l, ends) : ScaledEnds(l, kx, ky, ends))) return;
-    const Pixel color = LinePixel(l.color);
+    if (l.color != asked) {
+      asked = l.color;
+      color = LinePixel(asked);
+    }
     const int64_t ax = ends[0], ay = ends[1], bx = ends[2], by = ends[3];
     if (ax == bx || ay == by) {  // straight: one rectangle of the pen's squares
       recorder_.AddRect(
