@@ -16,13 +16,20 @@ class VectorGdi : public host::Gdi {
   /// `surface` must outlive this object.
   explicit VectorGdi(VectorSurface& surface) : surface_(surface) {}
 
+  /// As GdiTable's.
+  ///@{
   int32_t CreateCompatibleDC(int32_t hdc) override;
   int32_t SelectObject(int32_t hdc, int32_t object) override;
+  int32_t DeleteDC(int32_t hdc) override;
+  ///@}
+  /// As GdiTable's, recorded on the surface when drawn on it.
+  ///@{
   int32_t BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, int32_t height,
                  int32_t hdcSrc, int32_t xSrc, int32_t ySrc, uint32_t rop) override;
-  int32_t DeleteDC(int32_t hdc) override;
   int32_t GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
                        std::span<const host::GradientMeshRect> mesh, uint32_t mode) override;
+  ///@}
+  /// The surface's system colour (RasterSurface::SystemColor).
   core::OleColor GetSysColor(int32_t index) override;
 
  private:

@@ -31,9 +31,12 @@ class VectorSurface : public RasterSurface {
   /// it, in pixels of the extent (as Compose() lays them out).
   Drawing Shapes();
 
+  /// Drawn as RasterSurface draws them, and recorded (see above).
+  ///@{
   void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
   void Lines(std::span<const host::LineCall> lines) override;
   void Cls() override;
+  ///@}
 
   /// What VectorGdi reports once the call has drawn on this surface's kept image.
   ///@{
