@@ -13,10 +13,20 @@ set(LEDDISPLAY_PUBLIC_HEADERS
   control/Dispatch.h control/LEDDisplay.h control/PropertyTable.h control/TypeLibrary.h
   platform/raster/Image.h platform/raster/PlacedLabel.h platform/raster/RasterSurface.h
   platform/raster/StdFont.h platform/raster/SystemColors.h
-  platform/text/TextLabel.h
+  platform/text/TextLabel.h platform/text/TextPlacement.h
   platform/io/BitmapPicture.h platform/io/MemoryPropertyBag.h platform/io/Png.h
   platform/io/PropertyFile.h
-  platform/form/Form.h platform/form/FormContainer.h platform/form/Recorder.h)
+  platform/form/Form.h platform/form/FormContainer.h platform/form/Recorder.h
+  platform/vector/Drawing.h platform/vector/ShapeRecorder.h platform/vector/VectorGdi.h
+  platform/vector/SnapshotFormat.h platform/vector/VectorSurface.h)
+if(TARGET led_platform_cairo)
+  list(APPEND LEDDISPLAY_PUBLIC_HEADERS platform/cairo/VectorFile.h platform/cairo/VectorForm.h)
+  set(LEDDISPLAY_HAS_CAIRO TRUE)
+  set(LEDDISPLAY_PC_CAIRO " cairo")
+else()
+  set(LEDDISPLAY_HAS_CAIRO FALSE)
+  set(LEDDISPLAY_PC_CAIRO "")
+endif()
 foreach(header ${LEDDISPLAY_PUBLIC_HEADERS})
   get_filename_component(dir ${header} DIRECTORY)
   install(FILES src/leddisplay/${header}

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "apps/leddisplay/RenderCommand.h"
+#include "apps/leddisplay/RenderVector.h"
 #include "leddisplay/platform/io/BitmapPicture.h"
 #include "leddisplay/platform/io/FileErrors.h"
+#include "leddisplay/platform/io/FileWrite.h"
 #include "leddisplay/platform/io/Png.h"
 #include "leddisplay/platform/text/FontRenderer.h"
 
@@ -119,14 +121,40 @@ void Blit(const platform::Image& from, platform::Image& to, int32_t left, int32_
       if (to.Contains(left + x, top + y)) to.at(left + x, top + y) = from.at(x, y);
 }
 
+// Where the tiles go: a sheet of kColumns columns, each tile under its title.
+struct Layout {
+  int32_t width = 0, height = 0;
+  int32_t cellWidth = 0;
+  std::vector<std::pair<int32_t, int32_t>> titles;  // each title's top-left
+};
+
+constexpr int32_t kColumns = 3, kScale = 2, kPad = 16, kTitle = 22;
+const platform::Pixel kSheetColor = platform::MakePixel(236, 236, 232);
+constexpr uint32_t kTitleColor = 0x202020;
+
+template <class Tile>
+Layout LayOut(const std::vector<Tile>& tiles) {
+  Layout layout;
+  int32_t cellHeight = 0;
+  for (const auto& t : tiles) {
+    layout.cellWidth = std::max(layout.cellWidth, t.width);
+    cellHeight = std::max(cellHeight, t.height);
+  }
+  const int32_t rows = (static_cast<int32_t>(tiles.size()) + kColumns - 1) / kColumns;
+  layout.width = kPad + kColumns * (layout.cellWidth + kPad);
+  layout.height = kPad + rows * (kTitle + cellHeight + kPad);
+  for (size_t i = 0; i < tiles.size(); ++i)
+    layout.titles.emplace_back(
+        kPad + static_cast<int32_t>(i % kColumns) * (layout.cellWidth + kPad),
+        kPad + static_cast<int32_t>(i / kColumns) * (kTitle + cellHeight + kPad));
+  return layout;
+}
+
 }  // namespace
 
-void WriteGallery(const std::string& output) {
-  constexpr int32_t kColumns = 3, kScale = 2, kPad = 16, kTitle = 22;
-  CreateParentFolder(output);
+std::vector<RenderOptions> GalleryOptions() {
   const host::PicturePtr picture = platform::BitmapPicture::FromImage(ContainerPicture(400, 200));
-
-  std::vector<platform::Image> tiles;
+  std::vector<RenderOptions> all;
   for (const auto& example : Examples()) {
     RenderOptions options;
     options.sets = example.sets;
@@ -137,27 +165,59 @@ void WriteGallery(const std::string& output) {
       options.left = 600;  // twips: 40 pixels into the picture
       options.top = 450;
     }
-    tiles.push_back(RenderImage(options));
+    all.push_back(std::move(options));
   }
-  int32_t cellWidth = 0, cellHeight = 0;
-  for (const auto& t : tiles) {
-    cellWidth = std::max(cellWidth, t.width);
-    cellHeight = std::max(cellHeight, t.height);
-  }
-  const int32_t rows = (static_cast<int32_t>(tiles.size()) + kColumns - 1) / kColumns;
-  platform::Image sheet(kPad + kColumns * (cellWidth + kPad),
-                        kPad + rows * (kTitle + cellHeight + kPad),
-                        platform::MakePixel(236, 236, 232));
+  return all;
+}
+
+namespace {
+
+platform::TextStyle TitleStyle() {
   platform::TextStyle style;
   style.points = 10;
+  return style;
+}
+
+void WritePngGallery(const std::string& output) {
+  std::vector<platform::Image> tiles;
+  for (const RenderOptions& options : GalleryOptions()) tiles.push_back(RenderImage(options));
+  const Layout layout = LayOut(tiles);
+  platform::Image sheet(layout.width, layout.height, kSheetColor);
   for (size_t i = 0; i < tiles.size(); ++i) {
-    const int32_t left = kPad + static_cast<int32_t>(i % kColumns) * (cellWidth + kPad);
-    const int32_t top = kPad + static_cast<int32_t>(i / kColumns) * (kTitle + cellHeight + kPad);
-    platform::FontRenderer::Instance().Draw(sheet, left, top, cellWidth, 0, style,
-                                            Examples()[i].title, 96.0, 0x202020);
+    const auto [left, top] = layout.titles[i];
+    platform::FontRenderer::Instance().Draw(sheet, left, top, layout.cellWidth, 0, TitleStyle(),
+                                            Examples()[i].title, 96.0, kTitleColor);
     Blit(tiles[i], sheet, left, top + kTitle);
   }
   platform::WritePngFile(output, sheet);
+}
+
+void WriteVectorGallery(const std::string& output, platform::SnapshotFormat format) {
+  std::vector<platform::Drawing> tiles;
+  for (const RenderOptions& options : GalleryOptions()) tiles.push_back(RenderDrawing(options));
+  const Layout layout = LayOut(tiles);
+  platform::Drawing sheet{layout.width, layout.height, {}};
+  sheet.shapes.push_back(
+      {platform::RectanglePolygon({0, 0, layout.width, layout.height}, kSheetColor), {}});
+  for (size_t i = 0; i < tiles.size(); ++i) {
+    const auto [left, top] = layout.titles[i];
+    platform::AppendText(
+        sheet,
+        platform::FontRenderer::Instance().Place(left, top, layout.cellWidth, 0, TitleStyle(),
+                                                 Examples()[i].title, 96.0),
+        kTitleColor);
+    platform::AppendMoved(sheet, tiles[i], left, top + kTitle);
+  }
+  platform::WriteWholeFile(output, EncodeDrawing(sheet, format, output));
+}
+
+}  // namespace
+
+void WriteGallery(const std::string& output) {
+  const platform::SnapshotFormat format = platform::SnapshotFormatOf(output);
+  CreateParentFolder(output);
+  if (format == platform::SnapshotFormat::kPng) return WritePngGallery(output);
+  WriteVectorGallery(output, format);
 }
 
 }  // namespace led::apps

@@ -2,11 +2,18 @@
 // `leddisplay gallery`: one labelled picture of a dozen configurations of the control,
 // for the README and the demo.
 #include <string>
+#include <vector>
+
+#include "apps/leddisplay/RenderCommand.h"
 
 namespace led::apps {
 
-// Writes the gallery PNG to `output`, creating its folder if missing; nothing else is
-// left behind. Errors as core::RuntimeError.
+// Writes the gallery to `output` as PNG, SVG or PDF by its extension (SnapshotFormatOf),
+// creating its folder if missing; nothing else is left behind. Errors as
+// core::RuntimeError.
 void WriteGallery(const std::string& output);
+// The render options of each example, in order: AutoSize first, twice the size, the
+// container picture where it shows one.
+std::vector<RenderOptions> GalleryOptions();
 
 }  // namespace led::apps

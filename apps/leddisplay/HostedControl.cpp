@@ -6,11 +6,12 @@
 
 namespace led::apps {
 
-HostedControl::HostedControl() : recorder_(form_.Host()), control_(recorder_.Host()) {
-  form_.Surface().SetWidth(kStartWidth);
-  form_.Surface().SetHeight(kStartHeight);
-  form_.OnResize([this] { control_.Resize(); });
-  form_.OnEvent([this](int32_t dispid, const std::string& name, std::span<host::EventArg> args) {
+HostedControl::HostedControl(std::unique_ptr<platform::Form> form)
+    : form_(std::move(form)), recorder_(form_->Host()), control_(recorder_.Host()) {
+  form_->Surface().SetWidth(kStartWidth);
+  form_->Surface().SetHeight(kStartHeight);
+  form_->OnResize([this] { control_.Resize(); });
+  form_->OnEvent([this](int32_t dispid, const std::string& name, std::span<host::EventArg> args) {
     if (handler_) handler_(dispid, name, args);
   });
 }
@@ -18,7 +19,7 @@ HostedControl::HostedControl() : recorder_(form_.Host()), control_(recorder_.Hos
 void HostedControl::SetZoom(double zoom) {
   // The twips per pixel first: the surface refuses every zoom the control would (and
   // those too small or large for a float), before anything changes.
-  form_.SetTwipsPerPixel(static_cast<float>(kTwipsPerPixel / zoom));
+  form_->SetTwipsPerPixel(static_cast<float>(kTwipsPerPixel / zoom));
   control_.SetZoom(zoom);
   control_.Resize();
 }

@@ -3,7 +3,9 @@
 // around the form's host, and an LEDDisplay on the recorded host, with the container's
 // resize notification delivered to the control. The control starts created but not
 // initialised, on an extent of 2595 x 945 twips (173 x 63 pixels at 15 twips per pixel).
+// The form is a plain Form unless the caller gives another (a VectorForm, to keep shapes).
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -18,9 +20,9 @@ class HostedControl {
   using EventHandler =
       std::function<void(int32_t dispid, const std::string& name, std::span<host::EventArg>)>;
 
-  HostedControl();
+  explicit HostedControl(std::unique_ptr<platform::Form> form = std::make_unique<platform::Form>());
 
-  platform::Form& Form() { return form_; }
+  platform::Form& Form() { return *form_; }
   platform::Recorder& Recorder() { return recorder_; }
   control::LEDDisplay& Control() { return control_; }
 
@@ -42,7 +44,7 @@ class HostedControl {
   static constexpr float kTwipsPerPixel = 15;  // at zoom 1
 
  private:
-  platform::Form form_;
+  std::unique_ptr<platform::Form> form_;
   platform::Recorder recorder_;
   control::LEDDisplay control_;
   EventHandler handler_;

@@ -6,10 +6,12 @@
 #include "apps/leddisplay/HostedControl.h"
 #include "apps/leddisplay/PropertyAccess.h"
 #include "apps/leddisplay/PropertyValue.h"
+#include "apps/leddisplay/RenderVector.h"
 #include "apps/leddisplay/ScriptValue.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/io/BitmapPicture.h"
 #include "leddisplay/platform/io/FileErrors.h"
+#include "leddisplay/platform/io/FileWrite.h"
 #include "leddisplay/platform/io/Png.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 
@@ -24,8 +26,7 @@ namespace {
 
 }  // namespace
 
-platform::Image RenderImage(const RenderOptions& options) {
-  HostedControl hosted;
+void PrepareRender(HostedControl& hosted, const RenderOptions& options, std::string& scaled) {
   hosted.Recorder().SetEnabled(false);
   if (options.scale != 1) hosted.SetZoom(options.scale);
   platform::Form& form = hosted.Form();
@@ -50,8 +51,7 @@ platform::Image RenderImage(const RenderOptions& options) {
     display.InitProperties();
   }
   // The size is in pixels at scale 1: in twips it is the same at every scale.
-  const std::string scaled =
-      options.scale != 1 ? " at --scale " + std::to_string(options.scale) : std::string();
+  scaled = options.scale != 1 ? " at --scale " + std::to_string(options.scale) : std::string();
   try {
     form.Surface().SetWidth(static_cast<float>(options.width) * HostedControl::kTwipsPerPixel);
     form.Surface().SetHeight(static_cast<float>(options.height) * HostedControl::kTwipsPerPixel);
@@ -73,6 +73,13 @@ platform::Image RenderImage(const RenderOptions& options) {
     }
   }
   display.Show();
+}
+
+platform::Image RenderImage(const RenderOptions& options) {
+  HostedControl hosted;
+  std::string scaled;
+  PrepareRender(hosted, options, scaled);
+  platform::Form& form = hosted.Form();
   // Refused before the picture is made and anything is saved: a PNG no reader takes.
   const int32_t wide = form.Surface().ExtentPixelsX(), high = form.Surface().ExtentPixelsY();
   if (wide > platform::kMaxPngSide || high > platform::kMaxPngSide)
@@ -88,12 +95,22 @@ platform::Image RenderImage(const RenderOptions& options) {
   return image;
 }
 
-void RunRender(const RenderOptions& options) {
-  const platform::Image image = RenderImage(options);
-  if (options.output != "-") return platform::WritePngFile(options.output, image);
-  const std::vector<uint8_t> png = platform::EncodePng(image, "standard output");
-  if (std::fwrite(png.data(), 1, png.size(), stdout) != png.size() || std::fflush(stdout) != 0)
+void WriteOutput(const std::string& output, std::span<const uint8_t> bytes) {
+  if (output != "-") return platform::WriteWholeFile(output, bytes);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+      std::fflush(stdout) != 0)
     throw platform::FileAccessError("standard output", "write failed", errno);
+}
+
+void RunRender(const RenderOptions& options) {
+  // The format first: an unknown one is refused before anything is drawn or saved.
+  const platform::SnapshotFormat format = options.format
+                                              ? platform::SnapshotFormatNamed(*options.format)
+                                              : platform::SnapshotFormatOf(options.output);
+  const std::string destination = options.output == "-" ? "standard output" : options.output;
+  if (format != platform::SnapshotFormat::kPng)
+    return WriteOutput(options.output, RenderVector(options, format, destination));
+  WriteOutput(options.output, platform::EncodePng(RenderImage(options), destination));
 }
 
 }  // namespace led::apps

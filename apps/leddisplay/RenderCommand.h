@@ -1,6 +1,8 @@
 #pragma once
-// `leddisplay render`: one control on a form, drawn and written as PNG.
+// `leddisplay render`: one control on a form, drawn and written as PNG, SVG or PDF.
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,11 +21,21 @@ struct RenderOptions {
   float left = 0, top = 0;                                // place in the container
   int32_t scale = 1;                                      // zoom of the geometry and fonts
   std::optional<std::string> save;                        // property file to write
-  std::string output;                                     // PNG to write, "-": stdout
+  std::string output;                                     // file to write, "-": stdout
+  std::optional<std::string> format;  // png, svg or pdf; else by the output's extension
 };
+
+class HostedControl;
+
+// Sets up the control on `hosted` as the options say and shows it; errors as for
+// RunRender. `scaled` becomes " at --scale N" for error messages (empty at scale 1).
+void PrepareRender(HostedControl& hosted, const RenderOptions& options, std::string& scaled);
 
 // The composed control, drawn at the scale; errors as for RunRender.
 platform::Image RenderImage(const RenderOptions& options);
+
+// Writes a picture's bytes to `output` as the safe file writes do; "-": standard output.
+void WriteOutput(const std::string& output, std::span<const uint8_t> bytes);
 
 // Renders and writes the output; throws core::RuntimeError or ParseError with a
 // message that names the property, value or file at fault.

@@ -1,4 +1,4 @@
-// leddisplay: renders a display to PNG, runs host scripts, lists the type library.
+// leddisplay: renders a display to PNG, SVG or PDF, runs host scripts, lists the type library.
 #include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
   led::apps::RenderOptions render;
   std::vector<std::string> sets;
   std::string size, place;
-  auto* renderCmd = app.add_subcommand("render", "Draw one control and write it as PNG");
+  auto* renderCmd =
+      app.add_subcommand("render", "Draw one control and write it as PNG, SVG or PDF");
   renderCmd->add_option("--load", render.load, "Read the control's properties from FILE");
   renderCmd->add_option(
       "--set", sets,
@@ -94,8 +95,12 @@ int main(int argc, char** argv) {
                    "AutoSize allowance kept; --size stays in pixels at scale 1")
       ->check(CLI::Range(1, 64));
   renderCmd->add_option("--save", render.save, "Write the control's properties to FILE");
-  renderCmd->add_option("-o,--output", render.output, "The PNG to write, or - for standard output")
+  renderCmd
+      ->add_option("-o,--output", render.output,
+                   "The file to write (.png, .svg or .pdf), or - for standard output")
       ->required();
+  renderCmd->add_option("--format", render.format,
+                        "png, svg or pdf (default: by the output's extension; PNG without one)");
 
   std::string scriptFile;
   auto* scriptCmd =
@@ -107,7 +112,8 @@ int main(int argc, char** argv) {
   std::string galleryOut = "out/gallery.png";
   auto* galleryCmd =
       app.add_subcommand("gallery", "Write a labelled picture of a dozen configurations");
-  galleryCmd->add_option("-o,--output", galleryOut, "The PNG to write (default out/gallery.png)");
+  galleryCmd->add_option("-o,--output", galleryOut,
+                         "The .png, .svg or .pdf to write (default out/gallery.png)");
 
   try {
     app.parse(argc, argv);

@@ -76,10 +76,11 @@ TEST_F(Tool, RenderSavesAPropertyFileThatLoadsBack) {
 }
 
 TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
-  const struct {
+  struct Case {
     std::string arguments;
     std::string message;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {"render --set Nonsense=1 -o " + Path("x.png"), "Nonsense"},
       {"render --set Digits=abc -o " + Path("x.png"), "Digits=abc"},
       {"render --set Digits=70000 -o " + Path("x.png"), "Overflow"},
@@ -91,18 +92,29 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
       {"render --size 2000x2000 --scale 64 --save " + Path("x.json") + " -o " + Path("x.png"),
        "--scale 64"},
       {"render --size 100000x100000 -o " + Path("x.png"), "at most 32767 pixels on a side"},
+      // The format by extension or by name.
+      {"render -o " + Path("x.svgz"), "error 5: Invalid procedure call or argument: the extension"},
+      {"render --format tiff -o " + Path("x.png"), "\"tiff\" is not a picture format"},
       {"render", "--output"},
       {"frobnicate", "unknown subcommand 'frobnicate'; use one of render, script"},
       {"--frobnicate", "unknown option '--frobnicate'"},
       {"", "a subcommand is required"},
   };
+  if (LED_TOOL_WRITES_VECTOR) {  // SVG and PDF: the PDF page limit, a missing folder
+    cases.push_back(
+        {"render --size 20000x10 --save " + Path("x.json") + " -o " + Path("x.pdf"),
+         "error 481: Invalid picture: " + Path("x.pdf") + ": size 20000 x 10 is not 1 to 19200"});
+    cases.push_back({"render -o " + Path("none/x.svg"), "error 75"});
+  } else {
+    cases.push_back({"render -o " + Path("x.svg"), "error 5: this leddisplay writes PNG only"});
+  }
   for (const auto& c : cases) {
     const auto outcome = RunTool(c.arguments);
     EXPECT_EQ(outcome.code, 2) << c.arguments;
     EXPECT_TRUE(Says(outcome, c.message)) << c.arguments;
   }
-  EXPECT_FALSE(fs::exists(Path("x.png")));
-  EXPECT_FALSE(fs::exists(Path("x.json")));
+  // Nothing is left behind: no picture, no property file, no temporary file.
+  EXPECT_TRUE(fs::is_empty(folder_.Root()));
 }
 
 TEST_F(Tool, ScriptExitCodes) {
@@ -131,6 +143,18 @@ TEST_F(Tool, GalleryWritesOneSheetOfTwelveExamples) {
   EXPECT_EQ(std::distance(fs::directory_iterator(Path("new/folder")), fs::directory_iterator()), 1);
 }
 
+TEST_F(Tool, GalleryAsSvgIsTheSameSheetInShapes) {
+  if (!LED_TOOL_WRITES_VECTOR) GTEST_SKIP() << "built without SVG and PDF";
+  const auto png = Path("g.png"), svg = Path("g.svg");
+  ASSERT_EQ(RunTool("gallery -o " + png).code, 0);
+  const auto outcome = RunTool("gallery -o " + svg);
+  ASSERT_EQ(outcome.code, 0) << outcome.output;
+  const auto sheet = led::platform::ReadPngFile(png);
+  EXPECT_TRUE(Says(led::test::CommandOutcome{0, led::test::ReadFileText(svg)},
+                   "width=\"" + std::to_string(sheet.width) + "px\" height=\"" +
+                       std::to_string(sheet.height) + "px\""));
+}
+
 TEST_F(Tool, GalleryNamesAFolderItCannotCreate) {
   led::test::WriteFileText(Path("file"), "not a folder");
   const auto outcome = RunTool("gallery -o " + Path("file/gallery.png"));
@@ -156,6 +180,14 @@ TEST_F(Tool, RenderWritesToStandardOutputDevicesAndNeverOverAFolder) {
   const auto image = led::platform::DecodePng(bytes, "standard output");
   EXPECT_EQ(image.width, 40);
   EXPECT_EQ(image.height, 20);
+
+  if (LED_TOOL_WRITES_VECTOR) {
+    const auto svg = RunTool("render --size 40x20 --format svg -o -");
+    ASSERT_EQ(svg.code, 0);
+    EXPECT_EQ(svg.output.rfind("<?xml", 0), 0u);
+    EXPECT_TRUE(Says(svg, "width=\"40px\" height=\"20px\""));
+    EXPECT_EQ(RunTool("render -o /dev/null --format pdf").code, 0);
+  }
 
   EXPECT_EQ(RunTool("render -o /dev/null").code, 0);
   EXPECT_TRUE(fs::is_character_file("/dev/null"));

@@ -18,6 +18,8 @@ declare -A allowed=(
   [platform/text]="platform/raster host core"
   [platform/io]="platform/raster host core"
   [platform/form]="platform/text platform/io platform/raster host core"
+  [platform/vector]="platform/text platform/raster host core"
+  [platform/cairo]="platform/vector platform/form platform/text platform/io platform/raster host core"
   [qt]="control model host core platform/raster platform/io"
   [quick]="qt control host core"
 )

@@ -7,12 +7,14 @@
 
 namespace led::platform {
 
-Form::Form()
-    : surface_(std::make_unique<RasterSurface>()),
+Form::Form() : Form(std::make_unique<RasterSurface>(), GdiTable::Instance()) {}
+
+Form::Form(std::unique_ptr<RasterSurface> surface, host::Gdi& gdi)
+    : surface_(std::move(surface)),
       lowerCaption_(std::make_unique<TextLabel>(*surface_, "Label1")),
       upperCaption_(std::make_unique<TextLabel>(*surface_, "Label2")),
-      host_(std::make_unique<host::Host>(host::Host{*surface_, *lowerCaption_, *upperCaption_,
-                                                    container_, GdiTable::Instance()})) {}
+      host_(std::make_unique<host::Host>(
+          host::Host{*surface_, *lowerCaption_, *upperCaption_, container_, gdi})) {}
 
 Form::~Form() = default;
 

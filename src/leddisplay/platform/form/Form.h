@@ -22,7 +22,7 @@ namespace led::platform {
 class Form {
  public:
   Form();
-  ~Form();
+  virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
@@ -52,6 +52,11 @@ class Form {
   Image Snapshot() const;
   /// Writes the snapshot as PNG, as WritePngFile does (errors 75 and 481 as it raises them).
   void WriteSnapshotPng(const std::string& path) const;
+
+ protected:
+  /// A form whose control draws on `surface` and through `gdi`, which must outlive the
+  /// form (a host of its own may keep it in its surface).
+  Form(std::unique_ptr<RasterSurface> surface, host::Gdi& gdi);
 
  private:
   std::unique_ptr<RasterSurface> surface_;

@@ -164,6 +164,19 @@ Image* GdiTable::TargetOf(int32_t hdc) {
   return bitmap->second.get();
 }
 
+PixelRect GdiTable::CopiedBlock(int32_t x, int32_t y, int32_t width, int32_t height, int32_t xSrc,
+                                int32_t ySrc, const Image& dest, const Image& src) {
+  // 64-bit, so that no offset overflows; block-relative until the end.
+  const int64_t left = std::max({int64_t{0}, -int64_t{x}, -int64_t{xSrc}});
+  const int64_t top = std::max({int64_t{0}, -int64_t{y}, -int64_t{ySrc}});
+  const int64_t right =
+      std::min({int64_t{width}, int64_t{dest.width} - x, int64_t{src.width} - xSrc});
+  const int64_t bottom =
+      std::min({int64_t{height}, int64_t{dest.height} - y, int64_t{src.height} - ySrc});
+  if (left >= right || top >= bottom) return {};
+  return {int32_t(x + left), int32_t(y + top), int32_t(x + right), int32_t(y + bottom)};
+}
+
 int32_t GdiTable::BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, int32_t height,
                          int32_t hdcSrc, int32_t xSrc, int32_t ySrc, uint32_t rop) {
   std::lock_guard lock(mutex_);
@@ -172,14 +185,11 @@ int32_t GdiTable::BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, i
   const Image* src = TargetOf(hdcSrc);
   if (!dest || !src) return 0;
 
-  // Clip the block so that both its destination and its source lie inside their images;
-  // 64-bit, so that no offset overflows.
-  int64_t left = 0, top = 0, right = width, bottom = height;  // block-relative
-  left = std::max({left, -int64_t{x}, -int64_t{xSrc}});
-  top = std::max({top, -int64_t{y}, -int64_t{ySrc}});
-  right = std::min({right, int64_t{dest->width} - x, int64_t{src->width} - xSrc});
-  bottom = std::min({bottom, int64_t{dest->height} - y, int64_t{src->height} - ySrc});
-  if (left >= right || top >= bottom) return 1;
+  const PixelRect copied = CopiedBlock(x, y, width, height, xSrc, ySrc, *dest, *src);
+  if (copied.left >= copied.right || copied.top >= copied.bottom) return 1;
+  // Block-relative bounds from here on.
+  const int64_t left = int64_t{copied.left} - x, right = int64_t{copied.right} - x;
+  const int64_t top = int64_t{copied.top} - y, bottom = int64_t{copied.bottom} - y;
 
   const size_t span = size_t(right - left);
   const auto copyRow = [&](const Pixel* from, int64_t row) {
@@ -204,6 +214,15 @@ int32_t GdiTable::BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, i
   return 1;
 }
 
+GdiTable::GradientRect GdiTable::OrderedGradient(const host::TriVertex& a, const host::TriVertex& b,
+                                                 bool horizontal) {
+  // The vertex nearer the origin along the shading axis gives the first colour.
+  const bool swap = horizontal ? b.x < a.x : b.y < a.y;
+  return {{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)},
+          swap ? b : a,
+          swap ? a : b};
+}
+
 int32_t GdiTable::GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
                                std::span<const host::GradientMeshRect> mesh, uint32_t mode) {
   std::lock_guard lock(mutex_);
@@ -215,12 +234,11 @@ int32_t GdiTable::GradientFill(int32_t hdc, std::span<const host::TriVertex> ver
 
   const bool horizontal = mode == host::kGradientFillRectH;
   for (const host::GradientMeshRect& rect : mesh) {
-    const host::TriVertex* a = &vertices[rect.upperLeft];
-    const host::TriVertex* b = &vertices[rect.lowerRight];
-    // The vertex nearer the origin along the shading axis gives the first colour.
-    if (horizontal ? b->x < a->x : b->y < a->y) std::swap(a, b);
-    const int64_t left = std::min(a->x, b->x), right = std::max(a->x, b->x);
-    const int64_t top = std::min(a->y, b->y), bottom = std::max(a->y, b->y);
+    const GradientRect g =
+        OrderedGradient(vertices[rect.upperLeft], vertices[rect.lowerRight], horizontal);
+    const host::TriVertex *a = &g.first, *b = &g.last;
+    const int64_t left = g.area.left, right = g.area.right;
+    const int64_t top = g.area.top, bottom = g.area.bottom;
     const int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(right, image->width);
     const int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(bottom, image->height);
     if (x0 >= x1 || y0 >= y1) continue;

@@ -42,6 +42,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/raster/Image.h"
@@ -54,6 +55,13 @@ namespace led::platform {
 inline constexpr int64_t kMaxInnerSide = 32767;
 inline constexpr int64_t kMaxInnerPixels = int64_t{64} * 1024 * 1024;
 ///@}
+
+/// One side of the border: a rectangle of the extent's pixels (it may be empty or reach
+/// outside the extent, which clips it) and its colour.
+struct BorderSide {
+  PixelRect rect;  ///< in pixels of the whole control
+  Pixel pixel;     ///< the colour, resolved
+};
 
 /// A host::Surface with no window of its own: it draws into a kept image by the rules
 /// in this file's description; a host that shows it paints Compose() onto its window.
@@ -76,6 +84,9 @@ class RasterSurface : public host::Surface {
   int32_t BorderThickness() const;
   /// The whole control: border plus inner image, extent-sized.
   Image Compose() const;
+  /// The border as Compose() draws it: its sides in drawing order (a later side covers
+  /// an earlier one where they meet); none without a border.
+  std::vector<BorderSide> BorderSides() const;
   /// The pixels a width or height set in twips would give (the rule above); what the
   /// setters refuse raises 380 here too.
   ///@{
@@ -113,11 +124,11 @@ class RasterSurface : public host::Surface {
   float ScaleX(float value, int16_t from, int16_t to) override;
   float ScaleY(float value, int16_t from, int16_t to) override;
 
-  /// A batch is drawn as its Line calls would draw it, without calling Line: both are
-  /// final, so they cannot disagree.
+  /// A batch is drawn as its Line calls would draw it. Line draws through
+  /// RasterSurface::Lines, so a surface that draws otherwise overrides both.
   ///@{
-  void Line(float x1, float y1, float x2, float y2, core::OleColor color) final;
-  void Lines(std::span<const host::LineCall> lines) final;
+  void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
+  void Lines(std::span<const host::LineCall> lines) override;
   ///@}
   void Cls() override;
   core::Boolean AutoRedraw() override { return autoRedraw_; }
@@ -147,12 +158,14 @@ class RasterSurface : public host::Surface {
   float TwipsPerPixelX() override { return twipsPerPixelX_; }
   float TwipsPerPixelY() override { return twipsPerPixelY_; }
 
- private:
-  /// Pixels per unit of a scale mode along one axis.
+ protected:
+  /// Pixels per unit of a scale mode along one axis; modes 0..8, others give 5.
   double PixelsPerUnit(int16_t mode, bool vertical) const;
-  int32_t ExtentFromTwips(float twips, float twipsPerPixel) const;
   /// The pixel a line of `color` paints: resolved, then mapped.
   Pixel LinePixel(core::OleColor color) const;
+
+ private:
+  int32_t ExtentFromTwips(float twips, float twipsPerPixel) const;
   void ApplyExtent(int32_t width, int32_t height);
   void ResizeInner();
   /// Takes a new appearance and border style together; refused (380) when either is out

@@ -60,6 +60,23 @@ struct LineLayout {
   FT_Pos width = 0;  // 26.6
 };
 
+// What a face at its current size gives every line: pixels.
+struct LineMetrics {
+  int32_t lineHeight;
+  int32_t ascent;
+  int32_t thickness;        // of underline and strikethrough
+  int32_t underlineOffset;  // below the baseline
+  int32_t strikeOffset;     // above the baseline
+};
+
+// The left end of a line `lineWidth` wide in a box at x, by alignment (0 left, 1 right,
+// 2 centre).
+int64_t LineLeft(int32_t x, int32_t boxWidth, int64_t lineWidth, int alignment) {
+  if (alignment == 1) return int64_t{x} + boxWidth - lineWidth;
+  if (alignment == 2) return int64_t{x} + (int64_t{boxWidth} - lineWidth) / 2;
+  return x;
+}
+
 // Whole pixels from 26.6, saturating: a long caption may be wider than 32-bit pixels.
 int32_t CeilPixels(FT_Pos v) {
   return static_cast<int32_t>(std::clamp<int64_t>((int64_t{v} + 63) >> 6, INT32_MIN, INT32_MAX));
@@ -177,6 +194,16 @@ struct FontRenderer::Impl {
     return resolved.Insert(key, r);
   }
 
+  // The em size in 26.6 pixels. Sizes are given in 26.6 pixels at 72 dpi, so that a
+  // fractional resolution works.
+  static FT_F26Dot6 CharSize(const TextStyle& style, double dpi) {
+    const double pixels = style.points * (dpi > 0 && std::isfinite(dpi) ? dpi : 96.0) / 72.0;
+    if (!(pixels > 0 && pixels <= kMaxPixelSize))
+      throw core::RuntimeError(core::kInvalidPropertyValue,
+                               "Invalid property value: font size out of range at this resolution");
+    return std::max<FT_F26Dot6>(1, static_cast<FT_F26Dot6>(std::lround(pixels * 64.0)));
+  }
+
   Face Open(const TextStyle& style, double dpi) {
     const Resolved r = Resolve(style.family, style.bold, style.italic);
     const std::string key = r.file + "#" + std::to_string(r.index);
@@ -189,12 +216,7 @@ struct FontRenderer::Impl {
                                  "Invalid property value: font file \"" + r.file + "\" unreadable");
       faces.Insert(key, FacePtr(face, FT_Done_Face));
     }
-    const double pixels = style.points * (dpi > 0 && std::isfinite(dpi) ? dpi : 96.0) / 72.0;
-    if (!(pixels > 0 && pixels <= kMaxPixelSize))
-      throw core::RuntimeError(core::kInvalidPropertyValue,
-                               "Invalid property value: font size out of range at this resolution");
-    // Sizes are given in 26.6 pixels at 72 dpi, so that a fractional resolution works.
-    const auto size = std::max<FT_F26Dot6>(1, static_cast<FT_F26Dot6>(std::lround(pixels * 64.0)));
+    const FT_F26Dot6 size = CharSize(style, dpi);
     if (FT_Set_Char_Size(face, 0, size, 72, 72) != 0)
       throw core::RuntimeError(core::kInvalidPropertyValue,
                                "Invalid property value: font size not available");
@@ -213,6 +235,26 @@ struct FontRenderer::Impl {
     if (FT_Load_Glyph(f.face, index, FT_LOAD_DEFAULT) != 0) return false;
     if (f.synthBold) FT_GlyphSlot_Embolden(f.face->glyph);
     return true;
+  }
+
+  LineMetrics Metrics(const Face& f) {
+    const FT_Size_Metrics& metrics = f.face->size->metrics;
+    LineMetrics m{};
+    m.lineHeight = CeilPixels(metrics.height);
+    m.ascent = CeilPixels(metrics.ascender);
+    m.thickness = std::max<int32_t>(
+        1, static_cast<int32_t>(
+               std::lround(FT_MulFix(f.face->underline_thickness, metrics.y_scale) / 64.0)));
+    m.underlineOffset = std::max<int32_t>(
+        1, static_cast<int32_t>(
+               std::lround(-FT_MulFix(f.face->underline_position, metrics.y_scale) / 64.0)));
+    m.strikeOffset = m.ascent * 3 / 10;
+    if (const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(f.face, FT_SFNT_OS2));
+        os2 && os2->yStrikeoutPosition > 0) {
+      m.strikeOffset = static_cast<int32_t>(
+          std::lround(FT_MulFix(os2->yStrikeoutPosition, metrics.y_scale) / 64.0));
+    }
+    return m;
   }
 
   LineLayout Layout(const Face& f, const std::u32string& line) {
@@ -328,20 +370,8 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
   std::lock_guard lock(impl_->mutex);
   const auto face = impl_->Open(style, dpi);
   const FT_Size_Metrics& metrics = face.face->size->metrics;
-  const int32_t lineHeight = CeilPixels(metrics.height);
-  const int32_t ascent = CeilPixels(metrics.ascender);
-  const int32_t thickness = std::max<int32_t>(
-      1, static_cast<int32_t>(
-             std::lround(FT_MulFix(face.face->underline_thickness, metrics.y_scale) / 64.0)));
-  const int32_t underlineOffset = std::max<int32_t>(
-      1, static_cast<int32_t>(
-             std::lround(-FT_MulFix(face.face->underline_position, metrics.y_scale) / 64.0)));
-  int32_t strikeOffset = ascent * 3 / 10;
-  if (const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face.face, FT_SFNT_OS2));
-      os2 && os2->yStrikeoutPosition > 0) {
-    strikeOffset = static_cast<int32_t>(
-        std::lround(FT_MulFix(os2->yStrikeoutPosition, metrics.y_scale) / 64.0));
-  }
+  const LineMetrics m = impl_->Metrics(face);
+  const int32_t lineHeight = m.lineHeight;
   // How far a glyph's ink can reach from its pen position: the font's bounding box, plus
   // one em for what synthetic bold and slant add.
   const int64_t em = metrics.x_ppem;
@@ -357,10 +387,8 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
     if (top + 2 * int64_t{lineHeight} < area.top) continue;
     const LineLayout layout = impl_->Layout(face, lines[n]);
     const int64_t lineWidth = CeilPixels(layout.width);
-    int64_t left = x;
-    if (alignment == 1) left = int64_t{x} + boxWidth - lineWidth;
-    if (alignment == 2) left = int64_t{x} + (int64_t{boxWidth} - lineWidth) / 2;
-    const int64_t baseline = top + ascent;
+    const int64_t left = LineLeft(x, boxWidth, lineWidth, alignment);
+    const int64_t baseline = top + m.ascent;
 
     for (const Glyph& g : layout.glyphs) {
       const int64_t pen = left + ((int64_t{g.x} + 32) >> 6);
@@ -373,10 +401,45 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
       BlendBitmap(image, area, bm, pen + slot->bitmap_left, baseline - slot->bitmap_top, ink);
     }
     if (style.underline)
-      FillRows(image, area, left, left + lineWidth, baseline + underlineOffset, thickness, ink);
+      FillRows(image, area, left, left + lineWidth, baseline + m.underlineOffset, m.thickness, ink);
     if (style.strikethrough)
-      FillRows(image, area, left, left + lineWidth, baseline - strikeOffset, thickness, ink);
+      FillRows(image, area, left, left + lineWidth, baseline - m.strikeOffset, m.thickness, ink);
   }
+}
+
+TextPlacement FontRenderer::Place(int32_t x, int32_t y, int32_t boxWidth, int alignment,
+                                  const TextStyle& style, const std::string& text, double dpi) {
+  std::lock_guard lock(impl_->mutex);
+  const auto face = impl_->Open(style, dpi);
+  const Impl::Resolved resolved = impl_->Resolve(style.family, style.bold, style.italic);
+  TextPlacement placed;
+  placed.fontFile = resolved.file;
+  placed.faceIndex = resolved.index;
+  placed.family = resolved.family;
+  placed.pixelSize = static_cast<double>(impl_->CharSize(style, dpi)) / 64.0;
+  placed.emboldened = face.synthBold;
+  placed.slanted = face.synthItalic;
+  const LineMetrics m = impl_->Metrics(face);
+  const auto lines = SplitLines(text);
+  for (size_t n = 0; n < lines.size(); ++n) {
+    const int64_t top = int64_t{y} + static_cast<int64_t>(n) * m.lineHeight;
+    const LineLayout layout = impl_->Layout(face, lines[n]);
+    const int64_t lineWidth = CeilPixels(layout.width);
+    const int64_t left = LineLeft(x, boxWidth, lineWidth, alignment);
+    PlacedLine line{lines[n], top + m.ascent, {}};
+    for (const Glyph& g : layout.glyphs) line.glyphs.push_back({g.index, left + ((g.x + 32) >> 6)});
+    const auto bar = [&](int64_t barTop) {
+      placed.bars.push_back(
+          {int32_t(std::clamp<int64_t>(left, INT32_MIN, INT32_MAX)),
+           int32_t(std::clamp<int64_t>(barTop, INT32_MIN, INT32_MAX)),
+           int32_t(std::clamp<int64_t>(left + lineWidth, INT32_MIN, INT32_MAX)),
+           int32_t(std::clamp<int64_t>(barTop + m.thickness, INT32_MIN, INT32_MAX))});
+    };
+    if (style.underline && lineWidth > 0) bar(line.baseline + m.underlineOffset);
+    if (style.strikethrough && lineWidth > 0) bar(line.baseline - m.strikeOffset);
+    placed.lines.push_back(std::move(line));
+  }
+  return placed;
 }
 
 }  // namespace led::platform

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "leddisplay/platform/raster/Image.h"
+#include "leddisplay/platform/text/TextPlacement.h"
 
 namespace led::platform {
 
@@ -49,6 +50,9 @@ class FontRenderer {
   void Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, int alignment,
             const TextStyle& style, const std::string& text, double dpi, uint32_t rgb,
             const PixelRect& clip = kAnywhere);
+  // The same text laid out as Draw draws it at (x, y): fonts, glyph positions and bars.
+  TextPlacement Place(int32_t x, int32_t y, int32_t boxWidth, int alignment, const TextStyle& style,
+                      const std::string& text, double dpi);
 
  private:
   FontRenderer();

@@ -39,12 +39,28 @@ int32_t TextLabel::PixelHeight() {
   return FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).height;
 }
 
-void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip) {
+bool TextLabel::TopLeft(int32_t originX, int32_t originY, int64_t& x, int64_t& y) const {
   // Places far outside any image are skipped rather than overflowing the arithmetic.
   constexpr float kFar = 1.0e9f;
-  if (std::fabs(leftPx_) > kFar || std::fabs(topPx_) > kFar) return;
-  const auto x = static_cast<int64_t>(std::nearbyint(leftPx_)) + originX;
-  const auto y = static_cast<int64_t>(std::nearbyint(topPx_)) + originY;
+  if (std::fabs(leftPx_) > kFar || std::fabs(topPx_) > kFar) return false;
+  x = static_cast<int64_t>(std::nearbyint(leftPx_)) + originX;
+  y = static_cast<int64_t>(std::nearbyint(topPx_)) + originY;
+  return true;
+}
+
+TextPlacement TextLabel::Place(int32_t originX, int32_t originY) {
+  int64_t x = 0, y = 0;
+  if (!TopLeft(originX, originY, x, y)) return {};
+  const TextStyle style = StyleOf(*font_);
+  const double dpi = Dpi();
+  const TextSize size = FontRenderer::Instance().Measure(style, caption_, dpi);
+  return FontRenderer::Instance().Place(static_cast<int32_t>(x), static_cast<int32_t>(y),
+                                        size.width, alignment_, style, caption_, dpi);
+}
+
+void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip) {
+  int64_t x = 0, y = 0;
+  if (!TopLeft(originX, originY, x, y)) return;
   const TextStyle style = StyleOf(*font_);
   const double dpi = Dpi();
   const TextSize size = FontRenderer::Instance().Measure(style, caption_, dpi);

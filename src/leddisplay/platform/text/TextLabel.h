@@ -10,6 +10,7 @@
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/raster/Image.h"
 #include "leddisplay/platform/raster/PlacedLabel.h"
+#include "leddisplay/platform/text/TextPlacement.h"
 
 namespace led::platform {
 
@@ -28,9 +29,14 @@ class TextLabel : public PlacedLabel {
   /// Draws the text, anti-aliased in ForeColor (system colours resolved), at its place
   /// (rounded to whole pixels) plus the origin offset; clipped to the image and `clip`.
   void DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip = kAnywhere);
+  /// The text as DrawOnto draws it with the same origin, laid out in pixels of that
+  /// image (no lines when the place is beyond 32-bit pixels); drawn in ForeColor.
+  TextPlacement Place(int32_t originX, int32_t originY);
 
  private:
   double Dpi();
+  /// The text's top-left in pixels for an origin; false when too far to draw.
+  bool TopLeft(int32_t originX, int32_t originY, int64_t& x, int64_t& y) const;
 };
 
 }  // namespace led::platform

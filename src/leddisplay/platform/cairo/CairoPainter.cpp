@@ -1,0 +1,201 @@
+// PaintDrawing: clips, polygons, gradients, pictures, text runs and their fonts.
+#include "leddisplay/platform/cairo/CairoPainter.h"
+
+#include <cairo-ft.h>
+#include <fontconfig/fontconfig.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+namespace led::platform {
+
+namespace {
+
+void SetColor(cairo_t* cr, Pixel p) {
+  cairo_set_source_rgb(cr, ((p >> 16) & 0xFF) / 255.0, ((p >> 8) & 0xFF) / 255.0,
+                       (p & 0xFF) / 255.0);
+}
+
+void AddColorStop(cairo_pattern_t* pattern, double offset, Pixel p) {
+  cairo_pattern_add_color_stop_rgb(pattern, offset, ((p >> 16) & 0xFF) / 255.0,
+                                   ((p >> 8) & 0xFF) / 255.0, (p & 0xFF) / 255.0);
+}
+
+void AddPolygonPath(cairo_t* cr, const Polygon& polygon) {
+  if (polygon.points.empty()) return;
+  cairo_move_to(cr, polygon.points[0].x, polygon.points[0].y);
+  for (size_t i = 1; i < polygon.points.size(); ++i)
+    cairo_line_to(cr, polygon.points[i].x, polygon.points[i].y);
+  cairo_close_path(cr);
+}
+
+void PaintGradient(cairo_t* cr, const Gradient& g) {
+  cairo_pattern_t* pattern = cairo_pattern_create_linear(g.from.x, g.from.y, g.to.x, g.to.y);
+  AddColorStop(pattern, 0.0, g.first);
+  AddColorStop(pattern, 1.0, g.last);
+  cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+  cairo_set_source(cr, pattern);
+  cairo_rectangle(cr, g.area.left, g.area.top, g.area.right - g.area.left,
+                  g.area.bottom - g.area.top);
+  cairo_fill(cr);
+  cairo_pattern_destroy(pattern);
+}
+
+// The image in Cairo's premultiplied pixels; without alpha when every pixel is opaque.
+cairo_surface_t* ImageSurface(const Image& image) {
+  bool opaque = true;
+  for (Pixel p : image.pixels) opaque = opaque && (p >> 24) == 0xFF;
+  cairo_surface_t* surface = cairo_image_surface_create(
+      opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, image.width, image.height);
+  if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) return surface;
+  cairo_surface_flush(surface);
+  unsigned char* data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  for (int32_t y = 0; y < image.height; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(data + size_t(y) * size_t(stride));
+    for (int32_t x = 0; x < image.width; ++x) {
+      const Pixel p = image.at(x, y);
+      const uint32_t a = p >> 24;
+      const auto scaled = [&](int shift) {
+        return ((((p >> shift) & 0xFF) * a + 127) / 255) << shift;
+      };
+      row[x] = a == 0xFF ? p : (a << 24) | scaled(16) | scaled(8) | scaled(0);
+    }
+  }
+  cairo_surface_mark_dirty(surface);
+  return surface;
+}
+
+void PaintPicture(cairo_t* cr, const Picture& picture) {
+  cairo_surface_t* image = ImageSurface(picture.image);
+  cairo_set_source_surface(cr, image, picture.left, picture.top);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+  cairo_rectangle(cr, picture.left, picture.top, picture.image.width, picture.image.height);
+  cairo_fill(cr);
+  cairo_surface_destroy(image);
+}
+
+// The UTF-8 bytes of one code point.
+std::string Utf8(char32_t c) {
+  std::string s;
+  if (c < 0x80) {
+    s += char(c);
+  } else if (c < 0x800) {
+    s += char(0xC0 | (c >> 6));
+    s += char(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    s += char(0xE0 | (c >> 12));
+    s += char(0x80 | ((c >> 6) & 0x3F));
+    s += char(0x80 | (c & 0x3F));
+  } else {
+    s += char(0xF0 | (c >> 18));
+    s += char(0x80 | ((c >> 12) & 0x3F));
+    s += char(0x80 | ((c >> 6) & 0x3F));
+    s += char(0x80 | (c & 0x3F));
+  }
+  return s;
+}
+
+// Cairo's FreeType faces of the font files a drawing uses, made once a drawing.
+class Faces {
+ public:
+  Faces() = default;
+  Faces(const Faces&) = delete;
+  Faces& operator=(const Faces&) = delete;
+  ~Faces() {
+    for (auto& [key, face] : faces_) cairo_font_face_destroy(face);
+  }
+
+  cairo_font_face_t* Of(const TextRun& run) {
+    const auto key = std::tuple(run.fontFile, run.faceIndex, run.emboldened, run.slanted);
+    if (const auto it = faces_.find(key); it != faces_.end()) return it->second;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FILE, reinterpret_cast<const FcChar8*>(run.fontFile.c_str()));
+    FcPatternAddInteger(pattern, FC_INDEX, run.faceIndex);
+    cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(pattern);
+    FcPatternDestroy(pattern);
+    unsigned int synthesize = 0;
+    if (run.emboldened) synthesize |= CAIRO_FT_SYNTHESIZE_BOLD;
+    if (run.slanted) synthesize |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
+    if (synthesize != 0) cairo_ft_font_face_set_synthesize(face, synthesize);
+    faces_.emplace(key, face);
+    return face;
+  }
+
+ private:
+  std::map<std::tuple<std::string, int32_t, bool, bool>, cairo_font_face_t*> faces_;
+};
+
+void PaintText(cairo_t* cr, Faces& faces, const TextRun& run) {
+  cairo_set_font_face(cr, faces.Of(run));
+  cairo_set_font_size(cr, run.pixelSize);
+  SetColor(cr, run.color);
+  std::string text;
+  std::vector<cairo_glyph_t> glyphs;
+  std::vector<cairo_text_cluster_t> clusters;
+  for (size_t i = 0; i < run.line.glyphs.size(); ++i) {
+    const PlacedGlyph& g = run.line.glyphs[i];
+    glyphs.push_back({g.index, double(g.x), double(run.line.baseline)});
+    const std::string bytes = i < run.line.text.size() ? Utf8(run.line.text[i]) : std::string();
+    text += bytes;
+    clusters.push_back({int(bytes.size()), 1});
+  }
+  cairo_show_text_glyphs(cr, text.data(), int(text.size()), glyphs.data(), int(glyphs.size()),
+                         clusters.data(), int(clusters.size()), cairo_text_cluster_flags_t(0));
+}
+
+bool SameClip(const std::optional<PixelRect>& a, const std::optional<PixelRect>& b) {
+  if (!a || !b) return !a && !b;
+  return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
+}
+
+}  // namespace
+
+void PaintDrawing(cairo_t* cr, const Drawing& drawing) {
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr, options);
+  cairo_font_options_destroy(options);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+
+  Faces faces;
+  std::optional<PixelRect> clip;
+  const auto& shapes = drawing.shapes;
+  for (size_t i = 0; i < shapes.size(); ++i) {
+    const Shape& shape = shapes[i];
+    if (!SameClip(clip, shape.clip)) {
+      if (clip) cairo_restore(cr);
+      clip = shape.clip;
+      if (clip) {
+        cairo_save(cr);
+        cairo_rectangle(cr, clip->left, clip->top, clip->right - clip->left,
+                        clip->bottom - clip->top);
+        cairo_clip(cr);
+      }
+    }
+    if (const auto* polygon = std::get_if<Polygon>(&shape.kind)) {
+      // The polygons after it of its colour and clip go into the same path.
+      AddPolygonPath(cr, *polygon);
+      while (i + 1 < shapes.size() && SameClip(shapes[i + 1].clip, shape.clip)) {
+        const auto* next = std::get_if<Polygon>(&shapes[i + 1].kind);
+        if (!next || next->color != polygon->color) break;
+        AddPolygonPath(cr, *next);
+        ++i;
+      }
+      SetColor(cr, polygon->color);
+      cairo_fill(cr);
+    } else if (const auto* gradient = std::get_if<Gradient>(&shape.kind)) {
+      PaintGradient(cr, *gradient);
+    } else if (const auto* picture = std::get_if<Picture>(&shape.kind)) {
+      PaintPicture(cr, *picture);
+    } else if (const auto* run = std::get_if<TextRun>(&shape.kind)) {
+      PaintText(cr, faces, *run);
+    }
+  }
+  if (clip) cairo_restore(cr);
+}
+
+}  // namespace led::platform

@@ -1,0 +1,92 @@
+// EncodeVector (Cairo's SVG and PDF surfaces writing into memory) and the files.
+#include "leddisplay/platform/cairo/VectorFile.h"
+
+#include <cairo-pdf.h>
+#include <cairo-svg.h>
+#include <cairo.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <ostream>
+
+#include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/cairo/CairoPainter.h"
+#include "leddisplay/platform/io/FileErrors.h"
+#include "leddisplay/platform/io/FileWrite.h"
+
+namespace led::platform {
+
+namespace {
+
+// Points in one unit: a CSS pixel, 1/96 inch.
+constexpr double kPointsPerUnit = 0.75;
+
+[[noreturn]] void ThrowInvalid(const std::string& destination, const std::string& problem) {
+  throw core::RuntimeError(core::kInvalidPicture,
+                           core::RuntimeError::StandardDescription(core::kInvalidPicture) + ": " +
+                               destination + ": " + problem);
+}
+
+cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length) {
+  try {
+    auto* bytes = static_cast<std::vector<uint8_t>*>(closure);
+    bytes->insert(bytes->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+  } catch (...) {
+    return CAIRO_STATUS_WRITE_ERROR;
+  }
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
+                                  const std::string& destination) {
+  if (format == SnapshotFormat::kPng)
+    throw core::RuntimeError(core::kInvalidCall, "EncodeVector: PNG is not a vector format");
+  const bool pdf = format == SnapshotFormat::kPdf;
+  const int32_t limit = pdf ? kMaxPdfSide : INT32_MAX;
+  if (drawing.width < 1 || drawing.height < 1 || drawing.width > limit || drawing.height > limit)
+    ThrowInvalid(destination, "size " + std::to_string(drawing.width) + " x " +
+                                  std::to_string(drawing.height) + " is not 1 to " +
+                                  (pdf ? std::to_string(kMaxPdfSide) + " pixels on a side (" +
+                                             std::to_string(int(kMaxPdfSide * kPointsPerUnit)) +
+                                             " points, the largest PDF page)"
+                                       : std::string("any number of pixels on a side")));
+  std::vector<uint8_t> bytes;
+  cairo_surface_t* surface =
+      pdf ? cairo_pdf_surface_create_for_stream(Append, &bytes, drawing.width * kPointsPerUnit,
+                                                drawing.height * kPointsPerUnit)
+          : cairo_svg_surface_create_for_stream(Append, &bytes, drawing.width, drawing.height);
+  if (pdf) {
+    cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "leddisplay");
+  } else {
+    cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);
+  }
+  cairo_t* cr = cairo_create(surface);
+  if (pdf) cairo_scale(cr, kPointsPerUnit, kPointsPerUnit);
+  PaintDrawing(cr, drawing);
+  cairo_status_t status = cairo_status(cr);
+  cairo_destroy(cr);
+  cairo_surface_finish(surface);
+  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
+  cairo_surface_destroy(surface);
+  if (status != CAIRO_STATUS_SUCCESS) ThrowInvalid(destination, cairo_status_to_string(status));
+  return bytes;
+}
+
+void WriteVectorFile(const std::string& path, const Drawing& drawing, SnapshotFormat format) {
+  const std::vector<uint8_t> bytes = EncodeVector(drawing, format, path);
+  if (path != "-") return WriteWholeFile(path, bytes);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+      std::fflush(stdout) != 0)
+    throw FileAccessError("standard output", "write failed", errno);
+}
+
+void WriteVector(std::ostream& out, const Drawing& drawing, SnapshotFormat format) {
+  const std::vector<uint8_t> bytes = EncodeVector(drawing, format, "stream");
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  out.flush();
+  if (!out) throw FileAccessError("stream", "write failed");
+}
+
+}  // namespace led::platform

@@ -1,0 +1,205 @@
+// SVG and PDF as their readers see them. Each of the gallery's configurations is drawn
+// at scale 1 as PNG and as shapes; the SVG is rasterized by librsvg (rsvg-convert, its
+// shapes asked for crisp edges) and the PDF by Poppler (pdftocairo and pdftoppm at 96
+// dots an inch, anti-aliasing off), one pixel a unit, and compared with the PNG.
+// Metric: a pixel is equal when no channel differs by more than 2 (rasterizers round a
+// gradient's steps their own way). Outside the caption boxes (each text run's line:
+// from an em above its baseline to half an em below, an em beyond its first and last
+// glyph) at least 99% of the pixels are equal, and every pixel that is not lies on a
+// shape's edge: a pixel of the PNG with an unequal neighbour among its eight. pdftoppm
+// is held to the edges alone: without anti-aliasing it fills every pixel a shape
+// touches, so each right and bottom edge lies a pixel further out. On failure
+// the mismatch picture (the PNG dimmed, unequal edge pixels yellow, others red) is
+// written to the current folder, named in the failure.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "apps/leddisplay/Gallery.h"
+#include "apps/leddisplay/RenderCommand.h"
+#include "apps/leddisplay/RenderVector.h"
+#include "leddisplay/platform/cairo/VectorFile.h"
+#include "leddisplay/platform/io/Png.h"
+#include "support/FileContents.h"
+#include "support/RunCommand.h"
+#include "support/ScratchFolder.h"
+
+namespace led::platform {
+namespace {
+
+using apps::RenderOptions;
+
+constexpr int kTolerance = 2;
+
+bool Equal(Pixel a, Pixel b) {
+  for (int shift = 0; shift < 24; shift += 8)
+    if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > kTolerance) return false;
+  return true;
+}
+
+bool OnEdge(const Image& image, int32_t x, int32_t y) {
+  for (int32_t dy = -1; dy <= 1; ++dy)
+    for (int32_t dx = -1; dx <= 1; ++dx)
+      if (image.Contains(x + dx, y + dy) && !Equal(image.at(x + dx, y + dy), image.at(x, y)))
+        return true;
+  return false;
+}
+
+bool InCaption(const Drawing& drawing, int32_t x, int32_t y) {
+  for (const Shape& shape : drawing.shapes) {
+    const auto* run = std::get_if<TextRun>(&shape.kind);
+    if (!run || run->line.glyphs.empty()) continue;
+    const double em = run->pixelSize;
+    if (y + 1 > run->line.baseline - em && y < run->line.baseline + em / 2 &&
+        x + 1 > run->line.glyphs.front().x - em && x < run->line.glyphs.back().x + em)
+      return true;
+  }
+  return false;
+}
+
+// Empty when the rasterized picture matches the PNG by the metric above; else what is wrong.
+std::string Mismatch(const Image& png, const Image& raster, const Drawing& drawing,
+                     const std::string& name, int minimumEqualPercent = 99) {
+  if (raster.width != png.width || raster.height != png.height)
+    return "size " + std::to_string(raster.width) + " x " + std::to_string(raster.height) +
+           ", the PNG's " + std::to_string(png.width) + " x " + std::to_string(png.height);
+  Image picture(png.width, png.height);
+  int64_t compared = 0, equal = 0, offEdge = 0;
+  for (int32_t y = 0; y < png.height; ++y)
+    for (int32_t x = 0; x < png.width; ++x) {
+      const Pixel p = png.at(x, y);
+      picture.at(x, y) = 0xFF000000u | ((p >> 1) & 0x7F7F7F);
+      if (InCaption(drawing, x, y)) continue;
+      ++compared;
+      if (Equal(raster.at(x, y), p)) {
+        ++equal;
+        continue;
+      }
+      const bool edge = OnEdge(png, x, y);
+      offEdge += !edge;
+      picture.at(x, y) = edge ? MakePixel(255, 255, 0) : MakePixel(255, 0, 0);
+    }
+  if (offEdge == 0 && equal * 100 >= compared * minimumEqualPercent) return "";
+  const std::string file = "vector-mismatch-" + name + ".png";
+  WritePngFile(file, picture);
+  return std::to_string(compared - equal) + " of " + std::to_string(compared) +
+         " pixels unequal, " + std::to_string(offEdge) + " of them off the edges; see " + file;
+}
+
+class VectorOutput : public ::testing::Test {
+ protected:
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
+
+  enum Reader { kRsvg, kPdfCairo, kPdfSplash };
+
+  // The drawing rasterized by a reader at one pixel a unit without anti-aliasing.
+  Image Rasterize(const Drawing& drawing, Reader reader, const std::string& name) {
+    const bool svg = reader == kRsvg;
+    std::vector<uint8_t> bytes =
+        EncodeVector(drawing, svg ? SnapshotFormat::kSvg : SnapshotFormat::kPdf);
+    const std::string out = Path(name + ".png"), pdf = Path(name + ".pdf");
+    std::string line;
+    if (svg) {
+      std::string text(bytes.begin(), bytes.end());
+      text.replace(text.find("<svg "), 5, "<svg shape-rendering=\"crispEdges\" ");
+      test::WriteFileText(Path(name + ".svg"), text);
+      line = "rsvg-convert -o " + out + " " + Path(name + ".svg");
+    } else {
+      test::WriteFileBytes(pdf, bytes);
+      line = reader == kPdfCairo ? "pdftocairo -r 96 -antialias none -png -singlefile " + pdf
+                                 : "pdftoppm -r 96 -aa no -aaVector no -png -singlefile " + pdf;
+      line += " " + Path(name);
+    }
+    const auto outcome = test::RunCommand(line + " 2>&1");
+    EXPECT_EQ(outcome.code, 0) << line << '\n' << outcome.output;
+    return outcome.code == 0 ? ReadPngFile(out) : Image();
+  }
+
+  test::ScratchFolder folder_;
+};
+
+TEST_F(VectorOutput, RasterizedSvgAndPdfAreThePngOutsideCaptionsAndEdges) {
+  const std::vector<RenderOptions> gallery = apps::GalleryOptions();
+  for (size_t i = 0; i < gallery.size(); ++i) {
+    RenderOptions options = gallery[i];
+    options.scale = 1;
+    const Image png = apps::RenderImage(options);
+    const Drawing drawing = apps::RenderDrawing(options);
+    const struct {
+      Reader reader;
+      const char* name;
+      int minimumEqualPercent;
+    } readers[] = {{kRsvg, "svg", 99}, {kPdfCairo, "pdf-cairo", 99}, {kPdfSplash, "pdf-splash", 0}};
+    for (const auto& r : readers) {
+      const std::string name = std::to_string(i) + "-" + r.name;
+      EXPECT_EQ(
+          Mismatch(png, Rasterize(drawing, r.reader, name), drawing, name, r.minimumEqualPercent),
+          "")
+          << name;
+    }
+  }
+}
+
+TEST_F(VectorOutput, AtScaleEightEdgesStayStraightAndTheFileHardlyGrows) {
+  RenderOptions options = apps::GalleryOptions()[1];  // a sign, a point, every bevel
+  options.scale = 1;
+  const Drawing one = apps::RenderDrawing(options);
+  options.scale = 8;
+  const Drawing eight = apps::RenderDrawing(options);
+  // The same polygons with the same corners: a bevel is one slanted edge at any zoom.
+  const auto corners = [](const Drawing& d) {
+    std::vector<size_t> counts;
+    for (const Shape& s : d.shapes)
+      if (const auto* p = std::get_if<Polygon>(&s.kind)) counts.push_back(p->points.size());
+    return counts;
+  };
+  EXPECT_EQ(corners(one), corners(eight));
+  const size_t small = EncodeVector(one, SnapshotFormat::kSvg).size();
+  const size_t large = EncodeVector(eight, SnapshotFormat::kSvg).size();
+  EXPECT_LT(large, small * 5 / 4) << small << " bytes at scale 1, " << large << " at scale 8";
+  // Rasterized, it is the PNG drawn at scale 8 (whose bevels step one pixel a row).
+  EXPECT_EQ(Mismatch(apps::RenderImage(options), Rasterize(eight, kRsvg, "x8"), eight, "x8"), "");
+}
+
+TEST_F(VectorOutput, FilesAreWellFormedWithTheCaptionsAsText) {
+  RenderOptions options;
+  options.sets = {{"AutoSize", "True"}, {"CaptionUpper", "\"Supply\""}, {"Value", "-12.5"}};
+  const Drawing drawing = apps::RenderDrawing(options);
+  const std::string svg = Path("v.svg"), pdf = Path("v.pdf");
+  WriteVectorFile(svg, drawing, SnapshotFormat::kSvg);
+  WriteVectorFile(pdf, drawing, SnapshotFormat::kPdf);
+
+  const std::string text = test::ReadFileText(svg);
+  const std::string size = "width=\"" + std::to_string(drawing.width) + "px\" height=\"" +
+                           std::to_string(drawing.height) + "px\"";
+  EXPECT_NE(text.find(size), std::string::npos) << size;
+  EXPECT_NE(text.find("<symbol overflow=\"visible\" id=\"glyph"), std::string::npos);
+  const auto parsed = test::RunCommand("rsvg-convert -o " + Path("v.png") + " " + svg + " 2>&1");
+  EXPECT_EQ(parsed.code, 0) << parsed.output;
+
+  const auto info = test::RunCommand("pdfinfo " + pdf + " 2>&1");
+  ASSERT_EQ(info.code, 0) << info.output;
+  EXPECT_NE(info.output.find("Pages:           1\n"), std::string::npos) << info.output;
+  char points[64];
+  std::snprintf(points, sizeof points, "Page size:       %g x %g pts", drawing.width * 0.75,
+                drawing.height * 0.75);
+  EXPECT_NE(info.output.find(points), std::string::npos) << points << '\n' << info.output;
+  const auto fonts = test::RunCommand("pdffonts " + pdf + " 2>&1");
+  EXPECT_NE(fonts.output.find("DejaVuSans"), std::string::npos) << fonts.output;
+  const auto words = test::RunCommand("pdftotext " + pdf + " - 2>&1");
+  EXPECT_NE(words.output.find("Supply"), std::string::npos) << words.output;
+}
+
+TEST_F(VectorOutput, ATwelveDigitDisplayTakesUnderTwentyKilobytesOfSvg) {
+  RenderOptions options;
+  options.sets = {
+      {"AutoSize", "True"}, {"Digits", "12"}, {"Decimals", "4"}, {"Value", "-1234567.8901"}};
+  const size_t bytes = EncodeVector(apps::RenderDrawing(options), SnapshotFormat::kSvg).size();
+  EXPECT_LT(bytes, 20u * 1024) << bytes;
+}
+
+}  // namespace
+}  // namespace led::platform
