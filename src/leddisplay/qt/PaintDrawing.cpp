@@ -44,12 +44,14 @@ void Paint(QPainter& painter, const platform::Gradient& gradient) {
   painter.fillRect(RectOf(gradient.area), shade);
 }
 
-// A copy: a QPicture keeps the images it is given after the drawing is gone.
+// A copy: a QPicture keeps the images it is given after the drawing is gone. Stored
+// losslessly: a PDF would otherwise hold a picture as JPEG.
 void Paint(QPainter& painter, const platform::Picture& picture) {
   const platform::Image& image = picture.image;
   if (image.width <= 0 || image.height <= 0) return;
   const QImage rows(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
                     qsizetype(image.width) * 4, QImage::Format_ARGB32);
+  painter.setRenderHint(QPainter::LosslessImageRendering);
   painter.drawImage(QPointF(picture.left, picture.top), rows.copy());
 }
 
