@@ -9,6 +9,10 @@
 /// to fill it. At a device pixel ratio d the control draws at zoom d. The kept image and
 /// the captions (Qt text) are drawn into one picture, uploaded as a texture only after
 /// the control drew.
+/// The scene graph paints into no vector device, so the item has no way to a printer
+/// (a window's grab is pixels); a sharp print comes from the widget
+/// (qt::LEDDisplayWidget paints shapes into a QPdfWriter or QPrinter) or from the
+/// library's SVG and PDF writer (platform::VectorForm).
 #include <QtQml/qqmlregistration.h>
 #include <QColor>
 #include <QFont>
