@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLCDNumber>
 #include <QPainter>
+#include <QPicture>
 #include <QWidget>
 #include <algorithm>
 #include <memory>
@@ -149,9 +150,26 @@ void BM_LEDDisplayWidgetPaintOnly(benchmark::State& state) {
   }
 }
 
+// A paint into a vector device (a QPicture): the pass drawn again while recording
+// shapes, and the shapes painted through QPainter (QPicture's own serialization takes
+// most of the time). Against PaintOnly, what printing a display costs over showing it.
+void BM_LEDDisplayWidgetPaintShapes(benchmark::State& state) {
+  led::qt::LEDDisplayWidget widget;
+  widget.setDigits(kDigits);
+  widget.setDecimals(2);
+  widget.setAutoSize(true);
+  widget.setValue(NextValue(1, 0));
+  for (auto _ : state) {
+    QPicture picture;
+    widget.render(&picture);
+    benchmark::DoNotOptimize(&picture);
+  }
+}
+
 BENCHMARK(BM_LEDDisplayWidget)->Arg(100)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LEDDisplayWidgetValueOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LEDDisplayWidgetPaintOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LEDDisplayWidgetPaintShapes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QLCDNumber)->Arg(100)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ImageWidget)->Arg(100)->Arg(1)->Unit(benchmark::kMicrosecond);
 

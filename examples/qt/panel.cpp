@@ -1,12 +1,15 @@
 // A small instrument panel: a counter that runs into over range, a voltmeter with
 // captions on a gradient whose digits grow with the window (fitToSize), and a set point
 // driven by a slider (its panel comes from a .ui file). `panel --grab FILE` writes the
-// panel's picture as PNG and exits; `panel --dark` shows it in the Fusion style with a
-// dark palette, which the displays' borders and system colours follow.
+// panel's picture as PNG and exits, `panel --print FILE` prints it into a PDF and exits;
+// `panel --dark` shows it in the Fusion style with a dark palette, which the displays'
+// borders and system colours follow.
 #include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QPalette>
+#include <QPdfWriter>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
@@ -88,13 +91,31 @@ QPalette DarkPalette() {
   return palette;
 }
 
+// The window as a one-page PDF of its size: at 96 dots an inch a widget pixel is three
+// quarters of a point. The displays paint themselves as shapes, sharp at any zoom.
+bool Print(QWidget& window, const QString& path) {
+  QPdfWriter pdf(path);
+  pdf.setResolution(96);
+  pdf.setPageMargins(QMarginsF());
+  pdf.setPageSize(QPageSize(QSizeF(window.size()) * 0.75, QPageSize::Point));
+  QPainter painter;
+  if (!painter.begin(&pdf)) return false;
+  window.render(&painter);
+  return painter.end();
+}
+
+// The path after `option`; empty without one.
+QString PathAfter(const QStringList& args, const QString& option) {
+  const qsizetype at = args.indexOf(option);
+  return at > 0 && at + 1 < args.size() ? args[at + 1] : QString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
-  const qsizetype grabAt = args.indexOf("--grab");
-  const QString grabPath = grabAt > 0 && grabAt + 1 < args.size() ? args[grabAt + 1] : QString();
+  const QString grabPath = PathAfter(args, "--grab"), printPath = PathAfter(args, "--print");
   if (args.contains("--dark")) {
     QApplication::setStyle("Fusion");
     QApplication::setPalette(DarkPalette());
@@ -129,11 +150,14 @@ int main(int argc, char** argv) {
 
   // Some room to spare, which the voltmeter's digits take.
   window.resize(window.sizeHint() + QSize(160, 60));
-  if (!grabPath.isEmpty()) {
+  if (!grabPath.isEmpty() || !printPath.isEmpty()) {
     window.show();
     QApplication::processEvents();
-    if (!window.grab().save(grabPath)) {
-      std::fprintf(stderr, "panel: cannot write %s\n", qPrintable(grabPath));
+    const bool written =
+        grabPath.isEmpty() ? Print(window, printPath) : window.grab().save(grabPath);
+    if (!written) {
+      std::fprintf(stderr, "panel: cannot write %s\n",
+                   qPrintable(grabPath.isEmpty() ? printPath : grabPath));
       return 1;
     }
     return 0;

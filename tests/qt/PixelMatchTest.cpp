@@ -1,15 +1,24 @@
 // The widget given the classic palette draws what the raster form draws: pixel for
 // pixel without captions, outside the caption text with them, and at a device pixel
-// ratio of 2 as the form draws the control at zoom 2.
+// ratio of 2 as the form draws the control at zoom 2. Printed into a PDF, it is shapes
+// that Poppler rasterizes to its own grab.
 #include <gtest/gtest.h>
 
+#include <QGridLayout>
+#include <QPainter>
 #include <QPalette>
+#include <QPdfWriter>
 #include <QPixmap>
+#include <cmath>
 #include <memory>
 #include <optional>
 
 #include "QtTestSupport.h"
+#include "leddisplay/platform/io/Png.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
+#include "support/ImageMismatch.h"
+#include "support/RunCommand.h"
+#include "support/ScratchFolder.h"
 
 namespace led::qt {
 namespace {
@@ -137,6 +146,124 @@ TEST(PixelMatchAutoSize, TurnedOnAfterACaptionShowsAFreshPicture) {
   widget.refresh();
   std::string report;
   EXPECT_EQ(Differences(shown, widget.grab().toImage(), {}, report), 0) << report;
+}
+
+// ---- Printing ----------------------------------------------------------------------
+
+// Renders `widget` into a one-page PDF at 96 dots an inch, one point three quarters of a
+// widget pixel: the page is the widget's size rounded up to whole points.
+void Print(QWidget& widget, const std::string& path) {
+  QPdfWriter writer(QString::fromStdString(path));
+  writer.setResolution(96);
+  writer.setPageMargins(QMarginsF());
+  writer.setPageSize(
+      QPageSize(QSizeF(std::ceil(widget.width() * 0.75) + 1, std::ceil(widget.height() * 0.75) + 1),
+                QPageSize::Point));
+  QPainter painter(&writer);
+  widget.render(&painter);
+}
+
+platform::Image ImageOf(const QImage& image) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  platform::Image out(rgb.width(), rgb.height());
+  for (int y = 0; y < rgb.height(); ++y)
+    for (int x = 0; x < rgb.width(); ++x) out.at(x, y) = rgb.pixel(x, y);
+  return out;
+}
+
+// The PDF's page rasterized by Poppler `ratio` pixels a widget pixel, anti-aliasing off,
+// cut to `size`: by pdftocairo (which samples pixel centres) or pdftoppm (which fills
+// every pixel a shape touches, so a shape's right and bottom edges lie a pixel further out).
+platform::Image Rasterized(const std::string& pdf, bool cairo, QSize size, int ratio) {
+  const std::string out = pdf + (cairo ? "-cairo" : "-splash");
+  const std::string line = (cairo ? "pdftocairo -antialias none" : "pdftoppm -aa no -aaVector no") +
+                           std::string(" -r ") + std::to_string(96 * ratio) + " -png -singlefile " +
+                           pdf + " " + out + " 2>&1";
+  const auto outcome = test::RunCommand(line);
+  EXPECT_EQ(outcome.code, 0) << line << '\n' << outcome.output;
+  if (outcome.code != 0) return {};
+  return ImageOf(QImage(QString::fromStdString(out + ".png")).copy(QRect(QPoint(), size)));
+}
+
+// The page as both rasterizers see it against the grab `expected` (in device pixels),
+// skipping the boxes (in widget pixels, widened by a device pixel for Qt's anti-aliased
+// text): pdftocairo by the vector output's
+// metric (ImageMismatch.h), pdftoppm on the edges alone. Empty when they match; else
+// the mismatch pictures are in the current folder, named after `name`.
+std::string PrintMismatch(const std::string& pdf, const QImage& expected,
+                          const std::vector<QRect>& skipped, const std::string& name) {
+  const platform::Image grab = ImageOf(expected);
+  const int ratio = int(expected.devicePixelRatio());
+  const auto skip = [&](int32_t x, int32_t y) {
+    for (const QRect& r : skipped)
+      if (QRect(r.topLeft() * ratio, r.size() * ratio).adjusted(-1, -1, 1, 1).contains(x, y))
+        return true;
+    return false;
+  };
+  std::string report;
+  for (const bool cairo : {true, false}) {
+    const std::string picture =
+        "print-mismatch-" + name + (cairo ? "-pdftocairo" : "-pdftoppm") + ".png";
+    const std::string mismatch = test::ImageMismatch(
+        grab, Rasterized(pdf, cairo, expected.size(), ratio), skip, picture, cairo ? 99 : 0);
+    if (!mismatch.empty()) report += (cairo ? "pdftocairo: " : "pdftoppm: ") + mismatch + "\n";
+  }
+  return report;
+}
+
+// The images the PDF holds (pdfimages -list: two heading lines, then one line each).
+int PdfImages(const std::string& pdf) {
+  const auto outcome = test::RunCommand("pdfimages -list " + pdf + " 2>&1");
+  EXPECT_EQ(outcome.code, 0) << outcome.output;
+  return int(std::count(outcome.output.begin(), outcome.output.end(), '\n')) - 2;
+}
+
+// The display is shapes in the PDF (a picture behind it is its one image), at the place
+// and with the geometry of the grab's pixels, also those of a device pixel ratio of 2.
+TEST_P(PixelMatch, PrintedIntoAPdfItIsShapesThatRasterizeToItsGrabAlsoAtHiDpi) {
+  const Configuration& configuration = Configurations()[GetParam()];
+  PlacedWidget placed(configuration);
+  const QImage grabbed = placed.widget->grab().toImage();
+  test::ScratchFolder folder;
+  const std::string pdf = folder.Path("widget.pdf");
+  Print(*placed.widget, pdf);
+  EXPECT_EQ(PdfImages(pdf), configuration.overPicture ? 1 : 0) << configuration.title;
+  std::vector<QRect> captions;
+  if (configuration.captions)
+    captions = {placed.widget->captionLowRect(), placed.widget->captionUpperRect()};
+  const std::string name = ConfigurationName({GetParam(), 0});
+  EXPECT_EQ(PrintMismatch(pdf, grabbed, captions, name), "") << configuration.title;
+}
+
+// A panel of displays in a layout, one fitted into a box larger than it and one with
+// captions, printed whole: the window around them, the fitted box and its surround.
+TEST(PixelMatchPrint, APanelPrintsItsDisplaysAsShapesWhereTheyStand) {
+  QWidget panel;
+  panel.setPalette(ClassicPalette());
+  auto* layout = new QGridLayout(&panel);
+  auto* fitted = new LEDDisplayWidget;
+  auto* captioned = new LEDDisplayWidget;
+  for (LEDDisplayWidget* display : {fitted, captioned}) display->setPalette(ClassicPalette());
+  Apply(*fitted, Configurations()[4].sets);  // a gradient
+  fitted->setAutoSize(false);
+  fitted->setFitToSize(true);
+  fitted->setMinimumSize(300, 90);
+  const Configuration& withCaptions = Configurations()[12];
+  ASSERT_TRUE(withCaptions.captions);
+  Apply(*captioned, withCaptions.sets);
+  layout->addWidget(fitted, 0, 0);
+  layout->addWidget(captioned, 1, 0);
+  panel.resize(panel.sizeHint());
+  panel.show();
+  const QImage grabbed = panel.grab().toImage();
+  test::ScratchFolder folder;
+  const std::string pdf = folder.Path("panel.pdf");
+  Print(panel, pdf);
+  EXPECT_EQ(PdfImages(pdf), 0);
+  std::vector<QRect> captions;
+  for (const QRect& r : {captioned->captionLowRect(), captioned->captionUpperRect()})
+    captions.push_back(r.translated(captioned->mapTo(&panel, QPoint())));
+  EXPECT_EQ(PrintMismatch(pdf, grabbed, captions, "panel"), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 13), ConfigurationName);

@@ -4,6 +4,7 @@
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/qt/DisabledLook.h"
+#include "leddisplay/qt/PaintDrawing.h"
 #include "leddisplay/qt/PaletteColors.h"
 
 namespace led::qt {
@@ -17,11 +18,10 @@ constexpr double kTwipsPerViewPixel = 15;
 ControlHost::ControlHost(std::unique_ptr<HostView> hostView)
     : view(std::move(hostView)),
       surface(*view),
-      gdi(surface),
       lowerCaption(*view, surface, "Label1"),
       upperCaption(*view, surface, "Label2"),
       container(*view, [this] { return surface.TwipsPerPixelX() * float(ratio); }),
-      host{surface, lowerCaption, upperCaption, container, gdi},
+      host{surface, lowerCaption, upperCaption, container, surface.Gdi()},
       control(host) {
   surface.SetSystemColors(SystemColorsOf(view->Palette()));
   // The disabled look (DisabledLook.h), toward the unlit colour of the moment.
@@ -123,7 +123,16 @@ void ControlHost::Paint(QPainter& painter, QSize viewSize) {
   painter.save();
   painter.scale(1 / ratio, 1 / ratio);
   painter.translate(origin);
-  surface.Paint(painter, Fitting() ? box : DeviceSize(viewSize));
+  const QSize area = Fitting() ? box : DeviceSize(viewSize);
+  // A pass that fails paints the kept image instead, as the screen shows it.
+  bool shapes = false;
+  if (PaintsShapes(painter)) {
+    try {
+      shapes = surface.PaintShapes(painter, area, [this] { control.Refresh(); });
+    } catch (const core::RuntimeError&) {
+    }
+  }
+  if (!shapes) surface.Paint(painter, area);
   painter.restore();
   const int border = surface.BorderThickness();
   if (!lowerCaption.PixelRect(border, border).isEmpty() ||

@@ -21,7 +21,6 @@
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/host/Host.h"
-#include "leddisplay/platform/raster/SurfaceGdi.h"
 #include "leddisplay/qt/HostView.h"
 #include "leddisplay/qt/WidgetContainer.h"
 #include "leddisplay/qt/WidgetLabel.h"
@@ -49,13 +48,14 @@ struct ControlHost {
   // The display box and its captions on a painter in view pixels: the kept image one
   // image pixel per device pixel at the box's place, the captions as Qt text clipped to
   // the inner area as the raster form's labels are. Not what lies around a fitted box.
+  // On a vector device (PaintDrawing.h) the control draws again while the surface
+  // records, and the box is painted as those shapes in the same place and geometry.
   void Paint(QPainter& painter, QSize viewSize);
   // Where each caption's text sits, in view pixels.
   QRect CaptionRect(WidgetLabel& caption);
 
   std::unique_ptr<HostView> view;
   WidgetSurface surface;
-  platform::SurfaceGdi gdi;
   WidgetLabel lowerCaption;
   WidgetLabel upperCaption;
   WidgetContainer container;

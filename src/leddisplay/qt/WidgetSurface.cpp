@@ -6,6 +6,7 @@
 #include <array>
 
 #include "leddisplay/platform/raster/SystemColors.h"
+#include "leddisplay/qt/PaintDrawing.h"
 #include "leddisplay/qt/Pictures.h"
 
 namespace led::qt {
@@ -32,9 +33,16 @@ QRgb OpaquePixelColor(core::OleColor rgb) {
 
 }  // namespace
 
+WidgetSurface::WidgetSurface(HostView& view) : view_(view) {
+  SetRecording(false);
+}
+
 void WidgetSurface::Cls() {
-  RasterSurface::Cls();
-  view_.Repaint();
+  VectorSurface::Cls();
+  if (redrawing_)
+    cleared_ = true;
+  else
+    view_.Repaint();
 }
 
 void WidgetSurface::SetEnabled(core::Boolean enabled) {
@@ -104,7 +112,37 @@ void WidgetSurface::Paint(QPainter& painter, QSize area) {
   }
   const platform::Image& inner = Inner();
   if (inner.width > 0 && inner.height > 0) painter.drawImage(QPoint(t, t), RowsOf(inner));
-  // A widget larger than the extent it could be given shows the back colour beyond it.
+  PaintBeyond(painter, area);
+}
+
+bool WidgetSurface::PaintShapes(QPainter& painter, QSize area,
+                                const std::function<void()>& redraw) {
+  // Recording stops however the redraw ends.
+  struct Recording {
+    explicit Recording(WidgetSurface& s) : surface(s) {
+      surface.SetRecording(true);
+      surface.redrawing_ = true;
+      surface.cleared_ = false;
+    }
+    ~Recording() {
+      surface.SetRecording(false);
+      surface.redrawing_ = false;
+    }
+    WidgetSurface& surface;
+  };
+  {
+    const Recording recording(*this);
+    redraw();
+  }
+  if (!cleared_) return false;
+  PaintDrawing(painter, Shapes());
+  PaintBeyond(painter, area);
+  return true;
+}
+
+// A widget larger than the extent it could be given shows the back colour beyond it.
+void WidgetSurface::PaintBeyond(QPainter& painter, QSize area) {
+  const int32_t w = ExtentPixelsX(), h = ExtentPixelsY();
   const QColor back(OpaquePixelColor(Resolve(BackColor())));
   if (area.width() > w) painter.fillRect(QRect(w, 0, area.width() - w, area.height()), back);
   if (area.height() > h) painter.fillRect(QRect(0, h, w, area.height() - h), back);

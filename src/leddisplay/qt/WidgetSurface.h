@@ -4,20 +4,23 @@
 // pixel rules, scales and limits), whose changes also reach its view (HostView.h): Cls
 // schedules a repaint, setting Enabled enables or disables the view, MousePointer (0..15,
 // or 99 with MouseIcon) sets its cursor. The host gives it its palette's system colours
-// (PaletteColors.h), so the border and 3D edge follow the palette.
+// (PaletteColors.h), so the border and 3D edge follow the palette. It is a
+// platform::VectorSurface that records shapes only inside PaintShapes, for vector
+// devices; the screen's drawing does not record.
 #include <QImage>
 #include <QPainter>
 #include <array>
 #include <cstdint>
+#include <functional>
 
-#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/vector/VectorSurface.h"
 #include "leddisplay/qt/HostView.h"
 
 namespace led::qt {
 
-class WidgetSurface : public platform::RasterSurface {
+class WidgetSurface : public platform::VectorSurface {
  public:
-  explicit WidgetSurface(HostView& view) : view_(view) {}
+  explicit WidgetSurface(HostView& view);
 
   void Cls() override;
   void SetEnabled(core::Boolean enabled) override;
@@ -28,13 +31,21 @@ class WidgetSurface : public platform::RasterSurface {
   // pixel of the painter, and the back colour over the rest of `area` (in the same
   // pixels). The border is composed again only when its size, style or colours change.
   void Paint(QPainter& painter, QSize area);
+  // Paint's picture as shapes (PaintDrawing.h): runs `redraw` (a pass of the control)
+  // while recording, without scheduling a repaint, then paints what it drew. False,
+  // with nothing painted, when the redraw did not start the picture with a Cls.
+  bool PaintShapes(QPainter& painter, QSize area, const std::function<void()>& redraw);
 
  private:
   void ApplyCursor();
+  // The back colour over `area` beyond the extent.
+  void PaintBeyond(QPainter& painter, QSize area);
 
   HostView& view_;
   std::array<uint32_t, 10> frameKey_{};
-  QImage frame_;  // the composed control; its border is drawn
+  QImage frame_;            // the composed control; its border is drawn
+  bool redrawing_ = false;  // inside PaintShapes's redraw
+  bool cleared_ = false;    // Cls ran during that redraw
 };
 
 }  // namespace led::qt

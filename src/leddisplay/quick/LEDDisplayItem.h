@@ -26,6 +26,11 @@
 /// active focus. Mouse presses, moves (also without a button), releases and double clicks,
 /// and a touch point as the left button, reach the control's input. Assistive tools see
 /// static text: named by `Accessible.name` or the captions, the shown text as its value.
+///
+/// The scene graph paints into no vector device, so the item has no way to a printer
+/// (a window's grab is pixels); a sharp print comes from the widget
+/// (qt::LEDDisplayWidget paints shapes into a QPdfWriter or QPrinter) or from the
+/// library's SVG and PDF writer (platform::VectorForm).
 #include <QtQml/qqmlregistration.h>
 #include <QColor>
 #include <QFont>

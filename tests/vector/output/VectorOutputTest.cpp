@@ -24,6 +24,7 @@
 #include "leddisplay/platform/cairo/VectorFile.h"
 #include "leddisplay/platform/io/Png.h"
 #include "support/FileContents.h"
+#include "support/ImageMismatch.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
 
@@ -31,22 +32,6 @@ namespace led::platform {
 namespace {
 
 using apps::RenderOptions;
-
-constexpr int kTolerance = 2;
-
-bool Equal(Pixel a, Pixel b) {
-  for (int shift = 0; shift < 24; shift += 8)
-    if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > kTolerance) return false;
-  return true;
-}
-
-bool OnEdge(const Image& image, int32_t x, int32_t y) {
-  for (int32_t dy = -1; dy <= 1; ++dy)
-    for (int32_t dx = -1; dx <= 1; ++dx)
-      if (image.Contains(x + dx, y + dy) && !Equal(image.at(x + dx, y + dy), image.at(x, y)))
-        return true;
-  return false;
-}
 
 bool InCaption(const Drawing& drawing, int32_t x, int32_t y) {
   for (const Shape& shape : drawing.shapes) {
@@ -63,30 +48,9 @@ bool InCaption(const Drawing& drawing, int32_t x, int32_t y) {
 // Empty when the rasterized picture matches the PNG by the metric above; else what is wrong.
 std::string Mismatch(const Image& png, const Image& raster, const Drawing& drawing,
                      const std::string& name, int minimumEqualPercent = 99) {
-  if (raster.width != png.width || raster.height != png.height)
-    return "size " + std::to_string(raster.width) + " x " + std::to_string(raster.height) +
-           ", the PNG's " + std::to_string(png.width) + " x " + std::to_string(png.height);
-  Image picture(png.width, png.height);
-  int64_t compared = 0, equal = 0, offEdge = 0;
-  for (int32_t y = 0; y < png.height; ++y)
-    for (int32_t x = 0; x < png.width; ++x) {
-      const Pixel p = png.at(x, y);
-      picture.at(x, y) = 0xFF000000u | ((p >> 1) & 0x7F7F7F);
-      if (InCaption(drawing, x, y)) continue;
-      ++compared;
-      if (Equal(raster.at(x, y), p)) {
-        ++equal;
-        continue;
-      }
-      const bool edge = OnEdge(png, x, y);
-      offEdge += !edge;
-      picture.at(x, y) = edge ? MakePixel(255, 255, 0) : MakePixel(255, 0, 0);
-    }
-  if (offEdge == 0 && equal * 100 >= compared * minimumEqualPercent) return "";
-  const std::string file = "vector-mismatch-" + name + ".png";
-  WritePngFile(file, picture);
-  return std::to_string(compared - equal) + " of " + std::to_string(compared) +
-         " pixels unequal, " + std::to_string(offEdge) + " of them off the edges; see " + file;
+  return test::ImageMismatch(
+      png, raster, [&](int32_t x, int32_t y) { return InCaption(drawing, x, y); },
+      "vector-mismatch-" + name + ".png", minimumEqualPercent);
 }
 
 class VectorOutput : public ::testing::Test {

@@ -73,7 +73,7 @@ void VectorSurface::Line(float x1, float y1, float x2, float y2, core::OleColor 
 }
 
 void VectorSurface::Lines(std::span<const host::LineCall> lines) {
-  Record(lines);
+  if (recording_) Record(lines);
   RasterSurface::Lines(lines);
 }
 
@@ -115,6 +115,7 @@ void VectorSurface::Record(std::span<const host::LineCall> lines) {
 
 void VectorSurface::Cls() {
   RasterSurface::Cls();
+  if (!recording_) return;
   Sync();
   recorder_.Clear(OpaquePixel(Resolve(BackColor())));
   // The picture as Cls drew it: its pixels blended over the back colour.
@@ -141,6 +142,7 @@ void VectorSurface::RecordPixels(const PixelRect& rect) {
 
 void VectorSurface::RecordGradient(std::span<const host::TriVertex> vertices,
                                    std::span<const host::GradientMeshRect> mesh, uint32_t mode) {
+  if (!recording_) return;
   Sync();
   const bool horizontal = mode == host::kGradientFillRectH;
   const auto color = [](const host::TriVertex& v) {
@@ -167,6 +169,7 @@ void VectorSurface::RecordGradient(std::span<const host::TriVertex> vertices,
 
 void VectorSurface::RecordCopy(int32_t x, int32_t y, int32_t width, int32_t height, int32_t xSrc,
                                int32_t ySrc, const Image& source) {
+  if (!recording_) return;
   Sync();
   RecordPixels(GdiTable::CopiedBlock(x, y, width, height, xSrc, ySrc, Inner(), source));
 }

@@ -27,6 +27,10 @@ class VectorSurface : public RasterSurface {
   /// The device-context calls for this surface's host (see above).
   host::Gdi& Gdi() { return gdi_; }
 
+  /// Recording is on from the start. While off, the surface and its GDI paint as the
+  /// raster ones alone and the shapes are stale; once on again, a Cls starts them anew.
+  void SetRecording(bool on) { recording_ = on; }
+
   /// The whole control as shapes: the border, then the inner area's shapes clipped to
   /// it, in pixels of the extent (as Compose() lays them out).
   Drawing Shapes();
@@ -55,6 +59,7 @@ class VectorSurface : public RasterSurface {
 
   ShapeRecorder recorder_;
   VectorGdi gdi_;
+  bool recording_ = true;
 };
 
 }  // namespace led::platform
