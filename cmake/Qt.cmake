@@ -1,13 +1,7 @@
 # The Qt 6 widget (led_qt), its Designer plugin and its example. LEDDISPLAY_QT is AUTO
 # (build when Qt 6 Widgets is found), ON (Qt 6 is required) or OFF; inside another
 # project's build it is OFF unless given, as the tests and tools are.
-if(LEDDISPLAY_TOP_LEVEL)
-  set(_led_qt_default AUTO)
-else()
-  set(_led_qt_default OFF)
-endif()
-set(LEDDISPLAY_QT ${_led_qt_default} CACHE STRING "Build the Qt 6 widget: AUTO, ON or OFF")
-set_property(CACHE LEDDISPLAY_QT PROPERTY STRINGS AUTO ON OFF)
+led_host_option(LEDDISPLAY_QT "Build the Qt 6 widget")
 
 if(LEDDISPLAY_QT STREQUAL "ON")
   find_package(Qt6 REQUIRED COMPONENTS Widgets)

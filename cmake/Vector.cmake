@@ -2,14 +2,7 @@
 # LEDDISPLAY_VECTOR is AUTO (build when Cairo is found), ON (Cairo is required) or OFF;
 # inside another project's build it is OFF unless given, as LEDDISPLAY_QT is. The shapes
 # themselves (platform/vector) need no Cairo and are always built.
-if(LEDDISPLAY_TOP_LEVEL)
-  set(_led_vector_default AUTO)
-else()
-  set(_led_vector_default OFF)
-endif()
-set(LEDDISPLAY_VECTOR ${_led_vector_default} CACHE STRING
-  "Build SVG and PDF output through Cairo: AUTO, ON or OFF")
-set_property(CACHE LEDDISPLAY_VECTOR PROPERTY STRINGS AUTO ON OFF)
+led_host_option(LEDDISPLAY_VECTOR "Build SVG and PDF output through Cairo")
 
 set(_led_cairo_modules cairo cairo-svg cairo-pdf cairo-ft)
 if(LEDDISPLAY_VECTOR STREQUAL "ON")
