@@ -139,6 +139,14 @@ TEST(VectorSurface, BorderPicturesCopiesAndResizesAreKeptToo) {
   surface.SetAppearance(0);  // flat border, one pixel
   surface.SetExtentPixels(10, 8);
   EXPECT_TRUE(test::SampleAtCentres(surface.Shapes()).pixels == surface.Compose().pixels);
+
+  // Recording off holds no shapes, so no copied pictures; back on, a Cls starts anew.
+  surface.SetRecording(false);
+  for (const Shape& shape : surface.Shapes().shapes)
+    EXPECT_FALSE(std::holds_alternative<Picture>(shape.kind));
+  surface.SetRecording(true);
+  surface.Cls();
+  EXPECT_TRUE(test::SampleAtCentres(surface.Shapes()).pixels == surface.Compose().pixels);
 }
 
 TEST(VectorSurface, GradientFillsAreGradientsBetweenTheEndColumnsColours) {

@@ -130,12 +130,14 @@ bool WidgetSurface::PaintShapes(QPainter& painter, QSize area,
     }
     WidgetSurface& surface;
   };
+  platform::Drawing drawing;
   {
     const Recording recording(*this);
     redraw();
+    if (cleared_) drawing = Shapes();
   }
   if (!cleared_) return false;
-  PaintDrawing(painter, Shapes());
+  PaintDrawing(painter, drawing);
   PaintBeyond(painter, area);
   return true;
 }

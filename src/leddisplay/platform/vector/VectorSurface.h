@@ -27,9 +27,13 @@ class VectorSurface : public RasterSurface {
   /// The device-context calls for this surface's host (see above).
   host::Gdi& Gdi() { return gdi_; }
 
-  /// Recording is on from the start. While off, the surface and its GDI paint as the
-  /// raster ones alone and the shapes are stale; once on again, a Cls starts them anew.
-  void SetRecording(bool on) { recording_ = on; }
+  /// Recording is on from the start. Turning it off forgets the shapes (and the pictures
+  /// copied into them); while off, the surface and its GDI paint as the raster ones alone;
+  /// once on again, a Cls starts the shapes anew.
+  void SetRecording(bool on) {
+    recording_ = on;
+    if (!on) recorder_ = ShapeRecorder();
+  }
 
   /// The whole control as shapes: the border, then the inner area's shapes clipped to
   /// it, in pixels of the extent (as Compose() lays them out).
