@@ -18,12 +18,6 @@ QColor ColorOf(platform::Pixel pixel) {
   return QColor::fromRgba(pixel);
 }
 
-bool SameClip(const std::optional<platform::PixelRect>& a,
-              const std::optional<platform::PixelRect>& b) {
-  if (!a || !b) return !a && !b;
-  return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
-}
-
 void Paint(QPainter& painter, const platform::Polygon& polygon) {
   if (polygon.points.size() < 3) return;
   QPainterPath path;
@@ -81,7 +75,7 @@ void PaintDrawing(QPainter& painter, const platform::Drawing& drawing) {
   painter.save();
   painter.setPen(Qt::NoPen);
   for (const platform::Shape& shape : drawing.shapes) {
-    if (!SameClip(shape.clip, clip)) {
+    if (shape.clip != clip) {
       painter.restore();
       painter.save();
       painter.setPen(Qt::NoPen);

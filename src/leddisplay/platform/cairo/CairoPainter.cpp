@@ -146,11 +146,6 @@ void PaintText(cairo_t* cr, Faces& faces, const TextRun& run) {
                          clusters.data(), int(clusters.size()), cairo_text_cluster_flags_t(0));
 }
 
-bool SameClip(const std::optional<PixelRect>& a, const std::optional<PixelRect>& b) {
-  if (!a || !b) return !a && !b;
-  return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
-}
-
 }  // namespace
 
 void PaintDrawing(cairo_t* cr, const Drawing& drawing) {
@@ -166,7 +161,7 @@ void PaintDrawing(cairo_t* cr, const Drawing& drawing) {
   const auto& shapes = drawing.shapes;
   for (size_t i = 0; i < shapes.size(); ++i) {
     const Shape& shape = shapes[i];
-    if (!SameClip(clip, shape.clip)) {
+    if (clip != shape.clip) {
       if (clip) cairo_restore(cr);
       clip = shape.clip;
       if (clip) {
@@ -179,7 +174,7 @@ void PaintDrawing(cairo_t* cr, const Drawing& drawing) {
     if (const auto* polygon = std::get_if<Polygon>(&shape.kind)) {
       // The polygons after it of its colour and clip go into the same path.
       AddPolygonPath(cr, *polygon);
-      while (i + 1 < shapes.size() && SameClip(shapes[i + 1].clip, shape.clip)) {
+      while (i + 1 < shapes.size() && shapes[i + 1].clip == shape.clip) {
         const auto* next = std::get_if<Polygon>(&shapes[i + 1].kind);
         if (!next || next->color != polygon->color) break;
         AddPolygonPath(cr, *next);

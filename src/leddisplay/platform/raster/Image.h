@@ -32,6 +32,8 @@ struct PixelRect {
   int32_t right = 0;
   int32_t bottom = 0;
   ///@}
+  /// Equal when all four edges are.
+  bool operator==(const PixelRect&) const = default;
 };
 /// Every pixel there is; drawing clips it to the image.
 inline constexpr PixelRect kAnywhere{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
