@@ -32,6 +32,20 @@ struct ErrorLog {
   std::vector<std::string> texts;
 };
 
+// The warnings Qt's message handler receives while it lives.
+struct WarningLog {
+  WarningLog() : previous(qInstallMessageHandler(&Keep)) { kept().clear(); }
+  ~WarningLog() { qInstallMessageHandler(previous); }
+  static std::vector<std::string>& kept() {
+    static std::vector<std::string> messages;
+    return messages;
+  }
+  static void Keep(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg) kept().push_back(message.toStdString());
+  }
+  QtMessageHandler previous;
+};
+
 TEST(Properties, EveryControlPropertyIsAQtPropertyThatRoundTrips) {
   LEDDisplayWidget widget;
   // clang-format off
@@ -43,7 +57,7 @@ TEST(Properties, EveryControlPropertyIsAQtPropertyThatRoundTrips) {
       {"useOverRange", true}, {"transparent", true},
       {"captionLow", "volts"}, {"captionUpper", "Supply"}};
   const std::pair<const char*, QRgb> colours[] = {
-      {"onColor", 0x123456}, {"offColor", 0x010203}, {"backColor", 0xFAFBFC},
+      {"litColor", 0x123456}, {"unlitColor", 0x010203}, {"backColor", 0xFAFBFC},
       {"backGroundG1", 0x0A141E}, {"backGroundG2", 0x28323C},
       {"captionLowForeColor", 0xFF0000}, {"captionUpperForeColor", 0x00FF00}};
   // clang-format on
@@ -167,8 +181,10 @@ std::vector<NotifyRow> NotifyRows() {
       {"digitUpperMargin", 6, beyond16Bits}, {"digitSpacing", 8, beyond16Bits},
       {"segmentWidth", 4, beyond16Bits}, {"segmentSeparation", 1, beyond16Bits},
       {"leadingZeros", false, {}}, {"leadingPlusMinus", false, {}},
-      {"backColor", colour, translucent}, {"onColor", colour, translucent},
-      {"offColor", colour, translucent},
+      {"backColor", colour, translucent}, {"litColor", colour, translucent},
+      {"unlitColor", colour, translucent},
+      // The older names of litColor and unlitColor: refusals name the new ones.
+      {"onColor", colour, {}}, {"offColor", colour, {}},
       {"transparent", true, {}}, {"useOverRange", true, {}}, {"fitToSize", true, {}}};
   // clang-format on
 }
@@ -207,9 +223,16 @@ TEST(Properties, ANotifySignalFiresOnceOnAChangeNotOnARefusalNorOnTheSameValueAg
     const auto spy = SpyOn(widget, property);
     ASSERT_TRUE(spy->isValid());
     if (row.refused.isValid()) {
+      const WarningLog warnings;
       widget.setProperty(row.name, row.refused);
-      EXPECT_EQ(errors.numbers.size(), 1u);
+      ASSERT_EQ(errors.numbers.size(), 1u);
       EXPECT_EQ(spy->count(), 0);
+      // The description and one console warning name the property.
+      const std::string named = std::string(row.name) + ": ";
+      EXPECT_EQ(errors.texts[0].rfind(named, 0), 0u) << errors.texts[0];
+      ASSERT_EQ(WarningLog::kept().size(), 1u);
+      EXPECT_NE(WarningLog::kept()[0].find(named), std::string::npos) << WarningLog::kept()[0];
+      EXPECT_NE(WarningLog::kept()[0].find(" refused: "), std::string::npos);
     }
     widget.setProperty(row.name, row.changed);
     ASSERT_EQ(spy->count(), 1);

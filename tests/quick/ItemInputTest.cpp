@@ -244,7 +244,7 @@ TEST(ItemAccessible, ChangesOfValueAndCaptionsAreAnnouncedWhileAToolListens) {
   test::ListenLikeAnAssistiveTool(false);
   QAccessible::installUpdateHandler(previous);
   EXPECT_EQ(announced,
-            (std::vector<std::string>{"description +03.25", "value +03.25", "name amps"}));
+            (std::vector<std::string>{"value +03.25", "description +03.25", "name amps"}));
 }
 
 }  // namespace

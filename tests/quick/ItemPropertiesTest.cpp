@@ -82,20 +82,28 @@ Item {
 
 // A panel saved by QML code loads into the raster form, which draws the same pixels, and
 // into another item, which notifies what the load changed, once.
+// Relative URLs resolve against the QML file, as Image.source does: the picture beside
+// it loads, and the file is saved and loaded beside it.
 TEST(ItemPropertyFile, SavedFromQmlTheFormDrawsItAndAnotherItemLoadsIt) {
   test::ScratchFolder folder;
   const QString path = QString::fromStdString(folder.Path("panel.json"));
+  QImage back(8, 8, QImage::Format_RGB32);
+  back.fill(QColor(20, 40, 60));
+  ASSERT_TRUE(back.save(QString::fromStdString(folder.Path("back.png"))));
   QGuiApplication::setPalette(test::ClassicPalette());  // the form's system colours
   ShownQml shown(R"(import LedDisplay
 LEDDisplay {
-  autoSize: true; digits: 5; decimals: 2; value: -42.17; onColor: "#00ff80"
+  autoSize: true; digits: 5; decimals: 2; value: -42.17; litColor: "#00ff80"
   backGroundStyle: LEDDisplay.Gradient_H; leadingZeros: false
+  pictureBackGround: "back.png"
   function save(file) { return saveProperties(file) }
-})");
+})",
+                 QUrl::fromLocalFile(QString::fromStdString(folder.Path("Panel.qml"))));
   LEDDisplayItem& item = *shown.Display();
+  EXPECT_EQ(item.pictureBackGround(), QUrl("back.png"));
   QVariant saved;
   ASSERT_TRUE(QMetaObject::invokeMethod(&item, "save", Q_RETURN_ARG(QVariant, saved),
-                                        Q_ARG(QVariant, QUrl::fromLocalFile(path))));
+                                        Q_ARG(QVariant, QUrl("panel.json"))));
   ASSERT_TRUE(saved.toBool());
 
   test::FormControl form(test::Configurations()[0]);
@@ -107,11 +115,12 @@ LEDDisplay {
   std::string report;
   EXPECT_EQ(test::Differences(grabbed, form.Snapshot(), {}, report), 0) << report;
 
-  ShownQml other("import LedDisplay\nLEDDisplay {}");
+  ShownQml other("import LedDisplay\nLEDDisplay {}",
+                 QUrl::fromLocalFile(QString::fromStdString(folder.Path("Other.qml"))));
   LEDDisplayItem& loaded = *other.Display();
   QSignalSpy digits(&loaded, &LEDDisplayItem::digitsChanged);
   QSignalSpy transparent(&loaded, &LEDDisplayItem::transparentChanged);
-  ASSERT_TRUE(loaded.loadProperties(QUrl::fromLocalFile(path)));
+  ASSERT_TRUE(loaded.loadProperties(QUrl("panel.json")));
   EXPECT_EQ(digits.count(), 1);
   EXPECT_EQ(transparent.count(), 0);
   EXPECT_EQ(loaded.shownText(), item.shownText());
@@ -132,6 +141,9 @@ TEST(ItemPropertyFile, AnUnusableUrlOrFileIsAnErrorAndChangesNothing) {
       {false, QUrl("https://example.com/panel.json"), LEDDisplayItem::PathFileAccessError},
       {true, QUrl("https://example.com/panel.json"), LEDDisplayItem::PathFileAccessError},
       {false, QUrl(), LEDDisplayItem::PathFileAccessError},
+      {true, QUrl("qrc:/tests/panel.json"), LEDDisplayItem::PathFileAccessError},
+      {true, QUrl(":/tests/panel.json"), LEDDisplayItem::PathFileAccessError},
+      {false, QUrl("qrc:/tests/missing.json"), LEDDisplayItem::FileNotFound},
       {false, QUrl::fromLocalFile(QString::fromStdString(folder.Path("missing.json"))),
        LEDDisplayItem::FileNotFound},
       {true, QUrl::fromLocalFile(QString::fromStdString(folder.Path("no/such/folder.json"))),
@@ -148,12 +160,33 @@ TEST(ItemPropertyFile, AnUnusableUrlOrFileIsAnErrorAndChangesNothing) {
     EXPECT_FALSE(row.save ? item.saveProperties(row.url) : item.loadProperties(row.url));
     ASSERT_EQ(errors.count(), 1);
     EXPECT_EQ(errors.at(0).at(0).toInt(), row.number);
-    const QString where = row.url.isLocalFile() ? row.url.toLocalFile() : row.url.toString();
+    const QString where = row.url.isLocalFile()                      ? row.url.toLocalFile()
+                          : row.url.scheme() == QLatin1String("qrc") ? ":" + row.url.path()
+                                                                     : row.url.toString();
     EXPECT_TRUE(errors.at(0).at(1).toString().contains(where))
         << errors.at(0).at(1).toString().toStdString();
     EXPECT_EQ(item.digits(), 6);
     EXPECT_EQ(item.value(), 12.5);
     EXPECT_EQ(digits.count(), 0);
+  }
+}
+
+// A program's resources load as files do: pictures and a property file, by qrc: URL or
+// by ":/" path.
+TEST(ItemPropertyFile, ResourcesLoadAsFilesDo) {
+  ShownQml shown(R"(import LedDisplay
+LEDDisplay { pictureBackGround: "qrc:/tests/Backdrop.png"; mouseIcon: ":/tests/Backdrop.png" })");
+  LEDDisplayItem& item = *shown.Display();
+  EXPECT_EQ(item.pictureBackGround(), QUrl("qrc:/tests/Backdrop.png"));
+  EXPECT_FALSE(item.mouseIcon().isEmpty());
+  for (const char* url : {"qrc:/tests/panel.json", ":/tests/panel.json"}) {
+    ShownQml other("import LedDisplay\nLEDDisplay {}");
+    LEDDisplayItem& loaded = *other.Display();
+    QSignalSpy errors(&loaded, &LEDDisplayItem::errorOccurred);
+    EXPECT_TRUE(loaded.loadProperties(QUrl(url))) << url;
+    EXPECT_EQ(errors.count(), 0);
+    EXPECT_EQ(loaded.digits(), 7);
+    EXPECT_EQ(loaded.value(), 12.5);
   }
 }
 

@@ -7,9 +7,9 @@
 
 namespace led::test {
 
-ShownQml::ShownQml(const std::string& qml) {
+ShownQml::ShownQml(const std::string& qml, const QUrl& url) {
   QQmlComponent component(view_.engine());
-  component.setData(QByteArray::fromStdString(qml), QUrl());
+  component.setData(QByteArray::fromStdString(qml), url);
   if (component.isReady()) root_.reset(qobject_cast<QQuickItem*>(component.create()));
   if (!root_) {
     ADD_FAILURE() << component.errorString().toStdString();

@@ -12,8 +12,9 @@ namespace led::test {
 
 class ShownQml {
  public:
-  // `qml` is a whole file: imports and one root item. A load error is a test failure.
-  explicit ShownQml(const std::string& qml);
+  // `qml` is a whole file: imports and one root item, read as if from `url` (relative
+  // URLs in it resolve against that). A load error is a test failure.
+  explicit ShownQml(const std::string& qml, const QUrl& url = QUrl());
   // The root item, or a child with that objectName.
   QQuickItem* Root() { return root_.get(); }
   quick::LEDDisplayItem* Display(const char* objectName = nullptr);

@@ -6,11 +6,13 @@
 // overRange, oleColor, setOleColor, shownText and the caption boxes. A getter runs the
 // control's typed getter inside the host's guard and converts the value to its Qt type
 // (HostValue); a setter converts and runs the control's typed setter inside the guard,
-// so the control takes or refuses the value and a refusal reaches errorOccurred. Owner's
-// d_ is a ControlHost with Get and Guard (as WidgetHosting.h and ItemHosting.h).
+// so the control takes or refuses the value and a refusal, naming the property, reaches
+// errorOccurred and the console. Owner's d_ is a ControlHost with Get, Guard and GuardSet
+// (as WidgetHosting.h and ItemHosting.h).
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <type_traits>
 
@@ -79,13 +81,14 @@ using HostParam = std::conditional_t<std::is_scalar_v<T>, T, const T&>;
 
 // One row's getter and setter. The return type trails and the parameter follows the
 // class name, so a type such as Appearance is looked up in Owner.
-#define LEDDISPLAY_QT_HOST_ACCESSOR(Owner, Type, getter, setter, Name)                      \
-  auto Owner::getter() const->Type {                                                        \
-    return d_->Get(                                                                         \
-        [&] { return ::led::qt::HostValue<Type>::ToQt(d_->control.Name(), d_->surface); }); \
-  }                                                                                         \
-  void Owner::setter(::led::qt::HostParam<Type> value) {                                    \
-    d_->Guard([&] { d_->control.Set##Name(::led::qt::HostValue<Type>::FromQt(value)); });   \
+#define LEDDISPLAY_QT_HOST_ACCESSOR(Owner, Type, getter, setter, Name)                       \
+  auto Owner::getter() const->Type {                                                         \
+    return d_->Get(                                                                          \
+        [&] { return ::led::qt::HostValue<Type>::ToQt(d_->control.Name(), d_->surface); });  \
+  }                                                                                          \
+  void Owner::setter(::led::qt::HostParam<Type> value) {                                     \
+    d_->GuardSet(#getter, QVariant::fromValue(value),                                        \
+                 [&] { d_->control.Set##Name(::led::qt::HostValue<Type>::FromQt(value)); }); \
   }
 
 // The colour's index is read once, as an int: the guarded work captures the int, not the

@@ -37,8 +37,8 @@
   X(Owner, bool, leadingZeros, setLeadingZeros, LeadingZeros) \
   X(Owner, bool, leadingPlusMinus, setLeadingPlusMinus, LeadingPlusMinus) \
   X(Owner, QColor, backColor, setBackColor, BackColor) \
-  X(Owner, QColor, onColor, setOnColor, OnColor) \
-  X(Owner, QColor, offColor, setOffColor, OffColor) \
+  X(Owner, QColor, litColor, setLitColor, OnColor) \
+  X(Owner, QColor, unlitColor, setUnlitColor, OffColor) \
   X(Owner, bool, transparent, setTransparent, Transparent) \
   X(Owner, bool, useOverRange, setUseOverRange, UseOverRange)
 // clang-format on

@@ -83,11 +83,6 @@ void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
 
 void LEDDisplayWidget::Hosting::Changed() {
   emit widget.changed();
-  // Only a listening assistive tool needs the shown text worked out.
-  if (QAccessible::isActive()) {
-    QAccessibleValueChangeEvent event(&widget, widget.shownText());
-    QAccessible::updateAccessibility(&event);
-  }
 }
 
 void LEDDisplayWidget::Hosting::Clicked() {
@@ -139,6 +134,12 @@ LEDDisplayWidget::LEDDisplayWidget(QWidget* parent)
     d_->control.Show();
   });
   d_->StartNotifying();
+  // Assistive tools hear of each new shown text (only a listening one needs the event).
+  connect(this, &LEDDisplayWidget::shownTextChanged, this, [this](const QString& text) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(this, text);
+    QAccessible::updateAccessibility(&event);
+  });
 }
 
 LEDDisplayWidget::~LEDDisplayWidget() {

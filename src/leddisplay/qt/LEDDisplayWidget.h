@@ -100,11 +100,14 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros NOTIFY leadingZerosChanged)
   Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus NOTIFY leadingPlusMinusChanged)
   Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
-  Q_PROPERTY(QColor onColor READ onColor WRITE setOnColor NOTIFY onColorChanged)
-  Q_PROPERTY(QColor offColor READ offColor WRITE setOffColor NOTIFY offColorChanged)
+  Q_PROPERTY(QColor litColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
+  Q_PROPERTY(QColor unlitColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
+  Q_PROPERTY(QColor onColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
+  Q_PROPERTY(QColor offColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
   Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged)
   Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged)
   Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged)
+  Q_PROPERTY(QString shownText READ shownText NOTIFY shownTextChanged)
   Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged)
   // clang-format on
   ///@}
@@ -235,9 +238,15 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   /// The colour behind the digits (control::LEDDisplay::BackColor).
   QColor backColor() const;
   /// The colour of lit segments (control::LEDDisplay::OnColor).
-  QColor onColor() const;
+  QColor litColor() const;
   /// The colour of unlit segments (control::LEDDisplay::OffColor).
-  QColor offColor() const;
+  QColor unlitColor() const;
+  /// Deprecated names of litColor and unlitColor, kept (also as the Qt properties
+  /// `onColor` and `offColor`, shown in Designer) for .ui files and code written with them.
+  ///@{
+  QColor onColor() const { return litColor(); }
+  QColor offColor() const { return unlitColor(); }
+  ///@}
   /// The parent's window texture shows behind the digits
   /// (control::LEDDisplay::Transparent).
   bool transparent() const;
@@ -266,7 +275,8 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   Q_INVOKABLE bool setOleColor(ColorProperty which, quint32 color);
   ///@}
 
-  /// The text the display shows (sign, digits and lit point; "over range" for the mark).
+  /// The text the display shows (sign, digits and lit point; "over range" for the mark),
+  /// the read-only property `shownText`, whose shownTextChanged follows every change.
   QString shownText() const;
   /// Where each caption's text sits, in widget pixels; empty without a caption.
   ///@{
@@ -333,10 +343,15 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   void setLeadingZeros(bool on);
   void setLeadingPlusMinus(bool on);
   void setBackColor(const QColor& color);
-  void setOnColor(const QColor& color);
-  void setOffColor(const QColor& color);
+  void setLitColor(const QColor& color);
+  void setUnlitColor(const QColor& color);
   void setTransparent(bool on);
   void setUseOverRange(bool on);
+  ///@}
+  /// Deprecated names of setLitColor and setUnlitColor (see onColor).
+  ///@{
+  void setOnColor(const QColor& color) { setLitColor(color); }
+  void setOffColor(const QColor& color) { setUnlitColor(color); }
   ///@}
   /// As QLCDNumber's: shows `value` (setValue). There is no display(QString): the
   /// display shows numbers only.
@@ -387,11 +402,13 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   void leadingZerosChanged(bool on);
   void leadingPlusMinusChanged(bool on);
   void backColorChanged(const QColor& color);
-  void onColorChanged(const QColor& color);
-  void offColorChanged(const QColor& color);
+  void litColorChanged(const QColor& color);
+  void unlitColorChanged(const QColor& color);
   void transparentChanged(bool on);
   void useOverRangeChanged(bool on);
   void overRangeChanged(bool overRange);
+  /// The shown text (shownText) changed.
+  void shownTextChanged(const QString& text);
   ///@}
   /// The control's Change event: a render pass showed a value other than the last.
   void changed();

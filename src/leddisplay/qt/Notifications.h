@@ -7,15 +7,17 @@
 // differs. Start records the values as they are; Change emits the signal of the property
 // the control named when its value differs from the one last told; ChangeAll does so for
 // every property, for changes the control does not name (a load). Both then follow
-// overRange: overRangeChanged when it changed, overflow when it became true or stays
-// true for a value set anew.
+// the read-outs: shownTextChanged when the shown text changed, overRangeChanged when
+// overRange changed, overflow when it became true or stays true for a value set anew.
 #include <QImage>
 #include <QPixmap>
+#include <QString>
 #include <QVariant>
 #include <cmath>
 #include <iterator>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "leddisplay/qt/HostPropertyList.h"
@@ -76,26 +78,46 @@ class Notifications {
     for (size_t i = 0; i < told_.size(); ++i)
       notifications::kWatched<Host>[i].follow(host, told_[i], false);
     overRange_ = overRange;
+    shown_ = host.shownText();
   }
 
   void Change(Host& host, const std::string& name, bool overRange) {
     if (told_.empty()) return;  // the control's start: nothing told yet
+    if (held_) return;          // a load: ChangeAll tells its outcome at the end
     for (size_t i = 0; i < told_.size(); ++i) {
       if (name != notifications::kWatched<Host>[i].name) continue;
       notifications::kWatched<Host>[i].follow(host, told_[i], true);
       break;
     }
-    FollowOverRange(host, overRange, name == "Value");
+    FollowReadOuts(host, overRange, name == "Value");
   }
+
+  // While a Hold lives, Change tells nothing: a load's steps (a picture it sets, say)
+  // show passing states; the ChangeAll after it tells each change once.
+  class Hold {
+   public:
+    explicit Hold(Notifications& n) : n_(n), was_(std::exchange(n.held_, true)) {}
+    ~Hold() { n_.held_ = was_; }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+   private:
+    Notifications& n_;
+    bool was_;
+  };
 
   void ChangeAll(Host& host, bool overRange) {
     for (size_t i = 0; i < told_.size(); ++i)
       notifications::kWatched<Host>[i].follow(host, told_[i], true);
-    FollowOverRange(host, overRange, false);
+    FollowReadOuts(host, overRange, false);
   }
 
  private:
-  void FollowOverRange(Host& host, bool now, bool valueSet) {
+  void FollowReadOuts(Host& host, bool now, bool valueSet) {
+    if (QString shown = host.shownText(); shown != shown_) {
+      shown_ = std::move(shown);
+      emit host.shownTextChanged(shown_);
+    }
     const bool was = overRange_;
     overRange_ = now;
     if (now != was) emit host.overRangeChanged(now);
@@ -104,6 +126,8 @@ class Notifications {
 
   std::vector<QVariant> told_;  // per watched property, the value its signal last gave
   bool overRange_ = false;
+  bool held_ = false;
+  QString shown_;  // the shown text shownTextChanged last gave
 };
 
 }  // namespace led::qt

@@ -27,6 +27,18 @@ struct LEDDisplayWidget::Hosting : ControlHost, ControlEvents {
     });
   }
 
+  // Runs a property setter's `work` as Guard does; a refusal's description names the
+  // property, and a warning naming the property, the refused value and the reason goes
+  // to the console.
+  template <class Work>
+  bool GuardSet(const char* property, const QVariant& value, Work&& work) {
+    return Guarded(std::forward<Work>(work), [&](int number, const QString& description) {
+      qWarning().noquote() << "LEDDisplayWidget:"
+                           << RefusalWarning(property, value, number, description);
+      emit widget.errorOccurred(number, RefusedDescription(property, description));
+    });
+  }
+
   // What `read` gives (a control getter's value, converted for Qt); a default value,
   // and errorOccurred, when it fails.
   template <class Read>

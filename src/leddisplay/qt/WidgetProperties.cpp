@@ -44,13 +44,15 @@ QPixmap LEDDisplayWidget::mouseIcon() const {
   return d_->Get([&] { return QPixmapOf(d_->control.MouseIcon()); });
 }
 void LEDDisplayWidget::setMouseIcon(const QPixmap& icon) {
-  d_->Guard([&] { d_->control.SetMouseIcon(PictureOf(icon)); });
+  d_->GuardSet("mouseIcon", QVariant::fromValue(icon),
+               [&] { d_->control.SetMouseIcon(PictureOf(icon)); });
 }
 QPixmap LEDDisplayWidget::pictureBackGround() const {
   return d_->Get([&] { return QPixmapOf(d_->control.PictureBackGround()); });
 }
 void LEDDisplayWidget::setPictureBackGround(const QPixmap& picture) {
-  d_->Guard([&] { d_->control.SetPictureBackGround(PictureOf(picture)); });
+  d_->GuardSet("pictureBackGround", QVariant::fromValue(picture),
+               [&] { d_->control.SetPictureBackGround(PictureOf(picture)); });
 }
 
 // ---- As QLCDNumber's ---------------------------------------------------------------
@@ -85,8 +87,12 @@ bool LEDDisplayWidget::saveProperties(const QString& path) {
 // Each property is compared after the load, also after a failed one, which keeps the
 // values read before the fault.
 bool LEDDisplayWidget::loadProperties(const QString& path) {
-  const bool loaded = d_->Guard([&] { LoadHostProperties(d_->control, path); });
-  d_->Guard([&] { ShowLoaded(d_->control); });
+  bool loaded = false;
+  {
+    const Notifications<LEDDisplayWidget>::Hold hold(d_->notifications);
+    loaded = d_->Guard([&] { LoadHostProperties(d_->control, path); });
+    d_->Guard([&] { ShowLoaded(d_->control); });
+  }
   d_->SyncGeometry();
   d_->FollowSizeHint();
   d_->NotifyChanges();

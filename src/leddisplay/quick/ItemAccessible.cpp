@@ -113,8 +113,9 @@ void StartAccessibility(LEDDisplayItem& item) {
   };
   QObject::connect(shown, &LEDDisplayItem::captionUpperChanged, shown, nameChanged);
   QObject::connect(shown, &LEDDisplayItem::captionLowChanged, shown, nameChanged);
-  // Qt Quick's Accessible object announces a new value itself (it follows valueChanged).
-  QObject::connect(shown, &LEDDisplayItem::changed, shown, [shown] {
+  // Qt Quick's Accessible object announces a new value itself (it follows valueChanged);
+  // the description is the shown text.
+  QObject::connect(shown, &LEDDisplayItem::shownTextChanged, shown, [shown] {
     if (!AccessibleAttached(shown, false)) Announce(shown, QAccessible::ValueChanged);
     Announce(shown, QAccessible::DescriptionChanged);
   });

@@ -4,8 +4,11 @@
 // one place where the control's errors become the errorOccurred signal. Internal to the
 // item's sources.
 #include <QImage>
+#include <QQmlInfo>
 #include <QUrl>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "leddisplay/qt/ControlHost.h"
 #include "leddisplay/qt/ControlInput.h"
@@ -20,13 +23,29 @@ namespace led::quick {
 struct LEDDisplayItem::Hosting : qt::ControlHost {
   explicit Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView> view);
 
-  // Runs `work`; an error it raises becomes errorOccurred. True when it completed.
+  // Runs `work`; an error it raises becomes errorOccurred (Report). True when it completed.
   template <class Work>
   bool Guard(Work&& work) {
     return qt::Guarded(std::forward<Work>(work), [this](int number, const QString& description) {
-      emit item.errorOccurred(number, description);
+      Report(number, description);
     });
   }
+  // Runs a property setter's `work` as Guard does; a refusal's description names the
+  // property, and a qmlWarning (with the QML file and line) names the property, the
+  // refused value and the reason.
+  template <class Work>
+  bool GuardSet(const char* property, const QVariant& value, Work&& work) {
+    return qt::Guarded(std::forward<Work>(work), [&](int number, const QString& description) {
+      qmlWarning(&item).noquote() << qt::RefusalWarning(property, value, number, description);
+      Report(number, qt::RefusedDescription(property, description));
+    });
+  }
+  // errorOccurred now, or, while QML is still creating the item (its handlers may not be
+  // connected yet), once the item is complete (ReportKept).
+  void Report(int number, const QString& description);
+  // What was reported before the item was complete, in order, then overflow when the
+  // value overflowed then and still does.
+  void ReportKept();
 
   // What `read` gives; a default value, and errorOccurred, when it fails.
   template <class Read>
@@ -54,9 +73,11 @@ struct LEDDisplayItem::Hosting : qt::ControlHost {
   LEDDisplayItem& item;
   ItemView& itemView;  // owned by ControlHost::view
   qt::Notifications<LEDDisplayItem> notifications;
-  QUrl mouseIcon;          // the URL the mouse icon was read from
-  QUrl pictureBackGround;  // the URL the background picture was read from
-  QImage matted;           // a transparent display's picture, drawn at the last polish
+  QUrl mouseIcon;                                   // the URL the mouse icon was read from
+  QUrl pictureBackGround;                           // the URL the background picture was read from
+  std::vector<std::pair<int, QString>> keptErrors;  // reported before completion
+  bool overflowKept = false;                        // overflow emitted before completion
+  QImage matted;  // a transparent display's picture, drawn at the last polish
   ItemEvents events{item};
   qt::ControlInput input{*this};
 };

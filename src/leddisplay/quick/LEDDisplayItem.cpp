@@ -35,6 +35,19 @@ LEDDisplayItem::Hosting::Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView
   });
 }
 
+void LEDDisplayItem::Hosting::Report(int number, const QString& description) {
+  if (item.isComponentComplete())
+    emit item.errorOccurred(number, description);
+  else
+    keptErrors.emplace_back(number, description);
+}
+
+void LEDDisplayItem::Hosting::ReportKept() {
+  for (const auto& [number, description] : std::exchange(keptErrors, {}))
+    emit item.errorOccurred(number, description);
+  if (std::exchange(overflowKept, false) && control.OverRange()) emit item.overflow();
+}
+
 double LEDDisplayItem::Hosting::DeviceRatio() const {
   return item.window() ? item.window()->effectiveDevicePixelRatio() : 1.0;
 }
@@ -94,6 +107,9 @@ LEDDisplayItem::LEDDisplayItem(QQuickItem* parent)
   d_->notifications.Start(*this, d_->control.OverRange());
   d_->SyncGeometry();
   connect(this, &QQuickItem::paletteChanged, this, [this] { d_->ApplyPalette(); });
+  connect(this, &LEDDisplayItem::overflow, this, [this] {
+    if (!isComponentComplete()) d_->overflowKept = true;
+  });
 }
 
 LEDDisplayItem::~LEDDisplayItem() {
@@ -111,6 +127,7 @@ void LEDDisplayItem::componentComplete() {
   d_->ApplyPalette();
   d_->Fit();
   JoinAccessibleTree(*this);
+  d_->ReportKept();
 }
 
 // With autoSize on the item follows the control (SyncGeometry), not the other way.

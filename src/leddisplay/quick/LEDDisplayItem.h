@@ -3,9 +3,9 @@
 /// LEDDisplayItem: the display as a Qt Quick item, the QML type `LEDDisplay` of the module
 /// `LedDisplay` (`import LedDisplay`). It holds one control::LEDDisplay, as
 /// qt::LEDDisplayWidget does, with the widget's properties (same names, types and NOTIFY
-/// signals; pictures as local file URLs), errors and sizing: implicitWidth and
-/// implicitHeight are the extent autoSize gives; with autoSize on the item's size follows
-/// what it shows, off the control follows the item's size, and fitToSize zooms the digits
+/// signals; pictures as URLs, resolved as Image.source resolves them), errors and sizing:
+/// implicitWidth and implicitHeight are the extent autoSize gives; with autoSize on the item's size
+/// follows what it shows, off the control follows the item's size, and fitToSize zooms the digits
 /// to fill it. At a device pixel ratio d the control draws at zoom d. The kept image and
 /// the captions (Qt text) are drawn into one picture, uploaded as a texture only after
 /// the control drew.
@@ -86,11 +86,14 @@ class LEDDisplayItem : public QQuickItem {
   Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros NOTIFY leadingZerosChanged)
   Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus NOTIFY leadingPlusMinusChanged)
   Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
-  Q_PROPERTY(QColor onColor READ onColor WRITE setOnColor NOTIFY onColorChanged)
-  Q_PROPERTY(QColor offColor READ offColor WRITE setOffColor NOTIFY offColorChanged)
+  Q_PROPERTY(QColor litColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
+  Q_PROPERTY(QColor unlitColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
+  Q_PROPERTY(QColor onColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
+  Q_PROPERTY(QColor offColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
   Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged)
   Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged)
   Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged)
+  Q_PROPERTY(QString shownText READ shownText NOTIFY shownTextChanged)
   Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged)
   // clang-format on
   ///@}
@@ -146,7 +149,13 @@ class LEDDisplayItem : public QQuickItem {
   control::LEDDisplay& control();
 
   /// The properties' getters and setters, as the widget's; a refused value changes
-  /// nothing and emits errorOccurred. A picture URL is a local file or a qrc: resource.
+  /// nothing, emits errorOccurred with a description that names the property, and
+  /// warns on the console (qmlWarning: the QML file and line, the property, the value
+  /// and the reason). What is refused or overflows while QML creates the item is
+  /// reported once the item is complete, so handlers declared beside the values hear
+  /// it. A picture URL is a local file or a resource (qrc:/path, or :/path); a relative
+  /// one resolves against the QML file that made the item, as Image.source does, and
+  /// reads back as given.
   ///@{
   double value() const;
   Appearance appearance() const;
@@ -180,8 +189,8 @@ class LEDDisplayItem : public QQuickItem {
   bool leadingZeros() const;
   bool leadingPlusMinus() const;
   QColor backColor() const;
-  QColor onColor() const;
-  QColor offColor() const;
+  QColor litColor() const;
+  QColor unlitColor() const;
   bool transparent() const;
   bool useOverRange() const;
   bool overRange() const;
@@ -218,11 +227,20 @@ class LEDDisplayItem : public QQuickItem {
   void setLeadingZeros(bool value);
   void setLeadingPlusMinus(bool value);
   void setBackColor(const QColor& value);
-  void setOnColor(const QColor& value);
-  void setOffColor(const QColor& value);
+  void setLitColor(const QColor& value);
+  void setUnlitColor(const QColor& value);
   void setTransparent(bool value);
   void setUseOverRange(bool value);
   void setFitToSize(bool value);
+  ///@}
+  /// Deprecated names of litColor and unlitColor, kept (also as the QML properties
+  /// `onColor` and `offColor`) for code written with them. QML's tools read `onColor:` as
+  /// a signal handler: write `litColor` and `unlitColor`.
+  ///@{
+  QColor onColor() const { return litColor(); }
+  QColor offColor() const { return unlitColor(); }
+  void setOnColor(const QColor& value) { setLitColor(value); }
+  void setOffColor(const QColor& value) { setUnlitColor(value); }
   ///@}
 
   /// The raw 32-bit colour, as the widget's.
@@ -230,17 +248,20 @@ class LEDDisplayItem : public QQuickItem {
   Q_INVOKABLE quint32 oleColor(ColorProperty which) const;
   Q_INVOKABLE bool setOleColor(ColorProperty which, quint32 color);
   ///@}
-  /// The text the display shows.
-  Q_INVOKABLE QString shownText() const;
+  /// The text the display shows, the read-only property `shownText`: bind to it
+  /// (`Text { text: display.shownText }`), shownTextChanged follows every change.
+  QString shownText() const;
   /// Where each caption's text sits, in item pixels; empty without a caption.
   ///@{
   Q_INVOKABLE QRect captionLowRect() const;
   Q_INVOKABLE QRect captionUpperRect() const;
   ///@}
   /// The properties in our property file, as the widget's saveProperties and
-  /// loadProperties, at a local file URL (or a plain path); false, and errorOccurred
-  /// naming the file and the problem, on failure. Another kind of URL is refused with
-  /// PathFileAccessError and changes nothing. The load emits the NOTIFY signal of each
+  /// loadProperties, at a local file URL (or a plain path), relative ones resolved as
+  /// the pictures'; a resource (qrc:/path, :/path) loads, and is refused for a save
+  /// (PathFileAccessError: read-only). False, and errorOccurred naming the file and the
+  /// problem, on failure. Another kind of URL is refused with PathFileAccessError and
+  /// changes nothing. The load emits the NOTIFY signal of each
   /// property it changed; a picture it replaced reads as an empty URL (it has none).
   ///@{
   Q_INVOKABLE bool saveProperties(const QUrl& file);
@@ -284,11 +305,12 @@ class LEDDisplayItem : public QQuickItem {
   void leadingZerosChanged(bool value);
   void leadingPlusMinusChanged(bool value);
   void backColorChanged(const QColor& value);
-  void onColorChanged(const QColor& value);
-  void offColorChanged(const QColor& value);
+  void litColorChanged(const QColor& value);
+  void unlitColorChanged(const QColor& value);
   void transparentChanged(bool value);
   void useOverRangeChanged(bool value);
   void overRangeChanged(bool value);
+  void shownTextChanged(const QString& value);
   void fitToSizeChanged(bool value);
   ///@}
   /// The value stopped fitting the digits (again for each new value that does not fit).

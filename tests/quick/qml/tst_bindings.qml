@@ -84,11 +84,11 @@ Item {
             slider.value = 12.5
             compare(bound.value, 12.5)
             compare(boundChanges.count, 1)
-            const shown = bound.shownText()
+            const shown = bound.shownText
             slider.increase()
             verify(bound.value > 12.5)
             compare(bound.value, slider.value)
-            verify(bound.shownText() !== shown, "the shown text stayed " + shown)
+            verify(bound.shownText !== shown, "the shown text stayed " + shown)
             compare(boundChanges.count, 2)
         }
 
@@ -99,7 +99,7 @@ Item {
             tryVerify(function() { return !sweep.running }, 5000)
             compare(animated.value, 50)
             verify(animatedChanges.count > 1, animatedChanges.count + " changes")
-            compare(animated.shownText(), animationEnd.shownText())
+            compare(animated.shownText, animationEnd.shownText)
         }
 
         // A Behavior takes the assignment and moves there over time.

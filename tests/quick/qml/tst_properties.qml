@@ -11,7 +11,7 @@ Item {
     LEDDisplay {
         id: display
         backGroundStyle: LEDDisplay.Gradient_V
-        onColor: "orange"
+        litColor: "orange"
         captionLow: "Volt"
         captionLowFont.pointSize: 17
     }
@@ -46,10 +46,14 @@ Item {
             compare(errors.count, 0)
         }
 
+        // onColor and offColor are the older names of litColor and unlitColor.
         function test_colorsFromNamesAndQtRgba() {
+            verify(Qt.colorEqual(display.litColor, "orange"), display.litColor)
             verify(Qt.colorEqual(display.onColor, "orange"), display.onColor)
-            display.offColor = Qt.rgba(0, 0.5, 0, 1)
-            verify(Qt.colorEqual(display.offColor, "#008000"), display.offColor)
+            display.unlitColor = Qt.rgba(0, 0.5, 0, 1)
+            verify(Qt.colorEqual(display.unlitColor, "#008000"), display.unlitColor)
+            display.offColor = "#102030"
+            verify(Qt.colorEqual(display.unlitColor, "#102030"), display.unlitColor)
         }
 
         // A grouped font write (captionLowFont.bold) reads, changes and writes back the

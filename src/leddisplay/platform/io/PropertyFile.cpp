@@ -27,9 +27,6 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormat = "leddisplay";
 constexpr int kVersion = 1;
-// Far beyond any control's properties, even with pictures; guards against reading a
-// wrong, huge file into memory.
-constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
 
 // Limits on the file's shape, far beyond what a control writes (39 keys, fonts of 8
 // attributes, nesting 4 deep). Objects are kept in file order, which makes building one
@@ -320,7 +317,10 @@ void SavePropertyFile(const std::string& path, const MemoryPropertyBag& bag) {
 }
 
 MemoryPropertyBag LoadPropertyFile(const std::string& path) {
-  const std::string text = ReadWholeFile(path, kMaxFileBytes);
+  return ParsePropertyFile(ReadWholeFile(path, kMaxPropertyFileBytes), path);
+}
+
+MemoryPropertyBag ParsePropertyFile(const std::string& text, const std::string& path) {
   ShapeCheck shape;
   Json::sax_parse(text, &shape);
   if (!shape.problem.empty()) throw Invalid(path, shape.problem);

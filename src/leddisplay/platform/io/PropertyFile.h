@@ -20,15 +20,23 @@
 ///       than 512 deep or holds more than 100000 values; on saving, a value that cannot
 ///       be written (an object that is neither a font nor a bitmap picture) or more than
 ///       1024 entries.
+#include <cstdint>
 #include <string>
 
 #include "leddisplay/platform/io/MemoryPropertyBag.h"
 
 namespace led::platform {
 
+/// The largest property file read, in bytes (256 MiB): far beyond any control's
+/// properties, even with pictures; it keeps a wrong, huge file out of memory.
+inline constexpr uintmax_t kMaxPropertyFileBytes = uintmax_t{256} << 20;
+
 /// Writes the bag to `path`, replacing the file at once.
 void SavePropertyFile(const std::string& path, const MemoryPropertyBag& bag);
 /// Reads a bag written by SavePropertyFile (or by hand in the same form).
 MemoryPropertyBag LoadPropertyFile(const std::string& path);
+/// The bag a file's `text` holds, as LoadPropertyFile reads it; errors name `path`, where
+/// the text came from (a file a host read by its own means, such as a Qt resource).
+MemoryPropertyBag ParsePropertyFile(const std::string& text, const std::string& path);
 
 }  // namespace led::platform
