@@ -38,9 +38,15 @@ install(TARGETS leddisplay EXPORT leddisplayTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(EXPORT leddisplayTargets NAMESPACE leddisplay::
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
+# The folder holding the QML module (cmake/Quick.cmake names it when it installs one):
+# the package computes leddisplay_QML_IMPORT_DIR from its own location and this path.
+if(NOT DEFINED LEDDISPLAY_QML_IMPORT_INSTALL_DIR)
+  set(LEDDISPLAY_QML_IMPORT_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/qml)
+endif()
 configure_package_config_file(cmake/leddisplayConfig.cmake.in
   ${PROJECT_BINARY_DIR}/leddisplayConfig.cmake
-  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay
+  PATH_VARS LEDDISPLAY_QML_IMPORT_INSTALL_DIR)
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/leddisplayConfigVersion.cmake
   COMPATIBILITY SameMinorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/leddisplayConfig.cmake

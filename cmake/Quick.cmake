@@ -49,9 +49,11 @@ endif()
 if(TARGET led_quick AND LEDDISPLAY_INSTALL)
   # The backing library and its header for find_package(leddisplay COMPONENTS Quick),
   # and the module (qmldir, type information, plugin) under <libdir>/qml/LedDisplay:
-  # a program's QML engine finds it with <libdir>/qml on its import path.
+  # a program's QML engine finds it with <libdir>/qml on its import path, which the
+  # package gives as leddisplay_QML_IMPORT_DIR (cmake/Install.cmake).
   include(GNUInstallDirs)
-  set(LEDDISPLAY_QML_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/qml/LedDisplay)
+  set(LEDDISPLAY_QML_IMPORT_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/qml)
+  set(LEDDISPLAY_QML_INSTALL_DIR ${LEDDISPLAY_QML_IMPORT_INSTALL_DIR}/LedDisplay)
   install(FILES src/leddisplay/quick/LEDDisplayItem.h
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/quick)
   install(FILES src/leddisplay/quick/LEDDisplayKeyEvent.h
