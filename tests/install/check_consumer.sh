@@ -2,6 +2,8 @@
 # Installs the built project into a scratch prefix, then configures, builds and runs a
 # small project that finds it with find_package(leddisplay), and runs it (with the
 # installed plugin folder on QT_PLUGIN_PATH when a Designer plugin was installed).
+# A project with a qml_only program (the Qt Quick consumer) also shows that a program
+# that only loads QML needs no link to our libraries.
 #   check_consumer.sh BUILD_DIR CONSUMER_SOURCE_DIR CXX
 set -euo pipefail
 build=$1
@@ -22,4 +24,15 @@ if [ -n "$designer" ]; then
   QT_PLUGIN_PATH=$(dirname "$designer") "$scratch/build/consumer"
 else
   "$scratch/build/consumer"
+fi
+
+# qml_only needs none of our libraries at load time (its dynamic section names none): the
+# module's plugin brings them when Readout.qml imports LedDisplay.
+qml_only=$scratch/build/qml_only
+if [ -e "$qml_only" ]; then
+  if ours=$(readelf -d "$qml_only" | grep NEEDED | grep leddisplay); then
+    echo "check_consumer: qml_only should link Qt alone, but needs: $ours" >&2
+    exit 1
+  fi
+  "$qml_only"
 fi
