@@ -31,7 +31,7 @@ Rectangle {
                 id: setPoint
                 digits: 5
                 decimals: 2
-                onColor: "orange"
+                litColor: "orange"
                 leadingZeros: false
                 leadingPlusMinus: false
                 value: slider.value
@@ -60,7 +60,7 @@ Rectangle {
             id: level
             digits: 4
             decimals: 1
-            onColor: "deepskyblue"
+            litColor: "deepskyblue"
             leadingZeros: false
             leadingPlusMinus: false
             NumberAnimation on value {
@@ -77,7 +77,7 @@ Rectangle {
             digits: 6
             leadingZeros: true
             leadingPlusMinus: false
-            onColor: "lime"
+            litColor: "lime"
             Timer {
                 interval: 150
                 running: true
@@ -103,8 +103,8 @@ Rectangle {
                 borderStyle: LEDDisplay.BorderNone
                 digits: 5
                 decimals: 1
-                onColor: "white"
-                offColor: "#3a4a70"
+                litColor: "white"
+                unlitColor: "#3a4a70"
                 leadingZeros: false
                 leadingPlusMinus: false
                 captionUpper: "Heading"
