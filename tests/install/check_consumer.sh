@@ -3,12 +3,14 @@
 # small project that finds it with find_package(leddisplay), and runs it (with the
 # installed plugin folder on QT_PLUGIN_PATH when a Designer plugin was installed).
 # A project with a qml_only program (the Qt Quick consumer) also shows that a program
-# that only loads QML needs no link to our libraries.
-#   check_consumer.sh BUILD_DIR CONSUMER_SOURCE_DIR CXX
+# that only loads QML needs no link to our libraries; given QMLLINT, the project's QML
+# files are linted against the installed module, whose type information must suffice.
+#   check_consumer.sh BUILD_DIR CONSUMER_SOURCE_DIR CXX [QMLLINT]
 set -euo pipefail
 build=$1
 consumer=$2
 cxx=$3
+qmllint=${4:-}
 source "$(dirname "$0")/scratch.sh"
 quiet cmake -S "$consumer" -B "$scratch/build" -DCMAKE_CXX_COMPILER="$cxx" \
   -DCMAKE_PREFIX_PATH="$scratch/prefix"
@@ -35,4 +37,20 @@ if [ -e "$qml_only" ]; then
     exit 1
   fi
   "$qml_only"
+fi
+
+if [ -n "$qmllint" ]; then
+  module=$(find "$scratch/prefix" -type d -path '*/qml/LedDisplay' -print -quit)
+  if [ -z "$module" ]; then
+    echo "check_consumer: no qml/LedDisplay folder in the installed prefix" >&2
+    exit 1
+  fi
+  for file in "$consumer"/*.qml; do
+    if ! messages=$("$qmllint" -I "$(dirname "$module")" "$file" 2>&1); then
+      echo "check_consumer: qmllint against the installed module warns on $file:" >&2
+      echo "$messages" >&2
+      exit 1
+    fi
+  done
+  echo "check_consumer: the consumer's QML lints clean against $(dirname "$module")"
 fi
