@@ -20,6 +20,7 @@ void HostedControl::SetZoom(double zoom) {
   // The twips per pixel first: the surface refuses every zoom the control would (and
   // those too small or large for a float), before anything changes.
   form_->SetTwipsPerPixel(static_cast<float>(kTwipsPerPixel / zoom));
+  form_->Surface().SetBorderZoom(zoom);
   control_.SetZoom(zoom);
   control_.Resize();
 }

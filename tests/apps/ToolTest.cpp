@@ -60,7 +60,27 @@ TEST_F(Tool, ScaleDrawsTheLengthsLargerRatherThanThePixels) {
   const auto a = led::platform::ReadPngFile(scaled), b = led::platform::ReadPngFile(doubled);
   ASSERT_EQ(a.width, b.width);
   ASSERT_EQ(a.height, b.height);
-  EXPECT_TRUE(a.pixels == b.pixels);
+  // The scaled border is 4 pixels, the other's 2: inside them the digits are the same,
+  // the scaled picture's area 2 pixels narrower on each side.
+  for (int y = 4; y < a.height - 4; ++y)
+    for (int x = 4; x < a.width - 4; ++x)
+      ASSERT_EQ(a.at(x, y), b.at(x - 2, y - 2)) << x << ", " << y;
+  // An auto-sized display at --scale N is exactly N times as large.
+  const auto tripled = Path("t.png");
+  ASSERT_EQ(RunTool("render --scale 3 --set AutoSize=True --set Appearance=0 --set Digits=6 "
+                    "--set Value=2.5 -o " +
+                    tripled)
+                .code,
+            0);
+  const auto plain = Path("p.png");
+  ASSERT_EQ(
+      RunTool("render --set AutoSize=True --set Appearance=0 --set Digits=6 --set Value=2.5 -o " +
+              plain)
+          .code,
+      0);
+  const auto t = led::platform::ReadPngFile(tripled), p = led::platform::ReadPngFile(plain);
+  EXPECT_EQ(t.width, 3 * p.width);
+  EXPECT_EQ(t.height, 3 * p.height);
 }
 
 TEST_F(Tool, RenderSavesAPropertyFileThatLoadsBack) {

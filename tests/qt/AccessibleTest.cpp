@@ -9,10 +9,12 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <cmath>
 #include <vector>
 
 #include "QtTestSupport.h"
 #include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace led::qt {
@@ -67,22 +69,65 @@ TEST(Accessible, EachChangeOfValueIsAnnouncedWhileAToolListens) {
   EXPECT_EQ(valueEvents, (std::vector<QString>{"+03.25", "-01.00", "over range"}));
 }
 
+// With AutoSize the widget asks for what it shows; given more anyway, the display keeps
+// its size, centred, the window's brush around it.
 TEST(Sizing, AutoSizeFixesTheSizeToWhatIsShown) {
   LEDDisplayWidget widget;
   widget.setDigits(6);
   widget.setAutoSize(true);
   EXPECT_EQ(widget.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
-  EXPECT_EQ(widget.minimumSize(), widget.maximumSize());
   EXPECT_EQ(widget.size(), widget.sizeHint());
   const int sixDigits = widget.width();
   widget.setDigits(3);
   EXPECT_LT(widget.width(), sixDigits);
   EXPECT_EQ(widget.grab().size(), widget.size());
+  const QImage alone = widget.grab().toImage();
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, QColor(1, 2, 3));
+  widget.setPalette(palette);
+  widget.resize(widget.size() + QSize(40, 20));
+  const QImage given = widget.grab().toImage();
+  EXPECT_EQ(given.copy(QRect(QPoint(20, 10), alone.size())), alone);
+  EXPECT_EQ(given.pixelColor(0, 0), QColor(1, 2, 3));
+  EXPECT_EQ(given.pixelColor(given.width() - 1, given.height() - 1), QColor(1, 2, 3));
 
   widget.setAutoSize(false);
   EXPECT_EQ(widget.sizePolicy().horizontalPolicy(), QSizePolicy::Preferred);
   widget.resize(300, 120);
   EXPECT_EQ(widget.size(), QSize(300, 120));
+}
+
+// An auto-sized widget is as many widget pixels at every device ratio as the raster
+// form is pixels at ratio 1 (captions, hinted anew at each resolution, within a pixel),
+// and the display fills it but for the pixels a fractional ratio's rounding leaves,
+// which show the window's colour, not a row of the back colour. Run at ratios 1, 1.25,
+// 1.5, 2 and 3 (tests/qt/CMakeLists.txt).
+TEST(Sizing, AutoSizedItHasOneSizeAtEveryRatioHiDpi) {
+  for (const test::Configuration& configuration : test::Configurations()) {
+    if (configuration.sets.empty() || configuration.sets[0].first != "AutoSize") continue;
+    SCOPED_TRACE(configuration.title);
+    LEDDisplayWidget widget;
+    QPalette palette = test::ClassicPalette();
+    palette.setColor(QPalette::Window, QColor(0x33, 0x66, 0x99));
+    widget.setPalette(palette);
+    Apply(widget, configuration.sets);
+    test::FormControl form(configuration);
+    const platform::RasterSurface& surface = form.Form().Surface();
+    const int slack = configuration.captions ? 1 : 0;
+    EXPECT_LE(std::abs(widget.width() - surface.ExtentPixelsX()), slack);
+    EXPECT_LE(std::abs(widget.height() - surface.ExtentPixelsY()), slack);
+    const QImage grabbed = widget.grab().toImage();
+    QRect drawn;
+    for (int y = 0; y < grabbed.height(); ++y)
+      for (int x = 0; x < grabbed.width(); ++x)
+        if (grabbed.pixelColor(x, y) != QColor(0x33, 0x66, 0x99)) drawn |= QRect(x, y, 1, 1);
+    const double ratio = widget.devicePixelRatioF();
+    const int short_ = ratio == std::round(ratio) && !configuration.captions ? 0 : 3;
+    EXPECT_TRUE(
+        drawn.adjusted(-short_, -short_, short_, short_).contains(QRect(QPoint(), grabbed.size())))
+        << drawn.width() << " x " << drawn.height() << " in " << grabbed.width() << " x "
+        << grabbed.height();
+  }
 }
 
 // Without AutoSize the hint is the extent AutoSize would give, also while the digits

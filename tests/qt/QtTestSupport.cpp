@@ -142,6 +142,7 @@ QImage BandPicture(int width, int height) {
 
 FormControl::FormControl(const Configuration& configuration, double zoom) : control_(form_.Host()) {
   form_.SetTwipsPerPixel(float(15 / zoom));
+  form_.Surface().SetBorderZoom(zoom);
   control_.SetZoom(zoom);
   form_.Surface().SetExtentPixels(int(std::lround(177 * zoom)), int(std::lround(63 * zoom)));
   form_.OnResize([this] { control_.Resize(); });
@@ -169,6 +170,7 @@ FittedBox FitAsAQtHost(FormControl& form, QSize size, int ratio) {
   EXPECT_TRUE(fit.has_value());
   if (!fit) return {};
   EXPECT_GT(*fit, ratio);
+  form.Form().Surface().SetBorderZoom(*fit);
   control.SetZoom(*fit);
   const core::TwipsExtent extent = control.AutoSizeExtent().value();
   platform::RasterSurface& surface = form.Form().Surface();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -44,9 +45,12 @@ class Scene {
   QImage Grab() {
     QImage grabbed = shown_->Grab().convertToFormat(QImage::Format_RGB32);
     // The grab's own device pixel ratio is not set: the window's is.
-    ratio = int(std::lround(shown_->Ratio()));
+    exact = shown_->Ratio();
+    ratio = int(std::lround(exact));
     grabbed.setDevicePixelRatio(1);
-    return grabbed.copy(QRect(QPoint(40, 30) * ratio, Display().size().toSize() * ratio));
+    const QSizeF size = Display().size() * exact;
+    return grabbed.copy(QRect(int(std::lround(40 * exact)), int(std::lround(30 * exact)),
+                              int(std::lround(size.width())), int(std::lround(size.height()))));
   }
   // The form placed as the scene's display box, `origin` device pixels into the item:
   // the form copies its container's picture from the control's place into the area
@@ -59,6 +63,7 @@ class Scene {
   }
 
   int ratio = 1;
+  double exact = 1;  // the window's device pixel ratio
 
  private:
   ScratchFolder folder_;
@@ -78,7 +83,10 @@ class ItemPixelMatch : public ::testing::TestWithParam<size_t> {};
 TEST_P(ItemPixelMatch, GrabEqualsTheRasterFormsSnapshotAlsoAtHiDpi) {
   const Configuration& configuration = Configurations()[GetParam()];
   QGuiApplication::setPalette(ClassicPalette());
-  Scene scene(configuration, "width: 177; height: 63");
+  // An auto-sized display is given no size: it takes its implicit one.
+  const bool autoSize = std::any_of(configuration.sets.begin(), configuration.sets.end(),
+                                    [](const auto& set) { return set.first == "AutoSize"; });
+  Scene scene(configuration, autoSize ? "" : "width: 177; height: 63");
   LEDDisplayItem& item = scene.Display();
   Apply(item, configuration.sets);
   QImage grabbed = scene.Grab();
@@ -155,6 +163,47 @@ TEST_P(ItemPixelMatch, FittedToItsAnchorsItIsTheFormAtTheFitZoomCentredAlsoAtHiD
   if (!configuration.overPicture) {
     for (const QPoint corner : {QPoint(0, 0), QPoint(grabbed.width() - 1, grabbed.height() - 1)})
       EXPECT_EQ(grabbed.pixelColor(corner), QColor("#336699")) << configuration.title;
+  }
+}
+
+// An auto-sized display is as many item pixels at every device ratio as the raster form
+// is pixels at ratio 1 (its border and allowance grow with the digits; captions, whose
+// fonts are hinted anew at each resolution, within a pixel), and its picture fills its
+// box: no stray row or column of the back colour along the border, and the scene shows
+// at most along one device row or column at each side, where the lengths rounded at a
+// fractional ratio leave the display a device pixel or two short of its box. Run at ratios
+// 1, 1.25, 1.5, 2 and 3 (tests/quick/CMakeLists.txt).
+TEST_P(ItemPixelMatch, AutoSizedItHasOneSizeAtEveryRatioHiDpi) {
+  const Configuration& configuration = Configurations()[GetParam()];
+  if (configuration.sets.empty() || configuration.sets[0].first != "AutoSize") GTEST_SKIP();
+  QGuiApplication::setPalette(ClassicPalette());
+  Scene scene(configuration, "");
+  LEDDisplayItem& item = scene.Display();
+  Apply(item, configuration.sets);
+  FormControl form(configuration);
+  const platform::RasterSurface& surface = form.Form().Surface();
+  const QSize expected(surface.ExtentPixelsX(), surface.ExtentPixelsY());
+  const QSize size = item.size().toSize();
+  const int slack = configuration.captions ? 1 : 0;
+  EXPECT_LE(std::abs(size.width() - expected.width()), slack) << configuration.title;
+  EXPECT_LE(std::abs(size.height() - expected.height()), slack) << configuration.title;
+
+  // Where the display is drawn: the pixels that are not the scene's.
+  const QImage grabbed = scene.Grab();
+  QRect drawn;
+  for (int y = 0; y < grabbed.height(); ++y)
+    for (int x = 0; x < grabbed.width(); ++x)
+      if (grabbed.pixelColor(x, y) != QColor(0x33, 0x66, 0x99)) drawn |= QRect(x, y, 1, 1);
+  const double ratio = std::round(scene.exact * 4) / 4;
+  const int short_ = ratio == std::round(ratio) && !configuration.captions ? 0 : 3;
+  const QRect box(QPoint(), grabbed.size());
+  EXPECT_TRUE(drawn.adjusted(-short_, -short_, short_, short_).contains(box))
+      << configuration.title << ": drawn " << drawn.x() << ", " << drawn.y() << ", "
+      << drawn.width() << " x " << drawn.height() << " in " << box.width() << " x " << box.height();
+  // No stray row or column of the back colour (black here) under or beside the border.
+  if (surface.BorderThickness() > 0 && configuration.title.find("flat") == std::string::npos) {
+    for (const QPoint corner : {drawn.bottomLeft(), drawn.topRight()})
+      EXPECT_NE(grabbed.pixelColor(corner), QColor(Qt::black)) << configuration.title;
   }
 }
 

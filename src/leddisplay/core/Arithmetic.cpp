@@ -1,5 +1,6 @@
 #include "leddisplay/core/Arithmetic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -34,6 +35,15 @@ int32_t Round32(double value) {
   const double r = RoundHalfEven(value);
   if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw RuntimeError(kOverflow);
   return static_cast<int32_t>(r);
+}
+
+int16_t ZoomLength(int16_t length, double zoom) {
+  // The rule gives every length back at zoom 1; a render pass at zoom 1 skips the sums.
+  if (length == 0 || zoom == 1) return length;
+  const double magnitude = std::max(1.0, std::round(std::abs(static_cast<double>(length)) * zoom));
+  // Checked while still a double: a large zoom would not fit any integer type.
+  if (magnitude > 32768.0) ThrowOverflow();
+  return Narrow16(static_cast<int64_t>(length < 0 ? -magnitude : magnitude));
 }
 
 }  // namespace led::core

@@ -1,6 +1,8 @@
 #include "leddisplay/qt/ControlHost.h"
 
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/qt/DisabledLook.h"
@@ -37,45 +39,70 @@ void ControlHost::ApplyRatio(double deviceRatio) {
   lowerCaption.SetDeviceRatio(ratio);
   upperCaption.SetDeviceRatio(ratio);
   container.SetBox(ratio, origin);
-  control.SetZoom(ratio);
+  SetZoom(ratio);
+}
+
+void ControlHost::SetZoom(double zoom) {
+  surface.SetBorderZoom(zoom);
+  control.SetZoom(zoom);
 }
 
 bool ControlHost::Fitting() {
   return fitToSize && !core::IsTrue(control.AutoSize());
 }
 
-// With autoSize on the control sizes the surface (the host follows it); otherwise the
-// view's size gives the surface's, or while fitting the box within it. A zoom or ratio
-// that changed with the extent unchanged still lays the display out anew.
+bool ControlHost::Boxed() {
+  return fitToSize || core::IsTrue(control.AutoSize());
+}
+
+// With autoSize on the control sizes the surface at AutoSizeZoom (the host's view follows
+// it); otherwise the view's size gives the surface's, or while fitting the box within it.
+// The box is centred in the view. A zoom, ratio or place that changed with the extent
+// unchanged still lays the display out anew.
 void ControlHost::FitSurface(double deviceRatio) {
+  if (inFit_) return;
+  inFit_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{inFit_};
   const double keptRatio = ratio, keptZoom = control.Zoom();
-  if (deviceRatio != ratio) ApplyRatio(deviceRatio);
   const QSize keptExtent(surface.ExtentPixelsX(), surface.ExtentPixelsY());
   const QPoint keptOrigin = origin;
-  origin = QPoint();
-  container.SetBox(ratio, origin);
-  control.SetZoom(ratio);
-  if (!core::IsTrue(control.AutoSize())) {
+  if (deviceRatio != ratio) ApplyRatio(deviceRatio);
+  const auto centred = [this](QSize box) {
+    const QSize area = DeviceSize(view->Geometry().size());
+    return QPoint(std::max(0, (area.width() - box.width()) / 2),
+                  std::max(0, (area.height() - box.height()) / 2));
+  };
+  if (core::IsTrue(control.AutoSize())) {
+    SetZoom(AutoSizeZoom());
+    if (control.Zoom() != keptZoom || ratio != keptRatio) control.Resize();
+    // The view may have followed the new extent meanwhile: it is centred in the last.
+    origin = centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+  } else {
+    SetZoom(ratio);
     const QSize area = DeviceSize(view->Geometry().size());
     QSize box = area;
     if (fitToSize) {
       const core::TwipsExtent available{float(area.width()) * surface.TwipsPerPixelX(),
                                         float(area.height()) * surface.TwipsPerPixelY()};
       if (const std::optional<double> fit = control.FitZoom(available)) {
-        control.SetZoom(*fit);
+        SetZoom(*fit);
         if (const std::optional<core::TwipsExtent> extent = control.AutoSizeExtent())
           box = QSize(surface.PixelsFromTwipsX(extent->width),
                       surface.PixelsFromTwipsY(extent->height))
                     .boundedTo(area);
       }
     }
-    origin = QPoint((area.width() - box.width()) / 2, (area.height() - box.height()) / 2);
+    origin = centred(box);
     container.SetBox(ratio, origin);
     surface.SetExtentPixels(box.width(), box.height());
   }
+  container.SetBox(ratio, origin);
   const bool sized = keptExtent != QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY());
-  if (!sized && (ratio != keptRatio || control.Zoom() != keptZoom || origin != keptOrigin))
-    control.Resize();
+  const bool moved = origin != keptOrigin;
+  if (moved || (!sized && (ratio != keptRatio || control.Zoom() != keptZoom))) control.Resize();
   view->Repaint();
 }
 
@@ -93,19 +120,52 @@ QRect ControlHost::ViewRect(QRect deviceRect) const {
   return QRectF(device.topLeft() / ratio, device.size() / ratio).toAlignedRect();
 }
 
-std::optional<QSize> ControlHost::ReckonAutoExtent() {
-  // At the device's zoom, not a fitted one: the display's own size.
+QRect ControlHost::FocusRect(QSize viewSize) {
+  const QRect view(QPoint(), viewSize);
+  if (!Boxed()) return view;
+  return ViewRect(QRect(0, 0, surface.ExtentPixelsX(), surface.ExtentPixelsY())).intersected(view);
+}
+
+std::optional<QSize> ControlHost::AutoExtentAt(double zoom) {
   const double kept = control.Zoom();
-  control.SetZoom(ratio);
+  control.SetZoom(zoom);
   const std::optional<core::TwipsExtent> extent = control.AutoSizeExtent();
   control.SetZoom(kept);
   if (!extent) return std::nullopt;
   try {
-    return ViewSize(
-        QSize(surface.PixelsFromTwipsX(extent->width), surface.PixelsFromTwipsY(extent->height)));
+    return QSize(surface.PixelsFromTwipsX(extent->width), surface.PixelsFromTwipsY(extent->height));
   } catch (const core::RuntimeError&) {
     return std::nullopt;
   }
+}
+
+std::optional<QSize> ControlHost::ReckonAutoExtent() {
+  const double low = std::floor(ratio), high = std::ceil(ratio);
+  std::optional<QSize> device;
+  if (low == high || low < 1) {
+    device = AutoExtentAt(ratio);
+  } else {
+    const std::optional<QSize> below = AutoExtentAt(low), above = AutoExtentAt(high);
+    if (!below || !above) return std::nullopt;
+    const double t = ratio - low;
+    device = QSize(qRound(below->width() * (1 - t) + above->width() * t),
+                   qRound(below->height() * (1 - t) + above->height() * t));
+  }
+  if (!device) return std::nullopt;
+  return ViewSize(*device);
+}
+
+double ControlHost::AutoSizeZoom() {
+  if (ratio == std::round(ratio)) return ratio;
+  const std::optional<QSize> logical = ReckonAutoExtent();
+  const std::optional<QSize> atRatio = AutoExtentAt(ratio);
+  if (!logical || !atRatio) return ratio;
+  const QSize box = DeviceSize(*logical);
+  if (atRatio->width() <= box.width() && atRatio->height() <= box.height()) return ratio;
+  const std::optional<double> fit =
+      control.FitZoom({float(box.width()) * surface.TwipsPerPixelX(),
+                       float(box.height()) * surface.TwipsPerPixelY()});
+  return fit ? std::min(*fit, ratio) : ratio;
 }
 
 float ControlHost::ControlX(double x) {
@@ -123,7 +183,7 @@ void ControlHost::Paint(QPainter& painter, QSize viewSize) {
   painter.save();
   painter.scale(1 / ratio, 1 / ratio);
   painter.translate(origin);
-  const QSize area = Fitting() ? box : DeviceSize(viewSize);
+  const QSize area = Boxed() ? box : DeviceSize(viewSize);
   // A pass that fails paints the kept image instead, as the screen shows it.
   bool shapes = false;
   if (PaintsShapes(painter)) {

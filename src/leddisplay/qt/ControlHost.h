@@ -8,10 +8,13 @@
 //
 // Sizing in the screen's pixels: the surface's pixels are the device's, `ratio` of them
 // to a view pixel, at 15 / ratio twips each (so twips stay the view's), and the control
-// draws at zoom `ratio`, or while fitting at FitZoom's. FitSurface brings ratio, zoom, the
+// draws at a zoom (its border too, so a display has one size in view pixels at every
+// ratio): the ratio, or while fitting FitZoom's. FitSurface brings ratio, zoom, the
 // surface's extent and `origin` (the display box's corner in the view, in surface
 // pixels) up to date with the view's size and device pixel ratio, and redraws what
-// changed. Errors pass to the caller.
+// changed. Where the box is smaller than the view (autoSize, fitToSize) it is centred and
+// the rest is the front end's to fill (transparent in QML, the window's brush in a
+// widget). Errors pass to the caller.
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
@@ -33,15 +36,30 @@ struct ControlHost {
 
   void ApplyRatio(double deviceRatio);
   void FitSurface(double deviceRatio);
+  // The control and its surface's border at `zoom`.
+  void SetZoom(double zoom);
   QSize DeviceSize(QSize viewSize) const;
   QSize ViewSize(QSize deviceSize) const;
   // A box in surface pixels relative to the display box, in the view's pixels.
   QRect ViewRect(QRect deviceRect) const;
   // Whether the display box is fitted into the view now (fitToSize, autoSize off).
   bool Fitting();
-  // The extent AutoSize would give now (the control's AutoSizeExtent) in the view's
-  // pixels; none when the control has none or the surface would refuse it.
+  // Whether the display box may be smaller than the view, centred in it (autoSize on,
+  // or fitting).
+  bool Boxed();
+  // The extent AutoSize would give now in the view's pixels, the same at every device
+  // ratio: at a whole ratio the control's AutoSizeExtent at that zoom, over the ratio;
+  // between two whole ratios the extent between theirs (their lengths are exact
+  // multiples, where a fractional zoom rounds each length on its own), rounded once.
+  // None when the control has none or the surface would refuse it.
   std::optional<QSize> ReckonAutoExtent();
+  // The zoom an auto-sized display draws at: the ratio, or, where the lengths rounded at
+  // a fractional ratio would not fit ReckonAutoExtent's size in device pixels, the
+  // largest FitZoom step that does.
+  double AutoSizeZoom();
+  // Where the focus frame goes, in view pixels: around the display box when it is
+  // boxed (Boxed), else along the view's edge.
+  QRect FocusRect(QSize viewSize);
   // A point of the view in the control's scale (the inner area's corner is 0, 0).
   float ControlX(double x);
   float ControlY(double y);
@@ -64,6 +82,11 @@ struct ControlHost {
   double ratio = 1;
   bool fitToSize = false;
   QPoint origin;
+
+ private:
+  // The control's AutoSizeExtent at `zoom` in surface pixels, the control's zoom kept.
+  std::optional<QSize> AutoExtentAt(double zoom);
+  bool inFit_ = false;  // FitSurface runs: a nested call (a view following) waits for it
 };
 
 }  // namespace led::qt

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -39,21 +40,30 @@ LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
   container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
 }
 
+// With AutoSize a fixed size policy keeps a layout at the size hint; a widget no layout
+// manages takes that size itself. The display keeps its extent, centred in whatever size
+// the widget is given.
 void LEDDisplayWidget::Hosting::SyncGeometry() {
-  const QSize extent = ViewSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
   if (core::IsTrue(control.AutoSize())) {
-    autoExtent = extent;
-    fixedSize = true;
-    widget.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    widget.setFixedSize(extent);
+    autoExtent = ViewSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+    if (!fixedPolicy) {
+      fixedPolicy = true;
+      widget.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+    // Only a new hint (what is shown changed) resizes: a size given since stays.
+    const QWidget* parent = widget.parentWidget();
+    const bool laidOut = parent && parent->layout() && parent->layout()->indexOf(&widget) >= 0;
+    const QSize hint = widget.sizeHint();
+    if (!laidOut && hint != autoSizeTold) widget.resize(hint);
+    autoSizeTold = hint;
   } else {
-    if (fixedSize) {
-      fixedSize = false;
+    autoSizeTold = QSize();
+    if (fixedPolicy) {
+      fixedPolicy = false;
       widget.setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-      widget.setMinimumSize(0, 0);
-      widget.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     // While fitting the extent is the display box inside the widget, not its size.
+    const QSize extent = ViewSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
     if (!fitToSize && widget.size() != extent) widget.resize(extent);
   }
   widget.updateGeometry();
@@ -77,7 +87,7 @@ void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
   FollowSizeHint();
   if (name == "AutoSize") SyncGeometry();
   // What is shown may need another zoom to fit (a caption, the digits, the lengths).
-  if (name == "AutoSize" || Fitting()) Guard([&] { FitSurface(); });
+  if (name == "AutoSize" || Boxed()) Guard([&] { FitSurface(); });
   NotifyChange(name);
 }
 
@@ -157,8 +167,7 @@ void LEDDisplayWidget::refresh() {
 // ---- Sizing -----------------------------------------------------------------------
 
 QSize LEDDisplayWidget::sizeHint() const {
-  if (!core::IsTrue(d_->control.AutoSize()))
-    if (const std::optional<QSize> reckoned = d_->ReckonAutoExtent()) return *reckoned;
+  if (const std::optional<QSize> reckoned = d_->ReckonAutoExtent()) return *reckoned;
   if (d_->autoExtent.isValid()) return d_->autoExtent;
   return QSize(kStartWidth, kStartHeight);
 }
@@ -216,8 +225,7 @@ void LEDDisplayWidget::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QPoint origin = d_->origin;
   const QSize box(d_->surface.ExtentPixelsX(), d_->surface.ExtentPixelsY());
-  const bool fitting = d_->Fitting();
-  if (fitting) {
+  if (d_->Boxed()) {
     // The box's widget pixels rounded inward: the box itself covers the seam.
     const double r = d_->ratio;
     const QRect inside(QPoint(qCeil(origin.x() / r), qCeil(origin.y() / r)),
@@ -230,7 +238,7 @@ void LEDDisplayWidget::paintEvent(QPaintEvent*) {
     painter.restore();
   }
   d_->Paint(painter, size());
-  if (hasFocus()) DrawFocusFrame(painter, rect(), palette());
+  if (hasFocus()) DrawFocusFrame(painter, d_->FocusRect(size()), palette());
 }
 
 // ---- Input ------------------------------------------------------------------------

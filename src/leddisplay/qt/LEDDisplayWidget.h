@@ -20,19 +20,24 @@
 /// toward the unlit colour (each channel (lit + unlit + 1) / 2) and captions in the
 /// palette's disabled WindowText; the background and border stay as they are.
 ///
-/// Sizing: the extent starts at 177 x 63 pixels. With autoSize on the widget's size
-/// follows what it shows (fixed size policy); off, whoever sizes the widget (a layout,
-/// resize()) sizes the control. sizeHint() is the extent autoSize gives, reckoned from
-/// what the display shows now while it is off (a layout is told when that changes); 177 x
-/// 63 when nothing could be reckoned yet. Units: pixels of the widget; twips are 15 per
-/// pixel. With fitToSize on (and autoSize off) the digits and captions are drawn at the
-/// largest zoom that fits them into the widget (control::LEDDisplay::FitZoom), the
-/// display box centred and the palette's window brush around it.
+/// Sizing: the extent starts at 177 x 63 pixels. With autoSize on the display keeps the
+/// extent that fits what it shows, and the widget asks for it (sizeHint(), a fixed size
+/// policy, and a widget no layout manages takes that size itself); given another size
+/// anyway, the display is drawn centred in it, the palette's window brush around it.
+/// Off, whoever sizes the widget (a layout, resize()) sizes the control. sizeHint() is
+/// the extent autoSize gives, reckoned from what the display shows now also while it is
+/// off (a layout is told when that changes); 177 x 63 when nothing could be reckoned yet. Units:
+/// pixels of the widget; twips are 15 per pixel. With fitToSize on (and autoSize off) the digits
+/// and captions are drawn at the largest zoom that fits them into the widget
+/// (control::LEDDisplay::FitZoom), the display box centred and the palette's window brush around
+/// it.
 ///
 /// Device pixels: at a device pixel ratio d the control draws d times larger into d
 /// times the pixels (its zoom, control::LEDDisplay::SetZoom), so bevels, points and
-/// captions are as fine as the screen; the border keeps its 1 or 2 device pixels, and
-/// sizes in widget pixels and twips are those at ratio 1.
+/// captions are as fine as the screen; the border is d times as thick too, and sizes in
+/// widget pixels and twips are those at ratio 1 (at a fractional ratio the auto-sized
+/// extent is the one between those of the whole ratios around it, and the digits may
+/// draw a step smaller to fit it).
 ///
 /// Transparent: what the parent widget shows at the widget's place shows behind the
 /// digits: its window brush texture, or without one its window colour (the palette's
@@ -41,7 +46,8 @@
 /// Focus: the policy is Qt::NoFocus, as QLCDNumber's: a read-only display takes no Tab
 /// stop and no focus on a click. Key events (keyDown, keyPress, keyUp) need focus: give
 /// the widget a policy, e.g. setFocusPolicy(Qt::StrongFocus). With focus it shows a
-/// 1-pixel frame in the palette's Highlight colour along its edge.
+/// 1-pixel frame in the palette's Highlight colour along its edge (the display's edge
+/// where the display is smaller than the widget).
 ///
 /// Events are signals with the control's arguments by reference: a slot connected
 /// directly may change them (keyAscii set to 0 swallows the key; the key event then
@@ -300,7 +306,7 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
 
   /// The extent autoSize gives, in pixels (see Sizing above).
   QSize sizeHint() const override;
-  /// sizeHint() while autoSize is on (the size is fixed), else 0 x 0.
+  /// sizeHint() while autoSize is on (the size policy is fixed), else 0 x 0.
   QSize minimumSizeHint() const override;
 
  public slots:

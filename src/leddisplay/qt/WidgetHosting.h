@@ -48,7 +48,7 @@ struct LEDDisplayWidget::Hosting : ControlHost, ControlEvents {
     return value;
   }
 
-  // Follows the surface's extent: fixed size with AutoSize, else a plain resize.
+  // Follows the surface's extent: a fixed size policy with AutoSize, else a plain resize.
   void SyncGeometry();
   // The control's events as the widget's signals (RaiseEvent writes the arguments back).
   void Changed() override;
@@ -76,8 +76,9 @@ struct LEDDisplayWidget::Hosting : ControlHost, ControlEvents {
   LEDDisplayWidget& widget;
   Notifications<LEDDisplayWidget> notifications;
   ControlInput input{*this};
-  bool fixedSize = false;
-  QSize autoExtent;  // the last extent AutoSize gave
+  bool fixedPolicy = false;  // the size policy is Fixed (AutoSize on)
+  QSize autoExtent;          // the last extent AutoSize gave
+  QSize autoSizeTold;        // the last size hint an unmanaged widget took (AutoSize on)
   QSize reckonedHint;
 };
 

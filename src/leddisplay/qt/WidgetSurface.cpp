@@ -84,8 +84,9 @@ void WidgetSurface::ApplyCursor() {
 void WidgetSurface::Paint(QPainter& painter, QSize area) {
   const int32_t t = BorderThickness(), w = ExtentPixelsX(), h = ExtentPixelsY();
   if (w > 0 && h > 0 && t > 0) {
-    const std::array<uint32_t, 10> key = {uint32_t(w),
+    const std::array<uint32_t, 11> key = {uint32_t(w),
                                           uint32_t(h),
+                                          uint32_t(t),
                                           uint32_t(Appearance()),
                                           uint32_t(BorderStyle()),
                                           Resolve(BackColor()),

@@ -42,7 +42,7 @@ class WidgetSurface : public platform::VectorSurface {
   void PaintBeyond(QPainter& painter, QSize area);
 
   HostView& view_;
-  std::array<uint32_t, 10> frameKey_{};
+  std::array<uint32_t, 11> frameKey_{};
   QImage frame_;            // the composed control; its border is drawn
   bool redrawing_ = false;  // inside PaintShapes's redraw
   bool cleared_ = false;    // Cls ran during that redraw

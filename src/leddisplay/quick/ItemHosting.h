@@ -15,6 +15,7 @@
 #include "leddisplay/qt/Guarded.h"
 #include "leddisplay/qt/Notifications.h"
 #include "leddisplay/quick/ItemEvents.h"
+#include "leddisplay/quick/ItemLayout.h"
 #include "leddisplay/quick/ItemView.h"
 #include "leddisplay/quick/LEDDisplayItem.h"
 
@@ -59,8 +60,9 @@ struct LEDDisplayItem::Hosting : qt::ControlHost {
   double DeviceRatio() const;
   // FitSurface at the item's device pixel ratio, guarded.
   void Fit();
-  // With AutoSize the item's size (and implicit size) is the surface's extent; without,
-  // the implicit size is the extent AutoSize would give (the start size when none).
+  // The implicit size is the extent AutoSize gives (ReckonAutoExtent; the start size
+  // when none); with AutoSize on the Layout maxima follow it (ItemLayout.h), and the
+  // display keeps that extent, centred in whatever size the item is given.
   void SyncGeometry();
   void OnPropertyChanged(const std::string& name);
   // Takes the item's palette (ItemPalette.h) as the surface's system colours and redraws.
@@ -79,6 +81,7 @@ struct LEDDisplayItem::Hosting : qt::ControlHost {
   bool overflowKept = false;                        // overflow emitted before completion
   QImage matted;  // a transparent display's picture, drawn at the last polish
   ItemEvents events{item};
+  ItemLayout layout;
   qt::ControlInput input{*this};
 };
 

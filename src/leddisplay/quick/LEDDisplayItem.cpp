@@ -57,21 +57,19 @@ void LEDDisplayItem::Hosting::Fit() {
 }
 
 void LEDDisplayItem::Hosting::SyncGeometry() {
-  if (core::IsTrue(control.AutoSize())) {
-    const QSize extent = ViewSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
-    item.setImplicitSize(extent.width(), extent.height());
-    item.setSize(extent);
-  } else {
-    const QSize hint = ReckonAutoExtent().value_or(QSize(kStartWidth, kStartHeight));
-    item.setImplicitSize(hint.width(), hint.height());
-  }
+  const bool autoSize = core::IsTrue(control.AutoSize());
+  const QSize extent = ViewSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+  const QSize hint =
+      ReckonAutoExtent().value_or(autoSize ? extent : QSize(kStartWidth, kStartHeight));
+  item.setImplicitSize(hint.width(), hint.height());
+  layout.Follow(item, autoSize ? std::optional(hint) : std::nullopt);
 }
 
 void LEDDisplayItem::Hosting::OnPropertyChanged(const std::string& name) {
   itemView.Repaint();
   SyncGeometry();
   // What is shown may need another zoom to fit (a caption, the digits, the lengths).
-  if (name == "AutoSize" || Fitting()) Fit();
+  if (name == "AutoSize" || Boxed()) Fit();
   notifications.Change(item, name, control.OverRange());
 }
 
@@ -107,6 +105,7 @@ LEDDisplayItem::LEDDisplayItem(QQuickItem* parent)
   d_->notifications.Start(*this, d_->control.OverRange());
   d_->SyncGeometry();
   connect(this, &QQuickItem::paletteChanged, this, [this] { d_->ApplyPalette(); });
+  connect(this, &QQuickItem::scaleChanged, this, [this] { update(); });
   connect(this, &LEDDisplayItem::overflow, this, [this] {
     if (!isComponentComplete()) d_->overflowKept = true;
   });
@@ -125,15 +124,16 @@ control::LEDDisplay& LEDDisplayItem::control() {
 void LEDDisplayItem::componentComplete() {
   QQuickItem::componentComplete();
   d_->ApplyPalette();
+  d_->SyncGeometry();  // the author's Layout attached object exists now
   d_->Fit();
   JoinAccessibleTree(*this);
   d_->ReportKept();
 }
 
-// With autoSize on the item follows the control (SyncGeometry), not the other way.
+// With autoSize on the display keeps its extent, centred in the item's new size.
 void LEDDisplayItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) {
   QQuickItem::geometryChange(newGeometry, oldGeometry);
-  if (newGeometry.size() != oldGeometry.size() && !core::IsTrue(d_->control.AutoSize())) d_->Fit();
+  if (newGeometry.size() != oldGeometry.size()) d_->Fit();
 }
 
 // In another window, or on a screen of another resolution, the captions measure anew and
@@ -175,15 +175,19 @@ QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
   if (!node) {
     node = new QSGSimpleTextureNode;
     node->setOwnsTexture(true);
-    node->setFiltering(QSGTexture::Nearest);
     d_->itemView.stale = true;
   }
+  // One texel a device pixel, sampled as it is; under a scale (the item's or a parent's)
+  // a smooth item is filtered.
+  const QRectF unit = mapRectToScene(QRectF(0, 0, 1, 1));
+  const bool scaled = !qFuzzyCompare(unit.width(), 1.0) || !qFuzzyCompare(unit.height(), 1.0);
+  node->setFiltering(smooth() && scaled ? QSGTexture::Linear : QSGTexture::Nearest);
   if (d_->itemView.stale || !node->texture() || node->texture()->textureSize() != device) {
     QImage picture =
         d_->matted.size() == device ? d_->matted : DrawPicture(*d_, viewSize, Qt::transparent);
     if (hasActiveFocus()) {
       QPainter painter(&picture);
-      qt::DrawFocusFrame(painter, QRect(QPoint(), viewSize), d_->view->Palette());
+      qt::DrawFocusFrame(painter, d_->FocusRect(viewSize), d_->view->Palette());
     }
     node->setTexture(window()->createTextureFromImage(picture));
     d_->itemView.stale = false;

@@ -10,8 +10,8 @@ namespace led::render {
 
 namespace {
 
-float WidthTwips(const model::ControlState& s, int16_t rowEnd, float twipsPerPixel) {
-  const int32_t pixels = int32_t{rowEnd} + 2 * int32_t{BorderWidth(s)};
+float WidthTwips(const Display& display, int16_t rowEnd, float twipsPerPixel) {
+  const int32_t pixels = int32_t{rowEnd} + 2 * int32_t{BorderWidth(display.state, display.zoom)};
   return static_cast<float>(pixels) * twipsPerPixel;
 }
 
@@ -23,13 +23,13 @@ double CaptionShare(host::Label& label, double twipsPerPixel, int16_t margin) {
   return caption ? height * twipsPerPixel + margin : margin;
 }
 
-int Allowance(const model::ControlState& s) {
+int Allowance(const model::ControlState& s, double zoom) {
   const bool threeD = s.StoredAppearance == model::ThreeD;
   const bool flat = s.StoredAppearance == model::Flat;
   const bool single = s.StoredBorderStyle == model::FixedSingle;
   const bool none = s.StoredBorderStyle == model::BorderNone;
   if (!(threeD || flat) || !(single || none)) return 0;
-  return single ? (threeD ? 9 : 6) : 5;
+  return core::ZoomLength(single ? (threeD ? 9 : 6) : 5, zoom);
 }
 
 // The height steps: `set` takes each height AutoSize sets, `held` gives back the height
@@ -42,7 +42,7 @@ void HeightSteps(Display& display, double twipsPerPixel, Set&& set, Held&& held)
   const double lowerShare = CaptionShare(display.host.lowerCaption, t, margin);
   const double upperShare = CaptionShare(display.host.upperCaption, t, margin);
   set(static_cast<float>((upperShare + lowerShare) + lengths.digitHeight * t));
-  if (const int allowance = Allowance(display.state); allowance != 0) {
+  if (const int allowance = Allowance(display.state, display.zoom); allowance != 0) {
     const float height = held();
     set(static_cast<float>(height + allowance * t));
   }
@@ -60,10 +60,10 @@ struct SizingScope {
 
 }  // namespace
 
-int16_t BorderWidth(const model::ControlState& state) {
+int16_t BorderWidth(const model::ControlState& state, double zoom) {
   if (state.StoredBorderStyle != model::FixedSingle) return 0;
-  if (state.StoredAppearance == model::ThreeD) return 2;
-  return state.StoredAppearance == model::Flat ? 1 : 0;
+  if (state.StoredAppearance == model::ThreeD) return core::ZoomLength(2, zoom);
+  return state.StoredAppearance == model::Flat ? core::ZoomLength(1, zoom) : 0;
 }
 
 int16_t NextCellLeft(const Geometry& lengths, int16_t cellLeft) {
@@ -78,7 +78,7 @@ int16_t RowEnd(const Geometry& lengths, size_t cells) {
 
 void AutoSizeWidth(Display& display, int16_t rowEnd) {
   host::Surface& surface = display.host.surface;
-  surface.SetWidth(WidthTwips(display.state, rowEnd, surface.TwipsPerPixelX()));
+  surface.SetWidth(WidthTwips(display, rowEnd, surface.TwipsPerPixelX()));
   display.state.SizingInProgress = core::kFalse;
 }
 
@@ -98,7 +98,7 @@ std::optional<core::TwipsExtent> ReckonAutoSize(Display& display) {
     CellCache passCells;
     core::TwipsExtent extent;
     const int16_t rowEnd = RowEnd(GeometryOf(display), CellsOf(display, passCells).size());
-    extent.width = WidthTwips(s, rowEnd, surface.TwipsPerPixelX());
+    extent.width = WidthTwips(display, rowEnd, surface.TwipsPerPixelX());
     const double t = surface.TwipsPerPixelY();
     HeightSteps(
         display, t, [&](float twips) { extent.height = twips; },

@@ -11,6 +11,7 @@
 // away from zero), DigitSpacing -3 as -5; at zoom 0.25, SegmentSeperation 1 as 1.
 #include <cstdint>
 
+#include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/model/ControlState.h"
 #include "leddisplay/render/Display.h"
 
@@ -28,8 +29,8 @@ struct Geometry {
   bool operator==(const Geometry&) const = default;
 };
 
-// One length by the rule above; `zoom` is finite and above 0.
-int16_t ZoomLength(int16_t length, double zoom);
+// One length by the rule above (core::ZoomLength); `zoom` is finite and above 0.
+using core::ZoomLength;
 
 // The state's lengths at `zoom`, and at the display's own zoom.
 Geometry ZoomGeometry(const model::ControlState& state, double zoom);

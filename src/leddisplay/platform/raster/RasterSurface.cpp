@@ -74,8 +74,8 @@ void CheckInner(int64_t width, int64_t height) {
     ThrowInvalidValue();
 }
 
-int32_t Thickness(int16_t appearance, int16_t borderStyle) {
-  return borderStyle == 0 ? 0 : (appearance == 0 ? 1 : 2);
+int32_t Thickness(int16_t appearance, int16_t borderStyle, double zoom) {
+  return core::ZoomLength(borderStyle == 0 ? 0 : (appearance == 0 ? 1 : 2), zoom);
 }
 
 }  // namespace
@@ -164,7 +164,7 @@ float RasterSurface::ScaleY(float value, int16_t from, int16_t to) {
 // ---- Extent and border --------------------------------------------------------------
 
 int32_t RasterSurface::BorderThickness() const {
-  return Thickness(appearance_, borderStyle_);
+  return Thickness(appearance_, borderStyle_, borderZoom_);
 }
 
 int32_t RasterSurface::ExtentFromTwips(float twips, float twipsPerPixel) const {
@@ -224,9 +224,17 @@ void RasterSurface::SetBorderStyle(int16_t style) {
   SetEdge(appearance_, style);
 }
 
+void RasterSurface::SetBorderZoom(double zoom) {
+  if (!(std::isfinite(zoom) && zoom > 0)) ThrowInvalidValue();
+  const int32_t t = Thickness(appearance_, borderStyle_, zoom);
+  CheckInner(std::max(0, extentX_ - 2 * t), std::max(0, extentY_ - 2 * t));
+  borderZoom_ = zoom;
+  ResizeInner();
+}
+
 void RasterSurface::SetEdge(int16_t appearance, int16_t style) {
   if (appearance < 0 || appearance > 1 || style < 0 || style > 1) ThrowInvalidValue();
-  const int32_t t = Thickness(appearance, style);
+  const int32_t t = Thickness(appearance, style, borderZoom_);
   CheckInner(std::max(0, extentX_ - 2 * t), std::max(0, extentY_ - 2 * t));
   appearance_ = appearance;
   borderStyle_ = style;
@@ -358,23 +366,26 @@ void RasterSurface::Cls() {
 
 std::vector<BorderSide> RasterSurface::BorderSides() const {
   std::vector<BorderSide> sides;
-  // One ring of the border, inset by r: the upper-left sides end before the far
-  // corners, which belong to the lower-right sides.
-  const auto ring = [&](int32_t r, core::OleColor upperLeft, core::OleColor lowerRight) {
+  // One ring of the border, inset by r and w pixels wide: the upper-left sides end
+  // before the far corners, which belong to the lower-right sides.
+  const auto ring = [&](int32_t r, int32_t w, core::OleColor upperLeft, core::OleColor lowerRight) {
+    if (w <= 0) return;
     const Pixel ul = OpaquePixel(Resolve(upperLeft));
     const Pixel lr = OpaquePixel(Resolve(lowerRight));
-    const int32_t right = extentX_ - 1 - r, bottom = extentY_ - 1 - r;
-    sides.push_back({{r, r, right, r + 1}, ul});
-    sides.push_back({{r, r, r + 1, bottom}, ul});
-    sides.push_back({{r, bottom, right + 1, bottom + 1}, lr});
-    sides.push_back({{right, r, right + 1, bottom + 1}, lr});
+    const int32_t right = extentX_ - r, bottom = extentY_ - r;  // exclusive
+    sides.push_back({{r, r, right - w, r + w}, ul});
+    sides.push_back({{r, r, r + w, bottom - w}, ul});
+    sides.push_back({{r, bottom - w, right, bottom}, lr});
+    sides.push_back({{right - w, r, right, bottom}, lr});
   };
   const core::OleColor system = core::kSystemColorBit;
+  const int32_t t = BorderThickness();
   if (borderStyle_ == 1 && appearance_ == 0) {
-    ring(0, system | kColorWindowFrame, system | kColorWindowFrame);
-  } else if (borderStyle_ == 1) {  // sunken edge
-    ring(0, system | kColorButtonShadow, system | kColorButtonHighlight);
-    ring(1, system | kColor3DDarkShadow, system | kColor3DLight);
+    ring(0, t, system | kColorWindowFrame, system | kColorWindowFrame);
+  } else if (borderStyle_ == 1) {  // sunken edge: the outer ring takes an odd pixel
+    const int32_t outer = t - t / 2;
+    ring(0, outer, system | kColorButtonShadow, system | kColorButtonHighlight);
+    ring(outer, t / 2, system | kColor3DDarkShadow, system | kColor3DLight);
   }
   return sides;
 }

@@ -12,8 +12,9 @@
 /// per pixel keeps the pixel extent.
 ///
 /// Border: BorderStyle 0 draws none; 1 draws a 1-pixel frame line (Appearance 0, flat)
-/// or a 2-pixel sunken edge (Appearance 1, 3D). Inner size = extent - 2 * thickness,
-/// never below 0. When the inner size changes the kept image keeps its top-left content;
+/// or a 2-pixel sunken edge (Appearance 1, 3D), each as thick again under a border zoom
+/// (SetBorderZoom; the sunken edge's outer ring takes an odd pixel). Inner size = extent - 2 *
+/// thickness, never below 0. When the inner size changes the kept image keeps its top-left content;
 /// new area shows the back colour.
 ///
 /// Line: end points are converted to pixels and rounded to nearest, halves to even; both
@@ -80,8 +81,13 @@ class RasterSurface : public host::Surface {
   /// The kept image of the inner area; the same object for the surface's lifetime,
   /// resized with the inner size.
   const Image& Inner() const { return *inner_; }
-  /// Pixels of border on each side: 0, 1 (flat) or 2 (3D).
+  /// Pixels of border on each side: 0, 1 (flat) or 2 (3D), each zoomed.
   int32_t BorderThickness() const;
+  /// Draws the border `zoom` times as thick (core::ZoomLength's rule: 2 pixels at 1.5
+  /// are 3), as a control drawn at that zoom (control::LEDDisplay::SetZoom) counts it;
+  /// the extent is kept, the inner size follows. Not finite or not above 0, or an inner
+  /// image too large, raises 380 and changes nothing. Starts at 1.
+  void SetBorderZoom(double zoom);
   /// The whole control: border plus inner image, extent-sized.
   Image Compose() const;
   /// The border as Compose() draws it: its sides in drawing order (a later side covers
@@ -185,6 +191,7 @@ class RasterSurface : public host::Surface {
   core::Boolean autoRedraw_ = core::kTrue;
   int16_t appearance_ = 1;
   int16_t borderStyle_ = 0;
+  double borderZoom_ = 1;
   core::OleColor backColor_ = 0;
   core::Boolean enabled_ = core::kTrue;
   int16_t mousePointer_ = 0;
