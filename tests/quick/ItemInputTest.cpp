@@ -164,21 +164,38 @@ TEST(ItemMouse, ATouchPointIsTheLeftButton) {
 }
 
 // The frame is the palette's Highlight along the item's edge, over the border, while the
-// item has active focus, and goes when focus leaves.
+// item has active focus, and goes when focus leaves; where the display is drawn smaller
+// than the item (autoSize given a larger width, fitToSize), along the display's edge.
 TEST(ItemFocus, FramePixelsShowWhileTheItemHasActiveFocus) {
-  ShownQml shown(Logged("focus: true; width: 177; height: 63"));
-  LEDDisplayItem& display = *shown.Display("display");
-  ASSERT_TRUE(shown.ShowActive());
-  ASSERT_TRUE(display.hasActiveFocus());
-  const QColor highlight = QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight);
-  const QImage framed = shown.Window().grabWindow();
-  for (const QPoint at : {QPoint(0, 0), QPoint(176, 30), QPoint(88, 62), QPoint(0, 62)})
-    EXPECT_EQ(framed.pixelColor(at), highlight) << at.x() << "," << at.y();
-  EXPECT_NE(framed.pixelColor(1, 1), highlight);
-  display.setFocus(false);
-  const QImage plain = shown.Window().grabWindow();
-  EXPECT_NE(plain.pixelColor(0, 0), highlight);
-  EXPECT_EQ(plain.pixelColor(1, 1), framed.pixelColor(1, 1));
+  const struct {
+    const char* properties;
+    int left, right;  // the framed box's columns
+  } rows[] = {
+      {"width: 177; height: 63", 0, 176},
+      {"autoSize: true; width: 199", 11, 187},
+      {"fitToSize: true; width: 199; height: 63", 11, 187},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.properties);
+    ShownQml shown(Logged(std::string("focus: true; ") + row.properties));
+    LEDDisplayItem& display = *shown.Display("display");
+    ASSERT_TRUE(shown.ShowActive());
+    ASSERT_TRUE(display.hasActiveFocus());
+    const QColor highlight =
+        QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    const QImage framed = shown.Window().grabWindow();
+    const int l = row.left, r = row.right, m = (l + r) / 2;
+    for (const QPoint at : {QPoint(l, 0), QPoint(r, 30), QPoint(m, 62), QPoint(l, 62)})
+      EXPECT_EQ(framed.pixelColor(at), highlight) << at.x() << "," << at.y();
+    EXPECT_NE(framed.pixelColor(l + 1, 1), highlight);
+    if (l > 0) {
+      EXPECT_NE(framed.pixelColor(l - 1, 30), highlight);
+    }
+    display.setFocus(false);
+    const QImage plain = shown.Window().grabWindow();
+    EXPECT_NE(plain.pixelColor(l, 0), highlight);
+    EXPECT_EQ(plain.pixelColor(l + 1, 1), framed.pixelColor(l + 1, 1));
+  }
 }
 
 std::vector<std::string> announced;

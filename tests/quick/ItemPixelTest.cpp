@@ -11,6 +11,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "QtTestSupport.h"
 #include "QuickTestSupport.h"
@@ -204,6 +205,35 @@ TEST_P(ItemPixelMatch, AutoSizedItHasOneSizeAtEveryRatioHiDpi) {
   if (surface.BorderThickness() > 0 && configuration.title.find("flat") == std::string::npos) {
     for (const QPoint corner : {drawn.bottomLeft(), drawn.topRight()})
       EXPECT_NE(grabbed.pixelColor(corner), QColor(Qt::black)) << configuration.title;
+  }
+}
+
+// Under a scale the picture is sampled as it is, or filtered when the item is smooth
+// (QML's own default): filtering makes colours between the picture's own.
+TEST(ItemScale, ASmoothScaledItemIsFilteredAnotherSampledAsItIs) {
+  const auto colours = [](const QImage& image) {
+    std::set<QRgb> found;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) found.insert(image.pixel(x, y));
+    return found;
+  };
+  ShownQml plain(
+      "import QtQuick\nimport LedDisplay\nItem { width: 177; height: 63; "
+      "LEDDisplay { width: 177; height: 63 } }");
+  const std::set<QRgb> own = colours(plain.Grab().convertToFormat(QImage::Format_RGB32));
+  for (const bool smooth : {false, true}) {
+    SCOPED_TRACE(smooth ? "smooth" : "not smooth");
+    ShownQml scaled(std::string("import QtQuick\nimport LedDisplay\nItem { width: 266; "
+                                "height: 95; LEDDisplay { width: 177; height: 63; scale: 1.5; "
+                                "transformOrigin: Item.TopLeft; smooth: ") +
+                    (smooth ? "true" : "false") + " } }");
+    const std::set<QRgb> seen = colours(scaled.Grab().convertToFormat(QImage::Format_RGB32));
+    size_t between = 0;
+    for (const QRgb colour : seen) between += own.count(colour) == 0;
+    if (smooth)
+      EXPECT_GT(between, 10u);
+    else
+      EXPECT_EQ(between, 0u);
   }
 }
 

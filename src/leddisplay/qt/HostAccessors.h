@@ -65,10 +65,16 @@ struct HostValue<QString> {
   }
   static std::string FromQt(const QString& v) { return v.toStdString(); }
 };
+// A font read back carries its size as a value, not as a choice the caller made: a QML
+// grouped write of another size (`captionUpperFont.pixelSize: 20`) then replaces it
+// without Qt's warning about a font given both a point and a pixel size.
 template <>
 struct HostValue<QFont> {
   static QFont ToQt(const host::FontPtr& v, const platform::RasterSurface&) {
-    return v ? ToQFont(*v) : QFont();
+    if (!v) return QFont();
+    QFont font = ToQFont(*v);
+    font.setResolveMask(font.resolveMask() & ~uint(QFont::SizeResolved));
+    return font;
   }
   static host::FontPtr FromQt(const QFont& v) { return FontFromQFont(v); }
 };

@@ -10,10 +10,10 @@ namespace led::quick {
 namespace {
 
 // Qt Quick Layouts' attached object of `item` (where `Layout.fillWidth` and the rest
-// live); none when the author used none, or when the module is not loaded. The type is
-// found by its registered name: its header is not public.
+// live); none when the author used none, or when the module is not loaded. The layouts'
+// base type, which attaches it, is found by its registered name: its header is not public.
 QObject* LayoutAttached(QQuickItem* item) {
-  const QMetaObject* type = QMetaType::fromName("QQuickLayoutAttached*").metaObject();
+  const QMetaObject* type = QMetaType::fromName("QQuickLayout*").metaObject();
   if (!type) return nullptr;
   return qmlAttachedPropertiesObject(item, qmlAttachedPropertiesFunction(item, type), false);
 }

@@ -3,7 +3,7 @@
 #include "leddisplay/quick/LEDDisplayItem.h"
 
 #include <QQuickWindow>
-#include <QSGSimpleTextureNode>
+#include <QSGImageNode>
 
 #include "leddisplay/qt/FocusFrame.h"
 #include "leddisplay/qt/PaletteColors.h"
@@ -165,7 +165,7 @@ void LEDDisplayItem::updatePolish() {
 }
 
 QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
-  auto* node = static_cast<QSGSimpleTextureNode*>(old);
+  auto* node = static_cast<QSGImageNode*>(old);
   const QSize viewSize = size().toSize();
   const QSize device = d_->DeviceSize(viewSize);
   if (device.isEmpty() || !window()) {
@@ -173,7 +173,7 @@ QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
     return nullptr;
   }
   if (!node) {
-    node = new QSGSimpleTextureNode;
+    node = window()->createImageNode();
     node->setOwnsTexture(true);
     d_->itemView.stale = true;
   }
@@ -190,6 +190,7 @@ QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
       qt::DrawFocusFrame(painter, d_->FocusRect(viewSize), d_->view->Palette());
     }
     node->setTexture(window()->createTextureFromImage(picture));
+    node->setSourceRect(QRectF(QPointF(), QSizeF(picture.size())));
     d_->itemView.stale = false;
   }
   node->setRect(QRectF(QPointF(), QSizeF(device) / d_->ratio));

@@ -5,6 +5,7 @@ import QtTest
 import LedDisplay
 
 Item {
+    id: root
     width: 400
     height: 200
 
@@ -66,6 +67,18 @@ Item {
             compare(fontChanges.count, 1)
             display.captionUpperFont = Qt.font({ family: "DejaVu Sans", pointSize: 14 })
             compare(display.captionUpperFont.pointSize, 14)
+        }
+
+        // A caption font sized in pixels, as QML authors often write it, takes without a
+        // warning and keeps its size (in points at 96 pixels an inch).
+        function test_aCaptionFontSizedInPixels() {
+            failOnWarning(/.*/)
+            const sized = Qt.createQmlObject(
+                "import LedDisplay\nLEDDisplay { captionUpper: 'Hi'; captionUpperFont.pixelSize: 20 }",
+                root, "PixelFont.qml")
+            compare(sized.captionUpperFont.pointSize, 15)
+            compare(errors.count, 0)
+            sized.destroy()
         }
 
         function test_refusedValueKeepsTheProperty_data() {
