@@ -20,9 +20,23 @@ Item {
             "    " + properties + "\n}", root, "Declared.qml")
     }
 
+    LEDDisplay {
+        id: declared
+        property var errors: []
+        digits: 99999
+        onErrorOccurred: (number, description) => errors.push(number + " " + description)
+    }
+
     TestCase {
         name: "Refusals"
         when: windowShown
+
+        // Declared in this very file, before the handler below it is connected.
+        function test_aRefusalDeclaredInThisFileReachesItsHandler() {
+            compare(declared.errors.length, 1)
+            compare(declared.errors[0], LEDDisplay.Overflow + " digits: Overflow")
+            compare(declared.digits, 4)
+        }
 
         function test_declaredRefusalsReachTheDeclaredHandlers_data() {
             return [
