@@ -153,6 +153,8 @@ TEST(Zoom, DrawsAsTheZoomedLengthsWould) {
         EXPECT_EQ(shown.width, plain.width * c.zoom);
         EXPECT_EQ(shown.height, plain.height * c.zoom);
       }
+      // Asked at the zoom, a control not yet zoomed answers as the zoomed one.
+      EXPECT_EQ(unzoomed.control.AutoSizeExtentAt(c.zoom), zoomed.control.AutoSizeExtent());
       // The stored lengths are the user's: the zoom changes none of them.
       EXPECT_EQ(zoomed.control.DigitWidth(), c.stored.digitWidth);
     }

@@ -335,7 +335,12 @@ void LEDDisplay::SetUseOverRange(core::BooleanArg on) {
 // ---- Read-outs -----------------------------------------------------------------------
 
 std::optional<core::TwipsExtent> LEDDisplay::AutoSizeExtent() {
+  return AutoSizeExtentAt(zoom_);
+}
+
+std::optional<core::TwipsExtent> LEDDisplay::AutoSizeExtentAt(double zoom) {
   render::Display view = View();
+  view.zoom = zoom;
   return render::ReckonAutoSize(view);
 }
 
@@ -365,9 +370,8 @@ void LEDDisplay::SetZoom(double zoom) {
 // bound with the zoom), then the interval between the last fit and the first miss halves.
 std::optional<double> LEDDisplay::FitZoom(core::TwipsExtent available) {
   const auto fits = [&](int64_t steps) {
-    render::Display view = View();
-    view.zoom = static_cast<double>(steps) * kFitZoomStep;
-    const std::optional<core::TwipsExtent> extent = render::ReckonAutoSize(view);
+    const std::optional<core::TwipsExtent> extent =
+        AutoSizeExtentAt(static_cast<double>(steps) * kFitZoomStep);
     return extent && extent->width <= available.width && extent->height <= available.height;
   };
   if (!fits(1)) return std::nullopt;

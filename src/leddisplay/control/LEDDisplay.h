@@ -278,6 +278,9 @@ class LEDDisplay {
   /// Empty when nothing is drawn or a step raises (a sum that overflows 16 bits). A
   /// host turns it into its own units as its surface turns an extent set in twips.
   std::optional<core::TwipsExtent> AutoSizeExtent();
+  /// AutoSizeExtent as the control would give it at `zoom` (finite, above 0), its own
+  /// zoom unchanged: what a host asks before it chooses a zoom.
+  std::optional<core::TwipsExtent> AutoSizeExtentAt(double zoom);
   /// The text the cells show: sign and decimal points as displayed, blanked leading
   /// zeros left out, "over range" for the over-range mark; empty when nothing is drawn.
   /// Example: -12.5 on 4 digits with 1 decimal and LeadingZeros off shows "-12.5".

@@ -127,10 +127,7 @@ QRect ControlHost::FocusRect(QSize viewSize) {
 }
 
 std::optional<QSize> ControlHost::AutoExtentAt(double zoom) {
-  const double kept = control.Zoom();
-  control.SetZoom(zoom);
-  const std::optional<core::TwipsExtent> extent = control.AutoSizeExtent();
-  control.SetZoom(kept);
+  const std::optional<core::TwipsExtent> extent = control.AutoSizeExtentAt(zoom);
   if (!extent) return std::nullopt;
   try {
     return QSize(surface.PixelsFromTwipsX(extent->width), surface.PixelsFromTwipsY(extent->height));
