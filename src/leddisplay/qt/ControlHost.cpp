@@ -70,16 +70,11 @@ void ControlHost::FitSurface(double deviceRatio) {
   const QSize keptExtent(surface.ExtentPixelsX(), surface.ExtentPixelsY());
   const QPoint keptOrigin = origin;
   if (deviceRatio != ratio) ApplyRatio(deviceRatio);
-  const auto centred = [this](QSize box) {
-    const QSize area = DeviceSize(view->Geometry().size());
-    return QPoint(std::max(0, (area.width() - box.width()) / 2),
-                  std::max(0, (area.height() - box.height()) / 2));
-  };
   if (core::IsTrue(control.AutoSize())) {
     SetZoom(AutoSizeZoom());
     if (control.Zoom() != keptZoom || ratio != keptRatio) control.Resize();
     // The view may have followed the new extent meanwhile: it is centred in the last.
-    origin = centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+    origin = Centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
   } else {
     SetZoom(ratio);
     const QSize area = DeviceSize(view->Geometry().size());
@@ -95,7 +90,7 @@ void ControlHost::FitSurface(double deviceRatio) {
                     .boundedTo(area);
       }
     }
-    origin = centred(box);
+    origin = Centred(box);
     container.SetBox(ratio, origin);
     surface.SetExtentPixels(box.width(), box.height());
   }
@@ -103,7 +98,33 @@ void ControlHost::FitSurface(double deviceRatio) {
   const bool sized = keptExtent != QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY());
   const bool moved = origin != keptOrigin;
   if (moved || (!sized && (ratio != keptRatio || control.Zoom() != keptZoom))) control.Resize();
+  // Laying out may have resized an auto-sized display, and its view with it (the fits
+  // that asked for meanwhile waited for this one): it is centred in the view as it is now.
+  for (int again = 0; again < 2 && core::IsTrue(control.AutoSize()); ++again) {
+    const QPoint centred = Centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+    if (centred == origin) break;
+    origin = centred;
+    container.SetBox(ratio, origin);
+    control.Resize();
+  }
   view->Repaint();
+}
+
+bool ControlHost::NeedsFit(const std::string& name) {
+  if (name == "AutoSize" || Fitting()) return true;
+  return core::IsTrue(control.AutoSize()) && ratio != std::round(ratio);
+}
+
+void ControlHost::Recentre() {
+  if (!core::IsTrue(control.AutoSize())) return;
+  origin = Centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+  container.SetBox(ratio, origin);
+}
+
+QPoint ControlHost::Centred(QSize box) const {
+  const QSize area = DeviceSize(view->Geometry().size());
+  return QPoint(std::max(0, (area.width() - box.width()) / 2),
+                std::max(0, (area.height() - box.height()) / 2));
 }
 
 QSize ControlHost::DeviceSize(QSize viewSize) const {

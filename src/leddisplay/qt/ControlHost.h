@@ -21,6 +21,7 @@
 #include <QSize>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/host/Host.h"
@@ -38,6 +39,14 @@ struct ControlHost {
   void FitSurface(double deviceRatio);
   // The control and its surface's border at `zoom`.
   void SetZoom(double zoom);
+  // Whether a change the control names (a property) needs FitSurface: autoSize turned on
+  // or off, anything while fitting, and anything auto-sized at a fractional ratio (its
+  // zoom depends on what it shows). An auto-sized display's new extent is centred by
+  // the surface's resize handler (Recentre).
+  bool NeedsFit(const std::string& name);
+  // With autoSize on, the display box centred in the view again (the container's box
+  // follows); the surface's resize handler calls it before the control lays out.
+  void Recentre();
   QSize DeviceSize(QSize viewSize) const;
   QSize ViewSize(QSize deviceSize) const;
   // A box in surface pixels relative to the display box, in the view's pixels.
@@ -86,6 +95,8 @@ struct ControlHost {
  private:
   // The control's AutoSizeExtent at `zoom` in surface pixels, the control's zoom kept.
   std::optional<QSize> AutoExtentAt(double zoom);
+  // Where a box of `box` surface pixels lies centred in the view.
+  QPoint Centred(QSize box) const;
   bool inFit_ = false;  // FitSurface runs: a nested call (a view following) waits for it
 };
 

@@ -32,6 +32,7 @@ LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
   const QSize start = DeviceSize(QSize(kStartWidth, kStartHeight));
   surface.SetExtentPixels(start.width(), start.height());
   surface.SetResizeHandler([this] {
+    Recentre();
     control.Resize();
     SyncGeometry();
   });
@@ -87,7 +88,7 @@ void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
   FollowSizeHint();
   if (name == "AutoSize") SyncGeometry();
   // What is shown may need another zoom to fit (a caption, the digits, the lengths).
-  if (name == "AutoSize" || Boxed()) Guard([&] { FitSurface(); });
+  if (NeedsFit(name)) Guard([&] { FitSurface(); });
   NotifyChange(name);
 }
 

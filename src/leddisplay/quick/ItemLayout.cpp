@@ -20,10 +20,13 @@ QObject* LayoutAttached(QQuickItem* item) {
 
 }  // namespace
 
-void ItemLayout::Follow(QQuickItem& item, std::optional<QSize> limit) {
-  if (limit == written_) return;
-  QObject* layout = LayoutAttached(&item);
-  if (!layout) return;
+void ItemLayout::Attach(QQuickItem& item) {
+  layout_ = LayoutAttached(&item);
+}
+
+void ItemLayout::Follow(std::optional<QSize> limit) {
+  QObject* layout = layout_;
+  if (limit == written_ || !layout) return;
   constexpr double kUnlimited = std::numeric_limits<double>::infinity();
   const auto follow = [&](const char* name, std::optional<int> before, std::optional<int> now) {
     const double current = layout->property(name).toDouble();

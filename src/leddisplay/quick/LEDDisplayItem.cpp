@@ -26,6 +26,7 @@ LEDDisplayItem::Hosting::Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView
   ApplyRatio(1);
   surface.SetExtentPixels(kStartWidth, kStartHeight);
   surface.SetResizeHandler([this] {
+    Recentre();
     control.Resize();
     SyncGeometry();
   });
@@ -62,14 +63,14 @@ void LEDDisplayItem::Hosting::SyncGeometry() {
   const QSize hint =
       ReckonAutoExtent().value_or(autoSize ? extent : QSize(kStartWidth, kStartHeight));
   item.setImplicitSize(hint.width(), hint.height());
-  layout.Follow(item, autoSize ? std::optional(hint) : std::nullopt);
+  layout.Follow(autoSize ? std::optional(hint) : std::nullopt);
 }
 
 void LEDDisplayItem::Hosting::OnPropertyChanged(const std::string& name) {
   itemView.Repaint();
   SyncGeometry();
   // What is shown may need another zoom to fit (a caption, the digits, the lengths).
-  if (name == "AutoSize" || Boxed()) Fit();
+  if (NeedsFit(name)) Fit();
   notifications.Change(item, name, control.OverRange());
 }
 
@@ -124,7 +125,8 @@ control::LEDDisplay& LEDDisplayItem::control() {
 void LEDDisplayItem::componentComplete() {
   QQuickItem::componentComplete();
   d_->ApplyPalette();
-  d_->SyncGeometry();  // the author's Layout attached object exists now
+  d_->layout.Attach(*this);  // the author's Layout attached object exists now
+  d_->SyncGeometry();
   d_->Fit();
   JoinAccessibleTree(*this);
   d_->ReportKept();
