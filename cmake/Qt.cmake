@@ -22,7 +22,7 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   target_compile_features(led_qt_objects PUBLIC cxx_std_20)
   target_link_libraries(led_qt_objects PUBLIC Qt6::Widgets led_control
-    PRIVATE led_platform_raster led_platform_io led_platform_vector)
+    PRIVATE led_platform_raster led_platform_io led_platform_vector led_platform_kit)
   led_warnings(led_qt_objects)
 
   # libleddisplay_qt, shared as Qt's own libraries are, so that a program and the

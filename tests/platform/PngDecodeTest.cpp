@@ -17,12 +17,12 @@
 namespace led::platform {
 namespace {
 
-using Sample = std::function<uint64_t(uint32_t x, uint32_t y)>;
+using PixelSource = std::function<uint64_t(uint32_t x, uint32_t y)>;
 
 // The filtered rows (filter 0) of an image whose pixels take `bits` bits each, packed
 // from the high bit; interlaced images give the rows of the seven passes in turn.
 std::vector<uint8_t> Rows(uint32_t width, uint32_t height, uint32_t bits, bool interlaced,
-                          const Sample& sample) {
+                          const PixelSource& sample) {
   struct Pass {
     uint32_t x0, dx, y0, dy;
   };
@@ -70,21 +70,21 @@ TEST(PngDecode, EveryColourTypeDepthAndInterlacingBecomesRgba) {
   const auto alphaChunk = test::Chunk("tRNS", {0, 128});
   paletteChunks.insert(paletteChunks.end(), alphaChunk.begin(), alphaChunk.end());
   // One channel's sample at (x, y), and the pixel it decodes to.
-  const Sample bit = [](uint32_t x, uint32_t y) { return (x + y) % 2; };
+  const PixelSource bit = [](uint32_t x, uint32_t y) { return (x + y) % 2; };
   const auto blackOrWhite = [&](uint32_t x, uint32_t y) {
     return bit(x, y) ? MakePixel(255, 255, 255) : MakePixel(0, 0, 0);
   };
-  const Sample index = [](uint32_t x, uint32_t) { return x % 4; };
+  const PixelSource index = [](uint32_t x, uint32_t) { return x % 4; };
   const auto entry = [&](uint32_t x, uint32_t) {
     const uint32_t i = x % 4, alpha[] = {0, 128, 255, 255};
     return MakePixel(palette[i * 3], palette[i * 3 + 1], palette[i * 3 + 2], alpha[i]);
   };
-  const Sample rgb16 = [](uint32_t x, uint32_t y) { return (x * 20 + y) * 257; };
+  const PixelSource rgb16 = [](uint32_t x, uint32_t y) { return (x * 20 + y) * 257; };
   const auto grey16 = [&](uint32_t x, uint32_t y) {
     const auto v = uint8_t(rgb16(x, y) / 257);
     return MakePixel(v, v, v);
   };
-  const Sample greyAlpha = [](uint32_t x, uint32_t y) { return x * 16 + y; };
+  const PixelSource greyAlpha = [](uint32_t x, uint32_t y) { return x * 16 + y; };
   const auto bothGreyAlpha = [](uint32_t x, uint32_t y) {
     const auto v = uint8_t(x * 16 + y);
     return MakePixel(v, v, v, v);
@@ -92,7 +92,7 @@ TEST(PngDecode, EveryColourTypeDepthAndInterlacingBecomesRgba) {
   const struct {
     const char* what;
     uint8_t depth, colourType, samplesPerPixel;
-    Sample sample;
+    PixelSource sample;
     std::function<Pixel(uint32_t, uint32_t)> expected;
     std::vector<uint8_t> extra;
   } cases[] = {

@@ -75,7 +75,7 @@ TEST(Events, AHandlerValueTheControlCannotTakeIsReportedNotThrown) {
   EXPECT_EQ(errors, std::vector<int>{LEDDisplayWidget::Overflow});
 }
 
-TEST(Events, MouseButtonsShiftAndPointsInsideTheBorder) {
+TEST(Events, MouseButtonsShiftAndPointsInsideTheBorderAlikeAtEachRatioHiDpi) {
   LEDDisplayWidget widget;  // 3D border: 2 pixels
   std::vector<std::string> seen;
   const auto log = [&](const char* what) {

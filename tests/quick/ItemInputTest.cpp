@@ -129,7 +129,7 @@ TEST(ItemKeys, ReleasesAndWhatAHandlerWroteReachTheControl) {
 }
 
 // The display's 3D border is 2 pixels: the control's points lie 2 pixels up and left.
-TEST(ItemMouse, ButtonsShiftPointsClicksAndDoubleClicks) {
+TEST(ItemMouse, ButtonsShiftPointsClicksAndDoubleClicksAlikeAtEachRatioHiDpi) {
   ShownQml shown(Logged(""));
   ASSERT_TRUE(shown.ShowActive());
   QQuickWindow& window = shown.Window();

@@ -11,12 +11,6 @@
 
 namespace led::qt {
 
-namespace {
-
-constexpr double kTwipsPerViewPixel = 15;
-
-}  // namespace
-
 ControlHost::ControlHost(std::unique_ptr<HostView> hostView)
     : view(std::move(hostView)),
       surface(*view),
@@ -33,7 +27,7 @@ ControlHost::ControlHost(std::unique_ptr<HostView> hostView)
 }
 
 void ControlHost::ApplyRatio(double deviceRatio) {
-  const float twips = float(kTwipsPerViewPixel / deviceRatio);
+  const float twips = float(platform::kit::kTwipsPerViewPixel / deviceRatio);
   surface.SetTwipsPerPixel(twips, twips);
   ratio = deviceRatio;
   lowerCaption.SetDeviceRatio(ratio);
@@ -186,14 +180,9 @@ double ControlHost::AutoSizeZoom() {
   return fit ? std::min(*fit, ratio) : ratio;
 }
 
-float ControlHost::ControlX(double x) {
-  return surface.ScaleX(float(x * ratio - origin.x() - surface.BorderThickness()),
-                        host::kScalePixels, surface.ScaleMode());
-}
-
-float ControlHost::ControlY(double y) {
-  return surface.ScaleY(float(y * ratio - origin.y() - surface.BorderThickness()),
-                        host::kScalePixels, surface.ScaleMode());
+platform::kit::ControlPoint ControlHost::ControlPoint(QPointF at) {
+  return platform::kit::ControlPointOf(surface, {ratio, control.Zoom(), origin.x(), origin.y()},
+                                       at.x(), at.y());
 }
 
 void ControlHost::Paint(QPainter& painter, QSize viewSize) {

@@ -17,6 +17,7 @@
 // widget). Errors pass to the caller.
 #include <QPainter>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <memory>
@@ -25,6 +26,7 @@
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/host/Host.h"
+#include "leddisplay/platform/kit/ViewPoint.h"
 #include "leddisplay/qt/HostView.h"
 #include "leddisplay/qt/WidgetContainer.h"
 #include "leddisplay/qt/WidgetLabel.h"
@@ -69,9 +71,9 @@ struct ControlHost {
   // Where the focus frame goes, in view pixels: around the display box when it is
   // boxed (Boxed), else along the view's edge.
   QRect FocusRect(QSize viewSize);
-  // A point of the view in the control's scale (the inner area's corner is 0, 0).
-  float ControlX(double x);
-  float ControlY(double y);
+  // A point of the view in the control's units (platform/kit/ViewPoint.h): the same
+  // numbers at every device ratio and zoom.
+  platform::kit::ControlPoint ControlPoint(QPointF at);
   // The display box and its captions on a painter in view pixels: the kept image one
   // image pixel per device pixel at the box's place, the captions as Qt text clipped to
   // the inner area as the raster form's labels are. Not what lies around a fitted box.

@@ -23,13 +23,13 @@ void ControlInput::KeyRelease(const QKeyEvent& event) {
 void ControlInput::MousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {
   int16_t code = ButtonOf(button), shift = ShiftOf(modifiers);
   afterDoubleClick_ = false;
-  float x = host_.ControlX(at.x()), y = host_.ControlY(at.y());
+  auto [x, y] = host_.ControlPoint(at);
   host_.control.MouseDown(code, shift, x, y);
 }
 
 void ControlInput::MouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPointF at) {
   int16_t code = ButtonsOf(held), shift = ShiftOf(modifiers);
-  float x = host_.ControlX(at.x()), y = host_.ControlY(at.y());
+  auto [x, y] = host_.ControlPoint(at);
   host_.control.MouseMove(code, shift, x, y);
 }
 
@@ -38,7 +38,7 @@ void ControlInput::MouseRelease(Qt::MouseButton button, Qt::KeyboardModifiers mo
   int16_t code = ButtonOf(button), shift = ShiftOf(modifiers);
   const bool click = button == Qt::LeftButton && !afterDoubleClick_ && inside;
   afterDoubleClick_ = false;
-  float x = host_.ControlX(at.x()), y = host_.ControlY(at.y());
+  auto [x, y] = host_.ControlPoint(at);
   host_.control.MouseUp(code, shift, x, y);
   if (click) host_.control.Click();
 }

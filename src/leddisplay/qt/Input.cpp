@@ -3,17 +3,22 @@
 #include <array>
 #include <utility>
 
+#include "leddisplay/platform/kit/InputConventions.h"
+
 namespace led::qt {
 
 namespace {
 
+using namespace platform::kit;
+
 constexpr std::array<std::pair<int, int16_t>, 21> kKeys = {{
-    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},     {Qt::Key_Backtab, 9},  {Qt::Key_Return, 13},
-    {Qt::Key_Enter, 13},    {Qt::Key_Shift, 16},  {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},
-    {Qt::Key_Pause, 19},    {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},   {Qt::Key_PageUp, 33},
-    {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},    {Qt::Key_Home, 36},    {Qt::Key_Left, 37},
-    {Qt::Key_Up, 38},       {Qt::Key_Right, 39},  {Qt::Key_Down, 40},    {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, 46},
+    {Qt::Key_Backspace, kKeyBackspace}, {Qt::Key_Tab, kKeyTab},       {Qt::Key_Backtab, kKeyTab},
+    {Qt::Key_Return, kKeyEnter},        {Qt::Key_Enter, kKeyEnter},   {Qt::Key_Shift, kKeyShift},
+    {Qt::Key_Control, kKeyCtrl},        {Qt::Key_Alt, kKeyAlt},       {Qt::Key_Pause, kKeyPause},
+    {Qt::Key_Escape, kKeyEscape},       {Qt::Key_Space, kKeySpace},   {Qt::Key_PageUp, kKeyPageUp},
+    {Qt::Key_PageDown, kKeyPageDown},   {Qt::Key_End, kKeyEnd},       {Qt::Key_Home, kKeyHome},
+    {Qt::Key_Left, kKeyLeft},           {Qt::Key_Up, kKeyUp},         {Qt::Key_Right, kKeyRight},
+    {Qt::Key_Down, kKeyDown},           {Qt::Key_Insert, kKeyInsert}, {Qt::Key_Delete, kKeyDelete},
 }};
 
 }  // namespace
@@ -21,30 +26,32 @@ constexpr std::array<std::pair<int, int16_t>, 21> kKeys = {{
 int16_t ButtonOf(Qt::MouseButton button) {
   switch (button) {
     case Qt::LeftButton:
-      return 1;
+      return kButtonLeft;
     case Qt::RightButton:
-      return 2;
+      return kButtonRight;
     case Qt::MiddleButton:
-      return 4;
+      return kButtonMiddle;
     default:
       return 0;
   }
 }
 
 int16_t ButtonsOf(Qt::MouseButtons buttons) {
-  return int16_t((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-                 (buttons & Qt::MiddleButton ? 4 : 0));
+  return int16_t((buttons & Qt::LeftButton ? kButtonLeft : 0) |
+                 (buttons & Qt::RightButton ? kButtonRight : 0) |
+                 (buttons & Qt::MiddleButton ? kButtonMiddle : 0));
 }
 
 int16_t ShiftOf(Qt::KeyboardModifiers modifiers) {
-  return int16_t((modifiers & Qt::ShiftModifier ? 1 : 0) |
-                 (modifiers & Qt::ControlModifier ? 2 : 0) | (modifiers & Qt::AltModifier ? 4 : 0));
+  return int16_t((modifiers & Qt::ShiftModifier ? kShiftShift : 0) |
+                 (modifiers & Qt::ControlModifier ? kShiftCtrl : 0) |
+                 (modifiers & Qt::AltModifier ? kShiftAlt : 0));
 }
 
 int16_t KeyCodeOf(int qtKey) {
   if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
     return int16_t(qtKey);
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return int16_t(112 + (qtKey - Qt::Key_F1));
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return int16_t(kKeyF1 + (qtKey - Qt::Key_F1));
   for (const auto& [key, code] : kKeys)
     if (key == qtKey) return code;
   return 0;

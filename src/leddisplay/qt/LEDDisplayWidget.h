@@ -52,7 +52,9 @@
 /// Events are signals with the control's arguments by reference: a slot connected
 /// directly may change them (keyAscii set to 0 swallows the key; the key event then
 /// goes no further). Mouse buttons are 1 left, 2 right, 4 middle; shift 1 Shift,
-/// 2 Ctrl, 4 Alt; coordinates in the control's scale (pixels inside the border).
+/// 2 Ctrl, 4 Alt; coordinates in the control's scale from the corner inside the border,
+/// the same numbers at every device pixel ratio and under fitToSize's zoom (the
+/// control's pixels at ratio 1 and zoom 1; platform/kit/InputConventions.h).
 #include <QColor>
 #include <QFont>
 #include <QPixmap>

@@ -329,8 +329,9 @@ class LEDDisplayItem : public QQuickItem {
   void keyUp(LEDDisplayKeyEvent* event);
   ///@}
   /// The control's mouse events: button 1 left, 2 right, 4 middle (held buttons for a
-  /// move); shift 1 Shift, 2 Ctrl, 4 Alt; x, y in the control's scale (pixels inside the
-  /// border).
+  /// move); shift 1 Shift, 2 Ctrl, 4 Alt; x, y in the control's scale from the corner
+  /// inside the border, the same numbers at every device pixel ratio and under
+  /// fitToSize's zoom (platform/kit/InputConventions.h).
   ///@{
   void mouseDown(int button, int shift, double x, double y);
   void mouseMove(int button, int shift, double x, double y);
