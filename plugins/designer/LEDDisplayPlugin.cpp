@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace led::qt {
@@ -87,14 +88,16 @@ void LEDDisplayPlugin::initialize(QDesignerFormEditorInterface*) {
 
 QString LEDDisplayPlugin::domXml() const {
   return QStringLiteral(
-      "<ui language=\"c++\">\n"
-      " <widget class=\"led::qt::LEDDisplayWidget\" name=\"ledDisplay\">\n"
-      "  <property name=\"geometry\">\n"
-      "   <rect><x>0</x><y>0</y><width>177</width><height>63</height></rect>\n"
-      "  </property>\n"
-      "  <property name=\"autoSize\"><bool>true</bool></property>\n"
-      " </widget>\n"
-      "</ui>\n");
+             "<ui language=\"c++\">\n"
+             " <widget class=\"led::qt::LEDDisplayWidget\" name=\"ledDisplay\">\n"
+             "  <property name=\"geometry\">\n"
+             "   <rect><x>0</x><y>0</y><width>%1</width><height>%2</height></rect>\n"
+             "  </property>\n"
+             "  <property name=\"autoSize\"><bool>true</bool></property>\n"
+             " </widget>\n"
+             "</ui>\n")
+      .arg(platform::kit::kStartWidth)
+      .arg(platform::kit::kStartHeight);
 }
 
 }  // namespace led::qt

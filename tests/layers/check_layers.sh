@@ -20,9 +20,9 @@ declare -A allowed=(
   [platform/form]="platform/text platform/io platform/raster host core"
   [platform/vector]="platform/text platform/raster host core"
   [platform/cairo]="platform/vector platform/form platform/text platform/io platform/raster host core"
-  [platform/kit]="platform/raster host core"
+  [platform/kit]="control platform/raster host core"
   [qt]="control model host core platform/kit platform/vector platform/text platform/raster platform/io"
-  [quick]="qt control host core"
+  [quick]="qt platform/kit control host core"
 )
 # The control's layers run on any host: the standard library's headers only.
 standard_only=" core model host render control "

@@ -1,11 +1,17 @@
-// The host kit: a view point reaches the control's handlers as the same numbers at every
+// The host kit: a display placed in a view has one size at every device ratio, fits and
+// follows; a view point reaches the control's handlers as the same numbers at every
 // device ratio and zoom, in pixels or twips; key names give the classic key codes.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/core/Boolean.h"
 #include "leddisplay/host/Surface.h"
+#include "leddisplay/platform/form/Form.h"
 #include "leddisplay/platform/kit/InputConventions.h"
+#include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/platform/kit/ViewPoint.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 
@@ -76,6 +82,71 @@ TEST(ViewPoint, TheWorkedExample) {
   p = ControlPointOf(hosted.surface, {2, 2, 0, 0}, 50, 20);
   EXPECT_FLOAT_EQ(p.x, 720);
   EXPECT_FLOAT_EQ(p.y, 270);
+}
+
+// A new control on a form whose surface is at `ratio`'s twips per pixel, as a host sets
+// it up before it places the control.
+struct PlacedControl {
+  explicit PlacedControl(double ratio) {
+    form.SetTwipsPerPixel(float(kTwipsPerViewPixel / ratio));
+    form.OnResize([this] { control.Resize(); });
+    control.InitProperties();
+  }
+  Form form;
+  control::LEDDisplay control{form.Host()};
+};
+
+TEST(Placement, AnAutoSizedDisplayHasOneViewSizeAtEveryRatio) {
+  for (const double ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+    SCOPED_TRACE(::testing::Message() << "ratio " << ratio);
+    PlacedControl placed(ratio);
+    const std::optional<PixelSize> size =
+        AutoViewSize(placed.control, placed.form.Surface(), ratio);
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(*size, (PixelSize{kStartWidth, kStartHeight}));
+    const Placement p =
+        PlaceControl(placed.control, placed.form.Surface(), *size, ratio, Sizing::AutoSize);
+    // The zoom is the ratio where that fits, a step less where rounding would not.
+    EXPECT_LE(p.zoom, ratio);
+    EXPECT_GT(p.zoom, ratio * 0.95);
+    const PixelSize box = DeviceSize(*size, ratio);
+    EXPECT_LE(p.extent.width, box.width);
+    EXPECT_LE(p.extent.height, box.height);
+    EXPECT_GE(p.extent.width, box.width - 3);
+    EXPECT_GE(p.extent.height, box.height - 3);
+    EXPECT_EQ(p.originX, (box.width - p.extent.width) / 2);
+    EXPECT_EQ(p.originY, (box.height - p.extent.height) / 2);
+    if (ratio == std::round(ratio)) {
+      EXPECT_EQ(p.zoom, ratio);
+      EXPECT_EQ(p.extent, box);
+    }
+    // The control, zoomed so with its border, gives the extent the placement foretold.
+    placed.form.Surface().SetBorderZoom(p.zoom);
+    placed.control.SetZoom(p.zoom);
+    placed.control.SetAutoSize(core::kTrue);
+    EXPECT_EQ(
+        (PixelSize{placed.form.Surface().ExtentPixelsX(), placed.form.Surface().ExtentPixelsY()}),
+        p.extent);
+  }
+}
+
+TEST(Placement, FollowAndFitInAView) {
+  PlacedControl placed(2);
+  RasterSurface& surface = placed.form.Surface();
+  const Placement follow = PlaceControl(placed.control, surface, {300, 100}, 2, Sizing::Follow);
+  EXPECT_EQ(follow.zoom, 2);
+  EXPECT_EQ(follow.extent, (PixelSize{600, 200}));
+  EXPECT_EQ(follow.originX, 0);
+  const Placement fit = PlaceControl(placed.control, surface, {400, 70}, 2, Sizing::Fit);
+  EXPECT_EQ(fit.zoom, placed.control.FitZoom({400 * 15.0f, 70 * 15.0f}).value());
+  EXPECT_GT(fit.zoom, 2);
+  EXPECT_LE(fit.extent.height, 140);
+  EXPECT_GT(fit.originX, 0);  // narrower than the view: centred across
+  EXPECT_EQ(fit.originX, (800 - fit.extent.width) / 2);
+  // Nothing fits a view of one pixel: the control follows it at the ratio.
+  const Placement none = PlaceControl(placed.control, surface, {1, 1}, 2, Sizing::Fit);
+  EXPECT_EQ(none.zoom, 2);
+  EXPECT_EQ(none.extent, (PixelSize{2, 2}));
 }
 
 TEST(InputConventions, KeyNamesGiveTheClassicCodes) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/qt/DisabledLook.h"
 #include "leddisplay/qt/PaintDrawing.h"
 #include "leddisplay/qt/PaletteColors.h"
@@ -49,10 +50,10 @@ bool ControlHost::Boxed() {
   return fitToSize || core::IsTrue(control.AutoSize());
 }
 
-// With autoSize on the control sizes the surface at AutoSizeZoom (the host's view follows
-// it); otherwise the view's size gives the surface's, or while fitting the box within it.
-// The box is centred in the view. A zoom, ratio or place that changed with the extent
-// unchanged still lays the display out anew.
+// The placement is the kit's (platform/kit/Placement.h). With autoSize on the control
+// sizes the surface itself when it lays out (the host's view follows it); otherwise the
+// host gives the surface the placement's extent. A zoom, ratio or place that changed with
+// the extent unchanged still lays the display out anew.
 void ControlHost::FitSurface(double deviceRatio) {
   if (inFit_) return;
   inFit_ = true;
@@ -64,37 +65,23 @@ void ControlHost::FitSurface(double deviceRatio) {
   const QSize keptExtent(surface.ExtentPixelsX(), surface.ExtentPixelsY());
   const QPoint keptOrigin = origin;
   if (deviceRatio != ratio) ApplyRatio(deviceRatio);
-  if (core::IsTrue(control.AutoSize())) {
-    SetZoom(AutoSizeZoom());
-    if (control.Zoom() != keptZoom || ratio != keptRatio) control.Resize();
-    // The view may have followed the new extent meanwhile: it is centred in the last.
-    origin = Centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
-  } else {
-    SetZoom(ratio);
-    const QSize area = DeviceSize(view->Geometry().size());
-    QSize box = area;
-    if (fitToSize) {
-      const core::TwipsExtent available{float(area.width()) * surface.TwipsPerPixelX(),
-                                        float(area.height()) * surface.TwipsPerPixelY()};
-      if (const std::optional<double> fit = control.FitZoom(available)) {
-        SetZoom(*fit);
-        if (const std::optional<core::TwipsExtent> extent = control.AutoSizeExtent())
-          box = QSize(surface.PixelsFromTwipsX(extent->width),
-                      surface.PixelsFromTwipsY(extent->height))
-                    .boundedTo(area);
-      }
-    }
-    origin = Centred(box);
-    container.SetBox(ratio, origin);
-    surface.SetExtentPixels(box.width(), box.height());
-  }
+  const bool autoSize = core::IsTrue(control.AutoSize());
+  const platform::kit::Sizing sizing = autoSize    ? platform::kit::Sizing::AutoSize
+                                       : fitToSize ? platform::kit::Sizing::Fit
+                                                   : platform::kit::Sizing::Follow;
+  const QSize viewSize = view->Geometry().size();
+  const platform::kit::Placement placement = platform::kit::PlaceControl(
+      control, surface, {viewSize.width(), viewSize.height()}, ratio, sizing);
+  SetZoom(placement.zoom);
+  origin = QPoint(placement.originX, placement.originY);
   container.SetBox(ratio, origin);
+  if (!autoSize) surface.SetExtentPixels(placement.extent.width, placement.extent.height);
   const bool sized = keptExtent != QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY());
   const bool moved = origin != keptOrigin;
   if (moved || (!sized && (ratio != keptRatio || control.Zoom() != keptZoom))) control.Resize();
   // Laying out may have resized an auto-sized display, and its view with it (the fits
   // that asked for meanwhile waited for this one): it is centred in the view as it is now.
-  for (int again = 0; again < 2 && core::IsTrue(control.AutoSize()); ++again) {
+  for (int again = 0; again < 2 && autoSize; ++again) {
     const QPoint centred = Centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
     if (centred == origin) break;
     origin = centred;
@@ -117,16 +104,21 @@ void ControlHost::Recentre() {
 
 QPoint ControlHost::Centred(QSize box) const {
   const QSize area = DeviceSize(view->Geometry().size());
-  return QPoint(std::max(0, (area.width() - box.width()) / 2),
-                std::max(0, (area.height() - box.height()) / 2));
+  const platform::kit::PixelSize corner =
+      platform::kit::CentredOrigin({area.width(), area.height()}, {box.width(), box.height()});
+  return QPoint(corner.width, corner.height);
 }
 
 QSize ControlHost::DeviceSize(QSize viewSize) const {
-  return QSize(qRound(viewSize.width() * ratio), qRound(viewSize.height() * ratio));
+  const platform::kit::PixelSize device =
+      platform::kit::DeviceSize({viewSize.width(), viewSize.height()}, ratio);
+  return QSize(device.width, device.height);
 }
 
 QSize ControlHost::ViewSize(QSize deviceSize) const {
-  return QSize(qRound(deviceSize.width() / ratio), qRound(deviceSize.height() / ratio));
+  const platform::kit::PixelSize v =
+      platform::kit::ViewSize({deviceSize.width(), deviceSize.height()}, ratio);
+  return QSize(v.width, v.height);
 }
 
 QRect ControlHost::ViewRect(QRect deviceRect) const {
@@ -141,43 +133,11 @@ QRect ControlHost::FocusRect(QSize viewSize) {
   return ViewRect(QRect(0, 0, surface.ExtentPixelsX(), surface.ExtentPixelsY())).intersected(view);
 }
 
-std::optional<QSize> ControlHost::AutoExtentAt(double zoom) {
-  const std::optional<core::TwipsExtent> extent = control.AutoSizeExtentAt(zoom);
-  if (!extent) return std::nullopt;
-  try {
-    return QSize(surface.PixelsFromTwipsX(extent->width), surface.PixelsFromTwipsY(extent->height));
-  } catch (const core::RuntimeError&) {
-    return std::nullopt;
-  }
-}
-
 std::optional<QSize> ControlHost::ReckonAutoExtent() {
-  const double low = std::floor(ratio), high = std::ceil(ratio);
-  std::optional<QSize> device;
-  if (low == high || low < 1) {
-    device = AutoExtentAt(ratio);
-  } else {
-    const std::optional<QSize> below = AutoExtentAt(low), above = AutoExtentAt(high);
-    if (!below || !above) return std::nullopt;
-    const double t = ratio - low;
-    device = QSize(qRound(below->width() * (1 - t) + above->width() * t),
-                   qRound(below->height() * (1 - t) + above->height() * t));
-  }
-  if (!device) return std::nullopt;
-  return ViewSize(*device);
-}
-
-double ControlHost::AutoSizeZoom() {
-  if (ratio == std::round(ratio)) return ratio;
-  const std::optional<QSize> logical = ReckonAutoExtent();
-  const std::optional<QSize> atRatio = AutoExtentAt(ratio);
-  if (!logical || !atRatio) return ratio;
-  const QSize box = DeviceSize(*logical);
-  if (atRatio->width() <= box.width() && atRatio->height() <= box.height()) return ratio;
-  const std::optional<double> fit =
-      control.FitZoom({float(box.width()) * surface.TwipsPerPixelX(),
-                       float(box.height()) * surface.TwipsPerPixelY()});
-  return fit ? std::min(*fit, ratio) : ratio;
+  const std::optional<platform::kit::PixelSize> size =
+      platform::kit::AutoViewSize(control, surface, ratio);
+  if (!size) return std::nullopt;
+  return QSize(size->width, size->height);
 }
 
 platform::kit::ControlPoint ControlHost::ControlPoint(QPointF at) {

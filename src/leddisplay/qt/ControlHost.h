@@ -59,15 +59,8 @@ struct ControlHost {
   // or fitting).
   bool Boxed();
   // The extent AutoSize would give now in the view's pixels, the same at every device
-  // ratio: at a whole ratio the control's AutoSizeExtent at that zoom, over the ratio;
-  // between two whole ratios the extent between theirs (their lengths are exact
-  // multiples, where a fractional zoom rounds each length on its own), rounded once.
-  // None when the control has none or the surface would refuse it.
+  // ratio (platform/kit/Placement.h's AutoViewSize); none when the control has none.
   std::optional<QSize> ReckonAutoExtent();
-  // The zoom an auto-sized display draws at: the ratio, or, where the lengths rounded at
-  // a fractional ratio would not fit ReckonAutoExtent's size in device pixels, the
-  // largest FitZoom step that does.
-  double AutoSizeZoom();
   // Where the focus frame goes, in view pixels: around the display box when it is
   // boxed (Boxed), else along the view's edge.
   QRect FocusRect(QSize viewSize);
@@ -95,8 +88,6 @@ struct ControlHost {
   QPoint origin;
 
  private:
-  // The control's AutoSizeExtent at `zoom` in surface pixels, the control's zoom kept.
-  std::optional<QSize> AutoExtentAt(double zoom);
   // Where a box of `box` surface pixels lies centred in the view.
   QPoint Centred(QSize box) const;
   bool inFit_ = false;  // FitSurface runs: a nested call (a view following) waits for it

@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QtMath>
 
+#include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/qt/Accessible.h"
 #include "leddisplay/qt/FocusFrame.h"
 #include "leddisplay/qt/PaletteColors.h"
@@ -20,7 +21,8 @@ namespace led::qt {
 
 namespace {
 
-constexpr int kStartWidth = 177, kStartHeight = 63;
+using platform::kit::kStartHeight;
+using platform::kit::kStartWidth;
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <QQuickWindow>
 #include <QSGImageNode>
 
+#include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/qt/FocusFrame.h"
 #include "leddisplay/qt/PaletteColors.h"
 #include "leddisplay/quick/ItemAccessible.h"
@@ -15,7 +16,8 @@ namespace led::quick {
 
 namespace {
 
-constexpr int kStartWidth = 177, kStartHeight = 63;
+using platform::kit::kStartHeight;
+using platform::kit::kStartWidth;
 
 }  // namespace
 
