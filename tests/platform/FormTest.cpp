@@ -37,6 +37,11 @@ TEST(Form, NotificationsAndEventsReachTheHostInOrderWithArgumentsByReference) {
     for (auto& arg : args)
       if (arg.name == "KeyAscii") arg.value = Variant::FromInteger(0);
   });
+  // A second subscriber of each kind, after the first: it sees what the first wrote.
+  form.OnEvent([&](int32_t, const std::string& name, std::span<host::EventArg> args) {
+    seen.push_back("second " + name + (args.empty() ? "" : " " + args[0].value.ToString()));
+  });
+  form.OnPropertyChanged([&](const std::string& name) { seen.push_back("second " + name); });
   auto& container = form.Host().container;
   host::EventArg keyAscii[1] = {{"KeyAscii", Variant::FromInteger(97)}};
   container.RaiseEvent(4, "KeyPress", keyAscii);
@@ -44,7 +49,8 @@ TEST(Form, NotificationsAndEventsReachTheHostInOrderWithArgumentsByReference) {
   container.RaiseEvent(6, "Change", {});
   EXPECT_EQ(keyAscii[0].value, Variant::FromInteger(0));
   EXPECT_EQ(seen,
-            (std::vector<std::string>{"event 4 KeyPress", "changed Value", "event 6 Change"}));
+            (std::vector<std::string>{"event 4 KeyPress", "second KeyPress 0", "changed Value",
+                                      "second Value", "event 6 Change", "second Change"}));
 }
 
 TEST(Form, AmbientFontIsANewObjectOnEveryRequest) {
@@ -87,10 +93,20 @@ TEST(Form, ResizeHandlerRunsInsideTheExtentSet) {
     ++resizes;
     widthSeen = form.Surface().ScaleWidth();
   });
+  form.OnResize([&] { resizes += 10; });
   form.SetTwipsPerPixel(10);
+  const uint64_t before = form.Generation();
   form.Host().surface.SetWidth(1000);
-  EXPECT_EQ(resizes, 1);
+  EXPECT_EQ(resizes, 11);
   EXPECT_EQ(widthSeen, 100.0f);
+  // The drawing changed: resized, then cleared and drawn on; reads change nothing.
+  const uint64_t resized = form.Generation();
+  EXPECT_GT(resized, before);
+  (void)form.Snapshot();
+  EXPECT_EQ(form.Generation(), resized);
+  form.Host().surface.Cls();
+  form.Host().surface.Line(0, 0, 5, 5, 0xFFFFFF);
+  EXPECT_EQ(form.Generation(), resized + 2);
 }
 
 // Counts pixels of one colour inside and outside a rectangle of the snapshot.

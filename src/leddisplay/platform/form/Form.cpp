@@ -14,20 +14,35 @@ Form::Form(std::unique_ptr<RasterSurface> surface, host::Gdi& gdi)
       lowerCaption_(std::make_unique<TextLabel>(*surface_, "Label1")),
       upperCaption_(std::make_unique<TextLabel>(*surface_, "Label2")),
       host_(std::make_unique<host::Host>(
-          host::Host{*surface_, *lowerCaption_, *upperCaption_, container_, gdi})) {}
+          host::Host{*surface_, *lowerCaption_, *upperCaption_, container_, gdi})) {
+  // Copies of the lists are called, so that a subscriber added meanwhile waits its turn.
+  surface_->SetResizeHandler([this] {
+    const auto subscribers = resized_;
+    for (const auto& handler : subscribers) handler();
+  });
+  container_.OnPropertyChanged([this](const std::string& name) {
+    const auto subscribers = propertyChanged_;
+    for (const auto& handler : subscribers) handler(name);
+  });
+  container_.OnEvent(
+      [this](int32_t dispid, const std::string& name, std::span<host::EventArg> args) {
+        const auto subscribers = events_;
+        for (const auto& handler : subscribers) handler(dispid, name, args);
+      });
+}
 
 Form::~Form() = default;
 
 void Form::OnResize(std::function<void()> handler) {
-  surface_->SetResizeHandler(std::move(handler));
+  if (handler) resized_.push_back(std::move(handler));
 }
 
 void Form::OnPropertyChanged(FormContainer::PropertyChangedHandler handler) {
-  container_.OnPropertyChanged(std::move(handler));
+  if (handler) propertyChanged_.push_back(std::move(handler));
 }
 
 void Form::OnEvent(FormContainer::EventHandler handler) {
-  container_.OnEvent(std::move(handler));
+  if (handler) events_.push_back(std::move(handler));
 }
 
 void Form::SetContainerPicture(host::PicturePtr picture) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "leddisplay/host/Host.h"
 #include "leddisplay/platform/form/FormContainer.h"
@@ -32,12 +33,20 @@ class Form {
   TextLabel& UpperCaption() { return *upperCaption_; }  ///< "Label2".
   FormContainer& Container() { return container_; }     ///< The control's container.
 
-  /// Called inside every extent change of the surface (the container's Resize).
+  /// Subscribers, each called in the order it was added (a handler added while they are
+  /// called is called from the next time on): the resize ones inside every extent change
+  /// of the surface (the container's Resize), the others as FormContainer's handlers are.
+  /// An event's by-reference arguments pass from one subscriber to the next, and the
+  /// control reads back what the last left.
+  ///@{
   void OnResize(std::function<void()> handler);
-  /// As FormContainer::OnPropertyChanged.
   void OnPropertyChanged(FormContainer::PropertyChangedHandler handler);
-  /// As FormContainer::OnEvent.
   void OnEvent(FormContainer::EventHandler handler);
+  ///@}
+  /// Advances whenever the control clears, draws on or resizes its surface (every render
+  /// pass starts with a clear): a host that saw it change since it last showed the
+  /// snapshot shows it anew.
+  uint64_t Generation() const { return surface_->Generation(); }
 
   /// The container's picture (its parent property "Picture"); null for none.
   void SetContainerPicture(host::PicturePtr picture);
@@ -64,6 +73,9 @@ class Form {
   std::unique_ptr<TextLabel> upperCaption_;
   FormContainer container_;
   std::unique_ptr<host::Host> host_;
+  std::vector<std::function<void()>> resized_;
+  std::vector<FormContainer::PropertyChangedHandler> propertyChanged_;
+  std::vector<FormContainer::EventHandler> events_;
 };
 
 }  // namespace led::platform

@@ -209,6 +209,7 @@ void RasterSurface::ResizeInner() {
   const int32_t t = BorderThickness();
   const int32_t width = std::max(0, extentX_ - 2 * t), height = std::max(0, extentY_ - 2 * t);
   if (width == inner_->width && height == inner_->height) return;
+  ++generation_;
   Image resized(width, height, OpaquePixel(Resolve(backColor_)));
   const int32_t keepX = std::min(width, inner_->width), keepY = std::min(height, inner_->height);
   if (keepX > 0)
@@ -297,6 +298,7 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor 
 
 void RasterSurface::Lines(std::span<const host::LineCall> lines) {
   if (lines.empty()) return;
+  ++generation_;
   // What every line shares is worked out once: the scale, the pen and the image.
   const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
   const double kx = pixels ? 1.0 : PixelsPerUnit(scaleMode_, false);
@@ -348,6 +350,7 @@ void RasterSurface::Lines(std::span<const host::LineCall> lines) {
 }
 
 void RasterSurface::Cls() {
+  ++generation_;
   Image& image = *inner_;
   FillPixels(image.pixels.data(), image.pixels.size(), OpaquePixel(Resolve(backColor_)));
   if (!picture_ || picture_->Handle() == 0) return;

@@ -106,6 +106,9 @@ class RasterSurface : public host::Surface {
   ///@}
   /// Sets the extent in pixels, with the same checks and notification as SetWidth/SetHeight.
   void SetExtentPixels(int32_t width, int32_t height);
+  /// A count that advances with every Cls, Line, Lines and change of the inner image's
+  /// size: a drawing that may have changed since a host last looked.
+  uint64_t Generation() const { return generation_; }
 
   /// The system colours this surface draws with from now on. Changes nothing drawn.
   void SetSystemColors(const SystemColorSet& table);
@@ -192,6 +195,7 @@ class RasterSurface : public host::Surface {
   int16_t appearance_ = 1;
   int16_t borderStyle_ = 0;
   double borderZoom_ = 1;
+  uint64_t generation_ = 0;
   core::OleColor backColor_ = 0;
   core::Boolean enabled_ = core::kTrue;
   int16_t mousePointer_ = 0;
