@@ -2,12 +2,14 @@
 // snapshot of the whole control with its captions.
 #include <gtest/gtest.h>
 
+#include "leddisplay/core/OleColor.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/form/Form.h"
 #include "leddisplay/platform/io/BitmapPicture.h"
 #include "leddisplay/platform/io/Png.h"
 #include "leddisplay/platform/raster/GdiTable.h"
 #include "leddisplay/platform/raster/StdFont.h"
+#include "leddisplay/platform/raster/SystemColors.h"
 #include "support/ExpectRuntimeError.h"
 #include "support/ScratchFolder.h"
 
@@ -147,6 +149,14 @@ TEST(Form, SnapshotComposesBorderImageAndCaptions) {
   EXPECT_GT(green.inside, 10);
   EXPECT_EQ(green.outside, 0);
   EXPECT_EQ(surface.Inner().at(22, 10), OpaquePixel(0));  // the kept image is untouched
+
+  // A system colour is the surface's own, not the process table's.
+  SystemColorSet table = CurrentSystemColors();
+  table[kColorButtonText] = 0x00FF00;
+  surface.SetSystemColors(table);
+  label.SetForeColor(core::kSystemColorBit | kColorButtonText);
+  EXPECT_EQ(CountColour(form.Snapshot(), OpaquePixel(0x00FF00), 0, 0, 173, 63).inside,
+            green.inside);
 }
 
 TEST(Form, CaptionsAreClippedToTheInnerArea) {

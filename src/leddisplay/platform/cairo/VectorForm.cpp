@@ -1,7 +1,6 @@
 #include "leddisplay/platform/cairo/VectorForm.h"
 
 #include "leddisplay/platform/cairo/VectorFile.h"
-#include "leddisplay/platform/raster/SystemColors.h"
 
 namespace led::platform {
 
@@ -18,7 +17,7 @@ Drawing VectorForm::Shapes() {
   const PixelRect inner{border, border, border + vector_.Inner().width,
                         border + vector_.Inner().height};
   for (TextLabel* label : {&LowerCaption(), &UpperCaption()})
-    AppendText(drawing, label->Place(border, border), ResolveColor(label->ForeColor()), inner);
+    AppendText(drawing, label->Place(border, border), label->DrawnColor(), inner);
   return drawing;
 }
 

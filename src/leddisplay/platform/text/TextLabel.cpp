@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "leddisplay/platform/raster/SystemColors.h"
 #include "leddisplay/platform/text/FontRenderer.h"
 
 namespace led::platform {
@@ -22,8 +21,12 @@ TextStyle StyleOf(const host::Font& font) {
 
 }  // namespace
 
-TextLabel::TextLabel(host::Surface& surface, std::string caption)
-    : PlacedLabel(surface, std::move(caption)) {}
+TextLabel::TextLabel(RasterSurface& surface, std::string caption)
+    : PlacedLabel(surface, std::move(caption)), raster_(surface) {}
+
+core::OleColor TextLabel::DrawnColor() const {
+  return raster_.Resolve(foreColor_);
+}
 
 // Text is laid out at the surface's resolution: 1440 twips make an inch.
 double TextLabel::Dpi() {
@@ -66,7 +69,7 @@ void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY, const P
   const TextSize size = FontRenderer::Instance().Measure(style, caption_, dpi);
   if (x >= image.width || y >= image.height || x + size.width < 0 || y + size.height < 0) return;
   FontRenderer::Instance().Draw(image, static_cast<int32_t>(x), static_cast<int32_t>(y), size.width,
-                                alignment_, style, caption_, dpi, ResolveColor(foreColor_), clip);
+                                alignment_, style, caption_, dpi, DrawnColor(), clip);
 }
 
 }  // namespace led::platform

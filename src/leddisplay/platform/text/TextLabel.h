@@ -10,6 +10,7 @@
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/raster/Image.h"
 #include "leddisplay/platform/raster/PlacedLabel.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/text/TextPlacement.h"
 
 namespace led::platform {
@@ -17,8 +18,12 @@ namespace led::platform {
 /// The platform's caption label: text drawn with FreeType into the surface's image.
 class TextLabel : public PlacedLabel {
  public:
-  /// `surface` must outlive the label.
-  TextLabel(host::Surface& surface, std::string caption);
+  /// `surface` must outlive the label; its system colours resolve the label's.
+  TextLabel(RasterSurface& surface, std::string caption);
+
+  /// ForeColor as the label draws it: a system colour looked up in its surface's table
+  /// (RasterSurface::Resolve), as the surface's own border and lines are.
+  core::OleColor DrawnColor() const;
 
   /// The text's size in pixels, as measured for the current caption and font.
   ///@{
@@ -26,17 +31,19 @@ class TextLabel : public PlacedLabel {
   int32_t PixelHeight() override;
   ///@}
 
-  /// Draws the text, anti-aliased in ForeColor (system colours resolved), at its place
+  /// Draws the text, anti-aliased in DrawnColor(), at its place
   /// (rounded to whole pixels) plus the origin offset; clipped to the image and `clip`.
   void DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip = kAnywhere);
   /// The text as DrawOnto draws it with the same origin, laid out in pixels of that
-  /// image (no lines when the place is beyond 32-bit pixels); drawn in ForeColor.
+  /// image (no lines when the place is beyond 32-bit pixels); drawn in DrawnColor().
   TextPlacement Place(int32_t originX, int32_t originY);
 
  private:
   double Dpi();
   /// The text's top-left in pixels for an origin; false when too far to draw.
   bool TopLeft(int32_t originX, int32_t originY, int64_t& x, int64_t& y) const;
+
+  const RasterSurface& raster_;  // the same surface, for its system colours
 };
 
 }  // namespace led::platform
