@@ -208,6 +208,29 @@ TEST_P(ItemPixelMatch, AutoSizedItHasOneSizeAtEveryRatioHiDpi) {
   }
 }
 
+// A display given no size takes its implicit one, also when the captions measure anew at
+// the window's ratio as the item is made: the control is laid out in that size, so a
+// transparent display shows the scene under every row, none of its back colour. Run at
+// ratios 1, 1.25, 1.5, 2 and 3 (with the other OneSizeAtEveryRatio tests).
+TEST(ItemSizing, OneSizeAtEveryRatioAlsoForAnImplicitlySizedTransparentDisplayHiDpi) {
+  ShownQml shown(R"(import QtQuick
+import LedDisplay
+Rectangle { width: 260; height: 110; color: "red"
+  LEDDisplay { objectName: "display"; x: 10; y: 10; transparent: true
+    borderStyle: LEDDisplay.BorderNone; digits: 5; decimals: 1; captionUpper: "Heading"
+    captionLow: "degrees"; value: 153 } })");
+  const QImage grabbed = shown.Grab().convertToFormat(QImage::Format_RGB32);
+  const LEDDisplayItem& item = *shown.Display("display");
+  const double r = shown.Ratio();
+  const QRect box(int(std::lround(10 * r)), int(std::lround(10 * r)),
+                  int(std::lround(item.width() * r)), int(std::lround(item.height() * r)));
+  for (int y = box.top(); y <= box.bottom(); ++y) {
+    int black = 0;
+    for (int x = box.left(); x <= box.right(); ++x) black += grabbed.pixel(x, y) == qRgb(0, 0, 0);
+    EXPECT_LT(black * 2, box.width()) << "row " << y - box.top() << " of " << box.height();
+  }
+}
+
 // Under a scale the picture is sampled as it is, or filtered when the item is smooth
 // (QML's own default): filtering makes colours between the picture's own.
 TEST(ItemScale, ASmoothScaledItemIsFilteredAnotherSampledAsItIs) {

@@ -61,32 +61,40 @@ void ControlHost::FitSurface(double deviceRatio) {
     bool& flag;
     ~Done() { flag = false; }
   } done{inFit_};
-  const double keptRatio = ratio, keptZoom = control.Zoom();
-  const QSize keptExtent(surface.ExtentPixelsX(), surface.ExtentPixelsY());
-  const QPoint keptOrigin = origin;
+  double keptRatio = ratio, keptZoom = control.Zoom();
   if (deviceRatio != ratio) ApplyRatio(deviceRatio);
-  const bool autoSize = core::IsTrue(control.AutoSize());
-  const platform::kit::Sizing sizing = autoSize    ? platform::kit::Sizing::AutoSize
-                                       : fitToSize ? platform::kit::Sizing::Fit
-                                                   : platform::kit::Sizing::Follow;
-  const QSize viewSize = view->Geometry().size();
-  const platform::kit::Placement placement = platform::kit::PlaceControl(
-      control, surface, {viewSize.width(), viewSize.height()}, ratio, sizing);
-  SetZoom(placement.zoom);
-  origin = QPoint(placement.originX, placement.originY);
-  container.SetBox(ratio, origin);
-  if (!autoSize) surface.SetExtentPixels(placement.extent.width, placement.extent.height);
-  const bool sized = keptExtent != QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY());
-  const bool moved = origin != keptOrigin;
-  if (moved || (!sized && (ratio != keptRatio || control.Zoom() != keptZoom))) control.Resize();
-  // Laying out may have resized an auto-sized display, and its view with it (the fits
-  // that asked for meanwhile waited for this one): it is centred in the view as it is now.
-  for (int again = 0; again < 2 && autoSize; ++again) {
-    const QPoint centred = Centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
-    if (centred == origin) break;
-    origin = centred;
+  // Laying out may resize the view (it follows an auto-sized display, or its implicit
+  // size the captions' new measure; the fits it asks for meanwhile wait for this one):
+  // then the display is placed again in the view as it is now.
+  for (int pass = 0; pass < 3; ++pass) {
+    const QSize keptExtent(surface.ExtentPixelsX(), surface.ExtentPixelsY());
+    const QPoint keptOrigin = origin;
+    const bool autoSize = core::IsTrue(control.AutoSize());
+    const platform::kit::Sizing sizing = autoSize    ? platform::kit::Sizing::AutoSize
+                                         : fitToSize ? platform::kit::Sizing::Fit
+                                                     : platform::kit::Sizing::Follow;
+    const QSize viewSize = view->Geometry().size();
+    const platform::kit::Placement placement = platform::kit::PlaceControl(
+        control, surface, {viewSize.width(), viewSize.height()}, ratio, sizing);
+    SetZoom(placement.zoom);
+    origin = QPoint(placement.originX, placement.originY);
     container.SetBox(ratio, origin);
-    control.Resize();
+    if (!autoSize) surface.SetExtentPixels(placement.extent.width, placement.extent.height);
+    const bool sized = keptExtent != QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY());
+    const bool moved = origin != keptOrigin;
+    if (moved || (!sized && (ratio != keptRatio || control.Zoom() != keptZoom))) control.Resize();
+    keptRatio = ratio;
+    keptZoom = control.Zoom();
+    // An auto-sized display's extent is the control's: centred as it came out.
+    if (autoSize) {
+      const QPoint centred = Centred(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
+      if (centred != origin) {
+        origin = centred;
+        container.SetBox(ratio, origin);
+        control.Resize();
+      }
+    }
+    if (view->Geometry().size() == viewSize) break;
   }
   view->Repaint();
 }
