@@ -47,14 +47,25 @@ class RecordingSurface : public host::Surface {
   float ScaleY(float value, int16_t from, int16_t to) override {
     return inner_.ScaleY(value, from, to);
   }
+  // The one call a pass makes by the thousand: no record is built while disabled.
   void Line(float x1, float y1, float x2, float y2, core::OleColor color) override {
-    log_.Add({{"call", "Line"},
-              {"x1", SingleToJson(x1)},
-              {"y1", SingleToJson(y1)},
-              {"x2", SingleToJson(x2)},
-              {"y2", SingleToJson(y2)},
-              {"color", ColorToJson(color)}});
+    if (log_.enabled)
+      log_.Add({{"call", "Line"},
+                {"x1", SingleToJson(x1)},
+                {"y1", SingleToJson(y1)},
+                {"x2", SingleToJson(x2)},
+                {"y2", SingleToJson(y2)},
+                {"color", ColorToJson(color)}});
     inner_.Line(x1, y1, x2, y2, color);
+  }
+  // Recorded one by one as Line calls; unrecorded, the batch goes on whole (the inner
+  // surface draws it as its Line calls would).
+  void Lines(std::span<const host::LineCall> lines) override {
+    if (log_.enabled) {
+      host::Surface::Lines(lines);
+    } else {
+      inner_.Lines(lines);
+    }
   }
   void Cls() override {
     log_.Add({{"call", "Cls"}});
