@@ -2,6 +2,7 @@
 
 #include "leddisplay/platform/io/MemoryPropertyBag.h"
 #include "leddisplay/platform/io/PropertyFile.h"
+#include "leddisplay/platform/kit/DisabledLook.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace led::apps {
@@ -11,6 +12,7 @@ HostedControl::HostedControl(std::unique_ptr<platform::Form> form)
   form_->Surface().SetWidth(kStartWidth);
   form_->Surface().SetHeight(kStartHeight);
   form_->OnResize([this] { control_.Resize(); });
+  platform::kit::ShowDisabledLook(control_, form_->Surface());
   form_->OnEvent([this](int32_t dispid, const std::string& name, std::span<host::EventArg> args) {
     if (handler_) handler_(dispid, name, args);
   });

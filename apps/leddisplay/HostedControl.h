@@ -1,7 +1,8 @@
 #pragma once
 // A control placed on a form, as the command-line tool hosts it: the form, a recorder
 // around the form's host, and an LEDDisplay on the recorded host, with the container's
-// resize notification delivered to the control. The control starts created but not
+// resize notification delivered to the control and the disabled look shown while the
+// control's Enabled is False. The control starts created but not
 // initialised, on an extent of 2595 x 945 twips (173 x 63 pixels at 15 twips per pixel).
 // The form is a plain Form unless the caller gives another (a VectorForm, to keep shapes).
 #include <functional>

@@ -20,7 +20,7 @@ declare -A allowed=(
   [platform/form]="platform/text platform/io platform/raster host core"
   [platform/vector]="platform/text platform/raster host core"
   [platform/cairo]="platform/vector platform/form platform/text platform/io platform/raster host core"
-  [platform/kit]="control platform/raster host core"
+  [platform/kit]="control platform/form platform/text platform/io platform/raster host core"
   [qt]="control model host core platform/kit platform/vector platform/text platform/raster platform/io"
   [quick]="qt platform/kit control host core"
 )

@@ -1,6 +1,7 @@
 // The host kit: a display placed in a view has one size at every device ratio, fits and
-// follows; a view point reaches the control's handlers as the same numbers at every
-// device ratio and zoom, in pixels or twips; key names give the classic key codes.
+// follows, a fitted one enlarged whole; a view point reaches the control's handlers as
+// the same numbers at every device ratio and zoom, in pixels or twips; key names give
+// the classic key codes; the disabled look and a palette's colours reach the pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +11,9 @@
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/kit/DisabledLook.h"
 #include "leddisplay/platform/kit/InputConventions.h"
+#include "leddisplay/platform/kit/Palette.h"
 #include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/platform/kit/ViewPoint.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
@@ -147,6 +150,131 @@ TEST(Placement, FollowAndFitInAView) {
   const Placement none = PlaceControl(placed.control, surface, {1, 1}, 2, Sizing::Fit);
   EXPECT_EQ(none.zoom, 2);
   EXPECT_EQ(none.extent, (PixelSize{2, 2}));
+}
+
+// Placed by a host: `sizing` in a view of `view` pixels at `ratio`, with the placement
+// applied as a host applies it, then shown.
+Placement Place(PlacedControl& placed, PixelSize view, double ratio, Sizing sizing) {
+  PlacedLabel* const captions[] = {&placed.form.LowerCaption(), &placed.form.UpperCaption()};
+  RasterSurface& surface = placed.form.Surface();
+  const Placement p = PlaceControl(placed.control, surface, view, ratio, sizing, captions);
+  surface.SetBorderZoom(p.zoom);
+  placed.control.SetZoom(p.zoom);
+  if (sizing == Sizing::AutoSize)
+    placed.control.SetAutoSize(core::kTrue);
+  else
+    surface.SetExtentPixels(p.extent.width, p.extent.height);
+  placed.control.Show();
+  return p;
+}
+
+// Fitted into a view twice the auto-sized one the display is that one enlarged whole:
+// at zoom 2 exactly, twice the extent, the captions twice as large (were they kept at
+// their size, a larger zoom would fit). Without captions it is the auto-sized display at
+// ratio 2, pixel for pixel.
+TEST(Placement, AFittedDisplayIsTheAutoSizedOneEnlarged) {
+  for (const char* caption : {"", "Volts"}) {
+    SCOPED_TRACE(caption);
+    PlacedControl autoSized(2), fitted(1);
+    for (PlacedControl* placed : {&autoSized, &fitted}) {
+      placed->control.SetCaptionUpper(caption);
+      placed->control.SetCaptionLow(caption);
+    }
+    const int32_t captionHeight = fitted.form.UpperCaption().PixelHeight();
+    const Placement a = Place(autoSized, {kStartWidth, kStartHeight}, 2, Sizing::AutoSize);
+    const std::optional<PixelSize> view = AutoViewSize(fitted.control, fitted.form.Surface(), 1);
+    ASSERT_TRUE(view.has_value());
+    const Placement f = Place(fitted, {view->width * 2, view->height * 2}, 1, Sizing::Fit);
+    EXPECT_EQ(f.zoom, 2);
+    EXPECT_EQ(f.extent, (PixelSize{view->width * 2, view->height * 2}));
+    EXPECT_EQ(fitted.form.UpperCaption().Scale(), 2);
+    EXPECT_EQ(fitted.form.UpperCaption().PixelHeight(), 2 * captionHeight);
+    if (*caption == 0) {
+      EXPECT_EQ(f.extent, a.extent);
+      EXPECT_TRUE(autoSized.form.Snapshot().pixels == fitted.form.Snapshot().pixels);
+    }
+    // Sized by the view again, the captions are at their fonts' size.
+    Place(fitted, *view, 1, Sizing::Follow);
+    EXPECT_EQ(fitted.form.UpperCaption().Scale(), 1);
+  }
+}
+
+TEST(Placement, ANewFormHasTheFirstValuesAutoSizeExtent) {
+  PlacedControl placed(1);
+  EXPECT_EQ(placed.form.Surface().ExtentPixelsX(), kStartWidth);
+  EXPECT_EQ(placed.form.Surface().ExtentPixelsY(), kStartHeight);
+  placed.control.SetAutoSize(core::kTrue);
+  EXPECT_EQ(placed.form.Surface().ExtentPixelsX(), kStartWidth);
+  EXPECT_EQ(placed.form.Surface().ExtentPixelsY(), kStartHeight);
+}
+
+// Disabled, lit segments dim halfway toward the unlit colour, unlit ones and the back
+// stay, the captions turn grey; enabled again, the display is as it was. The frame
+// follows every change and keeps its pixels' storage.
+TEST(DisabledLook, DisablingChangesTheLitPixelsAndTheCaptions) {
+  PlacedControl placed(1);
+  ShowDisabledLook(placed.control, placed.form.Surface());
+  placed.control.SetValue(8.0);
+  const Image enabled = placed.form.Frame();
+  const Pixel* storage = placed.form.Frame().pixels.data();
+  const RasterSurface& surface = placed.form.Surface();
+  const Pixel lit = OpaquePixel(surface.Resolve(placed.control.OnColor()));
+  const Pixel unlit = OpaquePixel(surface.Resolve(placed.control.OffColor()));
+  const Pixel dimmed = OpaquePixel(DisabledLineColor(surface.Resolve(placed.control.OnColor()),
+                                                     surface.Resolve(placed.control.OffColor())));
+  ASSERT_NE(dimmed, lit);
+
+  placed.control.SetEnabled(core::kFalse);
+  const Image& disabled = placed.form.Frame();
+  EXPECT_EQ(disabled.pixels.data(), storage);
+  int litSeen = 0, dimmedSeen = 0;
+  for (size_t i = 0; i < enabled.pixels.size(); ++i) {
+    litSeen += disabled.pixels[i] == lit;
+    dimmedSeen += disabled.pixels[i] == dimmed;
+    if (enabled.pixels[i] == unlit) {
+      EXPECT_EQ(disabled.pixels[i], unlit);
+    } else if (enabled.pixels[i] == lit) {
+      EXPECT_EQ(disabled.pixels[i], dimmed);
+    }
+  }
+  EXPECT_EQ(litSeen, 0);
+  EXPECT_GT(dimmedSeen, 100);
+  placed.control.SetCaptionUpper("Volts");
+  EXPECT_EQ(placed.form.UpperCaption().DrawnColor(), placed.form.Surface().SystemColor(17));
+  placed.control.SetCaptionUpper("");
+
+  placed.control.SetEnabled(core::kTrue);
+  EXPECT_TRUE(placed.form.Frame().pixels == enabled.pixels);
+  for (const auto change : {+[](control::LEDDisplay& c) { c.SetValue(1.0); },
+                            +[](control::LEDDisplay& c) { c.SetCaptionUpper("Amps"); },
+                            +[](control::LEDDisplay& c) { c.SetBorderStyle(0); }}) {
+    change(placed.control);
+    EXPECT_TRUE(placed.form.Frame().pixels == placed.form.Snapshot().pixels);
+  }
+}
+
+TEST(Palette, ARoleTheToolkitGivesReachesItsIndicesAndNoOther) {
+  SystemColorSet base{};
+  base.fill(0x123456);
+  Palette palette;
+  palette.Set(PaletteRole::Dark, 0x808080);
+  palette.Set(PaletteRole::DisabledText, 0xA0A0A0);
+  const SystemColorSet colors = SystemColorsOf(palette, base);
+  for (int32_t i = 0; i < kSystemColorCount; ++i) {
+    const std::optional<PaletteRole> role = RoleOfSystemColor(i);
+    const core::OleColor want = role == PaletteRole::Dark           ? 0x808080
+                                : role == PaletteRole::DisabledText ? 0xA0A0A0
+                                                                    : 0x123456;
+    EXPECT_EQ(colors[size_t(i)], want) << i;
+  }
+  EXPECT_EQ(RoleOfSystemColor(kColorButtonShadow), PaletteRole::Dark);
+  EXPECT_EQ(RoleOfSystemColor(kColorDesktop), std::nullopt);
+  EXPECT_EQ(RoleOfSystemColor(31), std::nullopt);
+  EXPECT_EQ(RoleOfSystemColor(-1), std::nullopt);
+  // Not an RGB value, or not a role: refused, nothing changes.
+  EXPECT_THROW(palette.Set(PaletteRole::Dark, 0x80000005), core::RuntimeError);
+  EXPECT_THROW(palette.Set(PaletteRole(kPaletteRoleCount), 0), core::RuntimeError);
+  EXPECT_EQ(palette.Get(PaletteRole::Dark), 0x808080u);
 }
 
 TEST(InputConventions, KeyNamesGiveTheClassicCodes) {

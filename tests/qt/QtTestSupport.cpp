@@ -22,6 +22,7 @@
 #include "leddisplay/control/Dispatch.h"
 #include "leddisplay/control/PropertyTable.h"
 #include "leddisplay/control/ValueConversions.h"
+#include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/text/TextLabel.h"
 #include "leddisplay/qt/Colors.h"
@@ -165,20 +166,17 @@ QImage FormControl::Snapshot() const {
 FittedBox FitAsAQtHost(FormControl& form, QSize size, int ratio) {
   control::LEDDisplay& control = form.Control();
   control.SetAutoSize(false);
-  const std::optional<double> fit =
-      control.FitZoom({float(size.width() * 15), float(size.height() * 15)});
-  EXPECT_TRUE(fit.has_value());
-  if (!fit) return {};
-  EXPECT_GT(*fit, ratio);
-  form.Form().Surface().SetBorderZoom(*fit);
-  control.SetZoom(*fit);
-  const core::TwipsExtent extent = control.AutoSizeExtent().value();
   platform::RasterSurface& surface = form.Form().Surface();
-  const QSize box(surface.PixelsFromTwipsX(extent.width), surface.PixelsFromTwipsY(extent.height));
-  const QSize device = size * ratio;
-  surface.SetExtentPixels(box.width(), box.height());
+  platform::PlacedLabel* const captions[] = {&form.Form().LowerCaption(),
+                                             &form.Form().UpperCaption()};
+  const platform::kit::Placement placed = platform::kit::PlaceControl(
+      control, surface, {size.width(), size.height()}, ratio, platform::kit::Sizing::Fit, captions);
+  EXPECT_GT(placed.zoom, ratio);
+  surface.SetBorderZoom(placed.zoom);
+  control.SetZoom(placed.zoom);
+  surface.SetExtentPixels(placed.extent.width, placed.extent.height);
   control.Show();
-  return {box, QPoint((device.width() - box.width()) / 2, (device.height() - box.height()) / 2)};
+  return {QSize(placed.extent.width, placed.extent.height), QPoint(placed.originX, placed.originY)};
 }
 
 QImage QImageOf(const platform::Image& image) {
@@ -241,11 +239,15 @@ std::vector<QtSet> QtSets(const QMetaObject& meta, const PropertySets& sets) {
 std::vector<QRect> FormCaptionBoxes(platform::Form& form) {
   std::vector<QRect> boxes;
   const int border = form.Surface().BorderThickness();
-  for (platform::TextLabel* label : {&form.LowerCaption(), &form.UpperCaption()})
+  // A scaled caption's text may reach a pixel or two past its box (the box is the
+  // unscaled measure times the scale): a fitted display's masks are wider.
+  for (platform::TextLabel* label : {&form.LowerCaption(), &form.UpperCaption()}) {
+    const int wider = label->Scale() == 1 ? 0 : 2;
     if (!label->Caption().empty())
-      boxes.push_back(QRect(int(label->PixelLeft()) + border - 1,
-                            int(label->PixelTop()) + border - 1, label->PixelWidth() + 2,
-                            label->PixelHeight() + 2));
+      boxes.push_back(QRect(int(label->PixelLeft()) + border - 1 - wider,
+                            int(label->PixelTop()) + border - 1,
+                            label->PixelWidth() + 2 + 2 * wider, label->PixelHeight() + 2));
+  }
   return boxes;
 }
 

@@ -68,7 +68,7 @@ class FormControl {
 };
 
 // The form's control drawn as a Qt host fits it into `size` host pixels at `ratio`:
-// autoSize off, at FitZoom's zoom (asserted above `ratio`), the extent the display box,
+// autoSize off, placed by the kit (captions scaled; the zoom asserted above `ratio`),
 // shown. Gives the box and its corner, centred in the host's device pixels.
 struct FittedBox {
   QSize box;
@@ -104,7 +104,8 @@ QImage QImageOf(const platform::Image& image);
 // The key of an enumeration property's current value ("Gradient_V").
 std::string EnumKey(const QObject& object, const char* property);
 
-// The form's caption boxes in its pixels, widened by a pixel for anti-aliased edges.
+// The form's caption boxes in its pixels, widened by a pixel for anti-aliased edges (a
+// scaled caption's by three across).
 std::vector<QRect> FormCaptionBoxes(platform::Form& form);
 
 // The caption boxes of both hosts in device pixels of the form (the Qt host's times

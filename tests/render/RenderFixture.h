@@ -61,6 +61,7 @@ inline int ChangeCount(const std::vector<json>& calls) {
 class RenderTest : public ::testing::Test {
  protected:
   RenderTest() {
+    form.Surface().SetExtentPixels(0, 0);  // the cases below start from an empty surface
     form.OnResize([this] { ResizeHandling(display); });
   }
 

@@ -368,10 +368,12 @@ void LEDDisplay::SetZoom(double zoom) {
 // Searched over whole steps k: k = 1 must fit, then k doubles until it does not (an
 // extent that overflows does not fit, and every length that is not zero grows without
 // bound with the zoom), then the interval between the last fit and the first miss halves.
-std::optional<double> LEDDisplay::FitZoom(core::TwipsExtent available) {
+std::optional<double> LEDDisplay::FitZoom(core::TwipsExtent available,
+                                          const std::function<void(double zoom)>& trial) {
   const auto fits = [&](int64_t steps) {
-    const std::optional<core::TwipsExtent> extent =
-        AutoSizeExtentAt(static_cast<double>(steps) * kFitZoomStep);
+    const double zoom = static_cast<double>(steps) * kFitZoomStep;
+    if (trial) trial(zoom);
+    const std::optional<core::TwipsExtent> extent = AutoSizeExtentAt(zoom);
     return extent && extent->width <= available.width && extent->height <= available.height;
   };
   if (!fits(1)) return std::nullopt;

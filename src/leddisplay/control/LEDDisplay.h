@@ -14,6 +14,7 @@
 /// (as the late-bound interface does) instead of wrapping; a Boolean setter also takes
 /// bool, true stored as -1 and false as 0.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -311,8 +312,12 @@ class LEDDisplay {
   /// fits `available` (neither side larger), found by a search over AutoSizeExtent at
   /// trial zooms (doubling, then halving the interval) that assumes the extent grows with
   /// the zoom, as it does for lengths that are not negative. Empty when nothing is drawn
-  /// or not even 1/64 fits. The control's zoom is not changed.
-  std::optional<double> FitZoom(core::TwipsExtent available);
+  /// or not even 1/64 fits. The control's zoom is not changed. `trial`, when given, is
+  /// called with each trial zoom before its extent is measured: a host whose captions
+  /// grow with the zoom scales them there (the search then fits them too), and sets them
+  /// for the zoom it takes afterwards.
+  std::optional<double> FitZoom(core::TwipsExtent available,
+                                const std::function<void(double zoom)>& trial = {});
   /// The step of FitZoom's answers.
   static constexpr double kFitZoomStep = 1.0 / 64;
 

@@ -23,7 +23,9 @@ ControlHost::ControlHost(std::unique_ptr<HostView> hostView)
   surface.SetSystemColors(SystemColorsOf(view->Palette()));
   // The disabled look (DisabledLook.h), toward the unlit colour of the moment.
   surface.SetLineColorMap([this](core::OleColor rgb) {
-    return view->IsEnabled() ? rgb : DisabledLineColor(rgb, surface.Resolve(control.OffColor()));
+    return view->IsEnabled()
+               ? rgb
+               : platform::DisabledLineColor(rgb, surface.Resolve(control.OffColor()));
   });
 }
 
@@ -74,8 +76,9 @@ void ControlHost::FitSurface(double deviceRatio) {
                                          : fitToSize ? platform::kit::Sizing::Fit
                                                      : platform::kit::Sizing::Follow;
     const QSize viewSize = view->Geometry().size();
+    platform::PlacedLabel* const captions[] = {&lowerCaption, &upperCaption};
     const platform::kit::Placement placement = platform::kit::PlaceControl(
-        control, surface, {viewSize.width(), viewSize.height()}, ratio, sizing);
+        control, surface, {viewSize.width(), viewSize.height()}, ratio, sizing, captions);
     SetZoom(placement.zoom);
     origin = QPoint(placement.originX, placement.originY);
     container.SetBox(ratio, origin);
@@ -142,8 +145,9 @@ QRect ControlHost::FocusRect(QSize viewSize) {
 }
 
 std::optional<QSize> ControlHost::ReckonAutoExtent() {
+  platform::PlacedLabel* const captions[] = {&lowerCaption, &upperCaption};
   const std::optional<platform::kit::PixelSize> size =
-      platform::kit::AutoViewSize(control, surface, ratio);
+      platform::kit::AutoViewSize(control, surface, ratio, captions);
   if (!size) return std::nullopt;
   return QSize(size->width, size->height);
 }

@@ -19,10 +19,16 @@ QSize WidgetLabel::PixelSize() {
   if (measured_ && platform::StdFont::SameAttributes(font, *measuredFont_)) return *measured_;
   const QFontMetricsF metrics(ToQFont(font), view_.FontDevice());
   const QString text = QString::fromStdString(caption_);
-  measured_ = QSize(int(std::ceil(metrics.horizontalAdvance(text) * ratio_)),
-                    int(std::ceil(metrics.lineSpacing() * ratio_)));
+  measured_ = QSize(ScaledLength(int(std::ceil(metrics.horizontalAdvance(text) * ratio_))),
+                    ScaledLength(int(std::ceil(metrics.lineSpacing() * ratio_))));
   measuredFont_ = platform::StdFont::CopyOf(font);
   return *measured_;
+}
+
+QFont WidgetLabel::ScaledFont() const {
+  QFont font = ToQFont(*font_);
+  if (scale_ != 1) font.setPointSizeF(font.pointSizeF() * scale_);
+  return font;
 }
 
 void WidgetLabel::SetDeviceRatio(double ratio) {
@@ -49,7 +55,7 @@ void WidgetLabel::Draw(QPainter& painter, int originX, int originY) {
   const QRect box = PixelRect(originX, originY);
   if (box.isEmpty()) return;
   static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
-  painter.setFont(ToQFont(*font_));
+  painter.setFont(ScaledFont());
   painter.setPen(view_.IsEnabled() ? ToQColor(foreColor_, colors_)
                                    : DisabledCaptionColor(view_.Palette()));
   const QRectF logical(QPointF(box.topLeft()) / ratio_, QSizeF(box.size()) / ratio_);

@@ -3,7 +3,8 @@
 // A caption label drawn with Qt's own text: its font object is shown as a QFont and
 // measured with QFontMetrics on its view (HostView.h), so the label is as wide as its
 // text and as high as a line of it, in the surface's pixels: the view's pixels times the
-// device pixel ratio (SetDeviceRatio), rounded up. The measure is kept until the caption
+// device pixel ratio (SetDeviceRatio), rounded up; the font is drawn at its size times
+// the label's scale (PlacedLabel::SetScale). The measure is kept until the caption
 // or the font's values change, or Remeasure() says the screen did. Every change repaints
 // the view. The text colour is ForeColor as the surface draws it; while the view is
 // disabled, the disabled look's caption colour (DisabledLook.h).
@@ -38,6 +39,8 @@ class WidgetLabel : public platform::PlacedLabel {
 
  private:
   QSize PixelSize();
+  // The font as drawn: its size times the label's scale.
+  QFont ScaledFont() const;
   void Changed() override;
 
   HostView& view_;

@@ -29,6 +29,7 @@ Form::Form(std::unique_ptr<RasterSurface> surface, host::Gdi& gdi)
         const auto subscribers = events_;
         for (const auto& handler : subscribers) handler(dispid, name, args);
       });
+  surface_->SetExtentPixels(kStartWidth, kStartHeight);
 }
 
 Form::~Form() = default;
@@ -63,14 +64,29 @@ void Form::SetTwipsPerPixel(float twipsPerPixel) {
 
 // Labels are children of the surface: they are drawn into its inner area (inside the
 // border), clipped by it, straight onto the composed image.
-Image Form::Snapshot() const {
-  Image image = surface_->Compose();
+void Form::DrawWhole(Image& image) const {
+  surface_->ComposeInto(image);
   const int32_t border = surface_->BorderThickness();
   const Image& inner = surface_->Inner();
   const PixelRect innerArea{border, border, border + inner.width, border + inner.height};
   lowerCaption_->DrawOnto(image, border, border, innerArea);
   upperCaption_->DrawOnto(image, border, border, innerArea);
+}
+
+Image Form::Snapshot() const {
+  Image image;
+  DrawWhole(image);
   return image;
+}
+
+const Image& Form::Frame() {
+  const std::array<uint64_t, 3> now = {surface_->Generation(), lowerCaption_->Generation(),
+                                       upperCaption_->Generation()};
+  if (frameGenerations_ != now) {
+    DrawWhole(frame_);
+    frameGenerations_ = now;
+  }
+  return frame_;
 }
 
 void Form::WriteSnapshotPng(const std::string& path) const {

@@ -3,10 +3,13 @@
 /// One container window holding one control: the control's raster surface, its two
 /// caption labels (the lower, traced as "Label1", and the upper, "Label2") and
 /// the container. Host() bundles them with the process-wide GDI table. The snapshot is
-/// the whole control as seen on screen: border, kept image and both labels on top.
+/// the whole control as seen on screen: border, kept image and both labels on top. The
+/// surface starts at kStartWidth x kStartHeight pixels, 15 twips each.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +21,13 @@
 #include "leddisplay/platform/text/TextLabel.h"
 
 namespace led::platform {
+
+/// The extent of a new display in view pixels (the first values' AutoSize extent at 15
+/// twips a pixel): the size a host gives a control before it knows better.
+///@{
+inline constexpr int32_t kStartWidth = 177;
+inline constexpr int32_t kStartHeight = 63;
+///@}
 
 /// A headless form with one control's host: draw, resize, snapshot, all in memory.
 class Form {
@@ -59,6 +69,11 @@ class Form {
 
   /// The control as seen on screen: border, kept image and both labels.
   Image Snapshot() const;
+  /// The snapshot, kept: composed anew only when the surface's Generation or a caption's
+  /// (PlacedLabel::Generation) moved since the last call, into the same pixels when the
+  /// size stayed. Valid until the next call or the form's end. A change of the
+  /// process-wide system colours shows from the next drawing on.
+  const Image& Frame();
   /// Writes the snapshot as PNG, as WritePngFile does (errors 75 and 481 as it raises them).
   void WriteSnapshotPng(const std::string& path) const;
 
@@ -68,6 +83,9 @@ class Form {
   Form(std::unique_ptr<RasterSurface> surface, host::Gdi& gdi);
 
  private:
+  /// Composes the snapshot into `image`, reusing its pixels when the size is the same.
+  void DrawWhole(Image& image) const;
+
   std::unique_ptr<RasterSurface> surface_;
   std::unique_ptr<TextLabel> lowerCaption_;
   std::unique_ptr<TextLabel> upperCaption_;
@@ -76,6 +94,8 @@ class Form {
   std::vector<std::function<void()>> resized_;
   std::vector<FormContainer::PropertyChangedHandler> propertyChanged_;
   std::vector<FormContainer::EventHandler> events_;
+  Image frame_;
+  std::optional<std::array<uint64_t, 3>> frameGenerations_;  // surface, lower, upper
 };
 
 }  // namespace led::platform

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "leddisplay/core/RuntimeError.h"
 
@@ -21,6 +22,26 @@ std::optional<PixelSize> ExtentAt(control::LEDDisplay& control, RasterSurface& s
     return std::nullopt;
   }
 }
+
+// The captions at one scale while it lives, then at the scales they had.
+class CaptionScale {
+ public:
+  CaptionScale(std::span<PlacedLabel* const> captions, double scale) : captions_(captions) {
+    for (PlacedLabel* caption : captions_) {
+      kept_.push_back(caption->Scale());
+      caption->SetScale(scale);
+    }
+  }
+  ~CaptionScale() {
+    for (size_t i = 0; i < kept_.size(); ++i) captions_[i]->SetScale(kept_[i]);
+  }
+  CaptionScale(const CaptionScale&) = delete;
+  CaptionScale& operator=(const CaptionScale&) = delete;
+
+ private:
+  std::span<PlacedLabel* const> captions_;
+  std::vector<double> kept_;
+};
 
 bool Within(PixelSize box, PixelSize area) {
   return box.width <= area.width && box.height <= area.height;
@@ -49,7 +70,8 @@ PixelSize CentredOrigin(PixelSize area, PixelSize box) {
 }
 
 std::optional<PixelSize> AutoViewSize(control::LEDDisplay& control, RasterSurface& surface,
-                                      double ratio) {
+                                      double ratio, std::span<PlacedLabel* const> captions) {
+  const CaptionScale unscaled(captions, 1);
   const double low = std::floor(ratio), high = std::ceil(ratio);
   if (low == high || low < 1) {
     const std::optional<PixelSize> device = ExtentAt(control, surface, ratio);
@@ -81,7 +103,11 @@ double AutoSizeZoom(control::LEDDisplay& control, RasterSurface& surface, double
 }
 
 Placement PlaceControl(control::LEDDisplay& control, RasterSurface& surface, PixelSize view,
-                       double ratio, Sizing sizing) {
+                       double ratio, Sizing sizing, std::span<PlacedLabel* const> captions) {
+  const auto scaleCaptions = [&](double zoom) {
+    for (PlacedLabel* caption : captions) caption->SetScale(zoom / ratio);
+  };
+  scaleCaptions(ratio);
   const PixelSize area = DeviceSize(view, ratio);
   Placement placement{ratio, area, 0, 0};
   if (sizing == Sizing::AutoSize) {
@@ -91,7 +117,9 @@ Placement PlaceControl(control::LEDDisplay& control, RasterSurface& surface, Pix
   } else if (sizing == Sizing::Fit) {
     const std::optional<double> fit =
         control.FitZoom({static_cast<float>(area.width) * surface.TwipsPerPixelX(),
-                         static_cast<float>(area.height) * surface.TwipsPerPixelY()});
+                         static_cast<float>(area.height) * surface.TwipsPerPixelY()},
+                        scaleCaptions);
+    scaleCaptions(fit.value_or(ratio));
     if (fit) {
       placement.zoom = *fit;
       if (const std::optional<PixelSize> box = ExtentAt(control, surface, *fit))

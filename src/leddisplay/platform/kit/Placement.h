@@ -13,28 +13,33 @@
 /// - AutoSize (the control's AutoSize on): the control keeps the extent it gives, centred
 ///   in the view; the view's natural size is AutoViewSize. The zoom is AutoSizeZoom.
 /// - Fit: the largest zoom at which the display fits the view (control::LEDDisplay::
-///   FitZoom), its box centred; zoom = ratio when nothing fits.
+///   FitZoom), its box centred; zoom = ratio when nothing fits. The captions grow with
+///   the digits: scale zoom / ratio (PlacedLabel::SetScale; their fonts keep their
+///   sizes), and the fit counts them so, so that a fitted display looks like the
+///   auto-sized one enlarged. In the other ways their scale is 1.
 ///
 /// Lengths: a view length becomes device pixels rounded to nearest, halves away from zero
 /// (DevicePixels), and back the same way (ViewPixels). Nothing here changes the control
-/// or the surface: the host applies the answer.
+/// or the surface (PlaceControl sets the captions' scale): the host applies the answer.
 ///
 /// Example: the first values (a new control) at ratio 2 in a 177 x 63 view: AutoViewSize
 /// 177 x 63, zoom 2, extent 354 x 126 device pixels at (0, 0); at ratio 1.5 the same
 /// view size, and an extent within a few device pixels of 266 x 95, centred.
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/raster/PlacedLabel.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace led::platform::kit {
 
-/// The extent of a new display in view pixels (the first values' AutoSize extent): the
-/// size a host gives a control before it knows better.
+/// The extent of a new display in view pixels (Form.h has the one definition).
 ///@{
-inline constexpr int32_t kStartWidth = 177;
-inline constexpr int32_t kStartHeight = 63;
+using platform::kStartHeight;
+using platform::kStartWidth;
 ///@}
 
 /// A size in pixels (view or device, as stated).
@@ -73,18 +78,20 @@ PixelSize CentredOrigin(PixelSize area, PixelSize box);
 /// the control's AutoSizeExtentAt(ratio) over the ratio; between two whole ratios the
 /// extent between theirs (their lengths are exact multiples, where a fractional zoom
 /// rounds each length on its own), rounded once. None when the control gives none or
-/// `surface` would refuse it. `surface` is at the ratio's twips per pixel.
+/// `surface` would refuse it. `surface` is at the ratio's twips per pixel; `captions`
+/// are measured at scale 1 (and keep the scale they had).
 std::optional<PixelSize> AutoViewSize(control::LEDDisplay& control, RasterSurface& surface,
-                                      double ratio);
+                                      double ratio, std::span<PlacedLabel* const> captions = {});
 
 /// The zoom an auto-sized control draws at: the ratio, or, where the lengths rounded at a
 /// fractional ratio would not fit AutoViewSize in device pixels, the largest FitZoom step
 /// that does.
 double AutoSizeZoom(control::LEDDisplay& control, RasterSurface& surface, double ratio);
 
-/// The placement in a view of `view` pixels at `ratio` by `sizing` (see above).
+/// The placement in a view of `view` pixels at `ratio` by `sizing` (see above), with
+/// `captions` (the control's two labels, or none) left at the placement's scale.
 /// `surface` is at the ratio's twips per pixel.
 Placement PlaceControl(control::LEDDisplay& control, RasterSurface& surface, PixelSize view,
-                       double ratio, Sizing sizing);
+                       double ratio, Sizing sizing, std::span<PlacedLabel* const> captions = {});
 
 }  // namespace led::platform::kit

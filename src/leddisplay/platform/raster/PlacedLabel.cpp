@@ -1,5 +1,6 @@
 #include "leddisplay/platform/raster/PlacedLabel.h"
 
+#include <climits>
 #include <cmath>
 
 #include "leddisplay/core/RuntimeError.h"
@@ -22,24 +23,24 @@ PlacedLabel::PlacedLabel(host::Surface& surface, std::string caption)
 
 void PlacedLabel::SetCaption(const std::string& caption) {
   caption_ = caption;
-  Changed();
+  Touched();
 }
 
 void PlacedLabel::SetForeColor(core::OleColor color) {
   foreColor_ = color;
-  Changed();
+  Touched();
 }
 
 void PlacedLabel::SetAlignment(int16_t alignment) {
   if (alignment < 0 || alignment > 2) throw core::RuntimeError(core::kInvalidPropertyValue);
   alignment_ = alignment;
-  Changed();
+  Touched();
 }
 
 void PlacedLabel::SetFont(host::FontPtr font) {
   if (!font) throw core::RuntimeError(core::kObjectNotSet);
   font_ = std::move(font);
-  Changed();
+  Touched();
 }
 
 float PlacedLabel::Width() {
@@ -58,7 +59,7 @@ float PlacedLabel::Left() {
 
 void PlacedLabel::SetLeft(float left) {
   leftPx_ = ToPixels(surface_.ScaleX(left, surface_.ScaleMode(), host::kScalePixels));
-  Changed();
+  Touched();
 }
 
 float PlacedLabel::Top() {
@@ -67,6 +68,24 @@ float PlacedLabel::Top() {
 
 void PlacedLabel::SetTop(float top) {
   topPx_ = ToPixels(surface_.ScaleY(top, surface_.ScaleMode(), host::kScalePixels));
+  Touched();
+}
+
+void PlacedLabel::SetScale(double scale) {
+  if (!(std::isfinite(scale) && scale > 0)) throw core::RuntimeError(core::kInvalidPropertyValue);
+  if (scale == scale_) return;
+  scale_ = scale;
+  Touched();
+}
+
+int32_t PlacedLabel::ScaledLength(int32_t unscaled) const {
+  if (scale_ == 1) return unscaled;
+  const double scaled = std::ceil(double(unscaled) * scale_);
+  return scaled < double(INT32_MAX) ? int32_t(scaled) : INT32_MAX;
+}
+
+void PlacedLabel::Touched() {
+  ++generation_;
   Changed();
 }
 

@@ -45,9 +45,24 @@ class PlacedLabel : public host::Label {
   ///@}
   float PixelLeft() const { return leftPx_; }  ///< The label's left edge in pixels of the surface.
   float PixelTop() const { return topPx_; }    ///< The label's top edge in pixels of the surface.
+  /// A count that advances with every change of what the label shows or where (not
+  /// with a change made to its shared font object from outside): a host that kept a
+  /// drawing of it sees whether to draw it anew.
+  uint64_t Generation() const { return generation_; }
+
+  /// The text drawn `scale` times its font's size (a host's fit zoom over its device
+  /// ratio: the captions grow with the digits), its box each side as measured unscaled
+  /// times the scale, rounded up (ScaledLength: so that two hosts whose measures agree
+  /// unscaled agree scaled); finite and above 0, else 380 and nothing changes. Starts
+  /// at 1.
+  ///@{
+  double Scale() const { return scale_; }
+  void SetScale(double scale);
+  int32_t ScaledLength(int32_t unscaled) const;
+  ///@}
 
  protected:
-  /// Called after every change of what the label shows or where.
+  /// Called after every change of what the label shows or where (and its scale).
   virtual void Changed() {}
 
   host::Surface& surface_;        ///< the surface the label is placed on
@@ -57,6 +72,12 @@ class PlacedLabel : public host::Label {
   host::FontPtr font_;            ///< the shared font object
   float leftPx_ = 0;              ///< place in pixels
   float topPx_ = 0;               ///< place in pixels
+  double scale_ = 1;              ///< the text's size over its font's
+
+ private:
+  /// Counts the change, then tells the host (Changed).
+  void Touched();
+  uint64_t generation_ = 0;
 };
 
 }  // namespace led::platform

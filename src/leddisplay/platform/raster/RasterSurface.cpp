@@ -239,12 +239,14 @@ void RasterSurface::SetEdge(int16_t appearance, int16_t style) {
   CheckInner(std::max(0, extentX_ - 2 * t), std::max(0, extentY_ - 2 * t));
   appearance_ = appearance;
   borderStyle_ = style;
+  ++generation_;  // the border's look, when its thickness stays
   ResizeInner();
 }
 
 // ---- Colours -------------------------------------------------------------------------
 
 void RasterSurface::SetSystemColors(const SystemColorSet& table) {
+  ++generation_;  // the border's colours
   systemColors_ = table;
 }
 
@@ -263,8 +265,31 @@ void RasterSurface::SetLineColorMap(std::function<core::OleColor(core::OleColor)
 }
 
 Pixel RasterSurface::LinePixel(core::OleColor color) const {
-  const core::OleColor rgb = Resolve(color);
-  return OpaquePixel(lineColorMap_ ? lineColorMap_(rgb) : rgb);
+  core::OleColor rgb = Resolve(color);
+  if (lineColorMap_) rgb = lineColorMap_(rgb);
+  if (ShowsDisabledLook()) rgb = DisabledLineColor(rgb, Resolve(disabledToward_()));
+  return OpaquePixel(rgb);
+}
+
+void RasterSurface::SetDisabledLook(std::function<core::OleColor()> unlitColor,
+                                    std::function<void()> changed) {
+  disabledToward_ = std::move(unlitColor);
+  enabledChanged_ = std::move(changed);
+}
+
+void RasterSurface::SetEnabled(core::Boolean enabled) {
+  const bool changed = core::IsTrue(enabled) != core::IsTrue(enabled_);
+  enabled_ = enabled;
+  if (!changed) return;
+  ++generation_;  // the captions' colour
+  if (enabledChanged_) enabledChanged_();
+}
+
+core::OleColor DisabledLineColor(core::OleColor rgb, core::OleColor unlit) {
+  const auto half = [](uint8_t a, uint8_t b) { return uint8_t((a + b + 1) / 2); };
+  return core::Rgb(half(core::RedOf(rgb), core::RedOf(unlit)),
+                   half(core::GreenOf(rgb), core::GreenOf(unlit)),
+                   half(core::BlueOf(rgb), core::BlueOf(unlit)));
 }
 
 // ---- Other properties ---------------------------------------------------------------
@@ -394,7 +419,15 @@ std::vector<BorderSide> RasterSurface::BorderSides() const {
 }
 
 Image RasterSurface::Compose() const {
-  Image out(extentX_, extentY_, OpaquePixel(Resolve(backColor_)));
+  Image out;
+  ComposeInto(out);
+  return out;
+}
+
+void RasterSurface::ComposeInto(Image& out) const {
+  out.width = extentX_;
+  out.height = extentY_;
+  out.pixels.assign(size_t(extentX_) * size_t(extentY_), OpaquePixel(Resolve(backColor_)));
   for (const BorderSide& side : BorderSides()) {
     const int32_t left = std::max(side.rect.left, 0), right = std::min(side.rect.right, extentX_);
     for (int32_t y = std::max(side.rect.top, 0); y < std::min(side.rect.bottom, extentY_); ++y)
@@ -404,7 +437,6 @@ Image RasterSurface::Compose() const {
   if (inner_->width > 0)
     for (int32_t y = 0; y < inner_->height; ++y)
       std::copy_n(&inner_->at(0, y), inner_->width, &out.at(t, t + y));
-  return out;
 }
 
 }  // namespace led::platform

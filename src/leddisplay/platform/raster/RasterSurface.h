@@ -29,7 +29,10 @@
 /// Colours: a system colour (bit 31) is looked up in the surface's system colour table
 /// (SystemColors' process-wide one, read at each use, until SetSystemColors gives it one
 /// of its own); otherwise the low 24 bits are used. A line colour map, when set, maps
-/// each line's resolved colour before it is painted. Cls fills with the back colour and draws the
+/// each line's resolved colour before it is painted. With the disabled look set
+/// (SetDisabledLook), while Enabled is False each line is painted halfway toward the
+/// unlit colour it names (DisabledLineColor), after the map; captions on the surface then
+/// draw in its grey text colour (17). Cls fills with the back colour and draws the
 /// picture 1:1 at (0, 0), blended by its alpha. Setting BackColor or Picture clears as Cls does.
 /// The image is kept whatever AutoRedraw says (there is no window to draw onto directly).
 ///
@@ -90,6 +93,8 @@ class RasterSurface : public host::Surface {
   void SetBorderZoom(double zoom);
   /// The whole control: border plus inner image, extent-sized.
   Image Compose() const;
+  /// The same into `out`, keeping its allocation where it is large enough.
+  void ComposeInto(Image& out) const;
   /// The border as Compose() draws it: its sides in drawing order (a later side covers
   /// an earlier one where they meet); none without a border.
   std::vector<BorderSide> BorderSides() const;
@@ -106,8 +111,9 @@ class RasterSurface : public host::Surface {
   ///@}
   /// Sets the extent in pixels, with the same checks and notification as SetWidth/SetHeight.
   void SetExtentPixels(int32_t width, int32_t height);
-  /// A count that advances with every Cls, Line, Lines and change of the inner image's
-  /// size: a drawing that may have changed since a host last looked.
+  /// A count that advances with every Cls, Line, Lines, change of the inner image's
+  /// size, of the border's look, of the surface's own system colours and of Enabled: a
+  /// composition that may have changed since a host last looked.
   uint64_t Generation() const { return generation_; }
 
   /// The system colours this surface draws with from now on. Changes nothing drawn.
@@ -119,6 +125,13 @@ class RasterSurface : public host::Surface {
   /// Lines are painted in map(their resolved colour) from now on; an empty map paints
   /// the resolved colour (the starting state). Changes nothing drawn.
   void SetLineColorMap(std::function<core::OleColor(core::OleColor rgb)> map);
+
+  /// Shows the disabled look (see Colours above) from now on, toward `unlitColor()` (an
+  /// OLE colour, resolved here); a change of Enabled calls `changed` (a host redraws
+  /// there: the look applies to lines drawn after it). Empty functions take it away.
+  void SetDisabledLook(std::function<core::OleColor()> unlitColor, std::function<void()> changed);
+  /// Whether lines and captions now draw in the disabled look.
+  bool ShowsDisabledLook() const { return !core::IsTrue(enabled_) && disabledToward_; }
 
   /// Pen width in pixels for later lines.
   int16_t DrawWidth() const { return drawWidth_; }
@@ -151,7 +164,7 @@ class RasterSurface : public host::Surface {
   core::OleColor BackColor() override { return backColor_; }
   void SetBackColor(core::OleColor color) override;
   core::Boolean Enabled() override { return enabled_; }
-  void SetEnabled(core::Boolean enabled) override { enabled_ = enabled; }
+  void SetEnabled(core::Boolean enabled) override;
   int16_t MousePointer() override { return mousePointer_; }
   void SetMousePointer(int16_t pointer) override;  ///< 0..15 or 99, else 380
   host::PicturePtr MouseIcon() override { return mouseIcon_; }
@@ -204,6 +217,12 @@ class RasterSurface : public host::Surface {
   std::function<void()> resizeHandler_;
   std::optional<SystemColorSet> systemColors_;  // none: the process-wide table
   std::function<core::OleColor(core::OleColor)> lineColorMap_;
+  std::function<core::OleColor()> disabledToward_;
+  std::function<void()> enabledChanged_;
 };
+
+/// A line colour in the disabled look: each channel (rgb + unlit + 1) / 2, so lit
+/// segments dim while unlit ones stay exactly as they are. Both are RGB values.
+core::OleColor DisabledLineColor(core::OleColor rgb, core::OleColor unlit);
 
 }  // namespace led::platform

@@ -17,15 +17,39 @@ inline constexpr int32_t kSystemColorCount = 31;
 /// A system colour table of one's own: the RGB value of each index 0..30.
 using SystemColorSet = std::array<core::OleColor, kSystemColorCount>;
 
-/// Standard indices used by the platform itself.
+/// The standard indices, every one of 0..30 by name.
 enum SystemColorIndex : int32_t {
+  kColorScrollBar = 0,
+  kColorDesktop = 1,
+  kColorActiveCaption = 2,
+  kColorInactiveCaption = 3,
+  kColorMenu = 4,
+  kColorWindow = 5,
   kColorWindowFrame = 6,
+  kColorMenuText = 7,
+  kColorWindowText = 8,
+  kColorCaptionText = 9,
+  kColorActiveBorder = 10,
+  kColorInactiveBorder = 11,
+  kColorAppWorkspace = 12,
+  kColorHighlight = 13,
+  kColorHighlightText = 14,
   kColorButtonFace = 15,
   kColorButtonShadow = 16,
+  kColorGrayText = 17,
   kColorButtonText = 18,
+  kColorInactiveCaptionText = 19,
   kColorButtonHighlight = 20,
   kColor3DDarkShadow = 21,
   kColor3DLight = 22,
+  kColorInfoText = 23,
+  kColorInfoBackground = 24,
+  kColorUnassigned = 25,
+  kColorHotLight = 26,
+  kColorGradientActiveCaption = 27,
+  kColorGradientInactiveCaption = 28,
+  kColorMenuHighlight = 29,
+  kColorMenuBar = 30,
 };
 
 /// The current RGB value of a system colour; 0 for an index outside 0..30.

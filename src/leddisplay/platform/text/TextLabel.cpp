@@ -25,21 +25,23 @@ TextLabel::TextLabel(RasterSurface& surface, std::string caption)
     : PlacedLabel(surface, std::move(caption)), raster_(surface) {}
 
 core::OleColor TextLabel::DrawnColor() const {
+  if (raster_.ShowsDisabledLook()) return raster_.SystemColor(kColorGrayText);
   return raster_.Resolve(foreColor_);
 }
 
-// Text is laid out at the surface's resolution: 1440 twips make an inch.
+// Text is laid out at the surface's resolution (1440 twips make an inch), drawn at the
+// scale's multiple of it.
 double TextLabel::Dpi() {
   const float tpp = surface_.TwipsPerPixelY();
   return (std::isfinite(tpp) && tpp > 0) ? 1440.0 / tpp : 96.0;
 }
 
 int32_t TextLabel::PixelWidth() {
-  return FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).width;
+  return ScaledLength(FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).width);
 }
 
 int32_t TextLabel::PixelHeight() {
-  return FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).height;
+  return ScaledLength(FontRenderer::Instance().Measure(StyleOf(*font_), caption_, Dpi()).height);
 }
 
 bool TextLabel::TopLeft(int32_t originX, int32_t originY, int64_t& x, int64_t& y) const {
@@ -55,21 +57,18 @@ TextPlacement TextLabel::Place(int32_t originX, int32_t originY) {
   int64_t x = 0, y = 0;
   if (!TopLeft(originX, originY, x, y)) return {};
   const TextStyle style = StyleOf(*font_);
-  const double dpi = Dpi();
-  const TextSize size = FontRenderer::Instance().Measure(style, caption_, dpi);
   return FontRenderer::Instance().Place(static_cast<int32_t>(x), static_cast<int32_t>(y),
-                                        size.width, alignment_, style, caption_, dpi);
+                                        PixelWidth(), alignment_, style, caption_, Dpi() * scale_);
 }
 
 void TextLabel::DrawOnto(Image& image, int32_t originX, int32_t originY, const PixelRect& clip) {
   int64_t x = 0, y = 0;
   if (!TopLeft(originX, originY, x, y)) return;
   const TextStyle style = StyleOf(*font_);
-  const double dpi = Dpi();
-  const TextSize size = FontRenderer::Instance().Measure(style, caption_, dpi);
-  if (x >= image.width || y >= image.height || x + size.width < 0 || y + size.height < 0) return;
-  FontRenderer::Instance().Draw(image, static_cast<int32_t>(x), static_cast<int32_t>(y), size.width,
-                                alignment_, style, caption_, dpi, DrawnColor(), clip);
+  const int32_t width = PixelWidth(), height = PixelHeight();
+  if (x >= image.width || y >= image.height || x + width < 0 || y + height < 0) return;
+  FontRenderer::Instance().Draw(image, static_cast<int32_t>(x), static_cast<int32_t>(y), width,
+                                alignment_, style, caption_, Dpi() * scale_, DrawnColor(), clip);
 }
 
 }  // namespace led::platform

@@ -22,7 +22,8 @@ class TextLabel : public PlacedLabel {
   TextLabel(RasterSurface& surface, std::string caption);
 
   /// ForeColor as the label draws it: a system colour looked up in its surface's table
-  /// (RasterSurface::Resolve), as the surface's own border and lines are.
+  /// (RasterSurface::Resolve), as the surface's own border and lines are; the surface's
+  /// grey text colour while it shows the disabled look.
   core::OleColor DrawnColor() const;
 
   /// The text's size in pixels, as measured for the current caption and font.
