@@ -19,7 +19,8 @@ set(LEDDISPLAY_PUBLIC_HEADERS
   platform/form/Form.h platform/form/FormContainer.h platform/form/Recorder.h
   platform/vector/Drawing.h platform/vector/ShapeRecorder.h platform/vector/VectorGdi.h
   platform/vector/SnapshotFormat.h platform/vector/VectorSurface.h
-  platform/kit/DisabledLook.h platform/kit/InputConventions.h platform/kit/Palette.h
+  platform/kit/DisabledLook.h platform/kit/FormHost.h platform/kit/InputConventions.h
+  platform/kit/InputSequence.h platform/kit/Palette.h
   platform/kit/Placement.h platform/kit/ViewPoint.h)
 if(TARGET led_platform_cairo)
   list(APPEND LEDDISPLAY_PUBLIC_HEADERS platform/cairo/VectorFile.h platform/cairo/VectorForm.h)

@@ -6,12 +6,17 @@
 
 #include <cmath>
 #include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/form/Form.h"
 #include "leddisplay/platform/kit/DisabledLook.h"
+#include "leddisplay/platform/kit/FormHost.h"
 #include "leddisplay/platform/kit/InputConventions.h"
 #include "leddisplay/platform/kit/Palette.h"
 #include "leddisplay/platform/kit/Placement.h"
@@ -275,6 +280,42 @@ TEST(Palette, ARoleTheToolkitGivesReachesItsIndicesAndNoOther) {
   EXPECT_THROW(palette.Set(PaletteRole::Dark, 0x80000005), core::RuntimeError);
   EXPECT_THROW(palette.Set(PaletteRole(kPaletteRoleCount), 0), core::RuntimeError);
   EXPECT_EQ(palette.Get(PaletteRole::Dark), 0x808080u);
+}
+
+// A toolkit's host: the same logical click reaches the handlers as the same numbers at
+// every ratio and when fitted, in the conventions' order; a swallowed key goes no further.
+TEST(FormHost, ClicksAndKeysReachTheHandlersAlikeAtEveryRatio) {
+  std::vector<std::string> expectedOrder;
+  std::optional<std::pair<float, float>> first;
+  for (const auto& [ratio, fit] :
+       {std::pair{1.0, false}, {1.5, false}, {2.0, false}, {1.0, true}, {2.0, true}}) {
+    SCOPED_TRACE(::testing::Message() << "ratio " << ratio << (fit ? ", fitted" : ""));
+    FormHost host;
+    std::vector<std::string> order;
+    std::pair<float, float> down{};
+    host.GetForm().OnEvent([&](int32_t, const std::string& name, std::span<host::EventArg> args) {
+      order.push_back(name);
+      if (name == "MouseDown") down = {args[2].value.ToSingle(), args[3].value.ToSingle()};
+      if (name == "KeyDown") args[0].value = core::Variant::FromInteger(0);  // swallowed
+    });
+    const PixelSize view =
+        fit ? PixelSize{kStartWidth * 2, kStartHeight * 2} : PixelSize{kStartWidth, kStartHeight};
+    const Placement& p = host.Place(view, ratio, fit);
+    EXPECT_EQ(p.zoom, fit ? ratio * 2 : ratio);
+    // The display's point (40, 30) at zoom 1, where this placement shows it.
+    const double scale = p.zoom / ratio;
+    const double x = p.originX / ratio + 40 * scale, y = p.originY / ratio + 30 * scale;
+    host.Press(kButtonLeft, kShiftCtrl, x, y);
+    host.Release(kButtonLeft, kShiftCtrl, x, y, true);
+    host.DoubleClick(kButtonLeft, 0, x, y);
+    host.Release(kButtonLeft, 0, x, y, true);
+    EXPECT_TRUE(host.KeyDown(kKeyEscape, 0, 27));
+    if (!first) first = down;
+    EXPECT_NEAR(down.first, first->first, 1);
+    EXPECT_NEAR(down.second, first->second, 1);
+    EXPECT_EQ(order, (std::vector<std::string>{"MouseDown", "MouseUp", "Click", "DblClick",
+                                               "MouseUp", "KeyDown"}));
+  }
 }
 
 TEST(InputConventions, KeyNamesGiveTheClassicCodes) {

@@ -53,10 +53,13 @@ class Form {
   void OnPropertyChanged(FormContainer::PropertyChangedHandler handler);
   void OnEvent(FormContainer::EventHandler handler);
   ///@}
-  /// Advances whenever the control clears, draws on or resizes its surface (every render
-  /// pass starts with a clear): a host that saw it change since it last showed the
-  /// snapshot shows it anew.
-  uint64_t Generation() const { return surface_->Generation(); }
+  /// Advances whenever the snapshot may have changed: the surface's Generation (the
+  /// control clears, draws on or resizes it; every render pass starts with a clear) or a
+  /// caption's (PlacedLabel::Generation). A host that saw it move since it last showed
+  /// the snapshot shows it anew.
+  uint64_t Generation() const {
+    return surface_->Generation() + lowerCaption_->Generation() + upperCaption_->Generation();
+  }
 
   /// The container's picture (its parent property "Picture"); null for none.
   void SetContainerPicture(host::PicturePtr picture);
