@@ -146,7 +146,7 @@ void LEDDisplay::SetBackGroundG2(core::ColorArg color) {
   Store(state_.StoredBackGroundG2, color, "BackGroundG2", kRenderNotify);
 }
 
-int32_t LEDDisplay::BorderStyle() {
+int32_t LEDDisplay::BorderStyle() const {
   return host_.surface.BorderStyle();
 }
 
@@ -156,7 +156,7 @@ void LEDDisplay::SetBorderStyle(core::Int32Arg style) {
   Apply("BorderStyle", kNotifyBackColorRender);
 }
 
-std::string LEDDisplay::CaptionLow() {
+std::string LEDDisplay::CaptionLow() const {
   return host_.lowerCaption.Caption();
 }
 
@@ -165,7 +165,7 @@ void LEDDisplay::SetCaptionLow(const std::string& caption) {
   Apply("CaptionLow", kLayoutNotify);
 }
 
-core::OleColor LEDDisplay::CaptionLowForeColor() {
+core::OleColor LEDDisplay::CaptionLowForeColor() const {
   return host_.lowerCaption.ForeColor();
 }
 
@@ -187,7 +187,7 @@ void LEDDisplay::SetCaptionLowFont(host::FontPtr font) {
   Apply("CaptionLowFont", kLayoutNotify);
 }
 
-std::string LEDDisplay::CaptionUpper() {
+std::string LEDDisplay::CaptionUpper() const {
   return host_.upperCaption.Caption();
 }
 
@@ -196,7 +196,7 @@ void LEDDisplay::SetCaptionUpper(const std::string& caption) {
   Apply("CaptionUpper", kLayoutNotify);
 }
 
-core::OleColor LEDDisplay::CaptionUpperForeColor() {
+core::OleColor LEDDisplay::CaptionUpperForeColor() const {
   return host_.upperCaption.ForeColor();
 }
 
@@ -226,11 +226,11 @@ void LEDDisplay::SetDecimalPointSize(core::Int16Arg size) {
   Store(state_.StoredDecimalPointSize, size, "DecimalPointSize", kNotifyRender);
 }
 
-int32_t LEDDisplay::hWnd() {
+int32_t LEDDisplay::hWnd() const {
   return host_.surface.hWnd();
 }
 
-int32_t LEDDisplay::MousePointer() {
+int32_t LEDDisplay::MousePointer() const {
   return host_.surface.MousePointer();
 }
 
@@ -239,7 +239,7 @@ void LEDDisplay::SetMousePointer(core::Int32Arg pointer) {
   Apply("MousePointer", kNotify);
 }
 
-host::PicturePtr LEDDisplay::MouseIcon() {
+host::PicturePtr LEDDisplay::MouseIcon() const {
   return host_.surface.MouseIcon();
 }
 
@@ -248,7 +248,7 @@ void LEDDisplay::SetMouseIcon(host::PicturePtr icon) {
   Apply("MouseIcon", kNotify);
 }
 
-host::PicturePtr LEDDisplay::PictureBackGround() {
+host::PicturePtr LEDDisplay::PictureBackGround() const {
   return host_.surface.Picture();
 }
 
@@ -301,7 +301,7 @@ void LEDDisplay::SetLeadingPlusMinus(core::BooleanArg on) {
   Store(state_.StoredLeadingPlusMinus, on, "LeadingPlusMinus", kNotifyRender);
 }
 
-core::Boolean LEDDisplay::Enabled() {
+core::Boolean LEDDisplay::Enabled() const {
   return host_.surface.Enabled();
 }
 

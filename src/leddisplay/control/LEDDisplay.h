@@ -95,19 +95,19 @@ class LEDDisplay {
   /// BorderNone (0) or FixedSingle (1), held by the base object (16-bit). Setting
   /// notifies, puts the control's BackColor on the surface again, then renders.
   ///@{
-  int32_t BorderStyle();  ///< the base object's, widened
+  int32_t BorderStyle() const;  ///< the base object's, widened
   void SetBorderStyle(core::Int32Arg style);
   ///@}
 
   /// The text of the caption below the digits, held by its label. Setting lays out,
   /// then notifies.
   ///@{
-  std::string CaptionLow();
+  std::string CaptionLow() const;
   void SetCaptionLow(const std::string& caption);
   ///@}
   /// The lower caption's text colour, held by its label. Setting notifies.
   ///@{
-  core::OleColor CaptionLowForeColor();
+  core::OleColor CaptionLowForeColor() const;
   void SetCaptionLowForeColor(core::ColorArg color);
   ///@}
   /// Where the lower caption sits: left 0, right 1, centre 2 (PositionCts), also handed
@@ -127,12 +127,12 @@ class LEDDisplay {
   /// The text of the caption above the digits, held by its label. Setting lays out,
   /// then notifies.
   ///@{
-  std::string CaptionUpper();
+  std::string CaptionUpper() const;
   void SetCaptionUpper(const std::string& caption);
   ///@}
   /// The upper caption's text colour, held by its label. Setting notifies.
   ///@{
-  core::OleColor CaptionUpperForeColor();
+  core::OleColor CaptionUpperForeColor() const;
   void SetCaptionUpperForeColor(core::ColorArg color);
   ///@}
   /// Where the upper caption sits, as CaptionLowPosition. Setting lays out, then
@@ -159,21 +159,21 @@ class LEDDisplay {
   void SetDecimalPointSize(core::Int16Arg size);
   ///@}
   /// The surface's window handle; read-only.
-  int32_t hWnd();
+  int32_t hWnd() const;
   /// The pointer shape over the control, held by the base object. Setting notifies.
   ///@{
-  int32_t MousePointer();  ///< the base object's, widened
+  int32_t MousePointer() const;  ///< the base object's, widened
   void SetMousePointer(core::Int32Arg pointer);
   ///@}
   /// The custom pointer picture, held by the base object. Setting notifies.
   ///@{
-  host::PicturePtr MouseIcon();
+  host::PicturePtr MouseIcon() const;
   void SetMouseIcon(host::PicturePtr icon);
   ///@}
   /// The picture behind the digits, held by the base object. Setting notifies, then
   /// renders.
   ///@{
-  host::PicturePtr PictureBackGround();
+  host::PicturePtr PictureBackGround() const;
   void SetPictureBackGround(host::PicturePtr picture);
   ///@}
   /// Every digit shows its point, unlit where it is not the decimal point. Setting
@@ -237,7 +237,7 @@ class LEDDisplay {
   ///@}
   /// Held by the base object. Setting notifies.
   ///@{
-  core::Boolean Enabled();  ///< the base object's
+  core::Boolean Enabled() const;  ///< the base object's
   void SetEnabled(core::BooleanArg enabled);
   ///@}
   /// The colour the cleared surface shows, also handed to the base object. Setting
