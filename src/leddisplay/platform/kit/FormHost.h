@@ -33,8 +33,8 @@ class FormHost {
   FormHost(const FormHost&) = delete;
   FormHost& operator=(const FormHost&) = delete;
 
-  control::LEDDisplay& Control() { return control_; }
-  Form& GetForm() { return form_; }
+  control::LEDDisplay& Control() { return control_; }  ///< The control.
+  Form& GetForm() { return form_; }                    ///< Its form: subscribe to its events there.
 
   /// Places the control in a view of `view` logical pixels at device ratio `ratio`
   /// (above 0; 380 otherwise, nothing changes): auto-sized when the control's AutoSize

@@ -23,6 +23,7 @@ class InputSequence {
   /// A key went down; `keyAscii` is the character it types (0 for none). True when a
   /// handler swallowed it: the host passes it no further.
   bool KeyDown(int16_t keyCode, int16_t shift, int16_t keyAscii);
+  /// A key came up.
   void KeyUp(int16_t keyCode, int16_t shift);
   /// A button went down (the second press of a double click comes as DoubleClick).
   void Press(int16_t button, int16_t shift, ControlPoint at);
