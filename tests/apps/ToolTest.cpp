@@ -45,6 +45,13 @@ TEST_F(Tool, RenderWritesAPngOfTheControlsSize) {
   const auto enlarged = led::platform::ReadPngFile(big);
   EXPECT_EQ(enlarged.width, 300);
   EXPECT_EQ(enlarged.height, 120);
+
+  // Disabled, the control shows it: the same size, other pixels.
+  const auto disabled = Path("d.png");
+  ASSERT_EQ(RunTool("render --set Enabled=False -o " + disabled).code, 0);
+  const auto dimmed = led::platform::ReadPngFile(disabled);
+  EXPECT_EQ(dimmed.width, image.width);
+  EXPECT_NE(dimmed.pixels, image.pixels);
 }
 
 TEST_F(Tool, ScaleDrawsTheLengthsLargerRatherThanThePixels) {
