@@ -183,6 +183,30 @@ TEST(FontRenderer, AWindowOnALongLineShowsWhatTheWholeLineShows) {
   }
 }
 
+// Glyphs are kept between drawings: each style still draws its own (a face's size, a
+// synthesized slant, another face), however the drawings alternate.
+TEST(FontRenderer, KeptGlyphsAreThoseOfTheStyleDrawn) {
+  TextStyle mono = Style(12);
+  mono.family = "DejaVu Sans Mono";
+  TextStyle slanted = mono;
+  slanted.italic = true;  // slanted by us: the same face
+  TextStyle larger = mono;
+  larger.points = 13;
+  const auto draw = [](const TextStyle& style) {
+    Image image(80, 24, OpaquePixel(0xFFFFFF));
+    Fonts().Draw(image, 2, 2, 76, 0, style, "Wag 08", 96, 0);
+    return image.pixels;
+  };
+  const auto first = draw(mono);
+  for (int turn = 0; turn < 2; ++turn) {
+    const auto a = draw(slanted), b = draw(larger), c = draw(mono), d = draw(Style(12));
+    EXPECT_NE(a, c);
+    EXPECT_NE(b, c);
+    EXPECT_NE(d, c);
+    EXPECT_EQ(c, first);
+  }
+}
+
 // Family names come from users; however many are looked up, each still resolves right.
 TEST(FontRenderer, ManyFamiliesLookedUpStillResolveRight) {
   const std::string sans = Fonts().FontFile("DejaVu Sans", false, false);

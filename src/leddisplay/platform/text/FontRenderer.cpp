@@ -16,6 +16,7 @@
 #include <mutex>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/core/Text.h"
@@ -89,6 +90,37 @@ struct FontRenderer::Impl {
     FT_Face face = nullptr;
     bool synthBold = false;
     bool synthItalic = false;
+    FT_F26Dot6 size = 0;  // the em in 26.6 pixels
+  };
+  // A glyph of a face at one size: its advance, and once drawn its coverage (rows of
+  // `width` bytes, the top-left pixel `left` right of the pen and `top` above the
+  // baseline). Captions are drawn on every frame with the same few glyphs: loading and
+  // rendering them is the cost of drawing them.
+  struct GlyphKey {
+    FT_Face face;
+    FT_F26Dot6 size;
+    bool bold;
+    bool italic;
+    FT_UInt index;
+    bool operator==(const GlyphKey&) const = default;
+  };
+  struct GlyphKeyHash {
+    size_t operator()(const GlyphKey& k) const {
+      size_t h = std::hash<const void*>{}(k.face);
+      for (const size_t part : {size_t(k.size), size_t(k.index), size_t(k.bold) * 2 + k.italic})
+        h = h * 1000003u ^ part;
+      return h;
+    }
+  };
+  struct CachedGlyph {
+    FT_Pos advance = 0;
+    bool loaded = false;  // FreeType loaded it (else it draws nothing and takes no room)
+    bool drawn = false;   // the coverage is here
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t rows = 0;
+    std::vector<uint8_t> coverage;
   };
   struct Resolved {
     std::string file;
@@ -134,6 +166,12 @@ struct FontRenderer::Impl {
   };
   std::map<MeasureKey, TextSize, KeyLess> measured;
   static constexpr size_t kMaxMeasured = 512;
+  // Glyphs kept, and the largest kept with its coverage (a huge caption's glyphs are
+  // rendered each time rather than held).
+  static constexpr size_t kMaxGlyphs = 1024;
+  static constexpr int64_t kMaxKeptGlyphPixels = 128 * 128;
+  LruCache<GlyphKey, CachedGlyph, GlyphKeyHash> glyphs{kMaxGlyphs};
+  CachedGlyph unkept;  // a glyph too large to keep, as last drawn
 
   Impl() {
     if (FT_Init_FreeType(&library) != 0)
@@ -215,13 +253,14 @@ struct FontRenderer::Impl {
         throw core::RuntimeError(core::kInvalidPropertyValue,
                                  "Invalid property value: font file \"" + r.file + "\" unreadable");
       faces.Insert(key, FacePtr(face, FT_Done_Face));
+      glyphs.Clear();  // a face it drops may leave its address to the next one
     }
     const FT_F26Dot6 size = CharSize(style, dpi);
     if (FT_Set_Char_Size(face, 0, size, 72, 72) != 0)
       throw core::RuntimeError(core::kInvalidPropertyValue,
                                "Invalid property value: font size not available");
     Face f{face, style.bold && !(face->style_flags & FT_STYLE_FLAG_BOLD),
-           style.italic && !(face->style_flags & FT_STYLE_FLAG_ITALIC)};
+           style.italic && !(face->style_flags & FT_STYLE_FLAG_ITALIC), size};
     if (f.synthItalic) {
       FT_Matrix shear{0x10000, 0x0366A, 0, 0x10000};  // about 12 degrees
       FT_Set_Transform(face, &shear, nullptr);
@@ -235,6 +274,40 @@ struct FontRenderer::Impl {
     if (FT_Load_Glyph(f.face, index, FT_LOAD_DEFAULT) != 0) return false;
     if (f.synthBold) FT_GlyphSlot_Embolden(f.face->glyph);
     return true;
+  }
+
+  // The glyph's entry, its advance known; valid until the next glyph is asked for.
+  CachedGlyph& Glyph(const Face& f, FT_UInt index) {
+    const GlyphKey key{f.face, f.size, f.synthBold, f.synthItalic, index};
+    if (CachedGlyph* known = glyphs.Find(key)) return *known;
+    CachedGlyph glyph;
+    glyph.loaded = LoadGlyph(f, index);
+    if (glyph.loaded) glyph.advance = f.face->glyph->advance.x;
+    return glyphs.Insert(key, std::move(glyph));
+  }
+
+  // The glyph with its coverage, or null when FreeType draws none in grey levels.
+  const CachedGlyph* DrawnGlyph(const Face& f, FT_UInt index) {
+    CachedGlyph& glyph = Glyph(f, index);
+    if (!glyph.loaded) return nullptr;
+    if (glyph.drawn) return &glyph;
+    if (!LoadGlyph(f, index)) return nullptr;
+    FT_GlyphSlot slot = f.face->glyph;
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return nullptr;
+    const FT_Bitmap& bm = slot->bitmap;
+    if (bm.pixel_mode != FT_PIXEL_MODE_GRAY) return nullptr;
+    const bool keep = int64_t{bm.width} * bm.rows <= kMaxKeptGlyphPixels;
+    CachedGlyph& out = keep ? glyph : unkept;
+    out.left = slot->bitmap_left;
+    out.top = slot->bitmap_top;
+    out.width = int32_t(bm.width);
+    out.rows = int32_t(bm.rows);
+    out.coverage.resize(size_t(bm.width) * bm.rows);
+    for (unsigned row = 0; row < bm.rows; ++row)
+      std::copy_n(bm.buffer + ptrdiff_t(row) * bm.pitch, bm.width,
+                  out.coverage.data() + size_t(row) * bm.width);
+    out.drawn = keep;
+    return &out;
   }
 
   LineMetrics Metrics(const Face& f) {
@@ -269,7 +342,7 @@ struct FontRenderer::Impl {
         pen += kern.x;
       }
       layout.glyphs.push_back({index, pen});
-      if (LoadGlyph(f, index)) pen += f.face->glyph->advance.x;
+      if (const CachedGlyph& glyph = Glyph(f, index); glyph.loaded) pen += glyph.advance;
       previous = index;
     }
     layout.width = pen;
@@ -344,13 +417,14 @@ void FillRows(Image& image, const Area& area, int64_t x0, int64_t x1, int64_t y,
     for (int64_t x = x0; x < x1; ++x) Blend(image.at(int32_t(x), int32_t(row)), 255, ink);
 }
 
-// Blends a rendered glyph whose top-left pixel is at (gx, gy), only where it meets `area`.
-void BlendBitmap(Image& image, const Area& area, const FT_Bitmap& bm, int64_t gx, int64_t gy,
-                 Pixel ink) {
-  const int64_t x0 = std::max(gx, area.left), x1 = std::min(gx + int64_t{bm.width}, area.right);
-  const int64_t y0 = std::max(gy, area.top), y1 = std::min(gy + int64_t{bm.rows}, area.bottom);
+// Blends a glyph's coverage (`rows` rows of `width` bytes) whose top-left pixel is at
+// (gx, gy), only where it meets `area`.
+void BlendCoverage(Image& image, const Area& area, const uint8_t* coverage, int32_t width,
+                   int32_t rows, int64_t gx, int64_t gy, Pixel ink) {
+  const int64_t x0 = std::max(gx, area.left), x1 = std::min(gx + int64_t{width}, area.right);
+  const int64_t y0 = std::max(gy, area.top), y1 = std::min(gy + int64_t{rows}, area.bottom);
   for (int64_t y = y0; y < y1; ++y) {
-    const unsigned char* src = bm.buffer + (y - gy) * bm.pitch;
+    const uint8_t* src = coverage + (y - gy) * width;
     Pixel* row = &image.at(0, int32_t(y));
     for (int64_t x = x0; x < x1; ++x)
       if (const uint8_t coverage = src[x - gx]) Blend(row[x], coverage, ink);
@@ -393,12 +467,10 @@ void FontRenderer::Draw(Image& image, int32_t x, int32_t y, int32_t boxWidth, in
     for (const Glyph& g : layout.glyphs) {
       const int64_t pen = left + ((int64_t{g.x} + 32) >> 6);
       if (pen + inkRight <= area.left || pen + inkLeft >= area.right) continue;
-      if (!impl_->LoadGlyph(face, g.index)) continue;
-      FT_GlyphSlot slot = face.face->glyph;
-      if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
-      const FT_Bitmap& bm = slot->bitmap;
-      if (bm.pixel_mode != FT_PIXEL_MODE_GRAY) continue;
-      BlendBitmap(image, area, bm, pen + slot->bitmap_left, baseline - slot->bitmap_top, ink);
+      const Impl::CachedGlyph* glyph = impl_->DrawnGlyph(face, g.index);
+      if (!glyph) continue;
+      BlendCoverage(image, area, glyph->coverage.data(), glyph->width, glyph->rows,
+                    pen + glyph->left, baseline - glyph->top, ink);
     }
     if (style.underline)
       FillRows(image, area, left, left + lineWidth, baseline + m.underlineOffset, m.thickness, ink);

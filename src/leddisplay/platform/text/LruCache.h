@@ -3,13 +3,14 @@
 // A map of at most `capacity` entries (at least 1) that drops the least recently used
 // entry to make room. Find and Insert mark an entry as used. Not thread-safe.
 #include <cstddef>
+#include <functional>
 #include <list>
 #include <unordered_map>
 #include <utility>
 
 namespace led::platform {
 
-template <class Key, class Value>
+template <class Key, class Value, class Hash = std::hash<Key>>
 class LruCache {
  public:
   explicit LruCache(size_t capacity) : capacity_(capacity > 0 ? capacity : 1) {}
@@ -46,7 +47,7 @@ class LruCache {
  private:
   size_t capacity_;
   std::list<std::pair<Key, Value>> order_;  // most recently used first
-  std::unordered_map<Key, typename std::list<std::pair<Key, Value>>::iterator> index_;
+  std::unordered_map<Key, typename std::list<std::pair<Key, Value>>::iterator, Hash> index_;
 };
 
 }  // namespace led::platform
