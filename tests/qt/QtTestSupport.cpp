@@ -24,9 +24,7 @@
 #include "leddisplay/control/ValueConversions.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/text/TextLabel.h"
-#include "leddisplay/qt/Colors.h"
-#include "leddisplay/qt/Fonts.h"
-#include "leddisplay/qt/Pictures.h"
+#include "leddisplay/qt/Conversions.h"
 
 namespace led::test {
 

@@ -16,13 +16,25 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/Boolean.h"
-#include "leddisplay/qt/ColorProperties.h"
-#include "leddisplay/qt/Colors.h"
-#include "leddisplay/qt/Fonts.h"
+#include "leddisplay/core/OleColor.h"
+#include "leddisplay/qt/Conversions.h"
 #include "leddisplay/qt/HostPropertyList.h"
 
 namespace led::qt {
+
+// The control's seven colour properties by index, for oleColor() and setOleColor():
+// 0 BackColor, 1 OnColor, 2 OffColor, 3 BackGroundG1, 4 BackGroundG2,
+// 5 CaptionLowForeColor, 6 CaptionUpperForeColor, the raw 32-bit value each way.
+inline constexpr int kColorPropertyCount = 7;
+// Whether `index` names one of the seven.
+constexpr bool IsColorProperty(int index) {
+  return index >= 0 && index < kColorPropertyCount;
+}
+// The colour at a valid index; a setter's errors pass to the caller.
+core::OleColor ReadColorProperty(control::LEDDisplay& control, int index);
+void WriteColorProperty(control::LEDDisplay& control, int index, core::OleColor color);
 
 // A Qt type's conversions each way: ToQt from the control getter's value (a colour as
 // `surface` draws it), FromQt to what the control's setter takes.

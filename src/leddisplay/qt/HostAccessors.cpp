@@ -1,4 +1,4 @@
-#include "leddisplay/qt/ColorProperties.h"
+#include "leddisplay/qt/HostAccessors.h"
 
 namespace led::qt {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
+#include "leddisplay/qt/Conversions.h"
 #include "leddisplay/qt/HostAccessors.h"
 #include "leddisplay/qt/HostPropertyFile.h"
-#include "leddisplay/qt/Pictures.h"
-#include "leddisplay/qt/WidgetHosting.h"
+#include "leddisplay/widgets/WidgetHosting.h"
 
 namespace led::qt {
 
@@ -95,7 +95,7 @@ bool LEDDisplayWidget::loadProperties(const QString& path) {
   }
   d_->SyncGeometry();
   d_->FollowSizeHint();
-  d_->NotifyChanges();
+  d_->notifications.ChangeAll(*this, d_->control.OverRange());
   return loaded;
 }
 
