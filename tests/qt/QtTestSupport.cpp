@@ -25,6 +25,7 @@
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/text/TextLabel.h"
 #include "leddisplay/qt/Conversions.h"
+#include "leddisplay/qt/Enums.h"
 
 namespace led::test {
 
@@ -206,7 +207,7 @@ std::vector<QtSet> QtSets(const QMetaObject& meta, const PropertySets& sets) {
       case control::PropertyType::Color:
         if (core::IsSystemColor(control::ToColor(value))) {
           // A system colour has no QColor of its own: it goes in as the raw value.
-          const QMetaEnum colors = meta.enumerator(meta.indexOfEnumerator("ColorProperty"));
+          const QMetaEnum colors = QMetaEnum::fromType<qt::enums::ColorProperty>();
           qtSets.push_back(
               {name, QVariant(), colors.keyToValue(name.c_str()), control::ToColor(value)});
           continue;

@@ -1,9 +1,10 @@
-// The front ends' shared host: the control's events raised, refusals in words, the
-// wiring, fitting, the palette and the focus frame.
+// The front ends' shared host: the control's events raised, errors and refusals in
+// words, the wiring, fitting, the palette and the focus frame.
 #include "leddisplay/qt/FrontEndHost.h"
 
 #include "leddisplay/model/EventSet.h"
 #include "leddisplay/platform/kit/Placement.h"
+#include "leddisplay/qt/Enums.h"
 #include "leddisplay/qt/PaletteColors.h"
 
 namespace led::qt {
@@ -72,7 +73,18 @@ void RaiseEvent(ControlEvents& events, int32_t dispid, std::span<host::EventArg>
   }
 }
 
-// ---- Refusals -----------------------------------------------------------------------
+// ---- Errors -------------------------------------------------------------------------
+
+// The front ends' error numbers are the control's.
+static_assert(int(enums::InvalidCall) == int(core::kInvalidCall));
+static_assert(int(enums::Overflow) == int(core::kOverflow));
+static_assert(int(enums::TypeMismatch) == int(core::kTypeMismatch));
+static_assert(int(enums::FileNotFound) == int(core::kFileNotFound));
+static_assert(int(enums::PathFileAccessError) == int(core::kFileAccess));
+static_assert(int(enums::InvalidPropertyValue) == int(core::kInvalidPropertyValue));
+static_assert(int(enums::InvalidPicture) == int(core::kInvalidPicture));
+static_assert(int(enums::OutOfMemory) == kOutOfMemoryNumber);
+static_assert(int(enums::InternalError) == kInternalErrorNumber);
 
 QString RefusedDescription(const char* property, const QString& description) {
   return QLatin1String(property) + QStringLiteral(": ") + description;

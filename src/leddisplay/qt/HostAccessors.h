@@ -111,34 +111,31 @@ using HostParam = std::conditional_t<std::is_scalar_v<T>, T, const T&>;
 
 // The colour's index is read once, as an int: the guarded work captures the int, not the
 // enumeration, which may hold a value outside its members.
-#define LEDDISPLAY_QT_DEFINE_HOST_ACCESSORS(Owner)                                                 \
-  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_HOST_ACCESSOR, Owner)                                \
-  bool Owner::overRange() const {                                                                  \
-    return d_->control.OverRange();                                                                \
-  }                                                                                                \
-  static_assert(                                                                                   \
-      Owner::BackColor == 0 && Owner::CaptionUpperForeColor + 1 == ::led::qt::kColorPropertyCount, \
-      "ColorProperty follows the shared colour table's order");                                    \
-  quint32 Owner::oleColor(ColorProperty which) const {                                             \
-    const int index = which;                                                                       \
-    if (!::led::qt::IsColorProperty(index)) return 0;                                              \
-    return d_->Get([&] { return ::led::qt::ReadColorProperty(d_->control, index); });              \
-  }                                                                                                \
-  bool Owner::setOleColor(ColorProperty which, quint32 color) {                                    \
-    const int index = which;                                                                       \
-    if (!::led::qt::IsColorProperty(index)) {                                                      \
-      emit errorOccurred(InvalidCall, QStringLiteral("Invalid procedure call or argument: "        \
-                                                     "no such colour property"));                  \
-      return false;                                                                                \
-    }                                                                                              \
-    return d_->Guard([&] { ::led::qt::WriteColorProperty(d_->control, index, color); });           \
-  }                                                                                                \
-  QString Owner::shownText() const {                                                               \
-    return QString::fromStdString(d_->control.ShownText());                                        \
-  }                                                                                                \
-  QRect Owner::captionLowRect() const {                                                            \
-    return d_->CaptionRect(d_->lowerCaption);                                                      \
-  }                                                                                                \
-  QRect Owner::captionUpperRect() const {                                                          \
-    return d_->CaptionRect(d_->upperCaption);                                                      \
+#define LEDDISPLAY_QT_DEFINE_HOST_ACCESSORS(Owner)                                          \
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_HOST_ACCESSOR, Owner)                         \
+  bool Owner::overRange() const {                                                           \
+    return d_->control.OverRange();                                                         \
+  }                                                                                         \
+  quint32 Owner::oleColor(ColorProperty which) const {                                      \
+    const int index = which;                                                                \
+    if (!::led::qt::IsColorProperty(index)) return 0;                                       \
+    return d_->Get([&] { return ::led::qt::ReadColorProperty(d_->control, index); });       \
+  }                                                                                         \
+  bool Owner::setOleColor(ColorProperty which, quint32 color) {                             \
+    const int index = which;                                                                \
+    if (!::led::qt::IsColorProperty(index)) {                                               \
+      emit errorOccurred(InvalidCall, QStringLiteral("Invalid procedure call or argument: " \
+                                                     "no such colour property"));           \
+      return false;                                                                         \
+    }                                                                                       \
+    return d_->Guard([&] { ::led::qt::WriteColorProperty(d_->control, index, color); });    \
+  }                                                                                         \
+  QString Owner::shownText() const {                                                        \
+    return QString::fromStdString(d_->control.ShownText());                                 \
+  }                                                                                         \
+  QRect Owner::captionLowRect() const {                                                     \
+    return d_->CaptionRect(d_->lowerCaption);                                               \
+  }                                                                                         \
+  QRect Owner::captionUpperRect() const {                                                   \
+    return d_->CaptionRect(d_->upperCaption);                                               \
   }

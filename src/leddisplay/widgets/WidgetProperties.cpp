@@ -15,17 +15,6 @@ namespace {
 
 using control::LEDDisplay;
 
-// The widget's error numbers are the control's.
-static_assert(int(LEDDisplayWidget::InvalidCall) == int(core::kInvalidCall));
-static_assert(int(LEDDisplayWidget::Overflow) == int(core::kOverflow));
-static_assert(int(LEDDisplayWidget::TypeMismatch) == int(core::kTypeMismatch));
-static_assert(int(LEDDisplayWidget::FileNotFound) == int(core::kFileNotFound));
-static_assert(int(LEDDisplayWidget::PathFileAccessError) == int(core::kFileAccess));
-static_assert(int(LEDDisplayWidget::InvalidPropertyValue) == int(core::kInvalidPropertyValue));
-static_assert(int(LEDDisplayWidget::InvalidPicture) == int(core::kInvalidPicture));
-static_assert(int(LEDDisplayWidget::OutOfMemory) == kOutOfMemoryNumber);
-static_assert(int(LEDDisplayWidget::InternalError) == kInternalErrorNumber);
-
 QPixmap QPixmapOf(const host::PicturePtr& picture) {
   const QImage image = ToQImage(picture);
   return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
