@@ -7,8 +7,8 @@
 // control's typed getter inside the host's guard and converts the value to its Qt type
 // (HostValue); a setter converts and runs the control's typed setter inside the guard,
 // so the control takes or refuses the value and a refusal, naming the property, reaches
-// errorOccurred and the console. Owner's d_ is a ControlHost with Get, Guard and GuardSet
-// (as WidgetHosting.h and ItemHosting.h).
+// errorOccurred and the console. Owner's d_ is its FrontEndHost (FrontEndHost.h), whose
+// Get, Guard and GuardSet these use.
 #include <QColor>
 #include <QFont>
 #include <QString>
