@@ -26,9 +26,11 @@
 #include <QVariant>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <new>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/host/Container.h"
@@ -83,6 +85,7 @@ QString RefusalWarning(const char* property, const QVariant& value, int number,
 class FrontEndHost : public ControlHost {
  public:
   explicit FrontEndHost(std::unique_ptr<HostView> view) : ControlHost(std::move(view)) {}
+  virtual ~FrontEndHost() = default;
 
   template <class Work>
   bool Guard(Work&& work) {
