@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "Alternation.h"
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 
 namespace {
 

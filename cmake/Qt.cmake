@@ -1,6 +1,7 @@
-# The Qt 6 widget (led_qt), its Designer plugin and its example. LEDDISPLAY_QT is AUTO
-# (build when Qt 6 Widgets is found), ON (Qt 6 is required) or OFF; inside another
-# project's build it is OFF unless given, as the tests and tools are.
+# The Qt front ends' shared host, the Qt 6 widget (led_qt), its Designer plugin and its
+# example. LEDDISPLAY_QT is AUTO (build when Qt 6 Widgets is found), ON (Qt 6 is
+# required) or OFF; inside another project's build it is OFF unless given, as the tests
+# and tools are.
 led_host_option(LEDDISPLAY_QT "Build the Qt 6 widget")
 
 if(LEDDISPLAY_QT STREQUAL "ON")
@@ -12,30 +13,47 @@ elseif(NOT LEDDISPLAY_QT STREQUAL "OFF")
 endif()
 
 if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
-  # The widget's objects, compiled once with hidden visibility: the shared library
-  # exports what is marked LEDDISPLAY_QT_EXPORT; our Qt tests link the same objects
-  # statically, with the folders, to reach the widget's internal parts too.
-  file(GLOB led_qt_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/leddisplay/qt/*.cpp
+  # The shared Qt host (src/leddisplay/qt: Qt Gui, no Qt Widgets), compiled once with
+  # hidden visibility into the objects both front ends' libraries hold: each exports what
+  # is marked LEDDISPLAY_QT_EXPORT. Its type information (the shared enumerations) goes
+  # to the QML module's type registration (cmake/Quick.cmake).
+  file(GLOB led_qt_host_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/leddisplay/qt/*.cpp
     ${PROJECT_SOURCE_DIR}/src/leddisplay/qt/*.h)
-  add_library(led_qt_objects OBJECT ${led_qt_sources})
-  set_target_properties(led_qt_objects PROPERTIES AUTOMOC ON POSITION_INDEPENDENT_CODE ON
+  add_library(led_qt_host OBJECT ${led_qt_host_sources})
+  set_target_properties(led_qt_host PROPERTIES AUTOMOC ON POSITION_INDEPENDENT_CODE ON
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-  target_compile_features(led_qt_objects PUBLIC cxx_std_20)
-  target_link_libraries(led_qt_objects PUBLIC Qt6::Widgets led_control
+  target_compile_features(led_qt_host PUBLIC cxx_std_20)
+  target_link_libraries(led_qt_host PUBLIC Qt6::Gui led_control
     PRIVATE led_platform_raster led_platform_io led_platform_vector led_platform_kit)
-  led_warnings(led_qt_objects)
+  led_warnings(led_qt_host)
+  qt_extract_metatypes(led_qt_host OUTPUT_FILES LED_QT_HOST_METATYPES)
+
+  # The widget's objects (src/leddisplay/widgets), compiled as the host's are; our Qt
+  # tests link both sets of objects statically, with the folders, to reach the internal
+  # parts too.
+  file(GLOB led_widgets_sources CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/src/leddisplay/widgets/*.cpp
+    ${PROJECT_SOURCE_DIR}/src/leddisplay/widgets/*.h)
+  add_library(led_widgets_objects OBJECT ${led_widgets_sources})
+  set_target_properties(led_widgets_objects PROPERTIES AUTOMOC ON POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_link_libraries(led_widgets_objects PUBLIC Qt6::Widgets led_qt_host)
+  led_warnings(led_widgets_objects)
 
   # libleddisplay_qt, shared as Qt's own libraries are, so that a program and the
   # Designer plugin it loads (through QUiLoader) share one widget class. It links the
   # control from libleddisplay, which is then shared too (CMakeLists.txt): one copy of
-  # the control and its globals (the system colour table) in a process.
-  add_library(led_qt SHARED $<TARGET_OBJECTS:led_qt_objects>)
+  # the control and its globals (the system colour table) in a process. The widget's
+  # header is also found by its earlier path, leddisplay/qt/LEDDisplayWidget.h, which
+  # src/compat holds.
+  add_library(led_qt SHARED $<TARGET_OBJECTS:led_widgets_objects> $<TARGET_OBJECTS:led_qt_host>)
   set_target_properties(led_qt PROPERTIES EXPORT_NAME qt OUTPUT_NAME leddisplay_qt
     VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
     INSTALL_RPATH "$ORIGIN")
   target_compile_features(led_qt PUBLIC cxx_std_20)
   target_include_directories(led_qt PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src/compat>
     $<INSTALL_INTERFACE:include>)
   target_link_libraries(led_qt PUBLIC Qt6::Widgets leddisplay)
   add_library(leddisplay::qt ALIAS led_qt)
@@ -50,8 +68,12 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
 
   if(LEDDISPLAY_INSTALL)
     include(GNUInstallDirs)
-    install(FILES src/leddisplay/qt/Export.h src/leddisplay/qt/LEDDisplayWidget.h
+    # The shared host's public headers serve both front ends.
+    install(FILES src/leddisplay/qt/Enums.h src/leddisplay/qt/Export.h
+      src/compat/leddisplay/qt/LEDDisplayWidget.h
       DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/qt)
+    install(FILES src/leddisplay/widgets/LEDDisplayWidget.h
+      DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/widgets)
     install(TARGETS led_qt EXPORT leddisplayQtTargets
       LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
     install(EXPORT leddisplayQtTargets NAMESPACE leddisplay::

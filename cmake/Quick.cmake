@@ -1,30 +1,32 @@
 # The display as a Qt Quick item in a QML module. LEDDISPLAY_QUICK is AUTO (build when
-# Qt 6 Quick is found and the widget is built), ON (Qt Quick is required) or OFF; inside
-# another project's build it is OFF unless given, as LEDDISPLAY_QT is.
+# Qt 6 Quick is found and the shared Qt host is built, which LEDDISPLAY_QT builds), ON (Qt
+# Quick is required) or OFF; inside another project's build it is OFF unless given, as
+# LEDDISPLAY_QT is.
 led_host_option(LEDDISPLAY_QUICK "Build the Qt Quick item and its QML module")
 
 if(LEDDISPLAY_QUICK STREQUAL "ON")
-  if(NOT TARGET led_qt)
-    message(FATAL_ERROR "LEDDISPLAY_QUICK=ON needs the Qt widget's host code (LEDDISPLAY_QT)")
+  if(NOT TARGET led_qt_host)
+    message(FATAL_ERROR "LEDDISPLAY_QUICK=ON needs the shared Qt host, built with LEDDISPLAY_QT")
   endif()
   find_package(Qt6 REQUIRED COMPONENTS Quick)
 elseif(LEDDISPLAY_QUICK STREQUAL "AUTO")
-  if(TARGET led_qt)
+  if(TARGET led_qt_host)
     find_package(Qt6 QUIET COMPONENTS Quick)
   endif()
 elseif(NOT LEDDISPLAY_QUICK STREQUAL "OFF")
   message(FATAL_ERROR "LEDDISPLAY_QUICK must be AUTO, ON or OFF, not '${LEDDISPLAY_QUICK}'")
 endif()
 
-if(NOT LEDDISPLAY_QUICK STREQUAL "OFF" AND TARGET Qt6::Quick AND TARGET led_qt)
-  # libleddisplay_quick, the module's backing library: the item's sources and the Qt host
-  # code it shares with the widget (the widget's objects, hidden), linking the control
-  # from libleddisplay, shared as libleddisplay_qt is. The module LedDisplay (qmldir,
+if(NOT LEDDISPLAY_QUICK STREQUAL "OFF" AND TARGET Qt6::Quick AND TARGET led_qt_host)
+  # libleddisplay_quick, the module's backing library: the item's sources and the shared
+  # Qt host's objects (hidden), linking the control from libleddisplay, shared as
+  # libleddisplay_qt is, and Qt Quick but not Qt Widgets. The module LedDisplay (qmldir,
   # type information, plugin) is built under qml/ in the build tree: the import path of
-  # programs run from the build.
+  # programs run from the build. The host's type information lets the type registration
+  # describe the shared enumerations, which the item extends its QML type with.
   file(GLOB led_quick_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/leddisplay/quick/*.cpp
     ${PROJECT_SOURCE_DIR}/src/leddisplay/quick/*.h)
-  qt_add_library(led_quick SHARED $<TARGET_OBJECTS:led_qt_objects>)
+  qt_add_library(led_quick SHARED $<TARGET_OBJECTS:led_qt_host>)
   set_target_properties(led_quick PROPERTIES AUTOMOC ON)
   qt_add_qml_module(led_quick URI LedDisplay VERSION 1.0 SOURCES ${led_quick_sources}
     OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/qml/LedDisplay PLUGIN_TARGET led_quickplugin
@@ -38,7 +40,9 @@ if(NOT LEDDISPLAY_QUICK STREQUAL "OFF" AND TARGET Qt6::Quick AND TARGET led_qt)
     $<INSTALL_INTERFACE:include>)
   # Qt's generated type registration includes the item's header by its file name.
   target_include_directories(led_quick PRIVATE ${PROJECT_SOURCE_DIR}/src/leddisplay/quick)
-  target_link_libraries(led_quick PUBLIC Qt6::Quick leddisplay PRIVATE Qt6::Widgets)
+  target_sources(led_quick PRIVATE ${LED_QT_HOST_METATYPES})
+  add_dependencies(led_quick led_qt_host)
+  target_link_libraries(led_quick PUBLIC Qt6::Quick leddisplay)
   led_warnings(led_quick)
   add_library(leddisplay::quick ALIAS led_quick)
   if(LEDDISPLAY_EXAMPLES)

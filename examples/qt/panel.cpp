@@ -14,7 +14,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 #include "ui_SliderPanel.h"
 
 using led::qt::LEDDisplayWidget;

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "leddisplay/platform/kit/Placement.h"
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 
 namespace led::qt {
 
@@ -33,7 +33,7 @@ QString LEDDisplayPlugin::whatsThis() const {
 }
 
 QString LEDDisplayPlugin::includeFile() const {
-  return QStringLiteral("leddisplay/qt/LEDDisplayWidget.h");
+  return QStringLiteral("leddisplay/widgets/LEDDisplayWidget.h");
 }
 
 // The icon is the widget showing "8.8", so it looks like what it places, on a plate of

@@ -25,11 +25,13 @@ if [ "$installed" != "$expected" ]; then
   diff <(echo "$installed") <(echo "$expected") >&2 || true
 fi
 
-# The Qt widget's and Qt Quick item's folders are in the list only when they are built.
+# The Qt host's, Qt widget's and Qt Quick item's folders are in the list only when they
+# are built.
 marker='// Internal: not installed.'
 while read -r header; do
   case "$header" in
     qt/*) grep -q '^qt/' <<<"$expected" || continue ;;
+    widgets/*) grep -q '^widgets/' <<<"$expected" || continue ;;
     quick/*) grep -q '^quick/' <<<"$expected" || continue ;;
   esac
   if grep -qxF "$header" <<<"$expected"; then
@@ -46,12 +48,12 @@ for header in $installed; do
     [ -f "$include/$included" ] || fail "leddisplay/$header includes \"$included\", which is not installed"
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$path")
   # The standard library's headers have plain names; anything with a folder or an
-  # extension belongs to another package a user would have to install. The Qt widget's
-  # and Qt Quick item's headers are the exception: they are Qt's to declare, and compile
-  # with Qt's flags.
+  # extension belongs to another package a user would have to install. The Qt host's,
+  # Qt widget's and Qt Quick item's headers are the exception: they are Qt's to declare,
+  # and compile with Qt's flags.
   flags=()
   case "$header" in
-    qt/*) read -r -a flags < <(pkg-config --cflags Qt6Widgets) && flags+=(-fPIC) ;;
+    qt/* | widgets/*) read -r -a flags < <(pkg-config --cflags Qt6Widgets) && flags+=(-fPIC) ;;
     quick/*) read -r -a flags < <(pkg-config --cflags Qt6Quick) && flags+=(-fPIC) ;;
   esac
   [ ${#flags[@]} -gt 0 ] || while read -r included; do

@@ -21,7 +21,10 @@ declare -A allowed=(
   [platform/vector]="platform/text platform/raster host core"
   [platform/cairo]="platform/vector platform/form platform/text platform/io platform/raster host core"
   [platform/kit]="control platform/form platform/text platform/io platform/raster host core"
+  # The shared Qt host includes no front end; the front ends include it and what it may,
+  # and not each other.
   [qt]="control model host core platform/kit platform/vector platform/text platform/raster platform/io"
+  [widgets]="qt control model host core platform/kit platform/vector platform/text platform/raster platform/io"
   [quick]="qt platform/kit control host core"
 )
 # The control's layers run on any host: the standard library's headers only.

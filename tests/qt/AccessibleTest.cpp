@@ -15,7 +15,7 @@
 #include "QtTestSupport.h"
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 
 namespace led::qt {
 namespace {

@@ -2,7 +2,7 @@
 // slots and signals.
 #include <gtest/gtest.h>
 
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 #include "ui_ConnectedPanel.h"
 
 namespace led::qt {

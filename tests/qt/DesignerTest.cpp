@@ -19,7 +19,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 
 namespace led::qt {
 namespace {
@@ -40,7 +40,7 @@ TEST(Designer, ThePluginLoadsAndMakesTheWidget) {
   ASSERT_NE(plugin, nullptr) << loader.errorString().toStdString();
   EXPECT_EQ(plugin->name(), "led::qt::LEDDisplayWidget");
   EXPECT_EQ(plugin->group(), "Display Widgets");
-  EXPECT_EQ(plugin->includeFile(), "leddisplay/qt/LEDDisplayWidget.h");
+  EXPECT_EQ(plugin->includeFile(), "leddisplay/widgets/LEDDisplayWidget.h");
   EXPECT_FALSE(plugin->toolTip().isEmpty());
   EXPECT_FALSE(plugin->icon().isNull());
   EXPECT_FALSE(plugin->isContainer());

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 
 namespace led::qt {
 namespace {

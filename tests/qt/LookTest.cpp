@@ -6,6 +6,7 @@
 
 #include "QtTestSupport.h"
 #include "leddisplay/qt/PaletteColors.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 
 namespace led::qt {
 namespace {

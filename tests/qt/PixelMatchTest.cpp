@@ -16,6 +16,7 @@
 #include "QtTestSupport.h"
 #include "leddisplay/platform/io/Png.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 #include "support/ImageMismatch.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"

@@ -12,6 +12,7 @@
 #include "QtTestSupport.h"
 #include "leddisplay/core/OleColor.h"
 #include "leddisplay/platform/io/Png.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
 

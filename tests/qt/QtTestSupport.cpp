@@ -25,9 +25,8 @@
 #include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/text/TextLabel.h"
-#include "leddisplay/qt/Colors.h"
-#include "leddisplay/qt/Fonts.h"
-#include "leddisplay/qt/Pictures.h"
+#include "leddisplay/qt/Conversions.h"
+#include "leddisplay/qt/Enums.h"
 
 namespace led::test {
 
@@ -206,7 +205,7 @@ std::vector<QtSet> QtSets(const QMetaObject& meta, const PropertySets& sets) {
       case control::PropertyType::Color:
         if (core::IsSystemColor(control::ToColor(value))) {
           // A system colour has no QColor of its own: it goes in as the raw value.
-          const QMetaEnum colors = meta.enumerator(meta.indexOfEnumerator("ColorProperty"));
+          const QMetaEnum colors = QMetaEnum::fromType<qt::enums::ColorProperty>();
           qtSets.push_back(
               {name, QVariant(), colors.keyToValue(name.c_str()), control::ToColor(value)});
           continue;

@@ -1,7 +1,7 @@
 #pragma once
-// Shared pieces of the Qt widget's tests: property sets written as text, a dozen of
-// them applied to the raster form's control (published names, table setters) or to a
-// widget (its Qt properties), and pixel comparison with a mask.
+// Shared pieces of the Qt front ends' tests (the widget's, the item's): property sets
+// written as text, a dozen of them applied to the raster form's control (published names,
+// table setters) or to a front end (its Qt properties), and pixel comparison with a mask.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -17,11 +17,8 @@
 #include "leddisplay/core/Variant.h"
 #include "leddisplay/platform/form/Form.h"
 #include "leddisplay/platform/raster/Image.h"
-#include "leddisplay/qt/LEDDisplayWidget.h"
 
 namespace led::test {
-
-using qt::LEDDisplayWidget;
 
 // Property sets in order: published name, value.
 using PropertySets = std::vector<std::pair<std::string, core::Variant>>;

@@ -187,7 +187,7 @@ void ControlHost::Paint(QPainter& painter, QSize viewSize) {
   }
 }
 
-QRect ControlHost::CaptionRect(WidgetLabel& caption) {
+QRect ControlHost::CaptionRect(ViewLabel& caption) {
   const int border = surface.BorderThickness();
   return ViewRect(caption.PixelRect(border, border));
 }

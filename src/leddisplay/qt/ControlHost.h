@@ -28,9 +28,9 @@
 #include "leddisplay/host/Host.h"
 #include "leddisplay/platform/kit/ViewPoint.h"
 #include "leddisplay/qt/HostView.h"
-#include "leddisplay/qt/WidgetContainer.h"
-#include "leddisplay/qt/WidgetLabel.h"
-#include "leddisplay/qt/WidgetSurface.h"
+#include "leddisplay/qt/ViewContainer.h"
+#include "leddisplay/qt/ViewLabel.h"
+#include "leddisplay/qt/ViewSurface.h"
 
 namespace led::qt {
 
@@ -74,13 +74,13 @@ struct ControlHost {
   // records, and the box is painted as those shapes in the same place and geometry.
   void Paint(QPainter& painter, QSize viewSize);
   // Where each caption's text sits, in view pixels.
-  QRect CaptionRect(WidgetLabel& caption);
+  QRect CaptionRect(ViewLabel& caption);
 
   std::unique_ptr<HostView> view;
-  WidgetSurface surface;
-  WidgetLabel lowerCaption;
-  WidgetLabel upperCaption;
-  WidgetContainer container;
+  ViewSurface surface;
+  ViewLabel lowerCaption;
+  ViewLabel upperCaption;
+  ViewContainer container;
   host::Host host;
   control::LEDDisplay control;
   double ratio = 1;

@@ -1,7 +1,9 @@
 // Internal: not installed.
 #pragma once
-// Qt input on a host's view as the control's input calls, the same for every Qt host
-// (Input.h maps buttons, modifiers and keys; ControlHost places the points). A key press
+// Qt input on a host's view as the control's input calls, the same for every Qt host:
+// buttons, modifiers and key codes by the conventions of platform/kit/InputConventions.h
+// (a key without a code gives 0, a typed character its 16-bit code unit), points placed
+// by ControlHost in the control's units. A key press
 // raises KeyDown, then KeyPress when the key types a character; a key a handler swallowed
 // (its code or character set to 0) goes no further. A left press and release over the
 // view is a click, except the release that ends a double click; a double click with

@@ -7,8 +7,8 @@
 // control's typed getter inside the host's guard and converts the value to its Qt type
 // (HostValue); a setter converts and runs the control's typed setter inside the guard,
 // so the control takes or refuses the value and a refusal, naming the property, reaches
-// errorOccurred and the console. Owner's d_ is a ControlHost with Get, Guard and GuardSet
-// (as WidgetHosting.h and ItemHosting.h).
+// errorOccurred and the console. Owner's d_ is its FrontEndHost (FrontEndHost.h), whose
+// Get, Guard and GuardSet these use.
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -16,13 +16,25 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/Boolean.h"
-#include "leddisplay/qt/ColorProperties.h"
-#include "leddisplay/qt/Colors.h"
-#include "leddisplay/qt/Fonts.h"
+#include "leddisplay/core/OleColor.h"
+#include "leddisplay/qt/Conversions.h"
 #include "leddisplay/qt/HostPropertyList.h"
 
 namespace led::qt {
+
+// The control's seven colour properties by index, for oleColor() and setOleColor():
+// 0 BackColor, 1 OnColor, 2 OffColor, 3 BackGroundG1, 4 BackGroundG2,
+// 5 CaptionLowForeColor, 6 CaptionUpperForeColor, the raw 32-bit value each way.
+inline constexpr int kColorPropertyCount = 7;
+// Whether `index` names one of the seven.
+constexpr bool IsColorProperty(int index) {
+  return index >= 0 && index < kColorPropertyCount;
+}
+// The colour at a valid index; a setter's errors pass to the caller.
+core::OleColor ReadColorProperty(control::LEDDisplay& control, int index);
+void WriteColorProperty(control::LEDDisplay& control, int index, core::OleColor color);
 
 // A Qt type's conversions each way: ToQt from the control getter's value (a colour as
 // `surface` draws it), FromQt to what the control's setter takes.
@@ -99,34 +111,31 @@ using HostParam = std::conditional_t<std::is_scalar_v<T>, T, const T&>;
 
 // The colour's index is read once, as an int: the guarded work captures the int, not the
 // enumeration, which may hold a value outside its members.
-#define LEDDISPLAY_QT_DEFINE_HOST_ACCESSORS(Owner)                                                 \
-  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_HOST_ACCESSOR, Owner)                                \
-  bool Owner::overRange() const {                                                                  \
-    return d_->control.OverRange();                                                                \
-  }                                                                                                \
-  static_assert(                                                                                   \
-      Owner::BackColor == 0 && Owner::CaptionUpperForeColor + 1 == ::led::qt::kColorPropertyCount, \
-      "ColorProperty follows the shared colour table's order");                                    \
-  quint32 Owner::oleColor(ColorProperty which) const {                                             \
-    const int index = which;                                                                       \
-    if (!::led::qt::IsColorProperty(index)) return 0;                                              \
-    return d_->Get([&] { return ::led::qt::ReadColorProperty(d_->control, index); });              \
-  }                                                                                                \
-  bool Owner::setOleColor(ColorProperty which, quint32 color) {                                    \
-    const int index = which;                                                                       \
-    if (!::led::qt::IsColorProperty(index)) {                                                      \
-      emit errorOccurred(InvalidCall, QStringLiteral("Invalid procedure call or argument: "        \
-                                                     "no such colour property"));                  \
-      return false;                                                                                \
-    }                                                                                              \
-    return d_->Guard([&] { ::led::qt::WriteColorProperty(d_->control, index, color); });           \
-  }                                                                                                \
-  QString Owner::shownText() const {                                                               \
-    return QString::fromStdString(d_->control.ShownText());                                        \
-  }                                                                                                \
-  QRect Owner::captionLowRect() const {                                                            \
-    return d_->CaptionRect(d_->lowerCaption);                                                      \
-  }                                                                                                \
-  QRect Owner::captionUpperRect() const {                                                          \
-    return d_->CaptionRect(d_->upperCaption);                                                      \
+#define LEDDISPLAY_QT_DEFINE_HOST_ACCESSORS(Owner)                                          \
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_HOST_ACCESSOR, Owner)                         \
+  bool Owner::overRange() const {                                                           \
+    return d_->control.OverRange();                                                         \
+  }                                                                                         \
+  quint32 Owner::oleColor(ColorProperty which) const {                                      \
+    const int index = which;                                                                \
+    if (!::led::qt::IsColorProperty(index)) return 0;                                       \
+    return d_->Get([&] { return ::led::qt::ReadColorProperty(d_->control, index); });       \
+  }                                                                                         \
+  bool Owner::setOleColor(ColorProperty which, quint32 color) {                             \
+    const int index = which;                                                                \
+    if (!::led::qt::IsColorProperty(index)) {                                               \
+      emit errorOccurred(InvalidCall, QStringLiteral("Invalid procedure call or argument: " \
+                                                     "no such colour property"));           \
+      return false;                                                                         \
+    }                                                                                       \
+    return d_->Guard([&] { ::led::qt::WriteColorProperty(d_->control, index, color); });    \
+  }                                                                                         \
+  QString Owner::shownText() const {                                                        \
+    return QString::fromStdString(d_->control.ShownText());                                 \
+  }                                                                                         \
+  QRect Owner::captionLowRect() const {                                                     \
+    return d_->CaptionRect(d_->lowerCaption);                                               \
+  }                                                                                         \
+  QRect Owner::captionUpperRect() const {                                                   \
+    return d_->CaptionRect(d_->upperCaption);                                               \
   }

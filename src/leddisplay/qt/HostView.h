@@ -3,7 +3,7 @@
 // What the Qt surface, caption labels and container need of the thing they show on (a
 // widget or a Qt Quick item): a repaint, its enabled state, its cursor, its palette and
 // font, a paint device whose resolution measures fonts, its place and size in its parent
-// and what the parent shows. WidgetView (WidgetView.h) gives a QWidget's.
+// and what the parent shows. Each front end gives its own (the widget's, the item's).
 #include <QBrush>
 #include <QCursor>
 #include <QFont>

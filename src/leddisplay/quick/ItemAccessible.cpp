@@ -6,7 +6,7 @@
 #include <QMetaType>
 #include <QQuickWindow>
 
-#include "leddisplay/qt/Accessible.h"
+#include "leddisplay/qt/AccessibleName.h"
 #include "leddisplay/quick/LEDDisplayItem.h"
 
 namespace led::quick {

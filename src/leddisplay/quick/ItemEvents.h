@@ -3,7 +3,7 @@
 // The control's events as LEDDisplayItem's signals (qt::RaiseEvent calls these). Key
 // events travel in a LEDDisplayKeyEvent that QML handlers may change; what they leave in
 // it goes back to the control. Mouse events give button, shift, x and y as values.
-#include "leddisplay/qt/ControlEvents.h"
+#include "leddisplay/qt/FrontEndHost.h"
 #include "leddisplay/quick/LEDDisplayItem.h"
 
 namespace led::quick {

@@ -1,18 +1,15 @@
 // Internal: not installed.
 #pragma once
-// What a LEDDisplayItem holds: the shared Qt host (ControlHost.h) on the item, with the
-// one place where the control's errors become the errorOccurred signal. Internal to the
-// item's sources.
+// What a LEDDisplayItem holds: the front ends' shared host (qt/FrontEndHost.h) on the
+// item, its errors as errorOccurred (kept until QML completed the item) and its refusals
+// as qmlWarning (with the QML file and line). Internal to the item's sources.
 #include <QImage>
-#include <QQmlInfo>
 #include <QUrl>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "leddisplay/qt/ControlHost.h"
-#include "leddisplay/qt/ControlInput.h"
-#include "leddisplay/qt/Guarded.h"
+#include "leddisplay/qt/FrontEndHost.h"
 #include "leddisplay/qt/Notifications.h"
 #include "leddisplay/quick/ItemEvents.h"
 #include "leddisplay/quick/ItemLayout.h"
@@ -21,52 +18,20 @@
 
 namespace led::quick {
 
-struct LEDDisplayItem::Hosting : qt::ControlHost {
+struct LEDDisplayItem::Hosting : qt::FrontEndHost {
   explicit Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView> view);
 
-  // Runs `work`; an error it raises becomes errorOccurred (Report). True when it completed.
-  template <class Work>
-  bool Guard(Work&& work) {
-    return qt::Guarded(std::forward<Work>(work), [this](int number, const QString& description) {
-      Report(number, description);
-    });
-  }
-  // Runs a property setter's `work` as Guard does; a refusal's description names the
-  // property, and a qmlWarning (with the QML file and line) names the property, the
-  // refused value and the reason.
-  template <class Work>
-  bool GuardSet(const char* property, const QVariant& value, Work&& work) {
-    return qt::Guarded(std::forward<Work>(work), [&](int number, const QString& description) {
-      qmlWarning(&item).noquote() << qt::RefusalWarning(property, value, number, description);
-      Report(number, qt::RefusedDescription(property, description));
-    });
-  }
-  // errorOccurred now, or, while QML is still creating the item (its handlers may not be
-  // connected yet), once the item is complete (ReportKept).
-  void Report(int number, const QString& description);
   // What was reported before the item was complete, in order, then overflow when the
   // value overflowed then and still does.
   void ReportKept();
 
-  // What `read` gives; a default value, and errorOccurred, when it fails.
-  template <class Read>
-  auto Get(Read&& read) -> decltype(read()) {
-    decltype(read()) value{};
-    Guard([&] { value = read(); });
-    return value;
-  }
-
   // The item's device pixel ratio: its window's, 1 without one.
-  double DeviceRatio() const;
-  // FitSurface at the item's device pixel ratio, guarded.
-  void Fit();
+  double DeviceRatio() const override;
   // The implicit size is the extent AutoSize gives (ReckonAutoExtent; the start size
   // when none); with AutoSize on the Layout maxima follow it (ItemLayout.h), and the
   // display keeps that extent, centred in whatever size the item is given.
-  void SyncGeometry();
-  void OnPropertyChanged(const std::string& name);
-  // Takes the item's palette (ItemPalette.h) as the surface's system colours and redraws.
-  void ApplyPalette();
+  void SyncGeometry() override;
+  void OnPropertyChanged(const std::string& name) override;
   // Transparent: the picture drawn over black and, after the control drew again over a
   // white backdrop, over white, then matted (ItemPicture.h); the control draws over
   // black again after.
@@ -82,7 +47,12 @@ struct LEDDisplayItem::Hosting : qt::ControlHost {
   QImage matted;  // a transparent display's picture, drawn at the last polish
   ItemEvents events{item};
   ItemLayout layout;
-  qt::ControlInput input{*this};
+
+ private:
+  // errorOccurred now, or, while QML is still creating the item (its handlers may not be
+  // connected yet), once the item is complete (ReportKept).
+  void Report(int number, const QString& description) override;
+  void WarnRefused(const QString& warning) override;
 };
 
 }  // namespace led::quick

@@ -5,9 +5,9 @@
 #include <QQmlContext>
 #include <utility>
 
+#include "leddisplay/qt/Conversions.h"
 #include "leddisplay/qt/HostAccessors.h"
 #include "leddisplay/qt/HostPropertyFile.h"
-#include "leddisplay/qt/Pictures.h"
 #include "leddisplay/quick/ItemHosting.h"
 
 namespace led::quick {

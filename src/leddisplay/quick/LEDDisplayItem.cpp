@@ -2,12 +2,11 @@
 // The properties are in ItemProperties.cpp.
 #include "leddisplay/quick/LEDDisplayItem.h"
 
+#include <QQmlInfo>
 #include <QQuickWindow>
 #include <QSGImageNode>
 
 #include "leddisplay/platform/kit/Placement.h"
-#include "leddisplay/qt/FocusFrame.h"
-#include "leddisplay/qt/PaletteColors.h"
 #include "leddisplay/quick/ItemAccessible.h"
 #include "leddisplay/quick/ItemHosting.h"
 #include "leddisplay/quick/ItemPicture.h"
@@ -24,18 +23,12 @@ using platform::kit::kStartWidth;
 // ---- The host ---------------------------------------------------------------------
 
 LEDDisplayItem::Hosting::Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView> view)
-    : ControlHost(std::move(view)), item(owner), itemView(static_cast<ItemView&>(*this->view)) {
-  ApplyRatio(1);
-  surface.SetExtentPixels(kStartWidth, kStartHeight);
-  surface.SetResizeHandler([this] {
-    Recentre();
-    control.Resize();
-    SyncGeometry();
-  });
-  container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
-  container.OnEvent([this](int32_t dispid, std::span<host::EventArg> args) {
-    qt::RaiseEvent(events, dispid, args);
-  });
+    : FrontEndHost(std::move(view)), item(owner), itemView(static_cast<ItemView&>(*this->view)) {
+  Start(events);
+}
+
+void LEDDisplayItem::Hosting::WarnRefused(const QString& warning) {
+  qmlWarning(&item).noquote() << warning;
 }
 
 void LEDDisplayItem::Hosting::Report(int number, const QString& description) {
@@ -55,10 +48,6 @@ double LEDDisplayItem::Hosting::DeviceRatio() const {
   return item.window() ? item.window()->effectiveDevicePixelRatio() : 1.0;
 }
 
-void LEDDisplayItem::Hosting::Fit() {
-  Guard([&] { FitSurface(DeviceRatio()); });
-}
-
 void LEDDisplayItem::Hosting::SyncGeometry() {
   const bool autoSize = core::IsTrue(control.AutoSize());
   const QSize extent = ViewSize(QSize(surface.ExtentPixelsX(), surface.ExtentPixelsY()));
@@ -74,11 +63,6 @@ void LEDDisplayItem::Hosting::OnPropertyChanged(const std::string& name) {
   // What is shown may need another zoom to fit (a caption, the digits, the lengths).
   if (NeedsFit(name)) Fit();
   notifications.Change(item, name, control.OverRange());
-}
-
-void LEDDisplayItem::Hosting::ApplyPalette() {
-  surface.SetSystemColors(qt::SystemColorsOf(itemView.Palette()));
-  Guard([&] { control.Refresh(); });
 }
 
 QImage LEDDisplayItem::Hosting::TransparentPicture(QSize viewSize) {
@@ -191,7 +175,7 @@ QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
         d_->matted.size() == device ? d_->matted : DrawPicture(*d_, viewSize, Qt::transparent);
     if (hasActiveFocus()) {
       QPainter painter(&picture);
-      qt::DrawFocusFrame(painter, d_->FocusRect(viewSize), d_->view->Palette());
+      d_->PaintFocusFrame(painter, viewSize);
     }
     node->setTexture(window()->createTextureFromImage(picture));
     node->setSourceRect(QRectF(QPointF(), QSizeF(picture.size())));

@@ -39,6 +39,7 @@
 #include <QUrl>
 #include <memory>
 
+#include "leddisplay/qt/Enums.h"
 #include "leddisplay/quick/LEDDisplayKeyEvent.h"
 
 namespace led::control {
@@ -51,94 +52,73 @@ namespace led::quick {
 class LEDDisplayItem : public QQuickItem {
   Q_OBJECT
   QML_NAMED_ELEMENT(LEDDisplay)
-  /// The widget's properties (qt::LEDDisplayWidget), pictures as local file URLs.
+  QML_EXTENDED_NAMESPACE(led::qt::enums)
+  /// The widget's properties (qt::LEDDisplayWidget), pictures as local file URLs. Each
+  /// is FINAL: a QML type built on LEDDisplay cannot shadow one, so QML's tools and
+  /// compiler may rely on its type.
   ///@{
   // clang-format off
-  Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
-  Q_PROPERTY(Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged)
-  Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize NOTIFY autoSizeChanged)
-  Q_PROPERTY(BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle NOTIFY backGroundStyleChanged)
-  Q_PROPERTY(QColor backGroundG1 READ backGroundG1 WRITE setBackGroundG1 NOTIFY backGroundG1Changed)
-  Q_PROPERTY(QColor backGroundG2 READ backGroundG2 WRITE setBackGroundG2 NOTIFY backGroundG2Changed)
-  Q_PROPERTY(BorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged)
-  Q_PROPERTY(QString captionLow READ captionLow WRITE setCaptionLow NOTIFY captionLowChanged)
-  Q_PROPERTY(QColor captionLowForeColor READ captionLowForeColor WRITE setCaptionLowForeColor NOTIFY captionLowForeColorChanged)
-  Q_PROPERTY(Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition NOTIFY captionLowPositionChanged)
-  Q_PROPERTY(QFont captionLowFont READ captionLowFont WRITE setCaptionLowFont NOTIFY captionLowFontChanged)
-  Q_PROPERTY(QString captionUpper READ captionUpper WRITE setCaptionUpper NOTIFY captionUpperChanged)
-  Q_PROPERTY(QColor captionUpperForeColor READ captionUpperForeColor WRITE setCaptionUpperForeColor NOTIFY captionUpperForeColorChanged)
-  Q_PROPERTY(Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition NOTIFY captionUpperPositionChanged)
-  Q_PROPERTY(QFont captionUpperFont READ captionUpperFont WRITE setCaptionUpperFont NOTIFY captionUpperFontChanged)
-  Q_PROPERTY(int decimals READ decimals WRITE setDecimals NOTIFY decimalsChanged)
-  Q_PROPERTY(int decimalPointSize READ decimalPointSize WRITE setDecimalPointSize NOTIFY decimalPointSizeChanged)
-  Q_PROPERTY(int mousePointer READ mousePointer WRITE setMousePointer NOTIFY mousePointerChanged)
-  Q_PROPERTY(QUrl mouseIcon READ mouseIcon WRITE setMouseIcon NOTIFY mouseIconChanged)
-  Q_PROPERTY(QUrl pictureBackGround READ pictureBackGround WRITE setPictureBackGround NOTIFY pictureBackGroundChanged)
-  Q_PROPERTY(bool showAllDecimalPoints READ showAllDecimalPoints WRITE setShowAllDecimalPoints NOTIFY showAllDecimalPointsChanged)
-  Q_PROPERTY(int digits READ digits WRITE setDigits NOTIFY digitsChanged)
-  Q_PROPERTY(int digitWidth READ digitWidth WRITE setDigitWidth NOTIFY digitWidthChanged)
-  Q_PROPERTY(int digitHeight READ digitHeight WRITE setDigitHeight NOTIFY digitHeightChanged)
-  Q_PROPERTY(int digitLeftMargin READ digitLeftMargin WRITE setDigitLeftMargin NOTIFY digitLeftMarginChanged)
-  Q_PROPERTY(int digitUpperMargin READ digitUpperMargin WRITE setDigitUpperMargin NOTIFY digitUpperMarginChanged)
-  Q_PROPERTY(int digitSpacing READ digitSpacing WRITE setDigitSpacing NOTIFY digitSpacingChanged)
-  Q_PROPERTY(int segmentWidth READ segmentWidth WRITE setSegmentWidth NOTIFY segmentWidthChanged)
-  Q_PROPERTY(int segmentSeparation READ segmentSeparation WRITE setSegmentSeparation NOTIFY segmentSeparationChanged)
-  Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros NOTIFY leadingZerosChanged)
-  Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus NOTIFY leadingPlusMinusChanged)
-  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
-  Q_PROPERTY(QColor litColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
-  Q_PROPERTY(QColor unlitColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
-  Q_PROPERTY(QColor onColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
-  Q_PROPERTY(QColor offColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
-  Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged)
-  Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged)
-  Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged)
-  Q_PROPERTY(QString shownText READ shownText NOTIFY shownTextChanged)
-  Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged)
+  Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged FINAL)
+  Q_PROPERTY(led::qt::enums::Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged FINAL)
+  Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize NOTIFY autoSizeChanged FINAL)
+  Q_PROPERTY(led::qt::enums::BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle NOTIFY backGroundStyleChanged FINAL)
+  Q_PROPERTY(QColor backGroundG1 READ backGroundG1 WRITE setBackGroundG1 NOTIFY backGroundG1Changed FINAL)
+  Q_PROPERTY(QColor backGroundG2 READ backGroundG2 WRITE setBackGroundG2 NOTIFY backGroundG2Changed FINAL)
+  Q_PROPERTY(led::qt::enums::BorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged FINAL)
+  Q_PROPERTY(QString captionLow READ captionLow WRITE setCaptionLow NOTIFY captionLowChanged FINAL)
+  Q_PROPERTY(QColor captionLowForeColor READ captionLowForeColor WRITE setCaptionLowForeColor NOTIFY captionLowForeColorChanged FINAL)
+  Q_PROPERTY(led::qt::enums::Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition NOTIFY captionLowPositionChanged FINAL)
+  Q_PROPERTY(QFont captionLowFont READ captionLowFont WRITE setCaptionLowFont NOTIFY captionLowFontChanged FINAL)
+  Q_PROPERTY(QString captionUpper READ captionUpper WRITE setCaptionUpper NOTIFY captionUpperChanged FINAL)
+  Q_PROPERTY(QColor captionUpperForeColor READ captionUpperForeColor WRITE setCaptionUpperForeColor NOTIFY captionUpperForeColorChanged FINAL)
+  Q_PROPERTY(led::qt::enums::Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition NOTIFY captionUpperPositionChanged FINAL)
+  Q_PROPERTY(QFont captionUpperFont READ captionUpperFont WRITE setCaptionUpperFont NOTIFY captionUpperFontChanged FINAL)
+  Q_PROPERTY(int decimals READ decimals WRITE setDecimals NOTIFY decimalsChanged FINAL)
+  Q_PROPERTY(int decimalPointSize READ decimalPointSize WRITE setDecimalPointSize NOTIFY decimalPointSizeChanged FINAL)
+  Q_PROPERTY(int mousePointer READ mousePointer WRITE setMousePointer NOTIFY mousePointerChanged FINAL)
+  Q_PROPERTY(QUrl mouseIcon READ mouseIcon WRITE setMouseIcon NOTIFY mouseIconChanged FINAL)
+  Q_PROPERTY(QUrl pictureBackGround READ pictureBackGround WRITE setPictureBackGround NOTIFY pictureBackGroundChanged FINAL)
+  Q_PROPERTY(bool showAllDecimalPoints READ showAllDecimalPoints WRITE setShowAllDecimalPoints NOTIFY showAllDecimalPointsChanged FINAL)
+  Q_PROPERTY(int digits READ digits WRITE setDigits NOTIFY digitsChanged FINAL)
+  Q_PROPERTY(int digitWidth READ digitWidth WRITE setDigitWidth NOTIFY digitWidthChanged FINAL)
+  Q_PROPERTY(int digitHeight READ digitHeight WRITE setDigitHeight NOTIFY digitHeightChanged FINAL)
+  Q_PROPERTY(int digitLeftMargin READ digitLeftMargin WRITE setDigitLeftMargin NOTIFY digitLeftMarginChanged FINAL)
+  Q_PROPERTY(int digitUpperMargin READ digitUpperMargin WRITE setDigitUpperMargin NOTIFY digitUpperMarginChanged FINAL)
+  Q_PROPERTY(int digitSpacing READ digitSpacing WRITE setDigitSpacing NOTIFY digitSpacingChanged FINAL)
+  Q_PROPERTY(int segmentWidth READ segmentWidth WRITE setSegmentWidth NOTIFY segmentWidthChanged FINAL)
+  Q_PROPERTY(int segmentSeparation READ segmentSeparation WRITE setSegmentSeparation NOTIFY segmentSeparationChanged FINAL)
+  Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros NOTIFY leadingZerosChanged FINAL)
+  Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus NOTIFY leadingPlusMinusChanged FINAL)
+  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged FINAL)
+  Q_PROPERTY(QColor litColor READ litColor WRITE setLitColor NOTIFY litColorChanged FINAL)
+  Q_PROPERTY(QColor unlitColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged FINAL)
+  Q_PROPERTY(QColor onColor READ litColor WRITE setLitColor NOTIFY litColorChanged FINAL)
+  Q_PROPERTY(QColor offColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged FINAL)
+  Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged FINAL)
+  Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged FINAL)
+  Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged FINAL)
+  Q_PROPERTY(QString shownText READ shownText NOTIFY shownTextChanged FINAL)
+  Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged FINAL)
   // clang-format on
   ///@}
 
  public:
-  // The enumerations hold any int (a fixed underlying type): a number from a .ui file or
-  // setProperty() that names no member reaches the control, whose rule takes or refuses it.
-  /// The values of appearance, as the control's.
-  enum Appearance : int { Flat = 0, ThreeD = 1 };
-  Q_ENUM(Appearance)
-  /// The values of borderStyle, as the control's.
-  enum BorderStyle : int { BorderNone = 0, FixedSingle = 1 };
-  Q_ENUM(BorderStyle)
-  /// Where a caption sits: left, right or centre, as the control's.
-  enum Position : int { LeftPosition = 0, RightPosition = 1, CenterPosition = 2 };
-  Q_ENUM(Position)
-  /// The values of backGroundStyle: the back colour, a vertical or a horizontal
-  /// gradient, as the control's.
-  enum BackGroundStyle : int { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
-  Q_ENUM(BackGroundStyle)
-  /// The colour properties, for oleColor()/setOleColor().
-  enum ColorProperty : int {
-    BackColor,
-    OnColor,
-    OffColor,
-    BackGroundG1,
-    BackGroundG2,
-    CaptionLowForeColor,
-    CaptionUpperForeColor
-  };
-  Q_ENUM(ColorProperty)
-
-  /// The error numbers errorOccurred reports, as the control's run-time errors.
-  enum ErrorNumber {
-    InvalidCall = 5,             ///< "Invalid procedure call or argument"
-    Overflow = 6,                ///< "Overflow": an int beyond 16 bits, say
-    OutOfMemory = 7,             ///< "Out of memory"
-    TypeMismatch = 13,           ///< "Type mismatch": a loaded value of the wrong type
-    InternalError = 51,          ///< "Internal error": a fault in the widget
-    FileNotFound = 53,           ///< "File not found"
-    PathFileAccessError = 75,    ///< "Path/File access error"
-    InvalidPropertyValue = 380,  ///< "Invalid property value": a refused value
-    InvalidPicture = 481,        ///< "Invalid picture": a loaded picture that cannot be read
-  };
-  Q_ENUM(ErrorNumber)
+  /// The shared enumerations (leddisplay/qt/Enums.h) as the item's own, with their
+  /// members (`LEDDisplayItem::Gradient_V`; in QML `LEDDisplay.Gradient_V`).
+  ///@{
+  using Appearance = qt::enums::Appearance;
+  using BorderStyle = qt::enums::BorderStyle;
+  using Position = qt::enums::Position;
+  using BackGroundStyle = qt::enums::BackGroundStyle;
+  using ColorProperty = qt::enums::ColorProperty;
+  using ErrorNumber = qt::enums::ErrorNumber;
+  using enum qt::enums::Appearance;
+  using enum qt::enums::BorderStyle;
+  using enum qt::enums::Position;
+  using enum qt::enums::BackGroundStyle;
+  using enum qt::enums::ColorProperty;
+  using enum qt::enums::ErrorNumber;
+  ///@}
 
   /// A control with its first values, rendered at once.
   explicit LEDDisplayItem(QQuickItem* parent = nullptr);
@@ -245,8 +225,8 @@ class LEDDisplayItem : public QQuickItem {
 
   /// The raw 32-bit colour, as the widget's.
   ///@{
-  Q_INVOKABLE quint32 oleColor(ColorProperty which) const;
-  Q_INVOKABLE bool setOleColor(ColorProperty which, quint32 color);
+  Q_INVOKABLE quint32 oleColor(led::qt::enums::ColorProperty which) const;
+  Q_INVOKABLE bool setOleColor(led::qt::enums::ColorProperty which, quint32 color);
   ///@}
   /// The text the display shows, the read-only property `shownText`: bind to it
   /// (`Text { text: display.shownText }`), shownTextChanged follows every change.
@@ -274,19 +254,19 @@ class LEDDisplayItem : public QQuickItem {
   /// The NOTIFY signals, as the widget's: emitted once when the value changed.
   ///@{
   void valueChanged(double value);
-  void appearanceChanged(Appearance value);
+  void appearanceChanged(led::qt::enums::Appearance value);
   void autoSizeChanged(bool value);
-  void backGroundStyleChanged(BackGroundStyle value);
+  void backGroundStyleChanged(led::qt::enums::BackGroundStyle value);
   void backGroundG1Changed(const QColor& value);
   void backGroundG2Changed(const QColor& value);
-  void borderStyleChanged(BorderStyle value);
+  void borderStyleChanged(led::qt::enums::BorderStyle value);
   void captionLowChanged(const QString& value);
   void captionLowForeColorChanged(const QColor& value);
-  void captionLowPositionChanged(Position value);
+  void captionLowPositionChanged(led::qt::enums::Position value);
   void captionLowFontChanged(const QFont& value);
   void captionUpperChanged(const QString& value);
   void captionUpperForeColorChanged(const QColor& value);
-  void captionUpperPositionChanged(Position value);
+  void captionUpperPositionChanged(led::qt::enums::Position value);
   void captionUpperFontChanged(const QFont& value);
   void decimalsChanged(int value);
   void decimalPointSizeChanged(int value);

@@ -1,4 +1,4 @@
-#include "leddisplay/qt/WidgetContainer.h"
+#include "leddisplay/qt/ViewContainer.h"
 
 #include <QtMath>
 #include <algorithm>
@@ -8,26 +8,24 @@
 #include "leddisplay/platform/io/BitmapPicture.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/raster/StdFont.h"
-#include "leddisplay/qt/Fonts.h"
-#include "leddisplay/qt/Pictures.h"
+#include "leddisplay/qt/Conversions.h"
 
 namespace led::qt {
 
-WidgetContainer::WidgetContainer(HostView& view, std::function<float()> twipsPerPixel)
+ViewContainer::ViewContainer(HostView& view, std::function<float()> twipsPerPixel)
     : view_(view), twipsPerPixel_(std::move(twipsPerPixel)) {}
 
-void WidgetContainer::PropertyChanged(const std::string& name) {
+void ViewContainer::PropertyChanged(const std::string& name) {
   if (propertyChanged_) propertyChanged_(name);
 }
 
-void WidgetContainer::RaiseEvent(int32_t dispid, const std::string&,
-                                 std::span<host::EventArg> args) {
+void ViewContainer::RaiseEvent(int32_t dispid, const std::string&, std::span<host::EventArg> args) {
   if (event_) event_(dispid, args);
 }
 
-// A widget font the standard font object refuses (no family, say) must not stop the
+// A view's font the standard font object refuses (no family, say) must not stop the
 // control's start: the platform's first font serves instead.
-host::FontPtr WidgetContainer::AmbientFont() {
+host::FontPtr ViewContainer::AmbientFont() {
   try {
     return FontFromQFont(view_.Font());
   } catch (const core::RuntimeError&) {
@@ -35,7 +33,7 @@ host::FontPtr WidgetContainer::AmbientFont() {
   }
 }
 
-core::Variant WidgetContainer::ExtenderProperty(const std::string& name) {
+core::Variant ViewContainer::ExtenderProperty(const std::string& name) {
   if (core::EqualsIgnoringCase(name, "Left"))
     return core::Variant::FromSingle(float(view_.Geometry().x() + origin_.x() / ratio_) *
                                      twipsPerPixel_());
@@ -45,20 +43,20 @@ core::Variant WidgetContainer::ExtenderProperty(const std::string& name) {
   throw core::RuntimeError(core::kNotSupported);
 }
 
-core::Variant WidgetContainer::ParentProperty(const std::string& name) {
+core::Variant ViewContainer::ParentProperty(const std::string& name) {
   if (core::EqualsIgnoringCase(name, "ScaleMode")) return core::Variant::FromInteger(1);
   if (core::EqualsIgnoringCase(name, "Picture")) return core::Variant::FromObject(ParentPicture());
   throw core::RuntimeError(core::kNotSupported);
 }
 
-void WidgetContainer::SetBox(double ratio, QPoint origin) {
+void ViewContainer::SetBox(double ratio, QPoint origin) {
   origin_ = origin;
   if (ratio == ratio_) return;
   ratio_ = ratio;
   picture_ = nullptr;  // converted again at the new ratio
 }
 
-host::PicturePtr WidgetContainer::ParentPicture() {
+host::PicturePtr ViewContainer::ParentPicture() {
   const std::optional<HostView::Backdrop> parent = view_.ParentBackdrop();
   if (!parent) {
     pictureKey_ = {};

@@ -1,4 +1,4 @@
-#include "leddisplay/qt/WidgetSurface.h"
+#include "leddisplay/qt/ViewSurface.h"
 
 #include <QCursor>
 #include <QPixmap>
@@ -6,8 +6,8 @@
 #include <array>
 
 #include "leddisplay/platform/raster/SystemColors.h"
+#include "leddisplay/qt/Conversions.h"
 #include "leddisplay/qt/PaintDrawing.h"
-#include "leddisplay/qt/Pictures.h"
 
 namespace led::qt {
 
@@ -33,11 +33,11 @@ QRgb OpaquePixelColor(core::OleColor rgb) {
 
 }  // namespace
 
-WidgetSurface::WidgetSurface(HostView& view) : view_(view) {
+ViewSurface::ViewSurface(HostView& view) : view_(view) {
   SetRecording(false);
 }
 
-void WidgetSurface::Cls() {
+void ViewSurface::Cls() {
   VectorSurface::Cls();
   if (redrawing_)
     cleared_ = true;
@@ -45,22 +45,22 @@ void WidgetSurface::Cls() {
     view_.Repaint();
 }
 
-void WidgetSurface::SetEnabled(core::Boolean enabled) {
+void ViewSurface::SetEnabled(core::Boolean enabled) {
   RasterSurface::SetEnabled(enabled);
   view_.SetEnabled(core::IsTrue(enabled));
 }
 
-void WidgetSurface::SetMousePointer(int16_t pointer) {
+void ViewSurface::SetMousePointer(int16_t pointer) {
   RasterSurface::SetMousePointer(pointer);
   ApplyCursor();
 }
 
-void WidgetSurface::SetMouseIcon(host::PicturePtr icon) {
+void ViewSurface::SetMouseIcon(host::PicturePtr icon) {
   RasterSurface::SetMouseIcon(std::move(icon));
   ApplyCursor();
 }
 
-void WidgetSurface::ApplyCursor() {
+void ViewSurface::ApplyCursor() {
   const int16_t pointer = MousePointer();
   if (pointer == 99) {
     const QImage icon = ToQImage(MouseIcon());
@@ -81,7 +81,7 @@ void WidgetSurface::ApplyCursor() {
 // The kept image is drawn where it lies, straight from its pixels (they are Qt's
 // Format_RGB32 words); the border around it comes from an image composed only when its
 // size, style or colours change.
-void WidgetSurface::Paint(QPainter& painter, QSize area) {
+void ViewSurface::Paint(QPainter& painter, QSize area) {
   const int32_t t = BorderThickness(), w = ExtentPixelsX(), h = ExtentPixelsY();
   if (w > 0 && h > 0 && t > 0) {
     const std::array<uint32_t, 11> key = {uint32_t(w),
@@ -116,11 +116,10 @@ void WidgetSurface::Paint(QPainter& painter, QSize area) {
   PaintBeyond(painter, area);
 }
 
-bool WidgetSurface::PaintShapes(QPainter& painter, QSize area,
-                                const std::function<void()>& redraw) {
+bool ViewSurface::PaintShapes(QPainter& painter, QSize area, const std::function<void()>& redraw) {
   // Recording stops however the redraw ends.
   struct Recording {
-    explicit Recording(WidgetSurface& s) : surface(s) {
+    explicit Recording(ViewSurface& s) : surface(s) {
       surface.SetRecording(true);
       surface.redrawing_ = true;
       surface.cleared_ = false;
@@ -129,7 +128,7 @@ bool WidgetSurface::PaintShapes(QPainter& painter, QSize area,
       surface.SetRecording(false);
       surface.redrawing_ = false;
     }
-    WidgetSurface& surface;
+    ViewSurface& surface;
   };
   platform::Drawing drawing;
   {
@@ -143,8 +142,8 @@ bool WidgetSurface::PaintShapes(QPainter& painter, QSize area,
   return true;
 }
 
-// A widget larger than the extent it could be given shows the back colour beyond it.
-void WidgetSurface::PaintBeyond(QPainter& painter, QSize area) {
+// A view larger than the extent it could be given shows the back colour beyond it.
+void ViewSurface::PaintBeyond(QPainter& painter, QSize area) {
   const int32_t w = ExtentPixelsX(), h = ExtentPixelsY();
   const QColor back(OpaquePixelColor(Resolve(BackColor())));
   if (area.width() > w) painter.fillRect(QRect(w, 0, area.width() - w, area.height()), back);

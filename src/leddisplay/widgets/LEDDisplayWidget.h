@@ -61,6 +61,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "leddisplay/qt/Enums.h"
 #include "leddisplay/qt/Export.h"
 
 namespace led::control {
@@ -77,19 +78,19 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   ///@{
   // clang-format off
   Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
-  Q_PROPERTY(Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged)
+  Q_PROPERTY(led::qt::enums::Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged)
   Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize NOTIFY autoSizeChanged)
-  Q_PROPERTY(BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle NOTIFY backGroundStyleChanged)
+  Q_PROPERTY(led::qt::enums::BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle NOTIFY backGroundStyleChanged)
   Q_PROPERTY(QColor backGroundG1 READ backGroundG1 WRITE setBackGroundG1 NOTIFY backGroundG1Changed)
   Q_PROPERTY(QColor backGroundG2 READ backGroundG2 WRITE setBackGroundG2 NOTIFY backGroundG2Changed)
-  Q_PROPERTY(BorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged)
+  Q_PROPERTY(led::qt::enums::BorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged)
   Q_PROPERTY(QString captionLow READ captionLow WRITE setCaptionLow NOTIFY captionLowChanged)
   Q_PROPERTY(QColor captionLowForeColor READ captionLowForeColor WRITE setCaptionLowForeColor NOTIFY captionLowForeColorChanged)
-  Q_PROPERTY(Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition NOTIFY captionLowPositionChanged)
+  Q_PROPERTY(led::qt::enums::Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition NOTIFY captionLowPositionChanged)
   Q_PROPERTY(QFont captionLowFont READ captionLowFont WRITE setCaptionLowFont NOTIFY captionLowFontChanged)
   Q_PROPERTY(QString captionUpper READ captionUpper WRITE setCaptionUpper NOTIFY captionUpperChanged)
   Q_PROPERTY(QColor captionUpperForeColor READ captionUpperForeColor WRITE setCaptionUpperForeColor NOTIFY captionUpperForeColorChanged)
-  Q_PROPERTY(Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition NOTIFY captionUpperPositionChanged)
+  Q_PROPERTY(led::qt::enums::Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition NOTIFY captionUpperPositionChanged)
   Q_PROPERTY(QFont captionUpperFont READ captionUpperFont WRITE setCaptionUpperFont NOTIFY captionUpperFontChanged)
   Q_PROPERTY(int decimals READ decimals WRITE setDecimals NOTIFY decimalsChanged)
   Q_PROPERTY(int decimalPointSize READ decimalPointSize WRITE setDecimalPointSize NOTIFY decimalPointSizeChanged)
@@ -121,46 +122,22 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   ///@}
 
  public:
-  // The enumerations hold any int (a fixed underlying type): a number from a .ui file or
-  // setProperty() that names no member reaches the control, whose rule takes or refuses it.
-  /// The values of appearance, as the control's.
-  enum Appearance : int { Flat = 0, ThreeD = 1 };
-  Q_ENUM(Appearance)
-  /// The values of borderStyle, as the control's.
-  enum BorderStyle : int { BorderNone = 0, FixedSingle = 1 };
-  Q_ENUM(BorderStyle)
-  /// Where a caption sits: left, right or centre, as the control's.
-  enum Position : int { LeftPosition = 0, RightPosition = 1, CenterPosition = 2 };
-  Q_ENUM(Position)
-  /// The values of backGroundStyle: the back colour, a vertical or a horizontal
-  /// gradient, as the control's.
-  enum BackGroundStyle : int { Standard = 0, Gradient_V = 1, Gradient_H = 2 };
-  Q_ENUM(BackGroundStyle)
-  /// The colour properties, for oleColor()/setOleColor().
-  enum ColorProperty : int {
-    BackColor,
-    OnColor,
-    OffColor,
-    BackGroundG1,
-    BackGroundG2,
-    CaptionLowForeColor,
-    CaptionUpperForeColor
-  };
-  Q_ENUM(ColorProperty)
-
-  /// The error numbers errorOccurred reports, as the control's run-time errors.
-  enum ErrorNumber {
-    InvalidCall = 5,             ///< "Invalid procedure call or argument"
-    Overflow = 6,                ///< "Overflow": an int beyond 16 bits, say
-    OutOfMemory = 7,             ///< "Out of memory"
-    TypeMismatch = 13,           ///< "Type mismatch": a loaded value of the wrong type
-    InternalError = 51,          ///< "Internal error": a fault in the widget
-    FileNotFound = 53,           ///< "File not found"
-    PathFileAccessError = 75,    ///< "Path/File access error"
-    InvalidPropertyValue = 380,  ///< "Invalid property value": a refused value
-    InvalidPicture = 481,        ///< "Invalid picture": a loaded picture that cannot be read
-  };
-  Q_ENUM(ErrorNumber)
+  /// The shared enumerations (leddisplay/qt/Enums.h) as the widget's own, with their
+  /// members: `LEDDisplayWidget::Gradient_V`, as .ui files write them.
+  ///@{
+  using Appearance = enums::Appearance;
+  using BorderStyle = enums::BorderStyle;
+  using Position = enums::Position;
+  using BackGroundStyle = enums::BackGroundStyle;
+  using ColorProperty = enums::ColorProperty;
+  using ErrorNumber = enums::ErrorNumber;
+  using enum enums::Appearance;
+  using enum enums::BorderStyle;
+  using enum enums::Position;
+  using enum enums::BackGroundStyle;
+  using enum enums::ColorProperty;
+  using enum enums::ErrorNumber;
+  ///@}
 
   /// A control with its first values, 177 x 63 pixels, rendered at once.
   explicit LEDDisplayWidget(QWidget* parent = nullptr);

@@ -4,27 +4,16 @@
 #include <cmath>
 #include <limits>
 
+#include "leddisplay/qt/Conversions.h"
 #include "leddisplay/qt/HostAccessors.h"
 #include "leddisplay/qt/HostPropertyFile.h"
-#include "leddisplay/qt/Pictures.h"
-#include "leddisplay/qt/WidgetHosting.h"
+#include "leddisplay/widgets/WidgetHosting.h"
 
 namespace led::qt {
 
 namespace {
 
 using control::LEDDisplay;
-
-// The widget's error numbers are the control's.
-static_assert(int(LEDDisplayWidget::InvalidCall) == int(core::kInvalidCall));
-static_assert(int(LEDDisplayWidget::Overflow) == int(core::kOverflow));
-static_assert(int(LEDDisplayWidget::TypeMismatch) == int(core::kTypeMismatch));
-static_assert(int(LEDDisplayWidget::FileNotFound) == int(core::kFileNotFound));
-static_assert(int(LEDDisplayWidget::PathFileAccessError) == int(core::kFileAccess));
-static_assert(int(LEDDisplayWidget::InvalidPropertyValue) == int(core::kInvalidPropertyValue));
-static_assert(int(LEDDisplayWidget::InvalidPicture) == int(core::kInvalidPicture));
-static_assert(int(LEDDisplayWidget::OutOfMemory) == kOutOfMemoryNumber);
-static_assert(int(LEDDisplayWidget::InternalError) == kInternalErrorNumber);
 
 QPixmap QPixmapOf(const host::PicturePtr& picture) {
   const QImage image = ToQImage(picture);
@@ -95,7 +84,7 @@ bool LEDDisplayWidget::loadProperties(const QString& path) {
   }
   d_->SyncGeometry();
   d_->FollowSizeHint();
-  d_->NotifyChanges();
+  d_->notifications.ChangeAll(*this, d_->control.OverRange());
   return loaded;
 }
 

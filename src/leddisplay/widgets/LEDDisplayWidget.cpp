@@ -1,6 +1,6 @@
 // LEDDisplayWidget: the host it gives its control, sizing, painting, and Qt input as
 // the control's input. The properties are in WidgetProperties.cpp.
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -11,11 +11,9 @@
 #include <QtMath>
 
 #include "leddisplay/platform/kit/Placement.h"
-#include "leddisplay/qt/Accessible.h"
-#include "leddisplay/qt/FocusFrame.h"
-#include "leddisplay/qt/PaletteColors.h"
-#include "leddisplay/qt/WidgetHosting.h"
-#include "leddisplay/qt/WidgetView.h"
+#include "leddisplay/widgets/WidgetAccessible.h"
+#include "leddisplay/widgets/WidgetHosting.h"
+#include "leddisplay/widgets/WidgetView.h"
 
 namespace led::qt {
 
@@ -29,18 +27,20 @@ using platform::kit::kStartWidth;
 // ---- The host ---------------------------------------------------------------------
 
 LEDDisplayWidget::Hosting::Hosting(LEDDisplayWidget& owner)
-    : ControlHost(std::make_unique<WidgetView>(owner)), widget(owner) {
-  ApplyRatio(owner.devicePixelRatioF());
-  const QSize start = DeviceSize(QSize(kStartWidth, kStartHeight));
-  surface.SetExtentPixels(start.width(), start.height());
-  surface.SetResizeHandler([this] {
-    Recentre();
-    control.Resize();
-    SyncGeometry();
-  });
-  container.OnEvent(
-      [this](int32_t dispid, std::span<host::EventArg> args) { RaiseEvent(*this, dispid, args); });
-  container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
+    : FrontEndHost(std::make_unique<WidgetView>(owner)), widget(owner) {
+  Start(events);
+}
+
+double LEDDisplayWidget::Hosting::DeviceRatio() const {
+  return widget.devicePixelRatioF();
+}
+
+void LEDDisplayWidget::Hosting::Report(int number, const QString& description) {
+  emit widget.errorOccurred(number, description);
+}
+
+void LEDDisplayWidget::Hosting::WarnRefused(const QString& warning) {
+  qWarning().noquote() << "LEDDisplayWidget:" << warning;
 }
 
 // With AutoSize a fixed size policy keeps a layout at the size hint; a widget no layout
@@ -80,54 +80,13 @@ void LEDDisplayWidget::Hosting::FollowSizeHint() {
   widget.updateGeometry();
 }
 
-void LEDDisplayWidget::Hosting::ApplyPalette() {
-  surface.SetSystemColors(SystemColorsOf(widget.palette()));
-  Guard([&] { control.Refresh(); });
-}
-
 void LEDDisplayWidget::Hosting::OnPropertyChanged(const std::string& name) {
   widget.update();
   FollowSizeHint();
   if (name == "AutoSize") SyncGeometry();
   // What is shown may need another zoom to fit (a caption, the digits, the lengths).
-  if (NeedsFit(name)) Guard([&] { FitSurface(); });
-  NotifyChange(name);
-}
-
-void LEDDisplayWidget::Hosting::Changed() {
-  emit widget.changed();
-}
-
-void LEDDisplayWidget::Hosting::Clicked() {
-  emit widget.clicked();
-}
-
-void LEDDisplayWidget::Hosting::DoubleClicked() {
-  emit widget.doubleClicked();
-}
-
-void LEDDisplayWidget::Hosting::KeyDown(int& keyCode, int& shift) {
-  emit widget.keyDown(keyCode, shift);
-}
-
-void LEDDisplayWidget::Hosting::KeyPress(int& keyAscii) {
-  emit widget.keyPress(keyAscii);
-}
-
-void LEDDisplayWidget::Hosting::KeyUp(int& keyCode, int& shift) {
-  emit widget.keyUp(keyCode, shift);
-}
-
-void LEDDisplayWidget::Hosting::MouseDown(int& button, int& shift, double& x, double& y) {
-  emit widget.mouseDown(button, shift, x, y);
-}
-
-void LEDDisplayWidget::Hosting::MouseMove(int& button, int& shift, double& x, double& y) {
-  emit widget.mouseMove(button, shift, x, y);
-}
-
-void LEDDisplayWidget::Hosting::MouseUp(int& button, int& shift, double& x, double& y) {
-  emit widget.mouseUp(button, shift, x, y);
+  if (NeedsFit(name)) Fit();
+  notifications.Change(widget, name, control.OverRange());
 }
 
 // ---- Construction -----------------------------------------------------------------
@@ -146,7 +105,7 @@ LEDDisplayWidget::LEDDisplayWidget(QWidget* parent)
     d_->control.InitProperties();
     d_->control.Show();
   });
-  d_->StartNotifying();
+  d_->notifications.Start(*this, d_->control.OverRange());
   // Assistive tools hear of each new shown text (only a listening one needs the event).
   connect(this, &LEDDisplayWidget::shownTextChanged, this, [this](const QString& text) {
     if (!QAccessible::isActive()) return;
@@ -181,7 +140,7 @@ QSize LEDDisplayWidget::minimumSizeHint() const {
 
 void LEDDisplayWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  d_->Guard([&] { d_->FitSurface(); });
+  d_->Fit();
 }
 
 void LEDDisplayWidget::moveEvent(QMoveEvent* event) {
@@ -199,7 +158,7 @@ bool LEDDisplayWidget::event(QEvent* event) {
     d_->upperCaption.Remeasure();
     d_->Guard([&] {
       d_->control.Resize();
-      d_->FitSurface();
+      d_->FitSurface(d_->DeviceRatio());
     });
   }
   return handled;
@@ -241,7 +200,7 @@ void LEDDisplayWidget::paintEvent(QPaintEvent*) {
     painter.restore();
   }
   d_->Paint(painter, size());
-  if (hasFocus()) DrawFocusFrame(painter, d_->FocusRect(size()), palette());
+  if (hasFocus()) d_->PaintFocusFrame(painter, size());
 }
 
 // ---- Input ------------------------------------------------------------------------

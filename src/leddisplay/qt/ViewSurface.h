@@ -18,9 +18,9 @@
 
 namespace led::qt {
 
-class WidgetSurface : public platform::VectorSurface {
+class ViewSurface : public platform::VectorSurface {
  public:
-  explicit WidgetSurface(HostView& view);
+  explicit ViewSurface(HostView& view);
 
   void Cls() override;
   void SetEnabled(core::Boolean enabled) override;

@@ -1,20 +1,19 @@
-#include "leddisplay/qt/WidgetLabel.h"
+#include "leddisplay/qt/ViewLabel.h"
 
 #include <QFontMetricsF>
 #include <cmath>
 
-#include "leddisplay/qt/Colors.h"
+#include "leddisplay/qt/Conversions.h"
 #include "leddisplay/qt/DisabledLook.h"
-#include "leddisplay/qt/Fonts.h"
 
 namespace led::qt {
 
-WidgetLabel::WidgetLabel(HostView& view, platform::RasterSurface& surface, std::string caption)
+ViewLabel::ViewLabel(HostView& view, platform::RasterSurface& surface, std::string caption)
     : PlacedLabel(surface, std::move(caption)), view_(view), colors_(surface) {}
 
 // The control asks for the height on every drawing pass; measuring builds a QFont and
 // its metrics, which costs more than the rest of the pass, so the measure is kept.
-QSize WidgetLabel::PixelSize() {
+QSize ViewLabel::PixelSize() {
   const host::Font& font = *font_;
   if (measured_ && platform::StdFont::SameAttributes(font, *measuredFont_)) return *measured_;
   const QFontMetricsF metrics(ToQFont(font), view_.FontDevice());
@@ -25,25 +24,25 @@ QSize WidgetLabel::PixelSize() {
   return *measured_;
 }
 
-QFont WidgetLabel::ScaledFont() const {
+QFont ViewLabel::ScaledFont() const {
   QFont font = ToQFont(*font_);
   if (scale_ != 1) font.setPointSizeF(font.pointSizeF() * scale_);
   return font;
 }
 
-void WidgetLabel::SetDeviceRatio(double ratio) {
+void ViewLabel::SetDeviceRatio(double ratio) {
   if (ratio == ratio_) return;
   ratio_ = ratio;
   measured_.reset();
 }
 
-void WidgetLabel::Changed() {
+void ViewLabel::Changed() {
   measured_.reset();
   view_.Repaint();
 }
 
-QRect WidgetLabel::PixelRect(int originX, int originY) {
-  // Places far outside any widget are left out rather than overflowing an int.
+QRect ViewLabel::PixelRect(int originX, int originY) {
+  // Places far outside any view are left out rather than overflowing an int.
   constexpr float kFar = 1.0e8f;
   if (caption_.empty() || std::fabs(leftPx_) > kFar || std::fabs(topPx_) > kFar) return {};
   return QRect(
@@ -51,7 +50,7 @@ QRect WidgetLabel::PixelRect(int originX, int originY) {
       PixelSize());
 }
 
-void WidgetLabel::Draw(QPainter& painter, int originX, int originY) {
+void ViewLabel::Draw(QPainter& painter, int originX, int originY) {
   const QRect box = PixelRect(originX, originY);
   if (box.isEmpty()) return;
   static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};

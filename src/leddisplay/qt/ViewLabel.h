@@ -20,21 +20,21 @@
 
 namespace led::qt {
 
-class WidgetLabel : public platform::PlacedLabel {
+class ViewLabel : public platform::PlacedLabel {
  public:
-  WidgetLabel(HostView& view, platform::RasterSurface& surface, std::string caption);
+  ViewLabel(HostView& view, platform::RasterSurface& surface, std::string caption);
 
   int32_t PixelWidth() override { return PixelSize().width(); }
   int32_t PixelHeight() override { return PixelSize().height(); }
 
   // The text's box in the surface's pixels, offset by the origin (the inner area's corner).
   QRect PixelRect(int originX, int originY);
-  // Draws the text at its place, on a painter in the widget's pixels: the box divided by
+  // Draws the text at its place, on a painter in the view's pixels: the box divided by
   // the device pixel ratio.
   void Draw(QPainter& painter, int originX, int originY);
-  // The surface's pixels per widget pixel; a change forgets the kept measure.
+  // The surface's pixels per view pixel; a change forgets the kept measure.
   void SetDeviceRatio(double ratio);
-  // Forgets the kept measure (the widget moved to a screen of another resolution).
+  // Forgets the kept measure (the view moved to a screen of another resolution).
   void Remeasure() { measured_.reset(); }
 
  private:

@@ -22,13 +22,13 @@
 
 namespace led::qt {
 
-class WidgetContainer : public host::Container {
+class ViewContainer : public host::Container {
  public:
   using PropertyChangedHandler = std::function<void(const std::string&)>;
   using EventHandler = std::function<void(int32_t dispid, std::span<host::EventArg>)>;
 
   // `twipsPerPixel` gives the screen metric used for Left and Top.
-  WidgetContainer(HostView& view, std::function<float()> twipsPerPixel);
+  ViewContainer(HostView& view, std::function<float()> twipsPerPixel);
 
   void PropertyChanged(const std::string& name) override;
   void RaiseEvent(int32_t dispid, const std::string& name, std::span<host::EventArg> args) override;

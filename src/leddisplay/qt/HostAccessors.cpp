@@ -1,6 +1,11 @@
-#include "leddisplay/qt/ColorProperties.h"
+#include "leddisplay/qt/HostAccessors.h"
+
+#include "leddisplay/qt/Enums.h"
 
 namespace led::qt {
+
+static_assert(enums::BackColor == 0 && enums::CaptionUpperForeColor + 1 == kColorPropertyCount,
+              "ColorProperty follows the colour table's order");
 
 namespace {
 

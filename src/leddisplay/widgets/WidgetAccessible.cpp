@@ -1,9 +1,10 @@
-#include "leddisplay/qt/Accessible.h"
+#include "leddisplay/widgets/WidgetAccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include "leddisplay/qt/LEDDisplayWidget.h"
+#include "leddisplay/qt/AccessibleName.h"
+#include "leddisplay/widgets/LEDDisplayWidget.h"
 
 namespace led::qt {
 
@@ -31,15 +32,6 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
 }
 
 }  // namespace
-
-QString AccessibleName(const QString& given, const QString& captionUpper,
-                       const QString& captionLow) {
-  if (!given.isEmpty()) return given;
-  QStringList captions;
-  if (!captionUpper.isEmpty()) captions << captionUpper;
-  if (!captionLow.isEmpty()) captions << captionLow;
-  return captions.join(QLatin1Char(' '));
-}
 
 void InstallAccessibleFactory() {
   static const bool installed = [] {
