@@ -64,49 +64,29 @@ int16_t KeyAsciiOf(const QKeyEvent& event) {
 }  // namespace
 
 bool ControlInput::KeyPress(const QKeyEvent& event) {
-  int16_t keyCode = KeyCodeOf(event.key()), shift = ShiftOf(event.modifiers());
-  int16_t keyAscii = KeyAsciiOf(event);
-  const bool hadCode = keyCode != 0;
-  host_.control.KeyDown(keyCode, shift);
-  if (hadCode && keyCode == 0) return true;
-  if (keyAscii == 0) return false;
-  host_.control.KeyPress(keyAscii);
-  return keyAscii == 0;
+  return sequence_.KeyDown(KeyCodeOf(event.key()), ShiftOf(event.modifiers()), KeyAsciiOf(event));
 }
 
 void ControlInput::KeyRelease(const QKeyEvent& event) {
-  int16_t keyCode = KeyCodeOf(event.key()), shift = ShiftOf(event.modifiers());
-  host_.control.KeyUp(keyCode, shift);
+  sequence_.KeyUp(KeyCodeOf(event.key()), ShiftOf(event.modifiers()));
 }
 
 void ControlInput::MousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {
-  int16_t code = ButtonOf(button), shift = ShiftOf(modifiers);
-  afterDoubleClick_ = false;
-  auto [x, y] = host_.ControlPoint(at);
-  host_.control.MouseDown(code, shift, x, y);
+  sequence_.Press(ButtonOf(button), ShiftOf(modifiers), host_.ControlPoint(at));
 }
 
 void ControlInput::MouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPointF at) {
-  int16_t code = ButtonsOf(held), shift = ShiftOf(modifiers);
-  auto [x, y] = host_.ControlPoint(at);
-  host_.control.MouseMove(code, shift, x, y);
+  sequence_.Move(ButtonsOf(held), ShiftOf(modifiers), host_.ControlPoint(at));
 }
 
 void ControlInput::MouseRelease(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at,
                                 bool inside) {
-  int16_t code = ButtonOf(button), shift = ShiftOf(modifiers);
-  const bool click = button == Qt::LeftButton && !afterDoubleClick_ && inside;
-  afterDoubleClick_ = false;
-  auto [x, y] = host_.ControlPoint(at);
-  host_.control.MouseUp(code, shift, x, y);
-  if (click) host_.control.Click();
+  sequence_.Release(ButtonOf(button), ShiftOf(modifiers), host_.ControlPoint(at), inside);
 }
 
 void ControlInput::MouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                     QPointF at) {
-  if (button != Qt::LeftButton) return MousePress(button, modifiers, at);
-  afterDoubleClick_ = true;
-  host_.control.DblClick();
+  sequence_.DoubleClick(ButtonOf(button), ShiftOf(modifiers), host_.ControlPoint(at));
 }
 
 }  // namespace led::qt

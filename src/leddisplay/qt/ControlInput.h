@@ -3,21 +3,19 @@
 // Qt input on a host's view as the control's input calls, the same for every Qt host:
 // buttons, modifiers and key codes by the conventions of platform/kit/InputConventions.h
 // (a key without a code gives 0, a typed character its 16-bit code unit), points placed
-// by ControlHost in the control's units. A key press
-// raises KeyDown, then KeyPress when the key types a character; a key a handler swallowed
-// (its code or character set to 0) goes no further. A left press and release over the
-// view is a click, except the release that ends a double click; a double click with
-// another button acts as a press. Errors pass to the caller, which guards each call.
+// by ControlHost in the control's units, raised in the kit's order
+// (platform/kit/InputSequence.h). Errors pass to the caller, which guards each call.
 #include <QKeyEvent>
 #include <QPointF>
 
+#include "leddisplay/platform/kit/InputSequence.h"
 #include "leddisplay/qt/ControlHost.h"
 
 namespace led::qt {
 
 class ControlInput {
  public:
-  explicit ControlInput(ControlHost& host) : host_(host) {}
+  explicit ControlInput(ControlHost& host) : host_(host), sequence_(host.control) {}
 
   // True when a handler swallowed the key.
   bool KeyPress(const QKeyEvent& event);
@@ -32,7 +30,7 @@ class ControlInput {
 
  private:
   ControlHost& host_;
-  bool afterDoubleClick_ = false;
+  platform::kit::InputSequence sequence_;
 };
 
 }  // namespace led::qt
