@@ -102,6 +102,18 @@ TEST(Events, MouseButtonsShiftAndPointsInsideTheBorderAlikeAtEachRatioHiDpi) {
   EXPECT_EQ(seen, (std::vector<std::string>{"down 2 4 10,20", "up 2 4 10,20", "down 1 1 3,4",
                                             "move 1 0 5,6", "up 1 0 5,6", "click", "dblclick",
                                             "up 1 0 5,6", "down 4 2 1,1"}));
+
+  // Fitted at twice its size, the same places in the display give the same numbers.
+  LEDDisplayWidget fitted;
+  fitted.setFitToSize(true);
+  fitted.resize(354, 126);
+  fitted.show();  // laid out as shown
+  seen.clear();
+  QObject::connect(&fitted, &LEDDisplayWidget::mouseDown, log("down"));
+  QObject::connect(&fitted, &LEDDisplayWidget::mouseUp, log("up"));
+  Mouse(fitted, QEvent::MouseButtonPress, {10, 12}, Qt::LeftButton, Qt::ShiftModifier);
+  Mouse(fitted, QEvent::MouseButtonRelease, {14, 16}, Qt::LeftButton);
+  EXPECT_EQ(seen, (std::vector<std::string>{"down 1 1 3,4", "up 1 0 5,6"}));
 }
 
 TEST(Events, ChangeAndOverflowFollowTheValue) {

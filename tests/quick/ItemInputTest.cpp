@@ -149,6 +149,13 @@ TEST(ItemMouse, ButtonsShiftPointsClicksAndDoubleClicksAlikeAtEachRatioHiDpi) {
             "move 0 4 10,20;down 2 4 10,20;up 2 4 10,20;down 1 1 3,4;move 1 0 5,6;up 1 0 5,6;"
             "click;down 1 0 5,6;dblclick;up 1 0 5,6;down 4 2 1,1;move 4 0 188,1;up 4 0 188,1;");
   EXPECT_FALSE(shown.Display("display")->hasActiveFocus());  // no focus from a click
+
+  // Fitted at twice its size, the same places in the display give the same numbers.
+  ShownQml fitted(Logged("fitToSize: true; width: 354; height: 126"));
+  ASSERT_TRUE(fitted.ShowActive());
+  Mouse(fitted.Window(), QEvent::MouseButtonPress, {10, 12}, Qt::LeftButton, Qt::ShiftModifier);
+  Mouse(fitted.Window(), QEvent::MouseButtonRelease, {14, 16}, Qt::LeftButton);
+  EXPECT_EQ(LogOf(fitted), "down 1 1 3,4;up 1 0 5,6;click;");
 }
 
 TEST(ItemMouse, ATouchPointIsTheLeftButton) {
