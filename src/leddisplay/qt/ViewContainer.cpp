@@ -70,7 +70,7 @@ host::PicturePtr ViewContainer::ParentPicture() {
     key.texture = texture.cacheKey();
   } else {
     const QRect place = view_.Geometry();
-    key.color = window.color().rgb();
+    key.color = window.color().rgba();
     key.size = QSize(qCeil(std::max(parent->size.width(), place.right() + 1) * ratio_),
                      qCeil(std::max(parent->size.height(), place.bottom() + 1) * ratio_));
   }
@@ -89,7 +89,7 @@ host::PicturePtr ViewContainer::ParentPicture() {
     picture_ = nullptr;
   } else {
     picture_ = platform::BitmapPicture::FromImage(
-        platform::Image(key.size.width(), key.size.height(), 0xFF000000u | key.color));
+        platform::Image(key.size.width(), key.size.height(), key.color));
   }
   return picture_;
 }

@@ -21,10 +21,13 @@ constexpr std::array<Qt::CursorShape, 16> kPointers = {
     Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
 };
 
-// The rows of an image as a QImage that refers to them, without a copy.
-QImage RowsOf(const platform::Image& image) {
+// The rows of an image as a QImage that refers to them, without a copy; with their
+// alpha (its pixels are opaque or wholly see-through, so premultiplied as they are) or
+// opaque.
+QImage RowsOf(const platform::Image& image, bool alpha = false) {
   return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                qsizetype(image.width) * 4, QImage::Format_RGB32);
+                qsizetype(image.width) * 4,
+                alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
 QRgb OpaquePixelColor(core::OleColor rgb) {
@@ -112,7 +115,13 @@ void ViewSurface::Paint(QPainter& painter, QSize area) {
     side(w - std::min(t, w), t, std::min(t, w), sides);
   }
   const platform::Image& inner = Inner();
-  if (inner.width > 0 && inner.height > 0) painter.drawImage(QPoint(t, t), RowsOf(inner));
+  if (inner.width > 0 && inner.height > 0) {
+    // See-through pixels replace what is under them (the picture starts see-through):
+    // a copy, where blending would cost each pixel.
+    if (seeThrough_) painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(t, t), RowsOf(inner, seeThrough_));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
   PaintBeyond(painter, area);
 }
 

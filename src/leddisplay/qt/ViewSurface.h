@@ -35,6 +35,9 @@ class ViewSurface : public platform::VectorSurface {
   // while recording, without scheduling a repaint, then paints what it drew. False,
   // with nothing painted, when the redraw did not start the picture with a Cls.
   bool PaintShapes(QPainter& painter, QSize area, const std::function<void()>& redraw);
+  // The kept image may hold see-through pixels (a transparent control copies a
+  // see-through backdrop): Paint draws it with its alpha. Off at the start: opaque.
+  void SetSeeThrough(bool on) { seeThrough_ = on; }
 
  private:
   void ApplyCursor();
@@ -46,6 +49,7 @@ class ViewSurface : public platform::VectorSurface {
   QImage frame_;            // the composed control; its border is drawn
   bool redrawing_ = false;  // inside PaintShapes's redraw
   bool cleared_ = false;    // Cls ran during that redraw
+  bool seeThrough_ = false;
 };
 
 }  // namespace led::qt

@@ -32,10 +32,6 @@ struct LEDDisplayItem::Hosting : qt::FrontEndHost {
   // display keeps that extent, centred in whatever size the item is given.
   void SyncGeometry() override;
   void OnPropertyChanged(const std::string& name) override;
-  // Transparent: the picture drawn over black and, after the control drew again over a
-  // white backdrop, over white, then matted (ItemPicture.h); the control draws over
-  // black again after.
-  QImage TransparentPicture(QSize viewSize);
 
   LEDDisplayItem& item;
   ItemView& itemView;  // owned by ControlHost::view
@@ -44,7 +40,7 @@ struct LEDDisplayItem::Hosting : qt::FrontEndHost {
   QUrl pictureBackGround;                           // the URL the background picture was read from
   std::vector<std::pair<int, QString>> keptErrors;  // reported before completion
   bool overflowKept = false;                        // overflow emitted before completion
-  QImage matted;  // a transparent display's picture, drawn at the last polish
+  QImage picture;  // the last picture uploaded, drawn again into the same pixels
   ItemEvents events{item};
   ItemLayout layout;
 

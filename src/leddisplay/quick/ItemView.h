@@ -3,10 +3,10 @@
 // A QQuickItem as the view of the Qt surface, captions and container (HostView.h). A
 // repaint marks the picture stale, so the item draws it again before its next sync
 // (polish) and uploads a new texture. The palette is the item's (ItemPalette.h), the
-// font the application's. What lies under the item is the scene's, blended
-// there: the backdrop the control copies behind transparent digits is a plain colour
-// (black, or white while the item draws its second picture, ItemPicture.h) and the item
-// is its own container, at (0, 0), so the backdrop covers it whatever its place.
+// font the application's. What lies under the item is the scene's, blended there: the
+// backdrop the control copies behind transparent digits is see-through (the surface
+// keeps its alpha, ViewSurface::SetSeeThrough) and the item is its own container, at
+// (0, 0), so the backdrop covers it whatever its place.
 #include <QGuiApplication>
 #include <QQuickItem>
 
@@ -20,7 +20,6 @@ class ItemView : public qt::HostView {
   explicit ItemView(QQuickItem& item) : item_(item) {}
 
   void Repaint() override {
-    if (quiet) return;
     stale = true;
     item_.polish();
     item_.update();
@@ -38,12 +37,10 @@ class ItemView : public qt::HostView {
   QFont Font() const override { return QGuiApplication::font(); }
   QRect Geometry() const override { return QRect(QPoint(), item_.size().toSize()); }
   std::optional<Backdrop> ParentBackdrop() const override {
-    return Backdrop{QBrush(backdrop), QSize()};
+    return Backdrop{QBrush(Qt::transparent), QSize()};
   }
 
-  bool stale = true;   // the picture needs drawing and uploading again
-  bool quiet = false;  // while set, a repaint is the item's own: nothing to schedule
-  QColor backdrop = Qt::black;
+  bool stale = true;  // the picture needs drawing and uploading again
 
  private:
   QQuickItem& item_;

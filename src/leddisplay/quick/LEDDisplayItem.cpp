@@ -24,6 +24,7 @@ using platform::kit::kStartWidth;
 
 LEDDisplayItem::Hosting::Hosting(LEDDisplayItem& owner, std::unique_ptr<ItemView> view)
     : FrontEndHost(std::move(view)), item(owner), itemView(static_cast<ItemView&>(*this->view)) {
+  surface.SetSeeThrough(true);  // the backdrop is (ItemView.h)
   Start(events);
 }
 
@@ -63,18 +64,6 @@ void LEDDisplayItem::Hosting::OnPropertyChanged(const std::string& name) {
   // What is shown may need another zoom to fit (a caption, the digits, the lengths).
   if (NeedsFit(name)) Fit();
   notifications.Change(item, name, control.OverRange());
-}
-
-QImage LEDDisplayItem::Hosting::TransparentPicture(QSize viewSize) {
-  const QImage overBlack = DrawPicture(*this, viewSize, Qt::black);
-  itemView.quiet = true;
-  itemView.backdrop = Qt::white;
-  Guard([&] { control.Refresh(); });
-  const QImage overWhite = DrawPicture(*this, viewSize, Qt::white);
-  itemView.backdrop = Qt::black;
-  Guard([&] { control.Refresh(); });
-  itemView.quiet = false;
-  return Matte(overBlack, overWhite);
 }
 
 // ---- Construction -----------------------------------------------------------------
@@ -143,14 +132,9 @@ void LEDDisplayItem::itemChange(ItemChange change, const ItemChangeData& value) 
 // The display box and captions are drawn into one picture of the item's device pixels,
 // transparent around a fitted box, and uploaded as the node's texture only when the
 // control drew since the last upload or the item's device size changed. A transparent
-// display's picture is drawn before the sync (updatePolish), where the control may draw
-// again. The texture is sampled without smoothing: one texel per device pixel.
-void LEDDisplayItem::updatePolish() {
-  if (core::IsTrue(d_->control.Transparent()))
-    d_->matted = d_->TransparentPicture(size().toSize());
-  else
-    d_->matted = QImage();
-}
+// display's backdrop is see-through (ItemView.h), so its picture is drawn as any other.
+// The texture is sampled without smoothing: one texel per device pixel.
+void LEDDisplayItem::updatePolish() {}
 
 QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
   auto* node = static_cast<QSGImageNode*>(old);
@@ -171,8 +155,8 @@ QSGNode* LEDDisplayItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
   const bool scaled = !qFuzzyCompare(unit.width(), 1.0) || !qFuzzyCompare(unit.height(), 1.0);
   node->setFiltering(smooth() && scaled ? QSGTexture::Linear : QSGTexture::Nearest);
   if (d_->itemView.stale || !node->texture() || node->texture()->textureSize() != device) {
-    QImage picture =
-        d_->matted.size() == device ? d_->matted : DrawPicture(*d_, viewSize, Qt::transparent);
+    QImage& picture = d_->picture;
+    DrawPicture(*d_, viewSize, picture);
     if (hasActiveFocus()) {
       QPainter painter(&picture);
       d_->PaintFocusFrame(painter, viewSize);
