@@ -1,10 +1,10 @@
 // One hundred displays updated with new values and painted into an image, as a panel
 // repaints them: LEDDisplayWidget against QLCDNumber (filled segments) of the same size
 // and digit count, and against a widget of that size that only draws one ready QImage
-// and says it is opaque (the least a widget showing a kept image costs). Reported per update (items per
-// second counts updates); LEDDisplayWidget also reports x_image_widget, its time over
-// the image widget's measured in the same run. The argument is the number of displays:
-// with one, its images stay in the processor's caches.
+// and says it is opaque (the least a widget showing a kept image costs). Reported per update (items
+// per second counts updates); LEDDisplayWidget also reports x_image_widget, its time over the image
+// widget's measured in the same run. The argument is the number of displays: with one, its images
+// stay in the processor's caches.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
