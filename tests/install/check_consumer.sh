@@ -5,6 +5,8 @@
 # A project with a qml_only program (the Qt Quick consumer) also shows that a program
 # that only loads QML needs no link to our libraries; given QMLLINT, the project's QML
 # files are linted against the installed module, whose type information must suffice.
+# With GTK_EXAMPLE set (examples/gtk), that standalone project is built against the prefix
+# too, and run once under xvfb-run when there is one.
 #   check_consumer.sh BUILD_DIR CONSUMER_SOURCE_DIR CXX [QMLLINT]
 set -euo pipefail
 build=$1
@@ -26,6 +28,15 @@ if [ -n "$designer" ]; then
   QT_PLUGIN_PATH=$(dirname "$designer") "$scratch/build/consumer"
 else
   "$scratch/build/consumer"
+fi
+
+if [ -n "${GTK_EXAMPLE:-}" ]; then
+  quiet cmake -S "$GTK_EXAMPLE" -B "$scratch/gtk" -DCMAKE_CXX_COMPILER="$cxx" \
+    -DCMAKE_PREFIX_PATH="$scratch/prefix"
+  quiet cmake --build "$scratch/gtk"
+  if command -v xvfb-run >/dev/null; then
+    quiet xvfb-run -a "$scratch/gtk/gtk_panel" --grab "$scratch/gtk.png"
+  fi
 fi
 
 # qml_only needs none of our libraries at load time (its dynamic section names none): the

@@ -343,6 +343,12 @@ TEST(InputConventions, KeyNamesGiveTheClassicCodes) {
       {"Delete", 46},
       {"Ctrl", 17},
       {"Shift", 16},
+      // GDK's spellings.
+      {"Page_Up", 33},
+      {"Shift_L", 16},
+      {"Control_R", 17},
+      {"Alt_L", 18},
+      {"BackSpace", 8},
       // Not keys it knows: no code.
       {"", 0},
       {"F0", 0},
@@ -351,6 +357,8 @@ TEST(InputConventions, KeyNamesGiveTheClassicCodes) {
       {"-", 0},
       {"Escapes", 0},
       {"Lef", 0},
+      {"Super_L", 0},
+      {"_", 0},
   };
   for (const auto& row : rows) EXPECT_EQ(KeyCodeOfName(row.name), row.code) << row.name;
 }

@@ -66,7 +66,9 @@ inline constexpr int16_t kKeyF1 = 112;  ///< F1..F24 are 112..135
 /// (their upper-case character), "F1".."F24", and "Backspace", "Tab", "Enter" (or
 /// "Return"), "Shift", "Ctrl" (or "Control"), "Alt", "Pause", "Escape" (or "Esc"),
 /// "Space", "PageUp", "PageDown", "End", "Home", "Left", "Up", "Right", "Down",
-/// "Insert", "Delete". 0 for a name it does not know.
+/// "Insert", "Delete". Underscores and a side's suffix "_L" or "_R" do not count, so GDK's
+/// names serve as they are ("Page_Up", "Shift_L", "Control_R", "BackSpace"). 0 for a name
+/// it does not know.
 int16_t KeyCodeOfName(std::string_view name);
 
 }  // namespace led::platform::kit

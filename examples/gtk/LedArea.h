@@ -1,0 +1,21 @@
+#pragma once
+// A display of the host kit in a GTK 4 drawing area: painted in device pixels, crisp at the
+// widget's scale factor; placed on every resize, fitted to the area or at its natural size;
+// fed the area's clicks and keys; in the theme's colours.
+#include <gtk/gtk.h>
+
+#include <cstdint>
+
+#include "leddisplay/platform/kit/FormHost.h"
+
+struct LedArea {
+  led::platform::kit::FormHost host;
+  GtkWidget* widget = gtk_drawing_area_new();
+  uint64_t shown = 0;  // the display's generation last painted
+
+  /// Connects the area; `fit`: the display fills it (else it asks for its natural size).
+  /// The area must not outlive this.
+  void Attach(bool fit);
+  /// Repaints when the display changed since it was last painted: call after changing it.
+  void Refresh();
+};
