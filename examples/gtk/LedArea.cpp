@@ -1,6 +1,5 @@
 #include "LedArea.h"
 
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -17,7 +16,6 @@ namespace {
 void Draw(GtkDrawingArea*, cairo_t* cr, int, int, gpointer data) {
   LedArea& a = *static_cast<LedArea*>(data);
   const led::platform::Image& frame = a.host.Frame();
-  a.shown = a.host.Generation();
   cairo_surface_t* image =
       cairo_image_surface_create(CAIRO_FORMAT_RGB24, frame.width, frame.height);
   for (int32_t y = 0; y < frame.height; ++y)
@@ -38,17 +36,14 @@ std::pair<bool, int16_t> PressAndShift(GtkEventController* controller) {
       gdk_event_get_event_type(gtk_event_controller_get_current_event(controller));
   const GdkModifierType state = gtk_event_controller_get_current_event_state(controller);
   return {type == GDK_BUTTON_PRESS || type == GDK_KEY_PRESS,
-          int16_t((state & GDK_SHIFT_MASK ? kit::kShiftShift : 0) |
-                  (state & GDK_CONTROL_MASK ? kit::kShiftCtrl : 0) |
-                  (state & GDK_ALT_MASK ? kit::kShiftAlt : 0))};
+          kit::ShiftOf(state & GDK_SHIFT_MASK, state & GDK_CONTROL_MASK, state & GDK_ALT_MASK)};
 }
 
-// A press or a release; GDK's buttons 1, 2 and 3 are left, middle and right.
+// A press or a release of one of the control's buttons.
 void Clicked(GtkGesture* gesture, int presses, double x, double y, LedArea* a) {
-  const guint number = gtk_gesture_single_get_current_button(GTK_GESTURE_SINGLE(gesture));
-  if (number < 1 || number > 3) return;
   const int16_t button =
-      std::array{kit::kButtonLeft, kit::kButtonMiddle, kit::kButtonRight}[number - 1];
+      kit::ButtonOfNumber(int(gtk_gesture_single_get_current_button(GTK_GESTURE_SINGLE(gesture))));
+  if (button == 0) return;
   const auto [press, shift] = PressAndShift(GTK_EVENT_CONTROLLER(gesture));
   if (!press)
     a->host.Release(button, shift, x, y, gtk_widget_contains(a->widget, x, y));
@@ -139,5 +134,5 @@ void LedArea::Attach(bool fit) {
 }
 
 void LedArea::Refresh() {
-  if (host.Generation() != shown) gtk_widget_queue_draw(widget);
+  if (host.FrameChanged()) gtk_widget_queue_draw(widget);
 }

@@ -11,7 +11,6 @@
 struct LedArea {
   led::platform::kit::FormHost host;
   GtkWidget* widget = gtk_drawing_area_new();
-  uint64_t shown = 0;  // the display's generation last painted
 
   /// Connects the area; `fit`: the display fills it (else it asks for its natural size).
   /// The area must not outlive this.

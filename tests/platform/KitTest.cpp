@@ -315,7 +315,21 @@ TEST(FormHost, ClicksAndKeysReachTheHandlersAlikeAtEveryRatio) {
     EXPECT_NEAR(down.second, first->second, 1);
     EXPECT_EQ(order, (std::vector<std::string>{"MouseDown", "MouseUp", "Click", "DblClick",
                                                "MouseUp", "KeyDown"}));
+    // A host repaints when the frame changed since it last took it.
+    host.Frame();
+    EXPECT_FALSE(host.FrameChanged());
+    host.Control().SetValue(3.5);
+    EXPECT_TRUE(host.FrameChanged());
   }
+}
+
+TEST(InputConventions, ToolkitButtonNumbersAndModifiers) {
+  EXPECT_EQ(ButtonOfNumber(1), kButtonLeft);
+  EXPECT_EQ(ButtonOfNumber(2), kButtonMiddle);
+  EXPECT_EQ(ButtonOfNumber(3), kButtonRight);
+  for (const int other : {0, 4, 8, -1}) EXPECT_EQ(ButtonOfNumber(other), 0) << other;
+  EXPECT_EQ(ShiftOf(true, false, true), kShiftShift + kShiftAlt);
+  EXPECT_EQ(ShiftOf(false, true, false), kShiftCtrl);
 }
 
 TEST(InputConventions, KeyNamesGiveTheClassicCodes) {

@@ -18,6 +18,7 @@
 
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/kit/InputConventions.h"
 #include "leddisplay/platform/kit/InputSequence.h"
 #include "leddisplay/platform/kit/Palette.h"
 #include "leddisplay/platform/kit/Placement.h"
@@ -48,7 +49,13 @@ class FormHost {
   PixelSize NaturalSize();
 
   /// The control as seen (Form::Frame), device pixels, to paint at the placement's origin.
-  const Image& Frame() { return form_.Frame(); }
+  const Image& Frame() {
+    framed_ = Generation();
+    return form_.Frame();
+  }
+  /// Whether Frame() would differ from what the last call gave: a host asks after it
+  /// changed the control, and repaints when so.
+  bool FrameChanged() const { return Generation() != framed_; }
   /// Moves whenever Frame() would change (Form::Generation).
   uint64_t Generation() const { return form_.Generation(); }
 
@@ -74,6 +81,7 @@ class FormHost {
   InputSequence input_;
   Placement placed_;
   double ratio_ = 1;
+  uint64_t framed_ = ~uint64_t{0};  // the generation of the last Frame()
 };
 
 }  // namespace led::platform::kit

@@ -38,6 +38,16 @@ inline constexpr int16_t kShiftCtrl = 2;
 inline constexpr int16_t kShiftAlt = 4;
 ///@}
 
+/// A toolkit's button number in the X11 order that GDK and SDL keep (1 left, 2 middle,
+/// 3 right) as the control's button; 0 for any other.
+constexpr int16_t ButtonOfNumber(int number) {
+  return number == 1 ? kButtonLeft : number == 2 ? kButtonMiddle : number == 3 ? kButtonRight : 0;
+}
+/// The modifiers held as the control's Shift.
+constexpr int16_t ShiftOf(bool shift, bool ctrl, bool alt) {
+  return int16_t((shift ? kShiftShift : 0) | (ctrl ? kShiftCtrl : 0) | (alt ? kShiftAlt : 0));
+}
+
 /// Key codes of keys that type no letter or digit.
 ///@{
 inline constexpr int16_t kKeyBackspace = 8;
