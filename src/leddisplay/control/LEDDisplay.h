@@ -333,10 +333,10 @@ class LEDDisplay {
   // --- Lifecycle (Persistence.cpp) -----------------------------------------------
   /// A newly placed control: every member and host property takes its first value.
   void InitProperties();
-  /// A saved control: 42 reads, each applied at once; the first failing one ends the
-  /// load with everything before it applied.
+  /// A saved control: its keys read in order (Persistence.cpp), each applied at once;
+  /// the first failing one ends the load with everything before it applied.
   void ReadProperties(host::PropertyBag& bag);
-  /// The 37 saved keys with their defaults; changes nothing.
+  /// Every saved key with its default; changes nothing.
   void WriteProperties(host::PropertyBag& bag);
   /// Releases the background picture and the two caption fonts.
   void Terminate();

@@ -42,7 +42,7 @@ inline constexpr std::string_view kClassName = "LEDDisplay";
 inline constexpr std::string_view kInterfaceName = "_LEDDisplay";
 ///@}
 
-/// The 38 properties in published order, and the method Refresh.
+/// The published properties in published order, and the method Refresh.
 ///@{
 std::span<const PropertyDescription> PropertyTable();
 std::span<const MethodDescription> MethodTable();
