@@ -100,7 +100,8 @@ install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # (a partial build, such as scripts/demo's, may lack some), and the install stops at
 # once, naming what to build, when a part is missing.
 set(_led_installed_parts)
-foreach(part leddisplay led_qt leddisplay_designer led_quick led_quickplugin leddisplay_tool)
+foreach(part leddisplay led_qt_hostlib led_qt leddisplay_designer led_quick led_quickplugin
+    leddisplay_tool)
   if(TARGET ${part})
     list(APPEND _led_installed_parts ${part})
   endif()

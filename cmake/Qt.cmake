@@ -13,20 +13,29 @@ elseif(NOT LEDDISPLAY_QT STREQUAL "OFF")
 endif()
 
 if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
-  # The shared Qt host (src/leddisplay/qt: Qt Gui, no Qt Widgets), compiled once with
-  # hidden visibility into the objects both front ends' libraries hold: each exports what
-  # is marked LEDDISPLAY_QT_EXPORT. Its type information (the shared enumerations) goes
-  # to the QML module's type registration (cmake/Quick.cmake).
+  # The shared Qt host (src/leddisplay/qt: Qt Gui, no Qt Widgets), compiled once into
+  # objects, of which libleddisplay_qthost is made: the one copy in a process, whose
+  # classes and shared enumerations both front ends' libraries use (a program may show
+  # the widget and the QML item together). Its type information (the shared
+  # enumerations) goes to the QML module's type registration (cmake/Quick.cmake).
   file(GLOB led_qt_host_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/leddisplay/qt/*.cpp
     ${PROJECT_SOURCE_DIR}/src/leddisplay/qt/*.h)
   add_library(led_qt_host OBJECT ${led_qt_host_sources})
-  set_target_properties(led_qt_host PROPERTIES AUTOMOC ON POSITION_INDEPENDENT_CODE ON
-    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  set_target_properties(led_qt_host PROPERTIES AUTOMOC ON POSITION_INDEPENDENT_CODE ON)
   target_compile_features(led_qt_host PUBLIC cxx_std_20)
   target_link_libraries(led_qt_host PUBLIC Qt6::Gui led_control
     PRIVATE led_platform_raster led_platform_io led_platform_vector led_platform_kit)
   led_warnings(led_qt_host)
   qt_extract_metatypes(led_qt_host OUTPUT_FILES LED_QT_HOST_METATYPES)
+  add_library(led_qt_hostlib SHARED $<TARGET_OBJECTS:led_qt_host>)
+  set_target_properties(led_qt_hostlib PROPERTIES EXPORT_NAME qthost OUTPUT_NAME leddisplay_qthost
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
+    INSTALL_RPATH "$ORIGIN")
+  target_compile_features(led_qt_hostlib PUBLIC cxx_std_20)
+  target_include_directories(led_qt_hostlib PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
+    $<INSTALL_INTERFACE:include>)
+  target_link_libraries(led_qt_hostlib PUBLIC Qt6::Gui leddisplay)
 
   # The widget's objects (src/leddisplay/widgets), compiled as the host's are; our Qt
   # tests link both sets of objects statically, with the folders, to reach the internal
@@ -46,7 +55,7 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
   # the control and its globals (the system colour table) in a process. The widget's
   # header is also found by its earlier path, leddisplay/qt/LEDDisplayWidget.h, which
   # src/compat holds.
-  add_library(led_qt SHARED $<TARGET_OBJECTS:led_widgets_objects> $<TARGET_OBJECTS:led_qt_host>)
+  add_library(led_qt SHARED $<TARGET_OBJECTS:led_widgets_objects>)
   set_target_properties(led_qt PROPERTIES EXPORT_NAME qt OUTPUT_NAME leddisplay_qt
     VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
     INSTALL_RPATH "$ORIGIN")
@@ -55,7 +64,7 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src/compat>
     $<INSTALL_INTERFACE:include>)
-  target_link_libraries(led_qt PUBLIC Qt6::Widgets leddisplay)
+  target_link_libraries(led_qt PUBLIC Qt6::Widgets led_qt_hostlib leddisplay)
   add_library(leddisplay::qt ALIAS led_qt)
 
   find_package(Qt6 QUIET COMPONENTS UiPlugin)
@@ -74,6 +83,10 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
       DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/qt)
     install(FILES src/leddisplay/widgets/LEDDisplayWidget.h
       DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/widgets)
+    install(TARGETS led_qt_hostlib EXPORT leddisplayQtHostTargets
+      LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+    install(EXPORT leddisplayQtHostTargets NAMESPACE leddisplay::
+      DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/leddisplay)
     install(TARGETS led_qt EXPORT leddisplayQtTargets
       LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
     install(EXPORT leddisplayQtTargets NAMESPACE leddisplay::

@@ -18,15 +18,15 @@ elseif(NOT LEDDISPLAY_QUICK STREQUAL "OFF")
 endif()
 
 if(NOT LEDDISPLAY_QUICK STREQUAL "OFF" AND TARGET Qt6::Quick AND TARGET led_qt_host)
-  # libleddisplay_quick, the module's backing library: the item's sources and the shared
-  # Qt host's objects (hidden), linking the control from libleddisplay, shared as
+  # libleddisplay_quick, the module's backing library: the item's sources, linking the
+  # shared Qt host (libleddisplay_qthost) and the control from libleddisplay, shared as
   # libleddisplay_qt is, and Qt Quick but not Qt Widgets. The module LedDisplay (qmldir,
   # type information, plugin) is built under qml/ in the build tree: the import path of
   # programs run from the build. The host's type information lets the type registration
   # describe the shared enumerations, which the item extends its QML type with.
   file(GLOB led_quick_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/leddisplay/quick/*.cpp
     ${PROJECT_SOURCE_DIR}/src/leddisplay/quick/*.h)
-  qt_add_library(led_quick SHARED $<TARGET_OBJECTS:led_qt_host>)
+  qt_add_library(led_quick SHARED)
   set_target_properties(led_quick PROPERTIES AUTOMOC ON)
   qt_add_qml_module(led_quick URI LedDisplay VERSION 1.0 SOURCES ${led_quick_sources}
     OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/qml/LedDisplay PLUGIN_TARGET led_quickplugin
@@ -42,7 +42,7 @@ if(NOT LEDDISPLAY_QUICK STREQUAL "OFF" AND TARGET Qt6::Quick AND TARGET led_qt_h
   target_include_directories(led_quick PRIVATE ${PROJECT_SOURCE_DIR}/src/leddisplay/quick)
   target_sources(led_quick PRIVATE ${LED_QT_HOST_METATYPES})
   add_dependencies(led_quick led_qt_host)
-  target_link_libraries(led_quick PUBLIC Qt6::Quick leddisplay)
+  target_link_libraries(led_quick PUBLIC Qt6::Quick led_qt_hostlib leddisplay)
   led_warnings(led_quick)
   add_library(leddisplay::quick ALIAS led_quick)
   if(LEDDISPLAY_EXAMPLES)

@@ -334,13 +334,14 @@ void LEDDisplay::SetUseOverRange(core::BooleanArg on) {
 
 // ---- Read-outs -----------------------------------------------------------------------
 
-std::optional<core::TwipsExtent> LEDDisplay::AutoSizeExtent() {
+std::optional<core::TwipsExtent> LEDDisplay::AutoSizeExtent() const {
   return AutoSizeExtentAt(zoom_);
 }
 
-std::optional<core::TwipsExtent> LEDDisplay::AutoSizeExtentAt(double zoom) {
-  render::Display view = View();
-  view.zoom = zoom;
+// ReckonAutoSize reads the state and sizes nothing (it formats into cells of its own),
+// so the control's own view serves a const question.
+std::optional<core::TwipsExtent> LEDDisplay::AutoSizeExtentAt(double zoom) const {
+  render::Display view{const_cast<model::ControlState&>(state_), host_, cells_.get(), zoom};
   return render::ReckonAutoSize(view);
 }
 
@@ -369,7 +370,7 @@ void LEDDisplay::SetZoom(double zoom) {
 // extent that overflows does not fit, and every length that is not zero grows without
 // bound with the zoom), then the interval between the last fit and the first miss halves.
 std::optional<double> LEDDisplay::FitZoom(core::TwipsExtent available,
-                                          const std::function<void(double zoom)>& trial) {
+                                          const std::function<void(double zoom)>& trial) const {
   const auto fits = [&](int64_t steps) {
     const double zoom = static_cast<double>(steps) * kFitZoomStep;
     if (trial) trial(zoom);

@@ -278,10 +278,10 @@ class LEDDisplay {
   /// measure needs (the cells, the captions' texts and heights, the twips per pixel).
   /// Empty when nothing is drawn or a step raises (a sum that overflows 16 bits). A
   /// host turns it into its own units as its surface turns an extent set in twips.
-  std::optional<core::TwipsExtent> AutoSizeExtent();
+  std::optional<core::TwipsExtent> AutoSizeExtent() const;
   /// AutoSizeExtent as the control would give it at `zoom` (finite, above 0), its own
   /// zoom unchanged: what a host asks before it chooses a zoom.
-  std::optional<core::TwipsExtent> AutoSizeExtentAt(double zoom);
+  std::optional<core::TwipsExtent> AutoSizeExtentAt(double zoom) const;
   /// The text the cells show: sign and decimal points as displayed, blanked leading
   /// zeros left out, "over range" for the over-range mark; empty when nothing is drawn.
   /// Example: -12.5 on 4 digits with 1 decimal and LeadingZeros off shows "-12.5".
@@ -317,7 +317,7 @@ class LEDDisplay {
   /// grow with the zoom scales them there (the search then fits them too), and sets them
   /// for the zoom it takes afterwards.
   std::optional<double> FitZoom(core::TwipsExtent available,
-                                const std::function<void(double zoom)>& trial = {});
+                                const std::function<void(double zoom)>& trial = {}) const;
   /// The step of FitZoom's answers.
   static constexpr double kFitZoomStep = 1.0 / 64;
 

@@ -11,7 +11,7 @@ namespace led::platform::kit {
 namespace {
 
 // The control's AutoSizeExtentAt(zoom) in the surface's pixels.
-std::optional<PixelSize> ExtentAt(control::LEDDisplay& control, RasterSurface& surface,
+std::optional<PixelSize> ExtentAt(const control::LEDDisplay& control, RasterSurface& surface,
                                   double zoom) {
   const std::optional<core::TwipsExtent> extent = control.AutoSizeExtentAt(zoom);
   if (!extent) return std::nullopt;
@@ -69,7 +69,7 @@ PixelSize CentredOrigin(PixelSize area, PixelSize box) {
   return {std::max(0, (area.width - box.width) / 2), std::max(0, (area.height - box.height) / 2)};
 }
 
-std::optional<PixelSize> AutoViewSize(control::LEDDisplay& control, RasterSurface& surface,
+std::optional<PixelSize> AutoViewSize(const control::LEDDisplay& control, RasterSurface& surface,
                                       double ratio, std::span<PlacedLabel* const> captions) {
   const CaptionScale unscaled(captions, 1);
   const double low = std::floor(ratio), high = std::ceil(ratio);
@@ -89,7 +89,7 @@ std::optional<PixelSize> AutoViewSize(control::LEDDisplay& control, RasterSurfac
                   ratio);
 }
 
-double AutoSizeZoom(control::LEDDisplay& control, RasterSurface& surface, double ratio) {
+double AutoSizeZoom(const control::LEDDisplay& control, RasterSurface& surface, double ratio) {
   if (ratio == std::round(ratio)) return ratio;
   const std::optional<PixelSize> view = AutoViewSize(control, surface, ratio);
   const std::optional<PixelSize> atRatio = ExtentAt(control, surface, ratio);
@@ -102,7 +102,7 @@ double AutoSizeZoom(control::LEDDisplay& control, RasterSurface& surface, double
   return fit ? std::min(*fit, ratio) : ratio;
 }
 
-Placement PlaceControl(control::LEDDisplay& control, RasterSurface& surface, PixelSize view,
+Placement PlaceControl(const control::LEDDisplay& control, RasterSurface& surface, PixelSize view,
                        double ratio, Sizing sizing, std::span<PlacedLabel* const> captions) {
   const auto scaleCaptions = [&](double zoom) {
     for (PlacedLabel* caption : captions) caption->SetScale(zoom / ratio);

@@ -80,18 +80,18 @@ PixelSize CentredOrigin(PixelSize area, PixelSize box);
 /// rounds each length on its own), rounded once. None when the control gives none or
 /// `surface` would refuse it. `surface` is at the ratio's twips per pixel; `captions`
 /// are measured at scale 1 (and keep the scale they had).
-std::optional<PixelSize> AutoViewSize(control::LEDDisplay& control, RasterSurface& surface,
+std::optional<PixelSize> AutoViewSize(const control::LEDDisplay& control, RasterSurface& surface,
                                       double ratio, std::span<PlacedLabel* const> captions = {});
 
 /// The zoom an auto-sized control draws at: the ratio, or, where the lengths rounded at a
 /// fractional ratio would not fit AutoViewSize in device pixels, the largest FitZoom step
 /// that does.
-double AutoSizeZoom(control::LEDDisplay& control, RasterSurface& surface, double ratio);
+double AutoSizeZoom(const control::LEDDisplay& control, RasterSurface& surface, double ratio);
 
 /// The placement in a view of `view` pixels at `ratio` by `sizing` (see above), with
 /// `captions` (the control's two labels, or none) left at the placement's scale.
 /// `surface` is at the ratio's twips per pixel.
-Placement PlaceControl(control::LEDDisplay& control, RasterSurface& surface, PixelSize view,
+Placement PlaceControl(const control::LEDDisplay& control, RasterSurface& surface, PixelSize view,
                        double ratio, Sizing sizing, std::span<PlacedLabel* const> captions = {});
 
 }  // namespace led::platform::kit
