@@ -178,7 +178,7 @@ platform::TextStyle TitleStyle() {
   return style;
 }
 
-void WritePngGallery(const std::string& output) {
+std::vector<uint8_t> PngGallery(const std::string& destination) {
   std::vector<platform::Image> tiles;
   for (const RenderOptions& options : GalleryOptions()) tiles.push_back(RenderImage(options));
   const Layout layout = LayOut(tiles);
@@ -189,10 +189,11 @@ void WritePngGallery(const std::string& output) {
                                             Examples()[i].title, 96.0, kTitleColor);
     Blit(tiles[i], sheet, left, top + kTitle);
   }
-  platform::WritePngFile(output, sheet);
+  return platform::EncodePng(sheet, destination);
 }
 
-void WriteVectorGallery(const std::string& output, platform::SnapshotFormat format) {
+std::vector<uint8_t> VectorGallery(platform::SnapshotFormat format,
+                                   const std::string& destination) {
   std::vector<platform::Drawing> tiles;
   for (const RenderOptions& options : GalleryOptions()) tiles.push_back(RenderDrawing(options));
   const Layout layout = LayOut(tiles);
@@ -208,16 +209,18 @@ void WriteVectorGallery(const std::string& output, platform::SnapshotFormat form
         kTitleColor);
     platform::AppendMoved(sheet, tiles[i], left, top + kTitle);
   }
-  platform::WriteWholeFile(output, EncodeDrawing(sheet, format, output));
+  return EncodeDrawing(sheet, format, destination);
 }
 
 }  // namespace
 
-void WriteGallery(const std::string& output) {
-  const platform::SnapshotFormat format = platform::SnapshotFormatOf(output);
-  CreateParentFolder(output);
-  if (format == platform::SnapshotFormat::kPng) return WritePngGallery(output);
-  WriteVectorGallery(output, format);
+void WriteGallery(const std::string& output, const std::optional<std::string>& formatName) {
+  const platform::SnapshotFormat format = OutputFormat(output, formatName);
+  const std::string destination = output == "-" ? "standard output" : output;
+  if (output != "-") CreateParentFolder(output);
+  WriteOutput(output, format == platform::SnapshotFormat::kPng
+                          ? PngGallery(destination)
+                          : VectorGallery(format, destination));
 }
 
 }  // namespace led::apps

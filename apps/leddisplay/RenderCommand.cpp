@@ -102,11 +102,14 @@ void WriteOutput(const std::string& output, std::span<const uint8_t> bytes) {
     throw platform::FileAccessError("standard output", "write failed", errno);
 }
 
+platform::SnapshotFormat OutputFormat(const std::string& output,
+                                      const std::optional<std::string>& name) {
+  return name ? platform::SnapshotFormatNamed(*name) : platform::SnapshotFormatOf(output);
+}
+
 void RunRender(const RenderOptions& options) {
   // The format first: an unknown one is refused before anything is drawn or saved.
-  const platform::SnapshotFormat format = options.format
-                                              ? platform::SnapshotFormatNamed(*options.format)
-                                              : platform::SnapshotFormatOf(options.output);
+  const platform::SnapshotFormat format = OutputFormat(options.output, options.format);
   const std::string destination = options.output == "-" ? "standard output" : options.output;
   if (format != platform::SnapshotFormat::kPng)
     return WriteOutput(options.output, RenderVector(options, format, destination));

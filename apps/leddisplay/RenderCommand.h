@@ -9,6 +9,7 @@
 
 #include "leddisplay/host/Picture.h"
 #include "leddisplay/platform/raster/Image.h"
+#include "leddisplay/platform/vector/SnapshotFormat.h"
 
 namespace led::apps {
 
@@ -33,6 +34,11 @@ void PrepareRender(HostedControl& hosted, const RenderOptions& options, std::str
 
 // The composed control, drawn at the scale; errors as for RunRender.
 platform::Image RenderImage(const RenderOptions& options);
+
+// The format `name`d (png, svg or pdf), else by the output's extension (PNG for "-" and
+// for none); an unknown one raises 5.
+platform::SnapshotFormat OutputFormat(const std::string& output,
+                                      const std::optional<std::string>& name);
 
 // Writes a picture's bytes to `output` as the safe file writes do; "-": standard output.
 void WriteOutput(const std::string& output, std::span<const uint8_t> bytes);

@@ -41,6 +41,17 @@ std::string SubcommandNames(CLI::App& app) {
   return names;
 }
 
+// Says what went wrong; every failure of a subcommand exits with kBadInput, as a bad
+// argument does (a run that writes nothing has nothing to show for it either way).
+int Failed(const std::string& why) {
+  std::cerr << "leddisplay: " << why << '\n';
+  return kBadInput;
+}
+
+int Failed(const led::core::RuntimeError& e) {
+  return Failed("error " + std::to_string(e.number()) + ": " + e.description());
+}
+
 int RunScriptCommand(const std::string& file) {
   std::ifstream fileStream;
   std::istream* in = &std::cin;
@@ -56,8 +67,7 @@ int RunScriptCommand(const std::string& file) {
   try {
     script = led::apps::ParseScript(*in);
   } catch (const led::apps::ParseError& e) {
-    std::cerr << "leddisplay: " << e.what() << '\n';
-    return kBadInput;
+    return Failed(e.what());
   }
   if (in->bad()) {
     std::cerr << "leddisplay: cannot read script '" << file << "'\n";
@@ -66,28 +76,67 @@ int RunScriptCommand(const std::string& file) {
   return led::apps::RunScript(script, std::cout);
 }
 
-}  // namespace
+int RunGalleryCommand(const std::string& output, const std::optional<std::string>& format) {
+  try {
+    led::apps::WriteGallery(output, format);
+  } catch (const led::core::RuntimeError& e) {
+    return Failed(e);
+  }
+  if (output != "-") std::cout << output << '\n';
+  return 0;
+}
 
-int main(int argc, char** argv) {
-  CLI::App app{"leddisplay: a seven-segment LED number display control"};
-  app.set_version_flag("--version", "leddisplay " LEDDISPLAY_VERSION_STRING);
-  app.require_subcommand(1);
-
-  led::apps::RenderOptions render;
+// The render subcommand's arguments as they came: checked and turned into options here.
+struct RenderArguments {
+  led::apps::RenderOptions options;
   std::vector<std::string> sets;
   std::string size, place;
-  auto* renderCmd =
+};
+
+int RunRenderCommand(RenderArguments& given) {
+  led::apps::RenderOptions& render = given.options;
+  if (!given.size.empty()) {
+    if (!SplitPair(given.size, 'x', render.width, render.height))
+      return Failed("--size must be WxH in pixels, not '" + given.size + "'");
+    if (render.width < 1 || render.height < 1)
+      return Failed("--size: the width and height must be at least 1 pixel, not '" + given.size +
+                    "'");
+  }
+  if (!given.place.empty() && !SplitPair(given.place, ',', render.left, render.top))
+    return Failed("--place must be LEFT,TOP, not '" + given.place + "'");
+  for (const auto& set : given.sets) {
+    const auto eq = set.find('=');
+    if (eq == std::string::npos || eq == 0)
+      return Failed("--set must be NAME=VALUE, not '" + set + "'");
+    render.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
+  }
+  try {
+    led::apps::RunRender(render);
+  } catch (const led::core::RuntimeError& e) {
+    return Failed(e);
+  } catch (const led::apps::ParseError& e) {
+    return Failed(e.what());
+  }
+  return 0;
+}
+
+// The render subcommand and its options, read into `given`.
+void AddRenderCommand(CLI::App& app, RenderArguments& given) {
+  led::apps::RenderOptions& render = given.options;
+  CLI::App* renderCmd =
       app.add_subcommand("render", "Draw one control and write it as PNG, SVG or PDF");
   renderCmd->add_option("--load", render.load, "Read the control's properties from FILE");
   renderCmd->add_option(
-      "--set", sets,
+      "--set", given.sets,
       "Put a property by name, NAME=VALUE (repeatable, in order). VALUE: a number, "
       "True or False, \"text\" in double quotes, a colour &HBBGGRR, or an "
       "enumeration member's published name such as Gradient_V");
-  renderCmd->add_option("--size", size, "The control's extent in pixels, WxH (default 177x63)");
+  renderCmd->add_option("--size", given.size,
+                        "The control's extent in pixels, WxH (default 177x63)");
   renderCmd->add_option("--container-picture", render.containerPicture,
                         "A PNG as the container's background picture");
-  renderCmd->add_option("--place", place, "The control's place on the container, LEFT,TOP (twips)");
+  renderCmd->add_option("--place", given.place,
+                        "The control's place on the container, LEFT,TOP (twips)");
   renderCmd
       ->add_option("--scale", render.scale,
                    "Draw N times larger, as on a screen of N times the pixel density: "
@@ -101,6 +150,17 @@ int main(int argc, char** argv) {
       ->required();
   renderCmd->add_option("--format", render.format,
                         "png, svg or pdf (default: by the output's extension; PNG without one)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"leddisplay: a seven-segment LED number display control"};
+  app.set_version_flag("--version", "leddisplay " LEDDISPLAY_VERSION_STRING);
+  app.require_subcommand(1);
+
+  RenderArguments given;
+  AddRenderCommand(app, given);
 
   std::string scriptFile;
   auto* scriptCmd =
@@ -110,10 +170,14 @@ int main(int argc, char** argv) {
   app.add_subcommand("typelib", "Print the type-library listing");
 
   std::string galleryOut = "out/gallery.png";
+  std::optional<std::string> galleryFormat;
   auto* galleryCmd =
       app.add_subcommand("gallery", "Write a labelled picture of a dozen configurations");
   galleryCmd->add_option("-o,--output", galleryOut,
-                         "The .png, .svg or .pdf to write (default out/gallery.png)");
+                         "The .png, .svg or .pdf to write, or - for standard output "
+                         "(default out/gallery.png)");
+  galleryCmd->add_option("--format", galleryFormat,
+                         "png, svg or pdf (default: by the output's extension; PNG without one)");
 
   try {
     app.parse(argc, argv);
@@ -129,46 +193,10 @@ int main(int argc, char** argv) {
   }
 
   if (scriptCmd->parsed()) return RunScriptCommand(scriptFile);
-  if (galleryCmd->parsed()) {
-    try {
-      led::apps::WriteGallery(galleryOut);
-    } catch (const led::core::RuntimeError& e) {
-      std::cerr << "leddisplay: error " << e.number() << ": " << e.description() << '\n';
-      return 1;
-    }
-    std::cout << galleryOut << '\n';
-    return 0;
-  }
+  if (galleryCmd->parsed()) return RunGalleryCommand(galleryOut, galleryFormat);
   if (app.got_subcommand("typelib")) {
     std::cout << led::control::TypeLibraryListing();
     return 0;
   }
-
-  if (!size.empty() && (!SplitPair(size, 'x', render.width, render.height) || render.width < 1 ||
-                        render.height < 1)) {
-    std::cerr << "leddisplay: --size must be WxH in pixels, not '" << size << "'\n";
-    return kBadInput;
-  }
-  if (!place.empty() && !SplitPair(place, ',', render.left, render.top)) {
-    std::cerr << "leddisplay: --place must be LEFT,TOP, not '" << place << "'\n";
-    return kBadInput;
-  }
-  for (const auto& set : sets) {
-    const auto eq = set.find('=');
-    if (eq == std::string::npos || eq == 0) {
-      std::cerr << "leddisplay: --set must be NAME=VALUE, not '" << set << "'\n";
-      return kBadInput;
-    }
-    render.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
-  }
-  try {
-    led::apps::RunRender(render);
-  } catch (const led::core::RuntimeError& e) {
-    std::cerr << "leddisplay: error " << e.number() << ": " << e.description() << '\n';
-    return kBadInput;
-  } catch (const led::apps::ParseError& e) {
-    std::cerr << "leddisplay: " << e.what() << '\n';
-    return kBadInput;
-  }
-  return 0;
+  return RunRenderCommand(given);
 }

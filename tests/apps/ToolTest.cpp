@@ -113,6 +113,10 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
       {"render --set Digits=70000 -o " + Path("x.png"), "Overflow"},
       {"render --set Digits -o " + Path("x.png"), "NAME=VALUE"},
       {"render --size 10by10 -o " + Path("x.png"), "--size"},
+      {"render --size 0x0 -o " + Path("x.png"), "at least 1 pixel, not '0x0'"},
+      {"render -o " + Path("none/x.png"), "its folder \"" + Path("none") + "\" does not exist"},
+      {"gallery -o " + Path("g.gif"), "the extension of \"" + Path("g.gif") + "\""},
+      {"gallery --format tiff -o -", "\"tiff\" is not a picture format"},
       {"render --load " + Path("none.json") + " -o " + Path("x.png"), "none.json"},
       {"render --container-picture " + Path("none.png") + " -o " + Path("x.png"), "none.png"},
       // Refused before the enlarged picture is made, and before anything is saved.
@@ -185,7 +189,7 @@ TEST_F(Tool, GalleryAsSvgIsTheSameSheetInShapes) {
 TEST_F(Tool, GalleryNamesAFolderItCannotCreate) {
   led::test::WriteFileText(Path("file"), "not a folder");
   const auto outcome = RunTool("gallery -o " + Path("file/gallery.png"));
-  EXPECT_EQ(outcome.code, 1);
+  EXPECT_EQ(outcome.code, 2);  // as render's failures
   EXPECT_TRUE(Says(outcome, "error 75"));
   EXPECT_TRUE(Says(outcome, Path("file")));
 }
@@ -207,6 +211,13 @@ TEST_F(Tool, RenderWritesToStandardOutputDevicesAndNeverOverAFolder) {
   const auto image = led::platform::DecodePng(bytes, "standard output");
   EXPECT_EQ(image.width, 40);
   EXPECT_EQ(image.height, 20);
+  // /dev/stdout on a pipe is that pipe, as "-" is; the gallery writes there too.
+  const auto device = RunTool("render --size 40x20 -o /dev/stdout");
+  ASSERT_EQ(device.code, 0);
+  EXPECT_EQ(device.output, piped.output);
+  const auto gallery = RunTool("gallery -o -");
+  ASSERT_EQ(gallery.code, 0);
+  EXPECT_EQ(gallery.output.rfind("\x89PNG", 0), 0u);
 
   if (LED_TOOL_WRITES_VECTOR) {
     const auto svg = RunTool("render --size 40x20 --format svg -o -");

@@ -84,6 +84,10 @@ int CreateTemporary(const FileCalls& calls, const std::string& path, const std::
     for (int i = 0; i < 8; ++i) temp += kLetters[random() % (sizeof kLetters - 1)];
     const int fd = calls.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0) return fd;
+    if (errno == ENOENT) {
+      const std::string folder = std::filesystem::path(target).parent_path().string();
+      throw FileAccessError(path, "its folder \"" + folder + "\" does not exist", ENOENT);
+    }
     if (errno != EEXIST) throw FileAccessError(path, "cannot create a temporary file", errno);
   }
   throw FileAccessError(path, "cannot create a temporary file", EEXIST);
@@ -117,6 +121,13 @@ void WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes) {
   const Destination d = Resolve(calls, path);
   if (d.exists && S_ISDIR(d.info.st_mode)) throw FileAccessError(path, "is a folder");
   if (d.exists && !S_ISREG(d.info.st_mode)) return WriteDirectly(calls, path, d.path, bytes);
+  // A link that names no path but the kernel still follows (/dev/stdout on a pipe leads
+  // to "pipe:[n]"): what it reaches is written directly when it is not a file.
+  struct stat reached {};
+  if (!d.exists && calls.Stat(path.c_str(), &reached) == 0 && !S_ISREG(reached.st_mode)) {
+    if (S_ISDIR(reached.st_mode)) throw FileAccessError(path, "is a folder");
+    return WriteDirectly(calls, path, path, bytes);
+  }
   ReplaceAtomically(calls, path, d, bytes);
 }
 

@@ -6,8 +6,9 @@
 //   permission bits; a new one gets 0666 less the umask. On any failure the previous
 //   file is left byte for byte and the temporary file is removed;
 // - a symbolic link stays a link: the file it leads to is written as above;
-// - a device, FIFO or socket is opened and written directly, never replaced;
-// - a folder is refused.
+// - a device, FIFO or socket is opened and written directly, never replaced, also when
+//   reached through a link that names no path (/dev/stdout on a pipe);
+// - a folder is refused, and a path in a folder that does not exist names the folder.
 // Every failure raises core::RuntimeError 75 naming `path` (see FileErrors.h). The system
 // calls are those of CurrentFileCalls().
 #include <cstdint>
