@@ -197,7 +197,8 @@ std::vector<uint8_t> VectorGallery(platform::SnapshotFormat format,
   std::vector<platform::Drawing> tiles;
   for (const RenderOptions& options : GalleryOptions()) tiles.push_back(RenderDrawing(options));
   const Layout layout = LayOut(tiles);
-  platform::Drawing sheet{layout.width, layout.height, {}};
+  platform::Drawing sheet{
+      layout.width, layout.height, {}, "A dozen configurations of the LED display"};
   sheet.shapes.push_back(
       {platform::RectanglePolygon({0, 0, layout.width, layout.height}, kSheetColor), {}});
   for (size_t i = 0; i < tiles.size(); ++i) {

@@ -102,6 +102,14 @@ void WriteOutput(const std::string& output, std::span<const uint8_t> bytes) {
     throw platform::FileAccessError("standard output", "write failed", errno);
 }
 
+std::string DisplayTitle(control::LEDDisplay& control) {
+  std::string title;
+  for (const std::string& part :
+       {control.CaptionUpper(), control.ShownText(), control.CaptionLow()})
+    if (!part.empty()) title += (title.empty() ? "" : " ") + part;
+  return title;
+}
+
 platform::SnapshotFormat OutputFormat(const std::string& output,
                                       const std::optional<std::string>& name) {
   return name ? platform::SnapshotFormatNamed(*name) : platform::SnapshotFormatOf(output);

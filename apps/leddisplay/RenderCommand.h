@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/host/Picture.h"
 #include "leddisplay/platform/raster/Image.h"
 #include "leddisplay/platform/vector/SnapshotFormat.h"
@@ -27,6 +28,10 @@ struct RenderOptions {
 };
 
 class HostedControl;
+
+// The words a picture of the control is titled with: the upper caption, the text the
+// cells show and the lower caption, those not empty, in that order.
+std::string DisplayTitle(control::LEDDisplay& control);
 
 // Sets up the control on `hosted` as the options say and shows it; errors as for
 // RunRender. `scaled` becomes " at --scale N" for error messages (empty at scale 1).

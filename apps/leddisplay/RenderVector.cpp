@@ -14,7 +14,9 @@ namespace {
 platform::Drawing Draw(const RenderOptions& options, HostedControl& hosted) {
   std::string scaled;
   PrepareRender(hosted, options, scaled);
-  return static_cast<platform::VectorForm&>(hosted.Form()).Shapes();
+  platform::Drawing drawing = static_cast<platform::VectorForm&>(hosted.Form()).Shapes();
+  drawing.title = DisplayTitle(hosted.Control());
+  return drawing;
 }
 
 }  // namespace

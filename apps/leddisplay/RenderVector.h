@@ -11,8 +11,8 @@
 
 namespace led::apps {
 
-// The control as shapes, drawn at the scale; errors as for RunRender. Saves the property
-// file when asked, after the drawing is made.
+// The control as shapes (titled with DisplayTitle), drawn at the scale; errors as for RunRender.
+// Saves the property file when asked, after the drawing is made.
 platform::Drawing RenderDrawing(const RenderOptions& options);
 // A drawing's SVG or PDF bytes, naming `destination` in errors (EncodeVector).
 std::vector<uint8_t> EncodeDrawing(const platform::Drawing& drawing,

@@ -181,6 +181,9 @@ TEST_F(Tool, GalleryAsSvgIsTheSameSheetInShapes) {
   const auto outcome = RunTool("gallery -o " + svg);
   ASSERT_EQ(outcome.code, 0) << outcome.output;
   const auto sheet = led::platform::ReadPngFile(png);
+  // Its pictures (the container's behind the transparent example) are shown as pixels.
+  EXPECT_TRUE(Says(led::test::CommandOutcome{0, led::test::ReadFileText(svg)},
+                   "<image style=\"image-rendering:pixelated\" image-rendering=\"optimizeSpeed\""));
   EXPECT_TRUE(Says(led::test::CommandOutcome{0, led::test::ReadFileText(svg)},
                    "width=\"" + std::to_string(sheet.width) + "px\" height=\"" +
                        std::to_string(sheet.height) + "px\""));

@@ -63,4 +63,30 @@ std::u32string DecodeUtf8(std::string_view text) {
   return out;
 }
 
+std::string EncodeUtf8(char32_t c) {
+  std::string s;
+  if (c < 0x80) {
+    s += char(c);
+  } else if (c < 0x800) {
+    s += char(0xC0 | (c >> 6));
+    s += char(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    s += char(0xE0 | (c >> 12));
+    s += char(0x80 | ((c >> 6) & 0x3F));
+    s += char(0x80 | (c & 0x3F));
+  } else {
+    s += char(0xF0 | (c >> 18));
+    s += char(0x80 | ((c >> 12) & 0x3F));
+    s += char(0x80 | ((c >> 6) & 0x3F));
+    s += char(0x80 | (c & 0x3F));
+  }
+  return s;
+}
+
+std::string EncodeUtf8(std::u32string_view text) {
+  std::string s;
+  for (const char32_t c : text) s += EncodeUtf8(c);
+  return s;
+}
+
 }  // namespace led::core

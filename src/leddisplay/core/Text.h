@@ -43,5 +43,8 @@ bool IsValidUtf8(std::string_view text);
 // The code points of the text; each byte that does not start a well-formed sequence
 // gives U+FFFD and decoding goes on at the next byte.
 std::u32string DecodeUtf8(std::string_view text);
+// The UTF-8 bytes of one code point, and of a text (code points as they are).
+std::string EncodeUtf8(char32_t c);
+std::string EncodeUtf8(std::u32string_view text);
 
 }  // namespace led::core

@@ -130,7 +130,8 @@ TEST_F(VectorOutput, AtScaleEightEdgesStayStraightAndTheFileHardlyGrows) {
 
 TEST_F(VectorOutput, FilesAreWellFormedWithTheCaptionsAsText) {
   RenderOptions options;
-  options.sets = {{"AutoSize", "True"}, {"CaptionUpper", "\"Supply\""}, {"Value", "-12.5"}};
+  options.sets = {
+      {"AutoSize", "True"}, {"CaptionUpper", "\"Supply & <load>\""}, {"Value", "-12.5"}};
   const Drawing drawing = apps::RenderDrawing(options);
   const std::string svg = Path("v.svg"), pdf = Path("v.pdf");
   WriteVectorFile(svg, drawing, SnapshotFormat::kSvg);
@@ -141,6 +142,11 @@ TEST_F(VectorOutput, FilesAreWellFormedWithTheCaptionsAsText) {
                            std::to_string(drawing.height) + "px\"";
   EXPECT_NE(text.find(size), std::string::npos) << size;
   EXPECT_NE(text.find("<symbol overflow=\"visible\" id=\"glyph"), std::string::npos);
+  // Named for readers, and the captions findable as text over their outlines.
+  const std::string title = "Supply &amp; &lt;load&gt; -12.500";
+  EXPECT_NE(text.find("role=\"img\" aria-label=\"" + title + "\">"), std::string::npos);
+  EXPECT_NE(text.find("<title>" + title + "</title>"), std::string::npos);
+  EXPECT_NE(text.find("fill-opacity=\"0\">Supply &amp; &lt;load&gt;</text>"), std::string::npos);
   const auto parsed = test::RunCommand("rsvg-convert -o " + Path("v.png") + " " + svg + " 2>&1");
   EXPECT_EQ(parsed.code, 0) << parsed.output;
 

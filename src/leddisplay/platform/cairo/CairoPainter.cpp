@@ -9,6 +9,8 @@
 #include <string>
 #include <tuple>
 
+#include "leddisplay/core/Text.h"
+
 namespace led::platform {
 
 namespace {
@@ -77,27 +79,6 @@ void PaintPicture(cairo_t* cr, const Picture& picture) {
   cairo_surface_destroy(image);
 }
 
-// The UTF-8 bytes of one code point.
-std::string Utf8(char32_t c) {
-  std::string s;
-  if (c < 0x80) {
-    s += char(c);
-  } else if (c < 0x800) {
-    s += char(0xC0 | (c >> 6));
-    s += char(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    s += char(0xE0 | (c >> 12));
-    s += char(0x80 | ((c >> 6) & 0x3F));
-    s += char(0x80 | (c & 0x3F));
-  } else {
-    s += char(0xF0 | (c >> 18));
-    s += char(0x80 | ((c >> 12) & 0x3F));
-    s += char(0x80 | ((c >> 6) & 0x3F));
-    s += char(0x80 | (c & 0x3F));
-  }
-  return s;
-}
-
 // Cairo's FreeType faces of the font files a drawing uses, made once a drawing.
 class Faces {
  public:
@@ -138,7 +119,8 @@ void PaintText(cairo_t* cr, Faces& faces, const TextRun& run) {
   for (size_t i = 0; i < run.line.glyphs.size(); ++i) {
     const PlacedGlyph& g = run.line.glyphs[i];
     glyphs.push_back({g.index, double(g.x), double(run.line.baseline)});
-    const std::string bytes = i < run.line.text.size() ? Utf8(run.line.text[i]) : std::string();
+    const std::string bytes =
+        i < run.line.text.size() ? core::EncodeUtf8(run.line.text[i]) : std::string();
     text += bytes;
     clusters.push_back({int(bytes.size()), 1});
   }

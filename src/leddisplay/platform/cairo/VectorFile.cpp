@@ -11,6 +11,7 @@
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/cairo/CairoPainter.h"
+#include "leddisplay/platform/cairo/SvgAccess.h"
 #include "leddisplay/platform/io/FileErrors.h"
 #include "leddisplay/platform/io/FileWrite.h"
 
@@ -71,6 +72,7 @@ std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
   cairo_surface_destroy(surface);
   if (status != CAIRO_STATUS_SUCCESS) ThrowInvalid(destination, cairo_status_to_string(status));
+  if (!pdf) AddSvgAccess(bytes, drawing);
   return bytes;
 }
 

@@ -77,6 +77,9 @@ struct Drawing {
   int32_t width = 0;          ///< in units
   int32_t height = 0;         ///< in units
   std::vector<Shape> shapes;  ///< painted first to last
+  /// What the picture shows in words (a display's captions and shown text), for the
+  /// documents written of it (an SVG's title); empty: none.
+  std::string title;
 };
 
 /// A rectangle of pixels as a polygon of `color`.

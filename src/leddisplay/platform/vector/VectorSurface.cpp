@@ -178,7 +178,7 @@ void VectorSurface::RecordCopy(int32_t x, int32_t y, int32_t width, int32_t heig
 
 Drawing VectorSurface::Shapes() {
   Sync();
-  Drawing drawing{ExtentPixelsX(), ExtentPixelsY(), {}};
+  Drawing drawing{ExtentPixelsX(), ExtentPixelsY(), {}, {}};
   const PixelRect extent{0, 0, drawing.width, drawing.height};
   const int32_t t = BorderThickness();
   const Image& inner = Inner();
@@ -192,7 +192,7 @@ Drawing VectorSurface::Shapes() {
     if (r.left < r.right && r.top < r.bottom)
       drawing.shapes.push_back({RectanglePolygon(r, side.pixel), {}});
   }
-  Drawing content{inner.width, inner.height, recorder_.Shapes()};
+  Drawing content{inner.width, inner.height, recorder_.Shapes(), {}};
   for (Shape& shape : content.shapes) shape.clip = PixelRect{0, 0, inner.width, inner.height};
   AppendMoved(drawing, content, t, t);
   return drawing;
