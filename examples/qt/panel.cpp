@@ -91,13 +91,15 @@ QPalette DarkPalette() {
   return palette;
 }
 
-// The window as a one-page PDF of its size: at 96 dots an inch a widget pixel is three
-// quarters of a point. The displays paint themselves as shapes, sharp at any zoom.
+// The window as a one-page PDF of its size: at 72 dots an inch a widget pixel is a point,
+// so the page is the window's size exactly (Qt keeps page sizes in whole points: three
+// quarters of a pixel's count would round, leaving a sliver or cutting an edge). The
+// displays paint themselves as shapes, sharp at any zoom.
 bool Print(QWidget& window, const QString& path) {
   QPdfWriter pdf(path);
-  pdf.setResolution(96);
+  pdf.setResolution(72);
   pdf.setPageMargins(QMarginsF());
-  pdf.setPageSize(QPageSize(QSizeF(window.size()) * 0.75, QPageSize::Point));
+  pdf.setPageSize(QPageSize(QSizeF(window.size()), QPageSize::Point));
   QPainter painter;
   if (!painter.begin(&pdf)) return false;
   window.render(&painter);
