@@ -57,9 +57,13 @@ TEST(RasterSurfaceLine, SlopedLinesStepAtTheRoundedMidpoint) {
   EXPECT_EQ(DrawOne(0, 4, 4, 3), (PixelSet{{0, 4}, {1, 4}, {2, 4}, {3, 3}, {4, 3}}));
 }
 
-TEST(RasterSurfaceLine, FractionalEndsRoundToNearestWithHalvesToEven) {
-  // 0.5 -> 0, 2.5 -> 2, 3.5 -> 4, 1.4 -> 1, 1.6 -> 2.
-  EXPECT_EQ(DrawOne(0.5f, 2.5f, 3.5f, 2.5f), (PixelSet{{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}}));
+TEST(RasterSurfaceLine, FractionalEndsRoundToNearestWithHalvesUp) {
+  // 0.5 -> 1, 2.5 -> 3, 3.5 -> 4, 1.4 -> 1, 1.6 -> 2, -0.5 -> 0, -1.5 -> -1.
+  EXPECT_EQ(DrawOne(0.5f, 2.5f, 3.5f, 2.5f), (PixelSet{{1, 3}, {2, 3}, {3, 3}, {4, 3}}));
+  EXPECT_EQ(DrawOne(-1.5f, 0.5f, 1.5f, 0.5f), (PixelSet{{0, 1}, {1, 1}, {2, 1}}));
+  // Lines one unit apart from a half pixel land on adjacent rows: a stroke has no gap.
+  for (const float y : {4.5f, 5.5f, 6.5f, 7.5f})
+    EXPECT_EQ(DrawOne(2, y, 2, y), (PixelSet{{2, int32_t(y + 0.5f)}})) << y;
   EXPECT_EQ(DrawOne(1.4f, 1.6f, 1.6f, 1.4f), (PixelSet{{1, 2}, {2, 1}}));
   EXPECT_EQ(DrawOne(2.49f, 0, 2.51f, 0), (PixelSet{{2, 0}, {3, 0}}));
 }

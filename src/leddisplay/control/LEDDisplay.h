@@ -297,7 +297,9 @@ class LEDDisplay {
   /// whose DigitWidth, DigitHeight, SegmentWidth, SegmentSeperation, DigitLeftMargin,
   /// DigitUpperMargin, DigitSpacing and DecimalPointSize were each the stored value
   /// times the zoom, rounded to the nearest integer with halves away from zero, a value
-  /// that is not zero staying at least 1 in magnitude. The stored properties, the border,
+  /// that is not zero staying at least 1 in magnitude, but for the sign's strokes, which
+  /// are as many lines thicker as the zoom (three lines become ZoomLength(3, zoom)) where
+  /// such a control's would stay as they are. The stored properties, the border,
   /// the captions' fonts and the extent keep their values; AutoSize and AutoSizeExtent
   /// fit the zoomed lengths. A zoomed length that leaves 16 bits raises 6 where the
   /// stored one would be used (the render pass then ends quietly). Zoom 1, the first

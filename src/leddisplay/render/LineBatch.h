@@ -28,6 +28,7 @@ class LineBatch {
 
   const model::ControlState& State() const { return display_.state; }
   const Geometry& Lengths() const { return lengths_; }
+  double Zoom() const { return display_.zoom; }
 
   void Add(float x1, float y1, float x2, float y2, core::OleColor color) {
     if (count_ == kCapacity) Draw();

@@ -22,16 +22,14 @@ void PixelLine(LineBatch& lines, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
 }
 
 // One stroke of the sign mark: a single line, or three side by side (offsets -1, 0, +1
-// across the stroke) when the segments are thicker than one pixel.
+// across the stroke) when the stored segments are thicker than one pixel; under a zoom,
+// that many lines times the zoom (ZoomLength), side by side around the same centre, so
+// that the sign is as much thicker as the digits are. Zoom 1 draws the lines above.
 template <class DrawAt>
-void SignStroke(const Geometry& lengths, DrawAt drawAt) {
-  if (lengths.segmentWidth > 1) {
-    drawAt(-1);
-    drawAt(0);
-    drawAt(1);
-  } else {
-    drawAt(0);
-  }
+void SignStroke(const LineBatch& lines, DrawAt drawAt) {
+  const int lineCount = ZoomLength(lines.State().StoredSegmentWidth > 1 ? 3 : 1, lines.Zoom());
+  const int first = -((lineCount - 1) / 2);
+  for (int d = first; d < first + lineCount; ++d) drawAt(d);
 }
 
 // The sign mark's three strokes: minus, plus bar, plus stem.
@@ -46,15 +44,15 @@ void DrawSignLines(LineBatch& lines, int16_t top) {
   const core::OleColor plusColor = negative ? s.StoredOffColor : s.StoredOnColor;
 
   const double minusY = top + (height / 2 + height / 4);
-  SignStroke(g, [&](int d) { Line(lines, left, minusY + d, right, minusY + d, minusColor); });
+  SignStroke(lines, [&](int d) { Line(lines, left, minusY + d, right, minusY + d, minusColor); });
 
   const double plusY = top + (height / 2 - height / 4);
-  SignStroke(g, [&](int d) { Line(lines, left, plusY + d, right, plusY + d, plusColor); });
+  SignStroke(lines, [&](int d) { Line(lines, left, plusY + d, right, plusY + d, plusColor); });
 
   const int16_t stemX = Add16(g.digitLeftMargin, core::Round16(g.digitWidth * 0.75 * 0.5));
   const int16_t stemTop = Add16(top, 2);
   const double stemBottom = top + height / 2;
-  SignStroke(g, [&](int d) {
+  SignStroke(lines, [&](int d) {
     const int16_t x = Add16(stemX, d);
     Line(lines, x, stemTop, x, stemBottom, plusColor);
   });

@@ -24,15 +24,19 @@ inline bool Representable(double v) {
   return v >= -2147483648.0 && v <= 2147483647.0;
 }
 
-// A line end in pixels, rounded to nearest with halves to even as core::RoundHalfEven
-// does, but inline: lines are short and many, so the call would cost as much as the
-// pixels. The conversion instruction rounds by the current mode, nearest-even by default.
+// A line end in pixels, rounded to nearest with halves up (toward +infinity), so that
+// lines one unit apart land on adjacent pixels wherever they start (a stroke drawn as
+// lines at y - 1, y, y + 1 from a centre on a half pixel has no gap). Inline: lines are
+// short and many, so a call would cost as much as the pixels. The conversion
+// instruction rounds to nearest with halves to even (the default mode); a half it took
+// down is taken up.
 inline int64_t RoundToPixel(double value) {
 #if defined(__SSE2__)
-  return _mm_cvtsd_si64(_mm_set_sd(value));
+  const int64_t even = _mm_cvtsd_si64(_mm_set_sd(value));
 #else
-  return int64_t(core::RoundHalfEven(value));
+  const int64_t even = int64_t(core::RoundHalfEven(value));
 #endif
+  return even + (value - double(even) == 0.5 ? 1 : 0);
 }
 
 // Four line ends in pixels, rounded; false when one is not representable.
@@ -55,8 +59,12 @@ inline bool PixelEnds(const host::LineCall& l, std::array<int32_t, 4>& ends) {
   const __m128 inRange = _mm_and_ps(_mm_cmpge_ps(v, _mm_set1_ps(-2147483648.0f)),
                                     _mm_cmplt_ps(v, _mm_set1_ps(2147483648.0f)));
   if (_mm_movemask_ps(inRange) != 0xF) return false;
-  // Taken out of the register one by one: a store and four loads would wait on the store.
-  const __m128i e = _mm_cvtps_epi32(v);
+  // Rounded with halves to even, then the halves taken down are taken up (RoundToPixel):
+  // the difference from the rounded value is exact. Taken out of the register one by
+  // one: a store and four loads would wait on the store.
+  const __m128i even = _mm_cvtps_epi32(v);
+  const __m128 downHalf = _mm_cmpeq_ps(_mm_sub_ps(v, _mm_cvtepi32_ps(even)), _mm_set1_ps(0.5f));
+  const __m128i e = _mm_sub_epi32(even, _mm_castps_si128(downHalf));
   ends = {_mm_cvtsi128_si32(e), _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 1)),
           _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 2)), _mm_cvtsi128_si32(_mm_shuffle_epi32(e, 3))};
   return true;

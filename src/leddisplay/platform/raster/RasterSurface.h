@@ -17,8 +17,9 @@
 /// thickness, never below 0. When the inner size changes the kept image keeps its top-left content;
 /// new area shows the back colour.
 ///
-/// Line: end points are converted to pixels and rounded to nearest, halves to even; both
-/// end pixels are painted. Between them, along the longer axis a (the x axis on a tie),
+/// Line: end points are converted to pixels and rounded to nearest, halves up (toward
+/// +infinity, so that lines one unit apart land on adjacent pixels); both end pixels are
+/// painted. Between them, along the longer axis a (the x axis on a tie),
 /// walking from the end with the smaller a, the other coordinate is
 /// b0 + floor((2 * i * (b1 - b0) + n) / (2 * n)) at step i of n, so a line and its
 /// reverse paint the same pixels. Pixels outside the image are clipped. A pen wider than
