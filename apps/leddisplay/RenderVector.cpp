@@ -10,21 +10,28 @@ namespace led::apps {
 
 namespace {
 
+// A control hosted on a vector form: the host owns the form, this keeps its type.
+struct VectorHosted {
+  std::unique_ptr<platform::VectorForm> owned = std::make_unique<platform::VectorForm>();
+  platform::VectorForm& form = *owned;
+  HostedControl hosted{std::move(owned)};
+};
+
 // The control drawn on a vector form, as RenderImage draws it on a raster one.
-platform::Drawing Draw(const RenderOptions& options, HostedControl& hosted) {
+platform::Drawing Draw(const RenderOptions& options, VectorHosted& on) {
   std::string scaled;
-  PrepareRender(hosted, options, scaled);
-  platform::Drawing drawing = static_cast<platform::VectorForm&>(hosted.Form()).Shapes();
-  drawing.title = DisplayTitle(hosted.Control());
+  PrepareRender(on.hosted, options, scaled);
+  platform::Drawing drawing = on.form.Shapes();
+  drawing.title = DisplayTitle(on.hosted.Control());
   return drawing;
 }
 
 }  // namespace
 
 platform::Drawing RenderDrawing(const RenderOptions& options) {
-  HostedControl hosted(std::make_unique<platform::VectorForm>());
-  platform::Drawing drawing = Draw(options, hosted);
-  if (options.save) hosted.SavePropertyFile(*options.save);
+  VectorHosted on;
+  platform::Drawing drawing = Draw(options, on);
+  if (options.save) on.hosted.SavePropertyFile(*options.save);
   return drawing;
 }
 
@@ -36,9 +43,9 @@ std::vector<uint8_t> EncodeDrawing(const platform::Drawing& drawing,
 
 std::vector<uint8_t> RenderVector(const RenderOptions& options, platform::SnapshotFormat format,
                                   const std::string& destination) {
-  HostedControl hosted(std::make_unique<platform::VectorForm>());
-  const std::vector<uint8_t> bytes = EncodeDrawing(Draw(options, hosted), format, destination);
-  if (options.save) hosted.SavePropertyFile(*options.save);
+  VectorHosted on;
+  const std::vector<uint8_t> bytes = EncodeDrawing(Draw(options, on), format, destination);
+  if (options.save) on.hosted.SavePropertyFile(*options.save);
   return bytes;
 }
 

@@ -1,6 +1,8 @@
 // PaintDrawing: clips, polygons, gradients, pictures, text runs and their fonts.
 #include "leddisplay/platform/cairo/CairoPainter.h"
 
+#include "leddisplay/platform/cairo/CairoHandles.h"
+
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
 
@@ -34,27 +36,26 @@ void AddPolygonPath(cairo_t* cr, const Polygon& polygon) {
 }
 
 void PaintGradient(cairo_t* cr, const Gradient& g) {
-  cairo_pattern_t* pattern = cairo_pattern_create_linear(g.from.x, g.from.y, g.to.x, g.to.y);
-  AddColorStop(pattern, 0.0, g.first);
-  AddColorStop(pattern, 1.0, g.last);
-  cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
-  cairo_set_source(cr, pattern);
+  const CairoPattern pattern(cairo_pattern_create_linear(g.from.x, g.from.y, g.to.x, g.to.y));
+  AddColorStop(pattern.get(), 0.0, g.first);
+  AddColorStop(pattern.get(), 1.0, g.last);
+  cairo_pattern_set_extend(pattern.get(), CAIRO_EXTEND_PAD);
+  cairo_set_source(cr, pattern.get());
   cairo_rectangle(cr, g.area.left, g.area.top, g.area.right - g.area.left,
                   g.area.bottom - g.area.top);
   cairo_fill(cr);
-  cairo_pattern_destroy(pattern);
 }
 
 // The image in Cairo's premultiplied pixels; without alpha when every pixel is opaque.
-cairo_surface_t* ImageSurface(const Image& image) {
+CairoSurface ImageSurface(const Image& image) {
   bool opaque = true;
   for (Pixel p : image.pixels) opaque = opaque && (p >> 24) == 0xFF;
-  cairo_surface_t* surface = cairo_image_surface_create(
-      opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, image.width, image.height);
-  if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) return surface;
-  cairo_surface_flush(surface);
-  unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
+  CairoSurface surface(cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
+                                                  image.width, image.height));
+  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return surface;
+  cairo_surface_flush(surface.get());
+  unsigned char* data = cairo_image_surface_get_data(surface.get());
+  const int stride = cairo_image_surface_get_stride(surface.get());
   for (int32_t y = 0; y < image.height; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(data + size_t(y) * size_t(stride));
     for (int32_t x = 0; x < image.width; ++x) {
@@ -66,47 +67,38 @@ cairo_surface_t* ImageSurface(const Image& image) {
       row[x] = a == 0xFF ? p : (a << 24) | scaled(16) | scaled(8) | scaled(0);
     }
   }
-  cairo_surface_mark_dirty(surface);
+  cairo_surface_mark_dirty(surface.get());
   return surface;
 }
 
 void PaintPicture(cairo_t* cr, const Picture& picture) {
-  cairo_surface_t* image = ImageSurface(picture.image);
-  cairo_set_source_surface(cr, image, picture.left, picture.top);
+  const CairoSurface image = ImageSurface(picture.image);
+  cairo_set_source_surface(cr, image.get(), picture.left, picture.top);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
   cairo_rectangle(cr, picture.left, picture.top, picture.image.width, picture.image.height);
   cairo_fill(cr);
-  cairo_surface_destroy(image);
 }
 
 // Cairo's FreeType faces of the font files a drawing uses, made once a drawing.
 class Faces {
  public:
-  Faces() = default;
-  Faces(const Faces&) = delete;
-  Faces& operator=(const Faces&) = delete;
-  ~Faces() {
-    for (auto& [key, face] : faces_) cairo_font_face_destroy(face);
-  }
-
   cairo_font_face_t* Of(const TextRun& run) {
     const auto key = std::tuple(run.fontFile, run.faceIndex, run.emboldened, run.slanted);
-    if (const auto it = faces_.find(key); it != faces_.end()) return it->second;
+    if (const auto it = faces_.find(key); it != faces_.end()) return it->second.get();
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FILE, reinterpret_cast<const FcChar8*>(run.fontFile.c_str()));
     FcPatternAddInteger(pattern, FC_INDEX, run.faceIndex);
-    cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(pattern);
+    CairoFontFace face(cairo_ft_font_face_create_for_pattern(pattern));
     FcPatternDestroy(pattern);
     unsigned int synthesize = 0;
     if (run.emboldened) synthesize |= CAIRO_FT_SYNTHESIZE_BOLD;
     if (run.slanted) synthesize |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
-    if (synthesize != 0) cairo_ft_font_face_set_synthesize(face, synthesize);
-    faces_.emplace(key, face);
-    return face;
+    if (synthesize != 0) cairo_ft_font_face_set_synthesize(face.get(), synthesize);
+    return faces_.emplace(key, std::move(face)).first->second.get();
   }
 
  private:
-  std::map<std::tuple<std::string, int32_t, bool, bool>, cairo_font_face_t*> faces_;
+  std::map<std::tuple<std::string, int32_t, bool, bool>, CairoFontFace> faces_;
 };
 
 void PaintText(cairo_t* cr, Faces& faces, const TextRun& run) {
@@ -131,11 +123,10 @@ void PaintText(cairo_t* cr, Faces& faces, const TextRun& run) {
 }  // namespace
 
 void PaintDrawing(cairo_t* cr, const Drawing& drawing) {
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(cr, options);
-  cairo_font_options_destroy(options);
+  const CairoFontOptions options(cairo_font_options_create());
+  cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr, options.get());
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
 
   Faces faces;

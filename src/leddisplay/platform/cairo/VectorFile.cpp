@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/cairo/CairoHandles.h"
 #include "leddisplay/platform/cairo/CairoPainter.h"
 #include "leddisplay/platform/cairo/SvgAccess.h"
 #include "leddisplay/platform/io/FileErrors.h"
@@ -54,23 +55,24 @@ std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
                                              " points, the largest PDF page)"
                                        : std::string("any number of pixels on a side")));
   std::vector<uint8_t> bytes;
-  cairo_surface_t* surface =
+  const CairoSurface surface(
       pdf ? cairo_pdf_surface_create_for_stream(Append, &bytes, drawing.width * kPointsPerUnit,
                                                 drawing.height * kPointsPerUnit)
-          : cairo_svg_surface_create_for_stream(Append, &bytes, drawing.width, drawing.height);
+          : cairo_svg_surface_create_for_stream(Append, &bytes, drawing.width, drawing.height));
   if (pdf) {
-    cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "leddisplay");
+    cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "leddisplay");
   } else {
-    cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);
+    cairo_svg_surface_set_document_unit(surface.get(), CAIRO_SVG_UNIT_PX);
   }
-  cairo_t* cr = cairo_create(surface);
-  if (pdf) cairo_scale(cr, kPointsPerUnit, kPointsPerUnit);
-  PaintDrawing(cr, drawing);
-  cairo_status_t status = cairo_status(cr);
-  cairo_destroy(cr);
-  cairo_surface_finish(surface);
-  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
-  cairo_surface_destroy(surface);
+  cairo_status_t status = CAIRO_STATUS_SUCCESS;
+  {
+    const CairoContext cr(cairo_create(surface.get()));
+    if (pdf) cairo_scale(cr.get(), kPointsPerUnit, kPointsPerUnit);
+    PaintDrawing(cr.get(), drawing);
+    status = cairo_status(cr.get());
+  }
+  cairo_surface_finish(surface.get());
+  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface.get());
   if (status != CAIRO_STATUS_SUCCESS) ThrowInvalid(destination, cairo_status_to_string(status));
   if (!pdf) AddSvgAccess(bytes, drawing);
   return bytes;
