@@ -1,6 +1,7 @@
 #include "apps/leddisplay/RenderCommand.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 
 #include "apps/leddisplay/HostedControl.h"
@@ -39,6 +40,14 @@ void PrepareRender(HostedControl& hosted, const RenderOptions& options, std::str
     } catch (const core::RuntimeError& e) {
       Rethrow(e, "--container-picture " + *options.containerPicture);
     }
+  } else if (options.seeThrough) {
+    // A see-through picture as large as the container shows the control at its place.
+    const auto side = [&](float place, int32_t extent) {
+      return int32_t(
+          std::ceil((double(place) / HostedControl::kTwipsPerPixel + extent) * options.scale));
+    };
+    form.SetContainerPicture(platform::BitmapPicture::FromImage(
+        platform::Image(side(options.left, options.width), side(options.top, options.height), 0)));
   }
   form.SetPlace(options.left, options.top);
   if (options.load) {

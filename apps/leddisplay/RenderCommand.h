@@ -20,10 +20,11 @@ struct RenderOptions {
   int32_t width = 177, height = 63;                       // extent in pixels
   std::optional<std::string> containerPicture;            // PNG behind the control
   host::PicturePtr containerImage;                        // or a picture already made
-  float left = 0, top = 0;                                // place in the container
-  int32_t scale = 1;                                      // zoom of the geometry and fonts
-  std::optional<std::string> save;                        // property file to write
-  std::string output;                                     // file to write, "-": stdout
+  bool seeThrough = false;            // without a picture: the container is see-through
+  float left = 0, top = 0;            // place in the container
+  int32_t scale = 1;                  // zoom of the geometry and fonts
+  std::optional<std::string> save;    // property file to write
+  std::string output;                 // file to write, "-": stdout
   std::optional<std::string> format;  // png, svg or pdf; else by the output's extension
 };
 

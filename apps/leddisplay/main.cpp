@@ -135,6 +135,10 @@ void AddRenderCommand(CLI::App& app, RenderArguments& given) {
                         "The control's extent in pixels, WxH (default 177x63)");
   renderCmd->add_option("--container-picture", render.containerPicture,
                         "A PNG as the container's background picture");
+  renderCmd->add_flag("--see-through", render.seeThrough,
+                      "Without --container-picture, a see-through container: with "
+                      "--set Transparent=True the PNG, SVG and PDF show nothing behind the "
+                      "digits");
   renderCmd->add_option("--place", given.place,
                         "The control's place on the container, LEFT,TOP (twips)");
   renderCmd

@@ -163,6 +163,32 @@ TEST_F(VectorOutput, FilesAreWellFormedWithTheCaptionsAsText) {
   EXPECT_NE(words.output.find("Supply"), std::string::npos) << words.output;
 }
 
+// A transparent display over a see-through container is see-through in every format:
+// the SVG and the PDF leave the pixels the PNG leaves see-through (their edges within
+// a pixel or so) and start with nothing opaque behind the digits.
+TEST_F(VectorOutput, ATransparentDisplayOverNothingIsSeeThroughInEveryFormat) {
+  RenderOptions options;
+  options.seeThrough = true;
+  options.sets = {{"Transparent", "True"}, {"Value", "-12.5"}};
+  const Image png = apps::RenderImage(options);
+  const Drawing drawing = apps::RenderDrawing(options);
+  const auto seeThrough = [](const Image& image) {
+    return std::count_if(image.pixels.begin(), image.pixels.end(),
+                         [](Pixel p) { return (p >> 24) == 0; });
+  };
+  const long expected = seeThrough(png);
+  ASSERT_GT(expected, png.width * png.height / 2);
+  const Image svg = Rasterize(drawing, kRsvg, "see-through");
+  EXPECT_NEAR(double(seeThrough(svg)), double(expected), png.width + png.height);
+
+  test::WriteFileBytes(Path("see-through.pdf"), EncodeVector(drawing, SnapshotFormat::kPdf));
+  const auto outcome = test::RunCommand("pdftocairo -r 96 -transp -png -singlefile " +
+                                        Path("see-through.pdf") + " " + Path("pdf") + " 2>&1");
+  ASSERT_EQ(outcome.code, 0) << outcome.output;
+  const Image pdf = ReadPngFile(Path("pdf.png"));
+  EXPECT_NEAR(double(seeThrough(pdf)), double(expected), 2 * (png.width + png.height));
+}
+
 TEST_F(VectorOutput, ATwelveDigitDisplayTakesUnderTwentyKilobytesOfSvg) {
   RenderOptions options;
   options.sets = {

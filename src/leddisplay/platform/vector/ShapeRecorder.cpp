@@ -43,7 +43,7 @@ void ShapeRecorder::Resize(int32_t width, int32_t height, Pixel fill) {
 void ShapeRecorder::Clear(Pixel fill) {
   shapes_.clear();
   piece_.empty = true;  // its runs' storage is kept for the next piece
-  if (width_ > 0 && height_ > 0)
+  if (width_ > 0 && height_ > 0 && (fill >> 24) != 0)
     shapes_.push_back({RectanglePolygon({0, 0, width_, height_}, fill), std::nullopt});
 }
 

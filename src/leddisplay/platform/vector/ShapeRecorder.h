@@ -36,7 +36,7 @@ class ShapeRecorder {
   ///@}
   /// A new size of the area; what lies beyond the old one shows `fill`.
   void Resize(int32_t width, int32_t height, Pixel fill);
-  /// Forgets every shape: the area is `fill`.
+  /// Forgets every shape: the area is `fill` (nothing, when `fill` is see-through).
   void Clear(Pixel fill);
   /// Pixels painted opaque in `color`, clipped to the area; merged as above.
   void AddRect(const PixelRect& rect, Pixel color);

@@ -171,7 +171,16 @@ void VectorSurface::RecordCopy(int32_t x, int32_t y, int32_t width, int32_t heig
                                int32_t ySrc, const Image& source) {
   if (!recording_) return;
   Sync();
-  RecordPixels(GdiTable::CopiedBlock(x, y, width, height, xSrc, ySrc, Inner(), source));
+  const PixelRect block = GdiTable::CopiedBlock(x, y, width, height, xSrc, ySrc, Inner(), source);
+  // A copy replaces the pixels under it, see-through ones too (the PNG keeps their
+  // alpha): one over the whole area that lets anything through starts the shapes anew,
+  // so that what was drawn before does not show where the copy is see-through.
+  const Image& inner = Inner();
+  if (block == PixelRect{0, 0, inner.width, inner.height} &&
+      std::any_of(inner.pixels.begin(), inner.pixels.end(),
+                  [](Pixel p) { return (p >> 24) != 0xFF; }))
+    recorder_.Clear(0);
+  RecordPixels(block);
 }
 
 // ---- The whole control ----------------------------------------------------------------------

@@ -46,7 +46,10 @@ class VectorSurface : public RasterSurface {
   void Cls() override;
   ///@}
 
-  /// What VectorGdi reports once the call has drawn on this surface's kept image.
+  /// What VectorGdi reports once the call has drawn on this surface's kept image. A copy
+  /// over the whole area that lets anything through (a see-through container behind a
+  /// transparent control) replaces the shapes recorded before it, as its pixels replace
+  /// the kept image's.
   ///@{
   void RecordGradient(std::span<const host::TriVertex> vertices,
                       std::span<const host::GradientMeshRect> mesh, uint32_t mode);
