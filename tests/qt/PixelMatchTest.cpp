@@ -267,6 +267,30 @@ TEST(PixelMatchPrint, APanelPrintsItsDisplaysAsShapesWhereTheyStand) {
   EXPECT_EQ(PrintMismatch(pdf, grabbed, captions, "panel"), "");
 }
 
+// Painted enlarged into an image (painter.scale(4, 4)), the display is drawn as shapes:
+// its bevels are slanted edges at that resolution, not its pixels enlarged into 4 x 4
+// blocks of one colour each.
+TEST(PixelMatchEnlarged, PaintedFourTimesLargerIntoAnImageItIsShapesNotBlocks) {
+  PlacedWidget placed(Configurations()[0]);
+  QImage large(placed.widget->size() * 4, QImage::Format_ARGB32_Premultiplied);
+  large.fill(Qt::white);
+  {
+    QPainter painter(&large);
+    painter.scale(4, 4);
+    placed.widget->render(&painter);
+  }
+  int mixedBlocks = 0;
+  for (int y = 0; y + 4 <= large.height(); y += 4)
+    for (int x = 0; x + 4 <= large.width(); x += 4) {
+      bool mixed = false;
+      for (int dy = 0; dy < 4 && !mixed; ++dy)
+        for (int dx = 0; dx < 4 && !mixed; ++dx)
+          mixed = large.pixel(x + dx, y + dy) != large.pixel(x, y);
+      mixedBlocks += mixed;
+    }
+  EXPECT_GT(mixedBlocks, 100);
+}
+
 INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 13), ConfigurationName);
 
 TEST(PixelMatchSet, CoversADozenConfigurations) {

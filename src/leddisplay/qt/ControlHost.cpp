@@ -165,7 +165,7 @@ void ControlHost::Paint(QPainter& painter, QSize viewSize) {
   const QSize area = Boxed() ? box : DeviceSize(viewSize);
   // A pass that fails paints the kept image instead, as the screen shows it.
   bool shapes = false;
-  if (PaintsShapes(painter)) {
+  if (PaintsShapes(painter, ratio)) {
     try {
       shapes = surface.PaintShapes(painter, area, [this] { control.Refresh(); });
     } catch (const core::RuntimeError&) {

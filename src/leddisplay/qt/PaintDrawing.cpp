@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainterPath>
+#include <cmath>
 #include <optional>
 
 namespace led::qt {
@@ -53,9 +54,12 @@ void Paint(QPainter&, const platform::TextRun&) {}
 
 }  // namespace
 
-bool PaintsShapes(const QPainter& painter) {
+bool PaintsShapes(const QPainter& painter, double ratio) {
   const QPaintEngine* engine = painter.paintEngine();
   if (!engine) return false;
+  // The device pixels a unit of the painter spans (its scale, whatever it rotates).
+  const double scale = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+  if (engine->type() == QPaintEngine::Raster) return scale > ratio * 1.01;
   switch (engine->type()) {
     case QPaintEngine::Pdf:
     case QPaintEngine::SVG:

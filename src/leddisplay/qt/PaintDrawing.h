@@ -11,9 +11,11 @@
 
 namespace led::qt {
 
-// Whether the painter paints into a device that keeps shapes (PDF, printer, SVG,
-// QPicture) rather than pixels.
-bool PaintsShapes(const QPainter& painter);
+// Whether the display is painted as shapes: into a device that keeps shapes (PDF,
+// printer, SVG, QPicture), or into pixels enlarged beyond the host's device pixel ratio
+// `ratio` (a QImage under painter.scale(4, 4)), where the kept picture, drawn at that
+// ratio, would show its pixels as blocks.
+bool PaintsShapes(const QPainter& painter, double ratio);
 
 // Paints the drawing's shapes in order; the painter's state is as before.
 void PaintDrawing(QPainter& painter, const platform::Drawing& drawing);
