@@ -6,7 +6,6 @@
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/kit/Placement.h"
-#include "leddisplay/qt/DisabledLook.h"
 #include "leddisplay/qt/PaintDrawing.h"
 #include "leddisplay/qt/PaletteColors.h"
 
@@ -21,7 +20,8 @@ ControlHost::ControlHost(std::unique_ptr<HostView> hostView)
       host{surface, lowerCaption, upperCaption, container, surface.Gdi()},
       control(host) {
   surface.SetSystemColors(SystemColorsOf(view->Palette()));
-  // The disabled look (DisabledLook.h), toward the unlit colour of the moment.
+  // The disabled look (platform::DisabledLineColor) while the view is disabled, its
+  // parent's state included, toward the unlit colour of the moment.
   surface.SetLineColorMap([this](core::OleColor rgb) {
     return view->IsEnabled()
                ? rgb

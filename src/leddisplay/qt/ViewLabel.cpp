@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "leddisplay/qt/Conversions.h"
-#include "leddisplay/qt/DisabledLook.h"
 
 namespace led::qt {
 
@@ -55,8 +54,9 @@ void ViewLabel::Draw(QPainter& painter, int originX, int originY) {
   if (box.isEmpty()) return;
   static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
   painter.setFont(ScaledFont());
-  painter.setPen(view_.IsEnabled() ? ToQColor(foreColor_, colors_)
-                                   : DisabledCaptionColor(view_.Palette()));
+  painter.setPen(view_.IsEnabled()
+                     ? ToQColor(foreColor_, colors_)
+                     : view_.Palette().color(QPalette::Disabled, QPalette::WindowText));
   const QRectF logical(QPointF(box.topLeft()) / ratio_, QSizeF(box.size()) / ratio_);
   painter.drawText(logical, int(kAlign[alignment_] | Qt::AlignTop | Qt::TextSingleLine),
                    QString::fromStdString(caption_));

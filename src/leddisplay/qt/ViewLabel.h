@@ -7,7 +7,7 @@
 // the label's scale (PlacedLabel::SetScale). The measure is kept until the caption
 // or the font's values change, or Remeasure() says the screen did. Every change repaints
 // the view. The text colour is ForeColor as the surface draws it; while the view is
-// disabled, the disabled look's caption colour (DisabledLook.h).
+// disabled, the palette's disabled WindowText colour (the disabled look's grey).
 #include <QPainter>
 #include <memory>
 #include <optional>
