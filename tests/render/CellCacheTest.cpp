@@ -1,5 +1,5 @@
-// The display cells kept between redraws: reused while nothing they depend on changes,
-// built again when anything does, never kept from a pass that raised.
+// The display cells and their lines kept between redraws: reused while nothing they
+// depend on changes, built again when anything does, never kept from a pass that raised.
 #include "leddisplay/render/CellCache.h"
 
 #include <cmath>
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "RenderFixture.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "support/ExpectRuntimeError.h"
 
@@ -74,6 +75,57 @@ TEST(CellCache, KeepsNothingWhenFormattingRaises) {
   EXPECT_RUNTIME_ERROR(cache.CellsFor(s), core::kOverflow);
   s = Shown(5);
   EXPECT_EQ(cache.CellsFor(s), Fresh(s));
+}
+
+// A display that keeps its cells hands the surface, pass after pass, the calls of one
+// that keeps none: after a change of anything a cell's lines are worked out from, and
+// after a pass whose third cell overflowed (no lines are kept from it).
+class KeptLinesTest : public RenderTest {
+ protected:
+  // The drawing calls of a pass (the two displays share one state, so only the first
+  // pass after a change of value raises Change).
+  std::vector<json> Pass(Display& d) {
+    std::vector<json> drawing = Recorded([&](Display&) { RenderDisplay(d); });
+    std::erase_if(drawing, [](const json& c) { return c["call"] == "Event"; });
+    return drawing;
+  }
+  CellCache cells;
+  Display kept{state, recorder.Host(), &cells};
+};
+
+TEST_F(KeptLinesTest, RedrawsAsAFreshPassAfterEveryChange) {
+  const std::function<void(model::ControlState&, Display&)> changes[] = {
+      [](model::ControlState& s, Display&) { s.StoredValue = -3.5; },
+      [](model::ControlState& s, Display&) { s.StoredOnColor = 0x00FF00; },
+      [](model::ControlState& s, Display&) { s.StoredOffColor = 0x000080; },
+      [](model::ControlState& s, Display&) { s.StoredDigitWidth = 30; },
+      [](model::ControlState& s, Display&) { s.StoredDigitHeight = 37; },
+      [](model::ControlState& s, Display&) { s.StoredSegmentWidth = 5; },
+      [](model::ControlState& s, Display&) { s.StoredSegmentSeperation = 2; },
+      [](model::ControlState& s, Display&) { s.StoredDecimalPointSize = 6; },
+      [](model::ControlState& s, Display&) { s.StoredDigitLeftMargin = 9; },
+      [](model::ControlState& s, Display&) { s.StoredDigitUpperMargin = 11; },
+      [](model::ControlState& s, Display&) { s.StoredDigitSpacing = 2; },
+      [](model::ControlState& s, Display&) { s.StoredShowAllDecimalPoints = kTrue; },
+      [](model::ControlState&, Display& d) { d.zoom = 1.5; },
+      [](model::ControlState& s, Display&) {
+        s.StoredDigitLeftMargin = 32600;  // the third cell leaves 16 bits
+        s.StoredDigitWidth = 40;
+        s.StoredDigitSpacing = 30;
+      },
+  };
+  for (size_t i = 0; i < std::size(changes); ++i) {
+    SCOPED_TRACE(i);
+    state = model::FirstValues();
+    state.StoredValue = 12.5;
+    kept.zoom = display.zoom = 1;
+    Pass(kept);
+    changes[i](state, kept);
+    display.zoom = kept.zoom;
+    const std::vector<json> fresh = Pass(display);
+    EXPECT_EQ(Pass(kept), fresh);
+    EXPECT_EQ(Pass(kept), fresh);  // from the lines kept by the pass before
+  }
 }
 
 }  // namespace

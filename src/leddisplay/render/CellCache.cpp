@@ -22,6 +22,26 @@ const std::vector<DisplayCell>& CellCache::CellsFor(const model::ControlState& s
   return cells_;
 }
 
+const std::vector<host::LineCall>* CellCache::KeptLines(size_t index,
+                                                        const GlyphInputs& inputs) const {
+  if (index >= glyphLines_.size()) return nullptr;
+  const GlyphLines& kept = glyphLines_[index];
+  return kept.valid && kept.inputs == inputs ? &kept.lines : nullptr;
+}
+
+std::vector<host::LineCall>& CellCache::StartLines(size_t index) {
+  if (index >= glyphLines_.size()) glyphLines_.resize(index + 1);
+  GlyphLines& kept = glyphLines_[index];
+  kept.valid = false;
+  kept.lines.clear();
+  return kept.lines;
+}
+
+void CellCache::KeepLines(size_t index, const GlyphInputs& inputs) {
+  glyphLines_[index].inputs = inputs;
+  glyphLines_[index].valid = true;
+}
+
 const std::vector<DisplayCell>& CellsOf(Display& display, CellCache& scratch) {
   return (display.cells != nullptr ? *display.cells : scratch).CellsFor(display.state);
 }

@@ -1,13 +1,17 @@
 // Internal: not installed.
 #pragma once
-// The row of cells of the last render pass, kept by the control between passes: a
-// redraw whose value and display settings are unchanged formats nothing and touches
-// no heap memory.
+// The row of cells of the last render pass, and the lines each glyph cell drew, kept by
+// the control between passes: a redraw whose value and display settings are unchanged
+// formats nothing, works out no segment again and touches no heap memory.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "leddisplay/core/OleColor.h"
+#include "leddisplay/host/Surface.h"
 #include "leddisplay/model/ControlState.h"
 #include "leddisplay/render/Display.h"
+#include "leddisplay/render/Geometry.h"
 #include "leddisplay/render/ValueFormat.h"
 
 namespace led::render {
@@ -19,6 +23,22 @@ class CellCache {
   // equal those of the last call (the value compared bit for bit), else formatted anew.
   // Raises as FormatDisplay does; then nothing is kept.
   const std::vector<DisplayCell>& CellsFor(const model::ControlState& state);
+
+  // Everything a glyph cell's lines are worked out from.
+  struct GlyphInputs {
+    DisplayCell cell;
+    int16_t left = 0, top = 0, halfHeight = 0;
+    Geometry lengths;
+    core::OleColor onColor = 0, offColor = 0;
+    bool operator==(const GlyphInputs&) const = default;
+  };
+  // The lines the index-th cell of the row drew when it was last drawn from `inputs`;
+  // null when that cell was drawn from other inputs, or its drawing did not finish.
+  const std::vector<host::LineCall>* KeptLines(size_t index, const GlyphInputs& inputs) const;
+  // Forgets the index-th cell's lines and hands their (emptied) store to be filled;
+  // KeepLines then marks them drawn from `inputs`.
+  std::vector<host::LineCall>& StartLines(size_t index);
+  void KeepLines(size_t index, const GlyphInputs& inputs);
 
  private:
   struct Inputs {
@@ -35,6 +55,13 @@ class CellCache {
   bool valid_ = false;
   Inputs inputs_;
   std::vector<DisplayCell> cells_;
+
+  struct GlyphLines {
+    bool valid = false;
+    GlyphInputs inputs;
+    std::vector<host::LineCall> lines;
+  };
+  std::vector<GlyphLines> glyphLines_;  // by the cell's index in the row
 };
 
 // The display's cells for its state: through its kept cache, or through `scratch` when

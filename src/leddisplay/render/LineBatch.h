@@ -7,9 +7,12 @@
 // when it was gathered: when the step raises (a coordinate leaving 16 bits), the lines
 // gathered before are drawn first and then its error passes on, unless drawing them
 // fails first, as that failure would have come first.
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <utility>
+#include <vector>
 
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/render/Display.h"
@@ -30,9 +33,13 @@ class LineBatch {
   const Geometry& Lengths() const { return lengths_; }
   double Zoom() const { return display_.zoom; }
 
+  // Every line added from now on is also appended to `copy`.
+  void CopyInto(std::vector<host::LineCall>& copy) { copy_ = &copy; }
+
   void Add(float x1, float y1, float x2, float y2, core::OleColor color) {
     if (count_ == kCapacity) Draw();
     lines_[count_++] = {x1, y1, x2, y2, color};
+    if (copy_ != nullptr) copy_->push_back(lines_[count_ - 1]);
   }
   // Hands the gathered lines to the surface (its errors pass on) and empties the batch.
   void Draw() {
@@ -46,11 +53,23 @@ class LineBatch {
   const Geometry& lengths_;
   size_t count_ = 0;
   std::array<host::LineCall, kCapacity> lines_;  // the first count_ are gathered
+  std::vector<host::LineCall>* copy_ = nullptr;
 };
 
+// Hands `lines` to the display's surface as a LineBatch that gathered them would: in
+// calls of at most kCapacity lines, so the surface sees the same calls.
+inline void DrawGathered(Display& display, std::span<const host::LineCall> lines) {
+  for (size_t at = 0; at < lines.size(); at += LineBatch::kCapacity)
+    display.host.surface.Lines(
+        lines.subspan(at, std::min(LineBatch::kCapacity, lines.size() - at)));
+}
+
+// `copy`, when given, receives every line gathered.
 template <class Gather>
-void DrawLines(Display& display, const Geometry& lengths, Gather&& gather) {
+void DrawLines(Display& display, const Geometry& lengths, Gather&& gather,
+               std::vector<host::LineCall>* copy = nullptr) {
   LineBatch batch(display, lengths);
+  if (copy != nullptr) batch.CopyInto(*copy);
   try {
     gather(batch);
   } catch (...) {

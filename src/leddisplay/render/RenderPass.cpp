@@ -43,11 +43,12 @@ void Pass(Display& display) {
   CellCache passCells;
   const std::vector<DisplayCell>& cells = CellsOf(display, passCells);
 
-  for (const DisplayCell& cell : cells) {
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const DisplayCell& cell = cells[i];
     if (cell.Character == '+' || cell.Character == '-')
       DrawPlusMinusSign(display, lengths, digitTop);
     else
-      DrawGlyphCell(display, lengths, cell, cellLeft, digitTop, halfHeight);
+      DrawGlyphCell(display, lengths, cell, cellLeft, digitTop, halfHeight, i);
     cellLeft = NextCellLeft(lengths, cellLeft);
   }
 
