@@ -60,7 +60,7 @@ install(FILES ${PROJECT_BINARY_DIR}/leddisplayConfig.cmake
 # Quick item's headers are installed by cmake/Qt.cmake and cmake/Quick.cmake when built.
 set(_led_checked_headers ${LEDDISPLAY_PUBLIC_HEADERS})
 if(TARGET led_qt)
-  list(APPEND _led_checked_headers qt/Enums.h qt/Export.h qt/LEDDisplayWidget.h
+  list(APPEND _led_checked_headers qt/Enums.h qt/Export.h qt/PropertyList.h qt/LEDDisplayWidget.h
     widgets/LEDDisplayWidget.h)
 endif()
 if(TARGET led_quick)

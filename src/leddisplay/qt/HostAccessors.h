@@ -2,8 +2,8 @@
 #pragma once
 // The accessors the Qt hosts (the widget, the Qt Quick item) share, from one list.
 // LEDDISPLAY_QT_DEFINE_HOST_ACCESSORS(Owner), in a source of the host class Owner,
-// defines the getter and setter of each property in LEDDISPLAY_QT_HOST_PROPERTIES, then
-// overRange, oleColor, setOleColor, shownText and the caption boxes. A getter runs the
+// defines the getter and setter of each property in LEDDISPLAY_QT_HOST_PROPERTIES (PropertyList.h),
+// then overRange, oleColor, setOleColor, shownText and the caption boxes. A getter runs the
 // control's typed getter inside the host's guard and converts the value to its Qt type
 // (HostValue); a setter converts and runs the control's typed setter inside the guard,
 // so the control takes or refuses the value and a refusal, naming the property, reaches
@@ -20,7 +20,7 @@
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/OleColor.h"
 #include "leddisplay/qt/Conversions.h"
-#include "leddisplay/qt/HostPropertyList.h"
+#include "leddisplay/qt/PropertyList.h"
 
 namespace led::qt {
 
@@ -91,20 +91,15 @@ struct HostValue<QFont> {
   static host::FontPtr FromQt(const QFont& v) { return FontFromQFont(v); }
 };
 
-// A setter's parameter: scalars by value, others by const reference.
-template <class T>
-using HostParam = std::conditional_t<std::is_scalar_v<T>, T, const T&>;
-
 }  // namespace led::qt
 
-// One row's getter and setter. The return type trails and the parameter follows the
-// class name, so a type such as Appearance is looked up in Owner.
+// One row's getter and setter.
 #define LEDDISPLAY_QT_HOST_ACCESSOR(Owner, Type, getter, setter, Name)                       \
   auto Owner::getter() const->Type {                                                         \
     return d_->Get(                                                                          \
         [&] { return ::led::qt::HostValue<Type>::ToQt(d_->control.Name(), d_->surface); });  \
   }                                                                                          \
-  void Owner::setter(::led::qt::HostParam<Type> value) {                                     \
+  void Owner::setter(Type value) {                                                           \
     d_->GuardSet(#getter, QVariant::fromValue(value),                                        \
                  [&] { d_->control.Set##Name(::led::qt::HostValue<Type>::FromQt(value)); }); \
   }

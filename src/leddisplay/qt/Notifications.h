@@ -20,7 +20,7 @@
 #include <utility>
 #include <vector>
 
-#include "leddisplay/qt/HostPropertyList.h"
+#include "leddisplay/qt/PropertyList.h"
 
 namespace led::qt {
 
@@ -56,7 +56,7 @@ struct Watched {
   void (*follow)(W&, QVariant& told, bool tell);
 };
 
-// One row of the list (HostPropertyList.h): the control's name, the getter and its signal.
+// One row of the list (PropertyList.h): the control's name, the getter and its signal.
 #define LEDDISPLAY_QT_WATCHED(W, Type, getter, setter, Name) \
   {#Name, Follow<W, &W::getter, &W::getter##Changed>},
 

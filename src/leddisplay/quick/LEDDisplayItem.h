@@ -40,6 +40,7 @@
 #include <memory>
 
 #include "leddisplay/qt/Enums.h"
+#include "leddisplay/qt/PropertyList.h"
 #include "leddisplay/quick/LEDDisplayKeyEvent.h"
 
 namespace led::control {
@@ -57,45 +58,12 @@ class LEDDisplayItem : public QQuickItem {
   /// is FINAL: a QML type built on LEDDisplay cannot shadow one, so QML's tools and
   /// compiler may rely on its type.
   ///@{
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_FINAL_Q_PROPERTY, LEDDisplayItem)
   // clang-format off
-  Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged FINAL)
-  Q_PROPERTY(led::qt::enums::Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged FINAL)
-  Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize NOTIFY autoSizeChanged FINAL)
-  Q_PROPERTY(led::qt::enums::BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle NOTIFY backGroundStyleChanged FINAL)
-  Q_PROPERTY(QColor backGroundG1 READ backGroundG1 WRITE setBackGroundG1 NOTIFY backGroundG1Changed FINAL)
-  Q_PROPERTY(QColor backGroundG2 READ backGroundG2 WRITE setBackGroundG2 NOTIFY backGroundG2Changed FINAL)
-  Q_PROPERTY(led::qt::enums::BorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged FINAL)
-  Q_PROPERTY(QString captionLow READ captionLow WRITE setCaptionLow NOTIFY captionLowChanged FINAL)
-  Q_PROPERTY(QColor captionLowForeColor READ captionLowForeColor WRITE setCaptionLowForeColor NOTIFY captionLowForeColorChanged FINAL)
-  Q_PROPERTY(led::qt::enums::Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition NOTIFY captionLowPositionChanged FINAL)
-  Q_PROPERTY(QFont captionLowFont READ captionLowFont WRITE setCaptionLowFont NOTIFY captionLowFontChanged FINAL)
-  Q_PROPERTY(QString captionUpper READ captionUpper WRITE setCaptionUpper NOTIFY captionUpperChanged FINAL)
-  Q_PROPERTY(QColor captionUpperForeColor READ captionUpperForeColor WRITE setCaptionUpperForeColor NOTIFY captionUpperForeColorChanged FINAL)
-  Q_PROPERTY(led::qt::enums::Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition NOTIFY captionUpperPositionChanged FINAL)
-  Q_PROPERTY(QFont captionUpperFont READ captionUpperFont WRITE setCaptionUpperFont NOTIFY captionUpperFontChanged FINAL)
-  Q_PROPERTY(int decimals READ decimals WRITE setDecimals NOTIFY decimalsChanged FINAL)
-  Q_PROPERTY(int decimalPointSize READ decimalPointSize WRITE setDecimalPointSize NOTIFY decimalPointSizeChanged FINAL)
-  Q_PROPERTY(int mousePointer READ mousePointer WRITE setMousePointer NOTIFY mousePointerChanged FINAL)
   Q_PROPERTY(QUrl mouseIcon READ mouseIcon WRITE setMouseIcon NOTIFY mouseIconChanged FINAL)
   Q_PROPERTY(QUrl pictureBackGround READ pictureBackGround WRITE setPictureBackGround NOTIFY pictureBackGroundChanged FINAL)
-  Q_PROPERTY(bool showAllDecimalPoints READ showAllDecimalPoints WRITE setShowAllDecimalPoints NOTIFY showAllDecimalPointsChanged FINAL)
-  Q_PROPERTY(int digits READ digits WRITE setDigits NOTIFY digitsChanged FINAL)
-  Q_PROPERTY(int digitWidth READ digitWidth WRITE setDigitWidth NOTIFY digitWidthChanged FINAL)
-  Q_PROPERTY(int digitHeight READ digitHeight WRITE setDigitHeight NOTIFY digitHeightChanged FINAL)
-  Q_PROPERTY(int digitLeftMargin READ digitLeftMargin WRITE setDigitLeftMargin NOTIFY digitLeftMarginChanged FINAL)
-  Q_PROPERTY(int digitUpperMargin READ digitUpperMargin WRITE setDigitUpperMargin NOTIFY digitUpperMarginChanged FINAL)
-  Q_PROPERTY(int digitSpacing READ digitSpacing WRITE setDigitSpacing NOTIFY digitSpacingChanged FINAL)
-  Q_PROPERTY(int segmentWidth READ segmentWidth WRITE setSegmentWidth NOTIFY segmentWidthChanged FINAL)
-  Q_PROPERTY(int segmentSeparation READ segmentSeparation WRITE setSegmentSeparation NOTIFY segmentSeparationChanged FINAL)
-  Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros NOTIFY leadingZerosChanged FINAL)
-  Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus NOTIFY leadingPlusMinusChanged FINAL)
-  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged FINAL)
-  Q_PROPERTY(QColor litColor READ litColor WRITE setLitColor NOTIFY litColorChanged FINAL)
-  Q_PROPERTY(QColor unlitColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged FINAL)
   Q_PROPERTY(QColor onColor READ litColor WRITE setLitColor NOTIFY litColorChanged FINAL)
   Q_PROPERTY(QColor offColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged FINAL)
-  Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged FINAL)
-  Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged FINAL)
   Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged FINAL)
   Q_PROPERTY(QString shownText READ shownText NOTIFY shownTextChanged FINAL)
   Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged FINAL)
@@ -137,80 +105,14 @@ class LEDDisplayItem : public QQuickItem {
   /// one resolves against the QML file that made the item, as Image.source does, and
   /// reads back as given.
   ///@{
-  double value() const;
-  Appearance appearance() const;
-  bool autoSize() const;
-  BackGroundStyle backGroundStyle() const;
-  QColor backGroundG1() const;
-  QColor backGroundG2() const;
-  BorderStyle borderStyle() const;
-  QString captionLow() const;
-  QColor captionLowForeColor() const;
-  Position captionLowPosition() const;
-  QFont captionLowFont() const;
-  QString captionUpper() const;
-  QColor captionUpperForeColor() const;
-  Position captionUpperPosition() const;
-  QFont captionUpperFont() const;
-  int decimals() const;
-  int decimalPointSize() const;
-  int mousePointer() const;
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_GETTER, LEDDisplayItem)
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_SETTER, LEDDisplayItem)
   QUrl mouseIcon() const;
   QUrl pictureBackGround() const;
-  bool showAllDecimalPoints() const;
-  int digits() const;
-  int digitWidth() const;
-  int digitHeight() const;
-  int digitLeftMargin() const;
-  int digitUpperMargin() const;
-  int digitSpacing() const;
-  int segmentWidth() const;
-  int segmentSeparation() const;
-  bool leadingZeros() const;
-  bool leadingPlusMinus() const;
-  QColor backColor() const;
-  QColor litColor() const;
-  QColor unlitColor() const;
-  bool transparent() const;
-  bool useOverRange() const;
   bool overRange() const;
   bool fitToSize() const;
-  void setValue(double value);
-  void setAppearance(Appearance value);
-  void setAutoSize(bool value);
-  void setBackGroundStyle(BackGroundStyle value);
-  void setBackGroundG1(const QColor& value);
-  void setBackGroundG2(const QColor& value);
-  void setBorderStyle(BorderStyle value);
-  void setCaptionLow(const QString& value);
-  void setCaptionLowForeColor(const QColor& value);
-  void setCaptionLowPosition(Position value);
-  void setCaptionLowFont(const QFont& value);
-  void setCaptionUpper(const QString& value);
-  void setCaptionUpperForeColor(const QColor& value);
-  void setCaptionUpperPosition(Position value);
-  void setCaptionUpperFont(const QFont& value);
-  void setDecimals(int value);
-  void setDecimalPointSize(int value);
-  void setMousePointer(int value);
   void setMouseIcon(const QUrl& value);
   void setPictureBackGround(const QUrl& value);
-  void setShowAllDecimalPoints(bool value);
-  void setDigits(int value);
-  void setDigitWidth(int value);
-  void setDigitHeight(int value);
-  void setDigitLeftMargin(int value);
-  void setDigitUpperMargin(int value);
-  void setDigitSpacing(int value);
-  void setSegmentWidth(int value);
-  void setSegmentSeparation(int value);
-  void setLeadingZeros(bool value);
-  void setLeadingPlusMinus(bool value);
-  void setBackColor(const QColor& value);
-  void setLitColor(const QColor& value);
-  void setUnlitColor(const QColor& value);
-  void setTransparent(bool value);
-  void setUseOverRange(bool value);
   void setFitToSize(bool value);
   ///@}
   /// Deprecated names of litColor and unlitColor, kept (also as the QML properties
@@ -253,42 +155,9 @@ class LEDDisplayItem : public QQuickItem {
   void errorOccurred(int number, const QString& description);
   /// The NOTIFY signals, as the widget's: emitted once when the value changed.
   ///@{
-  void valueChanged(double value);
-  void appearanceChanged(led::qt::enums::Appearance value);
-  void autoSizeChanged(bool value);
-  void backGroundStyleChanged(led::qt::enums::BackGroundStyle value);
-  void backGroundG1Changed(const QColor& value);
-  void backGroundG2Changed(const QColor& value);
-  void borderStyleChanged(led::qt::enums::BorderStyle value);
-  void captionLowChanged(const QString& value);
-  void captionLowForeColorChanged(const QColor& value);
-  void captionLowPositionChanged(led::qt::enums::Position value);
-  void captionLowFontChanged(const QFont& value);
-  void captionUpperChanged(const QString& value);
-  void captionUpperForeColorChanged(const QColor& value);
-  void captionUpperPositionChanged(led::qt::enums::Position value);
-  void captionUpperFontChanged(const QFont& value);
-  void decimalsChanged(int value);
-  void decimalPointSizeChanged(int value);
-  void mousePointerChanged(int value);
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_SIGNAL, LEDDisplayItem)
   void mouseIconChanged(const QUrl& value);
   void pictureBackGroundChanged(const QUrl& value);
-  void showAllDecimalPointsChanged(bool value);
-  void digitsChanged(int value);
-  void digitWidthChanged(int value);
-  void digitHeightChanged(int value);
-  void digitLeftMarginChanged(int value);
-  void digitUpperMarginChanged(int value);
-  void digitSpacingChanged(int value);
-  void segmentWidthChanged(int value);
-  void segmentSeparationChanged(int value);
-  void leadingZerosChanged(bool value);
-  void leadingPlusMinusChanged(bool value);
-  void backColorChanged(const QColor& value);
-  void litColorChanged(const QColor& value);
-  void unlitColorChanged(const QColor& value);
-  void transparentChanged(bool value);
-  void useOverRangeChanged(bool value);
   void overRangeChanged(bool value);
   void shownTextChanged(const QString& value);
   void fitToSizeChanged(bool value);

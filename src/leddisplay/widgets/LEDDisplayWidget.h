@@ -63,6 +63,7 @@
 
 #include "leddisplay/qt/Enums.h"
 #include "leddisplay/qt/Export.h"
+#include "leddisplay/qt/PropertyList.h"
 
 namespace led::control {
 class LEDDisplay;
@@ -73,48 +74,15 @@ namespace led::qt {
 /// The control as a Qt widget, as described above.
 class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   Q_OBJECT
-  /// The control's properties in Qt types; each is described at its getter. An int
-  /// outside -32768..32767 is refused with 6 "Overflow".
+  /// The control's properties in Qt types: those of leddisplay/qt/PropertyList.h (where
+  /// each is described), then the pictures, the old colour names and the read-outs.
   ///@{
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_Q_PROPERTY, LEDDisplayWidget)
   // clang-format off
-  Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
-  Q_PROPERTY(led::qt::enums::Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged)
-  Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize NOTIFY autoSizeChanged)
-  Q_PROPERTY(led::qt::enums::BackGroundStyle backGroundStyle READ backGroundStyle WRITE setBackGroundStyle NOTIFY backGroundStyleChanged)
-  Q_PROPERTY(QColor backGroundG1 READ backGroundG1 WRITE setBackGroundG1 NOTIFY backGroundG1Changed)
-  Q_PROPERTY(QColor backGroundG2 READ backGroundG2 WRITE setBackGroundG2 NOTIFY backGroundG2Changed)
-  Q_PROPERTY(led::qt::enums::BorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged)
-  Q_PROPERTY(QString captionLow READ captionLow WRITE setCaptionLow NOTIFY captionLowChanged)
-  Q_PROPERTY(QColor captionLowForeColor READ captionLowForeColor WRITE setCaptionLowForeColor NOTIFY captionLowForeColorChanged)
-  Q_PROPERTY(led::qt::enums::Position captionLowPosition READ captionLowPosition WRITE setCaptionLowPosition NOTIFY captionLowPositionChanged)
-  Q_PROPERTY(QFont captionLowFont READ captionLowFont WRITE setCaptionLowFont NOTIFY captionLowFontChanged)
-  Q_PROPERTY(QString captionUpper READ captionUpper WRITE setCaptionUpper NOTIFY captionUpperChanged)
-  Q_PROPERTY(QColor captionUpperForeColor READ captionUpperForeColor WRITE setCaptionUpperForeColor NOTIFY captionUpperForeColorChanged)
-  Q_PROPERTY(led::qt::enums::Position captionUpperPosition READ captionUpperPosition WRITE setCaptionUpperPosition NOTIFY captionUpperPositionChanged)
-  Q_PROPERTY(QFont captionUpperFont READ captionUpperFont WRITE setCaptionUpperFont NOTIFY captionUpperFontChanged)
-  Q_PROPERTY(int decimals READ decimals WRITE setDecimals NOTIFY decimalsChanged)
-  Q_PROPERTY(int decimalPointSize READ decimalPointSize WRITE setDecimalPointSize NOTIFY decimalPointSizeChanged)
-  Q_PROPERTY(int mousePointer READ mousePointer WRITE setMousePointer NOTIFY mousePointerChanged)
   Q_PROPERTY(QPixmap mouseIcon READ mouseIcon WRITE setMouseIcon NOTIFY mouseIconChanged)
   Q_PROPERTY(QPixmap pictureBackGround READ pictureBackGround WRITE setPictureBackGround NOTIFY pictureBackGroundChanged)
-  Q_PROPERTY(bool showAllDecimalPoints READ showAllDecimalPoints WRITE setShowAllDecimalPoints NOTIFY showAllDecimalPointsChanged)
-  Q_PROPERTY(int digits READ digits WRITE setDigits NOTIFY digitsChanged)
-  Q_PROPERTY(int digitWidth READ digitWidth WRITE setDigitWidth NOTIFY digitWidthChanged)
-  Q_PROPERTY(int digitHeight READ digitHeight WRITE setDigitHeight NOTIFY digitHeightChanged)
-  Q_PROPERTY(int digitLeftMargin READ digitLeftMargin WRITE setDigitLeftMargin NOTIFY digitLeftMarginChanged)
-  Q_PROPERTY(int digitUpperMargin READ digitUpperMargin WRITE setDigitUpperMargin NOTIFY digitUpperMarginChanged)
-  Q_PROPERTY(int digitSpacing READ digitSpacing WRITE setDigitSpacing NOTIFY digitSpacingChanged)
-  Q_PROPERTY(int segmentWidth READ segmentWidth WRITE setSegmentWidth NOTIFY segmentWidthChanged)
-  Q_PROPERTY(int segmentSeparation READ segmentSeparation WRITE setSegmentSeparation NOTIFY segmentSeparationChanged)
-  Q_PROPERTY(bool leadingZeros READ leadingZeros WRITE setLeadingZeros NOTIFY leadingZerosChanged)
-  Q_PROPERTY(bool leadingPlusMinus READ leadingPlusMinus WRITE setLeadingPlusMinus NOTIFY leadingPlusMinusChanged)
-  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
-  Q_PROPERTY(QColor litColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
-  Q_PROPERTY(QColor unlitColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
   Q_PROPERTY(QColor onColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
   Q_PROPERTY(QColor offColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
-  Q_PROPERTY(bool transparent READ transparent WRITE setTransparent NOTIFY transparentChanged)
-  Q_PROPERTY(bool useOverRange READ useOverRange WRITE setUseOverRange NOTIFY useOverRangeChanged)
   Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged)
   Q_PROPERTY(QString shownText READ shownText NOTIFY shownTextChanged)
   Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged)
@@ -149,95 +117,19 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
 
   /// The properties' getters; their setters are the slots below.
   ///@{
-  /// The number shown (control::LEDDisplay::Value).
-  double value() const;
-  /// Flat or ThreeD (control::LEDDisplay::Appearance).
-  Appearance appearance() const;
-  /// While on, the widget takes the extent that fits the digits and captions
-  /// (control::LEDDisplay::AutoSize).
-  bool autoSize() const;
-  /// The back colour or a gradient (control::LEDDisplay::BackGroundStyle).
-  BackGroundStyle backGroundStyle() const;
-  /// The gradient's colour at the bottom or left (control::LEDDisplay::BackGroundG1).
-  QColor backGroundG1() const;
-  /// The gradient's colour at the top or right (control::LEDDisplay::BackGroundG2).
-  QColor backGroundG2() const;
-  /// No border or a single line (control::LEDDisplay::BorderStyle).
-  BorderStyle borderStyle() const;
-  /// The text below the digits (control::LEDDisplay::CaptionLow).
-  QString captionLow() const;
-  /// The lower caption's text colour (control::LEDDisplay::CaptionLowForeColor).
-  QColor captionLowForeColor() const;
-  /// Where the lower caption sits (control::LEDDisplay::CaptionLowPosition).
-  Position captionLowPosition() const;
-  /// The lower caption's font: name, size, bold, italic, underline and strikethrough
-  /// (control::LEDDisplay::CaptionLowFont).
-  QFont captionLowFont() const;
-  /// The text above the digits (control::LEDDisplay::CaptionUpper).
-  QString captionUpper() const;
-  /// The upper caption's text colour (control::LEDDisplay::CaptionUpperForeColor).
-  QColor captionUpperForeColor() const;
-  /// Where the upper caption sits (control::LEDDisplay::CaptionUpperPosition).
-  Position captionUpperPosition() const;
-  /// The upper caption's font, as captionLowFont (control::LEDDisplay::CaptionUpperFont).
-  QFont captionUpperFont() const;
-  /// Digits after the decimal point (control::LEDDisplay::Decimals).
-  int decimals() const;
-  /// The decimal point's height in pixels (control::LEDDisplay::DecimalPointSize).
-  int decimalPointSize() const;
-  /// The cursor over the widget (control::LEDDisplay::MousePointer): 0 none of its own
-  /// (the parent's shows), 1 and 4 Qt::ArrowCursor, 2 Cross, 3 IBeam, 5 and 15 SizeAll,
-  /// 6 SizeBDiag, 7 SizeVer, 8 SizeFDiag, 9 SizeHor, 10 UpArrow, 11 Wait, 12 Forbidden,
-  /// 13 Busy, 14 WhatsThis, 99 mouseIcon as the cursor (none of its own without one).
-  int mousePointer() const;
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_GETTER, LEDDisplayWidget)
   /// The picture mousePointer 99 shows as the cursor, its hot spot in the middle; a null
   /// pixmap is none (control::LEDDisplay::MouseIcon).
   QPixmap mouseIcon() const;
   /// The picture behind the digits; a null pixmap is none
   /// (control::LEDDisplay::PictureBackGround).
   QPixmap pictureBackGround() const;
-  /// Every digit shows its point, unlit but the decimal one
-  /// (control::LEDDisplay::ShowAllDecimalPoints).
-  bool showAllDecimalPoints() const;
-  /// The number of digit cells (control::LEDDisplay::Digits).
-  int digits() const;
-  /// A cell's width in pixels (control::LEDDisplay::DigitWidth).
-  int digitWidth() const;
-  /// A cell's height in pixels (control::LEDDisplay::DigitHeight).
-  int digitHeight() const;
-  /// The first cell's left edge in pixels (control::LEDDisplay::DigitLeftMargin).
-  int digitLeftMargin() const;
-  /// The digit row's top margin in pixels (control::LEDDisplay::DigitUpperMargin).
-  int digitUpperMargin() const;
-  /// The gap between cells in pixels (control::LEDDisplay::DigitSpacing).
-  int digitSpacing() const;
-  /// A bar's thickness in pixels (control::LEDDisplay::SegmentWidth).
-  int segmentWidth() const;
-  /// The gap in pixels at each end of the upright bars
-  /// (control::LEDDisplay::SegmentSeperation).
-  int segmentSeparation() const;
-  /// Zeros before the units digit are lit (control::LEDDisplay::LeadingZeros).
-  bool leadingZeros() const;
-  /// The first cell shows the sign (control::LEDDisplay::LeadingPlusMinus).
-  bool leadingPlusMinus() const;
-  /// The colour behind the digits (control::LEDDisplay::BackColor).
-  QColor backColor() const;
-  /// The colour of lit segments (control::LEDDisplay::OnColor).
-  QColor litColor() const;
-  /// The colour of unlit segments (control::LEDDisplay::OffColor).
-  QColor unlitColor() const;
   /// Deprecated names of litColor and unlitColor, kept (also as the Qt properties
   /// `onColor` and `offColor`, shown in Designer) for .ui files and code written with them.
   ///@{
   QColor onColor() const { return litColor(); }
   QColor offColor() const { return unlitColor(); }
   ///@}
-  /// The parent's window texture shows behind the digits
-  /// (control::LEDDisplay::Transparent).
-  bool transparent() const;
-  /// A value too long for the digits shows the over-range mark
-  /// (control::LEDDisplay::UseOverRange).
-  bool useOverRange() const;
   /// Whether the value needs more digits than shown (or is not a finite number),
   /// whatever useOverRange says.
   bool overRange() const;
@@ -296,42 +188,9 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   /// colour not opaque, a font without a family or beyond 2048 points
   /// (InvalidPropertyValue).
   ///@{
-  void setValue(double value);
-  void setAppearance(Appearance appearance);
-  void setAutoSize(bool on);
-  void setBackGroundStyle(BackGroundStyle style);
-  void setBackGroundG1(const QColor& color);
-  void setBackGroundG2(const QColor& color);
-  void setBorderStyle(BorderStyle style);
-  void setCaptionLow(const QString& caption);
-  void setCaptionLowForeColor(const QColor& color);
-  void setCaptionLowPosition(Position position);
-  void setCaptionLowFont(const QFont& font);
-  void setCaptionUpper(const QString& caption);
-  void setCaptionUpperForeColor(const QColor& color);
-  void setCaptionUpperPosition(Position position);
-  void setCaptionUpperFont(const QFont& font);
-  void setDecimals(int decimals);
-  void setDecimalPointSize(int size);
-  void setMousePointer(int pointer);
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_SETTER, LEDDisplayWidget)
   void setMouseIcon(const QPixmap& icon);
   void setPictureBackGround(const QPixmap& picture);
-  void setShowAllDecimalPoints(bool show);
-  void setDigits(int digits);
-  void setDigitWidth(int width);
-  void setDigitHeight(int height);
-  void setDigitLeftMargin(int margin);
-  void setDigitUpperMargin(int margin);
-  void setDigitSpacing(int spacing);
-  void setSegmentWidth(int width);
-  void setSegmentSeparation(int separation);
-  void setLeadingZeros(bool on);
-  void setLeadingPlusMinus(bool on);
-  void setBackColor(const QColor& color);
-  void setLitColor(const QColor& color);
-  void setUnlitColor(const QColor& color);
-  void setTransparent(bool on);
-  void setUseOverRange(bool on);
   ///@}
   /// Deprecated names of setLitColor and setUnlitColor (see onColor).
   ///@{
@@ -355,42 +214,9 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   /// changed, whether by its setter, by a setter called on control() or by
   /// loadProperties; not for a refused value nor for a set to the value it had.
   ///@{
-  void valueChanged(double value);
-  void appearanceChanged(Appearance appearance);
-  void autoSizeChanged(bool on);
-  void backGroundStyleChanged(BackGroundStyle style);
-  void backGroundG1Changed(const QColor& color);
-  void backGroundG2Changed(const QColor& color);
-  void borderStyleChanged(BorderStyle style);
-  void captionLowChanged(const QString& caption);
-  void captionLowForeColorChanged(const QColor& color);
-  void captionLowPositionChanged(Position position);
-  void captionLowFontChanged(const QFont& font);
-  void captionUpperChanged(const QString& caption);
-  void captionUpperForeColorChanged(const QColor& color);
-  void captionUpperPositionChanged(Position position);
-  void captionUpperFontChanged(const QFont& font);
-  void decimalsChanged(int decimals);
-  void decimalPointSizeChanged(int size);
-  void mousePointerChanged(int pointer);
+  LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_SIGNAL, LEDDisplayWidget)
   void mouseIconChanged(const QPixmap& icon);
   void pictureBackGroundChanged(const QPixmap& picture);
-  void showAllDecimalPointsChanged(bool show);
-  void digitsChanged(int digits);
-  void digitWidthChanged(int width);
-  void digitHeightChanged(int height);
-  void digitLeftMarginChanged(int margin);
-  void digitUpperMarginChanged(int margin);
-  void digitSpacingChanged(int spacing);
-  void segmentWidthChanged(int width);
-  void segmentSeparationChanged(int separation);
-  void leadingZerosChanged(bool on);
-  void leadingPlusMinusChanged(bool on);
-  void backColorChanged(const QColor& color);
-  void litColorChanged(const QColor& color);
-  void unlitColorChanged(const QColor& color);
-  void transparentChanged(bool on);
-  void useOverRangeChanged(bool on);
   void overRangeChanged(bool overRange);
   /// The shown text (shownText) changed.
   void shownTextChanged(const QString& text);
