@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "leddisplay/core/RuntimeError.h"
+#include "leddisplay/platform/raster/GdiTable.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 
 namespace led::platform {
@@ -23,6 +25,52 @@ TEST(RasterSurfaceFill, ClsCoversEveryPixelOfEverySize) {
     surface.SetBackColor(0x204060);  // clears
     for (const Pixel p : surface.Inner().pixels) ASSERT_EQ(p, kBack) << "width " << width;
   }
+}
+
+// A clear is put off until the image is used, and dropped under a gradient that paints
+// it whole: whoever uses the image next (the GDI table copying from it or painting part
+// of it, a refused gradient, the composed picture) sees the cleared pixels.
+TEST(RasterSurfaceFill, ClsShowsWhereverTheImageIsUsedNext) {
+  GdiTable& gdi = GdiTable::Instance();
+  const host::GradientMeshRect rect{0, 1};
+  const auto gradient = [&](RasterSurface& surface, int32_t right, uint32_t mode) {
+    const host::TriVertex v[2] = {{0, 0, 0xFF00, 0, 0, 0}, {right, 2, 0xFF00, 0, 0, 0}};
+    return gdi.GradientFill(surface.hDC(), v, {&rect, 1}, mode);
+  };
+  const std::function<Pixel(RasterSurface&)> uses[] = {
+      [](RasterSurface& s) { return s.Inner().at(3, 1); },
+      [&](RasterSurface& s) {  // copied out of the surface by its device context
+        RasterSurface other;
+        other.SetExtentPixels(4, 2);
+        gdi.BitBlt(other.hDC(), 0, 0, 4, 2, s.hDC(), 0, 0, host::kSrcCopy);
+        return other.Inner().at(3, 1);
+      },
+      [&](RasterSurface& s) {  // a gradient over part of it
+        gradient(s, 2, host::kGradientFillRectH);
+        return s.Inner().at(3, 1);
+      },
+      [&](RasterSurface& s) {  // a gradient refused
+        gradient(s, 4, 7);
+        return s.Inner().at(3, 1);
+      },
+      [](RasterSurface& s) { return s.Compose().at(3, 1); },
+  };
+  for (size_t i = 0; i < std::size(uses); ++i) {
+    SCOPED_TRACE(i);
+    RasterSurface surface;
+    surface.SetExtentPixels(4, 2);
+    surface.SetBackColor(0xC0C0FF);
+    surface.Line(0, 0, 3, 1, 0xFFFFFF);
+    surface.Inner();
+    surface.SetBackColor(0x204060);  // clears
+    EXPECT_EQ(uses[i](surface), kBack);
+  }
+  // Painted whole, the gradient is all there is.
+  RasterSurface surface;
+  surface.SetExtentPixels(4, 2);
+  surface.Cls();
+  ASSERT_EQ(gradient(surface, 4, host::kGradientFillRectV), 1);
+  for (const Pixel p : surface.Inner().pixels) EXPECT_EQ(p, MakePixel(0xFF, 0, 0));
 }
 
 TEST(RasterSurfaceFill, HorizontalRunsPaintExactlyTheirPixels) {

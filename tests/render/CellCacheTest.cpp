@@ -101,6 +101,7 @@ TEST_F(KeptLinesTest, RedrawsAsAFreshPassAfterEveryChange) {
       [](model::ControlState& s, Display&) { s.StoredDigitWidth = 30; },
       [](model::ControlState& s, Display&) { s.StoredDigitHeight = 37; },
       [](model::ControlState& s, Display&) { s.StoredSegmentWidth = 5; },
+      [](model::ControlState& s, Display&) { s.StoredSegmentWidth = 1; },  // the sign's strokes
       [](model::ControlState& s, Display&) { s.StoredSegmentSeperation = 2; },
       [](model::ControlState& s, Display&) { s.StoredDecimalPointSize = 6; },
       [](model::ControlState& s, Display&) { s.StoredDigitLeftMargin = 9; },

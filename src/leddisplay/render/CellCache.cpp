@@ -23,23 +23,23 @@ const std::vector<DisplayCell>& CellCache::CellsFor(const model::ControlState& s
 }
 
 const std::vector<host::LineCall>* CellCache::KeptLines(size_t index,
-                                                        const GlyphInputs& inputs) const {
-  if (index >= glyphLines_.size()) return nullptr;
-  const GlyphLines& kept = glyphLines_[index];
+                                                        const CellInputs& inputs) const {
+  if (index >= kept_.size()) return nullptr;
+  const KeptCell& kept = kept_[index];
   return kept.valid && kept.inputs == inputs ? &kept.lines : nullptr;
 }
 
 std::vector<host::LineCall>& CellCache::StartLines(size_t index) {
-  if (index >= glyphLines_.size()) glyphLines_.resize(index + 1);
-  GlyphLines& kept = glyphLines_[index];
+  if (index >= kept_.size()) kept_.resize(index + 1);
+  KeptCell& kept = kept_[index];
   kept.valid = false;
   kept.lines.clear();
   return kept.lines;
 }
 
-void CellCache::KeepLines(size_t index, const GlyphInputs& inputs) {
-  glyphLines_[index].inputs = inputs;
-  glyphLines_[index].valid = true;
+void CellCache::KeepLines(size_t index, const CellInputs& inputs) {
+  kept_[index].inputs = inputs;
+  kept_[index].valid = true;
 }
 
 const std::vector<DisplayCell>& CellsOf(Display& display, CellCache& scratch) {

@@ -1,6 +1,6 @@
 // Internal: not installed.
 #pragma once
-// The row of cells of the last render pass, and the lines each glyph cell drew, kept by
+// The row of cells of the last render pass, and the lines each cell drew, kept by
 // the control between passes: a redraw whose value and display settings are unchanged
 // formats nothing, works out no segment again and touches no heap memory.
 #include <cstddef>
@@ -24,21 +24,25 @@ class CellCache {
   // Raises as FormatDisplay does; then nothing is kept.
   const std::vector<DisplayCell>& CellsFor(const model::ControlState& state);
 
-  // Everything a glyph cell's lines are worked out from.
-  struct GlyphInputs {
+  // Everything a cell's lines are worked out from: a cell's, or the sign's (which
+  // also reads whether the value is negative, whether the stored segments are thicker
+  // than a pixel, and the zoom).
+  struct CellInputs {
     DisplayCell cell;
     int16_t left = 0, top = 0, halfHeight = 0;
     Geometry lengths;
     core::OleColor onColor = 0, offColor = 0;
-    bool operator==(const GlyphInputs&) const = default;
+    bool negative = false, thick = false;
+    double zoom = 1;
+    bool operator==(const CellInputs&) const = default;
   };
   // The lines the index-th cell of the row drew when it was last drawn from `inputs`;
   // null when that cell was drawn from other inputs, or its drawing did not finish.
-  const std::vector<host::LineCall>* KeptLines(size_t index, const GlyphInputs& inputs) const;
+  const std::vector<host::LineCall>* KeptLines(size_t index, const CellInputs& inputs) const;
   // Forgets the index-th cell's lines and hands their (emptied) store to be filled;
   // KeepLines then marks them drawn from `inputs`.
   std::vector<host::LineCall>& StartLines(size_t index);
-  void KeepLines(size_t index, const GlyphInputs& inputs);
+  void KeepLines(size_t index, const CellInputs& inputs);
 
  private:
   struct Inputs {
@@ -56,12 +60,12 @@ class CellCache {
   Inputs inputs_;
   std::vector<DisplayCell> cells_;
 
-  struct GlyphLines {
+  struct KeptCell {
     bool valid = false;
-    GlyphInputs inputs;
+    CellInputs inputs;
     std::vector<host::LineCall> lines;
   };
-  std::vector<GlyphLines> glyphLines_;  // by the cell's index in the row
+  std::vector<KeptCell> kept_;  // by the cell's index in the row
 };
 
 // The display's cells for its state: through its kept cache, or through `scratch` when

@@ -5,7 +5,6 @@
 #include <array>
 
 #include "leddisplay/core/RuntimeError.h"
-#include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/LineBatch.h"
 #include "leddisplay/render/Segments.h"
 
@@ -184,28 +183,24 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
   const Glyph* glyph = FindGlyph(cell.Character);
   if (glyph == nullptr) return;
   const model::ControlState& st = display.state;
-  const CellCache::GlyphInputs inputs{
-      cell, left, top, halfHeight, lengths, st.StoredOnColor, st.StoredOffColor};
-  std::vector<host::LineCall>* copy = nullptr;
-  if (display.cells != nullptr) {
-    if (const auto* kept = display.cells->KeptLines(index, inputs))
-      return DrawGathered(display, *kept);
-    copy = &display.cells->StartLines(index);
-  }
-  const CellFrame frame = FrameOf(lengths, left, top, halfHeight);
-  DrawLines(
-      display, lengths,
-      [&](LineBatch& lines) {
-        for (int i = 0; i < kSegments; ++i) {
-          const Lamp lamp = glyph->lamps[i];
-          const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
-          Draw(lines, frame, kCell[i], lit ? st.StoredOnColor : st.StoredOffColor);
-        }
-        if (cell.Point == PointState::Lit) Draw(lines, frame, kPoint, st.StoredOnColor);
-        if (cell.Point == PointState::Unlit) Draw(lines, frame, kPoint, st.StoredOffColor);
-      },
-      copy);
-  if (copy != nullptr) display.cells->KeepLines(index, inputs);
+  const CellCache::CellInputs inputs{.cell = cell,
+                                     .left = left,
+                                     .top = top,
+                                     .halfHeight = halfHeight,
+                                     .lengths = lengths,
+                                     .onColor = st.StoredOnColor,
+                                     .offColor = st.StoredOffColor,
+                                     .zoom = display.zoom};
+  DrawCellLines(display, lengths, index, inputs, [&](LineBatch& lines) {
+    const CellFrame frame = FrameOf(lengths, left, top, halfHeight);
+    for (int i = 0; i < kSegments; ++i) {
+      const Lamp lamp = glyph->lamps[i];
+      const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
+      Draw(lines, frame, kCell[i], lit ? st.StoredOnColor : st.StoredOffColor);
+    }
+    if (cell.Point == PointState::Lit) Draw(lines, frame, kPoint, st.StoredOnColor);
+    if (cell.Point == PointState::Unlit) Draw(lines, frame, kPoint, st.StoredOffColor);
+  });
 }
 
 }  // namespace led::render

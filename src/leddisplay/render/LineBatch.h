@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "leddisplay/host/Surface.h"
+#include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/Display.h"
 #include "leddisplay/render/Geometry.h"
 
@@ -77,6 +78,19 @@ void DrawLines(Display& display, const Geometry& lengths, Gather&& gather,
     throw;
   }
   batch.Draw();
+}
+
+// DrawLines for the index-th cell of the row, drawn from `inputs`: a display that keeps
+// cells (Display::cells) keeps the lines there, and a cell drawn again from the same
+// inputs hands the surface the kept lines in the same calls, gathering nothing.
+template <class Gather>
+void DrawCellLines(Display& display, const Geometry& lengths, size_t index,
+                   const CellCache::CellInputs& inputs, Gather&& gather) {
+  if (display.cells == nullptr) return DrawLines(display, lengths, std::forward<Gather>(gather));
+  if (const auto* kept = display.cells->KeptLines(index, inputs))
+    return DrawGathered(display, *kept);
+  DrawLines(display, lengths, std::forward<Gather>(gather), &display.cells->StartLines(index));
+  display.cells->KeepLines(index, inputs);
 }
 
 // The same with the display's geometry worked out here.

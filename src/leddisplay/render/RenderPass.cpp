@@ -46,7 +46,7 @@ void Pass(Display& display) {
   for (size_t i = 0; i < cells.size(); ++i) {
     const DisplayCell& cell = cells[i];
     if (cell.Character == '+' || cell.Character == '-')
-      DrawPlusMinusSign(display, lengths, digitTop);
+      DrawPlusMinusSign(display, lengths, digitTop, i);
     else
       DrawGlyphCell(display, lengths, cell, cellLeft, digitTop, halfHeight, i);
     cellLeft = NextCellLeft(lengths, cellLeft);

@@ -111,11 +111,21 @@ void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core:
 
 void DrawPlusMinusSign(Display& display) {
   const Geometry lengths = GeometryOf(display);
-  DrawPlusMinusSign(display, lengths, DigitTop(display, lengths));
+  DrawPlusMinusSign(display, lengths, DigitTop(display, lengths), 0);
 }
 
-void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top) {
-  DrawLines(display, lengths, [&](LineBatch& lines) { DrawSignLines(lines, top); });
+void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, size_t index) {
+  const model::ControlState& s = display.state;
+  const CellCache::CellInputs inputs{.cell = {.Character = '+'},
+                                     .left = lengths.digitLeftMargin,
+                                     .top = top,
+                                     .lengths = lengths,
+                                     .onColor = s.StoredOnColor,
+                                     .offColor = s.StoredOffColor,
+                                     .negative = s.StoredValue<0, .thick = s.StoredSegmentWidth> 1,
+                                     .zoom = display.zoom};
+  DrawCellLines(display, lengths, index, inputs,
+                [&](LineBatch& lines) { DrawSignLines(lines, top); });
 }
 
 }  // namespace led::render

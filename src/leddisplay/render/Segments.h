@@ -6,6 +6,7 @@
 // the batch's geometry gives them (zoomed); nothing is filled. The primitives add their lines to a
 // batch (drawn by DrawLines); every coordinate sum is checked 16-bit arithmetic: an overflow raises
 // 6 after the lines already added.
+#include <cstddef>
 #include <cstdint>
 
 #include "leddisplay/core/OleColor.h"
@@ -36,7 +37,8 @@ void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core:
 // Strokes are three lines when SegmentWidth > 1, else one; ends may be fractional.
 // Its lines are drawn as one batch.
 void DrawPlusMinusSign(Display& display);
-// The same with the geometry and DigitTop the caller has already worked out.
-void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top);
+// The same with the geometry and DigitTop the caller has already worked out, as the
+// index-th cell of the row (its lines kept as DrawGlyphCell keeps a cell's).
+void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, size_t index);
 
 }  // namespace led::render

@@ -90,23 +90,28 @@ int32_t GdiTable::NextHandle() {
   }
 }
 
-int32_t GdiTable::RegisterBitmap(std::shared_ptr<Image> image) {
+int32_t GdiTable::RegisterBitmap(std::shared_ptr<Image> image, Settle settle) {
   if (!image) return 0;
   std::lock_guard lock(mutex_);
   const int32_t handle = NextHandle();
   bitmaps_[handle] = std::move(image);
+  if (settle) settles_[handle] = std::move(settle);
   return handle;
 }
 
 void GdiTable::ReleaseBitmap(int32_t handle) {
   std::lock_guard lock(mutex_);
-  if (handle != stockBitmap_) bitmaps_.erase(handle);
+  if (handle == stockBitmap_) return;
+  bitmaps_.erase(handle);
+  settles_.erase(handle);
 }
 
 std::shared_ptr<Image> GdiTable::BitmapOf(int32_t handle) {
   std::lock_guard lock(mutex_);
   const auto it = bitmaps_.find(handle);
-  return it == bitmaps_.end() ? nullptr : it->second;
+  if (it == bitmaps_.end()) return nullptr;
+  if (const auto settle = settles_.find(handle); settle != settles_.end()) settle->second(false);
+  return it->second;
 }
 
 int32_t GdiTable::CreateBitmapDC(int32_t bitmap) {
@@ -156,12 +161,15 @@ void GdiTable::AddContext(int32_t hdc, int32_t bitmap) {
   contexts_.insert(std::move(spareContext_));
 }
 
-Image* GdiTable::TargetOf(int32_t hdc) {
+Image* GdiTable::TargetOf(int32_t hdc, const std::function<bool(const Image&)>& covers) {
   const auto context = contexts_.find(hdc);
   if (context == contexts_.end()) return nullptr;
   const auto bitmap = bitmaps_.find(context->second);
   if (bitmap == bitmaps_.end() || !IsConsistent(*bitmap->second)) return nullptr;
-  return bitmap->second.get();
+  Image* image = bitmap->second.get();
+  if (const auto settle = settles_.find(context->second); settle != settles_.end())
+    settle->second(covers && covers(*image));
+  return image;
 }
 
 PixelRect GdiTable::CopiedBlock(int32_t x, int32_t y, int32_t width, int32_t height, int32_t xSrc,
@@ -227,10 +235,19 @@ int32_t GdiTable::GradientFill(int32_t hdc, std::span<const host::TriVertex> ver
                                std::span<const host::GradientMeshRect> mesh, uint32_t mode) {
   std::lock_guard lock(mutex_);
   if (mode != host::kGradientFillRectH && mode != host::kGradientFillRectV) return 0;
-  Image* image = TargetOf(hdc);
-  if (!image) return 0;
   for (const host::GradientMeshRect& rect : mesh)
     if (rect.upperLeft >= vertices.size() || rect.lowerRight >= vertices.size()) return 0;
+  // The first rectangle paints every pixel it covers: covering the image, nothing of what
+  // was there before shows.
+  const auto covers = [&](const Image& target) {
+    if (mesh.empty()) return false;
+    const PixelRect area =
+        OrderedGradient(vertices[mesh[0].upperLeft], vertices[mesh[0].lowerRight], false).area;
+    return area.left <= 0 && area.top <= 0 && area.right >= target.width &&
+           area.bottom >= target.height;
+  };
+  Image* image = TargetOf(hdc, covers);
+  if (!image) return 0;
 
   const bool horizontal = mode == host::kGradientFillRectH;
   for (const host::GradientMeshRect& rect : mesh) {

@@ -17,6 +17,7 @@
 // nearest (halves up), then its high byte; so both end lines carry exactly the high
 // bytes of the vertex colours. A one-pixel extent takes the first colour.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -30,8 +31,13 @@ class GdiTable : public host::Gdi {
  public:
   static GdiTable& Instance();
 
+  // How a bitmap's owner learns that the table is about to use its image: settle(covered)
+  // runs, under the table's lock, before a call reads or writes the image; `covered` is
+  // true when the call paints every pixel without reading any (a GradientFill whose
+  // first rectangle covers the image), so that a fill the owner put off may be dropped.
+  using Settle = std::function<void(bool covered)>;
   // Adds a bitmap; returns its handle.
-  int32_t RegisterBitmap(std::shared_ptr<Image> image);
+  int32_t RegisterBitmap(std::shared_ptr<Image> image, Settle settle = {});
   // Forgets a bitmap; contexts still holding it fail from then on. Unknown handles and
   // the stock bitmap are ignored.
   void ReleaseBitmap(int32_t handle);
@@ -68,14 +74,17 @@ class GdiTable : public host::Gdi {
 
  private:
   GdiTable();
-  int32_t NextHandle();                          // caller holds mutex_
-  Image* TargetOf(int32_t hdc);                  // caller holds mutex_; null if unusable
+  int32_t NextHandle();  // caller holds mutex_
+  // The image selected into a context, settled (covered when `covers` says so of it);
+  // caller holds mutex_; null if unusable.
+  Image* TargetOf(int32_t hdc, const std::function<bool(const Image&)>& covers = {});
   void AddContext(int32_t hdc, int32_t bitmap);  // caller holds mutex_
 
   std::mutex mutex_;
   int32_t nextHandle_ = 0x100;
   int32_t stockBitmap_ = 0;
   std::unordered_map<int32_t, std::shared_ptr<Image>> bitmaps_;
+  std::unordered_map<int32_t, Settle> settles_;    // bitmap -> its owner's, where given
   std::unordered_map<int32_t, int32_t> contexts_;  // context -> selected bitmap
   // The entry of the last deleted context, taken by the next new one: a context made
   // and deleted on every redraw (a transparent control's) then touches no heap.

@@ -84,7 +84,13 @@ int32_t Thickness(int16_t appearance, int16_t borderStyle, double zoom) {
 
 RasterSurface::RasterSurface()
     : inner_(std::make_shared<Image>()),
-      bitmap_(GdiTable::Instance().RegisterBitmap(inner_)),
+      bitmap_(GdiTable::Instance().RegisterBitmap(inner_,
+                                                  [this](bool covered) {
+                                                    if (covered)
+                                                      clearPending_ = false;
+                                                    else
+                                                      Settle();
+                                                  })),
       hdc_(GdiTable::Instance().CreateBitmapDC(bitmap_)),
       hWnd_(nextWindow.fetch_add(1)) {}
 
@@ -209,6 +215,7 @@ void RasterSurface::ResizeInner() {
   const int32_t t = BorderThickness();
   const int32_t width = std::max(0, extentX_ - 2 * t), height = std::max(0, extentY_ - 2 * t);
   if (width == inner_->width && height == inner_->height) return;
+  Settle();
   ++generation_;
   Image resized(width, height, OpaquePixel(Resolve(backColor_)));
   const int32_t keepX = std::min(width, inner_->width), keepY = std::min(height, inner_->height);
@@ -323,6 +330,7 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, core::OleColor 
 
 void RasterSurface::Lines(std::span<const host::LineCall> lines) {
   if (lines.empty()) return;
+  Settle();
   ++generation_;
   // What every line shares is worked out once: the scale, the pen and the image.
   const bool pixels = scaleMode_ == host::kScalePixels || scaleMode_ == host::kScaleUser;
@@ -376,9 +384,14 @@ void RasterSurface::Lines(std::span<const host::LineCall> lines) {
 
 void RasterSurface::Cls() {
   ++generation_;
+  if (!picture_ || picture_->Handle() == 0) {
+    clearPixel_ = OpaquePixel(Resolve(backColor_));
+    clearPending_ = true;
+    return;
+  }
+  clearPending_ = false;
   Image& image = *inner_;
   FillPixels(image.pixels.data(), image.pixels.size(), OpaquePixel(Resolve(backColor_)));
-  if (!picture_ || picture_->Handle() == 0) return;
   const std::shared_ptr<Image> bitmap = GdiTable::Instance().BitmapOf(picture_->Handle());
   if (!bitmap || bitmap->pixels.size() != size_t(bitmap->width) * size_t(bitmap->height)) return;
   const int32_t width = std::min(image.width, bitmap->width);
@@ -424,7 +437,13 @@ Image RasterSurface::Compose() const {
   return out;
 }
 
+void RasterSurface::FillPendingClear() const {
+  clearPending_ = false;
+  FillPixels(inner_->pixels.data(), inner_->pixels.size(), clearPixel_);
+}
+
 void RasterSurface::ComposeInto(Image& out) const {
+  Settle();
   out.width = extentX_;
   out.height = extentY_;
   out.pixels.assign(size_t(extentX_) * size_t(extentY_), OpaquePixel(Resolve(backColor_)));

@@ -84,7 +84,10 @@ class RasterSurface : public host::Surface {
 
   /// The kept image of the inner area; the same object for the surface's lifetime,
   /// resized with the inner size.
-  const Image& Inner() const { return *inner_; }
+  const Image& Inner() const {
+    Settle();
+    return *inner_;
+  }
   /// Pixels of border on each side: 0, 1 (flat) or 2 (3D), each zoomed.
   int32_t BorderThickness() const;
   /// Draws the border `zoom` times as thick (core::ZoomLength's rule: 2 pixels at 1.5
@@ -191,11 +194,20 @@ class RasterSurface : public host::Surface {
   int32_t ExtentFromTwips(float twips, float twipsPerPixel) const;
   void ApplyExtent(int32_t width, int32_t height);
   void ResizeInner();
+  /// Cls without a picture puts its fill off until the image is next used: Settle does
+  /// it then (every use of the image calls it first, the GDI table's too), and a gradient
+  /// that paints the whole image drops it, so a gradient background is written once.
+  void Settle() const {
+    if (clearPending_) FillPendingClear();
+  }
+  void FillPendingClear() const;
   /// Takes a new appearance and border style together; refused (380) when either is out
   /// of range or the inner image they leave would be too large.
   void SetEdge(int16_t appearance, int16_t style);
 
   std::shared_ptr<Image> inner_;
+  mutable bool clearPending_ = false;
+  Pixel clearPixel_ = 0;
   int32_t bitmap_ = 0;
   int32_t hdc_ = 0;
   int32_t hWnd_ = 0;
