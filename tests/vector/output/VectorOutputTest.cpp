@@ -189,6 +189,30 @@ TEST_F(VectorOutput, ATransparentDisplayOverNothingIsSeeThroughInEveryFormat) {
   EXPECT_NEAR(double(seeThrough(pdf)), double(expected), 2 * (png.width + png.height));
 }
 
+// The same display written twice is the same file, whatever was written between (Cairo
+// numbers some SVG ids process-wide), and a PDF is dated only by SOURCE_DATE_EPOCH.
+TEST_F(VectorOutput, TheSameDisplayWrittenTwiceIsTheSameFile) {
+  std::vector<Drawing> drawings;
+  for (const RenderOptions& options : apps::GalleryOptions())
+    drawings.push_back(apps::RenderDrawing(options));
+  for (const SnapshotFormat format : {SnapshotFormat::kSvg, SnapshotFormat::kPdf}) {
+    std::vector<std::vector<uint8_t>> first;
+    for (const Drawing& drawing : drawings) first.push_back(EncodeVector(drawing, format));
+    for (size_t i = drawings.size(); i-- > 0;)
+      EXPECT_EQ(EncodeVector(drawings[i], format), first[i]) << "drawing " << i;
+  }
+  const auto pdf = [&] {
+    const std::vector<uint8_t> bytes = EncodeVector(drawings[0], SnapshotFormat::kPdf);
+    return std::string(bytes.begin(), bytes.end());
+  };
+  ASSERT_EQ(std::getenv("SOURCE_DATE_EPOCH"), nullptr);
+  EXPECT_EQ(pdf().find("/CreationDate"), std::string::npos);
+  setenv("SOURCE_DATE_EPOCH", "86400", 1);
+  const std::string dated = pdf();
+  unsetenv("SOURCE_DATE_EPOCH");
+  EXPECT_NE(dated.find("/CreationDate (19700102000000Z)"), std::string::npos);
+}
+
 TEST_F(VectorOutput, ATwelveDigitDisplayTakesUnderTwentyKilobytesOfSvg) {
   RenderOptions options;
   options.sets = {

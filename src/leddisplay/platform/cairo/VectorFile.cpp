@@ -7,12 +7,16 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <ostream>
+#include <string>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/cairo/CairoHandles.h"
 #include "leddisplay/platform/cairo/CairoPainter.h"
 #include "leddisplay/platform/cairo/SvgAccess.h"
+#include "leddisplay/platform/cairo/SvgIds.h"
 #include "leddisplay/platform/io/FileErrors.h"
 #include "leddisplay/platform/io/FileWrite.h"
 
@@ -27,6 +31,22 @@ constexpr double kPointsPerUnit = 0.75;
   throw core::RuntimeError(core::kInvalidPicture,
                            core::RuntimeError::StandardDescription(core::kInvalidPicture) + ": " +
                                destination + ": " + problem);
+}
+
+// The PDF's creation date: the time SOURCE_DATE_EPOCH gives (seconds since 1970, as
+// reproducible builds set it), else none, so that the same drawing gives the same bytes.
+std::string CreationDate() {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch == nullptr || *epoch == '\0') return "";
+  char* end = nullptr;
+  errno = 0;
+  const long long seconds = std::strtoll(epoch, &end, 10);
+  if (*end != '\0' || errno != 0 || seconds < 0) return "";
+  const std::time_t time = static_cast<std::time_t>(seconds);
+  std::tm utc{};
+  if (gmtime_r(&time, &utc) == nullptr) return "";
+  char text[32];
+  return std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc) > 0 ? text : "";
 }
 
 cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length) {
@@ -61,6 +81,8 @@ std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
           : cairo_svg_surface_create_for_stream(Append, &bytes, drawing.width, drawing.height));
   if (pdf) {
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "leddisplay");
+    cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATE_DATE,
+                                   CreationDate().c_str());
   } else {
     cairo_svg_surface_set_document_unit(surface.get(), CAIRO_SVG_UNIT_PX);
   }
@@ -74,7 +96,10 @@ std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
   cairo_surface_finish(surface.get());
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface.get());
   if (status != CAIRO_STATUS_SUCCESS) ThrowInvalid(destination, cairo_status_to_string(status));
-  if (!pdf) AddSvgAccess(bytes, drawing);
+  if (!pdf) {
+    NumberSvgIdsByDocument(bytes);
+    AddSvgAccess(bytes, drawing);
+  }
   return bytes;
 }
 

@@ -6,6 +6,9 @@
 /// first, so a refused drawing writes nothing: a size below 1 or, for PDF, above
 /// kMaxPdfSide units on a side (the 14400-point page limit PDF readers keep) raises 481
 /// "Invalid picture: <destination>: <problem>", as a PNG that cannot be encoded does.
+/// The same drawing gives the same bytes: the PDF carries no creation date unless
+/// SOURCE_DATE_EPOCH (seconds since 1970) gives one, and the SVG's ids are numbered
+/// within the document.
 #include <cstdint>
 #include <iosfwd>
 #include <string>
