@@ -35,8 +35,12 @@ platform::Image SampleAtCentres(const platform::Drawing& drawing, platform::Pixe
     if (const auto* polygon = std::get_if<platform::Polygon>(&shape.kind)) {
       for (int32_t y = 0; y < image.height; ++y)
         for (int32_t x = 0; x < image.width; ++x)
-          if (InClip(shape, x, y) && Winding(polygon->points, {x + 0.5, y + 0.5}) != 0)
-            image.at(x, y) = polygon->color;
+          if (InClip(shape, x, y)) {
+            int winding = 0;  // the outlines are one path, filled by the non-zero rule
+            for (const auto& outline : polygon->outlines)
+              winding += Winding(outline, {x + 0.5, y + 0.5});
+            if (winding != 0) image.at(x, y) = polygon->color;
+          }
     } else if (const auto* picture = std::get_if<platform::Picture>(&shape.kind)) {
       for (int32_t y = 0; y < picture->image.height; ++y)
         for (int32_t x = 0; x < picture->image.width; ++x)

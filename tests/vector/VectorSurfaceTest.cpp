@@ -21,9 +21,11 @@ using host::LineCall;
 constexpr core::OleColor kRed = 0x0000FF, kBlue = 0xFF0000;
 constexpr size_t kAny = std::numeric_limits<size_t>::max();
 
+// The pieces the lines merged into: the outlines of every polygon.
 size_t PolygonCount(const Drawing& drawing) {
   size_t n = 0;
-  for (const Shape& s : drawing.shapes) n += std::holds_alternative<Polygon>(s.kind);
+  for (const Shape& s : drawing.shapes)
+    if (const auto* polygon = std::get_if<Polygon>(&s.kind)) n += polygon->outlines.size();
   return n;
 }
 
@@ -105,10 +107,11 @@ TEST(VectorSurface, ABevelIsOnePolygonWithSlantedEnds) {
   const auto& bar = std::get<Polygon>(drawing.shapes[1].kind);
   // Through the ends of the rows at their centre lines, carried on by half a row.
   const std::vector<std::pair<double, double>> corners = {{21.5, 5}, {17.5, 9}, {5.5, 9}, {1.5, 5}};
-  ASSERT_EQ(bar.points.size(), corners.size());
+  ASSERT_EQ(bar.outlines.size(), 1u);
+  ASSERT_EQ(bar.outlines[0].size(), corners.size());
   for (size_t i = 0; i < corners.size(); ++i) {
-    EXPECT_EQ(bar.points[i].x, corners[i].first);
-    EXPECT_EQ(bar.points[i].y, corners[i].second);
+    EXPECT_EQ(bar.outlines[0][i].x, corners[i].first);
+    EXPECT_EQ(bar.outlines[0][i].y, corners[i].second);
   }
 }
 

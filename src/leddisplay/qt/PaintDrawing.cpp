@@ -19,15 +19,17 @@ QColor ColorOf(platform::Pixel pixel) {
   return QColor::fromRgba(pixel);
 }
 
+// The outlines as one path, so that those sharing an edge show no seam along it.
 void Paint(QPainter& painter, const platform::Polygon& polygon) {
-  if (polygon.points.size() < 3) return;
   QPainterPath path;
   path.setFillRule(Qt::WindingFill);
-  path.moveTo(polygon.points.front().x, polygon.points.front().y);
-  for (size_t i = 1; i < polygon.points.size(); ++i)
-    path.lineTo(polygon.points[i].x, polygon.points[i].y);
-  path.closeSubpath();
-  painter.fillPath(path, ColorOf(polygon.color));
+  for (const std::vector<platform::Point>& outline : polygon.outlines) {
+    if (outline.size() < 3) continue;
+    path.moveTo(outline.front().x, outline.front().y);
+    for (size_t i = 1; i < outline.size(); ++i) path.lineTo(outline[i].x, outline[i].y);
+    path.closeSubpath();
+  }
+  if (!path.isEmpty()) painter.fillPath(path, ColorOf(polygon.color));
 }
 
 void Paint(QPainter& painter, const platform::Gradient& gradient) {

@@ -27,6 +27,7 @@
 #include "support/ImageMismatch.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
+#include "support/SharedEdges.h"
 
 namespace led::platform {
 namespace {
@@ -117,7 +118,8 @@ TEST_F(VectorOutput, AtScaleEightEdgesStayStraightAndTheFileHardlyGrows) {
   const auto corners = [](const Drawing& d) {
     std::vector<size_t> counts;
     for (const Shape& s : d.shapes)
-      if (const auto* p = std::get_if<Polygon>(&s.kind)) counts.push_back(p->points.size());
+      if (const auto* p = std::get_if<Polygon>(&s.kind))
+        for (const auto& outline : p->outlines) counts.push_back(outline.size());
     return counts;
   };
   EXPECT_EQ(corners(one), corners(eight));
@@ -187,6 +189,38 @@ TEST_F(VectorOutput, ATransparentDisplayOverNothingIsSeeThroughInEveryFormat) {
   ASSERT_EQ(outcome.code, 0) << outcome.output;
   const Image pdf = ReadPngFile(Path("pdf.png"));
   EXPECT_NEAR(double(seeThrough(pdf)), double(expected), 2 * (png.width + png.height));
+}
+
+// No seam a reader can see: no two separate fills of one colour meet along an edge, in
+// the SVG and in the PDF (read back as SVG by Poppler, in points), over the gallery and
+// a sweep of values at scales 1 to 3.
+TEST_F(VectorOutput, NoTwoFillsOfOneColourMeetAlongAnEdge) {
+  std::vector<std::pair<std::string, RenderOptions>> cases;
+  const std::vector<RenderOptions> gallery = apps::GalleryOptions();
+  for (size_t i = 0; i < gallery.size(); ++i)
+    cases.push_back({"gallery" + std::to_string(i), gallery[i]});
+  for (const char* value : {"-12.5", "0", "1.111", "2.222", "3.333", "4.444", "5.555", "6.666",
+                            "7.777", "8.888", "9.999", "-0.5"})
+    for (const int scale : {1, 2, 3}) {
+      RenderOptions options;
+      options.sets = {{"AutoSize", "True"}, {"Value", value}};
+      options.scale = scale;
+      cases.push_back({std::string(value) + "x" + std::to_string(scale), options});
+    }
+  for (const auto& [name, options] : cases) {
+    SCOPED_TRACE(name);
+    const Drawing drawing = apps::RenderDrawing(options);
+    const std::vector<uint8_t> svg = EncodeVector(drawing, SnapshotFormat::kSvg);
+    EXPECT_EQ(test::SharedEdges(test::FilledPaths(std::string(svg.begin(), svg.end())), 1e-6),
+              std::vector<std::string>());
+    if (options.scale != 1) continue;  // the PDF holds the same paths at every scale
+    const std::string pdf = Path(name + ".pdf"), back = Path(name + ".svg");
+    test::WriteFileBytes(pdf, EncodeVector(drawing, SnapshotFormat::kPdf));
+    const auto outcome = test::RunCommand("pdftocairo -svg " + pdf + " " + back + " 2>&1");
+    ASSERT_EQ(outcome.code, 0) << outcome.output;
+    EXPECT_EQ(test::SharedEdges(test::FilledPaths(test::ReadFileText(back), 4.0 / 3), 1e-3),
+              std::vector<std::string>());
+  }
 }
 
 // The same display written twice is the same file, whatever was written between (Cairo

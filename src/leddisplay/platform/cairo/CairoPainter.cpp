@@ -28,11 +28,12 @@ void AddColorStop(cairo_pattern_t* pattern, double offset, Pixel p) {
 }
 
 void AddPolygonPath(cairo_t* cr, const Polygon& polygon) {
-  if (polygon.points.empty()) return;
-  cairo_move_to(cr, polygon.points[0].x, polygon.points[0].y);
-  for (size_t i = 1; i < polygon.points.size(); ++i)
-    cairo_line_to(cr, polygon.points[i].x, polygon.points[i].y);
-  cairo_close_path(cr);
+  for (const std::vector<Point>& outline : polygon.outlines) {
+    if (outline.empty()) continue;
+    cairo_move_to(cr, outline[0].x, outline[0].y);
+    for (size_t i = 1; i < outline.size(); ++i) cairo_line_to(cr, outline[i].x, outline[i].y);
+    cairo_close_path(cr);
+  }
 }
 
 void PaintGradient(cairo_t* cr, const Gradient& g) {

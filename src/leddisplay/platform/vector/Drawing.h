@@ -6,8 +6,12 @@
 /// rectangle when it has one.
 ///
 /// A shape is one of:
-/// - Polygon: a closed outline filled (non-zero rule) in one opaque colour, clockwise on
-///   the page. The lines the control draws arrive here merged (ShapeRecorder.h says how).
+/// - Polygon: closed outlines filled together (non-zero rule) in one opaque colour, each
+///   clockwise on the page. Painted as one path, outlines that share an edge show no
+///   seam along it (two fills of one colour side by side would, where anti-aliasing
+///   lets the background through). The lines the control draws arrive here merged
+///   (ShapeRecorder.h says how), and the pieces of one colour are joined into one
+///   polygon where nothing painted between them overlaps them (JoinPolygons).
 /// - Gradient: a rectangle shaded linearly from colour `first` at point `from` to `last`
 ///   at point `to`, each held beyond its end; the points lie on the centres of the first
 ///   and last pixel columns (or rows), where the raster gradient has exactly those colours.
@@ -32,10 +36,11 @@ struct Point {
   double y = 0;  ///< downward
 };
 
-/// A filled outline.
+/// Filled outlines.
 struct Polygon {
-  std::vector<Point> points;  ///< the corners, in order; closed back to the first
-  Pixel color = 0;            ///< opaque
+  /// Each outline's corners, in order; closed back to its first.
+  std::vector<std::vector<Point>> outlines;
+  Pixel color = 0;  ///< opaque
 };
 
 /// A rectangle filled with a linear gradient.
@@ -84,6 +89,11 @@ struct Drawing {
 
 /// A rectangle of pixels as a polygon of `color`.
 Polygon RectanglePolygon(const PixelRect& rect, Pixel color);
+/// Joins each polygon into the last polygon before it of the same colour and clip when
+/// no shape painted between the two overlaps it (shares more than an edge with it), so
+/// that the pieces of one colour are painted as one path. The picture painted stays
+/// the same: only shapes that do not overlap change places.
+void JoinPolygons(std::vector<Shape>& shapes);
 /// Adds the shapes of `from` to `to`, each moved by (dx, dy) units with its clip.
 void AppendMoved(Drawing& to, const Drawing& from, int32_t dx, int32_t dy);
 /// Adds a laid-out text (TextLabel::Place, FontRenderer::Place) as text runs and its

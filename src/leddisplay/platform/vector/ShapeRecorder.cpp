@@ -63,6 +63,7 @@ void ShapeRecorder::AddPicture(Picture picture) {
 std::vector<Shape> ShapeRecorder::Shapes() const {
   std::vector<Shape> shapes = shapes_;
   if (!piece_.empty) shapes.push_back({PolygonOf(piece_), std::nullopt});
+  JoinPolygons(shapes);
   return shapes;
 }
 
@@ -144,14 +145,15 @@ Polygon ShapeRecorder::PolygonOf(const Piece& p) {
     const double along = p.first + e.x;
     return rows ? Point{e.y, along} : Point{along, e.y};
   };
-  Polygon polygon{{}, p.color};
-  polygon.points.reserve(low.size() + high.size());
+  Polygon polygon{{{}}, p.color};
+  std::vector<Point>& outline = polygon.outlines[0];
+  outline.reserve(low.size() + high.size());
   // Clockwise on the page (y down), as every polygon here is, so that overlapping
   // polygons filled as one path add up rather than cancel.
   const std::vector<Point>& forward = rows ? high : low;
   const std::vector<Point>& backward = rows ? low : high;
-  for (const Point& e : forward) polygon.points.push_back(place(e));
-  for (auto e = backward.rbegin(); e != backward.rend(); ++e) polygon.points.push_back(place(*e));
+  for (const Point& e : forward) outline.push_back(place(e));
+  for (auto e = backward.rbegin(); e != backward.rend(); ++e) outline.push_back(place(*e));
   return polygon;
 }
 

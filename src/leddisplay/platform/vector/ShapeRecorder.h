@@ -45,7 +45,8 @@ class ShapeRecorder {
   void AddGradient(const Gradient& gradient);
   void AddPicture(Picture picture);
   ///@}
-  /// Every shape so far, in painting order, in pixels of the area (not clipped to it).
+  /// Every shape so far, in painting order, in pixels of the area (not clipped to it),
+  /// the pieces of one colour joined where nothing between them overlaps (JoinPolygons).
   std::vector<Shape> Shapes() const;
 
  private:
