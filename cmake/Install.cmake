@@ -19,11 +19,13 @@ set(LEDDISPLAY_PUBLIC_HEADERS
   platform/form/Form.h platform/form/FormContainer.h platform/form/Recorder.h
   platform/vector/Drawing.h platform/vector/ShapeRecorder.h platform/vector/VectorGdi.h
   platform/vector/SnapshotFormat.h platform/vector/VectorSurface.h
+  platform/vector/DrawingWalk.h
   platform/kit/DisabledLook.h platform/kit/FormHost.h platform/kit/InputConventions.h
   platform/kit/InputSequence.h platform/kit/Palette.h
   platform/kit/Placement.h platform/kit/ViewPoint.h)
 if(TARGET led_platform_cairo)
-  list(APPEND LEDDISPLAY_PUBLIC_HEADERS platform/cairo/VectorFile.h platform/cairo/VectorForm.h)
+  list(APPEND LEDDISPLAY_PUBLIC_HEADERS platform/cairo/VectorFile.h platform/cairo/VectorForm.h
+    platform/cairo/CairoPainter.h)
   set(LEDDISPLAY_HAS_CAIRO TRUE)
   set(LEDDISPLAY_PC_CAIRO " cairo")
 else()
@@ -60,7 +62,7 @@ install(FILES ${PROJECT_BINARY_DIR}/leddisplayConfig.cmake
 # Quick item's headers are installed by cmake/Qt.cmake and cmake/Quick.cmake when built.
 set(_led_checked_headers ${LEDDISPLAY_PUBLIC_HEADERS})
 if(TARGET led_qt)
-  list(APPEND _led_checked_headers qt/Enums.h qt/Export.h qt/PropertyList.h qt/LEDDisplayWidget.h
+  list(APPEND _led_checked_headers qt/Enums.h qt/Export.h qt/PropertyList.h qt/PaintDrawing.h qt/LEDDisplayWidget.h
     widgets/LEDDisplayWidget.h)
 endif()
 if(TARGET led_quick)

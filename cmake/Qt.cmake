@@ -79,6 +79,7 @@ if(NOT LEDDISPLAY_QT STREQUAL "OFF" AND TARGET Qt6::Widgets)
     include(GNUInstallDirs)
     # The shared host's public headers serve both front ends.
     install(FILES src/leddisplay/qt/Enums.h src/leddisplay/qt/Export.h src/leddisplay/qt/PropertyList.h
+      src/leddisplay/qt/PaintDrawing.h
       src/compat/leddisplay/qt/LEDDisplayWidget.h
       DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/leddisplay/qt)
     install(FILES src/leddisplay/widgets/LEDDisplayWidget.h

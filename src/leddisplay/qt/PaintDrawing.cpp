@@ -7,6 +7,8 @@
 #include <cmath>
 #include <optional>
 
+#include "leddisplay/platform/vector/DrawingWalk.h"
+
 namespace led::qt {
 
 namespace {
@@ -52,8 +54,6 @@ void Paint(QPainter& painter, const platform::Picture& picture) {
   painter.drawImage(QPointF(picture.left, picture.top), rows.copy());
 }
 
-void Paint(QPainter&, const platform::TextRun&) {}
-
 }  // namespace
 
 bool PaintsShapes(const QPainter& painter, double ratio) {
@@ -74,22 +74,37 @@ bool PaintsShapes(const QPainter& painter, double ratio) {
   }
 }
 
-// Shapes with one clip are painted under one saved state, so a whole control takes a
-// few saves rather than one a shape.
+namespace {
+
+// The walk's parts as QPainter calls; a clip is a saved state, restored at its end.
+class QtSink : public platform::DrawingSink {
+ public:
+  explicit QtSink(QPainter& painter) : painter_(painter) {}
+
+  void Clip(const std::optional<platform::PixelRect>& clip) override {
+    if (clipped_) painter_.restore();
+    clipped_ = clip.has_value();
+    if (!clip) return;
+    painter_.save();
+    painter_.setClipRect(RectOf(*clip), Qt::IntersectClip);
+  }
+  void Fill(const platform::Polygon& polygon) override { Paint(painter_, polygon); }
+  void Shade(const platform::Gradient& gradient) override { Paint(painter_, gradient); }
+  void Place(const platform::Picture& picture) override { Paint(painter_, picture); }
+  void Write(const platform::TextRun&) override {}
+
+ private:
+  QPainter& painter_;
+  bool clipped_ = false;
+};
+
+}  // namespace
+
 void PaintDrawing(QPainter& painter, const platform::Drawing& drawing) {
-  std::optional<platform::PixelRect> clip;
   painter.save();
   painter.setPen(Qt::NoPen);
-  for (const platform::Shape& shape : drawing.shapes) {
-    if (shape.clip != clip) {
-      painter.restore();
-      painter.save();
-      painter.setPen(Qt::NoPen);
-      if (shape.clip) painter.setClipRect(RectOf(*shape.clip), Qt::IntersectClip);
-      clip = shape.clip;
-    }
-    std::visit([&](const auto& kind) { Paint(painter, kind); }, shape.kind);
-  }
+  QtSink sink(painter);
+  platform::WalkDrawing(drawing, sink);
   painter.restore();
 }
 

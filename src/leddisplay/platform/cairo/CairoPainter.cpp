@@ -1,5 +1,8 @@
-// PaintDrawing: clips, polygons, gradients, pictures, text runs and their fonts.
+// PaintDrawing: polygons, gradients, pictures, text runs and their fonts, as a sink of
+// the drawing walk.
 #include "leddisplay/platform/cairo/CairoPainter.h"
+
+#include <cairo.h>
 
 #include "leddisplay/platform/cairo/CairoHandles.h"
 
@@ -12,6 +15,7 @@
 #include <tuple>
 
 #include "leddisplay/core/Text.h"
+#include "leddisplay/platform/vector/DrawingWalk.h"
 
 namespace led::platform {
 
@@ -121,6 +125,34 @@ void PaintText(cairo_t* cr, Faces& faces, const TextRun& run) {
                          clusters.data(), int(clusters.size()), cairo_text_cluster_flags_t(0));
 }
 
+// The walk's parts as Cairo calls; a clip is a saved state, restored at its end.
+class CairoSink : public DrawingSink {
+ public:
+  explicit CairoSink(cairo_t* cr) : cr_(cr) {}
+
+  void Clip(const std::optional<PixelRect>& clip) override {
+    if (clipped_) cairo_restore(cr_);
+    clipped_ = clip.has_value();
+    if (!clip) return;
+    cairo_save(cr_);
+    cairo_rectangle(cr_, clip->left, clip->top, clip->right - clip->left, clip->bottom - clip->top);
+    cairo_clip(cr_);
+  }
+  void Fill(const Polygon& polygon) override {
+    AddPolygonPath(cr_, polygon);
+    SetColor(cr_, polygon.color);
+    cairo_fill(cr_);
+  }
+  void Shade(const Gradient& gradient) override { PaintGradient(cr_, gradient); }
+  void Place(const Picture& picture) override { PaintPicture(cr_, picture); }
+  void Write(const TextRun& run) override { PaintText(cr_, faces_, run); }
+
+ private:
+  cairo_t* cr_;
+  Faces faces_;
+  bool clipped_ = false;
+};
+
 }  // namespace
 
 void PaintDrawing(cairo_t* cr, const Drawing& drawing) {
@@ -129,42 +161,8 @@ void PaintDrawing(cairo_t* cr, const Drawing& drawing) {
   cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
   cairo_set_font_options(cr, options.get());
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-
-  Faces faces;
-  std::optional<PixelRect> clip;
-  const auto& shapes = drawing.shapes;
-  for (size_t i = 0; i < shapes.size(); ++i) {
-    const Shape& shape = shapes[i];
-    if (clip != shape.clip) {
-      if (clip) cairo_restore(cr);
-      clip = shape.clip;
-      if (clip) {
-        cairo_save(cr);
-        cairo_rectangle(cr, clip->left, clip->top, clip->right - clip->left,
-                        clip->bottom - clip->top);
-        cairo_clip(cr);
-      }
-    }
-    if (const auto* polygon = std::get_if<Polygon>(&shape.kind)) {
-      // The polygons after it of its colour and clip go into the same path.
-      AddPolygonPath(cr, *polygon);
-      while (i + 1 < shapes.size() && shapes[i + 1].clip == shape.clip) {
-        const auto* next = std::get_if<Polygon>(&shapes[i + 1].kind);
-        if (!next || next->color != polygon->color) break;
-        AddPolygonPath(cr, *next);
-        ++i;
-      }
-      SetColor(cr, polygon->color);
-      cairo_fill(cr);
-    } else if (const auto* gradient = std::get_if<Gradient>(&shape.kind)) {
-      PaintGradient(cr, *gradient);
-    } else if (const auto* picture = std::get_if<Picture>(&shape.kind)) {
-      PaintPicture(cr, *picture);
-    } else if (const auto* run = std::get_if<TextRun>(&shape.kind)) {
-      PaintText(cr, faces, *run);
-    }
-  }
-  if (clip) cairo_restore(cr);
+  CairoSink sink(cr);
+  WalkDrawing(drawing, sink);
 }
 
 }  // namespace led::platform
