@@ -7,7 +7,7 @@ set(LEDDISPLAY_PUBLIC_HEADERS
   Version.h
   core/Boolean.h core/Object.h core/OleColor.h core/RuntimeError.h core/SetterArguments.h
   core/TwipsExtent.h core/Variant.h
-  model/ControlState.h model/EventSet.h
+  model/ControlState.h model/EventSet.h model/Extensions.h
   host/Container.h host/Font.h host/Gdi.h host/Host.h host/Label.h host/Picture.h
   host/PropertyBag.h host/Surface.h
   control/Dispatch.h control/LEDDisplay.h control/PropertyTable.h control/TypeLibrary.h

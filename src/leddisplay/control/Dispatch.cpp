@@ -19,8 +19,9 @@ void ExpectArguments(std::span<const core::Variant> args, size_t count) {
 }  // namespace
 
 int32_t GetIDOfName(std::string_view name) {
-  for (const PropertyDescription& p : PropertyTable())
-    if (core::EqualsIgnoringCase(p.name, name)) return p.dispid;
+  for (const auto table : {PropertyTable(), ExtensionPropertyTable()})
+    for (const PropertyDescription& p : table)
+      if (core::EqualsIgnoringCase(p.name, name)) return p.dispid;
   for (const MethodDescription& m : MethodTable())
     if (core::EqualsIgnoringCase(m.name, name)) return m.dispid;
   NotSupported();

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "leddisplay/control/SetterSteps.h"
 #include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/render/AutoSize.h"
@@ -16,24 +17,9 @@
 
 namespace led::control {
 
-// What a setter does after storing its value: the property's notification, the render
-// pass, the resize handling (caption layout and its render), the control's back colour
-// put on the surface again, the height fitted when AutoSize is on (and the display drawn
-// again when that changed the height).
-enum class SetterStep : uint8_t { Notify, Render, Layout, BackColor, FitHeight };
-
 namespace {
 
-using enum SetterStep;
-
-// The shapes the setters take, named by their steps.
-constexpr SetterStep kRenderNotify[] = {Render, Notify};
-constexpr SetterStep kNotifyRender[] = {Notify, Render};
-constexpr SetterStep kNotifyRenderFitHeight[] = {Notify, Render, FitHeight};
-constexpr SetterStep kNotifyRenderLayout[] = {Notify, Render, Layout};
-constexpr SetterStep kNotifyBackColorRender[] = {Notify, BackColor, Render};
-constexpr SetterStep kLayoutNotify[] = {Layout, Notify};
-constexpr SetterStep kNotify[] = {Notify};
+using namespace steps;
 
 // Stores `value` in `member`, then hands it to the host object through `apply`. A
 // host object that refuses the value (or a value that does not fit its 16 bits)
@@ -105,13 +91,6 @@ void LEDDisplay::Apply(const char* name, std::span<const SetterStep> steps) {
         break;
     }
   }
-}
-
-template <class T>
-void LEDDisplay::Store(T& member, std::type_identity_t<T> value, const char* name,
-                       std::span<const SetterStep> steps) {
-  member = value;
-  Apply(name, steps);
 }
 
 // ---- Properties ----------------------------------------------------------------------

@@ -273,6 +273,47 @@ class LEDDisplay {
   /// Turns the surface's AutoRedraw on (its error reaches the caller), then renders.
   void Refresh();
 
+  // --- Beyond the published interface (ExtendedProperties.cpp) -------------------
+  // On the extension interface (PropertyTable.h), saved only when not at their first
+  // values (model/Extensions.h). A value out of range raises 380 "Invalid property
+  // value" and changes nothing.
+
+  /// The cells that flash (a mask, model::Extensions::FlashCells). Setting notifies,
+  /// then renders.
+  ///@{
+  int32_t FlashCells() const { return state_.Extended.FlashCells; }
+  void SetFlashCells(core::Int32Arg mask);
+  ///@}
+  /// Each phase's length in milliseconds, 50..10000. Setting notifies.
+  ///@{
+  int32_t FlashInterval() const { return state_.Extended.FlashInterval; }
+  void SetFlashInterval(core::Int32Arg milliseconds);
+  ///@}
+  /// The phase shown: True the flashed cells as they are, False wholly unlit. Not
+  /// saved; the host that keeps time sets it. Setting renders (raising no Change), then
+  /// notifies.
+  ///@{
+  core::Boolean FlashPhase() const { return state_.Extended.FlashPhase; }
+  void SetFlashPhase(core::BooleanArg shown);
+  ///@}
+  /// Colours by value limits: while UseLimits is on, what is lit is drawn in LowColor
+  /// below LowLimit, in HighColor above HighLimit. Setting renders, then notifies. A
+  /// LowLimit above HighLimit (or the other way round) is refused, as is a NaN limit.
+  ///@{
+  core::Boolean UseLimits() const { return state_.Extended.UseLimits; }
+  void SetUseLimits(core::BooleanArg on);
+  double LowLimit() const { return state_.Extended.LowLimit; }
+  void SetLowLimit(double limit);
+  double HighLimit() const { return state_.Extended.HighLimit; }
+  void SetHighLimit(double limit);
+  core::OleColor LowColor() const { return state_.Extended.LowColor; }
+  void SetLowColor(core::ColorArg color);
+  core::OleColor HighColor() const { return state_.Extended.HighColor; }
+  void SetHighColor(core::ColorArg color);
+  ///@}
+  /// Where Value lies against the limits, whether UseLimits is on or not.
+  model::ValueBand ValueBand() const;
+
   // --- Read-outs: what a host shows, by the control's own rules ------------------
   /// The extent AutoSize would set now, in twips, sizing nothing: only the reads a
   /// measure needs (the cells, the captions' texts and heights, the twips per pixel).
@@ -364,7 +405,10 @@ class LEDDisplay {
   /// Stores `value` in `member`, then applies the steps.
   template <class T>
   void Store(T& member, std::type_identity_t<T> value, const char* name,
-             std::span<const SetterStep> steps);
+             std::span<const SetterStep> steps) {
+    member = value;
+    Apply(name, steps);
+  }
   /// The state, host and cells as the render layer takes them.
   render::Display View();
   void Render();

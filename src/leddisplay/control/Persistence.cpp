@@ -7,6 +7,7 @@
 // before it stays applied. Loading goes straight to members, labels and the base
 // object (no setter, no layout, no drawing), except the mouse icon, which goes
 // through its setter and so notifies "MouseIcon".
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,7 @@ Variant Short(int32_t v) {
 // writing and reading, so an entry a bag leaves out reads back as the same value.
 const std::vector<SavedKey>& SavedKeys() {
   static const model::ControlState f = model::FirstValues();
+  static const model::Extensions e = f.Extended;
   static const std::vector<SavedKey> keys = {
       {"Appearance", Short(f.StoredAppearance), false,
        [](Target& t) { return Int(t.host.surface.Appearance()); }},
@@ -136,6 +138,22 @@ const std::vector<SavedKey>& SavedKeys() {
        [](Target& t) { return Bool(t.state.StoredUseOverRange); }},
       {"Value", Int(static_cast<int16_t>(f.StoredValue)), false,
        [](Target& t) { return Variant::FromDouble(t.state.StoredValue); }},
+      // Beyond the published interface; at their first values they are left out, so a
+      // control that uses none of them saves the keys above alone.
+      {"FlashCells", Variant::FromLong(e.FlashCells), false,
+       [](Target& t) { return Variant::FromLong(t.state.Extended.FlashCells); }},
+      {"FlashInterval", Variant::FromLong(e.FlashInterval), false,
+       [](Target& t) { return Variant::FromLong(t.state.Extended.FlashInterval); }},
+      {"UseLimits", Bool(e.UseLimits), false,
+       [](Target& t) { return Bool(t.state.Extended.UseLimits); }},
+      {"LowLimit", Variant::FromDouble(e.LowLimit), false,
+       [](Target& t) { return Variant::FromDouble(t.state.Extended.LowLimit); }},
+      {"HighLimit", Variant::FromDouble(e.HighLimit), false,
+       [](Target& t) { return Variant::FromDouble(t.state.Extended.HighLimit); }},
+      {"LowColor", Color(e.LowColor), false,
+       [](Target& t) { return Color(t.state.Extended.LowColor); }},
+      {"HighColor", Color(e.HighColor), false,
+       [](Target& t) { return Color(t.state.Extended.HighColor); }},
   };
   return keys;
 }
@@ -246,6 +264,27 @@ constexpr LoadStep kLoadSteps[] = {
     {"UseOverRange",
      [](Target& t, const Variant& v) { t.state.StoredUseOverRange = v.ToBoolean(); }},
     {"Value", [](Target& t, const Variant& v) { t.state.StoredValue = ToValueDouble(v); }},
+    // Beyond the published interface, checked as their setters check them: the limits
+    // once both are read (LowLimit first), so a file with LowLimit above HighLimit stops
+    // at HighLimit.
+    {"FlashCells", [](Target& t, const Variant& v) { t.state.Extended.FlashCells = v.ToLong(); }},
+    {"FlashInterval",
+     [](Target& t, const Variant& v) {
+       const int32_t ms = v.ToLong();
+       if (ms < 50 || ms > 10000) throw core::RuntimeError(core::kInvalidPropertyValue);
+       t.state.Extended.FlashInterval = ms;
+     }},
+    {"UseLimits", [](Target& t, const Variant& v) { t.state.Extended.UseLimits = v.ToBoolean(); }},
+    {"LowLimit", [](Target& t, const Variant& v) { t.state.Extended.LowLimit = v.ToDouble(); }},
+    {"HighLimit",
+     [](Target& t, const Variant& v) {
+       const double high = v.ToDouble(), low = t.state.Extended.LowLimit;
+       if (std::isnan(high) || std::isnan(low) || low > high)
+         throw core::RuntimeError(core::kInvalidPropertyValue);
+       t.state.Extended.HighLimit = high;
+     }},
+    {"LowColor", [](Target& t, const Variant& v) { t.state.Extended.LowColor = ToColor(v); }},
+    {"HighColor", [](Target& t, const Variant& v) { t.state.Extended.HighColor = ToColor(v); }},
 };
 
 }  // namespace

@@ -133,6 +133,20 @@ constexpr PropertyDescription kProperties[] = {
     Prop<&C::UseOverRange, &C::SetUseOverRange>("UseOverRange", 0x68030000, "Boolean", kByRef),
 };
 
+// Beyond the published interface: numbered on from kExtensionDispidBase in the order
+// they were added, never renumbered.
+constexpr int32_t X = kExtensionDispidBase;
+constexpr PropertyDescription kExtensionProperties[] = {
+    Prop<&C::FlashCells, &C::SetFlashCells>("FlashCells", X + 0, "Long", kByVal),
+    Prop<&C::FlashInterval, &C::SetFlashInterval>("FlashInterval", X + 1, "Long", kByVal),
+    Prop<&C::FlashPhase, &C::SetFlashPhase>("FlashPhase", X + 2, "Boolean", kByVal),
+    Prop<&C::UseLimits, &C::SetUseLimits>("UseLimits", X + 3, "Boolean", kByVal),
+    Prop<&C::LowLimit, &C::SetLowLimit>("LowLimit", X + 4, "Double", kByVal),
+    Prop<&C::HighLimit, &C::SetHighLimit>("HighLimit", X + 5, "Double", kByVal),
+    Prop<&C::LowColor, &C::SetLowColor>("LowColor", X + 6, "OLE_COLOR", kByVal),
+    Prop<&C::HighColor, &C::SetHighColor>("HighColor", X + 7, "OLE_COLOR", kByVal),
+};
+
 constexpr MethodDescription kMethods[] = {
     {"Refresh", 0x60030026, [](LEDDisplay& control) { control.Refresh(); }},
 };
@@ -140,8 +154,9 @@ constexpr MethodDescription kMethods[] = {
 }  // namespace
 
 const PropertyDescription* FindProperty(int32_t dispid) {
-  for (const PropertyDescription& p : PropertyTable())
-    if (p.dispid == dispid) return &p;
+  for (const auto table : {PropertyTable(), ExtensionPropertyTable()})
+    for (const PropertyDescription& p : table)
+      if (p.dispid == dispid) return &p;
   return nullptr;
 }
 
@@ -150,6 +165,9 @@ std::span<const PropertyDescription> PropertyTable() {
 }
 std::span<const MethodDescription> MethodTable() {
   return kMethods;
+}
+std::span<const PropertyDescription> ExtensionPropertyTable() {
+  return kExtensionProperties;
 }
 
 }  // namespace led::control

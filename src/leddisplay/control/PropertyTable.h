@@ -36,10 +36,14 @@ struct MethodDescription {
   void (*call)(LEDDisplay&);  ///< calls it on the control
 };
 
-/// The published names of the class and of its programmable interface.
+/// The published names of the class and of its programmable interface, and the name of
+/// the interface beyond it, whose properties take dispatch identifiers from
+/// kExtensionDispidBase on.
 ///@{
 inline constexpr std::string_view kClassName = "LEDDisplay";
 inline constexpr std::string_view kInterfaceName = "_LEDDisplay";
+inline constexpr std::string_view kExtensionInterfaceName = "_LEDDisplayExtension";
+inline constexpr int32_t kExtensionDispidBase = 0x68040000;
 ///@}
 
 /// The published properties in published order, and the method Refresh.
@@ -47,7 +51,10 @@ inline constexpr std::string_view kInterfaceName = "_LEDDisplay";
 std::span<const PropertyDescription> PropertyTable();
 std::span<const MethodDescription> MethodTable();
 ///@}
-/// The property with that dispatch identifier, or null.
+/// The properties of the extension interface (LEDDisplay.h: beyond the published
+/// interface), reached by name and dispatch identifier as the published ones are.
+std::span<const PropertyDescription> ExtensionPropertyTable();
+/// The property with that dispatch identifier, on either interface, or null.
 const PropertyDescription* FindProperty(int32_t dispid);
 
 /// Font and Picture: the types set by reference.

@@ -42,6 +42,8 @@ TypeLibraryDescription TypeLibrary() {
           kInterfaceName,
           PropertyTable(),
           MethodTable(),
+          kExtensionInterfaceName,
+          ExtensionPropertyTable(),
           model::kEventInterfaceName,
           model::EventSet(),
           model::PublishedEnums(),
@@ -55,6 +57,8 @@ std::string TypeLibraryListing() {
   for (const PropertyDescription& p : library.properties) out += PropertyLine(p) + "\n";
   for (const MethodDescription& m : library.methods)
     out += "  [id(" + Hex(m.dispid) + ")] method " + std::string(m.name) + "()\n";
+  out += "interface " + std::string(library.extensionInterfaceName) + "\n";
+  for (const PropertyDescription& p : library.extensionProperties) out += PropertyLine(p) + "\n";
   out += "event interface " + std::string(library.eventInterfaceName) + "\n";
   for (const model::EventDescription& e : library.events) out += EventLine(e) + "\n";
   for (const model::EnumDescription& e : library.enums) {

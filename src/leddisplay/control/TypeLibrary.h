@@ -1,8 +1,9 @@
 #pragma once
 /// @file
 /// The type-library description of the control as data: the class, its programmable
-/// interface (properties and method), its event interface, the published
-/// enumerations and the property pages its descriptor names, with a readable listing.
+/// interface (properties and method), the extension interface beyond it, its event
+/// interface, the published enumerations and the property pages its descriptor names,
+/// with a readable listing.
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,13 +16,15 @@ namespace led::control {
 
 /// The whole type library; every part points at the tables the control runs on.
 struct TypeLibraryDescription {
-  std::string_view className;                       ///< kClassName
-  std::string_view interfaceName;                   ///< kInterfaceName
-  std::span<const PropertyDescription> properties;  ///< PropertyTable()
-  std::span<const MethodDescription> methods;       ///< MethodTable()
-  std::string_view eventInterfaceName;              ///< model::kEventInterfaceName
-  std::span<const model::EventDescription> events;  ///< model::EventSet()
-  std::span<const model::EnumDescription> enums;    ///< model::PublishedEnums()
+  std::string_view className;                                ///< kClassName
+  std::string_view interfaceName;                            ///< kInterfaceName
+  std::span<const PropertyDescription> properties;           ///< PropertyTable()
+  std::span<const MethodDescription> methods;                ///< MethodTable()
+  std::string_view extensionInterfaceName;                   ///< kExtensionInterfaceName
+  std::span<const PropertyDescription> extensionProperties;  ///< ExtensionPropertyTable()
+  std::string_view eventInterfaceName;                       ///< model::kEventInterfaceName
+  std::span<const model::EventDescription> events;           ///< model::EventSet()
+  std::span<const model::EnumDescription> enums;             ///< model::PublishedEnums()
   std::span<const std::string_view> propertyPages;  ///< in the order a design tool shows them
 };
 

@@ -2,7 +2,8 @@
 /// @file
 /// The state record of one LEDDisplay: the members that back its display properties
 /// and the three working members of the render pass, in declaration order. Every
-/// member is zero at creation; InitProperties writes the first values (kFirst...).
+/// published member is zero at creation (the extended settings start at their first
+/// values); InitProperties writes the first values (kFirst...).
 /// Booleans are 16-bit and kept as given (1 stays 1); readers test for non-zero.
 #include <array>
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/OleColor.h"
+#include "leddisplay/model/Extensions.h"
 
 namespace led::model {
 
@@ -97,6 +99,8 @@ struct ControlState {
   GradientArea GradientBounds;         ///< Where the last render pass drew the gradient.
   core::Boolean SizingInProgress = 0;  ///< True while the auto-size resize runs.
   double LastChangeValue = 0.0;        ///< The value the last Change event was raised for.
+  /// The settings beyond the published interface (Extensions.h), at their first values.
+  Extensions Extended;
 };
 
 /// The values a newly placed control starts with.

@@ -1,0 +1,60 @@
+// The properties beyond the published interface: flashing cells and colours by value
+// limits. Their values are checked before anything changes.
+#include <cmath>
+
+#include "leddisplay/control/LEDDisplay.h"
+#include "leddisplay/control/SetterSteps.h"
+
+namespace led::control {
+
+namespace {
+
+using namespace steps;
+
+[[noreturn]] void Refuse() {
+  throw core::RuntimeError(core::kInvalidPropertyValue);
+}
+
+}  // namespace
+
+void LEDDisplay::SetFlashCells(core::Int32Arg mask) {
+  Store(state_.Extended.FlashCells, mask, "FlashCells", kNotifyRender);
+}
+
+void LEDDisplay::SetFlashInterval(core::Int32Arg milliseconds) {
+  const int32_t ms = milliseconds;
+  if (ms < 50 || ms > 10000) Refuse();
+  Store(state_.Extended.FlashInterval, ms, "FlashInterval", kNotify);
+}
+
+void LEDDisplay::SetFlashPhase(core::BooleanArg shown) {
+  Store(state_.Extended.FlashPhase, shown, "FlashPhase", kRenderNotify);
+}
+
+void LEDDisplay::SetUseLimits(core::BooleanArg on) {
+  Store(state_.Extended.UseLimits, on, "UseLimits", kRenderNotify);
+}
+
+void LEDDisplay::SetLowLimit(double limit) {
+  if (std::isnan(limit) || limit > state_.Extended.HighLimit) Refuse();
+  Store(state_.Extended.LowLimit, limit, "LowLimit", kRenderNotify);
+}
+
+void LEDDisplay::SetHighLimit(double limit) {
+  if (std::isnan(limit) || limit < state_.Extended.LowLimit) Refuse();
+  Store(state_.Extended.HighLimit, limit, "HighLimit", kRenderNotify);
+}
+
+void LEDDisplay::SetLowColor(core::ColorArg color) {
+  Store(state_.Extended.LowColor, color, "LowColor", kRenderNotify);
+}
+
+void LEDDisplay::SetHighColor(core::ColorArg color) {
+  Store(state_.Extended.HighColor, color, "HighColor", kRenderNotify);
+}
+
+model::ValueBand LEDDisplay::ValueBand() const {
+  return model::BandOf(state_.StoredValue, state_.Extended);
+}
+
+}  // namespace led::control

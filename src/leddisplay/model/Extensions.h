@@ -1,0 +1,38 @@
+#pragma once
+/// @file
+/// The control's settings beyond the published interface: flashing cells and colours by
+/// value limits. Each starts off or neutral, so that a control that uses none of them
+/// draws, notifies and saves exactly as one without them.
+#include <cstdint>
+
+#include "leddisplay/core/Boolean.h"
+#include "leddisplay/core/OleColor.h"
+
+namespace led::model {
+
+/// The settings, with the values a newly placed control starts with.
+struct Extensions {
+  /// The cells that flash: bit 0 the rightmost cell of the row, bit i the i-th from the
+  /// right (the sign cell counted at its place); -1 every cell. 0: none.
+  int32_t FlashCells = 0;
+  /// How long each phase of the flashing lasts, in milliseconds (50..10000).
+  int32_t FlashInterval = 500;
+  /// The phase shown: True the flashed cells as they are, False all their segments and
+  /// points unlit. Kept by whoever keeps time; never saved.
+  core::Boolean FlashPhase = core::kTrue;
+  /// While on, the lit segments, points and sign take LowColor below LowLimit and
+  /// HighColor above HighLimit.
+  core::Boolean UseLimits = core::kFalse;
+  double LowLimit = 0;                  ///< the lower limit, never above HighLimit
+  double HighLimit = 100;               ///< the upper limit
+  core::OleColor LowColor = 0x2020E0;   ///< the lit colour below LowLimit: a red
+  core::OleColor HighColor = 0x00B0FF;  ///< the lit colour above HighLimit: an amber
+};
+
+/// Where a value lies against the limits: below LowLimit (minus infinity too), above
+/// HighLimit (plus infinity too), or within (NaN too).
+enum class ValueBand : int8_t { Below = -1, Within = 0, Above = 1 };
+/// The band `value` lies in against the limits of `extensions`.
+ValueBand BandOf(double value, const Extensions& extensions);
+
+}  // namespace led::model
