@@ -201,13 +201,26 @@ TEST(VectorSurface, GradientFillsAreGradientsBetweenTheEndColumnsColours) {
 }
 
 // A see-through block copy over the whole area (a transparent control over a
-// see-through container) starts the shapes anew, as its pixels replace the image's; an
-// opaque one is drawn over what is there.
+// see-through container) starts the shapes anew, as its pixels replace the image's, and
+// adds nothing where it is wholly see-through; an opaque one is drawn over what is there.
 TEST(VectorSurface, ACopyOverTheWholeAreaThatLetsAnythingThroughStartsTheShapesAnew) {
-  for (const uint8_t alpha : {uint8_t(0), uint8_t(255)}) {
-    SCOPED_TRACE(int(alpha));
-    Image backdrop(12, 8, MakePixel(10, 20, 30, alpha));
-    backdrop.at(5, 3) = MakePixel(200, 0, 0);
+  struct Case {
+    std::string name;
+    uint8_t alpha;  // of the backdrop but for its one red pixel
+    bool dot;       // whether the red pixel lies in the copied block
+    size_t polygons;
+    bool picture;  // whether the copy is a picture
+  };
+  const std::vector<Case> cases = {
+      {"opaque", 255, true, 2, true},  // the back colour, the line, under the copy
+      {"see-through with an opaque pixel", 0, true, 0, true},
+      {"wholly see-through", 0, false, 0, false},
+      {"partly see-through", 128, false, 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Image backdrop(12, 8, MakePixel(10, 20, 30, c.alpha));
+    backdrop.at(c.dot ? 5 : 0, 3) = MakePixel(200, 0, 0);
     const auto picture = BitmapPicture::FromImage(backdrop);
     Twins twins;
     twins.Both([&](RasterSurface& surface, host::Gdi& gdi) {
@@ -221,10 +234,12 @@ TEST(VectorSurface, ACopyOverTheWholeAreaThatLetsAnythingThroughStartsTheShapesA
       gdi.DeleteDC(memory);
     });
     const Drawing drawing = twins.vector.Shapes();
-    EXPECT_EQ(PolygonCount(drawing), alpha == 0 ? 0u : 2u);  // the back colour, the line
-    ASSERT_FALSE(drawing.shapes.empty());
-    const auto& copied = std::get<Picture>(drawing.shapes.back().kind);
-    EXPECT_EQ(copied.image.pixels, twins.raster.Inner().pixels);
+    EXPECT_EQ(PolygonCount(drawing), c.polygons);
+    ASSERT_EQ(drawing.shapes.size(), c.polygons + (c.picture ? 1 : 0));
+    if (c.picture) {
+      const auto& copied = std::get<Picture>(drawing.shapes.back().kind);
+      EXPECT_EQ(copied.image.pixels, twins.raster.Inner().pixels);
+    }
   }
 }
 

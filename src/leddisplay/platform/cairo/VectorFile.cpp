@@ -6,12 +6,14 @@
 #include <cairo.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/cairo/CairoHandles.h"
 #include "leddisplay/platform/cairo/CairoPainter.h"
+#include "leddisplay/platform/cairo/PageSize.h"
 #include "leddisplay/platform/cairo/SvgAccess.h"
 #include "leddisplay/platform/io/FileErrors.h"
 #include "leddisplay/platform/io/FileWrite.h"
@@ -19,9 +21,6 @@
 namespace led::platform {
 
 namespace {
-
-// Points in one unit: a CSS pixel, 1/96 inch.
-constexpr double kPointsPerUnit = 0.75;
 
 [[noreturn]] void ThrowInvalid(const std::string& destination, const std::string& problem) {
   throw core::RuntimeError(core::kInvalidPicture,
@@ -42,22 +41,18 @@ cairo_status_t Append(void* closure, const unsigned char* data, unsigned int len
 }  // namespace
 
 std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
-                                  const std::string& destination) {
+                                  const std::string& destination, double scale) {
   if (format == SnapshotFormat::kPng)
     throw core::RuntimeError(core::kInvalidCall, "EncodeVector: PNG is not a vector format");
+  if (!(std::isfinite(scale) && scale > 0))
+    throw core::RuntimeError(core::kInvalidCall, "EncodeVector: the scale must be above 0");
   const bool pdf = format == SnapshotFormat::kPdf;
-  const int32_t limit = pdf ? kMaxPdfSide : INT32_MAX;
-  if (drawing.width < 1 || drawing.height < 1 || drawing.width > limit || drawing.height > limit)
-    ThrowInvalid(destination, "size " + std::to_string(drawing.width) + " x " +
-                                  std::to_string(drawing.height) + " is not 1 to " +
-                                  (pdf ? std::to_string(kMaxPdfSide) + " pixels on a side (" +
-                                             std::to_string(int(kMaxPdfSide * kPointsPerUnit)) +
-                                             " points, the largest PDF page)"
-                                       : std::string("any number of pixels on a side")));
+  if (const auto problem = PageProblem(drawing, pdf, scale)) ThrowInvalid(destination, *problem);
   std::vector<uint8_t> bytes;
+  const double points = kPointsPerPixel * scale;
   const CairoSurface surface(
-      pdf ? cairo_pdf_surface_create_for_stream(Append, &bytes, drawing.width * kPointsPerUnit,
-                                                drawing.height * kPointsPerUnit)
+      pdf ? cairo_pdf_surface_create_for_stream(Append, &bytes, drawing.width * points,
+                                                drawing.height * points)
           : cairo_svg_surface_create_for_stream(Append, &bytes, drawing.width, drawing.height));
   if (pdf) {
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "leddisplay");
@@ -67,14 +62,17 @@ std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
   cairo_status_t status = CAIRO_STATUS_SUCCESS;
   {
     const CairoContext cr(cairo_create(surface.get()));
-    if (pdf) cairo_scale(cr.get(), kPointsPerUnit, kPointsPerUnit);
+    if (pdf) cairo_scale(cr.get(), points, points);
     PaintDrawing(cr.get(), drawing);
     status = cairo_status(cr.get());
   }
   cairo_surface_finish(surface.get());
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface.get());
   if (status != CAIRO_STATUS_SUCCESS) ThrowInvalid(destination, cairo_status_to_string(status));
-  if (!pdf) AddSvgAccess(bytes, drawing);
+  if (!pdf) {
+    AddSvgAccess(bytes, drawing);
+    if (scale != 1) ScaleSvgSize(bytes, drawing, scale);
+  }
   return bytes;
 }
 

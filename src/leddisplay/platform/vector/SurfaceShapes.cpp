@@ -180,14 +180,18 @@ void SurfaceShapes::Copy(int32_t x, int32_t y, int32_t width, int32_t height, in
                        inSource(block.right, x, xSrc), inSource(block.bottom, y, ySrc)};
   // A copy replaces the pixels under it, see-through ones too (the PNG keeps their
   // alpha): one over the whole area that lets anything through starts the shapes anew,
-  // so that what was drawn before does not show where the copy is see-through.
+  // so that what was drawn before does not show where the copy is see-through. Wholly
+  // see-through, it then paints nothing (a see-through container behind the control).
   if (block == PixelRect{0, 0, w, h}) {
-    bool seeThrough = false;
-    for (int32_t row = from.top; row < from.bottom && !seeThrough; ++row)
-      seeThrough =
-          std::any_of(PixelsAt(source, from.left, row), PixelsAt(source, from.left, row) + w,
-                      [](Pixel p) { return (p >> 24) != 0xFF; });
-    if (seeThrough) recorder_.Clear(0);
+    bool opaque = true, empty = true;
+    for (int32_t row = from.top; row < from.bottom; ++row)
+      for (const Pixel* p = PixelsAt(source, from.left, row);
+           p != PixelsAt(source, from.left, row) + w; ++p) {
+        opaque = opaque && (*p >> 24) == 0xFF;
+        empty = empty && (*p >> 24) == 0;
+      }
+    if (!opaque) recorder_.Clear(0);
+    if (empty) return;
   }
   AddPixels(source, from, block.left, block.top);
 }
