@@ -162,7 +162,8 @@ void AddRenderCommand(CLI::App& app, RenderArguments& given) {
                    "AutoSize allowance kept; --size stays in pixels at scale 1. Below 1, SVG "
                    "and PDF only: the picture at scale 1 made N times as large (a PNG takes 1 "
                    "or more). A PDF page larger than 14400 points (19200 pixels) on a side is "
-                   "refused, naming the scale below 1 that fits it")
+                   "refused, not made smaller unasked: the error says how many times smaller "
+                   "fits, and a --scale that many times smaller writes it")
       ->check(ScaleCheck());
   renderCmd->add_option("--save", render.save, "Write the control's properties to FILE");
   renderCmd
