@@ -83,7 +83,10 @@ struct BorderSide {
 class RasterSurface : public host::Surface {
  public:
   /// What the surface keeps of its drawing: the image, or nothing (see above).
-  enum class Pixels { kKept, kNone };
+  enum class Pixels {
+    kKept,  ///< the image, by the rules above
+    kNone   ///< no image: for a host that keeps its drawing otherwise
+  };
 
   /// A surface in the starting state, keeping its pixels or none.
   explicit RasterSurface(Pixels pixels = Pixels::kKept);
