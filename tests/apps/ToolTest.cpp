@@ -151,6 +151,9 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
     cases.push_back({"render --size 400x200 --scale 64 -o " + Path("x.pdf"),
                      "size 25600 x 12800 is not 1 to 19200 pixels on a side (14400 points, the "
                      "largest PDF page); at most 0.75 times as large, it fits"});
+    // Nor smaller than a pixel.
+    cases.push_back({"render --scale 0.01 -o " + Path("x.svg"),
+                     "size 177 x 63 at scale 0.01, 1.77 x 0.63, is not 1 to"});
     // Shapes are not bounded by an image's size, but by what vector painters hold.
     cases.push_back({"render --size 9000000x10 -o " + Path("x.svg"),
                      "(the inside of the border holds at most 8388607 pixels on a side)"});

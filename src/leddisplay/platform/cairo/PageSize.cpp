@@ -35,8 +35,9 @@ std::string FittingScale(double side) {
 
 std::optional<std::string> PageProblem(const Drawing& drawing, bool pdf, double scale) {
   const double wide = drawing.width * scale, high = drawing.height * scale;
-  const bool empty = drawing.width < 1 || drawing.height < 1;
-  if (!empty && !(pdf && std::max(wide, high) > kMaxPdfSide)) return std::nullopt;
+  const bool small = drawing.width < 1 || drawing.height < 1 || std::min(wide, high) < 1;
+  const bool large = pdf && std::max(wide, high) > kMaxPdfSide;
+  if (!small && !large) return std::nullopt;
   std::string problem =
       "size " + std::to_string(drawing.width) + " x " + std::to_string(drawing.height) +
       (scale == 1
@@ -46,7 +47,7 @@ std::optional<std::string> PageProblem(const Drawing& drawing, bool pdf, double 
   if (!pdf) return problem + "any number of pixels on a side";
   problem += std::to_string(kMaxPdfSide) + " pixels on a side (" +
              std::to_string(int(kMaxPdfSide * kPointsPerPixel)) + " points, the largest PDF page)";
-  if (!empty)
+  if (!small)
     problem += "; at most " + FittingScale(std::max(wide, high)) + " times as large, it fits";
   return problem;
 }

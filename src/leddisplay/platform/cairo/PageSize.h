@@ -15,8 +15,8 @@ namespace led::platform {
 inline constexpr double kPointsPerPixel = 0.75;
 
 // What is wrong with writing `drawing` at `scale` (finite, above 0), as VectorFile.h
-// words it: a drawing below 1 unit on a side, or for a PDF a page above kMaxPdfSide
-// pixels on a side; nothing when it can be written.
+// words it: a page below 1 pixel on a side, or for a PDF above kMaxPdfSide pixels;
+// nothing when it can be written.
 std::optional<std::string> PageProblem(const Drawing& drawing, bool pdf, double scale);
 
 // Cairo's SVG of `drawing`, as large as its viewBox (the drawing's size), given the

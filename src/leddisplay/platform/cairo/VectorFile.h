@@ -4,7 +4,7 @@
 /// pixels (1 unless given; 0.5 draws it half as wide and high): the SVG is width x height
 /// x scale px (its user units the drawing's, through its viewBox), the PDF one page of
 /// width x height x scale x 0.75 points (96 pixels an inch). The bytes are made in memory
-/// first, so a refused drawing writes nothing: a size below 1 or, for PDF, a page above
+/// first, so a refused drawing writes nothing: a page below 1 pixel or, for PDF, above
 /// kMaxPdfSide pixels on a side (the 14400-point page limit PDF readers keep) raises 481
 /// "Invalid picture: <destination>: <problem>", as a PNG that cannot be encoded does; for
 /// a page too large the problem says how much smaller it fits: "size 20000 x 10 is not 1
