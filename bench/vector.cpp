@@ -1,7 +1,7 @@
 // Writing a display's snapshot as SVG and PDF (shapes kept by the vector form, encoded by
 // Cairo in memory) against the PNG snapshot (composed image, encoded by libpng), for the
 // starting state and for 12 digits; each reports its file's size as `bytes`. Then the
-// render pass alone on the raster form and on the vector form, which also records it.
+// render pass alone on the raster form (pixels) and on the vector form (shapes, no pixels).
 #include <benchmark/benchmark.h>
 
 #include <memory>

@@ -18,7 +18,7 @@ set(LEDDISPLAY_PUBLIC_HEADERS
   platform/io/PropertyFile.h
   platform/form/Form.h platform/form/FormContainer.h platform/form/Recorder.h
   platform/vector/Drawing.h platform/vector/ShapeRecorder.h platform/vector/VectorGdi.h
-  platform/vector/SnapshotFormat.h platform/vector/VectorSurface.h
+  platform/vector/SnapshotFormat.h platform/vector/SurfaceShapes.h platform/vector/VectorSurface.h
   platform/vector/DrawingWalk.h
   platform/kit/DisabledLook.h platform/kit/FormHost.h platform/kit/InputConventions.h
   platform/kit/InputSequence.h platform/kit/Palette.h

@@ -1,8 +1,11 @@
 #include "apps/leddisplay/RenderCommand.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <locale>
+#include <sstream>
 
 #include "apps/leddisplay/HostedControl.h"
 #include "apps/leddisplay/PropertyAccess.h"
@@ -25,11 +28,33 @@ namespace {
   throw core::RuntimeError(e.number(), what + ": " + e.description());
 }
 
+// A scale as the user may have written it: "0.5", "64".
+std::string ScaleText(double scale) {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text << scale;
+  return text.str();
+}
+
+// " at --scale S" for error messages; empty at scale 1.
+std::string ScaleSuffix(double scale) {
+  return scale == 1 ? std::string() : " at --scale " + ScaleText(scale);
+}
+
 }  // namespace
 
-void PrepareRender(HostedControl& hosted, const RenderOptions& options, std::string& scaled) {
+double DrawingZoom(double scale) {
+  return std::max(scale, 1.0);
+}
+
+double PageScale(double scale) {
+  return std::min(scale, 1.0);
+}
+
+void PrepareRender(HostedControl& hosted, const RenderOptions& options) {
   hosted.Recorder().SetEnabled(false);
-  if (options.scale != 1) hosted.SetZoom(options.scale);
+  const double zoom = DrawingZoom(options.scale);
+  if (zoom != 1) hosted.SetZoom(zoom);
   platform::Form& form = hosted.Form();
   control::LEDDisplay& display = hosted.Control();
   if (options.containerImage) {
@@ -43,8 +68,7 @@ void PrepareRender(HostedControl& hosted, const RenderOptions& options, std::str
   } else if (options.seeThrough) {
     // A see-through picture as large as the container shows the control at its place.
     const auto side = [&](float place, int32_t extent) {
-      return int32_t(
-          std::ceil((double(place) / HostedControl::kTwipsPerPixel + extent) * options.scale));
+      return int32_t(std::ceil((double(place) / HostedControl::kTwipsPerPixel + extent) * zoom));
     };
     form.SetContainerPicture(platform::BitmapPicture::FromImage(
         platform::Image(side(options.left, options.width), side(options.top, options.height), 0)));
@@ -60,17 +84,20 @@ void PrepareRender(HostedControl& hosted, const RenderOptions& options, std::str
     display.InitProperties();
   }
   // The size is in pixels at scale 1: in twips it is the same at every scale.
-  scaled = options.scale != 1 ? " at --scale " + std::to_string(options.scale) : std::string();
   try {
     form.Surface().SetWidth(static_cast<float>(options.width) * HostedControl::kTwipsPerPixel);
     form.Surface().SetHeight(static_cast<float>(options.height) * HostedControl::kTwipsPerPixel);
   } catch (const core::RuntimeError& e) {
+    const platform::RasterSurface& surface = form.Surface();
     throw core::RuntimeError(
-        e.number(), "--size " + std::to_string(options.width) + "x" +
-                        std::to_string(options.height) + scaled + ": " + e.description() +
-                        " (the inside of the border holds at most " +
-                        std::to_string(platform::kMaxInnerSide) + " pixels on a side and " +
-                        std::to_string(platform::kMaxInnerPixels) + " in all)");
+        e.number(),
+        "--size " + std::to_string(options.width) + "x" + std::to_string(options.height) +
+            ScaleSuffix(options.scale) + ": " + e.description() +
+            " (the inside of the border holds at most " + std::to_string(surface.MaxInnerSide()) +
+            " pixels on a side" +
+            (surface.KeepsPixels() ? " and " + std::to_string(platform::kMaxInnerPixels) + " in all"
+                                   : std::string()) +
+            ")");
   }
   for (const auto& [name, text] : options.sets) {
     try {
@@ -85,18 +112,22 @@ void PrepareRender(HostedControl& hosted, const RenderOptions& options, std::str
 }
 
 platform::Image RenderImage(const RenderOptions& options) {
+  if (options.scale < 1)
+    throw core::RuntimeError(
+        core::kInvalidCall, "--scale " + ScaleText(options.scale) +
+                                ": a PNG is drawn at a scale of 1 or more (SVG and PDF take less)");
   HostedControl hosted;
-  std::string scaled;
-  PrepareRender(hosted, options, scaled);
+  PrepareRender(hosted, options);
   platform::Form& form = hosted.Form();
   // Refused before the picture is made and anything is saved: a PNG no reader takes.
   const int32_t wide = form.Surface().ExtentPixelsX(), high = form.Surface().ExtentPixelsY();
   if (wide > platform::kMaxPngSide || high > platform::kMaxPngSide)
-    throw core::RuntimeError(
-        core::kInvalidCall,
-        "--size " + std::to_string(options.width) + "x" + std::to_string(options.height) + scaled +
-            ": the picture would be " + std::to_string(wide) + " x " + std::to_string(high) +
-            " pixels, more than " + std::to_string(platform::kMaxPngSide) + " on a side");
+    throw core::RuntimeError(core::kInvalidCall,
+                             "--size " + std::to_string(options.width) + "x" +
+                                 std::to_string(options.height) + ScaleSuffix(options.scale) +
+                                 ": the picture would be " + std::to_string(wide) + " x " +
+                                 std::to_string(high) + " pixels, more than " +
+                                 std::to_string(platform::kMaxPngSide) + " on a side");
   platform::Image image = form.Snapshot();
   if (options.save) {
     hosted.SavePropertyFile(*options.save);

@@ -19,8 +19,7 @@ struct VectorHosted {
 
 // The control drawn on a vector form, as RenderImage draws it on a raster one.
 platform::Drawing Draw(const RenderOptions& options, VectorHosted& on) {
-  std::string scaled;
-  PrepareRender(on.hosted, options, scaled);
+  PrepareRender(on.hosted, options);
   platform::Drawing drawing = on.form.Shapes();
   drawing.title = DisplayTitle(on.hosted.Control());
   return drawing;
@@ -36,15 +35,16 @@ platform::Drawing RenderDrawing(const RenderOptions& options) {
 }
 
 std::vector<uint8_t> EncodeDrawing(const platform::Drawing& drawing,
-                                   platform::SnapshotFormat format,
-                                   const std::string& destination) {
-  return platform::EncodeVector(drawing, format, destination);
+                                   platform::SnapshotFormat format, const std::string& destination,
+                                   double scale) {
+  return platform::EncodeVector(drawing, format, destination, scale);
 }
 
 std::vector<uint8_t> RenderVector(const RenderOptions& options, platform::SnapshotFormat format,
                                   const std::string& destination) {
   VectorHosted on;
-  const std::vector<uint8_t> bytes = EncodeDrawing(Draw(options, on), format, destination);
+  const std::vector<uint8_t> bytes =
+      EncodeDrawing(Draw(options, on), format, destination, PageScale(options.scale));
   if (options.save) on.hosted.SavePropertyFile(*options.save);
   return bytes;
 }

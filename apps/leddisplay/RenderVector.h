@@ -11,13 +11,16 @@
 
 namespace led::apps {
 
-// The control as shapes (titled with DisplayTitle), drawn at the scale; errors as for RunRender.
-// Saves the property file when asked, after the drawing is made.
+// The control as shapes (titled with DisplayTitle), drawn at DrawingZoom(options.scale);
+// errors as for RunRender. Saves the property file when asked, after the drawing is made.
 platform::Drawing RenderDrawing(const RenderOptions& options);
-// A drawing's SVG or PDF bytes, naming `destination` in errors (EncodeVector).
+// A drawing's SVG or PDF bytes, each unit `scale` pixels, naming `destination` in errors
+// (EncodeVector).
 std::vector<uint8_t> EncodeDrawing(const platform::Drawing& drawing,
-                                   platform::SnapshotFormat format, const std::string& destination);
-// The control's SVG or PDF bytes: the drawing encoded before the property file is saved.
+                                   platform::SnapshotFormat format, const std::string& destination,
+                                   double scale = 1);
+// The control's SVG or PDF bytes, at PageScale(options.scale) on the page: the drawing
+// encoded before the property file is saved.
 std::vector<uint8_t> RenderVector(const RenderOptions& options, platform::SnapshotFormat format,
                                   const std::string& destination);
 

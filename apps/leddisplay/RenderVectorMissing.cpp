@@ -20,7 +20,7 @@ platform::Drawing RenderDrawing(const RenderOptions&) {
 }
 
 std::vector<uint8_t> EncodeDrawing(const platform::Drawing&, platform::SnapshotFormat,
-                                   const std::string&) {
+                                   const std::string&, double) {
   Refuse();
 }
 

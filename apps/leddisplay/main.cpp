@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
+#include <locale>
 #include <optional>
 #include <sstream>
 
@@ -120,6 +121,19 @@ int RunRenderCommand(RenderArguments& given) {
   return 0;
 }
 
+// A --scale: a number above 0 and at most 64.
+CLI::Validator ScaleCheck() {
+  return CLI::Validator(
+      [](std::string& text) -> std::string {
+        std::istringstream in(text);
+        in.imbue(std::locale::classic());
+        double scale = 0;
+        if (in >> scale && in.peek() == EOF && scale > 0 && scale <= 64) return {};
+        return "a number above 0 and at most 64, not '" + text + "'";
+      },
+      "(0, 64]");
+}
+
 // The render subcommand and its options, read into `given`.
 void AddRenderCommand(CLI::App& app, RenderArguments& given) {
   led::apps::RenderOptions& render = given.options;
@@ -143,10 +157,14 @@ void AddRenderCommand(CLI::App& app, RenderArguments& given) {
                         "The control's place on the container, LEFT,TOP (twips)");
   renderCmd
       ->add_option("--scale", render.scale,
-                   "Draw N times larger, as on a screen of N times the pixel density: "
-                   "digits and captions drawn at that size, the border and the "
-                   "AutoSize allowance kept; --size stays in pixels at scale 1")
-      ->check(CLI::Range(1, 64));
+                   "Draw N times larger (N above 0, at most 64), as on a screen of N times the "
+                   "pixel density: digits and captions drawn at that size, the border and the "
+                   "AutoSize allowance kept; --size stays in pixels at scale 1. Below 1, SVG "
+                   "and PDF only: the picture at scale 1 made N times as large (a PNG takes 1 "
+                   "or more). A PDF page larger than 14400 points (19200 pixels) on a side is "
+                   "refused, not made smaller unasked: the error says how many times smaller "
+                   "fits, and a --scale that many times smaller writes it")
+      ->check(ScaleCheck());
   renderCmd->add_option("--save", render.save, "Write the control's properties to FILE");
   renderCmd
       ->add_option("-o,--output", render.output,

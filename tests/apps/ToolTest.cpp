@@ -8,6 +8,7 @@
 
 #include "leddisplay/platform/io/Png.h"
 #include "support/FileContents.h"
+#include "support/PeakMemory.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
 
@@ -45,6 +46,9 @@ TEST_F(Tool, RenderWritesAPngOfTheControlsSize) {
   const auto enlarged = led::platform::ReadPngFile(big);
   EXPECT_EQ(enlarged.width, 300);
   EXPECT_EQ(enlarged.height, 120);
+  const auto between = Path("f.png");  // a fractional scale, as a screen of 1.5 pixels a pixel
+  ASSERT_EQ(RunTool("render --size 100x40 --scale 1.5 -o " + between).code, 0);
+  EXPECT_EQ(led::platform::ReadPngFile(between).width, 150);
 
   // Disabled, the control shows it: the same size, other pixels.
   const auto disabled = Path("d.png");
@@ -124,6 +128,12 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
       {"render --size 2000x2000 --scale 64 --save " + Path("x.json") + " -o " + Path("x.png"),
        "--scale 64"},
       {"render --size 100000x100000 -o " + Path("x.png"), "at most 32767 pixels on a side"},
+      // A PNG is not drawn below scale 1; no format above 64.
+      {"render --scale 0.5 --save " + Path("x.json") + " -o " + Path("x.png"),
+       "error 5: --scale 0.5: a PNG is drawn at a scale of 1 or more"},
+      {"render --scale 0 -o " + Path("x.svg"), "--scale: a number above 0 and at most 64, not '0'"},
+      {"render --scale nan -o " + Path("x.svg"), "not 'nan'"},
+      {"render --scale 65 -o " + Path("x.pdf"), "not '65'"},
       // The format by extension or by name.
       {"render -o " + Path("x.svgz"), "error 5: Invalid procedure call or argument: the extension"},
       {"render --format tiff -o " + Path("x.png"), "\"tiff\" is not a picture format"},
@@ -137,6 +147,16 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
         {"render --size 20000x10 --save " + Path("x.json") + " -o " + Path("x.pdf"),
          "error 481: Invalid picture: " + Path("x.pdf") + ": size 20000 x 10 is not 1 to 19200"});
     cases.push_back({"render -o " + Path("none/x.svg"), "error 75"});
+    // Larger than any page: how much smaller fits is said.
+    cases.push_back({"render --size 400x200 --scale 64 -o " + Path("x.pdf"),
+                     "size 25600 x 12800 is not 1 to 19200 pixels on a side (14400 points, the "
+                     "largest PDF page); at most 0.75 times as large, it fits"});
+    // Nor smaller than a pixel.
+    cases.push_back({"render --scale 0.01 -o " + Path("x.svg"),
+                     "size 177 x 63 at scale 0.01, 1.77 x 0.63, is not 1 to"});
+    // Shapes are not bounded by an image's size, but by what vector painters hold.
+    cases.push_back({"render --size 9000000x10 -o " + Path("x.svg"),
+                     "(the inside of the border holds at most 8388607 pixels on a side)"});
   } else {
     cases.push_back({"render -o " + Path("x.svg"), "error 5: this leddisplay writes PNG only"});
   }
@@ -147,6 +167,60 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
   }
   // Nothing is left behind: no picture, no property file, no temporary file.
   EXPECT_TRUE(fs::is_empty(folder_.Root()));
+}
+
+// SVG and PDF keep the drawing as shapes, not pixels: at scale 64, where the display's
+// image would be 11328 x 4032 pixels (174 MiB), the program stays small, and a display
+// too large for any image is written.
+TEST_F(Tool, VectorOutputAtScale64TakesUnderTwentyMegabytes) {
+  if (!LED_TOOL_WRITES_VECTOR) GTEST_SKIP() << "built without SVG and PDF";
+  if (!led::test::kPeakIsTheProgramsOwn) GTEST_SKIP() << "the sanitizers hold memory of their own";
+  constexpr long kLimit = 20 * 1024;  // kilobytes
+  for (const std::string name : {"x.svg", "x.pdf"}) {
+    const auto run = led::test::RunMeasured({kTool, "render", "--scale", "64", "-o", Path(name)});
+    EXPECT_EQ(run.code, 0) << name;
+    EXPECT_LT(run.peakKilobytes, kLimit) << name;
+    EXPECT_TRUE(fs::exists(Path(name))) << name;
+  }
+  const auto big = led::test::RunMeasured(
+      {kTool, "render", "--size", "400x200", "--scale", "64", "-o", Path("big.svg")});
+  ASSERT_EQ(big.code, 0);
+  EXPECT_LT(big.peakKilobytes, kLimit);
+  EXPECT_TRUE(Says({0, led::test::ReadFileText(Path("big.svg"))},
+                   "width=\"25600px\" height=\"12800px\" viewBox=\"0 0 25600 12800\""));
+}
+
+// Below scale 1 an SVG or PDF is the drawing at scale 1 made smaller on the page: the SVG
+// the same document but for its size, the PDF a smaller page; so a display too long for
+// a PDF page fits one.
+TEST_F(Tool, BelowScaleOneSvgAndPdfAreTheDrawingAtScaleOneMadeSmaller) {
+  if (!LED_TOOL_WRITES_VECTOR) GTEST_SKIP() << "built without SVG and PDF";
+  const std::string sets = "render --set Value=-12.5 --set \"CaptionUpper=\\\"Supply\\\"\" ";
+  ASSERT_EQ(RunTool(sets + "-o " + Path("one.svg")).code, 0);
+  ASSERT_EQ(RunTool(sets + "--scale 0.5 -o " + Path("half.svg")).code, 0);
+  const std::string one = led::test::ReadFileText(Path("one.svg"));
+  std::string half = led::test::ReadFileText(Path("half.svg"));
+  const std::string size = "width=\"88.5px\" height=\"31.5px\" viewBox=\"0 0 177 63\"";
+  ASSERT_NE(half.find(size), std::string::npos) << half.substr(0, 400);
+  half.replace(half.find(size), size.size(),
+               "width=\"177px\" height=\"63px\" viewBox=\"0 0 177 63\"");
+  EXPECT_EQ(half, one);
+
+  ASSERT_EQ(RunTool(sets + "--scale 0.5 -o " + Path("half.pdf")).code, 0);
+  EXPECT_TRUE(
+      Says({0, led::test::ReadFileText(Path("half.pdf"))}, "/MediaBox [ 0 0 66.375 23.625 ]"));
+
+  // 900 digits are 30641 pixels wide: over the largest page at scale 1, on one at 0.6.
+  const std::string long_ = "render --set AutoSize=True --set Digits=900 ";
+  const auto refused = RunTool(long_ + "-o " + Path("long.pdf"));
+  EXPECT_EQ(refused.code, 2);
+  EXPECT_TRUE(Says(refused,
+                   "size 30641 x 63 is not 1 to 19200 pixels on a side (14400 points, "
+                   "the largest PDF page); at most 0.62 times as large, it fits"));
+  EXPECT_FALSE(fs::exists(Path("long.pdf")));
+  ASSERT_EQ(RunTool(long_ + "--scale 0.6 -o " + Path("long.pdf")).code, 0);
+  EXPECT_TRUE(
+      Says({0, led::test::ReadFileText(Path("long.pdf"))}, "/MediaBox [ 0 0 13788.45 28.35 ]"));
 }
 
 TEST_F(Tool, ScriptExitCodes) {

@@ -1,6 +1,8 @@
-// The vector surface keeps as shapes exactly what it paints: its shapes sampled at pixel
-// centres are its composed image, whatever the lines, pen, scale, clipping, pictures and
-// resizes; the lines of one piece are one polygon, with a bevel as one slanted edge.
+// The vector surface keeps as shapes exactly what a raster surface paints: its shapes
+// sampled at pixel centres are the composed image of a raster surface given the same
+// calls, whatever the lines, pen, scale, clipping, pictures and resizes; the lines of one
+// piece are one polygon, with a bevel as one slanted edge. It keeps no pixels, and so
+// takes extents no image could hold.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,7 +12,11 @@
 
 #include "leddisplay/host/Gdi.h"
 #include "leddisplay/platform/io/BitmapPicture.h"
+#include "leddisplay/platform/raster/GdiTable.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/vector/SurfaceShapes.h"
 #include "leddisplay/platform/vector/VectorSurface.h"
+#include "support/ExpectRuntimeError.h"
 #include "vector/PixelCentres.h"
 
 namespace led::platform {
@@ -35,6 +41,20 @@ std::vector<LineCall> Bevel(float left, float right, float top, int n, core::Ole
   for (int i = 0; i < n; ++i) lines.push_back({left + i, top + i, right - i, top + i, color});
   return lines;
 }
+
+// A vector surface and a raster one given the same calls: f(surface, its GDI) for each.
+struct Twins {
+  template <class F>
+  void Both(F&& f) {
+    f(vector, vector.Gdi());
+    f(raster, GdiTable::Instance());
+  }
+  // Whether the vector surface's shapes, sampled at pixel centres, are the raster image.
+  bool Alike() { return test::SampleAtCentres(vector.Shapes()).pixels == raster.Compose().pixels; }
+
+  VectorSurface vector;
+  RasterSurface raster;
+};
 
 struct LineCase {
   std::string name;
@@ -83,16 +103,17 @@ TEST(VectorSurface, ShapesSampledAtPixelCentresAreTheRasterImage) {
   };
   for (const LineCase& c : cases) {
     SCOPED_TRACE(c.name);
-    VectorSurface surface;
-    surface.SetExtentPixels(24, 20);
-    surface.SetScaleMode(c.scaleMode);
-    surface.SetDrawWidth(c.pen);
-    surface.Cls();
-    surface.Lines(c.lines);
-    const Drawing drawing = surface.Shapes();
-    EXPECT_TRUE(test::SampleAtCentres(drawing).pixels == surface.Compose().pixels);
+    Twins twins;
+    twins.Both([&](RasterSurface& surface, host::Gdi&) {
+      surface.SetExtentPixels(24, 20);
+      surface.SetScaleMode(c.scaleMode);
+      surface.SetDrawWidth(c.pen);
+      surface.Cls();
+      surface.Lines(c.lines);
+    });
+    EXPECT_TRUE(twins.Alike());
     if (c.polygons != kAny) {
-      EXPECT_EQ(PolygonCount(drawing), c.polygons + 1);
+      EXPECT_EQ(PolygonCount(twins.vector.Shapes()), c.polygons + 1);
     }
   }
 }
@@ -122,53 +143,134 @@ TEST(VectorSurface, BorderPicturesCopiesAndResizesAreKeptToo) {
       tile.at(x, y) = MakePixel(uint8_t(40 * x), uint8_t(50 * y), 90, uint8_t(x == 0 ? 128 : 255));
   const auto picture = BitmapPicture::FromImage(tile);
 
-  VectorSurface surface;
-  surface.SetExtentPixels(30, 20);
-  surface.SetBorderStyle(1);
-  surface.SetBackColor(0x336699);
-  surface.SetPicture(picture);  // drawn by Cls, blended over the back colour
-  surface.Lines(Bevel(2, 20, 5, 3, kRed));
-  // A block copy onto the surface, partly outside the source.
-  host::Gdi& gdi = surface.Gdi();
-  const int32_t memory = gdi.CreateCompatibleDC(surface.hDC());
-  const int32_t kept = gdi.SelectObject(memory, int32_t(picture->Handle()));
-  EXPECT_NE(gdi.BitBlt(surface.hDC(), 12, 10, 10, 10, memory, 2, 1, host::kSrcCopy), 0);
-  gdi.SelectObject(memory, kept);
-  gdi.DeleteDC(memory);
-  surface.SetExtentPixels(36, 24);  // grown without a Cls: the new strips show the back colour
-  surface.Line(30, 1, 30, 30, kBlue);
-  EXPECT_TRUE(test::SampleAtCentres(surface.Shapes()).pixels == surface.Compose().pixels);
+  Twins twins;
+  twins.Both([&](RasterSurface& surface, host::Gdi& gdi) {
+    surface.SetExtentPixels(30, 20);
+    surface.SetBorderStyle(1);
+    surface.SetBackColor(0x336699);
+    surface.SetPicture(picture);  // drawn by Cls, blended over the back colour
+    surface.Lines(Bevel(2, 20, 5, 3, kRed));
+    // A block copy onto the surface, partly outside the source.
+    const int32_t memory = gdi.CreateCompatibleDC(surface.hDC());
+    const int32_t kept = gdi.SelectObject(memory, int32_t(picture->Handle()));
+    EXPECT_NE(gdi.BitBlt(surface.hDC(), 12, 10, 10, 10, memory, 2, 1, host::kSrcCopy), 0);
+    gdi.SelectObject(memory, kept);
+    gdi.DeleteDC(memory);
+    surface.SetExtentPixels(36, 24);  // grown without a Cls: the new strips show the back colour
+    surface.Line(30, 1, 30, 30, kBlue);
+  });
+  EXPECT_TRUE(twins.Alike());
 
-  surface.SetAppearance(0);  // flat border, one pixel
-  surface.SetExtentPixels(10, 8);
-  EXPECT_TRUE(test::SampleAtCentres(surface.Shapes()).pixels == surface.Compose().pixels);
+  twins.Both([](RasterSurface& surface, host::Gdi&) {
+    surface.SetAppearance(0);  // flat border, one pixel
+    surface.SetExtentPixels(10, 8);
+  });
+  EXPECT_TRUE(twins.Alike());
 
-  // Recording off holds no shapes, so no copied pictures; back on, a Cls starts anew.
-  surface.SetRecording(false);
-  for (const Shape& shape : surface.Shapes().shapes)
+  // Shapes kept beside a surface that keeps its pixels (a view drawn again for a printer)
+  // hold nothing of what was drawn before them, so no copied pictures; from a Cls on they
+  // are that surface's image.
+  RasterSurface& raster = twins.raster;
+  SurfaceShapes beside(raster);
+  for (const Shape& shape : beside.Shapes().shapes)
     EXPECT_FALSE(std::holds_alternative<Picture>(shape.kind));
-  surface.SetRecording(true);
-  surface.Cls();
-  EXPECT_TRUE(test::SampleAtCentres(surface.Shapes()).pixels == surface.Compose().pixels);
+  raster.Cls();
+  beside.Cls();
+  const std::vector<LineCall> bevel = Bevel(1, 9, 1, 3, kBlue);
+  raster.Lines(bevel);
+  beside.Lines(bevel);
+  EXPECT_TRUE(test::SampleAtCentres(beside.Shapes()).pixels == raster.Compose().pixels);
 }
 
 TEST(VectorSurface, GradientFillsAreGradientsBetweenTheEndColumnsColours) {
-  VectorSurface surface;
-  surface.SetExtentPixels(20, 10);
-  surface.Cls();
+  Twins twins;
   const host::TriVertex vertices[] = {{2, 1, 0x1000, 0x8000, 0xFF00, 0},
                                       {18, 9, 0xF000, 0x2000, 0x0000, 0}};
   const host::GradientMeshRect mesh[] = {{0, 1}};
-  ASSERT_NE(surface.Gdi().GradientFill(surface.hDC(), vertices, mesh, host::kGradientFillRectH), 0);
-  const Drawing drawing = surface.Shapes();
+  twins.Both([&](RasterSurface& surface, host::Gdi& gdi) {
+    surface.SetExtentPixels(20, 10);
+    surface.Cls();
+    ASSERT_NE(gdi.GradientFill(surface.hDC(), vertices, mesh, host::kGradientFillRectH), 0);
+  });
+  const Drawing drawing = twins.vector.Shapes();
   ASSERT_EQ(drawing.shapes.size(), 2u);
   const auto& g = std::get<Gradient>(drawing.shapes[1].kind);
   EXPECT_EQ(g.area.left, 2);
   EXPECT_EQ(g.area.right, 18);
   EXPECT_EQ(g.from.x, 2.5);
   EXPECT_EQ(g.to.x, 17.5);
-  EXPECT_EQ(g.first, surface.Inner().at(2, 5));
-  EXPECT_EQ(g.last, surface.Inner().at(17, 5));
+  EXPECT_EQ(g.first, twins.raster.Inner().at(2, 5));
+  EXPECT_EQ(g.last, twins.raster.Inner().at(17, 5));
+}
+
+// A see-through block copy over the whole area (a transparent control over a
+// see-through container) starts the shapes anew, as its pixels replace the image's, and
+// adds nothing where it is wholly see-through; an opaque one is drawn over what is there.
+TEST(VectorSurface, ACopyOverTheWholeAreaThatLetsAnythingThroughStartsTheShapesAnew) {
+  struct Case {
+    std::string name;
+    uint8_t alpha;  // of the backdrop but for its one red pixel
+    bool dot;       // whether the red pixel lies in the copied block
+    size_t polygons;
+    bool picture;  // whether the copy is a picture
+  };
+  const std::vector<Case> cases = {
+      {"opaque", 255, true, 2, true},  // the back colour, the line, under the copy
+      {"see-through with an opaque pixel", 0, true, 0, true},
+      {"wholly see-through", 0, false, 0, false},
+      {"partly see-through", 128, false, 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Image backdrop(12, 8, MakePixel(10, 20, 30, c.alpha));
+    backdrop.at(c.dot ? 5 : 0, 3) = MakePixel(200, 0, 0);
+    const auto picture = BitmapPicture::FromImage(backdrop);
+    Twins twins;
+    twins.Both([&](RasterSurface& surface, host::Gdi& gdi) {
+      surface.SetExtentPixels(10, 6);
+      surface.SetBackColor(0x00FF00);
+      surface.Line(0, 2, 9, 2, kRed);
+      const int32_t memory = gdi.CreateCompatibleDC(surface.hDC());
+      const int32_t kept = gdi.SelectObject(memory, int32_t(picture->Handle()));
+      EXPECT_NE(gdi.BitBlt(surface.hDC(), 0, 0, 10, 6, memory, 1, 1, host::kSrcCopy), 0);
+      gdi.SelectObject(memory, kept);
+      gdi.DeleteDC(memory);
+    });
+    const Drawing drawing = twins.vector.Shapes();
+    EXPECT_EQ(PolygonCount(drawing), c.polygons);
+    ASSERT_EQ(drawing.shapes.size(), c.polygons + (c.picture ? 1 : 0));
+    if (c.picture) {
+      const auto& copied = std::get<Picture>(drawing.shapes.back().kind);
+      EXPECT_EQ(copied.image.pixels, twins.raster.Inner().pixels);
+    }
+  }
+}
+
+// Without an image, the extent is bounded by what shapes hold, not by an image's size;
+// the drawing's errors are the raster surface's.
+TEST(VectorSurface, KeepsNoPixelsAndTakesExtentsNoImageCouldHold) {
+  VectorSurface surface;
+  EXPECT_FALSE(surface.KeepsPixels());
+  surface.SetBorderStyle(1);
+  surface.SetExtentPixels(25600, 12800);  // 327 Mi pixels: beyond any kept image
+  EXPECT_EQ(surface.InnerWidth(), 25596);
+  EXPECT_EQ(surface.ScaleHeight(), 12796.0f);
+  EXPECT_EQ(surface.Inner().pixels.size(), 0u);
+  EXPECT_RUNTIME_ERROR(surface.Compose(), 5);
+  surface.Cls();
+  const std::vector<LineCall> lines = {{10, 10, 25000, 10, kRed},
+                                       {0, std::numeric_limits<float>::infinity(), 5, 5, kBlue}};
+  EXPECT_RUNTIME_ERROR(surface.Lines(lines), 6);
+  const Drawing drawing = surface.Shapes();
+  EXPECT_EQ(drawing.width, 25600);
+  ASSERT_EQ(PolygonCount(drawing), 8u + 1 + 1);  // the edge's sides, the back colour, a line
+  EXPECT_EQ(std::get<Polygon>(drawing.shapes.back().kind).color, OpaquePixel(kRed));
+
+  const auto side = int32_t(kMaxShapeSide);
+  surface.SetExtentPixels(side + 4, 4);
+  EXPECT_RUNTIME_ERROR(surface.SetExtentPixels(side + 5, 4), 380);
+  EXPECT_RUNTIME_ERROR(surface.SetBorderStyle(0), 380);
+  EXPECT_EQ(surface.InnerWidth(), side);
 }
 
 }  // namespace

@@ -36,12 +36,21 @@ QRgb OpaquePixelColor(core::OleColor rgb) {
 
 }  // namespace
 
-ViewSurface::ViewSurface(HostView& view) : view_(view) {
-  SetRecording(false);
+ViewSurface::ViewSurface(HostView& view) : view_(view), gdi_(*this) {}
+
+void ViewSurface::Line(float x1, float y1, float x2, float y2, core::OleColor color) {
+  const host::LineCall line{x1, y1, x2, y2, color};
+  ViewSurface::Lines(std::span(&line, 1));
+}
+
+void ViewSurface::Lines(std::span<const host::LineCall> lines) {
+  if (recording_) recording_->Lines(lines);
+  RasterSurface::Lines(lines);
 }
 
 void ViewSurface::Cls() {
-  VectorSurface::Cls();
+  RasterSurface::Cls();
+  if (recording_) recording_->Cls();
   if (redrawing_)
     cleared_ = true;
   else
@@ -126,15 +135,17 @@ void ViewSurface::Paint(QPainter& painter, QSize area) {
 }
 
 bool ViewSurface::PaintShapes(QPainter& painter, QSize area, const std::function<void()>& redraw) {
-  // Recording stops however the redraw ends.
+  // Recording stops, and its shapes go, however the redraw ends.
   struct Recording {
     explicit Recording(ViewSurface& s) : surface(s) {
-      surface.SetRecording(true);
+      surface.recording_ = std::make_unique<platform::SurfaceShapes>(surface);
+      surface.gdi_.RecordInto(surface.recording_.get());
       surface.redrawing_ = true;
       surface.cleared_ = false;
     }
     ~Recording() {
-      surface.SetRecording(false);
+      surface.gdi_.RecordInto(nullptr);
+      surface.recording_.reset();
       surface.redrawing_ = false;
     }
     ViewSurface& surface;
@@ -143,7 +154,7 @@ bool ViewSurface::PaintShapes(QPainter& painter, QSize area, const std::function
   {
     const Recording recording(*this);
     redraw();
-    if (cleared_) drawing = Shapes();
+    if (cleared_) drawing = recording_->Shapes();
   }
   if (!cleared_) return false;
   PaintDrawing(painter, drawing);

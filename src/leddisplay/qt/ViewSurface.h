@@ -4,24 +4,36 @@
 // pixel rules, scales and limits), whose changes also reach its view (HostView.h): Cls
 // schedules a repaint, setting Enabled enables or disables the view, MousePointer (0..15,
 // or 99 with MouseIcon) sets its cursor. The host gives it its palette's system colours
-// (PaletteColors.h), so the border and 3D edge follow the palette. It is a
-// platform::VectorSurface that records shapes only inside PaintShapes, for vector
-// devices; the screen's drawing does not record.
+// (PaletteColors.h), so the border and 3D edge follow the palette. Only inside
+// PaintShapes, for vector devices, does it also keep its drawing as shapes (a
+// platform::SurfaceShapes made for that paint); the screen's drawing records nothing.
 #include <QImage>
 #include <QPainter>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <span>
 
-#include "leddisplay/platform/vector/VectorSurface.h"
+#include "leddisplay/host/Gdi.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/vector/SurfaceShapes.h"
+#include "leddisplay/platform/vector/VectorGdi.h"
 #include "leddisplay/qt/HostView.h"
 
 namespace led::qt {
 
-class ViewSurface : public platform::VectorSurface {
+class ViewSurface : public platform::RasterSurface {
  public:
   explicit ViewSurface(HostView& view);
 
+  // The device-context calls for this surface's host: the GDI table's, recorded inside
+  // PaintShapes.
+  host::Gdi& Gdi() { return gdi_; }
+
+  // Drawn as RasterSurface draws them; recorded too inside PaintShapes.
+  void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
+  void Lines(std::span<const host::LineCall> lines) override;
   void Cls() override;
   void SetEnabled(core::Boolean enabled) override;
   void SetMousePointer(int16_t pointer) override;
@@ -45,6 +57,9 @@ class ViewSurface : public platform::VectorSurface {
   void PaintBeyond(QPainter& painter, QSize area);
 
   HostView& view_;
+  // The shapes of PaintShapes's redraw; null outside it.
+  std::unique_ptr<platform::SurfaceShapes> recording_;
+  platform::VectorGdi gdi_;
   std::array<uint32_t, 11> frameKey_{};
   QImage frame_;            // the composed control; its border is drawn
   bool redrawing_ = false;  // inside PaintShapes's redraw

@@ -130,6 +130,24 @@ TEST_F(VectorOutput, AtScaleEightEdgesStayStraightAndTheFileHardlyGrows) {
   EXPECT_EQ(Mismatch(apps::RenderImage(options), Rasterize(eight, kRsvg, "x8"), eight, "x8"), "");
 }
 
+// Made smaller on the page, a PDF is the same picture: rasterized to as many pixels as
+// the drawing's units, it is the PNG by the metric above.
+TEST_F(VectorOutput, APdfAtAScaleBelowOneIsThePictureOnASmallerPage) {
+  RenderOptions options = apps::GalleryOptions()[1];  // a sign, a point, every bevel
+  options.scale = 1;
+  const Drawing drawing = apps::RenderDrawing(options);
+  test::WriteFileBytes(Path("quarter.pdf"),
+                       EncodeVector(drawing, SnapshotFormat::kPdf, "quarter.pdf", 0.25));
+  const auto outcome =
+      test::RunCommand("pdftocairo -scale-to-x " + std::to_string(drawing.width) + " -scale-to-y " +
+                       std::to_string(drawing.height) + " -antialias none -png -singlefile " +
+                       Path("quarter.pdf") + " " + Path("quarter") + " 2>&1");
+  ASSERT_EQ(outcome.code, 0) << outcome.output;
+  EXPECT_EQ(
+      Mismatch(apps::RenderImage(options), ReadPngFile(Path("quarter.png")), drawing, "quarter"),
+      "");
+}
+
 TEST_F(VectorOutput, FilesAreWellFormedWithTheCaptionsAsText) {
   RenderOptions options;
   options.sets = {

@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -15,6 +16,7 @@
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/cairo/CairoHandles.h"
 #include "leddisplay/platform/cairo/CairoPainter.h"
+#include "leddisplay/platform/cairo/PageSize.h"
 #include "leddisplay/platform/cairo/SvgAccess.h"
 #include "leddisplay/platform/cairo/SvgIds.h"
 #include "leddisplay/platform/io/FileErrors.h"
@@ -23,9 +25,6 @@
 namespace led::platform {
 
 namespace {
-
-// Points in one unit: a CSS pixel, 1/96 inch.
-constexpr double kPointsPerUnit = 0.75;
 
 [[noreturn]] void ThrowInvalid(const std::string& destination, const std::string& problem) {
   throw core::RuntimeError(core::kInvalidPicture,
@@ -62,22 +61,18 @@ cairo_status_t Append(void* closure, const unsigned char* data, unsigned int len
 }  // namespace
 
 std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
-                                  const std::string& destination) {
+                                  const std::string& destination, double scale) {
   if (format == SnapshotFormat::kPng)
     throw core::RuntimeError(core::kInvalidCall, "EncodeVector: PNG is not a vector format");
+  if (!(std::isfinite(scale) && scale > 0))
+    throw core::RuntimeError(core::kInvalidCall, "EncodeVector: the scale must be above 0");
   const bool pdf = format == SnapshotFormat::kPdf;
-  const int32_t limit = pdf ? kMaxPdfSide : INT32_MAX;
-  if (drawing.width < 1 || drawing.height < 1 || drawing.width > limit || drawing.height > limit)
-    ThrowInvalid(destination, "size " + std::to_string(drawing.width) + " x " +
-                                  std::to_string(drawing.height) + " is not 1 to " +
-                                  (pdf ? std::to_string(kMaxPdfSide) + " pixels on a side (" +
-                                             std::to_string(int(kMaxPdfSide * kPointsPerUnit)) +
-                                             " points, the largest PDF page)"
-                                       : std::string("any number of pixels on a side")));
+  if (const auto problem = PageProblem(drawing, pdf, scale)) ThrowInvalid(destination, *problem);
   std::vector<uint8_t> bytes;
+  const double points = kPointsPerPixel * scale;
   const CairoSurface surface(
-      pdf ? cairo_pdf_surface_create_for_stream(Append, &bytes, drawing.width * kPointsPerUnit,
-                                                drawing.height * kPointsPerUnit)
+      pdf ? cairo_pdf_surface_create_for_stream(Append, &bytes, drawing.width * points,
+                                                drawing.height * points)
           : cairo_svg_surface_create_for_stream(Append, &bytes, drawing.width, drawing.height));
   if (pdf) {
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "leddisplay");
@@ -89,7 +84,7 @@ std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
   cairo_status_t status = CAIRO_STATUS_SUCCESS;
   {
     const CairoContext cr(cairo_create(surface.get()));
-    if (pdf) cairo_scale(cr.get(), kPointsPerUnit, kPointsPerUnit);
+    if (pdf) cairo_scale(cr.get(), points, points);
     PaintDrawing(cr.get(), drawing);
     status = cairo_status(cr.get());
   }
@@ -99,6 +94,7 @@ std::vector<uint8_t> EncodeVector(const Drawing& drawing, SnapshotFormat format,
   if (!pdf) {
     NumberSvgIdsByDocument(bytes);
     AddSvgAccess(bytes, drawing);
+    if (scale != 1) ScaleSvgSize(bytes, drawing, scale);
   }
   return bytes;
 }

@@ -1,5 +1,6 @@
 #include "leddisplay/platform/cairo/VectorForm.h"
 
+#include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/cairo/VectorFile.h"
 
 namespace led::platform {
@@ -14,8 +15,8 @@ VectorForm::VectorForm(VectorSurface* surface)
 Drawing VectorForm::Shapes() {
   Drawing drawing = vector_.Shapes();
   const int32_t border = vector_.BorderThickness();
-  const PixelRect inner{border, border, border + vector_.Inner().width,
-                        border + vector_.Inner().height};
+  const PixelRect inner{border, border, border + vector_.InnerWidth(),
+                        border + vector_.InnerHeight()};
   for (TextLabel* label : {&LowerCaption(), &UpperCaption()})
     AppendText(drawing, label->Place(border, border), label->DrawnColor(), inner);
   return drawing;
@@ -39,7 +40,10 @@ void VectorForm::WriteSnapshotPdf(std::ostream& out) {
 
 void VectorForm::WriteSnapshot(const std::string& path) {
   const SnapshotFormat format = SnapshotFormatOf(path);
-  if (format == SnapshotFormat::kPng) return WriteSnapshotPng(path);
+  if (format == SnapshotFormat::kPng)
+    throw core::RuntimeError(core::kInvalidCall,
+                             core::RuntimeError::StandardDescription(core::kInvalidCall) + ": \"" +
+                                 path + "\": a vector form writes SVG and PDF, not PNG");
   WriteVectorFile(path, Shapes(), format);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 /// @file
-/// A Form (Form.h) whose surface also keeps its drawing as shapes (VectorSurface), so
-/// that the control is written as SVG or PDF as well as PNG: the same border, surface
-/// and captions as Snapshot(), with the segments as polygons, gradients as gradients,
-/// pictures as images and captions as text in their font. Writing follows VectorFile.h
-/// (sizes, errors 481 and 75, "-" for standard output).
+/// A Form (Form.h) whose surface keeps its drawing as shapes and no pixels
+/// (VectorSurface), so that the control is written as SVG or PDF at any size without the
+/// memory of an image: the border, surface and captions a Form's Snapshot() shows, with
+/// the segments as polygons, gradients as gradients, pictures as images and captions as
+/// text in their font. Writing follows VectorFile.h (sizes, errors 481 and 75, "-" for
+/// standard output). Having no pixels, it writes no PNG: Snapshot(), Frame() and
+/// WriteSnapshotPng raise 5 (a Form draws the PNG of the same control).
 #include <iosfwd>
 #include <string>
 
@@ -15,7 +17,7 @@
 
 namespace led::platform {
 
-/// A headless form with one control's host, drawing as pixels and as shapes.
+/// A headless form with one control's host, drawing as shapes.
 class VectorForm : public Form {
  public:
   /// A form as Form() makes it, its surface a VectorSurface.
@@ -31,8 +33,8 @@ class VectorForm : public Form {
   void WriteSnapshotSvg(std::ostream& out);
   void WriteSnapshotPdf(std::ostream& out);
   ///@}
-  /// The snapshot in the format the path's extension names (SnapshotFormatOf: 5 for an
-  /// unknown one, before anything is written).
+  /// The snapshot in the format the path's extension names, SVG or PDF (SnapshotFormatOf:
+  /// 5 for PNG or an unknown one, before anything is written).
   void WriteSnapshot(const std::string& path);
 
  private:

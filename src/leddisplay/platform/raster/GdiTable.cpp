@@ -173,14 +173,15 @@ Image* GdiTable::TargetOf(int32_t hdc, const std::function<bool(const Image&)>& 
 }
 
 PixelRect GdiTable::CopiedBlock(int32_t x, int32_t y, int32_t width, int32_t height, int32_t xSrc,
-                                int32_t ySrc, const Image& dest, const Image& src) {
+                                int32_t ySrc, int32_t destWidth, int32_t destHeight,
+                                const Image& src) {
   // 64-bit, so that no offset overflows; block-relative until the end.
   const int64_t left = std::max({int64_t{0}, -int64_t{x}, -int64_t{xSrc}});
   const int64_t top = std::max({int64_t{0}, -int64_t{y}, -int64_t{ySrc}});
   const int64_t right =
-      std::min({int64_t{width}, int64_t{dest.width} - x, int64_t{src.width} - xSrc});
+      std::min({int64_t{width}, int64_t{destWidth} - x, int64_t{src.width} - xSrc});
   const int64_t bottom =
-      std::min({int64_t{height}, int64_t{dest.height} - y, int64_t{src.height} - ySrc});
+      std::min({int64_t{height}, int64_t{destHeight} - y, int64_t{src.height} - ySrc});
   if (left >= right || top >= bottom) return {};
   return {int32_t(x + left), int32_t(y + top), int32_t(x + right), int32_t(y + bottom)};
 }
@@ -193,7 +194,8 @@ int32_t GdiTable::BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, i
   const Image* src = TargetOf(hdcSrc);
   if (!dest || !src) return 0;
 
-  const PixelRect copied = CopiedBlock(x, y, width, height, xSrc, ySrc, *dest, *src);
+  const PixelRect copied =
+      CopiedBlock(x, y, width, height, xSrc, ySrc, dest->width, dest->height, *src);
   if (copied.left >= copied.right || copied.top >= copied.bottom) return 1;
   // Block-relative bounds from here on.
   const int64_t left = int64_t{copied.left} - x, right = int64_t{copied.right} - x;

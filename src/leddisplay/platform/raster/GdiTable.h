@@ -48,11 +48,12 @@ class GdiTable : public host::Gdi {
   // The bitmap selected into a context; 0 if the context is unknown.
   int32_t SelectedBitmap(int32_t hdc);
   int32_t StockBitmap() const { return stockBitmap_; }
-  // The pixels of `dest` that BitBlt(dest, x, y, width, height, src, xSrc, ySrc) copies
-  // into: the block clipped so that its destination and its source lie in their images.
-  // Empty (all 0) when nothing is copied.
+  // The pixels of a destination of destWidth x destHeight that BitBlt(dest, x, y, width,
+  // height, src, xSrc, ySrc) copies into: the block clipped so that its destination and
+  // its source lie in their images. Empty (all 0) when nothing is copied.
   static PixelRect CopiedBlock(int32_t x, int32_t y, int32_t width, int32_t height, int32_t xSrc,
-                               int32_t ySrc, const Image& dest, const Image& src);
+                               int32_t ySrc, int32_t destWidth, int32_t destHeight,
+                               const Image& src);
   // One rectangle of GradientFill between vertices a and b: its pixels, and the vertex of
   // its first colour and of its last along the shading axis (see above).
   struct GradientRect {

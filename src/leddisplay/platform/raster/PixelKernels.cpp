@@ -1,5 +1,7 @@
 #include "leddisplay/platform/raster/PixelKernels.h"
 
+#include <algorithm>
+
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -45,6 +47,27 @@ void FillLongRun(Pixel* p, size_t n, Pixel value) {
   if (HasAvx2()) return FillPixelsAvx2(p, n, value);
 #endif
   for (size_t i = 0; i < n; ++i) p[i] = value;
+}
+
+void BlendPicture(Image& onto, const Image& picture) {
+  const auto blend = [](Pixel src, Pixel dst) {
+    const uint32_t a = src >> 24;
+    if (a == 255) return src;
+    if (a == 0) return dst | 0xFF000000u;
+    Pixel out = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+      const uint32_t s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
+      out |= ((s * a + d * (255 - a) + 127) / 255) << shift;
+    }
+    return out;
+  };
+  const int32_t width = std::min(onto.width, picture.width);
+  const int32_t height = width > 0 ? std::min(onto.height, picture.height) : 0;
+  for (int32_t y = 0; y < height; ++y) {
+    const Pixel* src = picture.pixels.data() + size_t(y) * size_t(picture.width);
+    Pixel* dst = &onto.at(0, y);
+    for (int32_t x = 0; x < width; ++x) dst[x] = blend(src[x], dst[x]);
+  }
 }
 
 }  // namespace led::platform

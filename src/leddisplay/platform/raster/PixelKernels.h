@@ -15,6 +15,11 @@ namespace led::platform {
 // Sets n pixels from p on to `value`, 32 bytes at a time where the processor has AVX2.
 void FillLongRun(Pixel* p, size_t n, Pixel value);
 
+// Draws `picture` at the top-left of `onto`, clipped to both: each of its pixels blended
+// over the one there by its alpha (rounded to nearest), the result opaque. Cls draws a
+// surface's picture so, and the shapes of a cleared surface take its pixels from here.
+void BlendPicture(Image& onto, const Image& picture);
+
 // Sets n pixels from p on to `value`. Runs as short as a segment's line are written
 // here, with 16-byte stores, without the call and the processor check of a long one.
 inline void FillPixels(Pixel* p, size_t n, Pixel value) {

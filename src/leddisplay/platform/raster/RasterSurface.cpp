@@ -57,23 +57,6 @@ std::atomic<int32_t> nextWindow{0x10000};
             });
 }
 
-Pixel Blend(Pixel src, Pixel dst) {
-  const uint32_t a = src >> 24;
-  if (a == 255) return src;
-  if (a == 0) return dst | 0xFF000000u;
-  Pixel out = 0xFF000000u;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
-    out |= ((s * a + d * (255 - a) + 127) / 255) << shift;
-  }
-  return out;
-}
-
-void CheckInner(int64_t width, int64_t height) {
-  if (width > kMaxInnerSide || height > kMaxInnerSide || width * height > kMaxInnerPixels)
-    ThrowInvalidValue();
-}
-
 int32_t Thickness(int16_t appearance, int16_t borderStyle, double zoom) {
   return core::ZoomLength(borderStyle == 0 ? 0 : (appearance == 0 ? 1 : 2), zoom);
 }
@@ -82,8 +65,9 @@ int32_t Thickness(int16_t appearance, int16_t borderStyle, double zoom) {
 
 // ---- Construction -------------------------------------------------------------------
 
-RasterSurface::RasterSurface()
-    : inner_(std::make_shared<Image>()),
+RasterSurface::RasterSurface(Pixels pixels)
+    : pixels_(pixels),
+      inner_(std::make_shared<Image>()),
       bitmap_(GdiTable::Instance().RegisterBitmap(inner_,
                                                   [this](bool covered) {
                                                     if (covered)
@@ -151,10 +135,10 @@ void RasterSurface::SetScaleMode(int16_t mode) {
 }
 
 float RasterSurface::ScaleWidth() {
-  return float(inner_->width / PixelsPerUnit(scaleMode_, false));
+  return float(innerWidth_ / PixelsPerUnit(scaleMode_, false));
 }
 float RasterSurface::ScaleHeight() {
-  return float(inner_->height / PixelsPerUnit(scaleMode_, true));
+  return float(innerHeight_ / PixelsPerUnit(scaleMode_, true));
 }
 
 float RasterSurface::ScaleX(float value, int16_t from, int16_t to) {
@@ -176,8 +160,14 @@ int32_t RasterSurface::BorderThickness() const {
 int32_t RasterSurface::ExtentFromTwips(float twips, float twipsPerPixel) const {
   if (!(twips >= 0)) ThrowInvalidValue();  // negative or NaN
   const double pixels = core::RoundHalfEven(double(twips) / twipsPerPixel);
-  if (!(pixels <= double(kMaxInnerSide + 4))) ThrowInvalidValue();  // beyond any border
+  if (!(pixels <= double(MaxInnerSide() + 4))) ThrowInvalidValue();  // beyond any border
   return int32_t(pixels);
+}
+
+void RasterSurface::CheckInner(int64_t width, int64_t height) const {
+  const int64_t side = MaxInnerSide();
+  if (width > side || height > side) ThrowInvalidValue();
+  if (KeepsPixels() && width * height > kMaxInnerPixels) ThrowInvalidValue();
 }
 
 float RasterSurface::Width() {
@@ -214,9 +204,12 @@ void RasterSurface::ApplyExtent(int32_t width, int32_t height) {
 void RasterSurface::ResizeInner() {
   const int32_t t = BorderThickness();
   const int32_t width = std::max(0, extentX_ - 2 * t), height = std::max(0, extentY_ - 2 * t);
-  if (width == inner_->width && height == inner_->height) return;
+  if (width == innerWidth_ && height == innerHeight_) return;
   Settle();
   ++generation_;
+  innerWidth_ = width;
+  innerHeight_ = height;
+  if (!KeepsPixels()) return;
   Image resized(width, height, OpaquePixel(Resolve(backColor_)));
   const int32_t keepX = std::min(width, inner_->width), keepY = std::min(height, inner_->height);
   if (keepX > 0)
@@ -394,13 +387,7 @@ void RasterSurface::Cls() {
   FillPixels(image.pixels.data(), image.pixels.size(), OpaquePixel(Resolve(backColor_)));
   const std::shared_ptr<Image> bitmap = GdiTable::Instance().BitmapOf(picture_->Handle());
   if (!bitmap || bitmap->pixels.size() != size_t(bitmap->width) * size_t(bitmap->height)) return;
-  const int32_t width = std::min(image.width, bitmap->width);
-  const int32_t height = width > 0 ? std::min(image.height, bitmap->height) : 0;
-  for (int32_t y = 0; y < height; ++y) {
-    const Pixel* src = &bitmap->at(0, y);
-    Pixel* dst = &image.at(0, y);
-    for (int32_t x = 0; x < width; ++x) dst[x] = Blend(src[x], dst[x]);
-  }
+  BlendPicture(image, *bitmap);
 }
 
 // ---- Composition --------------------------------------------------------------------
@@ -443,6 +430,10 @@ void RasterSurface::FillPendingClear() const {
 }
 
 void RasterSurface::ComposeInto(Image& out) const {
+  if (!KeepsPixels())
+    throw core::RuntimeError(core::kInvalidCall,
+                             core::RuntimeError::StandardDescription(core::kInvalidCall) +
+                                 ": the surface keeps no pixels to compose");
   Settle();
   out.width = extentX_;
   out.height = extentY_;

@@ -41,6 +41,13 @@
 /// twips), 5 inches, 6 millimetres, 7 centimetres; ScaleX/ScaleY also take 8 (himetric).
 /// Starting state: extent 0 x 0, pixels, AutoRedraw True, DrawWidth 1, BackColor 0
 /// (black), Appearance 1, BorderStyle 0, Enabled True, MousePointer 0, 15 twips per pixel.
+///
+/// A surface made to keep no pixels (Pixels::kNone) is all of the above but the image:
+/// for a host that keeps its drawing otherwise (VectorSurface records it as shapes). Its
+/// Inner() stays 0 x 0 (InnerWidth/InnerHeight give the inner size), Line, Lines and Cls
+/// paint nothing (a line's refused ends still give 6), its hDC holds that empty image (a
+/// GDI call onto it succeeds and paints nothing), Compose raises 5, and its inner area may
+/// reach kMaxShapeSide pixels on a side, with no cap on the total.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -60,6 +67,9 @@ namespace led::platform {
 inline constexpr int64_t kMaxInnerSide = 32767;
 inline constexpr int64_t kMaxInnerPixels = int64_t{64} * 1024 * 1024;
 ///@}
+/// The largest inner area of a surface that keeps no pixels, on a side: 2^23 - 1, the
+/// largest coordinate vector painters hold exactly (Cairo's 24.8 fixed point).
+inline constexpr int64_t kMaxShapeSide = 8388607;
 
 /// One side of the border: a rectangle of the extent's pixels (it may be empty or reach
 /// outside the extent, which clips it) and its colour.
@@ -72,7 +82,14 @@ struct BorderSide {
 /// in this file's description; a host that shows it paints Compose() onto its window.
 class RasterSurface : public host::Surface {
  public:
-  RasterSurface();
+  /// What the surface keeps of its drawing: the image, or nothing (see above).
+  enum class Pixels {
+    kKept,  ///< the image, by the rules above
+    kNone   ///< no image: for a host that keeps its drawing otherwise
+  };
+
+  /// A surface in the starting state, keeping its pixels or none.
+  explicit RasterSurface(Pixels pixels = Pixels::kKept);
   ~RasterSurface() override;
   RasterSurface(const RasterSurface&) = delete;
   RasterSurface& operator=(const RasterSurface&) = delete;
@@ -83,11 +100,21 @@ class RasterSurface : public host::Surface {
   void SetTwipsPerPixel(float x, float y);
 
   /// The kept image of the inner area; the same object for the surface's lifetime,
-  /// resized with the inner size.
+  /// resized with the inner size (0 x 0 throughout when the surface keeps no pixels).
   const Image& Inner() const {
     Settle();
     return *inner_;
   }
+  /// The inner area's size in pixels: the kept image's, where there is one.
+  ///@{
+  int32_t InnerWidth() const { return innerWidth_; }
+  int32_t InnerHeight() const { return innerHeight_; }
+  ///@}
+  /// Whether the surface keeps its pixels (Pixels::kKept).
+  bool KeepsPixels() const { return pixels_ == Pixels::kKept; }
+  /// The most pixels of the inner area on a side: kMaxInnerSide, or kMaxShapeSide for a
+  /// surface that keeps no pixels.
+  int64_t MaxInnerSide() const { return KeepsPixels() ? kMaxInnerSide : kMaxShapeSide; }
   /// Pixels of border on each side: 0, 1 (flat) or 2 (3D), each zoomed.
   int32_t BorderThickness() const;
   /// Draws the border `zoom` times as thick (core::ZoomLength's rule: 2 pixels at 1.5
@@ -95,7 +122,8 @@ class RasterSurface : public host::Surface {
   /// the extent is kept, the inner size follows. Not finite or not above 0, or an inner
   /// image too large, raises 380 and changes nothing. Starts at 1.
   void SetBorderZoom(double zoom);
-  /// The whole control: border plus inner image, extent-sized.
+  /// The whole control: border plus inner image, extent-sized; 5 for a surface that
+  /// keeps no pixels.
   Image Compose() const;
   /// The same into `out`, keeping its allocation where it is large enough.
   void ComposeInto(Image& out) const;
@@ -136,6 +164,11 @@ class RasterSurface : public host::Surface {
   void SetDisabledLook(std::function<core::OleColor()> unlitColor, std::function<void()> changed);
   /// Whether lines and captions now draw in the disabled look.
   bool ShowsDisabledLook() const { return !core::IsTrue(enabled_) && disabledToward_; }
+  /// The pixel a line of `color` paints now: resolved, then mapped, then in the disabled
+  /// look when it shows.
+  Pixel LinePixel(core::OleColor color) const;
+  /// Pixels per unit of a scale mode along one axis; modes 0..8, others give 5.
+  double PixelsPerUnit(int16_t mode, bool vertical) const;
 
   /// Pen width in pixels for later lines.
   int16_t DrawWidth() const { return drawWidth_; }
@@ -184,14 +217,10 @@ class RasterSurface : public host::Surface {
   float TwipsPerPixelX() override { return twipsPerPixelX_; }
   float TwipsPerPixelY() override { return twipsPerPixelY_; }
 
- protected:
-  /// Pixels per unit of a scale mode along one axis; modes 0..8, others give 5.
-  double PixelsPerUnit(int16_t mode, bool vertical) const;
-  /// The pixel a line of `color` paints: resolved, then mapped.
-  Pixel LinePixel(core::OleColor color) const;
-
  private:
   int32_t ExtentFromTwips(float twips, float twipsPerPixel) const;
+  /// Raises 380 when an inner area of that size is beyond the surface's limits.
+  void CheckInner(int64_t width, int64_t height) const;
   void ApplyExtent(int32_t width, int32_t height);
   void ResizeInner();
   /// Cls without a picture puts its fill off until the image is next used: Settle does
@@ -205,7 +234,10 @@ class RasterSurface : public host::Surface {
   /// of range or the inner image they leave would be too large.
   void SetEdge(int16_t appearance, int16_t style);
 
+  Pixels pixels_;
   std::shared_ptr<Image> inner_;
+  int32_t innerWidth_ = 0;
+  int32_t innerHeight_ = 0;
   mutable bool clearPending_ = false;
   Pixel clearPixel_ = 0;
   int32_t bitmap_ = 0;

@@ -1,7 +1,8 @@
 #include "leddisplay/platform/vector/VectorGdi.h"
 
 #include "leddisplay/platform/raster/GdiTable.h"
-#include "leddisplay/platform/vector/VectorSurface.h"
+#include "leddisplay/platform/raster/RasterSurface.h"
+#include "leddisplay/platform/vector/SurfaceShapes.h"
 
 namespace led::platform {
 
@@ -28,9 +29,9 @@ int32_t VectorGdi::SelectObject(int32_t hdc, int32_t object) {
 int32_t VectorGdi::BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, int32_t height,
                           int32_t hdcSrc, int32_t xSrc, int32_t ySrc, uint32_t rop) {
   const int32_t done = Table().BitBlt(hdcDest, x, y, width, height, hdcSrc, xSrc, ySrc, rop);
-  if (done != 0 && OnSurface(hdcDest)) {
+  if (done != 0 && shapes_ && OnSurface(hdcDest)) {
     const std::shared_ptr<Image> source = Table().BitmapOf(Table().SelectedBitmap(hdcSrc));
-    if (source) surface_.RecordCopy(x, y, width, height, xSrc, ySrc, *source);
+    if (source) shapes_->Copy(x, y, width, height, xSrc, ySrc, *source);
   }
   return done;
 }
@@ -42,7 +43,7 @@ int32_t VectorGdi::DeleteDC(int32_t hdc) {
 int32_t VectorGdi::GradientFill(int32_t hdc, std::span<const host::TriVertex> vertices,
                                 std::span<const host::GradientMeshRect> mesh, uint32_t mode) {
   const int32_t done = Table().GradientFill(hdc, vertices, mesh, mode);
-  if (done != 0 && OnSurface(hdc)) surface_.RecordGradient(vertices, mesh, mode);
+  if (done != 0 && shapes_ && OnSurface(hdc)) shapes_->Gradient(vertices, mesh, mode);
   return done;
 }
 

@@ -1,20 +1,26 @@
 #pragma once
 /// @file
-/// The GDI of a vector surface: every call goes to the process-wide GdiTable, as the
-/// raster form's does, with GetSysColor answered from the surface's system colours. A
-/// gradient fill or block copy that succeeds on a context holding the surface's kept
-/// image is also recorded on the surface (VectorSurface::RecordGradient, RecordCopy).
+/// The GDI of a surface whose drawing is kept as shapes: every call goes to the
+/// process-wide GdiTable, as the raster form's does, with GetSysColor answered from the
+/// surface's system colours. While it records into a SurfaceShapes, a gradient fill or
+/// block copy that succeeds on a context holding the surface's kept image (its hDC) is
+/// also handed to those shapes (SurfaceShapes::Gradient, Copy).
 #include "leddisplay/host/Gdi.h"
 
 namespace led::platform {
 
-class VectorSurface;
+class RasterSurface;
+class SurfaceShapes;
 
-/// The device-context calls of one vector surface.
+/// The device-context calls of one surface, recorded as shapes when asked.
 class VectorGdi : public host::Gdi {
  public:
-  /// `surface` must outlive this object.
-  explicit VectorGdi(VectorSurface& surface) : surface_(surface) {}
+  /// Recording into `shapes`, or nowhere while null; both must outlive this object.
+  explicit VectorGdi(const RasterSurface& surface, SurfaceShapes* shapes = nullptr)
+      : surface_(surface), shapes_(shapes) {}
+
+  /// Where calls that draw on the surface are recorded from now on; null: nowhere.
+  void RecordInto(SurfaceShapes* shapes) { shapes_ = shapes; }
 
   /// As GdiTable's.
   ///@{
@@ -22,7 +28,7 @@ class VectorGdi : public host::Gdi {
   int32_t SelectObject(int32_t hdc, int32_t object) override;
   int32_t DeleteDC(int32_t hdc) override;
   ///@}
-  /// As GdiTable's, recorded on the surface when drawn on it.
+  /// As GdiTable's, recorded when drawn on the surface.
   ///@{
   int32_t BitBlt(int32_t hdcDest, int32_t x, int32_t y, int32_t width, int32_t height,
                  int32_t hdcSrc, int32_t xSrc, int32_t ySrc, uint32_t rop) override;
@@ -36,7 +42,8 @@ class VectorGdi : public host::Gdi {
   /// Whether `hdc` holds the surface's kept image.
   bool OnSurface(int32_t hdc) const;
 
-  VectorSurface& surface_;
+  const RasterSurface& surface_;
+  SurfaceShapes* shapes_;
 };
 
 }  // namespace led::platform

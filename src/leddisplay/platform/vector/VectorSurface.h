@@ -1,24 +1,21 @@
 #pragma once
 /// @file
-/// A raster surface that also keeps its drawing as shapes: it paints its kept image
-/// exactly as RasterSurface does (same state, rules, limits and errors) and records the
-/// same drawing in a ShapeRecorder, so its picture can be written as a vector file and
-/// as PNG alike. Lines become the rectangles of the pixels the raster rule paints
-/// (clipped to the inner area) and merge into polygons; Cls becomes the back colour and
-/// the picture (as the pixels Cls painted); its GDI (Gdi()) records gradient fills as
-/// gradients and block copies onto the surface as pictures of the copied pixels.
-/// Drawing without Cls adds shapes: a drawing is as long as what was drawn since.
-#include <cstdint>
+/// The surface of vector output: a RasterSurface that keeps no pixels (the same state,
+/// rules and errors, the limits of a surface without an image) whose drawing is kept as
+/// shapes (SurfaceShapes), so that its picture is written as a vector file at any size
+/// without the memory of an image. Its GDI (Gdi()) records gradient fills and block
+/// copies onto it; a block copy's pixels come from the copied picture.
 #include <span>
 
+#include "leddisplay/host/Gdi.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/platform/vector/Drawing.h"
-#include "leddisplay/platform/vector/ShapeRecorder.h"
+#include "leddisplay/platform/vector/SurfaceShapes.h"
 #include "leddisplay/platform/vector/VectorGdi.h"
 
 namespace led::platform {
 
-/// A raster surface recording its drawing as shapes.
+/// A surface recording its drawing as shapes, keeping no pixels.
 class VectorSurface : public RasterSurface {
  public:
   /// A surface in RasterSurface's starting state, with no shapes yet.
@@ -27,46 +24,19 @@ class VectorSurface : public RasterSurface {
   /// The device-context calls for this surface's host (see above).
   host::Gdi& Gdi() { return gdi_; }
 
-  /// Recording is on from the start. Turning it off forgets the shapes (and the pictures
-  /// copied into them); while off, the surface and its GDI paint as the raster ones alone;
-  /// once on again, a Cls starts the shapes anew.
-  void SetRecording(bool on) {
-    recording_ = on;
-    if (!on) recorder_ = ShapeRecorder();
-  }
+  /// The whole control as shapes (SurfaceShapes::Shapes).
+  Drawing Shapes() { return shapes_.Shapes(); }
 
-  /// The whole control as shapes: the border, then the inner area's shapes clipped to
-  /// it, in pixels of the extent (as Compose() lays them out).
-  Drawing Shapes();
-
-  /// Drawn as RasterSurface draws them, and recorded (see above).
+  /// Recorded, with RasterSurface's checks and errors.
   ///@{
   void Line(float x1, float y1, float x2, float y2, core::OleColor color) override;
   void Lines(std::span<const host::LineCall> lines) override;
   void Cls() override;
   ///@}
 
-  /// What VectorGdi reports once the call has drawn on this surface's kept image. A copy
-  /// over the whole area that lets anything through (a see-through container behind a
-  /// transparent control) replaces the shapes recorded before it, as its pixels replace
-  /// the kept image's.
-  ///@{
-  void RecordGradient(std::span<const host::TriVertex> vertices,
-                      std::span<const host::GradientMeshRect> mesh, uint32_t mode);
-  void RecordCopy(int32_t x, int32_t y, int32_t width, int32_t height, int32_t xSrc, int32_t ySrc,
-                  const Image& source);
-  ///@}
-
  private:
-  /// Brings the recorder's area to the inner image's size.
-  void Sync();
-  void Record(std::span<const host::LineCall> lines);
-  /// The pixels of `rect` as the kept image holds them now, as a picture.
-  void RecordPixels(const PixelRect& rect);
-
-  ShapeRecorder recorder_;
+  SurfaceShapes shapes_;
   VectorGdi gdi_;
-  bool recording_ = true;
 };
 
 }  // namespace led::platform
