@@ -10,8 +10,10 @@
 #include <QPdfWriter>
 #include <QPixmap>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #include "QtTestSupport.h"
 #include "leddisplay/platform/io/Png.h"
@@ -290,6 +292,116 @@ TEST(PixelMatchEnlarged, PaintedFourTimesLargerIntoAnImageItIsShapesNotBlocks) {
     }
   EXPECT_GT(mixedBlocks, 100);
 }
+
+// Painted into pixels denser than the screen's (device pixels a widget pixel), the
+// widget shows what the raster form draws at that zoom: its digits drawn anew at the
+// target's resolution, not the screen's pixels enlarged into blocks. Each row is a target
+// and a painter scale; the configurations run through each, also at a device pixel ratio
+// of 2. Captions are Qt text measured at the target's resolution, where FreeType's
+// measure may differ by a pixel: captioned displays are checked for covering the
+// widget, not pixel for pixel.
+struct DensityTarget {
+  const char* title;
+  double scale;             // the painter's scale
+  double devicePixelRatio;  // the target's
+  bool pixmap;              // a QPixmap, as QWidget::render's, else a QImage
+};
+
+const DensityTarget kDensityTargets[] = {
+    {"a QImage four times the size under painter.scale(4, 4)", 4, 1, false},
+    {"a QImage of device pixel ratio 2 under painter.scale(2, 2)", 2, 2, false},
+    {"a 1200-dpi printer's pixels, the QPixmap QWidget::render prints through", 12.5, 1, true},
+    {"a QImage three times the size under painter.scale(3, 3)", 3, 1, false},
+};
+
+class PixelMatchAtDensity : public ::testing::TestWithParam<std::tuple<size_t, size_t>> {};
+
+// A colour the widget never paints: what shows it was left unpainted.
+const QColor kUnpainted(255, 0, 255);
+
+// The widget rendered into the row's target filled with kUnpainted; the image in device
+// pixels, ratio 1.
+QImage RenderedAt(QWidget& widget, const DensityTarget& target) {
+  const double density = target.scale * target.devicePixelRatio;
+  const QSize size(int(std::ceil(widget.width() * density)),
+                   int(std::ceil(widget.height() * density)));
+  QImage image;
+  if (target.pixmap) {
+    QPixmap pixmap(size);
+    pixmap.fill(kUnpainted);
+    {
+      QPainter painter(&pixmap);
+      painter.scale(target.scale, target.scale);
+      widget.render(&painter);
+    }
+    image = pixmap.toImage();
+  } else {
+    image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(target.devicePixelRatio);
+    image.fill(kUnpainted);
+    QPainter painter(&image);
+    painter.scale(target.scale, target.scale);
+    widget.render(&painter);
+  }
+  image.setDevicePixelRatio(1);
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The raster form placed as the widget places its display on a screen of that density
+// (auto-sized: at AutoSizeZoom, centred in the widget's box), its picture at the box's
+// corner and the palette's window colour around it; the screen's picture unchanged after.
+TEST_P(PixelMatchAtDensity, RenderedIsTheRasterFormAtThatZoomAlsoAtHiDpi) {
+  const auto [configurationIndex, targetIndex] = GetParam();
+  const Configuration& configuration = Configurations()[configurationIndex];
+  const DensityTarget& target = kDensityTargets[targetIndex];
+  PlacedWidget placed(configuration);
+  LEDDisplayWidget& widget = *placed.widget;
+  const QImage shownBefore = widget.grab().toImage();
+  const double density = target.scale * target.devicePixelRatio;
+  const QImage rendered = RenderedAt(widget, target);
+  const std::string where = configuration.title + " in " + target.title;
+
+  int unpainted = 0;
+  for (int y = 0; y < rendered.height(); ++y)
+    for (int x = 0; x < rendered.width(); ++x) unpainted += rendered.pixelColor(x, y) == kUnpainted;
+  EXPECT_EQ(unpainted, 0) << where;
+
+  std::string report;
+  if (!configuration.captions) {
+    FormControl form(configuration, density);
+    const auto [box, origin] = PlaceAsAQtHost(
+        form, widget.size(), density,
+        widget.autoSize() ? platform::kit::Sizing::AutoSize : platform::kit::Sizing::Follow);
+    if (configuration.overPicture && !origin.isNull()) {
+      form.Form().SetPlace(40 * 15 + origin.x() * 15.0f / float(density),
+                           30 * 15 + origin.y() * 15.0f / float(density));
+      form.Control().Refresh();
+    }
+    ASSERT_TRUE(QRect(QPoint(), rendered.size()).contains(QRect(origin, box))) << where;
+    EXPECT_EQ(Differences(rendered.copy(QRect(origin, box)), form.Snapshot(), {}, report), 0)
+        << where << ": " << report;
+    const QColor window = widget.palette().window().color();
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(rendered.width() - 1, rendered.height() - 1)}) {
+      if (!configuration.overPicture && !QRect(origin, box).contains(corner)) {
+        EXPECT_EQ(rendered.pixelColor(corner), window) << where;
+      }
+    }
+  }
+  EXPECT_EQ(Differences(widget.grab().toImage(), shownBefore, {}, report), 0)
+      << where << ": " << report;
+}
+
+std::string DensityCaseName(const ::testing::TestParamInfo<std::tuple<size_t, size_t>>& info) {
+  const auto [configurationIndex, targetIndex] = info.param;
+  return ConfigurationName({configurationIndex, 0}) + "_" + std::to_string(targetIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatchAtDensity,
+                         ::testing::Combine(::testing::Range<size_t>(0, 13),
+                                            ::testing::Range<size_t>(0,
+                                                                     std::size(kDensityTargets))),
+                         DensityCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 13), ConfigurationName);
 
