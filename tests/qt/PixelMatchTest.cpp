@@ -8,11 +8,14 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPixmap>
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <set>
 #include <tuple>
 
 #include "QtTestSupport.h"
@@ -390,6 +393,36 @@ TEST_P(PixelMatchAtDensity, RenderedIsTheRasterFormAtThatZoomAlsoAtHiDpi) {
   }
   EXPECT_EQ(Differences(widget.grab().toImage(), shownBefore, {}, report), 0)
       << where << ": " << report;
+}
+
+// So enlarged that the surface cannot hold the display's pixels (250 times: 44250 on a
+// side), the display is painted as its shapes, as a QPicture of it replays them, and is
+// placed back on the screen as it was.
+TEST(PixelMatchEnlarged, BeyondWhatTheSurfaceHoldsItIsItsShapes) {
+  PlacedWidget placed(Configurations()[0]);
+  LEDDisplayWidget& widget = *placed.widget;
+  const QImage shownBefore = widget.grab().toImage();
+  const auto paint = [](const std::function<void(QPainter&)>& draw) {
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(kUnpainted);
+    QPainter painter(&image);
+    painter.scale(250, 250);
+    painter.translate(-39, -5);  // the first digit's upper left corner
+    draw(painter);
+    return image;
+  };
+  const QImage rendered = paint([&](QPainter& painter) { widget.render(&painter); });
+  QPicture picture;
+  widget.render(&picture);
+  const QImage shapes = paint([&](QPainter& painter) { painter.drawPicture(0, 0, picture); });
+  std::string report;
+  EXPECT_EQ(Differences(rendered, shapes, {}, report), 0) << report;
+  std::set<QRgb> colors;
+  for (int y = 0; y < rendered.height(); ++y)
+    for (int x = 0; x < rendered.width(); ++x) colors.insert(rendered.pixel(x, y));
+  EXPECT_EQ(colors.count(kUnpainted.rgb()), 0u);
+  EXPECT_GE(colors.size(), 2u);  // a segment's edge: lit and unlit or back colour
+  EXPECT_EQ(Differences(widget.grab().toImage(), shownBefore, {}, report), 0) << report;
 }
 
 std::string DensityCaseName(const ::testing::TestParamInfo<std::tuple<size_t, size_t>>& info) {
