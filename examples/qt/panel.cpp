@@ -1,7 +1,8 @@
 // A small instrument panel: a counter that runs into over range, a voltmeter with
 // captions on a gradient whose digits grow with the window (fitToSize), and a set point
 // driven by a slider (its panel comes from a .ui file). `panel --grab FILE` writes the
-// panel's picture as PNG and exits, `panel --print FILE` prints it into a PDF and exits;
+// panel's picture as PNG and exits, `panel --print FILE` prints it into a PDF of its size
+// and `panel --printer FILE` onto a printer's page (a PDF file), then exits;
 // `panel --dark` shows it in the Fusion style with a dark palette, which the displays'
 // borders and system colours follow.
 #include <QApplication>
@@ -10,7 +11,10 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QPicture>
+#include <QPrinter>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -106,6 +110,38 @@ bool Print(QWidget& window, const QString& path) {
   return painter.end();
 }
 
+// A recorded picture, `scale` device units to a widget pixel, its corner at the painter's
+// origin. A QPicture counts 96 dots an inch (picture.logicalDpiX()), and drawPicture
+// draws one of its units as that fraction of an inch on any device: as many units as the
+// device has in 1/96 inch, which the scale here undoes.
+void DrawRecorded(QPainter& painter, const QPicture& picture, double scale) {
+  const double units = scale * picture.logicalDpiX() / painter.device()->logicalDpiX();
+  painter.save();
+  painter.scale(units, units);
+  painter.drawPicture(0, 0, picture);
+  painter.restore();
+}
+
+// The window as large as a printer's page takes it, here a PDF file. QWidget::render
+// paints a printer through one image of the whole window (a JPEG in the PDF); recorded
+// into a QPicture first, the window keeps its shapes: the displays' polygons and
+// gradients, the other widgets' own drawing, text as text. Lossless: the few small
+// pictures a style draws (a group box's frame) stay sharp too.
+bool PrintOnPrinter(QWidget& window, const QString& path) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  QPicture picture;
+  window.render(&picture);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  painter.setRenderHint(QPainter::LosslessImageRendering);
+  const double fit = std::min(double(printer.width()) / window.width(),
+                              double(printer.height()) / window.height());
+  DrawRecorded(painter, picture, fit);
+  return painter.end();
+}
+
 // The path after `option`; empty without one.
 QString PathAfter(const QStringList& args, const QString& option) {
   const qsizetype at = args.indexOf(option);
@@ -117,7 +153,8 @@ QString PathAfter(const QStringList& args, const QString& option) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
-  const QString grabPath = PathAfter(args, "--grab"), printPath = PathAfter(args, "--print");
+  const QString grabPath = PathAfter(args, "--grab"), printPath = PathAfter(args, "--print"),
+                printerPath = PathAfter(args, "--printer");
   if (args.contains("--dark")) {
     QApplication::setStyle("Fusion");
     QApplication::setPalette(DarkPalette());
@@ -152,14 +189,17 @@ int main(int argc, char** argv) {
 
   // Some room to spare, which the voltmeter's digits take.
   window.resize(window.sizeHint() + QSize(160, 60));
-  if (!grabPath.isEmpty() || !printPath.isEmpty()) {
+  if (!grabPath.isEmpty() || !printPath.isEmpty() || !printerPath.isEmpty()) {
     window.show();
     QApplication::processEvents();
-    const bool written =
-        grabPath.isEmpty() ? Print(window, printPath) : window.grab().save(grabPath);
+    const bool written = !grabPath.isEmpty()    ? window.grab().save(grabPath)
+                         : !printPath.isEmpty() ? Print(window, printPath)
+                                                : PrintOnPrinter(window, printerPath);
     if (!written) {
-      std::fprintf(stderr, "panel: cannot write %s\n",
-                   qPrintable(grabPath.isEmpty() ? printPath : grabPath));
+      const QString path = !grabPath.isEmpty()    ? grabPath
+                           : !printPath.isEmpty() ? printPath
+                                                  : printerPath;
+      std::fprintf(stderr, "panel: cannot write %s\n", qPrintable(path));
       return 1;
     }
     return 0;

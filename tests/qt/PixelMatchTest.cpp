@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPicture>
 #include <QPixmap>
+#include <QPrinter>
 #include <cmath>
 #include <functional>
 #include <iterator>
@@ -22,6 +23,7 @@
 #include "leddisplay/platform/io/Png.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/widgets/LEDDisplayWidget.h"
+#include "support/FileContents.h"
 #include "support/ImageMismatch.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
@@ -241,35 +243,114 @@ TEST_P(PixelMatch, PrintedIntoAPdfItIsShapesThatRasterizeToItsGrabAlsoAtHiDpi) {
   EXPECT_EQ(PrintMismatch(pdf, grabbed, captions, name), "") << configuration.title;
 }
 
-// A panel of displays in a layout, one fitted into a box larger than it and one with
-// captions, printed whole: the window around them, the fitted box and its surround.
-TEST(PixelMatchPrint, APanelPrintsItsDisplaysAsShapesWhereTheyStand) {
+// A panel of displays in a layout, as the example panel has them: one fitted into a box
+// larger than it, one with captions and one as a new display is, in the classic palette.
+struct DisplayPanel {
+  DisplayPanel() {
+    panel.setPalette(ClassicPalette());
+    auto* layout = new QGridLayout(&panel);
+    for (LEDDisplayWidget* display : {fitted, captioned, plain})
+      display->setPalette(ClassicPalette());
+    Apply(*fitted, Configurations()[4].sets);  // a gradient
+    fitted->setAutoSize(false);
+    fitted->setFitToSize(true);
+    fitted->setMinimumSize(300, 90);
+    Apply(*captioned, Configurations()[12].sets);
+    layout->addWidget(fitted, 0, 0, 1, 2);
+    layout->addWidget(captioned, 1, 0);
+    layout->addWidget(plain, 1, 1);
+    panel.resize(panel.sizeHint());
+    panel.show();
+  }
   QWidget panel;
-  panel.setPalette(ClassicPalette());
-  auto* layout = new QGridLayout(&panel);
-  auto* fitted = new LEDDisplayWidget;
-  auto* captioned = new LEDDisplayWidget;
-  for (LEDDisplayWidget* display : {fitted, captioned}) display->setPalette(ClassicPalette());
-  Apply(*fitted, Configurations()[4].sets);  // a gradient
-  fitted->setAutoSize(false);
-  fitted->setFitToSize(true);
-  fitted->setMinimumSize(300, 90);
-  const Configuration& withCaptions = Configurations()[12];
-  ASSERT_TRUE(withCaptions.captions);
-  Apply(*captioned, withCaptions.sets);
-  layout->addWidget(fitted, 0, 0);
-  layout->addWidget(captioned, 1, 0);
-  panel.resize(panel.sizeHint());
-  panel.show();
-  const QImage grabbed = panel.grab().toImage();
+  LEDDisplayWidget* fitted = new LEDDisplayWidget;
+  LEDDisplayWidget* captioned = new LEDDisplayWidget;
+  LEDDisplayWidget* plain = new LEDDisplayWidget;
+};
+
+// The panel printed whole: the window around the displays, the fitted box and its
+// surround.
+TEST(PixelMatchPrint, APanelPrintsItsDisplaysAsShapesWhereTheyStand) {
+  DisplayPanel displays;
+  ASSERT_TRUE(Configurations()[12].captions);
+  const QImage grabbed = displays.panel.grab().toImage();
   test::ScratchFolder folder;
   const std::string pdf = folder.Path("panel.pdf");
-  Print(panel, pdf);
+  Print(displays.panel, pdf);
   EXPECT_EQ(PdfImages(pdf), 0);
   std::vector<QRect> captions;
-  for (const QRect& r : {captioned->captionLowRect(), captioned->captionUpperRect()})
-    captions.push_back(r.translated(captioned->mapTo(&panel, QPoint())));
+  LEDDisplayWidget& captioned = *displays.captioned;
+  for (const QRect& r : {captioned.captionLowRect(), captioned.captionUpperRect()})
+    captions.push_back(r.translated(captioned.mapTo(&displays.panel, QPoint())));
   EXPECT_EQ(PrintMismatch(pdf, grabbed, captions, "panel"), "");
+}
+
+// Printed on a QPrinter at its high resolution (1200 dots an inch) as the README says:
+// recorded into a QPicture, then played on the printer's page, a widget pixel 1/96 inch.
+// (QWidget::render straight onto the printer would paint it through one image of the
+// panel, a JPEG.) The PDF is small and holds no image; rasterized at 1200 dots an inch,
+// the plain display's inner area is the lit, unlit and back colours only, with no blur or
+// noise between them, and its bevels step at the printer's dots, not in blocks of the
+// 12.5 dots a widget pixel covers.
+TEST(PixelMatchPrint, OnAPrinterAtHighResolutionThePanelIsSharpShapes) {
+  DisplayPanel displays;
+  test::ScratchFolder folder;
+  const std::string pdf = folder.Path("printer.pdf");
+  QPoint pageCorner;
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    ASSERT_EQ(printer.resolution(), 1200);
+    pageCorner = printer.pageLayout().paintRectPixels(printer.resolution()).topLeft();
+    QPicture picture;
+    displays.panel.render(&picture);
+    QPainter painter(&printer);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawPicture(0, 0, picture);
+  }
+  const std::string bytes = test::ReadFileText(pdf);
+  EXPECT_LT(bytes.size(), 64u * 1024);
+  EXPECT_EQ(bytes.find("/DCTDecode"), std::string::npos);
+  EXPECT_EQ(PdfImages(pdf), 0);
+
+  // The plain display's inner area in the page's dots (12.5 a widget pixel, inside the
+  // two-pixel border), rasterized alone.
+  constexpr double kDots = 12.5;
+  const QPoint at = displays.plain->mapTo(&displays.panel, QPoint());
+  const double left = pageCorner.x() + at.x() * kDots, top = pageCorner.y() + at.y() * kDots;
+  const QRect inner(
+      QPoint(int(std::ceil(left + 2 * kDots)) + 1, int(std::ceil(top + 2 * kDots)) + 1),
+      QPoint(int(left + (displays.plain->width() - 2) * kDots) - 2,
+             int(top + (displays.plain->height() - 2) * kDots) - 2));
+  const std::string crop = folder.Path("printer-crop");
+  const auto outcome = test::RunCommand(
+      "pdftoppm -r 1200 -aa no -aaVector no -png -singlefile -x " + std::to_string(inner.x()) +
+      " -y " + std::to_string(inner.y()) + " -W " + std::to_string(inner.width()) + " -H " +
+      std::to_string(inner.height()) + " " + pdf + " " + crop + " 2>&1");
+  ASSERT_EQ(outcome.code, 0) << outcome.output;
+  const QImage printed =
+      QImage(QString::fromStdString(crop + ".png")).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(printed.size(), inner.size());
+  const QRgb lit = qRgb(0xc0, 0xc0, 0xff), unlit = qRgb(0x00, 0x40, 0x40), back = qRgb(0, 0, 0);
+  int others = 0, litDots = 0, offGridRows = 0;
+  for (int y = 0; y < printed.height(); ++y) {
+    bool offGrid = false;
+    for (int x = 0; x < printed.width(); ++x) {
+      const QRgb dot = printed.pixel(x, y);
+      others += dot != lit && dot != unlit && dot != back;
+      litDots += dot == lit;
+      // An edge of a lit shape between widget pixels' dots: a bevel drawn at the dots.
+      if (x > 0 && (dot == lit) != (printed.pixel(x - 1, y) == lit)) {
+        const double cell = (inner.x() + x - left) / kDots;
+        offGrid = offGrid || std::abs(cell - std::round(cell)) > 0.1;
+      }
+    }
+    offGridRows += offGrid;
+  }
+  EXPECT_EQ(others, 0);
+  EXPECT_GT(litDots, printed.width() * printed.height() / 20);
+  EXPECT_GT(offGridRows, 100);
 }
 
 // Painted enlarged into an image (painter.scale(4, 4)), the display is drawn as shapes:
