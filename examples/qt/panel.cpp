@@ -101,7 +101,7 @@ QPalette DarkPalette() {
 // displays paint themselves as shapes, sharp at any zoom.
 bool Print(QWidget& window, const QString& path) {
   QPdfWriter pdf(path);
-  pdf.setResolution(72);
+  pdf.setResolution(72);  // a widget pixel is a point: Qt keeps pages in whole points
   pdf.setPageMargins(QMarginsF());
   pdf.setPageSize(QPageSize(QSizeF(window.size()), QPageSize::Point));
   QPainter painter;
@@ -110,11 +110,11 @@ bool Print(QWidget& window, const QString& path) {
   return painter.end();
 }
 
-// A recorded picture, `scale` device units to a widget pixel, its corner at the painter's
-// origin. A QPicture counts 96 dots an inch (picture.logicalDpiX()), and drawPicture
-// draws one of its units as that fraction of an inch on any device: as many units as the
-// device has in 1/96 inch, which the scale here undoes.
+// A recorded picture drawn `scale` device units to a widget pixel, its corner at the
+// painter's origin.
 void DrawRecorded(QPainter& painter, const QPicture& picture, double scale) {
+  // drawPicture draws a widget pixel as 1/96 inch of the device (a QPicture counts
+  // picture.logicalDpiX(), 96, dots an inch): undone here.
   const double units = scale * picture.logicalDpiX() / painter.device()->logicalDpiX();
   painter.save();
   painter.scale(units, units);
@@ -122,23 +122,20 @@ void DrawRecorded(QPainter& painter, const QPicture& picture, double scale) {
   painter.restore();
 }
 
-// The window as large as a printer's page takes it, here a PDF file. QWidget::render
-// paints a printer through one image of the whole window (a JPEG in the PDF); recorded
-// into a QPicture first, the window keeps its shapes: the displays' polygons and
-// gradients, the other widgets' own drawing, text as text. Lossless: the few small
-// pictures a style draws (a group box's frame) stay sharp too.
+// The window as large as a printer's page takes it, here a PDF file: recorded into a
+// QPicture, since QWidget::render paints a printer through one image of the window.
 bool PrintOnPrinter(QWidget& window, const QString& path) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  QPicture picture;
+  QPicture picture;  // shapes and text: the displays draw their polygons into it
   window.render(&picture);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  painter.setRenderHint(QPainter::LosslessImageRendering);
+  painter.setRenderHint(QPainter::LosslessImageRendering);  // a style's small pictures
   const double fit = std::min(double(printer.width()) / window.width(),
                               double(printer.height()) / window.height());
-  DrawRecorded(painter, picture, fit);
+  DrawRecorded(painter, picture, fit);  // dots a widget pixel, to fill the width or height
   return painter.end();
 }
 
