@@ -353,10 +353,10 @@ TEST(PixelMatchPrint, OnAPrinterAtHighResolutionThePanelIsSharpShapes) {
   EXPECT_GT(offGridRows, 100);
 }
 
-// Painted enlarged into an image (painter.scale(4, 4)), the display is drawn as shapes:
-// its bevels are slanted edges at that resolution, not its pixels enlarged into 4 x 4
-// blocks of one colour each.
-TEST(PixelMatchEnlarged, PaintedFourTimesLargerIntoAnImageItIsShapesNotBlocks) {
+// Painted enlarged into an image (painter.scale(4, 4)), the display is drawn at that
+// resolution: its bevels step at the image's pixels, not its own pixels enlarged into
+// 4 x 4 blocks of one colour each.
+TEST(PixelMatchEnlarged, PaintedFourTimesLargerIntoAnImageItIsDrawnAtThatResolutionNotBlocks) {
   PlacedWidget placed(Configurations()[0]);
   QImage large(placed.widget->size() * 4, QImage::Format_ARGB32_Premultiplied);
   large.fill(Qt::white);

@@ -81,7 +81,7 @@ struct ControlHost {
   // as on a screen of as many device pixels a view pixel, painted, and placed back: the
   // raster form's pixels at that zoom. Meanwhile the view's repaints are held and
   // Rezooming() is true. Where the surface cannot hold that many pixels, or the
-  // transform turns, an enlarged display is painted as shapes instead.
+  // transform turns or stretches, an enlarged display is painted as shapes instead.
   void Paint(QPainter& painter, QSize viewSize, const std::function<void()>& around = {});
   // The view pixels the display box covers whole (its edges rounded inward).
   QRect BoxInside() const;

@@ -184,7 +184,8 @@ void LEDDisplayWidget::changeEvent(QEvent* event) {
 void LEDDisplayWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  // The box's widget pixels rounded inward: the box itself covers the seam.
+  // The window brush around a boxed display: everywhere but the box's widget pixels,
+  // rounded inward (the box itself covers the seam), at the placement it is painted at.
   d_->Paint(painter, size(), [&] {
     if (!d_->Boxed()) return;
     painter.save();
