@@ -1,7 +1,8 @@
 // A small instrument panel: a counter that runs into over range, a voltmeter with
 // captions on a gradient whose digits grow with the window (fitToSize), and a set point
 // driven by a slider (its panel comes from a .ui file). `panel --grab FILE` writes the
-// panel's picture as PNG and exits, `panel --print FILE` prints it into a PDF and exits;
+// panel's picture as PNG and exits, `panel --print FILE` prints it into a PDF of its size
+// and `panel --printer FILE` onto a printer's page (a PDF file), then exits;
 // `panel --dark` shows it in the Fusion style with a dark palette, which the displays'
 // borders and system colours follow.
 #include <QApplication>
@@ -10,7 +11,10 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QPicture>
+#include <QPrinter>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -97,12 +101,41 @@ QPalette DarkPalette() {
 // displays paint themselves as shapes, sharp at any zoom.
 bool Print(QWidget& window, const QString& path) {
   QPdfWriter pdf(path);
-  pdf.setResolution(72);
+  pdf.setResolution(72);  // a widget pixel is a point: Qt keeps pages in whole points
   pdf.setPageMargins(QMarginsF());
   pdf.setPageSize(QPageSize(QSizeF(window.size()), QPageSize::Point));
   QPainter painter;
   if (!painter.begin(&pdf)) return false;
   window.render(&painter);
+  return painter.end();
+}
+
+// A recorded picture drawn `scale` device units to a widget pixel, its corner at the
+// painter's origin.
+void DrawRecorded(QPainter& painter, const QPicture& picture, double scale) {
+  // drawPicture draws a widget pixel as 1/96 inch of the device (a QPicture counts
+  // picture.logicalDpiX(), 96, dots an inch): undone here.
+  const double units = scale * picture.logicalDpiX() / painter.device()->logicalDpiX();
+  painter.save();
+  painter.scale(units, units);
+  painter.drawPicture(0, 0, picture);
+  painter.restore();
+}
+
+// The window as large as a printer's page takes it, here a PDF file: recorded into a
+// QPicture, since QWidget::render paints a printer through one image of the window.
+bool PrintOnPrinter(QWidget& window, const QString& path) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  QPicture picture;  // shapes and text: the displays draw their polygons into it
+  window.render(&picture);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  painter.setRenderHint(QPainter::LosslessImageRendering);  // a style's small pictures
+  const double fit = std::min(double(printer.width()) / window.width(),
+                              double(printer.height()) / window.height());
+  DrawRecorded(painter, picture, fit);  // dots a widget pixel, to fill the width or height
   return painter.end();
 }
 
@@ -117,7 +150,8 @@ QString PathAfter(const QStringList& args, const QString& option) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
-  const QString grabPath = PathAfter(args, "--grab"), printPath = PathAfter(args, "--print");
+  const QString grabPath = PathAfter(args, "--grab"), printPath = PathAfter(args, "--print"),
+                printerPath = PathAfter(args, "--printer");
   if (args.contains("--dark")) {
     QApplication::setStyle("Fusion");
     QApplication::setPalette(DarkPalette());
@@ -152,14 +186,17 @@ int main(int argc, char** argv) {
 
   // Some room to spare, which the voltmeter's digits take.
   window.resize(window.sizeHint() + QSize(160, 60));
-  if (!grabPath.isEmpty() || !printPath.isEmpty()) {
+  if (!grabPath.isEmpty() || !printPath.isEmpty() || !printerPath.isEmpty()) {
     window.show();
     QApplication::processEvents();
-    const bool written =
-        grabPath.isEmpty() ? Print(window, printPath) : window.grab().save(grabPath);
+    const bool written = !grabPath.isEmpty()    ? window.grab().save(grabPath)
+                         : !printPath.isEmpty() ? Print(window, printPath)
+                                                : PrintOnPrinter(window, printerPath);
     if (!written) {
-      std::fprintf(stderr, "panel: cannot write %s\n",
-                   qPrintable(grabPath.isEmpty() ? printPath : grabPath));
+      const QString path = !grabPath.isEmpty()    ? grabPath
+                           : !printPath.isEmpty() ? printPath
+                                                  : printerPath;
+      std::fprintf(stderr, "panel: cannot write %s\n", qPrintable(path));
       return 1;
     }
     return 0;

@@ -2,7 +2,9 @@
 // `<!-- test: file NAME -->` is written to NAME; one after `<!-- test: shell -->` holds
 // commands (lines starting with "$ ") each followed by what it prints; one after
 // `<!-- test: shell vector -->` runs only when the tool writes SVG and PDF (a build with
-// Cairo). All run in order, in one scratch folder, with the built tool first on PATH.
+// Cairo). All run in order, in one scratch folder, with the built tool first on PATH. One
+// after `<!-- test: excerpt PATH -->` is code that the source file PATH holds line for line
+// (indentation aside), a file the build compiles and the tests run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -91,9 +93,42 @@ TEST_F(ReadmeExamples, TheToolPropertyFileAndScriptSectionsHaveTestedExamples) {
   EXPECT_NE(FindExample(examples, "file", "rpm.json"), nullptr);
   EXPECT_NE(FindExample(examples, "shell", "leddisplay render --load rpm.json"), nullptr);
   EXPECT_NE(FindExample(examples, "shell", "leddisplay script -"), nullptr);
+  // The Qt printing recipes: a QPdfWriter, a QPrinter, a QPicture drawn at a scale.
+  EXPECT_NE(FindExample(examples, "excerpt", "QPdfWriter pdf(path);"), nullptr);
+  EXPECT_NE(FindExample(examples, "excerpt", "QPrinter printer(QPrinter::HighResolution);"),
+            nullptr);
+  EXPECT_NE(FindExample(examples, "excerpt", "painter.drawPicture(0, 0, picture);"), nullptr);
   for (const auto& e : examples) {
-    EXPECT_TRUE(e.kind == "file" || e.kind == "shell") << e.line;
-    EXPECT_TRUE(e.kind == "file" || e.argument.empty() || e.argument == "vector") << e.line;
+    EXPECT_TRUE(e.kind == "file" || e.kind == "shell" || e.kind == "excerpt") << e.line;
+    if (e.kind == "shell")
+      EXPECT_TRUE(e.argument.empty() || e.argument == "vector") << e.line;
+    else
+      EXPECT_FALSE(e.argument.empty()) << e.line;
+  }
+}
+
+// The lines of `text` without their leading blanks.
+std::vector<std::string> Unindented(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line.substr(std::min(line.find_first_not_of(' '), line.size())));
+  return lines;
+}
+
+TEST_F(ReadmeExamples, EachExcerptIsCodeItsSourceFileHolds) {
+  const fs::path root = fs::path(LED_TEST_DATA_DIR).parent_path().parent_path();
+  for (const auto& example : MarkedExamples()) {
+    if (example.kind != "excerpt") continue;
+    SCOPED_TRACE("README.md line " + std::to_string(example.line));
+    const std::vector<std::string> source =
+        Unindented(test::ReadFileText((root / example.argument).string()));
+    const std::vector<std::string> excerpt = Unindented(example.body);
+    ASSERT_FALSE(excerpt.empty());
+    EXPECT_NE(std::search(source.begin(), source.end(), excerpt.begin(), excerpt.end()),
+              source.end())
+        << example.argument << " does not hold:\n"
+        << example.body;
   }
 }
 
@@ -104,6 +139,7 @@ TEST_F(ReadmeExamples, EachCommandPrintsWhatTheReadmeShows) {
       test::WriteFileText((Folder() / example.argument).string(), example.body);
       continue;
     }
+    if (example.kind == "excerpt") continue;
     if (example.argument == "vector" && !LED_TOOL_WRITES_VECTOR) continue;
     std::istringstream lines(example.body);
     std::string command, expected;

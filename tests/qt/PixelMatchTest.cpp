@@ -8,15 +8,22 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPixmap>
+#include <QPrinter>
 #include <cmath>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
+#include <set>
+#include <tuple>
 
 #include "QtTestSupport.h"
 #include "leddisplay/platform/io/Png.h"
 #include "leddisplay/platform/raster/RasterSurface.h"
 #include "leddisplay/widgets/LEDDisplayWidget.h"
+#include "support/FileContents.h"
 #include "support/ImageMismatch.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
@@ -236,41 +243,120 @@ TEST_P(PixelMatch, PrintedIntoAPdfItIsShapesThatRasterizeToItsGrabAlsoAtHiDpi) {
   EXPECT_EQ(PrintMismatch(pdf, grabbed, captions, name), "") << configuration.title;
 }
 
-// A panel of displays in a layout, one fitted into a box larger than it and one with
-// captions, printed whole: the window around them, the fitted box and its surround.
-TEST(PixelMatchPrint, APanelPrintsItsDisplaysAsShapesWhereTheyStand) {
+// A panel of displays in a layout, as the example panel has them: one fitted into a box
+// larger than it, one with captions and one as a new display is, in the classic palette.
+struct DisplayPanel {
+  DisplayPanel() {
+    panel.setPalette(ClassicPalette());
+    auto* layout = new QGridLayout(&panel);
+    for (LEDDisplayWidget* display : {fitted, captioned, plain})
+      display->setPalette(ClassicPalette());
+    Apply(*fitted, Configurations()[4].sets);  // a gradient
+    fitted->setAutoSize(false);
+    fitted->setFitToSize(true);
+    fitted->setMinimumSize(300, 90);
+    Apply(*captioned, Configurations()[12].sets);
+    layout->addWidget(fitted, 0, 0, 1, 2);
+    layout->addWidget(captioned, 1, 0);
+    layout->addWidget(plain, 1, 1);
+    panel.resize(panel.sizeHint());
+    panel.show();
+  }
   QWidget panel;
-  panel.setPalette(ClassicPalette());
-  auto* layout = new QGridLayout(&panel);
-  auto* fitted = new LEDDisplayWidget;
-  auto* captioned = new LEDDisplayWidget;
-  for (LEDDisplayWidget* display : {fitted, captioned}) display->setPalette(ClassicPalette());
-  Apply(*fitted, Configurations()[4].sets);  // a gradient
-  fitted->setAutoSize(false);
-  fitted->setFitToSize(true);
-  fitted->setMinimumSize(300, 90);
-  const Configuration& withCaptions = Configurations()[12];
-  ASSERT_TRUE(withCaptions.captions);
-  Apply(*captioned, withCaptions.sets);
-  layout->addWidget(fitted, 0, 0);
-  layout->addWidget(captioned, 1, 0);
-  panel.resize(panel.sizeHint());
-  panel.show();
-  const QImage grabbed = panel.grab().toImage();
+  LEDDisplayWidget* fitted = new LEDDisplayWidget;
+  LEDDisplayWidget* captioned = new LEDDisplayWidget;
+  LEDDisplayWidget* plain = new LEDDisplayWidget;
+};
+
+// The panel printed whole: the window around the displays, the fitted box and its
+// surround.
+TEST(PixelMatchPrint, APanelPrintsItsDisplaysAsShapesWhereTheyStand) {
+  DisplayPanel displays;
+  ASSERT_TRUE(Configurations()[12].captions);
+  const QImage grabbed = displays.panel.grab().toImage();
   test::ScratchFolder folder;
   const std::string pdf = folder.Path("panel.pdf");
-  Print(panel, pdf);
+  Print(displays.panel, pdf);
   EXPECT_EQ(PdfImages(pdf), 0);
   std::vector<QRect> captions;
-  for (const QRect& r : {captioned->captionLowRect(), captioned->captionUpperRect()})
-    captions.push_back(r.translated(captioned->mapTo(&panel, QPoint())));
+  LEDDisplayWidget& captioned = *displays.captioned;
+  for (const QRect& r : {captioned.captionLowRect(), captioned.captionUpperRect()})
+    captions.push_back(r.translated(captioned.mapTo(&displays.panel, QPoint())));
   EXPECT_EQ(PrintMismatch(pdf, grabbed, captions, "panel"), "");
 }
 
-// Painted enlarged into an image (painter.scale(4, 4)), the display is drawn as shapes:
-// its bevels are slanted edges at that resolution, not its pixels enlarged into 4 x 4
-// blocks of one colour each.
-TEST(PixelMatchEnlarged, PaintedFourTimesLargerIntoAnImageItIsShapesNotBlocks) {
+// Printed on a QPrinter at its high resolution (1200 dots an inch) as the README says:
+// recorded into a QPicture, then played on the printer's page, a widget pixel 1/96 inch.
+// (QWidget::render straight onto the printer would paint it through one image of the
+// panel, a JPEG.) The PDF is small and holds no image; rasterized at 1200 dots an inch,
+// the plain display's inner area is the lit, unlit and back colours only, with no blur or
+// noise between them, and its bevels step at the printer's dots, not in blocks of the
+// 12.5 dots a widget pixel covers.
+TEST(PixelMatchPrint, OnAPrinterAtHighResolutionThePanelIsSharpShapes) {
+  DisplayPanel displays;
+  test::ScratchFolder folder;
+  const std::string pdf = folder.Path("printer.pdf");
+  QPoint pageCorner;
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    ASSERT_EQ(printer.resolution(), 1200);
+    pageCorner = printer.pageLayout().paintRectPixels(printer.resolution()).topLeft();
+    QPicture picture;
+    displays.panel.render(&picture);
+    QPainter painter(&printer);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawPicture(0, 0, picture);
+  }
+  const std::string bytes = test::ReadFileText(pdf);
+  EXPECT_LT(bytes.size(), 64u * 1024);
+  EXPECT_EQ(bytes.find("/DCTDecode"), std::string::npos);
+  EXPECT_EQ(PdfImages(pdf), 0);
+
+  // The plain display's inner area in the page's dots (12.5 a widget pixel, inside the
+  // two-pixel border), rasterized alone.
+  constexpr double kDots = 12.5;
+  const QPoint at = displays.plain->mapTo(&displays.panel, QPoint());
+  const double left = pageCorner.x() + at.x() * kDots, top = pageCorner.y() + at.y() * kDots;
+  const QRect inner(
+      QPoint(int(std::ceil(left + 2 * kDots)) + 1, int(std::ceil(top + 2 * kDots)) + 1),
+      QPoint(int(left + (displays.plain->width() - 2) * kDots) - 2,
+             int(top + (displays.plain->height() - 2) * kDots) - 2));
+  const std::string crop = folder.Path("printer-crop");
+  const auto outcome = test::RunCommand(
+      "pdftoppm -r 1200 -aa no -aaVector no -png -singlefile -x " + std::to_string(inner.x()) +
+      " -y " + std::to_string(inner.y()) + " -W " + std::to_string(inner.width()) + " -H " +
+      std::to_string(inner.height()) + " " + pdf + " " + crop + " 2>&1");
+  ASSERT_EQ(outcome.code, 0) << outcome.output;
+  const QImage printed =
+      QImage(QString::fromStdString(crop + ".png")).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(printed.size(), inner.size());
+  const QRgb lit = qRgb(0xc0, 0xc0, 0xff), unlit = qRgb(0x00, 0x40, 0x40), back = qRgb(0, 0, 0);
+  int others = 0, litDots = 0, offGridRows = 0;
+  for (int y = 0; y < printed.height(); ++y) {
+    bool offGrid = false;
+    for (int x = 0; x < printed.width(); ++x) {
+      const QRgb dot = printed.pixel(x, y);
+      others += dot != lit && dot != unlit && dot != back;
+      litDots += dot == lit;
+      // An edge of a lit shape between widget pixels' dots: a bevel drawn at the dots.
+      if (x > 0 && (dot == lit) != (printed.pixel(x - 1, y) == lit)) {
+        const double cell = (inner.x() + x - left) / kDots;
+        offGrid = offGrid || std::abs(cell - std::round(cell)) > 0.1;
+      }
+    }
+    offGridRows += offGrid;
+  }
+  EXPECT_EQ(others, 0);
+  EXPECT_GT(litDots, printed.width() * printed.height() / 20);
+  EXPECT_GT(offGridRows, 100);
+}
+
+// Painted enlarged into an image (painter.scale(4, 4)), the display is drawn at that
+// resolution: its bevels step at the image's pixels, not its own pixels enlarged into
+// 4 x 4 blocks of one colour each.
+TEST(PixelMatchEnlarged, PaintedFourTimesLargerIntoAnImageItIsDrawnAtThatResolutionNotBlocks) {
   PlacedWidget placed(Configurations()[0]);
   QImage large(placed.widget->size() * 4, QImage::Format_ARGB32_Premultiplied);
   large.fill(Qt::white);
@@ -290,6 +376,146 @@ TEST(PixelMatchEnlarged, PaintedFourTimesLargerIntoAnImageItIsShapesNotBlocks) {
     }
   EXPECT_GT(mixedBlocks, 100);
 }
+
+// Painted into pixels denser than the screen's (device pixels a widget pixel), the
+// widget shows what the raster form draws at that zoom: its digits drawn anew at the
+// target's resolution, not the screen's pixels enlarged into blocks. Each row is a target
+// and a painter scale; the configurations run through each, also at a device pixel ratio
+// of 2. Captions are Qt text measured at the target's resolution, where FreeType's
+// measure may differ by a pixel: captioned displays are checked for covering the
+// widget, not pixel for pixel.
+struct DensityTarget {
+  const char* title;
+  double scale;             // the painter's scale
+  double devicePixelRatio;  // the target's
+  bool pixmap;              // a QPixmap, as QWidget::render's, else a QImage
+};
+
+const DensityTarget kDensityTargets[] = {
+    {"a QImage four times the size under painter.scale(4, 4)", 4, 1, false},
+    {"a QImage of device pixel ratio 2 under painter.scale(2, 2)", 2, 2, false},
+    {"a 1200-dpi printer's pixels, the QPixmap QWidget::render prints through", 12.5, 1, true},
+    {"a QImage three times the size under painter.scale(3, 3)", 3, 1, false},
+};
+
+class PixelMatchAtDensity : public ::testing::TestWithParam<std::tuple<size_t, size_t>> {};
+
+// A colour the widget never paints: what shows it was left unpainted.
+const QColor kUnpainted(255, 0, 255);
+
+// The widget rendered into the row's target filled with kUnpainted; the image in device
+// pixels, ratio 1.
+QImage RenderedAt(QWidget& widget, const DensityTarget& target) {
+  const double density = target.scale * target.devicePixelRatio;
+  const QSize size(int(std::ceil(widget.width() * density)),
+                   int(std::ceil(widget.height() * density)));
+  QImage image;
+  if (target.pixmap) {
+    QPixmap pixmap(size);
+    pixmap.fill(kUnpainted);
+    {
+      QPainter painter(&pixmap);
+      painter.scale(target.scale, target.scale);
+      widget.render(&painter);
+    }
+    image = pixmap.toImage();
+  } else {
+    image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(target.devicePixelRatio);
+    image.fill(kUnpainted);
+    QPainter painter(&image);
+    painter.scale(target.scale, target.scale);
+    widget.render(&painter);
+  }
+  image.setDevicePixelRatio(1);
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The raster form placed as the widget places its display on a screen of that density
+// (auto-sized: at AutoSizeZoom, centred in the widget's box), its picture at the box's
+// corner and the palette's window colour around it; the screen's picture unchanged after.
+TEST_P(PixelMatchAtDensity, RenderedIsTheRasterFormAtThatZoomAlsoAtHiDpi) {
+  const auto [configurationIndex, targetIndex] = GetParam();
+  const Configuration& configuration = Configurations()[configurationIndex];
+  const DensityTarget& target = kDensityTargets[targetIndex];
+  PlacedWidget placed(configuration);
+  LEDDisplayWidget& widget = *placed.widget;
+  const QImage shownBefore = widget.grab().toImage();
+  const double density = target.scale * target.devicePixelRatio;
+  const QImage rendered = RenderedAt(widget, target);
+  const std::string where = configuration.title + " in " + target.title;
+
+  int unpainted = 0;
+  for (int y = 0; y < rendered.height(); ++y)
+    for (int x = 0; x < rendered.width(); ++x) unpainted += rendered.pixelColor(x, y) == kUnpainted;
+  EXPECT_EQ(unpainted, 0) << where;
+
+  std::string report;
+  if (!configuration.captions) {
+    FormControl form(configuration, density);
+    const auto [box, origin] = PlaceAsAQtHost(
+        form, widget.size(), density,
+        widget.autoSize() ? platform::kit::Sizing::AutoSize : platform::kit::Sizing::Follow);
+    if (configuration.overPicture && !origin.isNull()) {
+      form.Form().SetPlace(40 * 15 + origin.x() * 15.0f / float(density),
+                           30 * 15 + origin.y() * 15.0f / float(density));
+      form.Control().Refresh();
+    }
+    ASSERT_TRUE(QRect(QPoint(), rendered.size()).contains(QRect(origin, box))) << where;
+    EXPECT_EQ(Differences(rendered.copy(QRect(origin, box)), form.Snapshot(), {}, report), 0)
+        << where << ": " << report;
+    const QColor window = widget.palette().window().color();
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(rendered.width() - 1, rendered.height() - 1)}) {
+      if (!configuration.overPicture && !QRect(origin, box).contains(corner)) {
+        EXPECT_EQ(rendered.pixelColor(corner), window) << where;
+      }
+    }
+  }
+  EXPECT_EQ(Differences(widget.grab().toImage(), shownBefore, {}, report), 0)
+      << where << ": " << report;
+}
+
+// So enlarged that the surface cannot hold the display's pixels (250 times: 44250 on a
+// side), the display is painted as its shapes, as a QPicture of it replays them, and is
+// placed back on the screen as it was.
+TEST(PixelMatchEnlarged, BeyondWhatTheSurfaceHoldsItIsItsShapes) {
+  PlacedWidget placed(Configurations()[0]);
+  LEDDisplayWidget& widget = *placed.widget;
+  const QImage shownBefore = widget.grab().toImage();
+  const auto paint = [](const std::function<void(QPainter&)>& draw) {
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(kUnpainted);
+    QPainter painter(&image);
+    painter.scale(250, 250);
+    painter.translate(-39, -5);  // the first digit's upper left corner
+    draw(painter);
+    return image;
+  };
+  const QImage rendered = paint([&](QPainter& painter) { widget.render(&painter); });
+  QPicture picture;
+  widget.render(&picture);
+  const QImage shapes = paint([&](QPainter& painter) { painter.drawPicture(0, 0, picture); });
+  std::string report;
+  EXPECT_EQ(Differences(rendered, shapes, {}, report), 0) << report;
+  std::set<QRgb> colors;
+  for (int y = 0; y < rendered.height(); ++y)
+    for (int x = 0; x < rendered.width(); ++x) colors.insert(rendered.pixel(x, y));
+  EXPECT_EQ(colors.count(kUnpainted.rgb()), 0u);
+  EXPECT_GE(colors.size(), 2u);  // a segment's edge: lit and unlit or back colour
+  EXPECT_EQ(Differences(widget.grab().toImage(), shownBefore, {}, report), 0) << report;
+}
+
+std::string DensityCaseName(const ::testing::TestParamInfo<std::tuple<size_t, size_t>>& info) {
+  const auto [configurationIndex, targetIndex] = info.param;
+  return ConfigurationName({configurationIndex, 0}) + "_" + std::to_string(targetIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatchAtDensity,
+                         ::testing::Combine(::testing::Range<size_t>(0, 13),
+                                            ::testing::Range<size_t>(0,
+                                                                     std::size(kDensityTargets))),
+                         DensityCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 13), ConfigurationName);
 

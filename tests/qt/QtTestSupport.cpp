@@ -162,20 +162,32 @@ QImage FormControl::Snapshot() const {
   return QImageOf(form_.Snapshot());
 }
 
-FittedBox FitAsAQtHost(FormControl& form, QSize size, int ratio) {
+FittedBox PlaceAsAQtHost(FormControl& form, QSize size, double ratio,
+                         platform::kit::Sizing sizing) {
   control::LEDDisplay& control = form.Control();
-  control.SetAutoSize(false);
   platform::RasterSurface& surface = form.Form().Surface();
   platform::PlacedLabel* const captions[] = {&form.Form().LowerCaption(),
                                              &form.Form().UpperCaption()};
   const platform::kit::Placement placed = platform::kit::PlaceControl(
-      control, surface, {size.width(), size.height()}, ratio, platform::kit::Sizing::Fit, captions);
-  EXPECT_GT(placed.zoom, ratio);
+      control, surface, {size.width(), size.height()}, ratio, sizing, captions);
   surface.SetBorderZoom(placed.zoom);
   control.SetZoom(placed.zoom);
-  surface.SetExtentPixels(placed.extent.width, placed.extent.height);
+  // An auto-sized control gives its extent itself, as it lays out.
+  if (sizing != platform::kit::Sizing::AutoSize)
+    surface.SetExtentPixels(placed.extent.width, placed.extent.height);
+  else
+    control.Resize();
   control.Show();
-  return {QSize(placed.extent.width, placed.extent.height), QPoint(placed.originX, placed.originY)};
+  const QSize box(surface.ExtentPixelsX(), surface.ExtentPixelsY());
+  EXPECT_EQ(box, QSize(placed.extent.width, placed.extent.height));
+  return {box, QPoint(placed.originX, placed.originY)};
+}
+
+FittedBox FitAsAQtHost(FormControl& form, QSize size, int ratio) {
+  form.Control().SetAutoSize(false);
+  const FittedBox fitted = PlaceAsAQtHost(form, size, ratio, platform::kit::Sizing::Fit);
+  EXPECT_GT(form.Control().Zoom(), ratio);
+  return fitted;
 }
 
 QImage QImageOf(const platform::Image& image) {

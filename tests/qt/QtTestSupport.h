@@ -16,6 +16,7 @@
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/core/Variant.h"
 #include "leddisplay/platform/form/Form.h"
+#include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/platform/raster/Image.h"
 
 namespace led::test {
@@ -64,13 +65,15 @@ class FormControl {
   control::LEDDisplay control_;
 };
 
-// The form's control drawn as a Qt host fits it into `size` host pixels at `ratio`:
-// autoSize off, placed by the kit (captions scaled; the zoom asserted above `ratio`),
+// The form's control placed as a Qt host places it in a view of `size` host pixels at
+// `ratio` by `sizing` (platform/kit/Placement.h: zoom, extent, captions' scale), then
 // shown. Gives the box and its corner, centred in the host's device pixels.
 struct FittedBox {
   QSize box;
   QPoint origin;
 };
+FittedBox PlaceAsAQtHost(FormControl& form, QSize size, double ratio, platform::kit::Sizing sizing);
+// Fitting: autoSize off, then placed as above (the zoom asserted above `ratio`).
 FittedBox FitAsAQtHost(FormControl& form, QSize size, int ratio);
 
 // The sets as a Qt host's (the widget's, the item's) properties: the Qt name and value,
@@ -109,7 +112,7 @@ std::vector<QRect> FormCaptionBoxes(platform::Form& form);
 // `ratio`, less the display box's corner `origin`), widened by a pixel for anti-aliased
 // edges.
 template <class Host>
-std::vector<QRect> CaptionMask(Host& host, platform::Form& form, int ratio,
+std::vector<QRect> CaptionMask(Host& host, platform::Form& form, double ratio,
                                QPoint origin = QPoint()) {
   std::vector<QRect> mask = FormCaptionBoxes(form);
   for (const QRect& r : {host.captionLowRect(), host.captionUpperRect()})

@@ -1,8 +1,11 @@
 #include "leddisplay/qt/ControlHost.h"
 
+#include <QPaintEngine>
+#include <QTransform>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/platform/kit/Placement.h"
@@ -157,7 +160,64 @@ platform::kit::ControlPoint ControlHost::ControlPoint(QPointF at) {
                                        at.x(), at.y());
 }
 
-void ControlHost::Paint(QPainter& painter, QSize viewSize) {
+namespace {
+
+// The device pixels a view pixel spans on a raster painter whose transform enlarges
+// beyond `ratio` (by more than a rounding's worth), both ways alike and without turning;
+// none otherwise. Reduced, the kept image is painted as it is.
+std::optional<double> EnlargedRasterDensity(const QPainter& painter, double ratio) {
+  const QPaintEngine* engine = painter.paintEngine();
+  if (!engine || engine->type() != QPaintEngine::Raster) return std::nullopt;
+  const QTransform t = painter.deviceTransform();
+  if (t.type() > QTransform::TxScale) return std::nullopt;
+  const double density = t.m11();
+  if (std::abs(t.m22() - density) > density * 1e-6 || density <= ratio * 1.01) return std::nullopt;
+  return density;
+}
+
+}  // namespace
+
+void ControlHost::Paint(QPainter& painter, QSize viewSize, const std::function<void()>& around) {
+  if (!rezooming_)
+    if (const std::optional<double> density = EnlargedRasterDensity(painter, ratio))
+      if (PaintAtDensity(painter, viewSize, *density, around)) return;
+  PaintPlaced(painter, viewSize, around);
+}
+
+QRect ControlHost::BoxInside() const {
+  const QSize box(surface.ExtentPixelsX(), surface.ExtentPixelsY());
+  return QRect(QPoint(qCeil(origin.x() / ratio), qCeil(origin.y() / ratio)),
+               QPoint(qFloor((origin.x() + box.width()) / ratio) - 1,
+                      qFloor((origin.y() + box.height()) / ratio) - 1));
+}
+
+// The display is placed as FitSurface places it for a screen of that density, and back
+// at the host's ratio afterwards, which draws the kept image the view shows again. What
+// the control throws while placed aside leaves the shapes (or the kept image) to paint.
+bool ControlHost::PaintAtDensity(QPainter& painter, QSize viewSize, double density,
+                                 const std::function<void()>& around) {
+  const double kept = ratio;
+  view->HoldRepaints(true);
+  rezooming_ = true;
+  bool painted = false;
+  try {
+    FitSurface(density);
+    PaintPlaced(painter, viewSize, around);
+    painted = true;
+  } catch (const std::exception&) {
+  }
+  try {
+    FitSurface(kept);
+  } catch (const std::exception&) {
+  }
+  rezooming_ = false;
+  view->HoldRepaints(false);
+  return painted;
+}
+
+void ControlHost::PaintPlaced(QPainter& painter, QSize viewSize,
+                              const std::function<void()>& around) {
+  if (around) around();
   const QSize box(surface.ExtentPixelsX(), surface.ExtentPixelsY());
   painter.save();
   painter.scale(1 / ratio, 1 / ratio);

@@ -20,6 +20,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -69,10 +70,24 @@ struct ControlHost {
   platform::kit::ControlPoint ControlPoint(QPointF at);
   // The display box and its captions on a painter in view pixels: the kept image one
   // image pixel per device pixel at the box's place, the captions as Qt text clipped to
-  // the inner area as the raster form's labels are. Not what lies around a fitted box.
+  // the inner area as the raster form's labels are. What lies around a boxed display is
+  // the front end's: `around`, when given, paints it first, at the placement the box is
+  // painted at (BoxInside).
   // On a vector device (PaintDrawing.h) the control draws again while the surface
   // records, and the box is painted as those shapes in the same place and geometry.
-  void Paint(QPainter& painter, QSize viewSize);
+  // Into pixels denser than the ratio's (a QImage under painter.scale(4, 4), the pixmap
+  // QWidget::render prints through), with a transform that neither turns nor stretches
+  // one way more than the other, the display is placed and drawn again at that density,
+  // as on a screen of as many device pixels a view pixel, painted, and placed back: the
+  // raster form's pixels at that zoom. Meanwhile the view's repaints are held and
+  // Rezooming() is true. Where the surface cannot hold that many pixels, or the
+  // transform turns or stretches, an enlarged display is painted as shapes instead.
+  void Paint(QPainter& painter, QSize viewSize, const std::function<void()>& around = {});
+  // The view pixels the display box covers whole (its edges rounded inward).
+  QRect BoxInside() const;
+  // Whether Paint has placed the display at another density for a moment: the front
+  // end leaves its geometry alone meanwhile.
+  bool Rezooming() const { return rezooming_; }
   // Where each caption's text sits, in view pixels.
   QRect CaptionRect(ViewLabel& caption);
 
@@ -90,7 +105,14 @@ struct ControlHost {
  private:
   // Where a box of `box` surface pixels lies centred in the view.
   QPoint Centred(QSize box) const;
-  bool inFit_ = false;  // FitSurface runs: a nested call (a view following) waits for it
+  // Paint at the density the painter shows a view pixel at; false, with the display
+  // placed back and nothing painted, when the surface cannot be placed there.
+  bool PaintAtDensity(QPainter& painter, QSize viewSize, double density,
+                      const std::function<void()>& around);
+  // Paint at the placement there is.
+  void PaintPlaced(QPainter& painter, QSize viewSize, const std::function<void()>& around);
+  bool inFit_ = false;      // FitSurface runs: a nested call (a view following) waits for it
+  bool rezooming_ = false;  // PaintAtDensity has placed the display at another density
 };
 
 }  // namespace led::qt

@@ -116,7 +116,7 @@ void FrontEndHost::Start(ControlEvents& events) {
   surface.SetResizeHandler([this] {
     Recentre();
     control.Resize();
-    SyncGeometry();
+    if (!Rezooming()) SyncGeometry();
   });
   container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
   container.OnEvent([&events](int32_t dispid, std::span<host::EventArg> args) {

@@ -15,10 +15,10 @@
 // Wiring. Start, at the end of the front end host's constructor, applies the device ratio,
 // gives the surface the start extent (177 x 63 view pixels) and then connects: a resize
 // of the surface centres the display box again, runs the control's Resize, then the front
-// end's SyncGeometry; a property the control names reaches OnPropertyChanged; the
-// control's nine events reach `events`, RaiseEvent reading the container's arguments into
-// plain values (Integer as int, Single as double) and writing back what the handler left
-// in them.
+// end's SyncGeometry (not while Paint has the display placed aside: Rezooming); a property the
+// control names reaches OnPropertyChanged; the control's nine events reach `events`, RaiseEvent
+// reading the container's arguments into plain values (Integer as int, Single as double) and
+// writing back what the handler left in them.
 #include <QDebug>
 #include <QPainter>
 #include <QSize>

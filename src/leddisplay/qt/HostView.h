@@ -4,6 +4,8 @@
 // widget or a Qt Quick item): a repaint, its enabled state, its cursor, its palette and
 // font, a paint device whose resolution measures fonts, its place and size in its parent
 // and what the parent shows. Each front end gives its own (the widget's, the item's).
+// Repaints can be held: while the host draws the display aside (at another zoom, for a
+// painter that scales) its passes ask for none, since what the view shows stays.
 #include <QBrush>
 #include <QCursor>
 #include <QFont>
@@ -17,7 +19,11 @@ namespace led::qt {
 class HostView {
  public:
   virtual ~HostView() = default;
-  virtual void Repaint() = 0;
+  // Asks the front end to paint again, unless repaints are held.
+  void Repaint() {
+    if (!held_) RequestRepaint();
+  }
+  void HoldRepaints(bool held) { held_ = held; }
   virtual bool IsEnabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   // No cursor: the view's default one.
@@ -35,6 +41,12 @@ class HostView {
     QSize size;
   };
   virtual std::optional<Backdrop> ParentBackdrop() const = 0;
+
+ protected:
+  virtual void RequestRepaint() = 0;
+
+ private:
+  bool held_ = false;
 };
 
 }  // namespace led::qt

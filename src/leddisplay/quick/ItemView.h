@@ -19,11 +19,6 @@ class ItemView : public qt::HostView {
  public:
   explicit ItemView(QQuickItem& item) : item_(item) {}
 
-  void Repaint() override {
-    stale = true;
-    item_.polish();
-    item_.update();
-  }
   bool IsEnabled() const override { return item_.isEnabled(); }
   void SetEnabled(bool enabled) override { item_.setEnabled(enabled); }
   void SetCursor(const QCursor* cursor) override {
@@ -41,6 +36,13 @@ class ItemView : public qt::HostView {
   }
 
   bool stale = true;  // the picture needs drawing and uploading again
+
+ protected:
+  void RequestRepaint() override {
+    stale = true;
+    item_.polish();
+    item_.update();
+  }
 
  private:
   QQuickItem& item_;

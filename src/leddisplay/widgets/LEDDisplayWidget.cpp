@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
-#include <QtMath>
 
 #include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/widgets/WidgetAccessible.h"
@@ -185,21 +184,16 @@ void LEDDisplayWidget::changeEvent(QEvent* event) {
 void LEDDisplayWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  const QPoint origin = d_->origin;
-  const QSize box(d_->surface.ExtentPixelsX(), d_->surface.ExtentPixelsY());
-  if (d_->Boxed()) {
-    // The box's widget pixels rounded inward: the box itself covers the seam.
-    const double r = d_->ratio;
-    const QRect inside(QPoint(qCeil(origin.x() / r), qCeil(origin.y() / r)),
-                       QPoint(qFloor((origin.x() + box.width()) / r) - 1,
-                              qFloor((origin.y() + box.height()) / r) - 1));
+  // The window brush around a boxed display: everywhere but the box's widget pixels,
+  // rounded inward (the box itself covers the seam), at the placement it is painted at.
+  d_->Paint(painter, size(), [&] {
+    if (!d_->Boxed()) return;
     painter.save();
-    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(inside)));
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(d_->BoxInside())));
     painter.setBrushOrigin(-pos());
     painter.fillRect(rect(), palette().window());
     painter.restore();
-  }
-  d_->Paint(painter, size());
+  });
   if (hasFocus()) d_->PaintFocusFrame(painter, size());
 }
 

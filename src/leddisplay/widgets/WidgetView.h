@@ -11,7 +11,6 @@ class WidgetView : public HostView {
  public:
   explicit WidgetView(QWidget& widget) : widget_(widget) {}
 
-  void Repaint() override { widget_.update(); }
   bool IsEnabled() const override { return widget_.isEnabled(); }
   void SetEnabled(bool enabled) override { widget_.setEnabled(enabled); }
   void SetCursor(const QCursor* cursor) override {
@@ -29,6 +28,9 @@ class WidgetView : public HostView {
     if (!parent) return std::nullopt;
     return Backdrop{parent->palette().window(), parent->size()};
   }
+
+ protected:
+  void RequestRepaint() override { widget_.update(); }
 
  private:
   QWidget& widget_;
