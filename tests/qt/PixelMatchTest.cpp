@@ -27,6 +27,7 @@
 #include "support/ImageMismatch.h"
 #include "support/RunCommand.h"
 #include "support/ScratchFolder.h"
+#include "support/SharedEdges.h"
 
 namespace led::qt {
 namespace {
@@ -313,6 +314,21 @@ TEST(PixelMatchPrint, OnAPrinterAtHighResolutionThePanelIsSharpShapes) {
   EXPECT_LT(bytes.size(), 64u * 1024);
   EXPECT_EQ(bytes.find("/DCTDecode"), std::string::npos);
   EXPECT_EQ(PdfImages(pdf), 0);
+  // No seam: the segments of one colour are one fill, so no two fills of the display's
+  // colours meet along an edge (read back as SVG by Poppler).
+  const std::string svg = folder.Path("printer.svg");
+  const auto converted = test::RunCommand("pdftocairo -svg " + pdf + " " + svg + " 2>&1");
+  ASSERT_EQ(converted.code, 0) << converted.output;
+  std::vector<test::SvgFill> fills = test::FilledPaths(test::ReadFileText(svg));
+  std::erase_if(fills, [](const test::SvgFill& f) {
+    double r = 0, g = 0, b = 0;
+    if (std::sscanf(f.color.c_str(), "rgb(%lf%%,%lf%%,%lf%%)", &r, &g, &b) != 3) return true;
+    const QRgb color =
+        qRgb(int(std::lround(r * 2.55)), int(std::lround(g * 2.55)), int(std::lround(b * 2.55)));
+    return color != qRgb(0xc0, 0xc0, 0xff) && color != qRgb(0x00, 0x40, 0x40);
+  });
+  EXPECT_GE(fills.size(), 6u);
+  EXPECT_EQ(test::SharedEdges(fills, 1e-3), std::vector<std::string>());
 
   // The plain display's inner area in the page's dots (12.5 a widget pixel, inside the
   // two-pixel border), rasterized alone.

@@ -17,8 +17,9 @@ namespace led::qt {
 
 /// Whether the display is painted as shapes: into a device that keeps shapes (PDF,
 /// printer, SVG, QPicture), or into pixels enlarged beyond the host's device pixel ratio
-/// `ratio` (a QImage under painter.scale(4, 4)), where the kept picture, drawn at that
-/// ratio, would show its pixels as blocks.
+/// `ratio` (a QImage under painter.scale(4, 4)). For enlarged pixels the hosts first draw
+/// the display anew at that density, and paint shapes only when the surface cannot hold
+/// that many pixels or the transform turns or stretches.
 LEDDISPLAY_QT_EXPORT bool PaintsShapes(const QPainter& painter, double ratio);
 
 /// Paints the drawing's shapes in order (platform::WalkDrawing); the painter's state is
