@@ -75,6 +75,15 @@ const std::map<std::string, Variant>& SampleValues() {
       {"OffColor", Variant::FromLong(0x778899)},
       {"Transparent", Variant::FromBoolean(core::kTrue)},
       {"UseOverRange", Variant::FromBoolean(core::kTrue)},
+      // The extension interface.
+      {"FlashCells", Variant::FromLong(0b101)},
+      {"FlashInterval", Variant::FromLong(250)},
+      {"FlashPhase", Variant::FromBoolean(core::kFalse)},
+      {"UseLimits", Variant::FromBoolean(core::kTrue)},
+      {"LowLimit", Variant::FromDouble(-3.5)},
+      {"HighLimit", Variant::FromDouble(1e6)},
+      {"LowColor", Variant::FromLong(0x0000C0)},
+      {"HighColor", Variant::FromLong(static_cast<int32_t>(0x80000008u))},
   };
   return samples;
 }
@@ -96,6 +105,13 @@ TEST(PropertyTable, HoldsThirtyEightPropertiesWithDistinctNamesAndIdentifiers) {
   EXPECT_EQ(GetIDOfName("SegmentSeperation"), 0x68030008);
   EXPECT_EQ(GetIDOfName("UseOverRange"), 0x68030000);
   EXPECT_EQ(GetIDOfName("Refresh"), 0x60030026);
+  // The extension interface numbers its own from kExtensionDispidBase, none shared.
+  for (const PropertyDescription& p : ExtensionPropertyTable()) {
+    EXPECT_GE(p.dispid, kExtensionDispidBase);
+    EXPECT_TRUE(names.insert(Lower(p.name)).second) << p.name;
+    EXPECT_TRUE(ids.insert(p.dispid).second) << p.name;
+  }
+  EXPECT_EQ(GetIDOfName("flashcells"), kExtensionDispidBase);
 }
 
 TEST(PropertyTable, NamesMatchWithoutRegardToCaseAndUnknownOnesFail) {
@@ -113,12 +129,13 @@ TEST_F(ControlFixture, EveryPropertyTakesAndGivesItsValueByNameAndByIdentifier) 
     const int32_t id = GetIDOfName(name);
     EXPECT_EQ(Invoke(control, id, InvokeKind::PropertyGet, {}), value);
   }
-  // Every writable property but the objects has a sample.
-  for (const PropertyDescription& p : PropertyTable()) {
-    if (p.set && !IsObjectType(p.type)) {
-      EXPECT_EQ(SampleValues().count(std::string(p.name)), 1u) << p.name;
+  // Every writable property but the objects has a sample, on both interfaces.
+  for (const auto table : {PropertyTable(), ExtensionPropertyTable()})
+    for (const PropertyDescription& p : table) {
+      if (p.set && !IsObjectType(p.type)) {
+        EXPECT_EQ(SampleValues().count(std::string(p.name)), 1u) << p.name;
+      }
     }
-  }
 }
 
 TEST_F(ControlFixture, ObjectPropertiesAreSetByReference) {

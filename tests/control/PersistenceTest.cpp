@@ -69,7 +69,10 @@ class LoggingBag : public host::PropertyBag {
 // Every property read through the programmable interface, objects by their contents.
 std::vector<std::string> PropertyValues(LEDDisplay& control) {
   std::vector<std::string> values;
-  for (const PropertyDescription& p : PropertyTable()) {
+  std::vector<PropertyDescription> saved(PropertyTable().begin(), PropertyTable().end());
+  for (const PropertyDescription& p : ExtensionPropertyTable())
+    if (p.name != "FlashPhase") saved.push_back(p);  // kept by whoever keeps time
+  for (const PropertyDescription& p : saved) {
     if (p.name == "hWnd") continue;
     const Variant v = p.get(control);
     std::string text = std::string(p.name) + "=";
@@ -138,6 +141,13 @@ void ChangeEveryProperty(LEDDisplay& c) {
   c.SetOffColor(0x003300);
   c.SetTransparent(core::kTrue);
   c.SetUseOverRange(core::kTrue);
+  c.SetFlashCells(-1);
+  c.SetFlashInterval(10000);
+  c.SetUseLimits(core::kTrue);
+  c.SetHighLimit(1e300);
+  c.SetLowLimit(-0.25);
+  c.SetLowColor(0x80000001);
+  c.SetHighColor(0x00C0FF);
 }
 
 // Expects each of the members to be equal in `a` and `b`.
@@ -382,6 +392,12 @@ TEST_F(Persistence, BadEntriesFailWithTheirErrors) {
       {"PictureBackground", Variant::FromObject(platform::StdFont::Create("DejaVu Sans", 8)),
        core::kTypeMismatch},
       {"Value", Variant::FromString("lots"), core::kTypeMismatch},
+      {"FlashInterval", Variant::FromLong(20000), core::kInvalidPropertyValue},
+      // The limits are checked once both are read: LowLimit alone above the default
+      // HighLimit stops the load at HighLimit.
+      {"LowLimit", Variant::FromDouble(150), core::kInvalidPropertyValue},
+      {"HighLimit", Variant::FromDouble(-1), core::kInvalidPropertyValue},
+      {"LowColor", Variant::FromString("red"), core::kTypeMismatch},
   };
   for (const Bad& b : bad) {
     SCOPED_TRACE(b.key);

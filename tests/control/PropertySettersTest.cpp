@@ -1,4 +1,5 @@
 // The order of each setter's steps, seen in the calls the control makes to its host.
+#include <cmath>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -103,6 +104,15 @@ TEST_F(ControlFixture, EverySetterRunsItsStepsInOrder) {
        },
        "MouseIcon notify"},
       {"Enabled", [](D& c) { c.SetEnabled(core::kFalse); }, "Enabled notify"},
+      // Beyond the published interface.
+      {"FlashCells", [](D& c) { c.SetFlashCells(1); }, "notify render"},
+      {"FlashInterval", [](D& c) { c.SetFlashInterval(300); }, "notify"},
+      {"FlashPhase", [](D& c) { c.SetFlashPhase(core::kFalse); }, "render notify"},
+      {"UseLimits", [](D& c) { c.SetUseLimits(core::kTrue); }, "render notify"},
+      {"LowLimit", [](D& c) { c.SetLowLimit(-1); }, "render notify"},
+      {"HighLimit", [](D& c) { c.SetHighLimit(7); }, "render notify"},
+      {"LowColor", [](D& c) { c.SetLowColor(0xFF); }, "render notify"},
+      {"HighColor", [](D& c) { c.SetHighColor(0xFF00); }, "render notify"},
       // The method: AutoRedraw on, then render; no notification.
       {"Refresh", [](D& c) { c.Refresh(); }, "AutoRedraw render"},
   };
@@ -242,6 +252,16 @@ TEST_F(ControlFixture, RefusedValuesLeaveTheControlsCopyUnchanged) {
        [&] { return control.CaptionLowPosition(); }, core::kInvalidPropertyValue},
       {"CaptionUpperPosition refused", [&] { control.SetCaptionUpperPosition(-1); },
        [&] { return control.CaptionUpperPosition(); }, core::kInvalidPropertyValue},
+      {"FlashInterval too short", [&] { control.SetFlashInterval(49); },
+       [&] { return control.FlashInterval(); }, core::kInvalidPropertyValue},
+      {"FlashInterval too long", [&] { control.SetFlashInterval(10001); },
+       [&] { return control.FlashInterval(); }, core::kInvalidPropertyValue},
+      {"LowLimit above HighLimit", [&] { control.SetLowLimit(100.5); },
+       [&] { return int32_t(control.LowLimit()); }, core::kInvalidPropertyValue},
+      {"HighLimit below LowLimit", [&] { control.SetHighLimit(-0.5); },
+       [&] { return int32_t(control.HighLimit()); }, core::kInvalidPropertyValue},
+      {"LowLimit NaN", [&] { control.SetLowLimit(std::nan("")); },
+       [&] { return int32_t(control.LowLimit()); }, core::kInvalidPropertyValue},
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.name);

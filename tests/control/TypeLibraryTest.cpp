@@ -61,6 +61,11 @@ TEST(TypeLibrary, ListingShowsEveryMemberReadably) {
            "  [id(0x68030011)] property PictureBackGround As StdPicture (putref ByRef)\n",
            "  [id(0x68030001)] property Transparent As Boolean (put ByVal)\n",
            "  [id(0x60030026)] method Refresh()\n",
+           // The extension interface, after the published one and its method.
+           "  [id(0x60030026)] method Refresh()\ninterface _LEDDisplayExtension\n"
+           "  [id(0x68040000)] property FlashCells As Long (put ByVal)\n",
+           "  [id(0x68040004)] property LowLimit As Double (put ByVal)\n",
+           "  [id(0x68040007)] property HighColor As OLE_COLOR (put ByVal)\nevent interface",
            "event interface __LEDDisplay\n",
            "  [id(4)] event KeyPress(ByRef KeyAscii As Integer)\n",
            "  [id(7)] event MouseDown(ByRef Button As Integer, ByRef Shift As Integer, ByRef X As "

@@ -179,7 +179,7 @@ bool HasGlyph(char character) {
 }
 
 void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
-                   int16_t top, int16_t halfHeight, size_t index) {
+                   int16_t top, int16_t halfHeight, size_t index, core::OleColor lit) {
   const Glyph* glyph = FindGlyph(cell.Character);
   if (glyph == nullptr) return;
   const model::ControlState& st = display.state;
@@ -188,17 +188,17 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
                                      .top = top,
                                      .halfHeight = halfHeight,
                                      .lengths = lengths,
-                                     .onColor = st.StoredOnColor,
+                                     .onColor = lit,
                                      .offColor = st.StoredOffColor,
                                      .zoom = display.zoom};
   DrawCellLines(display, lengths, index, inputs, [&](LineBatch& lines) {
     const CellFrame frame = FrameOf(lengths, left, top, halfHeight);
     for (int i = 0; i < kSegments; ++i) {
       const Lamp lamp = glyph->lamps[i];
-      const bool lit = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
-      Draw(lines, frame, kCell[i], lit ? st.StoredOnColor : st.StoredOffColor);
+      const bool on = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
+      Draw(lines, frame, kCell[i], on ? lit : st.StoredOffColor);
     }
-    if (cell.Point == PointState::Lit) Draw(lines, frame, kPoint, st.StoredOnColor);
+    if (cell.Point == PointState::Lit) Draw(lines, frame, kPoint, lit);
     if (cell.Point == PointState::Unlit) Draw(lines, frame, kPoint, st.StoredOffColor);
   });
 }

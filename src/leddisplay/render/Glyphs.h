@@ -22,7 +22,8 @@ bool HasGlyph(char character);
 // `index` is the cell's place in the row: a display that keeps cells (Display::cells)
 // keeps each cell's lines there and hands a cell drawn again from the same inputs the
 // kept lines, in the same calls.
+// What is lit is drawn in `lit` (OnColor unless the cell is shown otherwise: LitColorOf).
 void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
-                   int16_t top, int16_t halfHeight, size_t index);
+                   int16_t top, int16_t halfHeight, size_t index, core::OleColor lit);
 
 }  // namespace led::render

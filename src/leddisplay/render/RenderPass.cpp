@@ -10,6 +10,7 @@
 #include "leddisplay/render/AutoSize.h"
 #include "leddisplay/render/Background.h"
 #include "leddisplay/render/CellCache.h"
+#include "leddisplay/render/CellColors.h"
 #include "leddisplay/render/DigitRow.h"
 #include "leddisplay/render/Geometry.h"
 #include "leddisplay/render/Glyphs.h"
@@ -45,10 +46,11 @@ void Pass(Display& display) {
 
   for (size_t i = 0; i < cells.size(); ++i) {
     const DisplayCell& cell = cells[i];
+    const core::OleColor lit = LitColorOf(s, i, cells.size());
     if (cell.Character == '+' || cell.Character == '-')
-      DrawPlusMinusSign(display, lengths, digitTop, i);
+      DrawPlusMinusSign(display, lengths, digitTop, i, lit);
     else
-      DrawGlyphCell(display, lengths, cell, cellLeft, digitTop, halfHeight, i);
+      DrawGlyphCell(display, lengths, cell, cellLeft, digitTop, halfHeight, i, lit);
     cellLeft = NextCellLeft(lengths, cellLeft);
   }
 

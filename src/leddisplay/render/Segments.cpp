@@ -33,15 +33,15 @@ void SignStroke(const LineBatch& lines, DrawAt drawAt) {
 }
 
 // The sign mark's three strokes: minus, plus bar, plus stem.
-void DrawSignLines(LineBatch& lines, int16_t top) {
+void DrawSignLines(LineBatch& lines, int16_t top, core::OleColor lit) {
   const model::ControlState& s = lines.State();
   const Geometry& g = lines.Lengths();
   const double height = g.digitHeight;
   const double left = g.digitLeftMargin;
   const double right = left + 0.75 * g.digitWidth;
   const bool negative = s.StoredValue < 0;
-  const core::OleColor minusColor = negative ? s.StoredOnColor : s.StoredOffColor;
-  const core::OleColor plusColor = negative ? s.StoredOffColor : s.StoredOnColor;
+  const core::OleColor minusColor = negative ? lit : s.StoredOffColor;
+  const core::OleColor plusColor = negative ? s.StoredOffColor : lit;
 
   const double minusY = top + (height / 2 + height / 4);
   SignStroke(lines, [&](int d) { Line(lines, left, minusY + d, right, minusY + d, minusColor); });
@@ -111,10 +111,11 @@ void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core:
 
 void DrawPlusMinusSign(Display& display) {
   const Geometry lengths = GeometryOf(display);
-  DrawPlusMinusSign(display, lengths, DigitTop(display, lengths), 0);
+  DrawPlusMinusSign(display, lengths, DigitTop(display, lengths), 0, display.state.StoredOnColor);
 }
 
-void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, size_t index) {
+void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, size_t index,
+                       core::OleColor lit) {
   const model::ControlState& s = display.state;
   const CellCache::CellInputs inputs{.cell = {.Character = '+'},
                                      .left = lengths.digitLeftMargin,
@@ -125,7 +126,7 @@ void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, s
                                      .negative = s.StoredValue<0, .thick = s.StoredSegmentWidth> 1,
                                      .zoom = display.zoom};
   DrawCellLines(display, lengths, index, inputs,
-                [&](LineBatch& lines) { DrawSignLines(lines, top); });
+                [&](LineBatch& lines) { DrawSignLines(lines, top, lit); });
 }
 
 }  // namespace led::render

@@ -38,7 +38,9 @@ void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core:
 // Its lines are drawn as one batch.
 void DrawPlusMinusSign(Display& display);
 // The same with the geometry and DigitTop the caller has already worked out, as the
-// index-th cell of the row (its lines kept as DrawGlyphCell keeps a cell's).
-void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, size_t index);
+// index-th cell of the row (its lines kept as DrawGlyphCell keeps a cell's), the lit
+// stroke in `lit` (OnColor unless the cell is shown otherwise: LitColorOf).
+void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, size_t index,
+                       core::OleColor lit);
 
 }  // namespace led::render
