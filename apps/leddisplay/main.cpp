@@ -91,7 +91,7 @@ int RunGalleryCommand(const std::string& output, const std::optional<std::string
 struct RenderArguments {
   led::apps::RenderOptions options;
   std::vector<std::string> sets;
-  std::string size, place;
+  std::string size, place, flashPhase;
 };
 
 int RunRenderCommand(RenderArguments& given) {
@@ -111,6 +111,9 @@ int RunRenderCommand(RenderArguments& given) {
       return Failed("--set must be NAME=VALUE, not '" + set + "'");
     render.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
   }
+  // The phase is put last: the flashed cells are drawn in it whatever was set before.
+  if (!given.flashPhase.empty())
+    render.sets.emplace_back("FlashPhase", given.flashPhase == "on" ? "True" : "False");
   try {
     led::apps::RunRender(render);
   } catch (const led::core::RuntimeError& e) {
@@ -153,6 +156,11 @@ void AddRenderCommand(CLI::App& app, RenderArguments& given) {
                       "Without --container-picture, a see-through container: with "
                       "--set Transparent=True the PNG, SVG and PDF show nothing behind the "
                       "digits");
+  renderCmd
+      ->add_option("--flash-phase", given.flashPhase,
+                   "on or off: the phase of the flashing cells (--set FlashCells=MASK) to draw; "
+                   "off draws them wholly unlit (default: on)")
+      ->check(CLI::IsMember({"on", "off"}));
   renderCmd->add_option("--place", given.place,
                         "The control's place on the container, LEFT,TOP (twips)");
   renderCmd

@@ -56,6 +56,13 @@ TEST_F(Tool, RenderWritesAPngOfTheControlsSize) {
   const auto dimmed = led::platform::ReadPngFile(disabled);
   EXPECT_EQ(dimmed.width, image.width);
   EXPECT_NE(dimmed.pixels, image.pixels);
+
+  // A flashing cell: the shown phase is the picture without flashing, the other not.
+  const auto shown = Path("on.png"), dark = Path("off.png");
+  ASSERT_EQ(RunTool("render --set FlashCells=-1 -o " + shown).code, 0);
+  ASSERT_EQ(RunTool("render --set FlashCells=-1 --flash-phase off -o " + dark).code, 0);
+  EXPECT_EQ(led::platform::ReadPngFile(shown).pixels, image.pixels);
+  EXPECT_NE(led::platform::ReadPngFile(dark).pixels, image.pixels);
 }
 
 TEST_F(Tool, ScaleDrawsTheLengthsLargerRatherThanThePixels) {
@@ -134,6 +141,9 @@ TEST_F(Tool, BadArgumentsExitWithTwoAndSayWhatIsWrong) {
       {"render --scale 0 -o " + Path("x.svg"), "--scale: a number above 0 and at most 64, not '0'"},
       {"render --scale nan -o " + Path("x.svg"), "not 'nan'"},
       {"render --scale 65 -o " + Path("x.pdf"), "not '65'"},
+      {"render --flash-phase dim -o " + Path("x.png"), "--flash-phase: dim not in {on,off}"},
+      {"render --set FlashInterval=20 -o " + Path("x.png"), "Invalid property value"},
+      {"render --set LowLimit=200 -o " + Path("x.png"), "Invalid property value"},
       // The format by extension or by name.
       {"render -o " + Path("x.svgz"), "error 5: Invalid procedure call or argument: the extension"},
       {"render --format tiff -o " + Path("x.png"), "\"tiff\" is not a picture format"},
