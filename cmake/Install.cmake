@@ -22,7 +22,7 @@ set(LEDDISPLAY_PUBLIC_HEADERS
   platform/vector/DrawingWalk.h
   platform/kit/DisabledLook.h platform/kit/FormHost.h platform/kit/InputConventions.h
   platform/kit/InputSequence.h platform/kit/Palette.h
-  platform/kit/Placement.h platform/kit/ViewPoint.h)
+  platform/kit/Placement.h platform/kit/ViewPoint.h platform/kit/FlashClock.h)
 if(TARGET led_platform_cairo)
   list(APPEND LEDDISPLAY_PUBLIC_HEADERS platform/cairo/VectorFile.h platform/cairo/VectorForm.h
     platform/cairo/CairoPainter.h)

@@ -16,6 +16,7 @@
 #include "leddisplay/host/Surface.h"
 #include "leddisplay/platform/form/Form.h"
 #include "leddisplay/platform/kit/DisabledLook.h"
+#include "leddisplay/platform/kit/FlashClock.h"
 #include "leddisplay/platform/kit/FormHost.h"
 #include "leddisplay/platform/kit/InputConventions.h"
 #include "leddisplay/platform/kit/Palette.h"
@@ -375,6 +376,37 @@ TEST(InputConventions, KeyNamesGiveTheClassicCodes) {
       {"_", 0},
   };
   for (const auto& row : rows) EXPECT_EQ(KeyCodeOfName(row.name), row.code) << row.name;
+}
+
+// The phase at each tick, the time to the next change, and no timer while nothing
+// flashes; Value changes keep the phase, a change of mask or interval is followed.
+TEST(FlashClock, ThePhaseFollowsTheIntervalFromTheFirstTick) {
+  platform::Form form;
+  control::LEDDisplay display(form.Host());
+  display.InitProperties();
+  kit::FlashClock clock;
+  EXPECT_EQ(clock.Tick(display, 1000), std::nullopt);  // nothing flashes
+  display.SetFlashCells(0b11);
+  display.SetFlashInterval(200);
+  struct Step {
+    int64_t now;
+    bool shown;
+    int64_t next;
+  };
+  const Step steps[] = {{5000, true, 200}, {5150, true, 50},  {5200, false, 200},
+                        {5399, false, 1},  {5400, true, 200}, {6130, false, 70}};
+  for (const Step& s : steps) {
+    EXPECT_EQ(clock.Tick(display, s.now), s.next) << s.now;
+    EXPECT_EQ(core::IsTrue(display.FlashPhase()), s.shown) << s.now;
+    display.SetValue(double(s.now));  // keeps the phase
+    EXPECT_EQ(core::IsTrue(display.FlashPhase()), s.shown) << s.now;
+  }
+  display.SetFlashCells(0);  // off: the phase is shown again, no timer
+  EXPECT_EQ(clock.Tick(display, 6200), std::nullopt);
+  EXPECT_TRUE(core::IsTrue(display.FlashPhase()));
+  display.SetFlashCells(1);  // on again: timed from this tick
+  EXPECT_EQ(clock.Tick(display, 9000), 200);
+  EXPECT_TRUE(core::IsTrue(display.FlashPhase()));
 }
 
 }  // namespace
