@@ -3,6 +3,8 @@
 // the property file shared with the tool.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <algorithm>
@@ -69,6 +71,38 @@ TEST(Properties, EveryControlPropertyIsAQtPropertyThatRoundTrips) {
   EXPECT_TRUE(errors.numbers.empty());
   EXPECT_EQ(widget.control().Digits(), 6);
   EXPECT_EQ(widget.control().OnColor(), 0x563412u);  // red in the low byte
+}
+
+// Flashing: no phase changes while no cell flashes; at the interval while one does,
+// measured over a second of the event loop, with slack; back to shown when it stops.
+TEST(Properties, TheWidgetTurnsTheFlashPhaseAtTheIntervalWhileACellFlashes) {
+  LEDDisplayWidget widget;
+  widget.show();
+  QSignalSpy turns(&widget, &LEDDisplayWidget::flashPhaseChanged);
+  QElapsedTimer elapsed;
+  const auto run = [&](int ms) {
+    elapsed.start();
+    while (elapsed.elapsed() < ms)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+  };
+  run(300);
+  EXPECT_EQ(turns.count(), 0);
+  widget.setFlashInterval(100);
+  widget.setFlashCells(0b11);
+  run(1000);
+  EXPECT_GE(turns.count(), 6);
+  EXPECT_LE(turns.count(), 11);
+  widget.setFlashCells(0);
+  EXPECT_TRUE(widget.flashPhase());
+  turns.clear();
+  run(300);
+  EXPECT_EQ(turns.count(), 0);
+  // Hidden, it keeps no timer: the phase stays where it was.
+  widget.setFlashCells(1);
+  widget.hide();
+  turns.clear();
+  run(300);
+  EXPECT_EQ(turns.count(), 0);
 }
 
 TEST(Properties, EnumerationsReadLikeThePublishedNames) {
@@ -186,7 +220,11 @@ std::vector<NotifyRow> NotifyRows() {
       {"unlitColor", colour, translucent},
       // The older names of litColor and unlitColor: refusals name the new ones.
       {"onColor", colour, {}}, {"offColor", colour, {}},
-      {"transparent", true, {}}, {"useOverRange", true, {}}, {"fitToSize", true, {}}};
+      {"transparent", true, {}}, {"useOverRange", true, {}}, {"fitToSize", true, {}},
+      // Beyond the published interface.
+      {"flashCells", 5, {}}, {"flashInterval", 250, 10}, {"flashPhase", false, {}},
+      {"useLimits", true, {}}, {"lowLimit", -5.0, 1000.0}, {"highLimit", 50.0, -100.0},
+      {"lowColor", colour, translucent}, {"highColor", colour, translucent}};
   // clang-format on
 }
 

@@ -2,6 +2,10 @@
 // words, the wiring, fitting, the palette and the focus frame.
 #include "leddisplay/qt/FrontEndHost.h"
 
+#include <algorithm>
+#include <chrono>
+#include <optional>
+
 #include "leddisplay/model/EventSet.h"
 #include "leddisplay/platform/kit/Placement.h"
 #include "leddisplay/qt/Enums.h"
@@ -118,10 +122,32 @@ void FrontEndHost::Start(ControlEvents& events) {
     control.Resize();
     if (!Rezooming()) SyncGeometry();
   });
-  container.OnPropertyChanged([this](const std::string& name) { OnPropertyChanged(name); });
+  container.OnPropertyChanged([this](const std::string& name) {
+    if (name == "FlashCells" || name == "FlashInterval") FollowFlashing();
+    OnPropertyChanged(name);
+  });
+  flashTimer_.setSingleShot(true);
+  flashTimer_.setTimerType(Qt::PreciseTimer);
+  flashTimer_.callOnTimeout([this] { FollowFlashing(); });
   container.OnEvent([&events](int32_t dispid, std::span<host::EventArg> args) {
     RaiseEvent(events, dispid, args);
   });
+}
+
+void FrontEndHost::FollowFlashing() {
+  if (!view->IsShown()) {
+    flashTimer_.stop();
+    return;
+  }
+  std::optional<int64_t> next;
+  const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count();
+  Guard([&] { next = flashClock_.Tick(control, now); });
+  if (next)
+    flashTimer_.start(int(std::max<int64_t>(*next, 1)));
+  else
+    flashTimer_.stop();
 }
 
 void FrontEndHost::Fit() {

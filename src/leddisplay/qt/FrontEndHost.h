@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QSize>
 #include <QString>
+#include <QTimer>
 #include <QVariant>
 #include <cstdint>
 #include <exception>
@@ -34,6 +35,7 @@
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/host/Container.h"
+#include "leddisplay/platform/kit/FlashClock.h"
 #include "leddisplay/qt/ControlHost.h"
 #include "leddisplay/qt/ControlInput.h"
 
@@ -115,6 +117,11 @@ class FrontEndHost : public ControlHost {
 
   // The wiring described above.
   void Start(ControlEvents& events);
+  // Flashing (platform/kit/FlashClock.h): while a cell flashes and the view is shown, a
+  // one-shot timer turns the control's FlashPhase at each change; otherwise no timer
+  // runs. Called when FlashCells or FlashInterval changed (Start wires that) and when the
+  // view is shown or hidden.
+  void FollowFlashing();
   // FitSurface at the front end's device ratio, guarded.
   void Fit();
   // Takes the view's palette as the surface's system colours and redraws.
@@ -129,6 +136,8 @@ class FrontEndHost : public ControlHost {
   ControlInput input{*this};
 
  private:
+  QTimer flashTimer_;
+  platform::kit::FlashClock flashClock_;
   // An error Guard caught, for errorOccurred.
   virtual void Report(int number, const QString& description) = 0;
   // The console warning of a refused property value.

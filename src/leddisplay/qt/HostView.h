@@ -25,6 +25,8 @@ class HostView {
   }
   void HoldRepaints(bool held) { held_ = held; }
   virtual bool IsEnabled() const = 0;
+  // Whether the view is shown (a hidden one keeps no timer running).
+  virtual bool IsShown() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   // No cursor: the view's default one.
   virtual void SetCursor(const QCursor* cursor) = 0;

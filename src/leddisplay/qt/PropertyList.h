@@ -35,6 +35,13 @@
 ///   and unlit segments (the control's OnColor and OffColor).
 /// - transparent: what is behind the display shows behind the digits.
 /// - useOverRange: a value too long for the digits shows the over-range mark.
+/// - flashCells: the cells that flash, a mask (bit 0 the rightmost cell, the sign cell
+///   counted at its place; -1 the whole row); flashInterval: each phase's length in
+///   milliseconds (50..10000); flashPhase: the phase shown, true the cells as they are,
+///   false wholly unlit. The front end keeps time: while flashCells is not 0 and it is
+///   shown, a timer turns flashPhase every flashInterval; no timer runs otherwise.
+/// - useLimits: the lit parts take lowColor below lowLimit and highColor above highLimit;
+///   a lowLimit above highLimit is refused.
 ///
 /// An int outside -32768..32767 is refused with 6 "Overflow". An enumeration is named
 /// with its namespace (led::qt::enums), or Qt's meta-object does not see it as one.
@@ -74,7 +81,15 @@
   X(Owner, QColor, litColor, setLitColor, OnColor) \
   X(Owner, QColor, unlitColor, setUnlitColor, OffColor) \
   X(Owner, bool, transparent, setTransparent, Transparent) \
-  X(Owner, bool, useOverRange, setUseOverRange, UseOverRange)
+  X(Owner, bool, useOverRange, setUseOverRange, UseOverRange) \
+  X(Owner, int, flashCells, setFlashCells, FlashCells) \
+  X(Owner, int, flashInterval, setFlashInterval, FlashInterval) \
+  X(Owner, bool, flashPhase, setFlashPhase, FlashPhase) \
+  X(Owner, bool, useLimits, setUseLimits, UseLimits) \
+  X(Owner, double, lowLimit, setLowLimit, LowLimit) \
+  X(Owner, double, highLimit, setHighLimit, HighLimit) \
+  X(Owner, QColor, lowColor, setLowColor, LowColor) \
+  X(Owner, QColor, highColor, setHighColor, HighColor)
 
 // The declarations a front end's class makes from the rows, one macro per section:
 // LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_GETTER, Owner) declares every

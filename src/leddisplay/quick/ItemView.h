@@ -20,6 +20,7 @@ class ItemView : public qt::HostView {
   explicit ItemView(QQuickItem& item) : item_(item) {}
 
   bool IsEnabled() const override { return item_.isEnabled(); }
+  bool IsShown() const override { return item_.isVisible() && item_.window() != nullptr; }
   void SetEnabled(bool enabled) override { item_.setEnabled(enabled); }
   void SetCursor(const QCursor* cursor) override {
     if (cursor)

@@ -117,6 +117,8 @@ void LEDDisplayItem::geometryChange(const QRectF& newGeometry, const QRectF& old
 // the surface follows the device pixel ratio.
 void LEDDisplayItem::itemChange(ItemChange change, const ItemChangeData& value) {
   QQuickItem::itemChange(change, value);
+  // A hidden display (or one in no window) keeps no flashing timer running.
+  if (change == ItemVisibleHasChanged || change == ItemSceneChange) d_->FollowFlashing();
   if (change != ItemSceneChange && change != ItemDevicePixelRatioHasChanged) return;
   if (change == ItemSceneChange) d_->ApplyPalette();
   d_->lowerCaption.Remeasure();

@@ -152,6 +152,8 @@ void LEDDisplayWidget::moveEvent(QMoveEvent* event) {
 // again and placed anew; on one of another device pixel ratio the surface follows it.
 bool LEDDisplayWidget::event(QEvent* event) {
   const bool handled = QWidget::event(event);
+  // A hidden display keeps no flashing timer running.
+  if (event->type() == QEvent::Show || event->type() == QEvent::Hide) d_->FollowFlashing();
   if (event->type() == QEvent::ScreenChangeInternal) {
     d_->lowerCaption.Remeasure();
     d_->upperCaption.Remeasure();

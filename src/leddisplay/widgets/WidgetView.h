@@ -12,6 +12,7 @@ class WidgetView : public HostView {
   explicit WidgetView(QWidget& widget) : widget_(widget) {}
 
   bool IsEnabled() const override { return widget_.isEnabled(); }
+  bool IsShown() const override { return widget_.isVisible(); }
   void SetEnabled(bool enabled) override { widget_.setEnabled(enabled); }
   void SetCursor(const QCursor* cursor) override {
     if (cursor)
