@@ -3,6 +3,7 @@
 // the property file shared with the tool.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMetaProperty>
@@ -103,6 +104,30 @@ TEST(Properties, TheWidgetTurnsTheFlashPhaseAtTheIntervalWhileACellFlashes) {
   turns.clear();
   run(300);
   EXPECT_EQ(turns.count(), 0);
+}
+
+// valueBand follows the value and the limits, its signal once a change, and assistive
+// tools hear it while the value is beyond a limit.
+TEST(Properties, TheValueBandFollowsTheValueAndTheLimits) {
+  LEDDisplayWidget widget;
+  QSignalSpy bands(&widget, &LEDDisplayWidget::valueBandChanged);
+  const auto description = [&] {
+    return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Description);
+  };
+  widget.setValue(-1);
+  EXPECT_EQ(widget.valueBand(), LEDDisplayWidget::Within);  // limits off: no band
+  EXPECT_EQ(description(), QString());
+  widget.setUseLimits(true);
+  widget.setValue(-2);  // still below: no second signal
+  EXPECT_EQ(widget.valueBand(), LEDDisplayWidget::Below);
+  EXPECT_EQ(description(), QStringLiteral("below the low limit"));
+  widget.setLowLimit(-5);  // the limit moves: within again
+  EXPECT_EQ(widget.valueBand(), LEDDisplayWidget::Within);
+  widget.setValue(std::numeric_limits<double>::infinity());
+  EXPECT_EQ(widget.valueBand(), LEDDisplayWidget::Above);
+  EXPECT_EQ(description(), QStringLiteral("above the high limit"));
+  ASSERT_EQ(bands.count(), 3);
+  EXPECT_EQ(bands.at(2).at(0).value<LEDDisplayWidget::ValueBand>(), LEDDisplayWidget::Above);
 }
 
 TEST(Properties, EnumerationsReadLikeThePublishedNames) {

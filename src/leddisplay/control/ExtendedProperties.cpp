@@ -54,6 +54,7 @@ void LEDDisplay::SetHighColor(core::ColorArg color) {
 }
 
 model::ValueBand LEDDisplay::ValueBand() const {
+  if (!core::IsTrue(state_.Extended.UseLimits)) return model::ValueBand::Within;
   return model::BandOf(state_.StoredValue, state_.Extended);
 }
 

@@ -311,7 +311,7 @@ class LEDDisplay {
   core::OleColor HighColor() const { return state_.Extended.HighColor; }
   void SetHighColor(core::ColorArg color);
   ///@}
-  /// Where Value lies against the limits, whether UseLimits is on or not.
+  /// Where Value lies against the limits while UseLimits is on; Within while it is off.
   model::ValueBand ValueBand() const;
 
   // --- Read-outs: what a host shows, by the control's own rules ------------------

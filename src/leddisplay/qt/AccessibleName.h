@@ -17,4 +17,12 @@ inline QString AccessibleName(const QString& given, const QString& captionUpper,
   return captions.join(QLatin1Char(' '));
 }
 
+// What assistive tools hear beside the shown text while the value is beyond a limit
+// (`band` as valueBand: -1 below, 1 above); empty within the limits.
+inline QString BandDescription(int band) {
+  if (band < 0) return QStringLiteral("below the low limit");
+  if (band > 0) return QStringLiteral("above the high limit");
+  return QString();
+}
+
 }  // namespace led::qt

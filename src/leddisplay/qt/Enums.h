@@ -59,4 +59,10 @@ enum ErrorNumber : int {
 };
 Q_ENUM_NS(ErrorNumber)
 
+/// Where the value lies against lowLimit and highLimit (valueBand): below the low limit,
+/// within the limits (a NaN value too, and any value while useLimits is off), or above the
+/// high limit.
+enum ValueBand : int { Below = -1, Within = 0, Above = 1 };
+Q_ENUM_NS(ValueBand)
+
 }  // namespace led::qt::enums

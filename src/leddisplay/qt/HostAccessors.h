@@ -111,6 +111,9 @@ struct HostValue<QFont> {
   bool Owner::overRange() const {                                                           \
     return d_->control.OverRange();                                                         \
   }                                                                                         \
+  ::led::qt::enums::ValueBand Owner::valueBand() const {                                    \
+    return ::led::qt::enums::ValueBand(int(d_->control.ValueBand()));                       \
+  }                                                                                         \
   quint32 Owner::oleColor(ColorProperty which) const {                                      \
     const int index = which;                                                                \
     if (!::led::qt::IsColorProperty(index)) return 0;                                       \

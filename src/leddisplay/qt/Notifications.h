@@ -79,6 +79,7 @@ class Notifications {
       notifications::kWatched<Host>[i].follow(host, told_[i], false);
     overRange_ = overRange;
     shown_ = host.shownText();
+    band_ = int(host.valueBand());
   }
 
   void Change(Host& host, const std::string& name, bool overRange) {
@@ -118,6 +119,10 @@ class Notifications {
       shown_ = std::move(shown);
       emit host.shownTextChanged(shown_);
     }
+    if (const int band = int(host.valueBand()); band != band_) {
+      band_ = band;
+      emit host.valueBandChanged(host.valueBand());
+    }
     const bool was = overRange_;
     overRange_ = now;
     if (now != was) emit host.overRangeChanged(now);
@@ -126,6 +131,7 @@ class Notifications {
 
   std::vector<QVariant> told_;  // per watched property, the value its signal last gave
   bool overRange_ = false;
+  int band_ = 0;  // the valueBand valueBandChanged last gave
   bool held_ = false;
   QString shown_;  // the shown text shownTextChanged last gave
 };

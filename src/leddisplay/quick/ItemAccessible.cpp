@@ -49,7 +49,11 @@ class ItemAccessible : public QAccessibleObject {
 
   QString text(QAccessible::Text t) const override {
     LEDDisplayItem* item = Item();
-    if (t == QAccessible::Value || t == QAccessible::Description) return item->shownText();
+    if (t == QAccessible::Value) return item->shownText();
+    if (t == QAccessible::Description) {
+      const QString band = qt::BandDescription(item->valueBand());
+      return band.isEmpty() ? item->shownText() : item->shownText() + QStringLiteral(", ") + band;
+    }
     if (t != QAccessible::Name) return QString();
     return qt::AccessibleName(GivenName(item), item->captionUpper(), item->captionLow());
   }

@@ -66,6 +66,7 @@ class LEDDisplayItem : public QQuickItem {
   Q_PROPERTY(QColor offColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged FINAL)
   Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged FINAL)
   Q_PROPERTY(QString shownText READ shownText NOTIFY shownTextChanged FINAL)
+  Q_PROPERTY(led::qt::enums::ValueBand valueBand READ valueBand NOTIFY valueBandChanged FINAL)
   Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged FINAL)
   // clang-format on
   ///@}
@@ -80,12 +81,14 @@ class LEDDisplayItem : public QQuickItem {
   using BackGroundStyle = qt::enums::BackGroundStyle;
   using ColorProperty = qt::enums::ColorProperty;
   using ErrorNumber = qt::enums::ErrorNumber;
+  using ValueBand = qt::enums::ValueBand;
   using enum qt::enums::Appearance;
   using enum qt::enums::BorderStyle;
   using enum qt::enums::Position;
   using enum qt::enums::BackGroundStyle;
   using enum qt::enums::ColorProperty;
   using enum qt::enums::ErrorNumber;
+  using enum qt::enums::ValueBand;
   ///@}
 
   /// A control with its first values, rendered at once.
@@ -110,6 +113,8 @@ class LEDDisplayItem : public QQuickItem {
   QUrl mouseIcon() const;
   QUrl pictureBackGround() const;
   bool overRange() const;
+  /// As the widget's: where the value lies against the limits.
+  led::qt::enums::ValueBand valueBand() const;
   bool fitToSize() const;
   void setMouseIcon(const QUrl& value);
   void setPictureBackGround(const QUrl& value);
@@ -159,6 +164,7 @@ class LEDDisplayItem : public QQuickItem {
   void mouseIconChanged(const QUrl& value);
   void pictureBackGroundChanged(const QUrl& value);
   void overRangeChanged(bool value);
+  void valueBandChanged(led::qt::enums::ValueBand value);
   void shownTextChanged(const QString& value);
   void fitToSizeChanged(bool value);
   ///@}

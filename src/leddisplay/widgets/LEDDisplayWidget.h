@@ -84,6 +84,7 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   Q_PROPERTY(QColor onColor READ litColor WRITE setLitColor NOTIFY litColorChanged)
   Q_PROPERTY(QColor offColor READ unlitColor WRITE setUnlitColor NOTIFY unlitColorChanged)
   Q_PROPERTY(bool overRange READ overRange NOTIFY overRangeChanged)
+  Q_PROPERTY(led::qt::enums::ValueBand valueBand READ valueBand NOTIFY valueBandChanged)
   Q_PROPERTY(QString shownText READ shownText NOTIFY shownTextChanged)
   Q_PROPERTY(bool fitToSize READ fitToSize WRITE setFitToSize NOTIFY fitToSizeChanged)
   // clang-format on
@@ -99,12 +100,14 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   using BackGroundStyle = enums::BackGroundStyle;
   using ColorProperty = enums::ColorProperty;
   using ErrorNumber = enums::ErrorNumber;
+  using ValueBand = enums::ValueBand;
   using enum enums::Appearance;
   using enum enums::BorderStyle;
   using enum enums::Position;
   using enum enums::BackGroundStyle;
   using enum enums::ColorProperty;
   using enum enums::ErrorNumber;
+  using enum enums::ValueBand;
   ///@}
 
   /// A control with its first values, 177 x 63 pixels, rendered at once.
@@ -133,6 +136,10 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   /// Whether the value needs more digits than shown (or is not a finite number),
   /// whatever useOverRange says.
   bool overRange() const;
+  /// Where the value lies against lowLimit and highLimit while useLimits is on (Within
+  /// while it is off): a panel can sound its own alarm (valueBandChanged). The accessible
+  /// description names it while it is not Within.
+  ValueBand valueBand() const;
   ///@}
 
   /// As QLCDNumber's: the value rounded half away from zero, held to int's range; 0 for
@@ -218,6 +225,8 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   void mouseIconChanged(const QPixmap& icon);
   void pictureBackGroundChanged(const QPixmap& picture);
   void overRangeChanged(bool overRange);
+  /// valueBand changed.
+  void valueBandChanged(led::qt::enums::ValueBand band);
   /// The shown text (shownText) changed.
   void shownTextChanged(const QString& text);
   ///@}

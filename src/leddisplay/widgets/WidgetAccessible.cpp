@@ -18,6 +18,8 @@ class LEDDisplayAccessible : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     const auto* display = static_cast<const LEDDisplayWidget*>(widget());
     if (t == QAccessible::Value) return display->shownText();
+    if (t == QAccessible::Description && display->valueBand() != LEDDisplayWidget::Within)
+      return BandDescription(display->valueBand());
     if (t == QAccessible::Name)
       return AccessibleName(display->accessibleName(), display->captionUpper(),
                             display->captionLow());
