@@ -24,6 +24,24 @@ struct Example {
 
 // Every example but the first turns AutoSize on before its own settings, so the
 // control fits what it shows.
+// Two cells of a reading flashing, in one phase.
+std::vector<std::pair<std::string, std::string>> Flashing(bool shown) {
+  return {{"LeadingPlusMinus", "False"},
+          {"Decimals", "2"},
+          {"Value", "12.45"},
+          {"FlashCells", "3"},
+          {"FlashPhase", shown ? "True" : "False"}};
+}
+
+// A temperature against limits of 0 and 30.
+std::vector<std::pair<std::string, std::string>> Limits(const char* value) {
+  return {{"Decimals", "1"},
+          {"UseLimits", "True"},
+          {"LowLimit", "0"},
+          {"HighLimit", "30"},
+          {"Value", value}};
+}
+
 const std::vector<Example>& Examples() {
   static const std::vector<Example> examples = {
       {"Starting state", {}},
@@ -88,6 +106,13 @@ const std::vector<Example>& Examples() {
         {"Digits", "5"},
         {"Decimals", "0"},
         {"Value", "2026"}}},
+      // Beyond the published interface: a clock's minutes flashing while being set, and
+      // the three bands of colours by value limits.
+      {"Flashing cells, shown phase", Flashing(true)},
+      {"Flashing cells, off phase", Flashing(false)},
+      {"Below the low limit", Limits("-4.2")},
+      {"Within the limits", Limits("21.5")},
+      {"Above the high limit", Limits("38.9")},
   };
   return examples;
 }
@@ -197,8 +222,7 @@ std::vector<uint8_t> VectorGallery(platform::SnapshotFormat format,
   std::vector<platform::Drawing> tiles;
   for (const RenderOptions& options : GalleryOptions()) tiles.push_back(RenderDrawing(options));
   const Layout layout = LayOut(tiles);
-  platform::Drawing sheet{
-      layout.width, layout.height, {}, "A dozen configurations of the LED display"};
+  platform::Drawing sheet{layout.width, layout.height, {}, "Configurations of the LED display"};
   sheet.shapes.push_back(
       {platform::RectanglePolygon({0, 0, layout.width, layout.height}, kSheetColor), {}});
   for (size_t i = 0; i < tiles.size(); ++i) {

@@ -1,5 +1,5 @@
 #pragma once
-// `leddisplay gallery`: one labelled picture of a dozen configurations of the control,
+// `leddisplay gallery`: one labelled picture of configurations of the control,
 // for the README and the demo.
 #include <optional>
 #include <string>

@@ -202,7 +202,7 @@ int main(int argc, char** argv) {
   std::string galleryOut = "out/gallery.png";
   std::optional<std::string> galleryFormat;
   auto* galleryCmd =
-      app.add_subcommand("gallery", "Write a labelled picture of a dozen configurations");
+      app.add_subcommand("gallery", "Write a labelled picture of seventeen configurations");
   galleryCmd->add_option("-o,--output", galleryOut,
                          "The .png, .svg or .pdf to write, or - for standard output "
                          "(default out/gallery.png)");

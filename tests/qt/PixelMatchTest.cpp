@@ -528,15 +528,15 @@ std::string DensityCaseName(const ::testing::TestParamInfo<std::tuple<size_t, si
 }
 
 INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatchAtDensity,
-                         ::testing::Combine(::testing::Range<size_t>(0, 13),
+                         ::testing::Combine(::testing::Range<size_t>(0, 15),
                                             ::testing::Range<size_t>(0,
                                                                      std::size(kDensityTargets))),
                          DensityCaseName);
 
-INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 13), ConfigurationName);
+INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 15), ConfigurationName);
 
-TEST(PixelMatchSet, CoversADozenConfigurations) {
-  EXPECT_EQ(Configurations().size(), 13u);
+TEST(PixelMatchSet, CoversFifteenConfigurations) {
+  EXPECT_EQ(Configurations().size(), 15u);
 }
 
 }  // namespace

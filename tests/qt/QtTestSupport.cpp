@@ -84,6 +84,11 @@ const std::vector<Configuration>& Configurations() {
          "CaptionUpper=\"Pressure\"; "
          "CaptionLow=\"bar\"; CaptionUpperForeColor=&H00FFFF; Digits=3; Decimals=1; Value=42.7",
          false, true},
+        // Beyond the published interface.
+        {"flashing cells, off phase",
+         "LeadingPlusMinus=False; Decimals=2; Value=12.45; FlashCells=3; FlashPhase=False"},
+        {"above the high limit",
+         "Decimals=1; UseLimits=True; LowLimit=0; HighLimit=30; Value=38.9"},
     };
     std::vector<Configuration> list;
     for (const auto& row : rows)

@@ -109,6 +109,14 @@ TEST_F(KeptLinesTest, RedrawsAsAFreshPassAfterEveryChange) {
       [](model::ControlState& s, Display&) { s.StoredDigitSpacing = 2; },
       [](model::ControlState& s, Display&) { s.StoredShowAllDecimalPoints = kTrue; },
       [](model::ControlState&, Display& d) { d.zoom = 1.5; },
+      [](model::ControlState& s, Display&) {  // the lit colour alone: the sign's too
+        s.Extended.UseLimits = kTrue;
+        s.Extended.HighLimit = 10;
+      },
+      [](model::ControlState& s, Display&) {
+        s.Extended.FlashCells = -1;
+        s.Extended.FlashPhase = core::kFalse;
+      },
       [](model::ControlState& s, Display&) {
         s.StoredDigitLeftMargin = 32600;  // the third cell leaves 16 bits
         s.StoredDigitWidth = 40;

@@ -121,9 +121,10 @@ void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, s
                                      .left = lengths.digitLeftMargin,
                                      .top = top,
                                      .lengths = lengths,
-                                     .onColor = s.StoredOnColor,
+                                     .onColor = lit,
                                      .offColor = s.StoredOffColor,
-                                     .negative = s.StoredValue<0, .thick = s.StoredSegmentWidth> 1,
+                                     .negative = (s.StoredValue < 0),
+                                     .thick = (s.StoredSegmentWidth > 1),
                                      .zoom = display.zoom};
   DrawCellLines(display, lengths, index, inputs,
                 [&](LineBatch& lines) { DrawSignLines(lines, top, lit); });
