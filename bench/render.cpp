@@ -2,7 +2,9 @@
 // of the same size that clears it with wmemset (or writes the same gradient rows) and
 // writes the same spans directly. The spans are those of one recorded pass, so both sides paint
 // exactly the same pixels. Cases: the starting state on its auto-sized surface, the
-// same with a vertical gradient, and 12 digits with SegmentWidth 5; then growth with
+// same with a vertical gradient, and 12 digits with SegmentWidth 5; the starting state
+// with every cell flashing in its off phase, and a value above its high limit (cases 5
+// and 6, after growth's in the listing's numbering); then growth with
 // the number of digits and with the size of a digit. RenderPass reports x_floor, its
 // time over the floor's measured in the same run.
 #include <benchmark/benchmark.h>
@@ -32,7 +34,15 @@ using led::platform::Image;
 using led::platform::OpaquePixel;
 using led::platform::Pixel;
 
-enum Scenario : int64_t { kStarting, kGradient, kTwelveDigits, kDigits, kScale };
+enum Scenario : int64_t {
+  kStarting,
+  kGradient,
+  kTwelveDigits,
+  kDigits,
+  kScale,
+  kFlashing,
+  kLimits
+};
 
 struct Span {
   int32_t x1, y1, x2, y2;  // axis-aligned, x1 <= x2, y1 <= y2
@@ -62,6 +72,17 @@ ControlState StateFor(Scenario scenario, int64_t arg) {
       break;
     case kDigits:
       s.StoredDigits = static_cast<int16_t>(arg);
+      break;
+    case kFlashing:  // the starting state with every cell in its off phase
+      s.StoredValue = 0;
+      s.StoredDecimals = 3;
+      s.Extended.FlashCells = -1;
+      s.Extended.FlashPhase = led::core::kFalse;
+      break;
+    case kLimits:  // the starting state above its high limit
+      s.StoredValue = 250;
+      s.StoredDecimals = 0;
+      s.Extended.UseLimits = led::core::kTrue;
       break;
     case kScale:  // every length of a cell times arg
       s.StoredDigitWidth = static_cast<int16_t>(24 * arg);
@@ -215,6 +236,7 @@ void Baseline(benchmark::State& run) {
 void Scenarios(benchmark::internal::Benchmark* b) {
   b->ArgNames({"case", "n"});
   b->Args({kStarting, 0})->Args({kGradient, 0})->Args({kTwelveDigits, 0});
+  b->Args({kFlashing, 0})->Args({kLimits, 0});
   for (int64_t digits : {4, 8, 16, 32}) b->Args({kDigits, digits});
   for (int64_t scale : {1, 2, 4, 8}) b->Args({kScale, scale});
 }

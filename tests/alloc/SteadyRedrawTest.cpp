@@ -92,6 +92,16 @@ TEST(SteadyRedraw, AllocatesNothing) {
          c.SetBackGroundG1(0x0000FF);
          c.SetBackGroundG2(0xFF0000);
        }},
+      {"flashing cells in their off phase",
+       [](control::LEDDisplay& c) {
+         c.SetFlashCells(-1);
+         c.SetFlashPhase(core::kFalse);
+       }},
+      {"above the high limit",
+       [](control::LEDDisplay& c) {
+         c.SetUseLimits(kTrue);
+         c.SetValue(250);
+       }},
   };
   for (const auto& [name, setUp] : cases) {
     SCOPED_TRACE(name);
