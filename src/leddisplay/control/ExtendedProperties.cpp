@@ -1,7 +1,5 @@
 // The properties beyond the published interface: flashing cells and colours by value
 // limits. Their values are checked before anything changes.
-#include <cmath>
-
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/control/SetterSteps.h"
 
@@ -23,7 +21,7 @@ void LEDDisplay::SetFlashCells(core::Int32Arg mask) {
 
 void LEDDisplay::SetFlashInterval(core::Int32Arg milliseconds) {
   const int32_t ms = milliseconds;
-  if (ms < 50 || ms > 10000) Refuse();
+  if (!model::IsFlashInterval(ms)) Refuse();
   Store(state_.Extended.FlashInterval, ms, "FlashInterval", kNotify);
 }
 
@@ -36,12 +34,12 @@ void LEDDisplay::SetUseLimits(core::BooleanArg on) {
 }
 
 void LEDDisplay::SetLowLimit(double limit) {
-  if (std::isnan(limit) || limit > state_.Extended.HighLimit) Refuse();
+  if (!model::AreLimits(limit, state_.Extended.HighLimit)) Refuse();
   Store(state_.Extended.LowLimit, limit, "LowLimit", kRenderNotify);
 }
 
 void LEDDisplay::SetHighLimit(double limit) {
-  if (std::isnan(limit) || limit < state_.Extended.LowLimit) Refuse();
+  if (!model::AreLimits(state_.Extended.LowLimit, limit)) Refuse();
   Store(state_.Extended.HighLimit, limit, "HighLimit", kRenderNotify);
 }
 
@@ -54,7 +52,6 @@ void LEDDisplay::SetHighColor(core::ColorArg color) {
 }
 
 model::ValueBand LEDDisplay::ValueBand() const {
-  if (!core::IsTrue(state_.Extended.UseLimits)) return model::ValueBand::Within;
   return model::BandOf(state_.StoredValue, state_.Extended);
 }
 

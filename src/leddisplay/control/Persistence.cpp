@@ -7,7 +7,6 @@
 // before it stays applied. Loading goes straight to members, labels and the base
 // object (no setter, no layout, no drawing), except the mouse icon, which goes
 // through its setter and so notifies "MouseIcon".
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -271,15 +270,15 @@ constexpr LoadStep kLoadSteps[] = {
     {"FlashInterval",
      [](Target& t, const Variant& v) {
        const int32_t ms = v.ToLong();
-       if (ms < 50 || ms > 10000) throw core::RuntimeError(core::kInvalidPropertyValue);
+       if (!model::IsFlashInterval(ms)) throw core::RuntimeError(core::kInvalidPropertyValue);
        t.state.Extended.FlashInterval = ms;
      }},
     {"UseLimits", [](Target& t, const Variant& v) { t.state.Extended.UseLimits = v.ToBoolean(); }},
     {"LowLimit", [](Target& t, const Variant& v) { t.state.Extended.LowLimit = v.ToDouble(); }},
     {"HighLimit",
      [](Target& t, const Variant& v) {
-       const double high = v.ToDouble(), low = t.state.Extended.LowLimit;
-       if (std::isnan(high) || std::isnan(low) || low > high)
+       const double high = v.ToDouble();
+       if (!model::AreLimits(t.state.Extended.LowLimit, high))
          throw core::RuntimeError(core::kInvalidPropertyValue);
        t.state.Extended.HighLimit = high;
      }},

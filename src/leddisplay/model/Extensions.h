@@ -29,10 +29,17 @@ struct Extensions {
   core::OleColor HighColor = 0x00B0FF;  ///< the lit colour above HighLimit: an amber
 };
 
-/// Where a value lies against the limits: below LowLimit (minus infinity too), above
-/// HighLimit (plus infinity too), or within (NaN too).
+/// Where a value lies against the limits while UseLimits is on: below LowLimit (minus
+/// infinity too), above HighLimit (plus infinity too), or within (NaN too, and every
+/// value while UseLimits is off).
 enum class ValueBand : int8_t { Below = -1, Within = 0, Above = 1 };
 /// The band `value` lies in against the limits of `extensions`.
 ValueBand BandOf(double value, const Extensions& extensions);
+/// Whether FlashInterval may be `milliseconds`, and whether the limits may be `low` and
+/// `high` (neither NaN, low not above high): the setters' and the loader's one check.
+///@{
+bool IsFlashInterval(int32_t milliseconds);
+bool AreLimits(double low, double high);
+///@}
 
 }  // namespace led::model

@@ -11,7 +11,6 @@ bool Flashes(int32_t mask, size_t index, size_t count) {
 core::OleColor LitColorOf(const model::ControlState& s, size_t index, size_t count) {
   const model::Extensions& e = s.Extended;
   if (!core::IsTrue(e.FlashPhase) && Flashes(e.FlashCells, index, count)) return s.StoredOffColor;
-  if (!core::IsTrue(e.UseLimits)) return s.StoredOnColor;
   switch (model::BandOf(s.StoredValue, e)) {
     case model::ValueBand::Below:
       return e.LowColor;

@@ -89,8 +89,9 @@ bool Overlap(std::span<const Point> outline, const Polygon& polygon) {
   });
 }
 
-std::vector<Point> Corners(double left, double top, double right, double bottom) {
-  return {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+// A rectangle's outline, as RectanglePolygon makes it.
+std::vector<Point> Corners(const PixelRect& r) {
+  return RectanglePolygon(r, 0).outlines.front();
 }
 
 }  // namespace
@@ -101,12 +102,11 @@ bool Overlap(const Shape& shape, const Polygon& polygon) {
       return Overlap(outline, polygon);
     });
   if (const auto* gradient = std::get_if<Gradient>(&shape.kind)) {
-    const PixelRect& r = gradient->area;
-    return Overlap(Corners(r.left, r.top, r.right, r.bottom), polygon);
+    return Overlap(Corners(gradient->area), polygon);
   }
   if (const auto* picture = std::get_if<Picture>(&shape.kind))
-    return Overlap(Corners(picture->left, picture->top, picture->left + picture->image.width,
-                           picture->top + picture->image.height),
+    return Overlap(Corners({picture->left, picture->top, picture->left + picture->image.width,
+                            picture->top + picture->image.height}),
                    polygon);
   return true;  // a text run
 }
