@@ -84,6 +84,7 @@ const std::map<std::string, Variant>& SampleValues() {
       {"HighLimit", Variant::FromDouble(1e6)},
       {"LowColor", Variant::FromLong(0x0000C0)},
       {"HighColor", Variant::FromLong(static_cast<int32_t>(0x80000008u))},
+      {"Slant", Variant::FromDouble(9.5)},
   };
   return samples;
 }

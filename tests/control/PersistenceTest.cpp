@@ -148,6 +148,7 @@ void ChangeEveryProperty(LEDDisplay& c) {
   c.SetLowLimit(-0.25);
   c.SetLowColor(0x80000001);
   c.SetHighColor(0x00C0FF);
+  c.SetSlant(8.75);
 }
 
 // Expects each of the members to be equal in `a` and `b`.
@@ -255,7 +256,7 @@ TEST_F(Persistence, WritesThirtySevenKeysAndReadsFortyTwoInOrderWithTypedDefault
       "DigitSpacing=Integer:10,PictureBackground=Object:none,SegmentSeperation=Integer:2,"
       "Transparent=Boolean:False,UseOverRange=Boolean:False,Value=Integer:0,"
       "FlashCells=Long:0,FlashInterval=Long:500,UseLimits=Boolean:False,LowLimit=Double:0,"
-      "HighLimit=Double:100,LowColor=Long:2105568,HighColor=Long:45311",
+      "HighLimit=Double:100,LowColor=Long:2105568,HighColor=Long:45311,Slant=Double:0",
       ',');
   LoggingBag bag;
   control.WriteProperties(bag);
@@ -272,7 +273,7 @@ TEST_F(Persistence, WritesThirtySevenKeysAndReadsFortyTwoInOrderWithTypedDefault
                   "DigitHeight DigitLeftMargin DigitUpperMargin DigitSpacing PictureBackground "
                   "MouseIcon MousePointer SegmentWidth SegmentSeperation Transparent "
                   "UseOverRange Value FlashCells FlashInterval UseLimits LowLimit HighLimit "
-                  "LowColor HighColor",
+                  "LowColor HighColor Slant",
                   ' '));
   // Each key is read with the default it is written with.
   std::set<std::string> defaults(written.begin(), written.end());
@@ -398,6 +399,7 @@ TEST_F(Persistence, BadEntriesFailWithTheirErrors) {
       {"LowLimit", Variant::FromDouble(150), core::kInvalidPropertyValue},
       {"HighLimit", Variant::FromDouble(-1), core::kInvalidPropertyValue},
       {"LowColor", Variant::FromString("red"), core::kTypeMismatch},
+      {"Slant", Variant::FromDouble(20.5), core::kInvalidPropertyValue},
   };
   for (const Bad& b : bad) {
     SCOPED_TRACE(b.key);

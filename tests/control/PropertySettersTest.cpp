@@ -113,6 +113,7 @@ TEST_F(ControlFixture, EverySetterRunsItsStepsInOrder) {
       {"HighLimit", [](D& c) { c.SetHighLimit(7); }, "render notify"},
       {"LowColor", [](D& c) { c.SetLowColor(0xFF); }, "render notify"},
       {"HighColor", [](D& c) { c.SetHighColor(0xFF00); }, "render notify"},
+      {"Slant", [](D& c) { c.SetSlant(10); }, "render notify"},
       // The method: AutoRedraw on, then render; no notification.
       {"Refresh", [](D& c) { c.Refresh(); }, "AutoRedraw render"},
   };
@@ -262,6 +263,12 @@ TEST_F(ControlFixture, RefusedValuesLeaveTheControlsCopyUnchanged) {
        [&] { return int32_t(control.HighLimit()); }, core::kInvalidPropertyValue},
       {"LowLimit NaN", [&] { control.SetLowLimit(std::nan("")); },
        [&] { return int32_t(control.LowLimit()); }, core::kInvalidPropertyValue},
+      {"Slant below 0", [&] { control.SetSlant(-0.5); }, [&] { return int32_t(control.Slant()); },
+       core::kInvalidPropertyValue},
+      {"Slant above 20", [&] { control.SetSlant(20.001); },
+       [&] { return int32_t(control.Slant()); }, core::kInvalidPropertyValue},
+      {"Slant NaN", [&] { control.SetSlant(std::nan("")); },
+       [&] { return int32_t(control.Slant()); }, core::kInvalidPropertyValue},
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.name);

@@ -117,6 +117,7 @@ TEST_F(KeptLinesTest, RedrawsAsAFreshPassAfterEveryChange) {
         s.Extended.FlashCells = -1;
         s.Extended.FlashPhase = core::kFalse;
       },
+      [](model::ControlState& s, Display&) { s.Extended.Slant = 10; },
       [](model::ControlState& s, Display&) {
         s.StoredDigitLeftMargin = 32600;  // the third cell leaves 16 bits
         s.StoredDigitWidth = 40;

@@ -1,6 +1,10 @@
 // A few pixels of a display rendered on the raster surface.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
+#include <numbers>
+
 #include "RenderFixture.h"
 #include "leddisplay/render/RenderPass.h"
 
@@ -83,6 +87,62 @@ TEST_F(PixelTest, LastDecimalPointFitsInsideTheBorderOfEveryEdge) {
     for (int32_t x = 167; x <= 170; ++x)
       EXPECT_EQ(PixelAt(x, 55), OpaquePixel(model::kFirstOffColor)) << x;  // an unlit point
     EXPECT_EQ(PixelAt(172, 55), OpaquePixel(0x102030));                    // the spacing after it
+  }
+}
+
+// The pixels of each row that are not the back colour, by column.
+using Rows = std::vector<std::map<int32_t, platform::Pixel>>;
+Rows DigitPixels(const platform::Image& image, platform::Pixel back) {
+  Rows rows(size_t(image.height));
+  for (int32_t y = 0; y < image.height; ++y)
+    for (int32_t x = 0; x < image.width; ++x)
+      if (image.at(x, y) != back) rows[size_t(y)][x] = image.at(x, y);
+  return rows;
+}
+
+TEST_F(PixelTest, SlantedRowsAreTheUprightRowsMovedByTheirLean) {
+  // Every row of a slanted display is the upright row moved right by tan(Slant) times its
+  // height above the digits' bottom edge, rounded: bars keep their width and bevels, and
+  // the row grows by the lean of its top.
+  struct Case {
+    const char* name;
+    double slant, zoom;
+    int16_t segmentWidth, digitHeight;
+  };
+  const Case cases[] = {{"real displays' lean", 8, 1, 3, 48},
+                        {"steepest, bars thicker than half their length", 20, 1, 9, 20},
+                        {"zoomed", 12.5, 1.5, 3, 48}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    state = model::FirstValues();
+    state.StoredAutoSize = core::kTrue;
+    state.StoredBorderStyle = model::BorderNone;
+    state.StoredValue = -12.5;
+    state.StoredSegmentWidth = c.segmentWidth;
+    state.StoredDigitHeight = c.digitHeight;
+    display.zoom = c.zoom;
+    const platform::Pixel back = OpaquePixel(0x102030);  // the fixture's back colour
+    RenderDisplay(display);
+    const platform::Image upright = Surface().Inner();
+    state.Extended.Slant = c.slant;
+    RenderDisplay(display);
+    const platform::Image slanted = Surface().Inner();
+
+    const double factor = std::tan(c.slant * std::numbers::pi / 180);
+    const double base = core::ZoomLength(3, c.zoom) + core::ZoomLength(c.digitHeight, c.zoom);
+    const int32_t lean = int32_t(std::ceil(factor * (core::ZoomLength(c.digitHeight, c.zoom) + 1)));
+    EXPECT_EQ(slanted.width, upright.width + lean);
+    ASSERT_EQ(slanted.height, upright.height);
+    Rows expected(size_t(upright.height));
+    const Rows before = DigitPixels(upright, back);
+    for (int32_t y = 0; y < upright.height; ++y) {
+      const int32_t shift = int32_t(std::floor(factor * (base - y) + 0.5));
+      for (const auto& [x, pixel] : before[size_t(y)]) expected[size_t(y)][x + shift] = pixel;
+    }
+    const Rows after = DigitPixels(slanted, back);
+    // A pixel moved past the right edge would be missing: nothing is cut.
+    for (int32_t y = 0; y < upright.height; ++y)
+      EXPECT_EQ(after[size_t(y)], expected[size_t(y)]) << y;
   }
 }
 

@@ -5,6 +5,7 @@
 // takes extents no image could hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -39,6 +40,17 @@ size_t PolygonCount(const Drawing& drawing) {
 std::vector<LineCall> Bevel(float left, float right, float top, int n, core::OleColor color) {
   std::vector<LineCall> lines;
   for (int i = 0; i < n; ++i) lines.push_back({left + i, top + i, right - i, top + i, color});
+  return lines;
+}
+
+// A bar three pixels wide and n rows long, bevelled at both ends, drawn as one line a row,
+// each row moved right by 0.29 pixels for each row above the bottom one: a slanted bar.
+std::vector<LineCall> SlantedBar(float left, float top, int n, core::OleColor color) {
+  std::vector<LineCall> lines;
+  for (int i = 0; i < n; ++i) {
+    const float shift = 0.29f * float(n - 1 - i), inset = float(std::min({2, i, n - 1 - i}));
+    lines.push_back({left + shift, top + i, left + inset + shift, top + i, color});
+  }
   return lines;
 }
 
@@ -95,6 +107,7 @@ TEST(VectorSurface, ShapesSampledAtPixelCentresAreTheRasterImage) {
        {{-5, 0, 40, 0, kRed}, {-3, 19, 30, 19, kRed}, {23, -4, 23, 40, kRed}, {30, 2, 40, 2, kRed}},
        3},
       {"twips", 1, 1, Bevel(30, 300, 75, 3, kRed), kAny},
+      {"a slanted bar: rows moved by fractions of a pixel", 3, 1, SlantedBar(3, 2, 16, kRed), 1},
       {"fractional ends",
        3,
        1,
@@ -134,6 +147,19 @@ TEST(VectorSurface, ABevelIsOnePolygonWithSlantedEnds) {
     EXPECT_EQ(bar.outlines[0][i].x, corners[i].first);
     EXPECT_EQ(bar.outlines[0][i].y, corners[i].second);
   }
+}
+
+TEST(VectorSurface, ASlantedBarHasStraightSides) {
+  VectorSurface surface;
+  surface.SetExtentPixels(24, 20);
+  surface.Cls();
+  surface.Lines(SlantedBar(3, 2, 16, kRed));
+  const Drawing drawing = surface.Shapes();
+  ASSERT_EQ(drawing.shapes.size(), 2u);
+  const auto& bar = std::get<Polygon>(drawing.shapes[1].kind);
+  ASSERT_EQ(bar.outlines.size(), 1u);
+  // The outer side one edge, the inner side a bevel, an edge and a bevel.
+  EXPECT_EQ(bar.outlines[0].size(), 6u);
 }
 
 TEST(VectorSurface, BorderPicturesCopiesAndResizesAreKeptToo) {

@@ -1,5 +1,5 @@
-// The properties beyond the published interface: flashing cells and colours by value
-// limits. Their values are checked before anything changes.
+// The properties beyond the published interface: flashing cells, colours by value
+// limits and slanted digits. Their values are checked before anything changes.
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/control/SetterSteps.h"
 
@@ -49,6 +49,11 @@ void LEDDisplay::SetLowColor(core::ColorArg color) {
 
 void LEDDisplay::SetHighColor(core::ColorArg color) {
   Store(state_.Extended.HighColor, color, "HighColor", kRenderNotify);
+}
+
+void LEDDisplay::SetSlant(double degrees) {
+  if (!model::IsSlant(degrees)) Refuse();
+  Store(state_.Extended.Slant, degrees, "Slant", kRenderNotify);
 }
 
 model::ValueBand LEDDisplay::ValueBand() const {

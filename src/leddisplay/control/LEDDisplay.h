@@ -313,6 +313,13 @@ class LEDDisplay {
   ///@}
   /// Where Value lies against the limits while UseLimits is on; Within while it is off.
   model::ValueBand ValueBand() const;
+  /// How far the digits lean to the right, in degrees, 0..20 (model::Extensions::Slant);
+  /// the captions stay upright and AutoSize widens the control by the lean of the full
+  /// digit height. Setting renders, then notifies.
+  ///@{
+  double Slant() const { return state_.Extended.Slant; }
+  void SetSlant(double degrees);
+  ///@}
 
   // --- Read-outs: what a host shows, by the control's own rules ------------------
   /// The extent AutoSize would set now, in twips, sizing nothing: only the reads a

@@ -153,6 +153,8 @@ const std::vector<SavedKey>& SavedKeys() {
        [](Target& t) { return Color(t.state.Extended.LowColor); }},
       {"HighColor", Color(e.HighColor), false,
        [](Target& t) { return Color(t.state.Extended.HighColor); }},
+      {"Slant", Variant::FromDouble(e.Slant), false,
+       [](Target& t) { return Variant::FromDouble(t.state.Extended.Slant); }},
   };
   return keys;
 }
@@ -284,6 +286,12 @@ constexpr LoadStep kLoadSteps[] = {
      }},
     {"LowColor", [](Target& t, const Variant& v) { t.state.Extended.LowColor = ToColor(v); }},
     {"HighColor", [](Target& t, const Variant& v) { t.state.Extended.HighColor = ToColor(v); }},
+    {"Slant",
+     [](Target& t, const Variant& v) {
+       const double degrees = v.ToDouble();
+       if (!model::IsSlant(degrees)) throw core::RuntimeError(core::kInvalidPropertyValue);
+       t.state.Extended.Slant = degrees;
+     }},
 };
 
 }  // namespace

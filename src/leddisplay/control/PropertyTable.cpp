@@ -145,6 +145,7 @@ constexpr PropertyDescription kExtensionProperties[] = {
     Prop<&C::HighLimit, &C::SetHighLimit>("HighLimit", X + 5, "Double", kByVal),
     Prop<&C::LowColor, &C::SetLowColor>("LowColor", X + 6, "OLE_COLOR", kByVal),
     Prop<&C::HighColor, &C::SetHighColor>("HighColor", X + 7, "OLE_COLOR", kByVal),
+    Prop<&C::Slant, &C::SetSlant>("Slant", X + 8, "Double", kByVal),
 };
 
 constexpr MethodDescription kMethods[] = {

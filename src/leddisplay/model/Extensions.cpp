@@ -17,4 +17,8 @@ bool AreLimits(double low, double high) {
   return low <= high;  // false for a NaN
 }
 
+bool IsSlant(double degrees) {
+  return degrees >= 0 && degrees <= 20;  // false for a NaN
+}
+
 }  // namespace led::model

@@ -1,8 +1,8 @@
 #pragma once
 /// @file
-/// The control's settings beyond the published interface: flashing cells and colours by
-/// value limits. Each starts off or neutral, so that a control that uses none of them
-/// draws, notifies and saves exactly as one without them.
+/// The control's settings beyond the published interface: flashing cells, colours by
+/// value limits and slanted digits. Each starts off or neutral, so that a control that uses none of
+/// them draws, notifies and saves exactly as one without them.
 #include <cstdint>
 
 #include "leddisplay/core/Boolean.h"
@@ -27,6 +27,9 @@ struct Extensions {
   double HighLimit = 100;               ///< the upper limit
   core::OleColor LowColor = 0x2020E0;   ///< the lit colour below LowLimit: a red
   core::OleColor HighColor = 0x00B0FF;  ///< the lit colour above HighLimit: an amber
+  /// How far the digits lean to the right, in degrees (0..20): each point of a cell moves
+  /// right by tan(Slant) times its height above the digits' bottom edge.
+  double Slant = 0;
 };
 
 /// Where a value lies against the limits while UseLimits is on: below LowLimit (minus
@@ -35,11 +38,13 @@ struct Extensions {
 enum class ValueBand : int8_t { Below = -1, Within = 0, Above = 1 };
 /// The band `value` lies in against the limits of `extensions`.
 ValueBand BandOf(double value, const Extensions& extensions);
-/// Whether FlashInterval may be `milliseconds`, and whether the limits may be `low` and
-/// `high` (neither NaN, low not above high): the setters' and the loader's one check.
+/// Whether FlashInterval may be `milliseconds`, whether the limits may be `low` and
+/// `high` (neither NaN, low not above high), and whether Slant may be `degrees` (0..20,
+/// not NaN): the setters' and the loader's one check.
 ///@{
 bool IsFlashInterval(int32_t milliseconds);
 bool AreLimits(double low, double high);
+bool IsSlant(double degrees);
 ///@}
 
 }  // namespace led::model

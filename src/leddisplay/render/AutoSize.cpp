@@ -5,13 +5,15 @@
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/RenderPass.h"
+#include "leddisplay/render/Slant.h"
 
 namespace led::render {
 
 namespace {
 
 float WidthTwips(const Display& display, int16_t rowEnd, float twipsPerPixel) {
-  const int32_t pixels = int32_t{rowEnd} + 2 * int32_t{BorderWidth(display.state, display.zoom)};
+  const int32_t pixels = int32_t{rowEnd} + SlantWidth(display.state, GeometryOf(display)) +
+                         2 * int32_t{BorderWidth(display.state, display.zoom)};
   return static_cast<float>(pixels) * twipsPerPixel;
 }
 

@@ -26,7 +26,7 @@ class CellCache {
 
   // Everything a cell's lines are worked out from: a cell's, or the sign's (which
   // also reads whether the value is negative, whether the stored segments are thicker
-  // than a pixel, and the zoom).
+  // than a pixel, and the zoom); `shear` is the slant's factor (Slant.h).
   struct CellInputs {
     DisplayCell cell;
     int16_t left = 0, top = 0, halfHeight = 0;
@@ -34,6 +34,7 @@ class CellCache {
     core::OleColor onColor = 0, offColor = 0;
     bool negative = false, thick = false;
     double zoom = 1;
+    double shear = 0;
     bool operator==(const CellInputs&) const = default;
   };
   // The lines the index-th cell of the row drew when it was last drawn from `inputs`;

@@ -7,6 +7,7 @@
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/render/LineBatch.h"
 #include "leddisplay/render/Segments.h"
+#include "leddisplay/render/Slant.h"
 
 namespace led::render {
 
@@ -190,7 +191,8 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
                                      .lengths = lengths,
                                      .onColor = lit,
                                      .offColor = st.StoredOffColor,
-                                     .zoom = display.zoom};
+                                     .zoom = display.zoom,
+                                     .shear = ShearFactor(st)};
   DrawCellLines(display, lengths, index, inputs, [&](LineBatch& lines) {
     const CellFrame frame = FrameOf(lengths, left, top, halfHeight);
     for (int i = 0; i < kSegments; ++i) {

@@ -18,6 +18,7 @@
 #include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/Display.h"
 #include "leddisplay/render/Geometry.h"
+#include "leddisplay/render/Slant.h"
 
 namespace led::render {
 
@@ -25,20 +26,27 @@ class LineBatch {
  public:
   static constexpr size_t kCapacity = 128;
 
-  // `lengths` is the display's geometry (GeometryOf), worked out once by the caller.
-  LineBatch(Display& display, const Geometry& lengths) : display_(display), lengths_(lengths) {}
+  // `lengths` is the display's geometry (GeometryOf), worked out once by the caller;
+  // every line added is moved by `shear` (Slant.h).
+  LineBatch(Display& display, const Geometry& lengths, Shear shear = {})
+      : display_(display), lengths_(lengths), shear_(shear) {}
   LineBatch(const LineBatch&) = delete;
   LineBatch& operator=(const LineBatch&) = delete;
 
   const model::ControlState& State() const { return display_.state; }
   const Geometry& Lengths() const { return lengths_; }
   double Zoom() const { return display_.zoom; }
+  bool Slanted() const { return shear_.factor != 0; }
 
   // Every line added from now on is also appended to `copy`.
   void CopyInto(std::vector<host::LineCall>& copy) { copy_ = &copy; }
 
   void Add(float x1, float y1, float x2, float y2, core::OleColor color) {
     if (count_ == kCapacity) Draw();
+    if (Slanted()) [[unlikely]] {
+      x1 = static_cast<float>(x1 + shear_.At(y1));
+      x2 = static_cast<float>(x2 + shear_.At(y2));
+    }
     lines_[count_++] = {x1, y1, x2, y2, color};
     if (copy_ != nullptr) copy_->push_back(lines_[count_ - 1]);
   }
@@ -52,6 +60,7 @@ class LineBatch {
  private:
   Display& display_;
   const Geometry& lengths_;
+  Shear shear_;
   size_t count_ = 0;
   std::array<host::LineCall, kCapacity> lines_;  // the first count_ are gathered
   std::vector<host::LineCall>* copy_ = nullptr;
@@ -67,9 +76,9 @@ inline void DrawGathered(Display& display, std::span<const host::LineCall> lines
 
 // `copy`, when given, receives every line gathered.
 template <class Gather>
-void DrawLines(Display& display, const Geometry& lengths, Gather&& gather,
+void DrawLines(Display& display, const Geometry& lengths, Shear shear, Gather&& gather,
                std::vector<host::LineCall>* copy = nullptr) {
-  LineBatch batch(display, lengths);
+  LineBatch batch(display, lengths, shear);
   if (copy != nullptr) batch.CopyInto(*copy);
   try {
     gather(batch);
@@ -80,24 +89,29 @@ void DrawLines(Display& display, const Geometry& lengths, Gather&& gather,
   batch.Draw();
 }
 
-// DrawLines for the index-th cell of the row, drawn from `inputs`: a display that keeps
-// cells (Display::cells) keeps the lines there, and a cell drawn again from the same
-// inputs hands the surface the kept lines in the same calls, gathering nothing.
+// DrawLines for the index-th cell of the row, drawn from `inputs` (leaning by its shear
+// factor over the digits' bottom edge, inputs.top + the digit height): a display that
+// keeps cells (Display::cells) keeps the lines there, and a cell drawn again from the
+// same inputs hands the surface the kept lines in the same calls, gathering nothing.
 template <class Gather>
 void DrawCellLines(Display& display, const Geometry& lengths, size_t index,
                    const CellCache::CellInputs& inputs, Gather&& gather) {
-  if (display.cells == nullptr) return DrawLines(display, lengths, std::forward<Gather>(gather));
+  const Shear shear{.factor = inputs.shear,
+                    .base = static_cast<double>(inputs.top + lengths.digitHeight)};
+  if (display.cells == nullptr)
+    return DrawLines(display, lengths, shear, std::forward<Gather>(gather));
   if (const auto* kept = display.cells->KeptLines(index, inputs))
     return DrawGathered(display, *kept);
-  DrawLines(display, lengths, std::forward<Gather>(gather), &display.cells->StartLines(index));
+  DrawLines(display, lengths, shear, std::forward<Gather>(gather),
+            &display.cells->StartLines(index));
   display.cells->KeepLines(index, inputs);
 }
 
 // The same with the display's geometry worked out here.
 template <class Gather>
-void DrawLines(Display& display, Gather&& gather) {
+void DrawLines(Display& display, Gather&& gather, Shear shear = {}) {
   const Geometry lengths = GeometryOf(display);
-  DrawLines(display, lengths, std::forward<Gather>(gather));
+  DrawLines(display, lengths, shear, std::forward<Gather>(gather));
 }
 
 }  // namespace led::render

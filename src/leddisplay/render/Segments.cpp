@@ -1,7 +1,12 @@
 #include "leddisplay/render/Segments.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 #include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/render/DigitRow.h"
+#include "leddisplay/render/Slant.h"
 
 namespace led::render {
 
@@ -21,15 +26,55 @@ void PixelLine(LineBatch& lines, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
   lines.Add(x1, y1, x2, y2, color);
 }
 
+// An upright bar that leans: the pixels of its lines (line i in column x + i * step,
+// from y1 + i to y2 - i, as drawn upright) as one line per pixel row, top to bottom, so
+// that the batch's shear moves each row whole. A row of a bar thicker than half its
+// length (its lines reversed) may hold two runs: each is a line.
+void LeaningBar(LineBatch& lines, int16_t x, int step, int16_t y1, int16_t y2,
+                core::OleColor color) {
+  const int width = lines.Lengths().segmentWidth;
+  if (width <= 0) return;
+  const int length = y2 - y1;
+  const int top = std::min(int{y1}, y2 - (width - 1));
+  const int bottom = std::max(int{y2}, y1 + (width - 1));
+  // Line i covers row y when |2y - y1 - y2| <= |length - 2i|: i up to (length - a) / 2,
+  // or from (length + a) / 2 on.
+  for (int y = top; y <= bottom; ++y) {
+    const int a = std::abs(2 * y - y1 - y2);
+    const auto run = [&](int first, int last) {
+      first = std::max(first, 0);
+      last = std::min(last, width - 1);
+      if (first > last) return;
+      const int16_t row = core::Narrow16(y);
+      PixelLine(lines, Add16(x, first * step), row, Add16(x, last * step), row, color);
+    };
+    const int inner = length - a >= 0 ? (length - a) / 2 : -1;
+    const int outer = (length + a + 1) / 2;
+    if (outer <= inner + 1) {
+      run(0, width - 1);
+    } else {
+      run(0, inner);
+      run(outer, width - 1);
+    }
+  }
+}
+
 // One stroke of the sign mark: a single line, or three side by side (offsets -1, 0, +1
 // across the stroke) when the stored segments are thicker than one pixel; under a zoom,
 // that many lines times the zoom (ZoomLength), side by side around the same centre, so
 // that the sign is as much thicker as the digits are. Zoom 1 draws the lines above.
-template <class DrawAt>
-void SignStroke(const LineBatch& lines, DrawAt drawAt) {
+struct StrokeOffsets {
+  int first, last;
+};
+StrokeOffsets SignStrokeOffsets(const LineBatch& lines) {
   const int lineCount = ZoomLength(lines.State().StoredSegmentWidth > 1 ? 3 : 1, lines.Zoom());
   const int first = -((lineCount - 1) / 2);
-  for (int d = first; d < first + lineCount; ++d) drawAt(d);
+  return {first, first + lineCount - 1};
+}
+template <class DrawAt>
+void SignStroke(const LineBatch& lines, DrawAt drawAt) {
+  const auto [first, last] = SignStrokeOffsets(lines);
+  for (int d = first; d <= last; ++d) drawAt(d);
 }
 
 // The sign mark's three strokes: minus, plus bar, plus stem.
@@ -52,6 +97,16 @@ void DrawSignLines(LineBatch& lines, int16_t top, core::OleColor lit) {
   const int16_t stemX = Add16(g.digitLeftMargin, core::Round16(g.digitWidth * 0.75 * 0.5));
   const int16_t stemTop = Add16(top, 2);
   const double stemBottom = top + height / 2;
+  if (lines.Slanted()) {
+    // One line per row, as a leaning bar is drawn; the last row is the one the raster
+    // rounds the stem's bottom end to (halves down the page).
+    const auto [first, last] = SignStrokeOffsets(lines);
+    const int16_t left = Add16(stemX, first);
+    const int16_t right = Add16(stemX, last);
+    const double end = std::floor(stemBottom + 0.5);
+    for (double y = stemTop; y <= end; ++y) Line(lines, left, y, right, y, plusColor);
+    return;
+  }
   SignStroke(lines, [&](int d) {
     const int16_t x = Add16(stemX, d);
     Line(lines, x, stemTop, x, stemBottom, plusColor);
@@ -75,6 +130,7 @@ void DrawSegmentBottom(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core
 }
 
 void DrawSegmentLeft(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
+  if (lines.Slanted()) return LeaningBar(lines, x, 1, y1, y2, color);
   for (int16_t i = 0; i < lines.Lengths().segmentWidth; ++i) {
     const int16_t column = Add16(x, i);
     PixelLine(lines, column, Add16(y1, i), column, Sub16(y2, i), color);
@@ -82,6 +138,7 @@ void DrawSegmentLeft(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::
 }
 
 void DrawSegmentRight(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
+  if (lines.Slanted()) return LeaningBar(lines, x, -1, y1, y2, color);
   for (int16_t i = 0; i < lines.Lengths().segmentWidth; ++i) {
     const int16_t column = Sub16(x, i);
     PixelLine(lines, column, Add16(y1, i), column, Sub16(y2, i), color);
@@ -125,7 +182,8 @@ void DrawPlusMinusSign(Display& display, const Geometry& lengths, int16_t top, s
                                      .offColor = s.StoredOffColor,
                                      .negative = (s.StoredValue < 0),
                                      .thick = (s.StoredSegmentWidth > 1),
-                                     .zoom = display.zoom};
+                                     .zoom = display.zoom,
+                                     .shear = ShearFactor(s)};
   DrawCellLines(display, lengths, index, inputs,
                 [&](LineBatch& lines) { DrawSignLines(lines, top, lit); });
 }

@@ -18,9 +18,19 @@ PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
           std::min(a.bottom, b.bottom)};
 }
 
-// Whether [a0, a1) and [b0, b1) share a pixel.
-bool Overlap(int32_t a0, int32_t a1, int32_t b0, int32_t b1) {
+// Whether [a0, a1) and [b0, b1) overlap: share a pixel, for whole pixels.
+bool Overlap(double a0, double a1, double b0, double b1) {
   return a0 < b1 && b0 < a1;
+}
+
+ShapeRecorder::Box BoxOf(const PixelRect& r) {
+  return {double(r.left), double(r.top), double(r.right), double(r.bottom)};
+}
+
+// `box` clipped to the area `r`.
+ShapeRecorder::Box Clipped(ShapeRecorder::Box box, const PixelRect& r) {
+  return {std::max(box.left, double(r.left)), std::max(box.top, double(r.top)),
+          std::min(box.right, double(r.right)), std::min(box.bottom, double(r.bottom))};
 }
 
 }  // namespace
@@ -70,62 +80,74 @@ std::vector<Shape> ShapeRecorder::Shapes() const {
 // ---- Merging ----------------------------------------------------------------------------
 
 void ShapeRecorder::AddRect(const PixelRect& rect, Pixel color) {
-  const PixelRect r = Intersection(rect, {0, 0, width_, height_});
+  AddRect(rect, color, BoxOf(rect));
+}
+
+void ShapeRecorder::AddRect(const PixelRect& rect, Pixel color, const Box& exact) {
+  const PixelRect area{0, 0, width_, height_};
+  const PixelRect r = Intersection(rect, area);
   if (Empty(r)) return;
-  if (Join(r, color)) return;
+  const Box box = Clipped(exact, area);
+  if (Join(r, box, color)) return;
   Flush();
   piece_.empty = false;
   piece_.axis = Axis::kUndecided;
   piece_.color = color;
   piece_.alone = r;
+  piece_.aloneBox = box;
 }
 
-// Adds r to the piece when it continues it (see the header); false otherwise.
-bool ShapeRecorder::Join(const PixelRect& r, Pixel color) {
+// Adds r to the piece when it continues it (see the header); false otherwise. Runs
+// overlap by their outlines (the boxes), so that the piece's outline stays one polygon.
+bool ShapeRecorder::Join(const PixelRect& r, const Box& box, Pixel color) {
   Piece& p = piece_;
   if (p.empty || p.color != color) return false;
   if (p.axis == Axis::kUndecided) {
     const PixelRect& a = p.alone;
+    const Box& b = p.aloneBox;
     const bool rows =
-        (r.top == a.bottom || r.bottom == a.top) && Overlap(r.left, r.right, a.left, a.right);
+        (r.top == a.bottom || r.bottom == a.top) && Overlap(box.left, box.right, b.left, b.right);
     const bool columns = !rows && (r.left == a.right || r.right == a.left) &&
-                         Overlap(r.top, r.bottom, a.top, a.bottom);
+                         Overlap(box.top, box.bottom, b.top, b.bottom);
     if (!rows && !columns) return false;
     p.axis = rows ? Axis::kRows : Axis::kColumns;
     p.begins.clear();
     p.ends.clear();
+    p.beginEdges.clear();
+    p.endEdges.clear();
     p.first = rows ? a.top : a.left;
-    AddRuns(a, false);
+    AddRuns(a, b, false);
   }
   const bool rows = p.axis == Axis::kRows;
   const int32_t along0 = rows ? r.top : r.left, along1 = rows ? r.bottom : r.right;
-  const int32_t across0 = rows ? r.left : r.top, across1 = rows ? r.right : r.bottom;
+  const double across0 = rows ? box.left : box.top, across1 = rows ? box.right : box.bottom;
   const int32_t last = p.first + int32_t(p.begins.size());
   if (along0 == last && Overlap(across0, across1, p.begins.back(), p.ends.back())) {
-    AddRuns(r, false);
+    AddRuns(r, box, false);
     return true;
   }
   if (along1 == p.first && Overlap(across0, across1, p.begins.front(), p.ends.front())) {
-    AddRuns(r, true);
+    AddRuns(r, box, true);
     return true;
   }
   return false;
 }
 
 // Adds the runs of r along the piece's axis, after the last run or before the first.
-void ShapeRecorder::AddRuns(const PixelRect& r, bool front) {
+void ShapeRecorder::AddRuns(const PixelRect& r, const Box& box, bool front) {
   Piece& p = piece_;
   const bool rows = p.axis == Axis::kRows;
   const int32_t count = rows ? r.bottom - r.top : r.right - r.left;
-  const int32_t begin = rows ? r.left : r.top, end = rows ? r.right : r.bottom;
-  if (front) {
-    p.begins.insert(p.begins.begin(), size_t(count), begin);
-    p.ends.insert(p.ends.begin(), size_t(count), end);
-    p.first -= count;
-  } else {
-    p.begins.insert(p.begins.end(), size_t(count), begin);
-    p.ends.insert(p.ends.end(), size_t(count), end);
-  }
+  const double begin = rows ? box.left : box.top, end = rows ? box.right : box.bottom;
+  const int32_t beginEdge = rows ? r.left : r.top, endEdge = rows ? r.right : r.bottom;
+  const auto insert = [&](auto& runs, auto value) {
+    runs.insert(front ? runs.begin() : runs.end(), size_t(count), value);
+  };
+  insert(p.begins, begin);
+  insert(p.ends, end);
+  insert(p.beginEdges, beginEdge);
+  insert(p.endEdges, endEdge);
+  if (front) p.first -= count;
 }
 
 void ShapeRecorder::Flush() {
@@ -137,9 +159,14 @@ void ShapeRecorder::Flush() {
 // ---- A piece's outline ------------------------------------------------------------------
 
 Polygon ShapeRecorder::PolygonOf(const Piece& p) {
-  if (p.axis == Axis::kUndecided) return RectanglePolygon(p.alone, p.color);
+  if (p.axis == Axis::kUndecided) {
+    const Box& b = p.aloneBox;
+    return {{{{b.left, b.top}, {b.right, b.top}, {b.right, b.bottom}, {b.left, b.bottom}}},
+            p.color};
+  }
   const bool rows = p.axis == Axis::kRows;
-  const std::vector<Point> low = StraightEdge(p.begins), high = StraightEdge(p.ends);
+  const std::vector<Point> low = StraightEdge(p.begins, p.beginEdges),
+                           high = StraightEdge(p.ends, p.endEdges);
   // Edge points are (position along the axis, value across it), from the piece's first run.
   const auto place = [&](const Point& e) {
     const double along = p.first + e.x;

@@ -13,7 +13,10 @@
 /// one polygon, while its neighbours, another colour or lines crossing it start new ones.
 /// The polygon's sides are the straight edges of StraightEdge.h through the runs' ends:
 /// a bevel drawn as a staircase of lines is one slanted edge, which rasterized at pixel
-/// centres covers exactly the raster's pixels and stays straight at any zoom.
+/// centres covers exactly the raster's pixels and stays straight at any zoom. A rectangle
+/// may come with its exact extent (Box): a line whose ends lie between pixels keeps them
+/// along its runs, so the rows of a slanted bar, each moved by its own fraction of a
+/// pixel, line up as one straight edge.
 ///
 /// Clear starts the drawing again with the area filled; Resize fills what an area grows
 /// by, as a resized raster image shows its back colour there (shapes beyond a smaller
@@ -38,8 +41,22 @@ class ShapeRecorder {
   void Resize(int32_t width, int32_t height, Pixel fill);
   /// Forgets every shape: the area is `fill` (nothing, when `fill` is see-through).
   void Clear(Pixel fill);
-  /// Pixels painted opaque in `color`, clipped to the area; merged as above.
+  /// An extent in pixels that need not be whole: the outline of a line's pixels when
+  /// its ends lie between pixel edges.
+  struct Box {
+    double left;    ///< the left edge, in pixels of the area
+    double top;     ///< the top edge
+    double right;   ///< the right edge
+    double bottom;  ///< the bottom edge
+  };
+  /// Pixels painted opaque in `color`, clipped to the area; merged as above. `exact`,
+  /// when given, is the outline to keep for them: it holds the centre of each of the
+  /// rectangle's pixels and of no other (it differs from the rectangle by less than half
+  /// a pixel at each side).
+  ///@{
   void AddRect(const PixelRect& rect, Pixel color);
+  void AddRect(const PixelRect& rect, Pixel color, const Box& exact);
+  ///@}
   /// A gradient (its area clipped to this area) or an image painted over what is there.
   ///@{
   void AddGradient(const Gradient& gradient);
@@ -56,14 +73,16 @@ class ShapeRecorder {
   struct Piece {
     Axis axis = Axis::kUndecided;
     Pixel color = 0;
-    PixelRect alone;  // the only rectangle, while kUndecided
+    PixelRect alone;  // the only rectangle, while kUndecided, and its outline
+    Box aloneBox{};
     int32_t first = 0;
-    std::vector<int32_t> begins, ends;  // per run: [begin, end)
+    std::vector<double> begins, ends;           // per run: its outline [begin, end)
+    std::vector<int32_t> beginEdges, endEdges;  // and its pixels' edges
     bool empty = true;
   };
 
-  bool Join(const PixelRect& r, Pixel color);
-  void AddRuns(const PixelRect& r, bool front);
+  bool Join(const PixelRect& r, const Box& box, Pixel color);
+  void AddRuns(const PixelRect& r, const Box& box, bool front);
   void Flush();
   static Polygon PolygonOf(const Piece& piece);
 

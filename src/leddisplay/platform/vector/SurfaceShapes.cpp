@@ -25,6 +25,14 @@ bool Empty(const PixelRect& r) {
   return r.left >= r.right || r.top >= r.bottom;
 }
 
+// Where the outline of a straight line's pixels ends along the line: at the line's end
+// as given (`given`, moved by the pen as `edge` is), or, when the end lies on a half
+// pixel, at the pixel edge `edge` (so that no outline passes through a pixel centre).
+// `rounded` is the end rounded to its pixel.
+double OutlineEnd(double given, int64_t rounded, double shift, int32_t edge) {
+  return given - double(rounded) == -0.5 ? double(edge) : given + shift;
+}
+
 // The pixels of an image's row y from column x on.
 const Pixel* PixelsAt(const Image& image, int32_t x, int32_t y) {
   return image.pixels.data() + size_t(y) * size_t(image.width) + size_t(x);
@@ -102,8 +110,25 @@ void SurfaceShapes::Lines(std::span<const host::LineCall> lines) {
     }
     const int64_t ax = ends[0], ay = ends[1], bx = ends[2], by = ends[3];
     if (ax == bx || ay == by) {  // straight: one rectangle of the pen's squares
-      recorder_.AddRect(
-          square(std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by)), color);
+      const PixelRect r =
+          square(std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by));
+      if (!pixels) {
+        recorder_.AddRect(r, color);
+        continue;
+      }
+      // Its outline runs to the line's ends where they lie between pixel edges.
+      ShapeRecorder::Box box{double(r.left), double(r.top), double(r.right), double(r.bottom)};
+      const bool row = ay == by;
+      const double e0 = row ? l.x1 : l.y1, e1 = row ? l.x2 : l.y2;
+      const int64_t p0 = row ? ax : ay, p1 = row ? bx : by;
+      const bool forward = p0 < p1 || (p0 == p1 && e0 <= e1);
+      const double low = forward ? e0 : e1, high = forward ? e1 : e0;
+      const int64_t lowPixel = forward ? p0 : p1, highPixel = forward ? p1 : p0;
+      double& boxLow = row ? box.left : box.top;
+      double& boxHigh = row ? box.right : box.bottom;
+      boxLow = OutlineEnd(low, lowPixel, double(-offset), row ? r.left : r.top);
+      boxHigh = OutlineEnd(high, highPixel, double(pen - offset), row ? r.right : r.bottom);
+      recorder_.AddRect(r, color, box);
       continue;
     }
     SquareRuns runs(recorder_, color);
