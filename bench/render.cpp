@@ -3,13 +3,14 @@
 // writes the same spans directly. The spans are those of one recorded pass, so both sides paint
 // exactly the same pixels. Cases: the starting state on its auto-sized surface, the
 // same with a vertical gradient, and 12 digits with SegmentWidth 5; the starting state
-// with every cell flashing in its off phase, and a value above its high limit (cases 5
-// and 6, after growth's in the listing's numbering); then growth with
+// with every cell flashing in its off phase, a value above its high limit, and the
+// starting state slanted 10 degrees; then growth with
 // the number of digits and with the size of a digit. RenderPass reports x_floor, its
 // time over the floor's measured in the same run.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <ctime>
 #include <cwchar>
@@ -41,7 +42,8 @@ enum Scenario : int64_t {
   kDigits,
   kScale,
   kFlashing,
-  kLimits
+  kLimits,
+  kSlant
 };
 
 struct Span {
@@ -84,6 +86,11 @@ ControlState StateFor(Scenario scenario, int64_t arg) {
       s.StoredDecimals = 0;
       s.Extended.UseLimits = led::core::kTrue;
       break;
+    case kSlant:  // the starting state leaning 10 degrees
+      s.StoredValue = 0;
+      s.StoredDecimals = 3;
+      s.Extended.Slant = 10;
+      break;
     case kScale:  // every length of a cell times arg
       s.StoredDigitWidth = static_cast<int16_t>(24 * arg);
       s.StoredDigitHeight = static_cast<int16_t>(48 * arg);
@@ -119,8 +126,13 @@ struct Bench {
     for (const auto& line : recorder.Calls()) {
       const nlohmann::json call = nlohmann::json::parse(line);
       if (call["call"] != "Line") continue;
-      Span s{call["x1"].get<int32_t>(), call["y1"].get<int32_t>(), call["x2"].get<int32_t>(),
-             call["y2"].get<int32_t>(), OpaquePixel(call["color"].get<uint32_t>())};
+      // Ends rounded to pixels as the raster rounds them (halves up): a slanted cell's
+      // lines end between pixels.
+      const auto end = [&](const char* key) {
+        return static_cast<int32_t>(std::floor(call[key].get<double>() + 0.5));
+      };
+      Span s{end("x1"), end("y1"), end("x2"), end("y2"),
+             OpaquePixel(call["color"].get<uint32_t>())};
       if (s.x1 > s.x2) std::swap(s.x1, s.x2);
       if (s.y1 > s.y2) std::swap(s.y1, s.y2);
       s.x1 = std::max(s.x1, 0);
@@ -212,7 +224,8 @@ void SetCounters(benchmark::State& run, Bench& bench) {
   run.counters["height"] = inner.height;
 }
 
-// The pass, with x_floor: its time over the floor's, measured in the same run.
+// The pass, with x_floor: its time over the floor's, measured in the same run. A slanted
+// display also reports x_upright, its time over the floor of the same display upright.
 void RenderPass(benchmark::State& run) {
   const auto scenario = static_cast<Scenario>(run.range(0));
   Bench bench(scenario, run.range(1));
@@ -223,6 +236,11 @@ void RenderPass(benchmark::State& run) {
   }
   SetCounters(run, bench);
   run.counters["x_floor"] = TimesTheFloor(bench, floor);
+  if (scenario == kSlant) {
+    Bench upright(kStarting, 0);
+    Floor uprightFloor(kStarting, upright);
+    run.counters["x_upright"] = TimesTheFloor(bench, uprightFloor);
+  }
 }
 
 void Baseline(benchmark::State& run) {
@@ -236,7 +254,7 @@ void Baseline(benchmark::State& run) {
 void Scenarios(benchmark::internal::Benchmark* b) {
   b->ArgNames({"case", "n"});
   b->Args({kStarting, 0})->Args({kGradient, 0})->Args({kTwelveDigits, 0});
-  b->Args({kFlashing, 0})->Args({kLimits, 0});
+  b->Args({kFlashing, 0})->Args({kLimits, 0})->Args({kSlant, 0});
   for (int64_t digits : {4, 8, 16, 32}) b->Args({kDigits, digits});
   for (int64_t scale : {1, 2, 4, 8}) b->Args({kScale, scale});
 }

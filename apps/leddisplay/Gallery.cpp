@@ -106,13 +106,15 @@ const std::vector<Example>& Examples() {
         {"Digits", "5"},
         {"Decimals", "0"},
         {"Value", "2026"}}},
-      // Beyond the published interface: a clock's minutes flashing while being set, and
-      // the three bands of colours by value limits.
+      // Beyond the published interface: a clock's minutes flashing while being set, the
+      // three bands of colours by value limits, and slanted digits.
       {"Flashing cells, shown phase", Flashing(true)},
       {"Flashing cells, off phase", Flashing(false)},
       {"Below the low limit", Limits("-4.2")},
       {"Within the limits", Limits("21.5")},
       {"Above the high limit", Limits("38.9")},
+      {"Slanted 10 degrees",
+       {{"Slant", "10"}, {"Digits", "5"}, {"Decimals", "2"}, {"Value", "-273.15"}}},
   };
   return examples;
 }

@@ -102,6 +102,7 @@ TEST(SteadyRedraw, AllocatesNothing) {
          c.SetUseLimits(kTrue);
          c.SetValue(250);
        }},
+      {"slanted", [](control::LEDDisplay& c) { c.SetSlant(10); }},
   };
   for (const auto& [name, setUp] : cases) {
     SCOPED_TRACE(name);

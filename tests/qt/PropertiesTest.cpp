@@ -249,7 +249,8 @@ std::vector<NotifyRow> NotifyRows() {
       // Beyond the published interface.
       {"flashCells", 5, {}}, {"flashInterval", 250, 10}, {"flashPhase", false, {}},
       {"useLimits", true, {}}, {"lowLimit", -5.0, 1000.0}, {"highLimit", 50.0, -100.0},
-      {"lowColor", colour, translucent}, {"highColor", colour, translucent}};
+      {"lowColor", colour, translucent}, {"highColor", colour, translucent},
+      {"slant", 9.5, 21.0}};
   // clang-format on
 }
 

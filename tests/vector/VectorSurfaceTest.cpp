@@ -139,8 +139,10 @@ TEST(VectorSurface, ABevelIsOnePolygonWithSlantedEnds) {
   const Drawing drawing = surface.Shapes();
   ASSERT_EQ(drawing.shapes.size(), 2u);
   const auto& bar = std::get<Polygon>(drawing.shapes[1].kind);
-  // Through the ends of the rows at their centre lines, carried on by half a row.
-  const std::vector<std::pair<double, double>> corners = {{21.5, 5}, {17.5, 9}, {5.5, 9}, {1.5, 5}};
+  // Through the ends of the rows at their centre lines, carried on by half a row, and cut
+  // where the pixels end: the top row reaches no further than its pixels.
+  const std::vector<std::pair<double, double>> corners = {{21, 5},  {21, 5.5}, {17.5, 9},
+                                                          {5.5, 9}, {2, 5.5},  {2, 5}};
   ASSERT_EQ(bar.outlines.size(), 1u);
   ASSERT_EQ(bar.outlines[0].size(), corners.size());
   for (size_t i = 0; i < corners.size(); ++i) {
@@ -158,8 +160,9 @@ TEST(VectorSurface, ASlantedBarHasStraightSides) {
   ASSERT_EQ(drawing.shapes.size(), 2u);
   const auto& bar = std::get<Polygon>(drawing.shapes[1].kind);
   ASSERT_EQ(bar.outlines.size(), 1u);
-  // The outer side one edge, the inner side a bevel, an edge and a bevel.
-  EXPECT_EQ(bar.outlines[0].size(), 6u);
+  // The outer side one edge (cut at the bottom where the pixels end), the inner side a
+  // bevel, an edge and a bevel.
+  EXPECT_EQ(bar.outlines[0].size(), 7u);
 }
 
 TEST(VectorSurface, BorderPicturesCopiesAndResizesAreKeptToo) {

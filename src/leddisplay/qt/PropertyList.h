@@ -42,6 +42,8 @@
 ///   shown, a timer turns flashPhase every flashInterval; no timer runs otherwise.
 /// - useLimits: the lit parts take lowColor below lowLimit and highColor above highLimit;
 ///   a lowLimit above highLimit is refused.
+/// - slant: how far the digits lean to the right, in degrees (0..20; 8 to 10 is the look
+///   of real displays); the captions stay upright and autoSize widens the display.
 ///
 /// An int outside -32768..32767 is refused with 6 "Overflow". An enumeration is named
 /// with its namespace (led::qt::enums), or Qt's meta-object does not see it as one.
@@ -89,7 +91,8 @@
   X(Owner, double, lowLimit, setLowLimit, LowLimit) \
   X(Owner, double, highLimit, setHighLimit, HighLimit) \
   X(Owner, QColor, lowColor, setLowColor, LowColor) \
-  X(Owner, QColor, highColor, setHighColor, HighColor)
+  X(Owner, QColor, highColor, setHighColor, HighColor) \
+  X(Owner, double, slant, setSlant, Slant)
 
 // The declarations a front end's class makes from the rows, one macro per section:
 // LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_GETTER, Owner) declares every

@@ -123,6 +123,13 @@ void DrawSegmentTop(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::O
 }
 
 void DrawSegmentBottom(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
+  if (lines.Slanted()) {  // top to bottom (see the header)
+    for (int16_t i = Sub16(lines.Lengths().segmentWidth, 1); i >= 0; --i) {
+      const int16_t row = Sub16(y, i);
+      PixelLine(lines, Add16(x1, i), row, Sub16(x2, i), row, color);
+    }
+    return;
+  }
   for (int16_t i = 0; i < lines.Lengths().segmentWidth; ++i) {
     const int16_t row = Sub16(y, i);
     PixelLine(lines, Add16(x1, i), row, Sub16(x2, i), row, color);
@@ -148,6 +155,13 @@ void DrawSegmentRight(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core:
 void DrawSegmentMiddle(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color) {
   const int16_t width = lines.Lengths().segmentWidth;
   const int16_t k = width > 1 ? width / 2 : 0;
+  if (lines.Slanted()) {  // top to bottom (see the header)
+    for (int16_t i = -k; i <= k; ++i) {
+      const int16_t inset = static_cast<int16_t>(i < 0 ? -i : i);
+      PixelLine(lines, Add16(x1, inset), Add16(y, i), Sub16(x2, inset), Add16(y, i), color);
+    }
+    return;
+  }
   PixelLine(lines, x1, y, x2, y, color);
   for (int16_t i = 1; i <= k; ++i) {
     const int16_t row = Sub16(y, i);
@@ -160,6 +174,13 @@ void DrawSegmentMiddle(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core
 }
 
 void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core::OleColor color) {
+  if (lines.Slanted()) {  // top to bottom (see the header)
+    for (int16_t i = Sub16(lines.Lengths().decimalPointSize, 1); i >= 0; --i) {
+      const int16_t row = Sub16(y, i);
+      PixelLine(lines, x1, row, x2, row, color);
+    }
+    return;
+  }
   for (int16_t i = 0; i < lines.Lengths().decimalPointSize; ++i) {
     const int16_t row = Sub16(y, i);
     PixelLine(lines, x1, row, x2, row, color);

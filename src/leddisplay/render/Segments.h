@@ -6,6 +6,11 @@
 // the batch's geometry gives them (zoomed); nothing is filled. The primitives add their lines to a
 // batch (drawn by DrawLines); every coordinate sum is checked 16-bit arithmetic: an overflow raises
 // 6 after the lines already added.
+//
+// On a slanted batch (LineBatch::Slanted, Slant.h) each primitive paints the same pixels
+// before the shear, as one line per pixel row, top to bottom: the upright bars and the
+// sign's stem as rows, so that the shear moves each row whole, and every bar's rows one
+// after another, so that a shape recorder keeps each bar one piece.
 #include <cstddef>
 #include <cstdint>
 

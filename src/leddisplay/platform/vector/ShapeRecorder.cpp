@@ -165,8 +165,12 @@ Polygon ShapeRecorder::PolygonOf(const Piece& p) {
             p.color};
   }
   const bool rows = p.axis == Axis::kRows;
-  const std::vector<Point> low = StraightEdge(p.begins, p.beginEdges),
-                           high = StraightEdge(p.ends, p.endEdges);
+  std::vector<Point> low = StraightEdge(p.begins, p.beginEdges),
+                     high = StraightEdge(p.ends, p.endEdges);
+  const double least = *std::min_element(p.begins.begin(), p.begins.end());
+  const double most = *std::max_element(p.ends.begin(), p.ends.end());
+  KeepWithin(low, least, most);
+  KeepWithin(high, least, most);
   // Edge points are (position along the axis, value across it), from the piece's first run.
   const auto place = [&](const Point& e) {
     const double along = p.first + e.x;

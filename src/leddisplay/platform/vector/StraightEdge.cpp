@@ -1,5 +1,9 @@
 #include "leddisplay/platform/vector/StraightEdge.h"
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 namespace led::platform {
 
 namespace {
@@ -43,21 +47,61 @@ double SlopeBetween(std::span<const double> v, size_t a, size_t b) {
   return b == a ? 0.0 : (v[b] - v[a]) / double(b - a);
 }
 
-}  // namespace
-
-std::vector<Point> StraightEdge(std::span<const double> values, std::span<const int32_t> edges) {
+// The edge of the runs from `start` on, none a step from the one before, appended to
+// `points`: their corners, the first and last lines carried on by half a run.
+void AppendStraight(std::span<const double> values, std::span<const int32_t> edges, size_t start,
+                    std::vector<Point>& points) {
   std::vector<size_t> corners{0};
   while (corners.back() + 1 < values.size())
     corners.push_back(NextCorner(values, edges, corners.back()));
   const size_t n = values.size(), m = corners.size();
   const double firstSlope = m > 1 ? SlopeBetween(values, corners[0], corners[1]) : 0.0;
   const double lastSlope = m > 1 ? SlopeBetween(values, corners[m - 2], corners[m - 1]) : 0.0;
-  std::vector<Point> points;
-  points.push_back({0.0, values[0] - firstSlope * 0.5});
+  const double at = double(start);
+  points.push_back({at, values[0] - firstSlope * 0.5});
   for (size_t i = 1; i + 1 < m; ++i)
-    points.push_back({double(corners[i]) + 0.5, values[corners[i]]});
-  points.push_back({double(n), values[n - 1] + lastSlope * 0.5});
+    points.push_back({at + double(corners[i]) + 0.5, values[corners[i]]});
+  points.push_back({at + double(n), values[n - 1] + lastSlope * 0.5});
+}
+
+}  // namespace
+
+std::vector<Point> StraightEdge(std::span<const double> values, std::span<const int32_t> edges) {
+  // More than a bevel's pixel and a slant's lean apart: a step, not a slope.
+  constexpr double kStep = 1.5;
+  std::vector<Point> points;
+  size_t start = 0;
+  for (size_t i = 1; i <= values.size(); ++i) {
+    if (i < values.size() && std::abs(values[i] - values[i - 1]) <= kStep) continue;
+    AppendStraight(values.subspan(start, i - start), edges.subspan(start, i - start), start,
+                   points);
+    start = i;
+  }
   return points;
+}
+
+void KeepWithin(std::vector<Point>& edge, double low, double high) {
+  std::vector<Point> kept;
+  kept.reserve(edge.size() + 2);
+  for (size_t i = 0; i < edge.size(); ++i) {
+    const Point& p = edge[i];
+    if (i > 0) {
+      // Where the line from the point before crosses a bound: a corner there, the nearer
+      // bound first.
+      const Point& q = edge[i - 1];
+      double crossings[2];
+      size_t count = 0;
+      for (const double bound : {low, high})
+        if ((q.y - bound) * (p.y - bound) < 0) crossings[count++] = (bound - q.y) / (p.y - q.y);
+      if (count == 2 && crossings[1] < crossings[0]) std::swap(crossings[0], crossings[1]);
+      for (size_t c = 0; c < count; ++c) {
+        const double t = crossings[c];
+        kept.push_back({q.x + t * (p.x - q.x), std::clamp(q.y + t * (p.y - q.y), low, high)});
+      }
+    }
+    kept.push_back({p.x, std::clamp(p.y, low, high)});
+  }
+  edge = std::move(kept);
 }
 
 }  // namespace led::platform
