@@ -89,6 +89,7 @@ const std::vector<Configuration>& Configurations() {
          "LeadingPlusMinus=False; Decimals=2; Value=12.45; FlashCells=3; FlashPhase=False"},
         {"above the high limit",
          "Decimals=1; UseLimits=True; LowLimit=0; HighLimit=30; Value=38.9"},
+        {"slanted", "Slant=10; Digits=5; Decimals=2; Value=-273.15"},
     };
     std::vector<Configuration> list;
     for (const auto& row : rows)
