@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -102,6 +103,29 @@ void UseThemeColours(LedArea& a) {
   a.host.SetPalette(palette);
 }
 
+// The clock's tick: the phase it is now, repainted, and the timer armed for the next
+// change (none while nothing flashes or the area is hidden).
+void KeepTime(LedArea* a) {
+  if (a->flashTimer != 0) g_source_remove(a->flashTimer);
+  a->flashTimer = 0;
+  if (!gtk_widget_get_mapped(a->widget)) return;
+  const std::optional<int64_t> next =
+      a->clock.Tick(a->host.Control(), g_get_monotonic_time() / 1000);
+  a->Refresh();
+  if (!next) return;
+  a->flashTimer = g_timeout_add(guint(*next), G_SOURCE_FUNC(+[](LedArea* area) {
+                                  area->flashTimer = 0;
+                                  KeepTime(area);
+                                  return G_SOURCE_REMOVE;
+                                }),
+                                a);
+}
+
+void StopTime(LedArea* a) {
+  if (a->flashTimer != 0) g_source_remove(a->flashTimer);
+  a->flashTimer = 0;
+}
+
 void Place(LedArea* a) {
   const int width = gtk_widget_get_width(a->widget), height = gtk_widget_get_height(a->widget);
   a->host.Place({width, height}, gtk_widget_get_scale_factor(a->widget),
@@ -121,6 +145,8 @@ void LedArea::Attach(bool fit) {
   gtk_widget_set_focusable(widget, true);
   g_signal_connect_swapped(area, "resize", G_CALLBACK(Place), this);
   g_signal_connect_swapped(area, "notify::scale-factor", G_CALLBACK(Place), this);
+  g_signal_connect_swapped(area, "map", G_CALLBACK(KeepTime), this);
+  g_signal_connect_swapped(area, "unmap", G_CALLBACK(StopTime), this);
   GtkGesture* click = gtk_gesture_click_new();
   gtk_gesture_single_set_button(GTK_GESTURE_SINGLE(click), 0);  // every button
   g_signal_connect(click, "pressed", G_CALLBACK(Clicked), this);
@@ -135,4 +161,9 @@ void LedArea::Attach(bool fit) {
 
 void LedArea::Refresh() {
   if (host.FrameChanged()) gtk_widget_queue_draw(widget);
+}
+
+void LedArea::SetFlashCells(int32_t mask) {
+  host.Control().SetFlashCells(mask);
+  KeepTime(this);
 }

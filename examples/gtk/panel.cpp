@@ -1,7 +1,7 @@
 // A GTK 4 window with two displays of the host kit (LedArea.h): a set point on a slider,
-// fitted to its area in the theme's colours, and a stopwatch on a timer; the displays'
-// events show in a label. `gtk_panel --grab FILE` writes the window's first frame as PNG,
-// in device pixels, and exits.
+// fitted to its area in the theme's colours, whose digits flash while "Edit" is checked,
+// and a stopwatch on a timer; the displays' events show in a label. `gtk_panel --grab FILE` writes
+// the window's first frame as PNG, in device pixels, and exits.
 #include <gtk/gtk.h>
 
 #include <cmath>
@@ -99,7 +99,17 @@ int main(int argc, char** argv) {
       }),
       &setPoint);
   gtk_range_set_value(GTK_RANGE(slider), 12.5);
-  for (GtkWidget* child : {row, slider, events}) gtk_box_append(GTK_BOX(column), child);
+  // While editing, the set point's whole row flashes.
+  GtkWidget* edit = gtk_check_button_new_with_label("Edit");
+  g_signal_connect(edit, "toggled", G_CALLBACK(+[](GtkCheckButton* button, LedArea* area) {
+                     area->SetFlashCells(gtk_check_button_get_active(button) ? -1 : 0);
+                   }),
+                   &setPoint);
+  GtkWidget* controls = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
+  gtk_widget_set_hexpand(slider, true);
+  gtk_box_append(GTK_BOX(controls), slider);
+  gtk_box_append(GTK_BOX(controls), edit);
+  for (GtkWidget* child : {row, controls, events}) gtk_box_append(GTK_BOX(column), child);
 
   if (grabPath)
     gtk_widget_add_tick_callback(window, Grab, nullptr, nullptr);
