@@ -42,8 +42,12 @@ class Scene {
     shown_ = std::make_unique<ShownQml>(qml);
   }
   LEDDisplayItem& Display() { return *shown_->Display("display"); }
-  // The display's box in device pixels, and what lies around it.
-  QImage Grab() {
+  // The display's box in device pixels, and what lies around it, the window shown with
+  // `sets` applied: shown, the item's clock starts a flashing display in its shown phase,
+  // and the sets put the phase the configuration asks for again.
+  QImage Grab(const PropertySets& sets) {
+    shown_->Show();
+    Apply(Display(), sets);
     QImage grabbed = shown_->Grab().convertToFormat(QImage::Format_RGB32);
     // The grab's own device pixel ratio is not set: the window's is.
     exact = shown_->Ratio();
@@ -90,7 +94,7 @@ TEST_P(ItemPixelMatch, GrabEqualsTheRasterFormsSnapshotAlsoAtHiDpi) {
   Scene scene(configuration, autoSize ? "" : "width: 177; height: 63");
   LEDDisplayItem& item = scene.Display();
   Apply(item, configuration.sets);
-  QImage grabbed = scene.Grab();
+  QImage grabbed = scene.Grab(configuration.sets);
   const int ratio = scene.ratio;
   FormControl form(configuration, ratio);
   scene.Place(form);
@@ -118,7 +122,7 @@ TEST_P(ItemPixelMatch, SizedByQmlItIsTheFormAtThatSizeAlsoAtHiDpi) {
   Scene scene(configuration, "width: 251; height: 97");
   LEDDisplayItem& item = scene.Display();
   Apply(item, SizedByQml(configuration.sets));
-  const QImage grabbed = scene.Grab();
+  const QImage grabbed = scene.Grab(SizedByQml(configuration.sets));
   const int ratio = scene.ratio;
   FormControl form({configuration.title, SizedByQml(configuration.sets), configuration.overPicture,
                     configuration.captions},
@@ -145,7 +149,7 @@ TEST_P(ItemPixelMatch, FittedToItsAnchorsItIsTheFormAtTheFitZoomCentredAlsoAtHiD
   LEDDisplayItem& item = scene.Display();
   Apply(item, SizedByQml(configuration.sets));
   ASSERT_EQ(item.size().toSize(), size);
-  const QImage grabbed = scene.Grab();
+  const QImage grabbed = scene.Grab(SizedByQml(configuration.sets));
   const int ratio = scene.ratio;
 
   FormControl form(configuration, ratio);
@@ -190,7 +194,7 @@ TEST_P(ItemPixelMatch, AutoSizedItHasOneSizeAtEveryRatioHiDpi) {
   EXPECT_LE(std::abs(size.height() - expected.height()), slack) << configuration.title;
 
   // Where the display is drawn: the pixels that are not the scene's.
-  const QImage grabbed = scene.Grab();
+  const QImage grabbed = scene.Grab(configuration.sets);
   QRect drawn;
   for (int y = 0; y < grabbed.height(); ++y)
     for (int x = 0; x < grabbed.width(); ++x)

@@ -3,6 +3,8 @@
 // extent autoSize gives, and the property file saved from QML is the raster form's.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <fstream>
@@ -61,6 +63,39 @@ TEST(ItemNotify, OverRangeAndOverflowFollowTheValue) {
   EXPECT_TRUE(overRange.at(0).at(0).toBool());
   EXPECT_FALSE(overRange.at(1).at(0).toBool());
   EXPECT_EQ(overflow.count(), 2);
+}
+
+// Flashing in QML: no phase changes while no cell flashes; at the interval while one does,
+// measured over a second of the event loop, with slack; back to shown when it stops; none
+// while the window is hidden.
+TEST(ItemFlash, TheItemTurnsTheFlashPhaseAtTheIntervalWhileACellFlashesAndIsShown) {
+  ShownQml shown("import LedDisplay\nLEDDisplay { flashInterval: 100 }");
+  shown.Show();
+  LEDDisplayItem& item = *shown.Display();
+  QSignalSpy turns(&item, &LEDDisplayItem::flashPhaseChanged);
+  const auto run = [](int ms) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < ms)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+  };
+  run(300);
+  EXPECT_EQ(turns.count(), 0);
+  item.setFlashCells(0b11);
+  run(1000);
+  EXPECT_GE(turns.count(), 6);
+  EXPECT_LE(turns.count(), 11);
+  item.setFlashCells(0);
+  EXPECT_TRUE(item.flashPhase());
+  turns.clear();
+  run(300);
+  EXPECT_EQ(turns.count(), 0);
+  item.setFlashCells(1);
+  shown.Window().hide();
+  run(50);
+  turns.clear();
+  run(300);
+  EXPECT_EQ(turns.count(), 0);
 }
 
 // An item given no size takes the extent autoSize would give, and keeps following it.

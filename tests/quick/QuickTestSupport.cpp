@@ -23,9 +23,13 @@ quick::LEDDisplayItem* ShownQml::Display(const char* objectName) {
   return root_->findChild<quick::LEDDisplayItem*>(QString::fromUtf8(objectName));
 }
 
-QImage ShownQml::Grab() {
+void ShownQml::Show() {
   view_.resize(root_->size().toSize());
   view_.show();
+}
+
+QImage ShownQml::Grab() {
+  Show();
   return view_.grabWindow();
 }
 

@@ -18,7 +18,8 @@ class ShownQml {
   // The root item, or a child with that objectName.
   QQuickItem* Root() { return root_.get(); }
   quick::LEDDisplayItem* Display(const char* objectName = nullptr);
-  // Sizes the window to the root item, shows it and returns its picture.
+  // Sizes the window to the root item and shows it; Grab also returns its picture.
+  void Show();
   QImage Grab();
   // Sizes the window to the root item, shows it and makes it the active window, where
   // keys go; false when it did not become active.

@@ -43,6 +43,7 @@ struct LEDDisplayItem::Hosting : qt::FrontEndHost {
   QImage picture;  // the last picture uploaded, drawn again into the same pixels
   ItemEvents events{item};
   ItemLayout layout;
+  QMetaObject::Connection windowShown;  // the window's visibleChanged, to FollowFlashing
 
  private:
   // errorOccurred now, or, while QML is still creating the item (its handlers may not be

@@ -9,6 +9,7 @@
 // (0, 0), so the backdrop covers it whatever its place.
 #include <QGuiApplication>
 #include <QQuickItem>
+#include <QQuickWindow>
 
 #include "leddisplay/qt/HostView.h"
 #include "leddisplay/quick/ItemPalette.h"
@@ -20,7 +21,9 @@ class ItemView : public qt::HostView {
   explicit ItemView(QQuickItem& item) : item_(item) {}
 
   bool IsEnabled() const override { return item_.isEnabled(); }
-  bool IsShown() const override { return item_.isVisible() && item_.window() != nullptr; }
+  bool IsShown() const override {
+    return item_.isVisible() && item_.window() != nullptr && item_.window()->isVisible();
+  }
   void SetEnabled(bool enabled) override { item_.setEnabled(enabled); }
   void SetCursor(const QCursor* cursor) override {
     if (cursor)

@@ -117,7 +117,14 @@ void LEDDisplayItem::geometryChange(const QRectF& newGeometry, const QRectF& old
 // the surface follows the device pixel ratio.
 void LEDDisplayItem::itemChange(ItemChange change, const ItemChangeData& value) {
   QQuickItem::itemChange(change, value);
-  // A hidden display (or one in no window) keeps no flashing timer running.
+  // A hidden display (or one in no window, or in a hidden one) keeps no flashing timer
+  // running.
+  if (change == ItemSceneChange) {
+    QObject::disconnect(d_->windowShown);
+    if (value.window != nullptr)
+      d_->windowShown =
+          connect(value.window, &QWindow::visibleChanged, this, [this] { d_->FollowFlashing(); });
+  }
   if (change == ItemVisibleHasChanged || change == ItemSceneChange) d_->FollowFlashing();
   if (change != ItemSceneChange && change != ItemDevicePixelRatioHasChanged) return;
   if (change == ItemSceneChange) d_->ApplyPalette();
