@@ -130,7 +130,7 @@ TEST_F(PixelTest, SlantedRowsAreTheUprightRowsMovedByTheirLean) {
 
     const double factor = std::tan(c.slant * std::numbers::pi / 180);
     const double base = core::ZoomLength(3, c.zoom) + core::ZoomLength(c.digitHeight, c.zoom);
-    const int32_t lean = int32_t(std::ceil(factor * (core::ZoomLength(c.digitHeight, c.zoom) + 1)));
+    const int32_t lean = core::ZoomLength(int16_t(std::ceil(factor * (c.digitHeight + 1))), c.zoom);
     EXPECT_EQ(slanted.width, upright.width + lean);
     ASSERT_EQ(slanted.height, upright.height);
     Rows expected(size_t(upright.height));

@@ -12,7 +12,7 @@ namespace led::render {
 namespace {
 
 float WidthTwips(const Display& display, int16_t rowEnd, float twipsPerPixel) {
-  const int32_t pixels = int32_t{rowEnd} + SlantWidth(display.state, GeometryOf(display)) +
+  const int32_t pixels = int32_t{rowEnd} + SlantWidth(display.state, display.zoom) +
                          2 * int32_t{BorderWidth(display.state, display.zoom)};
   return static_cast<float>(pixels) * twipsPerPixel;
 }

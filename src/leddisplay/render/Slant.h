@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "leddisplay/model/ControlState.h"
-#include "leddisplay/render/Geometry.h"
+#include "leddisplay/render/Geometry.h"  // ZoomLength
 
 namespace led::render {
 
@@ -25,9 +25,10 @@ struct Shear {
 // tan(Slant) of the state's Slant in degrees; exactly 0 when Slant is 0.
 double ShearFactor(const model::ControlState& state);
 
-// How many pixels further right the row reaches at the zoomed `lengths`: the lean of the
-// right-hand bars' top pixel, one above the digit height, rounded up (0 for a height
-// below 0).
-int16_t SlantWidth(const model::ControlState& state, const Geometry& lengths);
+// How many pixels further right the row reaches at `zoom`: the lean of the right-hand
+// bars' top pixel, one above the stored digit height, rounded up (0 for a height below
+// 0), then zoomed as the lengths are (ZoomLength), so that the extent in twips is the same
+// at every zoom, as the other lengths keep it.
+int16_t SlantWidth(const model::ControlState& state, double zoom);
 
 }  // namespace led::render

@@ -31,6 +31,10 @@ inline void FillPixels(Pixel* p, size_t n, Pixel value) {
     return;
   }
 #endif
+  if (n < 4) {  // one to three pixels, without a branch on the count
+    if (n != 0) p[0] = p[n / 2] = p[n - 1] = value;
+    return;
+  }
   if (n < 8) {
     for (size_t i = 0; i < n; ++i) p[i] = value;
     return;

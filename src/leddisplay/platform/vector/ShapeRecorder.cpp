@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "leddisplay/platform/vector/FacingBevels.h"
 #include "leddisplay/platform/vector/StraightEdge.h"
 
 namespace led::platform {
@@ -52,6 +53,7 @@ void ShapeRecorder::Resize(int32_t width, int32_t height, Pixel fill) {
 
 void ShapeRecorder::Clear(Pixel fill) {
   shapes_.clear();
+  pieces_.clear();
   piece_.empty = true;  // its runs' storage is kept for the next piece
   if (width_ > 0 && height_ > 0 && (fill >> 24) != 0)
     shapes_.push_back({RectanglePolygon({0, 0, width_, height_}, fill), std::nullopt});
@@ -72,7 +74,13 @@ void ShapeRecorder::AddPicture(Picture picture) {
 
 std::vector<Shape> ShapeRecorder::Shapes() const {
   std::vector<Shape> shapes = shapes_;
-  if (!piece_.empty) shapes.push_back({PolygonOf(piece_), std::nullopt});
+  std::vector<std::pair<size_t, bool>> pieces = pieces_;
+  if (!piece_.empty) {
+    if (piece_.axis != Axis::kUndecided)
+      pieces.push_back({shapes.size(), piece_.axis == Axis::kRows});
+    shapes.push_back({PolygonOf(piece_), std::nullopt});
+  }
+  MeetFacingBevels(shapes, pieces);
   JoinPolygons(shapes);
   return shapes;
 }
@@ -152,6 +160,8 @@ void ShapeRecorder::AddRuns(const PixelRect& r, const Box& box, bool front) {
 
 void ShapeRecorder::Flush() {
   if (piece_.empty) return;
+  if (piece_.axis != Axis::kUndecided)
+    pieces_.push_back({shapes_.size(), piece_.axis == Axis::kRows});
   shapes_.push_back({PolygonOf(piece_), std::nullopt});
   piece_.empty = true;
 }

@@ -22,7 +22,9 @@
 /// by, as a resized raster image shows its back colour there (shapes beyond a smaller
 /// area are kept, for the caller clips to the area). Pictures and gradients are shapes
 /// of their own, between the polygons in painting order.
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "leddisplay/platform/vector/Drawing.h"
@@ -63,7 +65,8 @@ class ShapeRecorder {
   void AddPicture(Picture picture);
   ///@}
   /// Every shape so far, in painting order, in pixels of the area (not clipped to it),
-  /// the pieces of one colour joined where nothing between them overlaps (JoinPolygons).
+  /// the pieces' facing bevels met (FacingBevels.h) and the pieces of one colour joined
+  /// where nothing between them overlaps (JoinPolygons).
   std::vector<Shape> Shapes() const;
 
  private:
@@ -89,6 +92,8 @@ class ShapeRecorder {
   int32_t width_ = 0;
   int32_t height_ = 0;
   std::vector<Shape> shapes_;
+  // The polygons among shapes_ that are pieces: (index, whether its runs are rows).
+  std::vector<std::pair<size_t, bool>> pieces_;
   Piece piece_;
 };
 
