@@ -49,6 +49,26 @@ double Shared(const Edge& e, const Edge& f, double tolerance) {
   return std::max(0.0, std::min(length, f1) - std::max(0.0, f0));
 }
 
+// The gap across which a slanted edge e faces an edge f that runs opposite and parallel,
+// side by side with it (f outside e's fill, on the left of e's direction as the outlines
+// turn): -1 when they do not face each other so.
+double Facing(const Edge& e, const Edge& f) {
+  const double dx = e.b.x - e.a.x, dy = e.b.y - e.a.y;
+  const double fx = f.b.x - f.a.x, fy = f.b.y - f.a.y;
+  const double length = std::hypot(dx, dy), flength = std::hypot(fx, fy);
+  if (length < 1e-9 || flength < 1e-9 || std::abs(dx) < 1e-9 * length ||
+      std::abs(dy) < 1e-9 * length)
+    return -1;
+  if (dx * fx + dy * fy >= 0 || std::abs(dx * fy - dy * fx) > 1e-4 * length * flength) return -1;
+  // Outward from e's fill: the left of its direction on the page (y down).
+  const double gap = ((f.a.x - e.a.x) * dy - (f.a.y - e.a.y) * dx) / length;
+  const auto along = [&](const Point& p) {
+    return ((p.x - e.a.x) * dx + (p.y - e.a.y) * dy) / length;
+  };
+  const double f0 = std::min(along(f.a), along(f.b)), f1 = std::max(along(f.a), along(f.b));
+  return std::min(length, f1) - std::max(0.0, f0) > 1e-6 ? gap : -1;
+}
+
 }  // namespace
 
 std::vector<SvgFill> FilledPaths(const std::string& svg, double scale) {
@@ -96,6 +116,28 @@ std::vector<std::string> SharedEdges(const std::vector<SvgFill>& fills, double t
                  << f.a.y << ")-(" << f.b.x << "," << f.b.y << ")";
             found.push_back(text.str());
           }
+    }
+  return found;
+}
+
+std::vector<std::string> NarrowGaps(const std::vector<SvgFill>& fills, double low, double high) {
+  std::vector<std::vector<Edge>> outlines;
+  for (const SvgFill& fill : fills)
+    for (const auto& path : fill.subpaths) outlines.push_back(EdgesOf({fill.color, {path}}));
+  std::vector<std::string> found;
+  for (size_t i = 0; i < outlines.size(); ++i)
+    for (size_t j = 0; j < outlines.size(); ++j) {
+      if (i == j) continue;
+      for (const Edge& e : outlines[i])
+        for (const Edge& f : outlines[j]) {
+          const double gap = Facing(e, f);
+          if (gap > low && gap < high) {
+            std::ostringstream text;
+            text << "(" << e.a.x << "," << e.a.y << ")-(" << e.b.x << "," << e.b.y << ") faces ("
+                 << f.a.x << "," << f.a.y << ")-(" << f.b.x << "," << f.b.y << ") across " << gap;
+            found.push_back(text.str());
+          }
+        }
     }
   return found;
 }

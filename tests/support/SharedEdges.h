@@ -23,4 +23,10 @@ std::vector<SvgFill> FilledPaths(const std::string& svg, double scale = 1);
 // empty when there is none.
 std::vector<std::string> SharedEdges(const std::vector<SvgFill>& fills, double tolerance);
 
+// Each pair of slanted sides of two outlines (of any fills) that face each other, parallel
+// and side by side, across a gap wider than `low` and narrower than `high`, described; empty
+// when there is none. Between 0.05 and 1 pixel: a corner that shows a sliver of what is
+// behind it where the raster shows none.
+std::vector<std::string> NarrowGaps(const std::vector<SvgFill>& fills, double low, double high);
+
 }  // namespace led::test

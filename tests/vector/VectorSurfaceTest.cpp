@@ -84,10 +84,15 @@ TEST(VectorSurface, ShapesSampledAtPixelCentresAreTheRasterImage) {
                                   {5, 12, 18, 12, kRed}};
   std::vector<LineCall> column;
   for (int i = 0; i < 4; ++i) column.push_back({3.0f + i, 2.0f + i, 3.0f + i, 17.0f - i, kRed});
+  // A cell's top-left corner: the top bar, and the left bar two rows below its top, whose
+  // bevels face each other a pixel apart (and meet in the shapes).
+  std::vector<LineCall> corner = Bevel(3, 20, 2, 3, kRed);
+  for (int i = 0; i < 3; ++i) corner.push_back({3.0f + i, 4.0f + i, 3.0f + i, 15.0f - i, kBlue});
   const std::vector<LineCase> cases = {
       {"bevelled bar", 3, 1, Bevel(2, 20, 5, 4, kRed), 1},
       {"middle bar drawn from its centre out", 3, 1, middle, 1},
       {"bar of columns", 3, 1, column, 1},
+      {"a cell's left-hand corner", 3, 1, corner, 2},
       {"reversed lines of a thick short bar", 3, 1, Bevel(8, 12, 2, 6, kRed), 1},
       {"two colours", 3, 1, {{2, 3, 20, 3, kRed}, {2, 4, 20, 4, kBlue}}, 2},
       {"a line across a piece", 3, 1, {{2, 5, 20, 5, kRed}, {10, 0, 10, 19, kRed}}, 2},

@@ -211,7 +211,9 @@ TEST_F(VectorOutput, ATransparentDisplayOverNothingIsSeeThroughInEveryFormat) {
 
 // No seam a reader can see: no two separate fills of one colour meet along an edge, in
 // the SVG and in the PDF (read back as SVG by Poppler, in points), over the gallery and
-// a sweep of values at scales 1 to 3.
+// a sweep of values at scales 1 to 3, upright and slanted. And corners alike on both
+// sides of a cell: no slanted sides face each other across less than a pixel but for a
+// hairline.
 TEST_F(VectorOutput, NoTwoFillsOfOneColourMeetAlongAnEdge) {
   std::vector<std::pair<std::string, RenderOptions>> cases;
   const std::vector<RenderOptions> gallery = apps::GalleryOptions();
@@ -219,18 +221,21 @@ TEST_F(VectorOutput, NoTwoFillsOfOneColourMeetAlongAnEdge) {
     cases.push_back({"gallery" + std::to_string(i), gallery[i]});
   for (const char* value : {"-12.5", "0", "1.111", "2.222", "3.333", "4.444", "5.555", "6.666",
                             "7.777", "8.888", "9.999", "-0.5"})
-    for (const int scale : {1, 2, 3}) {
-      RenderOptions options;
-      options.sets = {{"AutoSize", "True"}, {"Value", value}};
-      options.scale = scale;
-      cases.push_back({std::string(value) + "x" + std::to_string(scale), options});
-    }
+    for (const int scale : {1, 2, 3})
+      for (const char* slant : {"0", "8"}) {
+        RenderOptions options;
+        options.sets = {{"AutoSize", "True"}, {"Slant", slant}, {"Value", value}};
+        options.scale = scale;
+        cases.push_back(
+            {std::string(value) + "x" + std::to_string(scale) + "-slant" + slant, options});
+      }
   for (const auto& [name, options] : cases) {
     SCOPED_TRACE(name);
     const Drawing drawing = apps::RenderDrawing(options);
     const std::vector<uint8_t> svg = EncodeVector(drawing, SnapshotFormat::kSvg);
-    EXPECT_EQ(test::SharedEdges(test::FilledPaths(std::string(svg.begin(), svg.end())), 1e-6),
-              std::vector<std::string>());
+    const std::vector<test::SvgFill> fills = test::FilledPaths(std::string(svg.begin(), svg.end()));
+    EXPECT_EQ(test::SharedEdges(fills, 1e-6), std::vector<std::string>());
+    EXPECT_EQ(test::NarrowGaps(fills, 0.05, 1), std::vector<std::string>());
     if (options.scale != 1) continue;  // the PDF holds the same paths at every scale
     const std::string pdf = Path(name + ".pdf"), back = Path(name + ".svg");
     test::WriteFileBytes(pdf, EncodeVector(drawing, SnapshotFormat::kPdf));
