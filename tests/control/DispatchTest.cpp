@@ -85,6 +85,7 @@ const std::map<std::string, Variant>& SampleValues() {
       {"LowColor", Variant::FromLong(0x0000C0)},
       {"HighColor", Variant::FromLong(static_cast<int32_t>(0x80000008u))},
       {"Slant", Variant::FromDouble(9.5)},
+      {"Text", Variant::FromString("12:34")},
   };
   return samples;
 }

@@ -149,6 +149,7 @@ void ChangeEveryProperty(LEDDisplay& c) {
   c.SetLowColor(0x80000001);
   c.SetHighColor(0x00C0FF);
   c.SetSlant(8.75);
+  c.SetText("23.5\u00B0C");
 }
 
 // Expects each of the members to be equal in `a` and `b`.
@@ -256,7 +257,8 @@ TEST_F(Persistence, WritesThirtySevenKeysAndReadsFortyTwoInOrderWithTypedDefault
       "DigitSpacing=Integer:10,PictureBackground=Object:none,SegmentSeperation=Integer:2,"
       "Transparent=Boolean:False,UseOverRange=Boolean:False,Value=Integer:0,"
       "FlashCells=Long:0,FlashInterval=Long:500,UseLimits=Boolean:False,LowLimit=Double:0,"
-      "HighLimit=Double:100,LowColor=Long:2105568,HighColor=Long:45311,Slant=Double:0",
+      "HighLimit=Double:100,LowColor=Long:2105568,HighColor=Long:45311,Slant=Double:0,"
+      "Text=String:",
       ',');
   LoggingBag bag;
   control.WriteProperties(bag);
@@ -273,7 +275,7 @@ TEST_F(Persistence, WritesThirtySevenKeysAndReadsFortyTwoInOrderWithTypedDefault
                   "DigitHeight DigitLeftMargin DigitUpperMargin DigitSpacing PictureBackground "
                   "MouseIcon MousePointer SegmentWidth SegmentSeperation Transparent "
                   "UseOverRange Value FlashCells FlashInterval UseLimits LowLimit HighLimit "
-                  "LowColor HighColor Slant",
+                  "LowColor HighColor Slant Text",
                   ' '));
   // Each key is read with the default it is written with.
   std::set<std::string> defaults(written.begin(), written.end());

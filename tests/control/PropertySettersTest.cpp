@@ -114,6 +114,7 @@ TEST_F(ControlFixture, EverySetterRunsItsStepsInOrder) {
       {"LowColor", [](D& c) { c.SetLowColor(0xFF); }, "render notify"},
       {"HighColor", [](D& c) { c.SetHighColor(0xFF00); }, "render notify"},
       {"Slant", [](D& c) { c.SetSlant(10); }, "render notify"},
+      {"Text", [](D& c) { c.SetText("Err"); }, "render notify"},
       // The method: AutoRedraw on, then render; no notification.
       {"Refresh", [](D& c) { c.Refresh(); }, "AutoRedraw render"},
   };

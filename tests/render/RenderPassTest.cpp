@@ -257,6 +257,55 @@ TEST_F(RenderPassTest, GlyphsLightTheirSegments) {
   EXPECT_EQ(lines[18]["color"], kOn);
 }
 
+// Every glyph of text lights its segments, in the table the README shows.
+TEST_F(RenderPassTest, TextGlyphsLightTheirSegments) {
+  state.StoredDigits = 1;
+  struct Case {
+    const char* text;
+    const char* lit;  // the cell's lit segments, by letter
+  };
+  const Case cases[] = {
+      {"0", "abcdef"},  {"1", "bc"},        {"2", "abdeg"},  {"3", "abcdg"},
+      {"4", "bcfg"},    {"5", "acdfg"},     {"6", "cdefg"},  {"7", "abc"},
+      {"8", "abcdefg"}, {"9", "abcfg"},     {"A", "abcefg"}, {"b", "cdefg"},
+      {"C", "adef"},    {"c", "deg"},       {"d", "bcdeg"},  {"E", "adefg"},
+      {"F", "aefg"},    {"G", "acdef"},     {"H", "bcefg"},  {"h", "cefg"},
+      {"I", "ef"},      {"J", "bcde"},      {"L", "def"},    {"n", "ceg"},
+      {"o", "cdeg"},    {"O", "abcdef"},    {"P", "abefg"},  {"q", "abcfg"},
+      {"r", "eg"},      {"S", "acdfg"},     {"t", "defg"},   {"U", "bcdef"},
+      {"u", "cde"},     {"y", "bcdfg"},     {"-", "g"},      {"_", "d"},
+      {"=", "dg"},      {"\u00B0", "abfg"}, {" ", ""},       {"a", "abcefg"},  // the other case
+      {"R", "eg"},  // "R" is not the over-range mark's
+      {"K", ""},    // no glyph: blank
+  };
+  const char drawingOrder[] = "afbgecd";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    state.Extended.Text = c.text;
+    const std::vector<json> lines = Named(Recorded(), "Line");
+    ASSERT_EQ(lines.size(), 21u);  // no sign cell, no point
+    for (size_t segment = 0; segment < 7; ++segment) {
+      const bool lit = std::string(c.lit).find(drawingOrder[segment]) != std::string::npos;
+      EXPECT_EQ(lines[segment * 3]["color"], lit ? kOn : kOff) << drawingOrder[segment];
+    }
+  }
+}
+
+// A colon lies in the gap after its cell, where the point would: two points of
+// DecimalPointSize centred a third and two thirds of the way down the digit height.
+TEST_F(RenderPassTest, AColonLightsTwoPointsInTheGapAfterItsCell) {
+  state.Extended.Text = "12:34";
+  const std::vector<json> lines = Named(Recorded(), "Line");
+  ASSERT_EQ(lines.size(), 4u * 21u + 6u);  // the second cell's lines, then its colon
+  // The second cell starts at 37: the gap after it from 65 (24 + 4 on), rows about 19
+  // and 35 (DigitTop 3, DigitHeight 48).
+  const std::vector<json> colon(lines.begin() + 42, lines.begin() + 48);
+  EXPECT_EQ(colon,
+            (std::vector<json>{LineCall(65, 20, 68, 20, kOn), LineCall(65, 19, 68, 19, kOn),
+                               LineCall(65, 18, 68, 18, kOn), LineCall(65, 36, 68, 36, kOn),
+                               LineCall(65, 35, 68, 35, kOn), LineCall(65, 34, 68, 34, kOn)}));
+}
+
 TEST_F(RenderPassTest, BlankedZeroIsDrawnWhollyUnlit) {
   state.StoredLeadingPlusMinus = core::kFalse;
   state.StoredLeadingZeros = core::kFalse;

@@ -46,5 +46,37 @@ TEST(ShownText, SignDigitsAndPointsAsDrawn) {
   }
 }
 
+TEST(ShownText, TextAsItsCellsShowIt) {
+  const struct {
+    const char* text;
+    int16_t digits;
+    core::Boolean useOverRange;
+    const char* shown;  // blank cells as spaces
+    bool overRange;
+  } cases[] = {
+      {"Err", 4, kFalse, " Err", false},                 // right-aligned
+      {"12:34", 4, kFalse, "12:34", false},              // the colon takes no cell
+      {"23.5\u00B0C", 5, kFalse, "23.5\u00B0C", false},  // nor the point
+      {"hello", 5, kFalse, "hELLo", false},              // the other case where it has a glyph
+      {"Run", 3, kFalse, "run", false},                  // "R" shows "r"; "u" has its own
+      {"K2", 2, kFalse, " 2", false},                    // no glyph: a blank cell
+      {".5", 2, kFalse, " .5", false},                   // a point with no cell before: a blank
+      {"OFF", 3, kFalse, "OFF", false},
+      {"toolong", 3, kFalse, "too", true},        // the first Digits cells
+      {"toolong", 3, kTrue, "over range", true},  // or the mark
+      {"Err", 0, kFalse, "", true},               // no digits: nothing is drawn
+  };
+  CellCache cache;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    model::ControlState s = model::FirstValues();
+    s.Extended.Text = c.text;
+    s.StoredDigits = c.digits;
+    s.StoredUseOverRange = c.useOverRange;
+    EXPECT_EQ(ShownText(s, cache), c.shown);
+    EXPECT_EQ(IsOverRange(s), c.overRange);
+  }
+}
+
 }  // namespace
 }  // namespace led::render

@@ -1,5 +1,5 @@
 // The properties beyond the published interface: flashing cells, colours by value
-// limits and slanted digits. Their values are checked before anything changes.
+// limits, slanted digits and text. Their values are checked before anything changes.
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/control/SetterSteps.h"
 
@@ -54,6 +54,10 @@ void LEDDisplay::SetHighColor(core::ColorArg color) {
 void LEDDisplay::SetSlant(double degrees) {
   if (!model::IsSlant(degrees)) Refuse();
   Store(state_.Extended.Slant, degrees, "Slant", kRenderNotify);
+}
+
+void LEDDisplay::SetText(const std::string& text) {
+  Store(state_.Extended.Text, text, "Text", kRenderNotify);
 }
 
 model::ValueBand LEDDisplay::ValueBand() const {

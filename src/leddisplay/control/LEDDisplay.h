@@ -320,6 +320,16 @@ class LEDDisplay {
   double Slant() const { return state_.Extended.Slant; }
   void SetSlant(double degrees);
   ///@}
+  /// Text shown instead of the number while not empty (UTF-8): one cell a character,
+  /// right-aligned in Digits cells, no sign cell; "." lights the point of the cell before
+  /// and ":" a colon after it, taking no cell; a character without a glyph shows a blank
+  /// cell. A text longer than Digits shows its first Digits cells and is OverRange (with
+  /// UseOverRange on, the over-range mark). Value, Change and the rest keep working.
+  /// Setting renders, then notifies.
+  ///@{
+  const std::string& Text() const { return state_.Extended.Text; }
+  void SetText(const std::string& text);
+  ///@}
 
   // --- Read-outs: what a host shows, by the control's own rules ------------------
   /// The extent AutoSize would set now, in twips, sizing nothing: only the reads a

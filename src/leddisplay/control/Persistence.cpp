@@ -155,6 +155,8 @@ const std::vector<SavedKey>& SavedKeys() {
        [](Target& t) { return Color(t.state.Extended.HighColor); }},
       {"Slant", Variant::FromDouble(e.Slant), false,
        [](Target& t) { return Variant::FromDouble(t.state.Extended.Slant); }},
+      {"Text", Variant::FromString(e.Text), false,
+       [](Target& t) { return Variant::FromString(t.state.Extended.Text); }},
   };
   return keys;
 }
@@ -292,6 +294,7 @@ constexpr LoadStep kLoadSteps[] = {
        if (!model::IsSlant(degrees)) throw core::RuntimeError(core::kInvalidPropertyValue);
        t.state.Extended.Slant = degrees;
      }},
+    {"Text", [](Target& t, const Variant& v) { t.state.Extended.Text = v.ToString(); }},
 };
 
 }  // namespace

@@ -146,6 +146,7 @@ constexpr PropertyDescription kExtensionProperties[] = {
     Prop<&C::LowColor, &C::SetLowColor>("LowColor", X + 6, "OLE_COLOR", kByVal),
     Prop<&C::HighColor, &C::SetHighColor>("HighColor", X + 7, "OLE_COLOR", kByVal),
     Prop<&C::Slant, &C::SetSlant>("Slant", X + 8, "Double", kByVal),
+    Prop<&C::Text, &C::SetText>("Text", X + 9, "String", kByVal),
 };
 
 constexpr MethodDescription kMethods[] = {

@@ -1,9 +1,10 @@
 #pragma once
 /// @file
 /// The control's settings beyond the published interface: flashing cells, colours by
-/// value limits and slanted digits. Each starts off or neutral, so that a control that uses none of
+/// value limits, slanted digits and text. Each starts off or neutral, so that a control that uses none of
 /// them draws, notifies and saves exactly as one without them.
 #include <cstdint>
+#include <string>
 
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/OleColor.h"
@@ -30,6 +31,8 @@ struct Extensions {
   /// How far the digits lean to the right, in degrees (0..20): each point of a cell moves
   /// right by tan(Slant) times its height above the digits' bottom edge.
   double Slant = 0;
+  /// Text shown instead of the number, one cell a character (UTF-8); empty: the number.
+  std::string Text;
 };
 
 /// Where a value lies against the limits while UseLimits is on: below LowLimit (minus

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "leddisplay/render/TextCells.h"
+
 namespace led::render {
 
 const std::vector<DisplayCell>& CellCache::CellsFor(const model::ControlState& s) {
@@ -12,8 +14,16 @@ const std::vector<DisplayCell>& CellCache::CellsFor(const model::ControlState& s
                       s.StoredUseOverRange,
                       s.StoredLeadingZeros,
                       s.StoredShowAllDecimalPoints};
-  if (valid_ && inputs == inputs_) return cells_;
+  if (valid_ && inputs == inputs_ && s.Extended.Text == text_) return cells_;
   valid_ = false;  // stays so when formatting raises
+  if (!s.Extended.Text.empty()) {
+    BuildTextCells(s.Extended.Text, s.StoredDigits, s.StoredUseOverRange, cells_);
+    inputs_ = inputs;
+    text_ = s.Extended.Text;
+    valid_ = true;
+    return cells_;
+  }
+  text_.clear();
   const FormattedDisplay formatted = FormatDisplay(s.StoredValue, s.StoredDigits, s.StoredDecimals,
                                                    s.StoredLeadingPlusMinus, s.StoredUseOverRange);
   BuildDisplayCells(formatted, s.StoredLeadingZeros, s.StoredShowAllDecimalPoints, cells_);

@@ -5,6 +5,7 @@
 // formats nothing, works out no segment again and touches no heap memory.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "leddisplay/core/OleColor.h"
@@ -19,9 +20,10 @@ namespace led::render {
 class CellCache {
  public:
   // The cells of the state's Value under its Digits, Decimals, LeadingPlusMinus,
-  // UseOverRange, LeadingZeros and ShowAllDecimalPoints: the kept ones when all of these
-  // equal those of the last call (the value compared bit for bit), else formatted anew.
-  // Raises as FormatDisplay does; then nothing is kept.
+  // UseOverRange, LeadingZeros and ShowAllDecimalPoints, or of its Text when not empty
+  // (TextCells.h): the kept ones when all of these equal those of the last call (the
+  // value compared bit for bit), else built anew. Raises as FormatDisplay does; then
+  // nothing is kept.
   const std::vector<DisplayCell>& CellsFor(const model::ControlState& state);
 
   // Everything a cell's lines are worked out from: a cell's, or the sign's (which
@@ -59,6 +61,7 @@ class CellCache {
 
   bool valid_ = false;
   Inputs inputs_;
+  std::string text_;  // the Text the cells show (empty: the value)
   std::vector<DisplayCell> cells_;
 
   struct KeptCell {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "leddisplay/core/Arithmetic.h"
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/render/LineBatch.h"
 #include "leddisplay/render/Segments.h"
@@ -39,7 +40,22 @@ constexpr Glyph kGlyphs[] = {
     {'6', {o, I, o, I, I, I, I}},  // no top bar
     {'7', {I, o, I, o, o, I, o}}, {'8', {I, I, I, I, I, I, I}},
     {'9', {I, I, I, I, o, I, o}},                                 // no bottom bar
-    {'O', {I, I, I, o, I, I, I}}, {'R', {I, I, I, I, I, I, o}}};  // the shape of a capital A
+    {'O', {I, I, I, o, I, I, I}}, {'R', {I, I, I, I, I, I, o}},  // the shape of a capital A
+    // Text. "R" above belongs to the over-range mark: a text's "R" shows "r".
+    {'A', {I, I, I, I, I, I, o}}, {'b', {o, I, o, I, I, I, I}},
+    {'C', {I, I, o, o, I, o, I}}, {'c', {o, o, o, I, I, o, I}},
+    {'d', {o, o, I, I, I, I, I}}, {'E', {I, I, o, I, I, o, I}},
+    {'F', {I, I, o, I, I, o, o}}, {'G', {I, I, o, o, I, I, I}},
+    {'H', {o, I, I, I, I, I, o}}, {'h', {o, I, o, I, I, I, o}},
+    {'I', {o, I, o, o, I, o, o}}, {'J', {o, o, I, o, I, I, I}},
+    {'L', {o, I, o, o, I, o, I}}, {'n', {o, o, o, I, I, I, o}},
+    {'o', {o, o, o, I, I, I, I}}, {'P', {I, I, I, I, I, o, o}},
+    {'q', {I, I, I, I, o, I, o}}, {'r', {o, o, o, I, I, o, o}},
+    {'S', {I, I, o, I, o, I, I}}, {'t', {o, I, o, I, I, o, I}},
+    {'U', {o, I, I, o, I, I, I}}, {'u', {o, o, o, o, I, I, I}},
+    {'y', {o, I, I, I, o, I, I}}, {'-', {o, o, o, I, o, o, o}},
+    {'_', {o, o, o, o, o, o, I}}, {'=', {o, o, o, I, o, o, I}},
+    {kDegreeGlyph, {I, I, I, I, o, o, o}}, {' ', {o, o, o, o, o, o, o}}};
 
 const Glyph* FindGlyph(char character) {
   for (const Glyph& glyph : kGlyphs)
@@ -173,10 +189,33 @@ void Draw(LineBatch& d, const CellFrame& frame, const Placement& placement, core
   }
 }
 
+// The colon after a cell: two points of DecimalPointSize, across where the cell's point
+// lies, centred a third and two thirds of the way down the digit height.
+void DrawColon(LineBatch& lines, const Geometry& g, int16_t left, int16_t top,
+               core::OleColor color) {
+  const int16_t x1 = core::Add16(core::Add16(left, g.digitWidth), 4);
+  const int16_t x2 = core::Add16(x1, g.decimalPointSize);
+  for (const int third : {1, 2}) {
+    const int16_t centre = core::Add16(top, int32_t{g.digitHeight} * third / 3);
+    DrawDecimalPoint(lines, x1, core::Add16(centre, g.decimalPointSize / 2), x2, color);
+  }
+}
+
 }  // namespace
 
 bool HasGlyph(char character) {
   return FindGlyph(character) != nullptr;
+}
+
+char TextGlyph(char32_t c) {
+  if (c == U'\u00B0') return kDegreeGlyph;
+  if (c > 0x7F) return ' ';
+  const auto in = [](char32_t k) { return kTextGlyphs.find(char(k)) != std::string_view::npos; };
+  if (in(c)) return char(c);
+  const char32_t other = (c >= U'a' && c <= U'z')   ? c - 32
+                         : (c >= U'A' && c <= U'Z') ? c + 32
+                                                    : c;
+  return in(other) ? char(other) : ' ';
 }
 
 void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
@@ -202,6 +241,7 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
     }
     if (cell.Point == PointState::Lit) Draw(lines, frame, kPoint, lit);
     if (cell.Point == PointState::Unlit) Draw(lines, frame, kPoint, st.StoredOffColor);
+    if (cell.Colon) DrawColon(lines, lengths, left, top, lit);
   });
 }
 

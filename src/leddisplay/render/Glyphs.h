@@ -4,6 +4,7 @@
 // segments of "0"-"9", "O" and "R" are lit, and where each segment of a cell lies.
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "leddisplay/render/Display.h"
 #include "leddisplay/render/Geometry.h"
@@ -11,8 +12,20 @@
 
 namespace led::render {
 
-// True for the characters that have a seven-segment glyph: "0"-"9", "O", "R".
+// True for the characters that have a seven-segment glyph: the digits, the over-range
+// mark's "O" and "R" (the shape of a capital A), and the glyphs of text (TextGlyph).
 bool HasGlyph(char character);
+
+// The glyph a character of text shows: the digits; A b C c d E F G H h I J L n o O P q r
+// S t U u y; "-", "_", "=", the degree sign (kDegreeGlyph) and space. A letter outside
+// the set shows its other case where that is in it ("a" shows "A", "R" shows "r");
+// anything else a blank cell (a space).
+char TextGlyph(char32_t character);
+// The cell character of the degree sign (a, f, b and g lit).
+inline constexpr char kDegreeGlyph = '\xB0';
+// Every character of text with a glyph, in the order of the table above ("\xB0" the
+// degree sign).
+inline constexpr std::string_view kTextGlyphs = "0123456789AbCcdEFGHhIJLnoOPqrStUuy-_=\xB0 ";
 
 // Draws the glyph of `cell` with its left edge `left` and top edge `top` in the lengths
 // of `lengths` (the display's geometry): the segments a, f, b, g, e, c, d in that order,

@@ -44,10 +44,11 @@ void Pass(Display& display) {
   CellCache passCells;
   const std::vector<DisplayCell>& cells = CellsOf(display, passCells);
 
+  const bool text = !s.Extended.Text.empty();  // no sign cell: a "-" is a glyph
   for (size_t i = 0; i < cells.size(); ++i) {
     const DisplayCell& cell = cells[i];
     const core::OleColor lit = LitColorOf(s, i, cells.size());
-    if (cell.Character == '+' || cell.Character == '-')
+    if (!text && (cell.Character == '+' || cell.Character == '-'))
       DrawPlusMinusSign(display, lengths, digitTop, i, lit);
     else
       DrawGlyphCell(display, lengths, cell, cellLeft, digitTop, halfHeight, i, lit);

@@ -2,6 +2,7 @@
 
 #include "leddisplay/core/RuntimeError.h"
 #include "leddisplay/render/RenderPass.h"
+#include "leddisplay/render/TextCells.h"
 #include "leddisplay/render/ValueFormat.h"
 
 namespace led::render {
@@ -14,6 +15,7 @@ std::string ShownText(const model::ControlState& s, CellCache& cache) {
   } catch (const core::RuntimeError&) {
     return {};  // a digit count the format cannot build: the pass draws nothing
   }
+  if (!s.Extended.Text.empty()) return TextOfCells(*cells);
   // The over-range mark is the only row whose cells hold letters.
   if (!cells->empty() && cells->front().Character == 'O') return "over range";
   std::string text;
@@ -28,6 +30,7 @@ std::string ShownText(const model::ControlState& s, CellCache& cache) {
 }
 
 bool IsOverRange(const model::ControlState& s) {
+  if (!s.Extended.Text.empty()) return IsTextOverRange(s.Extended.Text, s.StoredDigits);
   try {
     return FormatDisplay(s.StoredValue, s.StoredDigits, s.StoredDecimals, s.StoredLeadingPlusMinus,
                          core::kTrue)

@@ -3,7 +3,8 @@
 // What the display shows, as text (for assistive tools and hosts): the sign as lit ("+"
 // or "-" when the sign cell is shown), the digits with blanked leading zeros left out,
 // the lit decimal point as "."; "over range" for the over-range mark (also for NaN and
-// the infinities); empty when nothing is drawn. The cells are those the render pass
+// the infinities); empty when nothing is drawn. A Text shows as its cells do
+// (TextCells.h: TextOfCells), blank cells as spaces. The cells are those the render pass
 // draws, from its cell cache.
 //
 // Example: Value -12.5 with 4 digits, 1 decimal and leading zeros off shows "-12.5";

@@ -23,6 +23,7 @@ struct DisplayCell {
   char Character = ' ';
   bool ZeroLit = false;  // for "0": drawn lit (true) or wholly unlit (false); else false
   PointState Point = PointState::None;
+  bool Colon = false;  // a lit colon in the gap after the cell (text only)
   bool operator==(const DisplayCell&) const = default;
 };
 
