@@ -107,7 +107,7 @@ const std::vector<Example>& Examples() {
         {"Decimals", "0"},
         {"Value", "2026"}}},
       // Beyond the published interface: a clock's minutes flashing while being set, the
-      // three bands of colours by value limits, and slanted digits.
+      // three bands of colours by value limits, slanted digits, and text.
       {"Flashing cells, shown phase", Flashing(true)},
       {"Flashing cells, off phase", Flashing(false)},
       {"Below the low limit", Limits("-4.2")},
@@ -115,6 +115,9 @@ const std::vector<Example>& Examples() {
       {"Above the high limit", Limits("38.9")},
       {"Slanted 10 degrees",
        {{"Slant", "10"}, {"Digits", "5"}, {"Decimals", "2"}, {"Value", "-273.15"}}},
+      {"Text: an error", {{"Digits", "3"}, {"Text", "\"Err\""}}},
+      {"Text: a clock's colon", {{"Text", "\"12:34\""}}},
+      {"Text: a temperature", {{"Digits", "5"}, {"Text", "\"23.5\u00B0C\""}}},
   };
   return examples;
 }

@@ -103,6 +103,8 @@ TEST(SteadyRedraw, AllocatesNothing) {
          c.SetValue(250);
        }},
       {"slanted", [](control::LEDDisplay& c) { c.SetSlant(10); }},
+      {"a text longer than a string keeps in place",
+       [](control::LEDDisplay& c) { c.SetText("12:34 and more than fifteen letters"); }},
   };
   for (const auto& [name, setUp] : cases) {
     SCOPED_TRACE(name);

@@ -528,15 +528,15 @@ std::string DensityCaseName(const ::testing::TestParamInfo<std::tuple<size_t, si
 }
 
 INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatchAtDensity,
-                         ::testing::Combine(::testing::Range<size_t>(0, 16),
+                         ::testing::Combine(::testing::Range<size_t>(0, 17),
                                             ::testing::Range<size_t>(0,
                                                                      std::size(kDensityTargets))),
                          DensityCaseName);
 
-INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 16), ConfigurationName);
+INSTANTIATE_TEST_SUITE_P(Gallery, PixelMatch, ::testing::Range<size_t>(0, 17), ConfigurationName);
 
-TEST(PixelMatchSet, CoversSixteenConfigurations) {
-  EXPECT_EQ(Configurations().size(), 16u);
+TEST(PixelMatchSet, CoversSeventeenConfigurations) {
+  EXPECT_EQ(Configurations().size(), 17u);
 }
 
 }  // namespace

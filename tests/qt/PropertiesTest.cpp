@@ -250,7 +250,7 @@ std::vector<NotifyRow> NotifyRows() {
       {"flashCells", 5, {}}, {"flashInterval", 250, 10}, {"flashPhase", false, {}},
       {"useLimits", true, {}}, {"lowLimit", -5.0, 1000.0}, {"highLimit", 50.0, -100.0},
       {"lowColor", colour, translucent}, {"highColor", colour, translucent},
-      {"slant", 9.5, 21.0}};
+      {"slant", 9.5, 21.0}, {"text", "Err", {}}};
   // clang-format on
 }
 
@@ -365,6 +365,13 @@ TEST(Properties, QLCDNumbersCallsAnswerAsTheDisplayShows) {
   EXPECT_TRUE(widget.checkOverflow(10));
   widget.setDecimals(1);
   EXPECT_FALSE(widget.checkOverflow(999));
+  // A text shows instead of the number; a number again clears it.
+  widget.display(QStringLiteral("Err"));
+  EXPECT_EQ(widget.text(), QStringLiteral("Err"));
+  EXPECT_EQ(widget.control().ShownText(), " Err");
+  widget.display(2.5);
+  EXPECT_TRUE(widget.text().isEmpty());
+  EXPECT_EQ(widget.control().ShownText(), "+002.5");
 }
 
 TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {

@@ -90,6 +90,7 @@ const std::vector<Configuration>& Configurations() {
         {"above the high limit",
          "Decimals=1; UseLimits=True; LowLimit=0; HighLimit=30; Value=38.9"},
         {"slanted", "Slant=10; Digits=5; Decimals=2; Value=-273.15"},
+        {"text with a colon", "Text=\"12:34\""},
     };
     std::vector<Configuration> list;
     for (const auto& row : rows)

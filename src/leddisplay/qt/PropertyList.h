@@ -44,6 +44,8 @@
 ///   a lowLimit above highLimit is refused.
 /// - slant: how far the digits lean to the right, in degrees (0..20; 8 to 10 is the look
 ///   of real displays); the captions stay upright and autoSize widens the display.
+/// - text: shown instead of the number while not empty, one cell a character, right-aligned
+///   ("Err", "12:34" with a colon, "23.5°C"); a character without a glyph is a blank cell.
 ///
 /// An int outside -32768..32767 is refused with 6 "Overflow". An enumeration is named
 /// with its namespace (led::qt::enums), or Qt's meta-object does not see it as one.
@@ -92,7 +94,8 @@
   X(Owner, double, highLimit, setHighLimit, HighLimit) \
   X(Owner, QColor, lowColor, setLowColor, LowColor) \
   X(Owner, QColor, highColor, setHighColor, HighColor) \
-  X(Owner, double, slant, setSlant, Slant)
+  X(Owner, double, slant, setSlant, Slant) \
+  X(Owner, QString, text, setText, Text)
 
 // The declarations a front end's class makes from the rows, one macro per section:
 // LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_GETTER, Owner) declares every

@@ -34,28 +34,47 @@ constexpr Lamp z = Lamp::Zero;
 
 //                             a  f  b  g  e  c  d
 constexpr Glyph kGlyphs[] = {
-    {'0', {z, z, z, o, z, z, z}}, {'1', {o, o, I, o, o, I, o}},
-    {'2', {I, o, I, I, I, o, I}}, {'3', {I, o, I, I, o, I, I}},
-    {'4', {o, I, I, I, o, I, o}}, {'5', {I, I, o, I, o, I, I}},
+    {'0', {z, z, z, o, z, z, z}},
+    {'1', {o, o, I, o, o, I, o}},
+    {'2', {I, o, I, I, I, o, I}},
+    {'3', {I, o, I, I, o, I, I}},
+    {'4', {o, I, I, I, o, I, o}},
+    {'5', {I, I, o, I, o, I, I}},
     {'6', {o, I, o, I, I, I, I}},  // no top bar
-    {'7', {I, o, I, o, o, I, o}}, {'8', {I, I, I, I, I, I, I}},
-    {'9', {I, I, I, I, o, I, o}},                                 // no bottom bar
-    {'O', {I, I, I, o, I, I, I}}, {'R', {I, I, I, I, I, I, o}},  // the shape of a capital A
+    {'7', {I, o, I, o, o, I, o}},
+    {'8', {I, I, I, I, I, I, I}},
+    {'9', {I, I, I, I, o, I, o}},  // no bottom bar
+    {'O', {I, I, I, o, I, I, I}},
+    {'R', {I, I, I, I, I, I, o}},  // the shape of a capital A
     // Text. "R" above belongs to the over-range mark: a text's "R" shows "r".
-    {'A', {I, I, I, I, I, I, o}}, {'b', {o, I, o, I, I, I, I}},
-    {'C', {I, I, o, o, I, o, I}}, {'c', {o, o, o, I, I, o, I}},
-    {'d', {o, o, I, I, I, I, I}}, {'E', {I, I, o, I, I, o, I}},
-    {'F', {I, I, o, I, I, o, o}}, {'G', {I, I, o, o, I, I, I}},
-    {'H', {o, I, I, I, I, I, o}}, {'h', {o, I, o, I, I, I, o}},
-    {'I', {o, I, o, o, I, o, o}}, {'J', {o, o, I, o, I, I, I}},
-    {'L', {o, I, o, o, I, o, I}}, {'n', {o, o, o, I, I, I, o}},
-    {'o', {o, o, o, I, I, I, I}}, {'P', {I, I, I, I, I, o, o}},
-    {'q', {I, I, I, I, o, I, o}}, {'r', {o, o, o, I, I, o, o}},
-    {'S', {I, I, o, I, o, I, I}}, {'t', {o, I, o, I, I, o, I}},
-    {'U', {o, I, I, o, I, I, I}}, {'u', {o, o, o, o, I, I, I}},
-    {'y', {o, I, I, I, o, I, I}}, {'-', {o, o, o, I, o, o, o}},
-    {'_', {o, o, o, o, o, o, I}}, {'=', {o, o, o, I, o, o, I}},
-    {kDegreeGlyph, {I, I, I, I, o, o, o}}, {' ', {o, o, o, o, o, o, o}}};
+    {'A', {I, I, I, I, I, I, o}},
+    {'b', {o, I, o, I, I, I, I}},
+    {'C', {I, I, o, o, I, o, I}},
+    {'c', {o, o, o, I, I, o, I}},
+    {'d', {o, o, I, I, I, I, I}},
+    {'E', {I, I, o, I, I, o, I}},
+    {'F', {I, I, o, I, I, o, o}},
+    {'G', {I, I, o, o, I, I, I}},
+    {'H', {o, I, I, I, I, I, o}},
+    {'h', {o, I, o, I, I, I, o}},
+    {'I', {o, I, o, o, I, o, o}},
+    {'J', {o, o, I, o, I, I, I}},
+    {'L', {o, I, o, o, I, o, I}},
+    {'n', {o, o, o, I, I, I, o}},
+    {'o', {o, o, o, I, I, I, I}},
+    {'P', {I, I, I, I, I, o, o}},
+    {'q', {I, I, I, I, o, I, o}},
+    {'r', {o, o, o, I, I, o, o}},
+    {'S', {I, I, o, I, o, I, I}},
+    {'t', {o, I, o, I, I, o, I}},
+    {'U', {o, I, I, o, I, I, I}},
+    {'u', {o, o, o, o, I, I, I}},
+    {'y', {o, I, I, I, o, I, I}},
+    {'-', {o, o, o, I, o, o, o}},
+    {'_', {o, o, o, o, o, o, I}},
+    {'=', {o, o, o, I, o, o, I}},
+    {kDegreeGlyph, {I, I, I, I, o, o, o}},
+    {' ', {o, o, o, o, o, o, o}}};
 
 const Glyph* FindGlyph(char character) {
   for (const Glyph& glyph : kGlyphs)
@@ -212,9 +231,7 @@ char TextGlyph(char32_t c) {
   if (c > 0x7F) return ' ';
   const auto in = [](char32_t k) { return kTextGlyphs.find(char(k)) != std::string_view::npos; };
   if (in(c)) return char(c);
-  const char32_t other = (c >= U'a' && c <= U'z')   ? c - 32
-                         : (c >= U'A' && c <= U'Z') ? c + 32
-                                                    : c;
+  const char32_t other = (c >= U'a' && c <= U'z') ? c - 32 : (c >= U'A' && c <= U'Z') ? c + 32 : c;
   return in(other) ? char(other) : ' ';
 }
 

@@ -204,11 +204,11 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   void setOnColor(const QColor& color) { setLitColor(color); }
   void setOffColor(const QColor& color) { setUnlitColor(color); }
   ///@}
-  /// As QLCDNumber's: shows `value` (setValue). There is no display(QString): the
-  /// display shows numbers only.
+  /// As QLCDNumber's: shows `value` (setValue, the text cleared), or `text` (setText).
   ///@{
   void display(double value);
   void display(int value);
+  void display(const QString& text);
   ///@}
   /// Redraws the display (the control's Refresh).
   void refresh();

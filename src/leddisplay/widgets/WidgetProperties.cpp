@@ -61,10 +61,14 @@ bool LEDDisplayWidget::checkOverflow(int value) const {
 }
 
 void LEDDisplayWidget::display(double value) {
+  setText(QString());
   setValue(value);
 }
 void LEDDisplayWidget::display(int value) {
-  setValue(value);
+  display(double(value));
+}
+void LEDDisplayWidget::display(const QString& text) {
+  setText(text);
 }
 
 // ---- The property file -------------------------------------------------------------
