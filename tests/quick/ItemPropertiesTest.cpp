@@ -33,6 +33,23 @@ Item {
   EXPECT_EQ(follower.shownText(), source.shownText());
 }
 
+TEST(ItemBinding, ATextShowsInsteadOfTheNumberAndBindsAsTheValueDoes) {
+  ShownQml shown(R"(import QtQuick
+import LedDisplay
+Item {
+  LEDDisplay { id: source; objectName: "source"; digits: 2; text: "Lo" }
+  LEDDisplay { objectName: "follower"; digits: 2; text: source.text }
+})");
+  LEDDisplayItem& source = *shown.Display("source");
+  LEDDisplayItem& follower = *shown.Display("follower");
+  EXPECT_EQ(source.shownText(), QStringLiteral("Lo"));
+  source.setText(QStringLiteral("Hi"));
+  EXPECT_EQ(follower.shownText(), QStringLiteral("HI"));  // "i" shows as "I"
+  source.setText(QString());
+  EXPECT_EQ(follower.shownText(), source.shownText());
+  EXPECT_TRUE(follower.shownText().startsWith(QLatin1Char('+')));  // the number again
+}
+
 TEST(ItemNotify, OnceForAChangeNeverForTheSameOrARefusedValue) {
   ShownQml shown("import LedDisplay\nLEDDisplay {}");
   LEDDisplayItem& item = *shown.Display();
