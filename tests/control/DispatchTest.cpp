@@ -86,6 +86,7 @@ const std::map<std::string, Variant>& SampleValues() {
       {"HighColor", Variant::FromLong(static_cast<int32_t>(0x80000008u))},
       {"Slant", Variant::FromDouble(9.5)},
       {"Text", Variant::FromString("12:34")},
+      {"SegmentStyle", Variant::FromInteger(2)},
   };
   return samples;
 }

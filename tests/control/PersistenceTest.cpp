@@ -150,6 +150,7 @@ void ChangeEveryProperty(LEDDisplay& c) {
   c.SetHighColor(0x00C0FF);
   c.SetSlant(8.75);
   c.SetText("23.5\u00B0C");
+  c.SetSegmentStyle(1);
 }
 
 // Expects each of the members to be equal in `a` and `b`.
@@ -258,7 +259,7 @@ TEST_F(Persistence, WritesThirtySevenKeysAndReadsFortyTwoInOrderWithTypedDefault
       "Transparent=Boolean:False,UseOverRange=Boolean:False,Value=Integer:0,"
       "FlashCells=Long:0,FlashInterval=Long:500,UseLimits=Boolean:False,LowLimit=Double:0,"
       "HighLimit=Double:100,LowColor=Long:2105568,HighColor=Long:45311,Slant=Double:0,"
-      "Text=String:",
+      "Text=String:,SegmentStyle=Integer:0",
       ',');
   LoggingBag bag;
   control.WriteProperties(bag);
@@ -275,7 +276,7 @@ TEST_F(Persistence, WritesThirtySevenKeysAndReadsFortyTwoInOrderWithTypedDefault
                   "DigitHeight DigitLeftMargin DigitUpperMargin DigitSpacing PictureBackground "
                   "MouseIcon MousePointer SegmentWidth SegmentSeperation Transparent "
                   "UseOverRange Value FlashCells FlashInterval UseLimits LowLimit HighLimit "
-                  "LowColor HighColor Slant Text",
+                  "LowColor HighColor Slant Text SegmentStyle",
                   ' '));
   // Each key is read with the default it is written with.
   std::set<std::string> defaults(written.begin(), written.end());
@@ -402,6 +403,7 @@ TEST_F(Persistence, BadEntriesFailWithTheirErrors) {
       {"HighLimit", Variant::FromDouble(-1), core::kInvalidPropertyValue},
       {"LowColor", Variant::FromString("red"), core::kTypeMismatch},
       {"Slant", Variant::FromDouble(20.5), core::kInvalidPropertyValue},
+      {"SegmentStyle", Variant::FromInteger(3), core::kInvalidPropertyValue},
   };
   for (const Bad& b : bad) {
     SCOPED_TRACE(b.key);

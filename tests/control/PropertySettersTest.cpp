@@ -115,6 +115,7 @@ TEST_F(ControlFixture, EverySetterRunsItsStepsInOrder) {
       {"HighColor", [](D& c) { c.SetHighColor(0xFF00); }, "render notify"},
       {"Slant", [](D& c) { c.SetSlant(10); }, "render notify"},
       {"Text", [](D& c) { c.SetText("Err"); }, "render notify"},
+      {"SegmentStyle", [](D& c) { c.SetSegmentStyle(2); }, "render notify"},
       // The method: AutoRedraw on, then render; no notification.
       {"Refresh", [](D& c) { c.Refresh(); }, "AutoRedraw render"},
   };
@@ -270,6 +271,8 @@ TEST_F(ControlFixture, RefusedValuesLeaveTheControlsCopyUnchanged) {
        [&] { return int32_t(control.Slant()); }, core::kInvalidPropertyValue},
       {"Slant NaN", [&] { control.SetSlant(std::nan("")); },
        [&] { return int32_t(control.Slant()); }, core::kInvalidPropertyValue},
+      {"SegmentStyle beyond sixteen", [&] { control.SetSegmentStyle(3); },
+       [&] { return int32_t(control.SegmentStyle()); }, core::kInvalidPropertyValue},
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.name);

@@ -250,7 +250,8 @@ std::vector<NotifyRow> NotifyRows() {
       {"flashCells", 5, {}}, {"flashInterval", 250, 10}, {"flashPhase", false, {}},
       {"useLimits", true, {}}, {"lowLimit", -5.0, 1000.0}, {"highLimit", 50.0, -100.0},
       {"lowColor", colour, translucent}, {"highColor", colour, translucent},
-      {"slant", 9.5, 21.0}, {"text", "Err", {}}};
+      {"slant", 9.5, 21.0}, {"text", "Err", {}},
+      {"segmentStyle", QVariant::fromValue(LEDDisplayWidget::Sixteen), 3}};
   // clang-format on
 }
 

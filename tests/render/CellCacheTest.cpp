@@ -118,6 +118,8 @@ TEST_F(KeptLinesTest, RedrawsAsAFreshPassAfterEveryChange) {
         s.Extended.FlashPhase = core::kFalse;
       },
       [](model::ControlState& s, Display&) { s.Extended.Slant = 10; },
+      [](model::ControlState& s, Display&) { s.Extended.SegmentStyle = model::kSixteenSegments; },
+      [](model::ControlState& s, Display&) { s.Extended.Text = "12:34"; },
       [](model::ControlState& s, Display&) {
         s.StoredDigitLeftMargin = 32600;  // the third cell leaves 16 bits
         s.StoredDigitWidth = 40;

@@ -56,6 +56,12 @@ void LEDDisplay::SetSlant(double degrees) {
   Store(state_.Extended.Slant, degrees, "Slant", kRenderNotify);
 }
 
+void LEDDisplay::SetSegmentStyle(core::Int16Arg style) {
+  const int16_t value = style;
+  if (!model::IsSegmentStyle(value)) Refuse();
+  Store(state_.Extended.SegmentStyle, value, "SegmentStyle", kRenderNotify);
+}
+
 void LEDDisplay::SetText(const std::string& text) {
   Store(state_.Extended.Text, text, "Text", kRenderNotify);
 }

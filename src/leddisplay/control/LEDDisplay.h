@@ -330,6 +330,13 @@ class LEDDisplay {
   const std::string& Text() const { return state_.Extended.Text; }
   void SetText(const std::string& text);
   ///@}
+  /// The cells' segments: 0 seven (the default), 1 fourteen, 2 sixteen
+  /// (render/AlphaGlyphs.h lists their segments and glyphs). Another value is refused.
+  /// Setting renders, then notifies.
+  ///@{
+  int16_t SegmentStyle() const { return state_.Extended.SegmentStyle; }
+  void SetSegmentStyle(core::Int16Arg style);
+  ///@}
 
   // --- Read-outs: what a host shows, by the control's own rules ------------------
   /// The extent AutoSize would set now, in twips, sizing nothing: only the reads a

@@ -157,6 +157,8 @@ const std::vector<SavedKey>& SavedKeys() {
        [](Target& t) { return Variant::FromDouble(t.state.Extended.Slant); }},
       {"Text", Variant::FromString(e.Text), false,
        [](Target& t) { return Variant::FromString(t.state.Extended.Text); }},
+      {"SegmentStyle", Int(e.SegmentStyle), false,
+       [](Target& t) { return Int(t.state.Extended.SegmentStyle); }},
   };
   return keys;
 }
@@ -295,6 +297,12 @@ constexpr LoadStep kLoadSteps[] = {
        t.state.Extended.Slant = degrees;
      }},
     {"Text", [](Target& t, const Variant& v) { t.state.Extended.Text = v.ToString(); }},
+    {"SegmentStyle",
+     [](Target& t, const Variant& v) {
+       const int16_t style = v.ToInteger();
+       if (!model::IsSegmentStyle(style)) throw core::RuntimeError(core::kInvalidPropertyValue);
+       t.state.Extended.SegmentStyle = style;
+     }},
 };
 
 }  // namespace

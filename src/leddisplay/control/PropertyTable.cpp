@@ -147,6 +147,7 @@ constexpr PropertyDescription kExtensionProperties[] = {
     Prop<&C::HighColor, &C::SetHighColor>("HighColor", X + 7, "OLE_COLOR", kByVal),
     Prop<&C::Slant, &C::SetSlant>("Slant", X + 8, "Double", kByVal),
     Prop<&C::Text, &C::SetText>("Text", X + 9, "String", kByVal),
+    Prop<&C::SegmentStyle, &C::SetSegmentStyle>("SegmentStyle", X + 10, "Integer", kByVal),
 };
 
 constexpr MethodDescription kMethods[] = {

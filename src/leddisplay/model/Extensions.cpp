@@ -17,6 +17,10 @@ bool AreLimits(double low, double high) {
   return low <= high;  // false for a NaN
 }
 
+bool IsSegmentStyle(int16_t style) {
+  return style >= kSevenSegments && style <= kSixteenSegments;
+}
+
 bool IsSlant(double degrees) {
   return degrees >= 0 && degrees <= 20;  // false for a NaN
 }

@@ -33,7 +33,16 @@ struct Extensions {
   double Slant = 0;
   /// Text shown instead of the number, one cell a character (UTF-8); empty: the number.
   std::string Text;
+  /// The cells' segments: kSevenSegments, kFourteenSegments or kSixteenSegments.
+  int16_t SegmentStyle = 0;
 };
+
+/// The values of SegmentStyle.
+///@{
+inline constexpr int16_t kSevenSegments = 0;
+inline constexpr int16_t kFourteenSegments = 1;
+inline constexpr int16_t kSixteenSegments = 2;
+///@}
 
 /// Where a value lies against the limits while UseLimits is on: below LowLimit (minus
 /// infinity too), above HighLimit (plus infinity too), or within (NaN too, and every
@@ -42,12 +51,14 @@ enum class ValueBand : int8_t { Below = -1, Within = 0, Above = 1 };
 /// The band `value` lies in against the limits of `extensions`.
 ValueBand BandOf(double value, const Extensions& extensions);
 /// Whether FlashInterval may be `milliseconds`, whether the limits may be `low` and
-/// `high` (neither NaN, low not above high), and whether Slant may be `degrees` (0..20,
-/// not NaN): the setters' and the loader's one check.
+/// `high` (neither NaN, low not above high), whether Slant may be `degrees` (0..20, not
+/// NaN) and SegmentStyle `style` (one of its values): the setters' and the loader's one
+/// check.
 ///@{
 bool IsFlashInterval(int32_t milliseconds);
 bool AreLimits(double low, double high);
 bool IsSlant(double degrees);
+bool IsSegmentStyle(int16_t style);
 ///@}
 
 }  // namespace led::model

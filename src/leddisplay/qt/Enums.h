@@ -59,6 +59,10 @@ enum ErrorNumber : int {
 };
 Q_ENUM_NS(ErrorNumber)
 
+/// The cells' segments (segmentStyle): seven, fourteen or sixteen, as the control's.
+enum SegmentStyle : int { Seven = 0, Fourteen = 1, Sixteen = 2 };
+Q_ENUM_NS(SegmentStyle)
+
 /// Where the value lies against lowLimit and highLimit (valueBand): below the low limit,
 /// within the limits (a NaN value too, and any value while useLimits is off), or above the
 /// high limit.

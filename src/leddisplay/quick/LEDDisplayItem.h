@@ -82,6 +82,7 @@ class LEDDisplayItem : public QQuickItem {
   using ColorProperty = qt::enums::ColorProperty;
   using ErrorNumber = qt::enums::ErrorNumber;
   using ValueBand = qt::enums::ValueBand;
+  using SegmentStyle = qt::enums::SegmentStyle;
   using enum qt::enums::Appearance;
   using enum qt::enums::BorderStyle;
   using enum qt::enums::Position;
@@ -89,6 +90,7 @@ class LEDDisplayItem : public QQuickItem {
   using enum qt::enums::ColorProperty;
   using enum qt::enums::ErrorNumber;
   using enum qt::enums::ValueBand;
+  using enum qt::enums::SegmentStyle;
   ///@}
 
   /// A control with its first values, rendered at once.

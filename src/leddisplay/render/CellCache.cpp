@@ -13,11 +13,13 @@ const std::vector<DisplayCell>& CellCache::CellsFor(const model::ControlState& s
                       s.StoredLeadingPlusMinus,
                       s.StoredUseOverRange,
                       s.StoredLeadingZeros,
-                      s.StoredShowAllDecimalPoints};
+                      s.StoredShowAllDecimalPoints,
+                      s.Extended.SegmentStyle};
   if (valid_ && inputs == inputs_ && s.Extended.Text == text_) return cells_;
   valid_ = false;  // stays so when formatting raises
   if (!s.Extended.Text.empty()) {
-    BuildTextCells(s.Extended.Text, s.StoredDigits, s.StoredUseOverRange, cells_);
+    BuildTextCells(s.Extended.Text, s.StoredDigits, s.StoredUseOverRange,
+                   s.Extended.SegmentStyle != 0, cells_);
     inputs_ = inputs;
     text_ = s.Extended.Text;
     valid_ = true;

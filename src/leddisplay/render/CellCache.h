@@ -37,6 +37,7 @@ class CellCache {
     bool negative = false, thick = false;
     double zoom = 1;
     double shear = 0;
+    int16_t style = 0;  // SegmentStyle
     bool operator==(const CellInputs&) const = default;
   };
   // The lines the index-th cell of the row drew when it was last drawn from `inputs`;
@@ -56,6 +57,7 @@ class CellCache {
     core::Boolean useOverRange = core::kFalse;
     core::Boolean leadingZeros = core::kFalse;
     core::Boolean showAllDecimalPoints = core::kFalse;
+    int16_t segmentStyle = 0;
     bool operator==(const Inputs&) const = default;
   };
 

@@ -208,18 +208,6 @@ void Draw(LineBatch& d, const CellFrame& frame, const Placement& placement, core
   }
 }
 
-// The colon after a cell: two points of DecimalPointSize, across where the cell's point
-// lies, centred a third and two thirds of the way down the digit height.
-void DrawColon(LineBatch& lines, const Geometry& g, int16_t left, int16_t top,
-               core::OleColor color) {
-  const int16_t x1 = core::Add16(core::Add16(left, g.digitWidth), 4);
-  const int16_t x2 = core::Add16(x1, g.decimalPointSize);
-  for (const int third : {1, 2}) {
-    const int16_t centre = core::Add16(top, int32_t{g.digitHeight} * third / 3);
-    DrawDecimalPoint(lines, x1, core::Add16(centre, g.decimalPointSize / 2), x2, color);
-  }
-}
-
 }  // namespace
 
 bool HasGlyph(char character) {
@@ -256,10 +244,23 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
       const bool on = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
       Draw(lines, frame, kCell[i], on ? lit : st.StoredOffColor);
     }
-    if (cell.Point == PointState::Lit) Draw(lines, frame, kPoint, lit);
-    if (cell.Point == PointState::Unlit) Draw(lines, frame, kPoint, st.StoredOffColor);
-    if (cell.Colon) DrawColon(lines, lengths, left, top, lit);
+    DrawCellMarks(lines, lengths, cell, left, top, lit, st.StoredOffColor);
   });
+}
+
+void DrawCellMarks(LineBatch& lines, const Geometry& g, const DisplayCell& cell, int16_t left,
+                   int16_t top, core::OleColor lit, core::OleColor off) {
+  if (cell.Point != PointState::None) {
+    const CellFrame frame = FrameOf(g, left, top, 0);
+    Draw(lines, frame, kPoint, cell.Point == PointState::Lit ? lit : off);
+  }
+  if (!cell.Colon) return;
+  const int16_t x1 = core::Add16(core::Add16(left, g.digitWidth), 4);
+  const int16_t x2 = core::Add16(x1, g.decimalPointSize);
+  for (const int third : {1, 2}) {
+    const int16_t centre = core::Add16(top, int32_t{g.digitHeight} * third / 3);
+    DrawDecimalPoint(lines, x1, core::Add16(centre, g.decimalPointSize / 2), x2, lit);
+  }
 }
 
 }  // namespace led::render

@@ -12,6 +12,8 @@
 
 namespace led::render {
 
+class LineBatch;
+
 // True for the characters that have a seven-segment glyph: the digits, the over-range
 // mark's "O" and "R" (the shape of a capital A), and the glyphs of text (TextGlyph).
 bool HasGlyph(char character);
@@ -38,5 +40,12 @@ inline constexpr std::string_view kTextGlyphs = "0123456789AbCcdEFGHhIJLnoOPqrSt
 // What is lit is drawn in `lit` (OnColor unless the cell is shown otherwise: LitColorOf).
 void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
                    int16_t top, int16_t halfHeight, size_t index, core::OleColor lit);
+
+// The marks of a cell after its segments: its decimal point (lit in `lit`, unlit in
+// `off`, or none), 4 pixels right of the cell and 2 * SegmentSeperation below its bottom
+// edge; then its colon, two points of DecimalPointSize across where the point lies,
+// centred a third and two thirds of the way down the digit height.
+void DrawCellMarks(LineBatch& lines, const Geometry& lengths, const DisplayCell& cell, int16_t left,
+                   int16_t top, core::OleColor lit, core::OleColor off);
 
 }  // namespace led::render

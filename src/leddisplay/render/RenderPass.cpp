@@ -7,6 +7,7 @@
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/ErrorRegimes.h"
 #include "leddisplay/model/EventSet.h"
+#include "leddisplay/render/AlphaGlyphs.h"
 #include "leddisplay/render/AutoSize.h"
 #include "leddisplay/render/Background.h"
 #include "leddisplay/render/CellCache.h"
@@ -50,6 +51,9 @@ void Pass(Display& display) {
     const core::OleColor lit = LitColorOf(s, i, cells.size());
     if (!text && (cell.Character == '+' || cell.Character == '-'))
       DrawPlusMinusSign(display, lengths, digitTop, i, lit);
+    else if (s.Extended.SegmentStyle != model::kSevenSegments)
+      DrawAlphaCell(display, lengths, cell, cellLeft, digitTop, halfHeight, i, lit,
+                    s.Extended.SegmentStyle == model::kSixteenSegments);
     else
       DrawGlyphCell(display, lengths, cell, cellLeft, digitTop, halfHeight, i, lit);
     cellLeft = NextCellLeft(lengths, cellLeft);

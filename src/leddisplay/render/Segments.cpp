@@ -173,6 +173,48 @@ void DrawSegmentMiddle(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core
   }
 }
 
+void DrawSegmentCentre(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color) {
+  const int16_t width = lines.Lengths().segmentWidth;
+  const int16_t k = width > 1 ? width / 2 : 0;
+  if (lines.Slanted()) {  // top to bottom (see the header)
+    for (int y = y1; y <= y2; ++y) {
+      const int reach = std::min({int{k}, y - y1, y2 - y});
+      if (reach < 0) continue;
+      const int16_t row = core::Narrow16(y);
+      PixelLine(lines, Sub16(x, reach), row, Add16(x, reach), row, color);
+    }
+    return;
+  }
+  PixelLine(lines, x, y1, x, y2, color);
+  for (int16_t i = 1; i <= k; ++i) {
+    const int16_t column = Sub16(x, i);
+    PixelLine(lines, column, Add16(y1, i), column, Sub16(y2, i), color);
+  }
+  for (int16_t i = 1; i <= k; ++i) {
+    const int16_t column = Add16(x, i);
+    PixelLine(lines, column, Add16(y1, i), column, Sub16(y2, i), color);
+  }
+}
+
+void DrawSegmentDiagonal(LineBatch& lines, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
+                         bool rising, core::OleColor color) {
+  const double width = lines.Lengths().segmentWidth;
+  if (width <= 0 || x2 < x1 || y2 < y1) return;
+  // The box's edges; the band's centre line runs corner to corner.
+  const double left = x1, right = x2 + 1.0, top = y1, bottom = y2 + 1.0;
+  const double run = right - left, fall = bottom - top;
+  const double half = width / 2 * std::hypot(run, fall) / fall;  // across a row
+  for (int16_t y = y1; y <= y2; y = Add16(y, 1)) {
+    const double along = (y + 0.5 - top) / fall;
+    const double centre = left + (rising ? 1 - along : along) * run;
+    const double from = std::max(centre - half, left), to = std::min(centre + half, right);
+    // The pixels whose centres lie within [from, to), when there are any: the raster
+    // rounds a line's ends halves up, so a line from `from` to `to` - 1 paints them.
+    if (std::floor(from + 0.5) <= std::floor(to - 0.5)) Line(lines, from, y, to - 1, y, color);
+    if (y == y2) break;
+  }
+}
+
 void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core::OleColor color) {
   if (lines.Slanted()) {  // top to bottom (see the header)
     for (int16_t i = Sub16(lines.Lengths().decimalPointSize, 1); i >= 0; --i) {

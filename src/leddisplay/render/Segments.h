@@ -34,6 +34,17 @@ void DrawSegmentRight(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core:
 // middle bar never looks thinner than its neighbours.
 void DrawSegmentMiddle(LineBatch& lines, int16_t x1, int16_t x2, int16_t y, core::OleColor color);
 
+// The upright bar at the centre of a 14- or 16-segment cell, symmetric about its centre
+// column x: the centre column from y1 to y2, then k columns on each side, each shortened
+// by its distance at both ends (k = SegmentWidth / 2, 0 below 2), as the middle bar is.
+void DrawSegmentCentre(LineBatch& lines, int16_t x, int16_t y1, int16_t y2, core::OleColor color);
+
+// A diagonal bar SegmentWidth thick (across it) through the box of pixels x1..x2, y1..y2,
+// from its top-left corner to its bottom-right one (or, `rising`, from its bottom-left to
+// its top-right), cut at the box's edges: one line a pixel row, its ends between pixels.
+void DrawSegmentDiagonal(LineBatch& lines, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
+                         bool rising, core::OleColor color);
+
 // A block of DecimalPointSize lines from x1 to x2, growing upward from its bottom y.
 void DrawDecimalPoint(LineBatch& lines, int16_t x1, int16_t y, int16_t x2, core::OleColor color);
 

@@ -1,6 +1,7 @@
 #include "leddisplay/render/TextCells.h"
 
 #include "leddisplay/core/Text.h"
+#include "leddisplay/render/AlphaGlyphs.h"
 #include "leddisplay/render/Glyphs.h"
 
 namespace led::render {
@@ -8,7 +9,7 @@ namespace led::render {
 namespace {
 
 // The cells of the text, every one of them (not yet cut or aligned).
-std::vector<DisplayCell> AllCells(std::string_view text) {
+std::vector<DisplayCell> AllCells(std::string_view text, bool alphanumeric = false) {
   std::vector<DisplayCell> cells;
   for (const char32_t c : core::DecodeUtf8(text)) {
     if (c == U'.') {  // the point of the cell before, or of a blank cell
@@ -18,7 +19,7 @@ std::vector<DisplayCell> AllCells(std::string_view text) {
       if (cells.empty() || cells.back().Colon) cells.push_back({});
       cells.back().Colon = true;
     } else {
-      const char glyph = TextGlyph(c);
+      const char glyph = alphanumeric ? AlphaTextGlyph(c) : TextGlyph(c);
       cells.push_back({.Character = glyph, .ZeroLit = glyph == '0'});
     }
   }
@@ -28,10 +29,10 @@ std::vector<DisplayCell> AllCells(std::string_view text) {
 }  // namespace
 
 void BuildTextCells(std::string_view text, int16_t digits, core::Boolean useOverRange,
-                    std::vector<DisplayCell>& cells) {
+                    bool alphanumeric, std::vector<DisplayCell>& cells) {
   cells.clear();
   if (digits <= 0) return;
-  std::vector<DisplayCell> all = AllCells(text);
+  std::vector<DisplayCell> all = AllCells(text, alphanumeric);
   const size_t count = size_t(digits);
   if (all.size() > count) {
     if (core::IsTrue(useOverRange)) {

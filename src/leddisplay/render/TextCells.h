@@ -5,7 +5,8 @@
 // left and no sign cell. A "." after a character lights that cell's point and takes no
 // cell (one with no character before it lights a blank cell's); a ":" lights a colon in
 // the gap after the cell before it and takes no cell. Each character shows its glyph
-// (Glyphs.h: TextGlyph), one without a glyph a blank cell. A text of more cells than
+// (Glyphs.h: TextGlyph; AlphaGlyphs.h: AlphaTextGlyph in 14- and 16-segment cells), one
+// without a glyph a blank cell. A text of more cells than
 // Digits shows its first Digits cells, and is over range: with UseOverRange on, the row
 // is the over-range mark, as a number's is.
 //
@@ -24,7 +25,7 @@ namespace led::render {
 // The cells of `text` on `digits` cells (none when digits is 0 or less), written into
 // `cells`, replacing what it held.
 void BuildTextCells(std::string_view text, int16_t digits, core::Boolean useOverRange,
-                    std::vector<DisplayCell>& cells);
+                    bool alphanumeric, std::vector<DisplayCell>& cells);
 
 // Whether `text` takes more cells than `digits`.
 bool IsTextOverRange(std::string_view text, int16_t digits);

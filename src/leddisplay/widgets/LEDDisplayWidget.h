@@ -101,6 +101,7 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   using ColorProperty = enums::ColorProperty;
   using ErrorNumber = enums::ErrorNumber;
   using ValueBand = enums::ValueBand;
+  using SegmentStyle = enums::SegmentStyle;
   using enum enums::Appearance;
   using enum enums::BorderStyle;
   using enum enums::Position;
@@ -108,6 +109,7 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   using enum enums::ColorProperty;
   using enum enums::ErrorNumber;
   using enum enums::ValueBand;
+  using enum enums::SegmentStyle;
   ///@}
 
   /// A control with its first values, 177 x 63 pixels, rendered at once.
