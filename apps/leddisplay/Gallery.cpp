@@ -42,6 +42,13 @@ std::vector<std::pair<std::string, std::string>> Limits(const char* value) {
           {"Value", value}};
 }
 
+// A word on eight cells wide enough for letters, in `style`.
+std::vector<std::pair<std::string, std::string>> Alphanumeric(const char* style, const char* text) {
+  return {{"SegmentStyle", style}, {"Digits", "8"},       {"DigitWidth", "34"},
+          {"DigitHeight", "56"},   {"SegmentWidth", "4"}, {"DigitSpacing", "12"},
+          {"Text", text}};
+}
+
 const std::vector<Example>& Examples() {
   static const std::vector<Example> examples = {
       {"Starting state", {}},
@@ -118,6 +125,8 @@ const std::vector<Example>& Examples() {
       {"Text: an error", {{"Digits", "3"}, {"Text", "\"Err\""}}},
       {"Text: a clock's colon", {{"Text", "\"12:34\""}}},
       {"Text: a temperature", {{"Digits", "5"}, {"Text", "\"23.5\u00B0C\""}}},
+      {"Fourteen segments", Alphanumeric("1", "\"SET 12.5\"")},
+      {"Sixteen segments", Alphanumeric("2", "\"HELLO 42\"")},
   };
   return examples;
 }

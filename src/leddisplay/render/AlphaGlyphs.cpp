@@ -196,7 +196,15 @@ void DrawAlphaCell(Display& display, const Geometry& g, const DisplayCell& cell,
     bars[n++] = {Part::Diagonal, leftFrom, lowerFrom, leftTo, lowerTo, true};    // k
     bars[n++] = {Part::Centre, xc, y + h + k + s, y + H - w + 1 - s, 0};         // l
     bars[n++] = {Part::Diagonal, rightFrom, lowerFrom, rightTo, lowerTo};        // m
-    for (size_t i = 0; i < n; ++i) {
+    // Drawn as a seven-segment cell's (a, f, b, g, e, c, d), then the inner bars: each
+    // bar follows one it touches, so that the pieces of one colour join without a bar of
+    // another painted between them.
+    static constexpr std::array<uint8_t, 14> kFourteenOrder = {0, 5, 1, 6,  7,  4,  2,
+                                                               3, 8, 9, 10, 11, 12, 13};
+    static constexpr std::array<uint8_t, 16> kSixteenOrder = {0, 1, 7,  2,  8,  9,  6,  3,
+                                                              4, 5, 10, 11, 12, 13, 14, 15};
+    for (size_t at = 0; at < n; ++at) {
+      const size_t i = sixteen ? kSixteenOrder[at] : kFourteenOrder[at];
       const Bar& bar = bars[i];
       const core::OleColor color = ((mask >> i) & 1u) != 0 ? lit : st.StoredOffColor;
       const int16_t a = core::Narrow16(bar.a), b = core::Narrow16(bar.b), c = core::Narrow16(bar.c),

@@ -36,8 +36,9 @@ char AlphaTextGlyph(char32_t character);
 // without a glyph.
 uint32_t AlphaSegments(char character, bool sixteen);
 
-// DrawGlyphCell for a 14-segment cell (or a 16-segment one, `sixteen`): the segments in
-// their bit order, then the point and the colon.
+// DrawGlyphCell for a 14-segment cell (or a 16-segment one, `sixteen`): the outer bars
+// in the seven-segment order (a, f, b, g1, g2, e, c, d; each split bar left half first),
+// then h, i, j, k, l, m, then the point and the colon.
 void DrawAlphaCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
                    int16_t top, int16_t halfHeight, size_t index, core::OleColor lit, bool sixteen);
 

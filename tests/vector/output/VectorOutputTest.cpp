@@ -219,6 +219,13 @@ TEST_F(VectorOutput, NoTwoFillsOfOneColourMeetAlongAnEdge) {
   const std::vector<RenderOptions> gallery = apps::GalleryOptions();
   for (size_t i = 0; i < gallery.size(); ++i)
     cases.push_back({"gallery" + std::to_string(i), gallery[i]});
+  for (const char* style : {"1", "2"}) {  // words of 14 and 16 segments, slanted too
+    RenderOptions options;
+    options.sets = {{"AutoSize", "True"},    {"SegmentStyle", style}, {"Digits", "8"},
+                    {"DigitWidth", "34"},    {"DigitHeight", "56"},   {"Slant", "8"},
+                    {"Text", "\"HELLO 42\""}};
+    cases.push_back({std::string("alphanumeric") + style, options});
+  }
   for (const char* value : {"-12.5", "0", "1.111", "2.222", "3.333", "4.444", "5.555", "6.666",
                             "7.777", "8.888", "9.999", "-0.5"})
     for (const int scale : {1, 2, 3})
