@@ -87,6 +87,7 @@ const std::map<std::string, Variant>& SampleValues() {
       {"Slant", Variant::FromDouble(9.5)},
       {"Text", Variant::FromString("12:34")},
       {"SegmentStyle", Variant::FromInteger(2)},
+      {"Segments", Variant::FromString("118,,121")},
   };
   return samples;
 }

@@ -116,6 +116,8 @@ TEST_F(ControlFixture, EverySetterRunsItsStepsInOrder) {
       {"Slant", [](D& c) { c.SetSlant(10); }, "render notify"},
       {"Text", [](D& c) { c.SetText("Err"); }, "render notify"},
       {"SegmentStyle", [](D& c) { c.SetSegmentStyle(2); }, "render notify"},
+      {"Segments", [](D& c) { c.SetSegments("118"); }, "render notify"},
+      {"SetCellSegments", [](D& c) { c.SetCellSegments(2, 121); }, "render notify:Segments"},
       // The method: AutoRedraw on, then render; no notification.
       {"Refresh", [](D& c) { c.Refresh(); }, "AutoRedraw render"},
   };
@@ -273,6 +275,12 @@ TEST_F(ControlFixture, RefusedValuesLeaveTheControlsCopyUnchanged) {
        [&] { return int32_t(control.Slant()); }, core::kInvalidPropertyValue},
       {"SegmentStyle beyond sixteen", [&] { control.SetSegmentStyle(3); },
        [&] { return int32_t(control.SegmentStyle()); }, core::kInvalidPropertyValue},
+      {"Segments not a number", [&] { control.SetSegments("118,x"); },
+       [&] { return int32_t(control.Segments().size()); }, core::kInvalidPropertyValue},
+      {"Segments beyond the point's bit", [&] { control.SetSegments("131072"); },
+       [&] { return int32_t(control.Segments().size()); }, core::kInvalidPropertyValue},
+      {"SetCellSegments of a cell left of the row", [&] { control.SetCellSegments(-1, 1); },
+       [&] { return int32_t(control.Segments().size()); }, core::kInvalidPropertyValue},
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.name);
@@ -328,6 +336,25 @@ TEST_F(ControlFixture, MousePointerOutsideSixteenBitsOverflows) {
   EXPECT_RUNTIME_ERROR(control.SetMousePointer(1 << 16), core::kOverflow);
   EXPECT_EQ(control.MousePointer(), 0);
   EXPECT_TRUE(recorder.Calls().empty());
+}
+
+// Segments set by hand read back as set, one cell at a time too, and last until the value
+// or the text changes (setting either to what it is keeps them).
+TEST_F(ControlFixture, SegmentsSetByHandLastUntilTheValueOrTheTextChanges) {
+  control.SetSegments(" 118 , ,121,");
+  EXPECT_EQ(control.Segments(), "118,,121");
+  control.SetCellSegments(1, 63);
+  control.SetCellSegments(2, -1);
+  EXPECT_EQ(control.Segments(), "118,63");
+  control.SetValue(control.Value());
+  EXPECT_EQ(control.Segments(), "118,63");
+  control.SetValue(1.5);
+  EXPECT_EQ(control.Segments(), "");
+  control.SetSegments("118");
+  control.SetText("");
+  EXPECT_EQ(control.Segments(), "118");
+  control.SetText("Err");
+  EXPECT_EQ(control.Segments(), "");
 }
 
 }  // namespace

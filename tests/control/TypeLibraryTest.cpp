@@ -68,7 +68,8 @@ TEST(TypeLibrary, ListingShowsEveryMemberReadably) {
            "  [id(0x68040007)] property HighColor As OLE_COLOR (put ByVal)\n",
            "  [id(0x68040008)] property Slant As Double (put ByVal)\n",
            "  [id(0x68040009)] property Text As String (put ByVal)\n",
-           "  [id(0x6804000A)] property SegmentStyle As Integer (put ByVal)\nevent interface",
+           "  [id(0x6804000A)] property SegmentStyle As Integer (put ByVal)\n",
+           "  [id(0x6804000B)] property Segments As String (put ByVal)\nevent interface",
            "event interface __LEDDisplay\n",
            "  [id(4)] event KeyPress(ByRef KeyAscii As Integer)\n",
            "  [id(7)] event MouseDown(ByRef Button As Integer, ByRef Shift As Integer, ByRef X As "

@@ -251,7 +251,8 @@ std::vector<NotifyRow> NotifyRows() {
       {"useLimits", true, {}}, {"lowLimit", -5.0, 1000.0}, {"highLimit", 50.0, -100.0},
       {"lowColor", colour, translucent}, {"highColor", colour, translucent},
       {"slant", 9.5, 21.0}, {"text", "Err", {}},
-      {"segmentStyle", QVariant::fromValue(LEDDisplayWidget::Sixteen), 3}};
+      {"segmentStyle", QVariant::fromValue(LEDDisplayWidget::Sixteen), 3},
+      {"segments", "118,,121", "x"}};
   // clang-format on
 }
 
@@ -373,6 +374,16 @@ TEST(Properties, QLCDNumbersCallsAnswerAsTheDisplayShows) {
   widget.display(2.5);
   EXPECT_TRUE(widget.text().isEmpty());
   EXPECT_EQ(widget.control().ShownText(), "+002.5");
+  // Segments set by hand, until the value changes; a refusal is reported.
+  QSignalSpy segments(&widget, &LEDDisplayWidget::segmentsChanged);
+  EXPECT_TRUE(widget.setCellSegments(1, 118));
+  EXPECT_EQ(widget.segments(), QStringLiteral(",118"));
+  EXPECT_EQ(widget.control().ShownText(), "+H02.5");
+  EXPECT_EQ(segments.count(), 1);
+  EXPECT_FALSE(widget.setCellSegments(-1, 1));
+  widget.display(3.5);
+  EXPECT_TRUE(widget.segments().isEmpty());
+  EXPECT_EQ(segments.count(), 2);  // a binding hears that they went
 }
 
 TEST(Properties, AFileSavedByTheWidgetLoadsIntoAnotherAndIntoTheTool) {

@@ -291,6 +291,27 @@ TEST_F(RenderPassTest, TextGlyphsLightTheirSegments) {
   }
 }
 
+// Segments set by hand light their mask's segments (a, b, c, d, e, f, g from bit 0) and
+// point, in place of the cell's glyph, the sign cell's too.
+TEST_F(RenderPassTest, SegmentsSetByHandLightTheirMask) {
+  state.StoredDigits = 1;
+  state.StoredDecimals = 0;
+  state.Extended.CellSegments = {-1, 0b1001001 | model::kPointSegment};  // a, d, g and the point
+  const std::vector<json> lines = Named(Recorded(), "Line");
+  ASSERT_EQ(lines.size(), 9u + 21u + 3u);  // the sign, the cell, its point
+  const char drawingOrder[] = "afbgecd";
+  for (size_t segment = 0; segment < 7; ++segment) {
+    const bool lit = std::string("adg").find(drawingOrder[segment]) != std::string::npos;
+    EXPECT_EQ(lines[9 + segment * 3]["color"], lit ? kOn : kOff) << drawingOrder[segment];
+  }
+  EXPECT_EQ(lines[30]["color"], kOn);
+  state.Extended.CellSegments = {0b0111111};  // over the sign: a "0"
+  const std::vector<json> zero = Named(Recorded(), "Line");
+  ASSERT_EQ(zero.size(), 21u + 21u + 3u);
+  EXPECT_EQ(zero[0]["color"], kOn);
+  EXPECT_EQ(zero[9]["color"], kOff);  // g
+}
+
 // A colon lies in the gap after its cell, where the point would: two points of
 // DecimalPointSize centred a third and two thirds of the way down the digit height.
 TEST_F(RenderPassTest, AColonLightsTwoPointsInTheGapAfterItsCell) {

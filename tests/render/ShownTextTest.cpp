@@ -46,6 +46,33 @@ TEST(ShownText, SignDigitsAndPointsAsDrawn) {
   }
 }
 
+// Segments set by hand light exactly their mask's segments and point, in every style,
+// show as the character of that glyph, and last until the value or the text changes.
+TEST(ShownText, SegmentsSetByHandShowAsTheirGlyphsCharacter) {
+  const struct {
+    int16_t style;
+    const char* text;
+    std::vector<int32_t> masks;
+    const char* shown;
+  } cases[] = {
+      {0, "", {118, -1, 121 | model::kPointSegment}, "H0E.00"},  // the sign cell too
+      {0, "Err", {-1, 0x7F, 0x15}, " 8?r"},                      // 0x15: a, c, e: no glyph
+      {1, "ab", {0x1FFF & ~0x100}, "? AB"},
+      {2, "", {0x1000 | 0x2000}, "/0000"},  // j and k: "/" in sixteen segments
+  };
+  CellCache cache;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    model::ControlState s = model::FirstValues();
+    s.StoredDecimals = 0;
+    s.StoredDigits = 4;
+    s.Extended.SegmentStyle = c.style;
+    s.Extended.Text = c.text;
+    s.Extended.CellSegments = c.masks;
+    EXPECT_EQ(ShownText(s, cache), c.shown);
+  }
+}
+
 TEST(ShownText, TextAsItsCellsShowIt) {
   const struct {
     const char* text;

@@ -1,7 +1,14 @@
 // The properties beyond the published interface: flashing cells, colours by value
-// limits, slanted digits and text. Their values are checked before anything changes.
+// limits, slanted digits, text, segment styles and segments set by hand. Their values are checked
+// before anything changes.
 #include "leddisplay/control/LEDDisplay.h"
 #include "leddisplay/control/SetterSteps.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+#include "leddisplay/core/Text.h"
 
 namespace led::control {
 
@@ -63,7 +70,51 @@ void LEDDisplay::SetSegmentStyle(core::Int16Arg style) {
 }
 
 void LEDDisplay::SetText(const std::string& text) {
+  const bool byHand = !state_.Extended.CellSegments.empty() && text != state_.Extended.Text;
+  if (byHand) state_.Extended.CellSegments.clear();  // they last until the text changes
   Store(state_.Extended.Text, text, "Text", kRenderNotify);
+  if (byHand) Apply("Segments", kNotify);
+}
+
+std::string LEDDisplay::Segments() const {
+  std::string text;
+  const std::vector<int32_t>& masks = state_.Extended.CellSegments;
+  for (size_t i = 0; i < masks.size(); ++i) {
+    if (i > 0) text.push_back(',');
+    if (masks[i] >= 0) text += std::to_string(masks[i]);
+  }
+  return text;
+}
+
+void LEDDisplay::SetSegments(const std::string& text) {
+  std::vector<int32_t> masks;
+  size_t at = 0;
+  while (at <= text.size()) {
+    const size_t end = std::min(text.find(',', at), text.size());
+    const std::string_view entry = core::TrimBlanks(std::string_view(text).substr(at, end - at));
+    int32_t mask = -1;
+    if (!entry.empty()) {
+      const auto [next, error] = std::from_chars(entry.data(), entry.data() + entry.size(), mask);
+      if (error != std::errc() || next != entry.data() + entry.size() || mask < 0 ||
+          mask >= 2 * model::kPointSegment)
+        Refuse();
+    }
+    masks.push_back(mask);
+    at = end + 1;
+  }
+  while (!masks.empty() && masks.back() < 0) masks.pop_back();
+  Store(state_.Extended.CellSegments, masks, "Segments", kRenderNotify);
+}
+
+void LEDDisplay::SetCellSegments(core::Int16Arg cell, core::Int32Arg mask) {
+  const int16_t index = cell;
+  const int32_t value = mask;
+  if (index < 0 || value >= 2 * model::kPointSegment) Refuse();
+  std::vector<int32_t> masks = state_.Extended.CellSegments;
+  if (size_t(index) >= masks.size()) masks.resize(size_t(index) + 1, -1);
+  masks[size_t(index)] = value < 0 ? -1 : value;
+  while (!masks.empty() && masks.back() < 0) masks.pop_back();
+  Store(state_.Extended.CellSegments, masks, "Segments", kRenderNotify);
 }
 
 model::ValueBand LEDDisplay::ValueBand() const {

@@ -4,6 +4,8 @@
 // current value repeats every step.
 #include "leddisplay/control/LEDDisplay.h"
 
+#include <bit>
+
 #include <cmath>
 
 #include "leddisplay/control/SetterSteps.h"
@@ -96,7 +98,12 @@ void LEDDisplay::Apply(const char* name, std::span<const SetterStep> steps) {
 // ---- Properties ----------------------------------------------------------------------
 
 void LEDDisplay::SetValue(double value) {
+  // Segments set by hand last until the value changes.
+  const bool byHand = !state_.Extended.CellSegments.empty() &&
+                      std::bit_cast<uint64_t>(value) != std::bit_cast<uint64_t>(state_.StoredValue);
+  if (byHand) state_.Extended.CellSegments.clear();
   Store(state_.StoredValue, value, "Value", kRenderNotify);
+  if (byHand) Apply("Segments", steps::kNotify);
 }
 
 int32_t LEDDisplay::Appearance() {

@@ -337,6 +337,19 @@ class LEDDisplay {
   int16_t SegmentStyle() const { return state_.Extended.SegmentStyle; }
   void SetSegmentStyle(core::Int16Arg style);
   ///@}
+  /// Segments set by hand, shown instead of cells' glyphs until Value or Text changes
+  /// (never saved): as text, one entry a cell of the row from the left, separated by
+  /// commas, each a mask of lit segments in decimal (bit 0 first: seven segments a, b,
+  /// c, d, e, f, g; fourteen and sixteen as render/AlphaGlyphs.h lists them; 65536 the
+  /// point) or empty for the cell's own glyph. "118,121" shows "H" and "E" in the first
+  /// two seven-segment cells. A mask beyond 0..131071 or an entry that is not a number
+  /// is refused (380). SetCellSegments sets one cell's (a mask below 0: its own glyph
+  /// again). Setting renders, then notifies (as Segments).
+  ///@{
+  std::string Segments() const;
+  void SetSegments(const std::string& masks);
+  void SetCellSegments(core::Int16Arg cell, core::Int32Arg mask);
+  ///@}
 
   // --- Read-outs: what a host shows, by the control's own rules ------------------
   /// The extent AutoSize would set now, in twips, sizing nothing: only the reads a

@@ -148,6 +148,7 @@ constexpr PropertyDescription kExtensionProperties[] = {
     Prop<&C::Slant, &C::SetSlant>("Slant", X + 8, "Double", kByVal),
     Prop<&C::Text, &C::SetText>("Text", X + 9, "String", kByVal),
     Prop<&C::SegmentStyle, &C::SetSegmentStyle>("SegmentStyle", X + 10, "Integer", kByVal),
+    Prop<&C::Segments, &C::SetSegments>("Segments", X + 11, "String", kByVal),
 };
 
 constexpr MethodDescription kMethods[] = {

@@ -1,10 +1,11 @@
 #pragma once
 /// @file
 /// The control's settings beyond the published interface: flashing cells, colours by
-/// value limits, slanted digits and text. Each starts off or neutral, so that a control that uses none of
-/// them draws, notifies and saves exactly as one without them.
+/// value limits, slanted digits and text. Each starts off or neutral, so that a control that uses
+/// none of them draws, notifies and saves exactly as one without them.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "leddisplay/core/Boolean.h"
 #include "leddisplay/core/OleColor.h"
@@ -35,7 +36,14 @@ struct Extensions {
   std::string Text;
   /// The cells' segments: kSevenSegments, kFourteenSegments or kSixteenSegments.
   int16_t SegmentStyle = 0;
+  /// Segments set by hand, by cell from the left of the row: a cell's mask of lit
+  /// segments (bits in the style's order, kPointSegment its point), or below 0 for none.
+  /// Shown instead of the cell's glyph until Value or Text changes; never saved.
+  std::vector<int32_t> CellSegments;
 };
+
+/// The bit of a cell's segment mask that lights its decimal point, in every style.
+inline constexpr int32_t kPointSegment = 1 << 16;
 
 /// The values of SegmentStyle.
 ///@{

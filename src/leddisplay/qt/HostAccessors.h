@@ -128,6 +128,9 @@ struct HostValue<QFont> {
     }                                                                                       \
     return d_->Guard([&] { ::led::qt::WriteColorProperty(d_->control, index, color); });    \
   }                                                                                         \
+  bool Owner::setCellSegments(int cell, int mask) {                                         \
+    return d_->Guard([&] { d_->control.SetCellSegments(cell, mask); });                     \
+  }                                                                                         \
   QString Owner::shownText() const {                                                        \
     return QString::fromStdString(d_->control.ShownText());                                 \
   }                                                                                         \

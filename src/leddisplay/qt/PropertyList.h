@@ -48,6 +48,8 @@
 ///   ("Err", "12:34" with a colon, "23.5°C"); a character without a glyph is a blank cell.
 /// - segmentStyle: Seven, Fourteen or Sixteen segments a cell (the last two have every
 ///   upper-case letter, digit and common punctuation).
+/// - segments: segments set by hand, one mask a cell from the left ("118,,121"), shown
+///   until the value or the text changes; setCellSegments(cell, mask) sets one.
 ///
 /// An int outside -32768..32767 is refused with 6 "Overflow". An enumeration is named
 /// with its namespace (led::qt::enums), or Qt's meta-object does not see it as one.
@@ -98,7 +100,8 @@
   X(Owner, QColor, highColor, setHighColor, HighColor) \
   X(Owner, double, slant, setSlant, Slant) \
   X(Owner, QString, text, setText, Text) \
-  X(Owner, led::qt::enums::SegmentStyle, segmentStyle, setSegmentStyle, SegmentStyle)
+  X(Owner, led::qt::enums::SegmentStyle, segmentStyle, setSegmentStyle, SegmentStyle) \
+  X(Owner, QString, segments, setSegments, Segments)
 
 // The declarations a front end's class makes from the rows, one macro per section:
 // LEDDISPLAY_QT_HOST_PROPERTIES(LEDDISPLAY_QT_DECLARE_GETTER, Owner) declares every

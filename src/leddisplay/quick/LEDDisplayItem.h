@@ -137,6 +137,8 @@ class LEDDisplayItem : public QQuickItem {
   Q_INVOKABLE quint32 oleColor(led::qt::enums::ColorProperty which) const;
   Q_INVOKABLE bool setOleColor(led::qt::enums::ColorProperty which, quint32 color);
   ///@}
+  /// Lights one cell's segments by hand, as the widget's.
+  Q_INVOKABLE bool setCellSegments(int cell, int mask);
   /// The text the display shows, the read-only property `shownText`: bind to it
   /// (`Text { text: display.shownText }`), shownTextChanged follows every change.
   QString shownText() const;

@@ -142,6 +142,13 @@ uint32_t AlphaSegments(char character, bool sixteen) {
   return sixteen ? AsSixteen(glyph->segments) : glyph->segments;
 }
 
+char AlphaCharacter(int32_t mask, bool sixteen) {
+  for (const AlphaGlyph& glyph : kTable)
+    if ((sixteen ? AsSixteen(glyph.segments) : glyph.segments) == (uint32_t(mask) & 0xFFFFu))
+      return glyph.character;
+  return '?';
+}
+
 void DrawAlphaCell(Display& display, const Geometry& g, const DisplayCell& cell, int16_t left,
                    int16_t top, int16_t halfHeight, size_t index, core::OleColor lit,
                    bool sixteen) {
@@ -159,7 +166,9 @@ void DrawAlphaCell(Display& display, const Geometry& g, const DisplayCell& cell,
   DrawCellLines(display, g, index, inputs, [&](LineBatch& lines) {
     // A blanked zero of a number shows wholly unlit, as the seven-segment one.
     const bool blank = cell.Character == '0' && !cell.ZeroLit;
-    const uint32_t mask = blank ? 0 : AlphaSegments(cell.Character, sixteen);
+    const uint32_t mask = cell.Segments >= 0 ? uint32_t(cell.Segments) & 0xFFFFu
+                          : blank            ? 0
+                                             : AlphaSegments(cell.Character, sixteen);
     const int32_t x = left, y = top, W = g.digitWidth, H = g.digitHeight, h = halfHeight;
     const int32_t w = g.segmentWidth, s = g.segmentSeperation;
     const int32_t k = w > 1 ? w / 2 : 0;       // half an upright centre bar
@@ -233,7 +242,7 @@ void DrawAlphaCell(Display& display, const Geometry& g, const DisplayCell& cell,
           break;
       }
     }
-    DrawCellMarks(lines, g, cell, left, top, lit, st.StoredOffColor);
+    DrawCellMarks(lines, g, MarksOf(cell), left, top, lit, st.StoredOffColor);
   });
 }
 

@@ -36,6 +36,10 @@ char AlphaTextGlyph(char32_t character);
 // without a glyph.
 uint32_t AlphaSegments(char character, bool sixteen);
 
+// The character whose glyph lights the segments of `mask` in the style's bits (the point
+// bit ignored), or "?" when none does.
+char AlphaCharacter(int32_t mask, bool sixteen);
+
 // DrawGlyphCell for a 14-segment cell (or a 16-segment one, `sixteen`): the outer bars
 // in the seven-segment order (a, f, b, g1, g2, e, c, d; each split bar left half first),
 // then h, i, j, k, l, m, then the point and the colon.

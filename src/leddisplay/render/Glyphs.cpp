@@ -214,6 +214,18 @@ bool HasGlyph(char character) {
   return FindGlyph(character) != nullptr;
 }
 
+char SevenSegmentCharacter(int32_t mask) {
+  constexpr int kBitOf[kSegments] = {0, 5, 1, 6, 4, 2, 3};  // a f b g e c d
+  for (const char c : kTextGlyphs) {
+    const Glyph* glyph = FindGlyph(c);
+    int32_t lit = 0;
+    for (int i = 0; i < kSegments; ++i)
+      if (glyph->lamps[i] != Lamp::Off) lit |= 1 << kBitOf[i];
+    if (lit == (mask & 0x7F)) return c;
+  }
+  return '?';
+}
+
 char TextGlyph(char32_t c) {
   if (c == U'\u00B0') return kDegreeGlyph;
   if (c > 0x7F) return ' ';
@@ -226,7 +238,8 @@ char TextGlyph(char32_t c) {
 void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
                    int16_t top, int16_t halfHeight, size_t index, core::OleColor lit) {
   const Glyph* glyph = FindGlyph(cell.Character);
-  if (glyph == nullptr) return;
+  const bool byHand = cell.Segments >= 0;
+  if (glyph == nullptr && !byHand) return;
   const model::ControlState& st = display.state;
   const CellCache::CellInputs inputs{.cell = cell,
                                      .left = left,
@@ -239,13 +252,27 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
                                      .shear = ShearFactor(st)};
   DrawCellLines(display, lengths, index, inputs, [&](LineBatch& lines) {
     const CellFrame frame = FrameOf(lengths, left, top, halfHeight);
+    // A mask set by hand holds a, b, c, d, e, f, g from bit 0: their bits in drawing order.
+    constexpr int kBitOf[kSegments] = {0, 5, 1, 6, 4, 2, 3};
     for (int i = 0; i < kSegments; ++i) {
-      const Lamp lamp = glyph->lamps[i];
-      const bool on = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
+      bool on = false;
+      if (byHand) {
+        on = ((cell.Segments >> kBitOf[i]) & 1) != 0;
+      } else {
+        const Lamp lamp = glyph->lamps[i];
+        on = lamp == Lamp::On || (lamp == Lamp::Zero && cell.ZeroLit);
+      }
       Draw(lines, frame, kCell[i], on ? lit : st.StoredOffColor);
     }
-    DrawCellMarks(lines, lengths, cell, left, top, lit, st.StoredOffColor);
+    DrawCellMarks(lines, lengths, MarksOf(cell), left, top, lit, st.StoredOffColor);
   });
+}
+
+DisplayCell MarksOf(const DisplayCell& cell) {
+  if (cell.Segments < 0) return cell;
+  DisplayCell marks = cell;
+  marks.Point = (cell.Segments & model::kPointSegment) != 0 ? PointState::Lit : PointState::None;
+  return marks;
 }
 
 void DrawCellMarks(LineBatch& lines, const Geometry& g, const DisplayCell& cell, int16_t left,

@@ -23,6 +23,9 @@ bool HasGlyph(char character);
 // the set shows its other case where that is in it ("a" shows "A", "R" shows "r");
 // anything else a blank cell (a space).
 char TextGlyph(char32_t character);
+// The character of text whose glyph lights the segments of `mask` (a, b, c, d, e, f, g from
+// bit 0; the point bit ignored), or "?" when none does.
+char SevenSegmentCharacter(int32_t mask);
 // The cell character of the degree sign (a, f, b and g lit).
 inline constexpr char kDegreeGlyph = '\xB0';
 // Every character of text with a glyph, in the order of the table above ("\xB0" the
@@ -32,7 +35,8 @@ inline constexpr std::string_view kTextGlyphs = "0123456789AbCcdEFGHhIJLnoOPqrSt
 // Draws the glyph of `cell` with its left edge `left` and top edge `top` in the lengths
 // of `lengths` (the display's geometry): the segments a, f, b, g, e, c, d in that order,
 // each in OnColor or OffColor, then the decimal point when the cell has one, as one
-// batch of lines. halfHeight is DigitHeight \ 2. Nothing for a character without glyph.
+// batch of lines. halfHeight is DigitHeight \ 2. Nothing for a character without glyph;
+// a cell with segments set by hand (DisplayCell::Segments) shows those and their point.
 // Raises 6 when a coordinate leaves 16 bits, after the lines drawn so far.
 // `index` is the cell's place in the row: a display that keeps cells (Display::cells)
 // keeps each cell's lines there and hands a cell drawn again from the same inputs the
@@ -47,5 +51,8 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
 // centred a third and two thirds of the way down the digit height.
 void DrawCellMarks(LineBatch& lines, const Geometry& lengths, const DisplayCell& cell, int16_t left,
                    int16_t top, core::OleColor lit, core::OleColor off);
+// The marks a cell shows: its own, or with segments set by hand (DisplayCell::Segments) the
+// point their mask lights (model::kPointSegment), and its colon.
+DisplayCell MarksOf(const DisplayCell& cell);
 
 }  // namespace led::render

@@ -46,10 +46,12 @@ void Pass(Display& display) {
   const std::vector<DisplayCell>& cells = CellsOf(display, passCells);
 
   const bool text = !s.Extended.Text.empty();  // no sign cell: a "-" is a glyph
+  const std::vector<int32_t>& byHand = s.Extended.CellSegments;
   for (size_t i = 0; i < cells.size(); ++i) {
-    const DisplayCell& cell = cells[i];
+    DisplayCell cell = cells[i];
+    if (i < byHand.size() && byHand[i] >= 0) cell.Segments = byHand[i];
     const core::OleColor lit = LitColorOf(s, i, cells.size());
-    if (!text && (cell.Character == '+' || cell.Character == '-'))
+    if (!text && cell.Segments < 0 && (cell.Character == '+' || cell.Character == '-'))
       DrawPlusMinusSign(display, lengths, digitTop, i, lit);
     else if (s.Extended.SegmentStyle != model::kSevenSegments)
       DrawAlphaCell(display, lengths, cell, cellLeft, digitTop, halfHeight, i, lit,

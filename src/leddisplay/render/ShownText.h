@@ -4,8 +4,9 @@
 // or "-" when the sign cell is shown), the digits with blanked leading zeros left out,
 // the lit decimal point as "."; "over range" for the over-range mark (also for NaN and
 // the infinities); empty when nothing is drawn. A Text shows as its cells do
-// (TextCells.h: TextOfCells), blank cells as spaces. The cells are those the render pass
-// draws, from its cell cache.
+// (TextCells.h: TextOfCells), blank cells as spaces. A cell whose segments were set by
+// hand shows the character whose glyph lights them, "?" when none does. The cells are those the
+// render pass draws, from its cell cache.
 //
 // Example: Value -12.5 with 4 digits, 1 decimal and leading zeros off shows "-12.5";
 // Value 12345 with 3 digits and UseOverRange shows "over range".

@@ -23,7 +23,8 @@ struct DisplayCell {
   char Character = ' ';
   bool ZeroLit = false;  // for "0": drawn lit (true) or wholly unlit (false); else false
   PointState Point = PointState::None;
-  bool Colon = false;  // a lit colon in the gap after the cell (text only)
+  bool Colon = false;     // a lit colon in the gap after the cell (text only)
+  int32_t Segments = -1;  // segments set by hand (model::Extensions::CellSegments), or -1
   bool operator==(const DisplayCell&) const = default;
 };
 

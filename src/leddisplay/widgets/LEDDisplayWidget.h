@@ -160,6 +160,10 @@ class LEDDISPLAY_QT_EXPORT LEDDisplayWidget : public QWidget {
   Q_INVOKABLE quint32 oleColor(ColorProperty which) const;
   Q_INVOKABLE bool setOleColor(ColorProperty which, quint32 color);
   ///@}
+  /// Lights one cell's segments by hand (the control's SetCellSegments: cell from the
+  /// left, `mask` in the style's bits, 65536 the point, below 0 the cell's own glyph)
+  /// until the value or the text changes; false, with errorOccurred, when refused.
+  Q_INVOKABLE bool setCellSegments(int cell, int mask);
 
   /// The text the display shows (sign, digits and lit point; "over range" for the mark),
   /// the read-only property `shownText`, whose shownTextChanged follows every change.
