@@ -4,8 +4,13 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "RenderFixture.h"
+#include "leddisplay/render/AlphaGlyphs.h"
+#include "leddisplay/render/Glyphs.h"
 #include "leddisplay/render/RenderPass.h"
 
 namespace led::render {
@@ -93,70 +98,93 @@ TEST_F(PixelTest, LastDecimalPointFitsInsideTheBorderOfEveryEdge) {
 // 14- and 16-segment cells read back from their pixels: the colour at the middle of each
 // segment (worked out here from the cell's outline, not from the drawing code) is lit
 // exactly for the segments the glyph table gives, at zoom 1 and 2.
+// The middle of each segment of a 14- or 16-segment cell at (x, y), worked out here from
+// the cell's outline (DigitWidth 40, DigitHeight 64, SegmentWidth 4, SegmentSeperation 2
+// at `zoom`), not from the drawing code; by segment name, in the style's bit order.
+std::vector<std::pair<std::string, std::pair<double, double>>> SegmentMiddles(bool sixteen,
+                                                                              double zoom) {
+  const double x = 3 * zoom, y = 3 * zoom, W = 40 * zoom, H = 64 * zoom, h = H / 2;
+  const double w = 4 * zoom, s = 2 * zoom;
+  const double left = (x + w + s + x + W / 2 - s) / 2, right = (x + W / 2 + s + x + W - w - s) / 2;
+  const double upper = (y + w + s + y + h - s) / 2, lower = (y + h + s + y + H - w - s) / 2;
+  std::vector<std::pair<std::string, std::pair<double, double>>> middles;
+  if (sixteen) {
+    middles.push_back({"a1", {x + W / 4, y + 1}});
+    middles.push_back({"a2", {x + 3 * W / 4, y + 1}});
+  } else {
+    middles.push_back({"a", {x + W / 2, y + 1}});
+  }
+  middles.push_back({"b", {x + W - 1, y + h / 2}});
+  middles.push_back({"c", {x + W - 1, y + h + h / 2}});
+  if (sixteen) {
+    middles.push_back({"d1", {x + W / 4, y + H - 1}});
+    middles.push_back({"d2", {x + 3 * W / 4, y + H - 1}});
+  } else {
+    middles.push_back({"d", {x + W / 2, y + H - 1}});
+  }
+  const std::vector<std::pair<std::string, std::pair<double, double>>> rest = {
+      {"e", {x + 1, y + h + h / 2}},  {"f", {x + 1, y + h / 2}}, {"g1", {x + W / 4, y + h}},
+      {"g2", {x + 3 * W / 4, y + h}}, {"h", {left, upper}},      {"i", {x + W / 2, y + h / 2}},
+      {"j", {right, upper}},          {"k", {left, lower}},      {"l", {x + W / 2, y + h + h / 2}},
+      {"m", {right, lower}}};
+  middles.insert(middles.end(), rest.begin(), rest.end());
+  return middles;
+}
+
+// 14- and 16-segment cells read back from their pixels light exactly the segments their
+// glyph gives, for every glyph of both styles at zoom 1 and 2, and for named cases.
 TEST_F(PixelTest, AlphanumericCellsLightTheSegmentsOfTheirGlyphs) {
+  const auto read = [&](int16_t style, const std::string& text, double zoom) {
+    state = model::FirstValues();
+    state.StoredAutoSize = core::kTrue;
+    state.StoredBorderStyle = model::BorderNone;
+    state.StoredDigits = 1;
+    state.StoredDigitWidth = 40;
+    state.StoredDigitHeight = 64;
+    state.StoredSegmentWidth = 4;
+    state.Extended.SegmentStyle = style;
+    state.Extended.Text = text;
+    display.zoom = zoom;
+    RenderDisplay(display);
+    std::string lit;
+    uint32_t mask = 0, bit = 1;
+    for (const auto& [name, at] : SegmentMiddles(style == 2, zoom)) {
+      const platform::Pixel pixel = PixelAt(int32_t(at.first), int32_t(at.second));
+      EXPECT_TRUE(pixel == OpaquePixel(model::kFirstOnColor) ||
+                  pixel == OpaquePixel(model::kFirstOffColor))
+          << name;
+      if (pixel == OpaquePixel(model::kFirstOnColor)) {
+        lit += (lit.empty() ? "" : " ") + name;
+        mask |= bit;
+      }
+      bit <<= 1;
+    }
+    return std::pair{lit, mask};
+  };
   struct Case {
     int16_t style;
     const char* text;
-    const char* lit;  // by segment name, space separated
+    const char* lit;  // by segment name
   };
   const Case cases[] = {
-      {1, "H", "b c e f g1 g2"},     {1, "Z", "a d j k"},
-      {1, "K", "e f g1 j m"},        {1, "M", "b c e f h j"},
-      {1, "X", "h j k m"},           {1, "B", "a b c d g2 i l"},
-      {1, "*", "g1 g2 h i j k l m"}, {1, "0", "a b c d e f"},
-      {1, "a", "a b c e f g1 g2"},   {2, "Z", "a1 a2 d1 d2 j k"},
-      {2, "T", "a1 a2 i l"},         {2, "W", "b c e f k m"},
-      {2, "?", "a1 a2 b g2 l"},      {2, "~", ""},  // no glyph: blank
+      {1, "H", "b c e f g1 g2"}, {1, "Z", "a d j k"},         {1, "K", "e f g1 j m"},
+      {1, "M", "b c e f h j"},   {1, "X", "h j k m"},         {1, "B", "a b c d g2 i l"},
+      {1, "0", "a b c d e f"},   {1, "a", "a b c e f g1 g2"}, {2, "Z", "a1 a2 d1 d2 j k"},
+      {2, "T", "a1 a2 i l"},     {2, "?", "a1 a2 b g2 l"},    {2, "~", ""},  // no glyph: blank
   };
   for (const double zoom : {1.0, 2.0}) {
     for (const Case& c : cases) {
       SCOPED_TRACE(::testing::Message() << c.text << " style " << c.style << " zoom " << zoom);
-      state = model::FirstValues();
-      state.StoredAutoSize = core::kTrue;
-      state.StoredBorderStyle = model::BorderNone;
-      state.StoredDigits = 1;
-      state.StoredDigitWidth = 40;
-      state.StoredDigitHeight = 64;
-      state.StoredSegmentWidth = 4;
-      state.Extended.SegmentStyle = c.style;
-      state.Extended.Text = c.text;
-      display.zoom = zoom;
-      RenderDisplay(display);
-      const double x = 3 * zoom, y = 3 * zoom, W = 40 * zoom, H = 64 * zoom, h = H / 2;
-      const double w = 4 * zoom, s = 2 * zoom;
-      // The middle of each quarter a diagonal crosses.
-      const double left = (x + w + s + x + W / 2 - s) / 2,
-                   right = (x + W / 2 + s + x + W - w - s) / 2;
-      const double upper = (y + w + s + y + h - s) / 2, lower = (y + h + s + y + H - w - s) / 2;
-      std::map<std::string, std::pair<double, double>> middles = {{"b", {x + W - 1, y + h / 2}},
-                                                                  {"c", {x + W - 1, y + h + h / 2}},
-                                                                  {"e", {x + 1, y + h + h / 2}},
-                                                                  {"f", {x + 1, y + h / 2}},
-                                                                  {"g1", {x + W / 4, y + h}},
-                                                                  {"g2", {x + 3 * W / 4, y + h}},
-                                                                  {"h", {left, upper}},
-                                                                  {"i", {x + W / 2, y + h / 2}},
-                                                                  {"j", {right, upper}},
-                                                                  {"k", {left, lower}},
-                                                                  {"l", {x + W / 2, y + h + h / 2}},
-                                                                  {"m", {right, lower}}};
-      if (c.style == 1) {
-        middles["a"] = {x + W / 2, y + 1};
-        middles["d"] = {x + W / 2, y + H - 1};
-      } else {
-        middles["a1"] = {x + W / 4, y + 1};
-        middles["a2"] = {x + 3 * W / 4, y + 1};
-        middles["d1"] = {x + W / 4, y + H - 1};
-        middles["d2"] = {x + 3 * W / 4, y + H - 1};
-      }
-      const std::string lit = " " + std::string(c.lit) + " ";
-      for (const auto& [name, at] : middles) {
-        const bool on = lit.find(" " + name + " ") != std::string::npos;
-        EXPECT_EQ(PixelAt(int32_t(at.first), int32_t(at.second)),
-                  OpaquePixel(on ? model::kFirstOnColor : model::kFirstOffColor))
-            << name;
-      }
+      EXPECT_EQ(read(c.style, c.text, zoom).first, c.lit);
     }
+    for (const int16_t style : {1, 2})
+      for (const char c : kAlphaGlyphs) {
+        if (c == ' ') continue;  // a blank cell: the empty mask, as "~" above
+        const std::string text = c == kDegreeGlyph ? "\u00B0" : std::string(1, c);
+        SCOPED_TRACE(::testing::Message()
+                     << "'" << text << "' style " << style << " zoom " << zoom);
+        EXPECT_EQ(read(style, text, zoom).second, AlphaSegments(c, style == 2));
+      }
   }
 }
 
