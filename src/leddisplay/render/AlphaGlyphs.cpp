@@ -153,16 +153,7 @@ void DrawAlphaCell(Display& display, const Geometry& g, const DisplayCell& cell,
                    int16_t top, int16_t halfHeight, size_t index, core::OleColor lit,
                    bool sixteen) {
   const model::ControlState& st = display.state;
-  const CellCache::CellInputs inputs{.cell = cell,
-                                     .left = left,
-                                     .top = top,
-                                     .halfHeight = halfHeight,
-                                     .lengths = g,
-                                     .onColor = lit,
-                                     .offColor = st.StoredOffColor,
-                                     .zoom = display.zoom,
-                                     .shear = ShearFactor(st),
-                                     .style = static_cast<int16_t>(sixteen ? 2 : 1)};
+  const CellCache::CellInputs inputs = GlyphInputs(display, g, cell, left, top, halfHeight, lit);
   DrawCellLines(display, g, index, inputs, [&](LineBatch& lines) {
     // A blanked zero of a number shows wholly unlit, as the seven-segment one.
     const bool blank = cell.Character == '0' && !cell.ZeroLit;

@@ -241,15 +241,8 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
   const bool byHand = cell.Segments >= 0;
   if (glyph == nullptr && !byHand) return;
   const model::ControlState& st = display.state;
-  const CellCache::CellInputs inputs{.cell = cell,
-                                     .left = left,
-                                     .top = top,
-                                     .halfHeight = halfHeight,
-                                     .lengths = lengths,
-                                     .onColor = lit,
-                                     .offColor = st.StoredOffColor,
-                                     .zoom = display.zoom,
-                                     .shear = ShearFactor(st)};
+  const CellCache::CellInputs inputs =
+      GlyphInputs(display, lengths, cell, left, top, halfHeight, lit);
   DrawCellLines(display, lengths, index, inputs, [&](LineBatch& lines) {
     const CellFrame frame = FrameOf(lengths, left, top, halfHeight);
     // A mask set by hand holds a, b, c, d, e, f, g from bit 0: their bits in drawing order.
@@ -266,6 +259,22 @@ void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell&
     }
     DrawCellMarks(lines, lengths, MarksOf(cell), left, top, lit, st.StoredOffColor);
   });
+}
+
+CellCache::CellInputs GlyphInputs(const Display& display, const Geometry& lengths,
+                                  const DisplayCell& cell, int16_t left, int16_t top,
+                                  int16_t halfHeight, core::OleColor lit) {
+  const model::ControlState& st = display.state;
+  return {.cell = cell,
+          .left = left,
+          .top = top,
+          .halfHeight = halfHeight,
+          .lengths = lengths,
+          .onColor = lit,
+          .offColor = st.StoredOffColor,
+          .zoom = display.zoom,
+          .shear = ShearFactor(st),
+          .style = st.Extended.SegmentStyle};
 }
 
 DisplayCell MarksOf(const DisplayCell& cell) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "leddisplay/render/CellCache.h"
 #include "leddisplay/render/Display.h"
 #include "leddisplay/render/Geometry.h"
 #include "leddisplay/render/ValueFormat.h"
@@ -44,6 +45,12 @@ inline constexpr std::string_view kTextGlyphs = "0123456789AbCcdEFGHhIJLnoOPqrSt
 // What is lit is drawn in `lit` (OnColor unless the cell is shown otherwise: LitColorOf).
 void DrawGlyphCell(Display& display, const Geometry& lengths, const DisplayCell& cell, int16_t left,
                    int16_t top, int16_t halfHeight, size_t index, core::OleColor lit);
+
+// Everything a glyph cell's lines are worked out from (CellCache::CellInputs), as
+// DrawGlyphCell and DrawAlphaCell key the lines they keep.
+CellCache::CellInputs GlyphInputs(const Display& display, const Geometry& lengths,
+                                  const DisplayCell& cell, int16_t left, int16_t top,
+                                  int16_t halfHeight, core::OleColor lit);
 
 // The marks of a cell after its segments: its decimal point (lit in `lit`, unlit in
 // `off`, or none), 4 pixels right of the cell and 2 * SegmentSeperation below its bottom

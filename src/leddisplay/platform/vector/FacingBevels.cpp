@@ -1,5 +1,7 @@
 #include "leddisplay/platform/vector/FacingBevels.h"
 
+#include "leddisplay/platform/vector/ShapeOverlap.h"
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -21,21 +23,6 @@ double Dot(Point a, Point b) {
 }
 Point Minus(Point a, Point b) {
   return {a.x - b.x, a.y - b.y};
-}
-
-struct Box {
-  double left, top, right, bottom;
-};
-
-Box BoxOf(const std::vector<Point>& outline) {
-  Box b{outline[0].x, outline[0].y, outline[0].x, outline[0].y};
-  for (const Point& p : outline) {
-    b.left = std::min(b.left, p.x);
-    b.right = std::max(b.right, p.x);
-    b.top = std::min(b.top, p.y);
-    b.bottom = std::max(b.bottom, p.y);
-  }
-  return b;
 }
 
 bool Near(const Box& a, const Box& b) {

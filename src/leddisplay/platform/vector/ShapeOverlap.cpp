@@ -11,24 +11,6 @@ namespace {
 // Lengths below this are rounding, not area.
 constexpr double kEpsilon = 1e-9;
 
-struct Box {
-  double left = std::numeric_limits<double>::infinity();
-  double top = std::numeric_limits<double>::infinity();
-  double right = -std::numeric_limits<double>::infinity();
-  double bottom = -std::numeric_limits<double>::infinity();
-};
-
-Box BoxOf(std::span<const Point> outline) {
-  Box box;
-  for (const Point& p : outline) {
-    box.left = std::min(box.left, p.x);
-    box.top = std::min(box.top, p.y);
-    box.right = std::max(box.right, p.x);
-    box.bottom = std::max(box.bottom, p.y);
-  }
-  return box;
-}
-
 bool BoxesOverlap(const Box& a, const Box& b) {
   return std::min(a.right, b.right) - std::max(a.left, b.left) > kEpsilon &&
          std::min(a.bottom, b.bottom) - std::max(a.top, b.top) > kEpsilon;
@@ -109,6 +91,17 @@ bool Overlap(const Shape& shape, const Polygon& polygon) {
                             picture->top + picture->image.height}),
                    polygon);
   return true;  // a text run
+}
+
+Box BoxOf(std::span<const Point> outline) {
+  Box box;
+  for (const Point& p : outline) {
+    box.left = std::min(box.left, p.x);
+    box.top = std::min(box.top, p.y);
+    box.right = std::max(box.right, p.x);
+    box.bottom = std::max(box.bottom, p.y);
+  }
+  return box;
 }
 
 }  // namespace led::platform
