@@ -103,12 +103,17 @@ float AnyCoordinate(FuzzedDataProvider& in) {
 void Step(FuzzedDataProvider& in, apps::HostedControl& hosted) {
   control::LEDDisplay& display = hosted.Control();
   const auto properties = control::PropertyTable();
+  const auto extensions = control::ExtensionPropertyTable();
   const auto member = [&] {
-    // Mostly a member of the tables; sometimes a name to look up, which may be unknown.
+    // Mostly a member of the tables (both interfaces); sometimes a name to look up, which
+    // may be unknown.
     if (in.ConsumeIntegralInRange(0, 7) == 0)
       return control::GetIDOfName(in.ConsumeRandomLengthString(24));
-    const size_t index = in.ConsumeIntegralInRange<size_t>(0, properties.size());
-    return index < properties.size() ? properties[index].dispid : control::MethodTable()[0].dispid;
+    const size_t count = properties.size() + extensions.size();
+    const size_t index = in.ConsumeIntegralInRange<size_t>(0, count);
+    if (index < properties.size()) return properties[index].dispid;
+    if (index < count) return extensions[index - properties.size()].dispid;
+    return control::MethodTable()[0].dispid;
   };
   switch (in.ConsumeIntegralInRange(0, 12)) {
     case 0:
