@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <algorithm>
@@ -80,12 +78,7 @@ TEST(Properties, TheWidgetTurnsTheFlashPhaseAtTheIntervalWhileACellFlashes) {
   LEDDisplayWidget widget;
   widget.show();
   QSignalSpy turns(&widget, &LEDDisplayWidget::flashPhaseChanged);
-  QElapsedTimer elapsed;
-  const auto run = [&](int ms) {
-    elapsed.start();
-    while (elapsed.elapsed() < ms)
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-  };
+  const auto run = test::RunEvents;
   run(300);
   EXPECT_EQ(turns.count(), 0);
   widget.setFlashInterval(100);

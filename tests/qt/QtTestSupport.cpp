@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QColor>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QVariant>
@@ -107,6 +109,12 @@ std::string ConfigurationName(const ::testing::TestParamInfo<size_t>& info) {
   for (char c : Configurations()[info.param].title)
     if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
   return name;
+}
+
+void RunEvents(int ms) {
+  QElapsedTimer elapsed;
+  elapsed.start();
+  while (elapsed.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
 }
 
 QPalette ClassicPalette() {

@@ -46,6 +46,9 @@ std::string ConfigurationName(const ::testing::TestParamInfo<size_t>& info);
 // draws as the raster form (which keeps the classic table) does.
 QPalette ClassicPalette();
 
+// Runs the event loop for `ms` milliseconds (timers fire, events are delivered).
+void RunEvents(int ms);
+
 // A container picture of diagonal colour bands.
 QImage BandPicture(int width, int height);
 

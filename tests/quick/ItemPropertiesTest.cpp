@@ -3,8 +3,6 @@
 // extent autoSize gives, and the property file saved from QML is the raster form's.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <fstream>
@@ -90,12 +88,7 @@ TEST(ItemFlash, TheItemTurnsTheFlashPhaseAtTheIntervalWhileACellFlashesAndIsShow
   shown.Show();
   LEDDisplayItem& item = *shown.Display();
   QSignalSpy turns(&item, &LEDDisplayItem::flashPhaseChanged);
-  const auto run = [](int ms) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (elapsed.elapsed() < ms)
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-  };
+  const auto run = test::RunEvents;
   run(300);
   EXPECT_EQ(turns.count(), 0);
   item.setFlashCells(0b11);

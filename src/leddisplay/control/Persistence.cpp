@@ -30,6 +30,14 @@ struct Target {
   host::FontPtr& upperFont;
 };
 
+// `value` when the setters' check of it (`accepted`) holds; else the load stops at its
+// key with 380, as the setter refuses it.
+template <class T>
+T Accepted(T value, bool accepted) {
+  if (!accepted) throw core::RuntimeError(core::kInvalidPropertyValue);
+  return value;
+}
+
 // --- Saved keys --------------------------------------------------------------------
 
 struct SavedKey {
@@ -276,32 +284,28 @@ constexpr LoadStep kLoadSteps[] = {
     {"FlashInterval",
      [](Target& t, const Variant& v) {
        const int32_t ms = v.ToLong();
-       if (!model::IsFlashInterval(ms)) throw core::RuntimeError(core::kInvalidPropertyValue);
-       t.state.Extended.FlashInterval = ms;
+       t.state.Extended.FlashInterval = Accepted(ms, model::IsFlashInterval(ms));
      }},
     {"UseLimits", [](Target& t, const Variant& v) { t.state.Extended.UseLimits = v.ToBoolean(); }},
     {"LowLimit", [](Target& t, const Variant& v) { t.state.Extended.LowLimit = v.ToDouble(); }},
     {"HighLimit",
      [](Target& t, const Variant& v) {
        const double high = v.ToDouble();
-       if (!model::AreLimits(t.state.Extended.LowLimit, high))
-         throw core::RuntimeError(core::kInvalidPropertyValue);
-       t.state.Extended.HighLimit = high;
+       t.state.Extended.HighLimit =
+           Accepted(high, model::AreLimits(t.state.Extended.LowLimit, high));
      }},
     {"LowColor", [](Target& t, const Variant& v) { t.state.Extended.LowColor = ToColor(v); }},
     {"HighColor", [](Target& t, const Variant& v) { t.state.Extended.HighColor = ToColor(v); }},
     {"Slant",
      [](Target& t, const Variant& v) {
        const double degrees = v.ToDouble();
-       if (!model::IsSlant(degrees)) throw core::RuntimeError(core::kInvalidPropertyValue);
-       t.state.Extended.Slant = degrees;
+       t.state.Extended.Slant = Accepted(degrees, model::IsSlant(degrees));
      }},
     {"Text", [](Target& t, const Variant& v) { t.state.Extended.Text = v.ToString(); }},
     {"SegmentStyle",
      [](Target& t, const Variant& v) {
        const int16_t style = v.ToInteger();
-       if (!model::IsSegmentStyle(style)) throw core::RuntimeError(core::kInvalidPropertyValue);
-       t.state.Extended.SegmentStyle = style;
+       t.state.Extended.SegmentStyle = Accepted(style, model::IsSegmentStyle(style));
      }},
 };
 

@@ -121,6 +121,11 @@ uint32_t AsSixteen(uint32_t f) {
 
 enum class Part : uint8_t { Top, Bottom, Left, Right, Middle, Centre, Diagonal };
 
+// The primitive of each part but the diagonal, by Part.
+using StraightPrimitive = void (*)(LineBatch&, int16_t, int16_t, int16_t, core::OleColor);
+constexpr StraightPrimitive kStraight[] = {DrawSegmentTop,   DrawSegmentBottom, DrawSegmentLeft,
+                                           DrawSegmentRight, DrawSegmentMiddle, DrawSegmentCentre};
+
 struct Bar {
   Part part;
   int32_t a, b, c, d;  // the primitive's arguments (a diagonal: x1, y1, x2, y2)
@@ -209,29 +214,10 @@ void DrawAlphaCell(Display& display, const Geometry& g, const DisplayCell& cell,
       const core::OleColor color = ((mask >> i) & 1u) != 0 ? lit : st.StoredOffColor;
       const int16_t a = core::Narrow16(bar.a), b = core::Narrow16(bar.b), c = core::Narrow16(bar.c),
                     d = core::Narrow16(bar.d);
-      switch (bar.part) {
-        case Part::Top:
-          DrawSegmentTop(lines, a, b, c, color);
-          break;
-        case Part::Bottom:
-          DrawSegmentBottom(lines, a, b, c, color);
-          break;
-        case Part::Left:
-          DrawSegmentLeft(lines, a, b, c, color);
-          break;
-        case Part::Right:
-          DrawSegmentRight(lines, a, b, c, color);
-          break;
-        case Part::Middle:
-          DrawSegmentMiddle(lines, a, b, c, color);
-          break;
-        case Part::Centre:
-          DrawSegmentCentre(lines, a, b, c, color);
-          break;
-        case Part::Diagonal:
-          DrawSegmentDiagonal(lines, a, b, c, d, bar.rising, color);
-          break;
-      }
+      if (bar.part == Part::Diagonal)
+        DrawSegmentDiagonal(lines, a, b, c, d, bar.rising, color);
+      else
+        kStraight[static_cast<size_t>(bar.part)](lines, a, b, c, color);
     }
     DrawCellMarks(lines, g, MarksOf(cell), left, top, lit, st.StoredOffColor);
   });
