@@ -25,6 +25,9 @@ int main(int argc, char** argv) {
   }
   view.show();
   if (!grabPath.isEmpty()) {
+    // The window takes its screen's device pixel ratio once it is exposed: grab after.
+    while (!view.isExposed()) QGuiApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QGuiApplication::processEvents();
     if (!view.grabWindow().save(grabPath)) {
       std::fprintf(stderr, "quick_panel: cannot write %s\n", qPrintable(grabPath));
       return 1;
